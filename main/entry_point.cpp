@@ -1,0 +1,3 @@
+// The varnoth executable.
+int WinMain();
+int main() { return WinMain(); }

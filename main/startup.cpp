@@ -1,0 +1,1 @@
+int WinMain() { return 0; }
