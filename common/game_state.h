@@ -64,3 +64,6 @@ inline float music_volume = 0.4f;
 inline float sfx_volume = 0.3f;
 inline int sc_render_rate = 1;
 inline bool sc_blur = false;
+
+// Area flag of the current scene (set from the level table at each load).
+inline bool in_dungeon = false;

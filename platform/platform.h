@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -47,16 +48,28 @@ constexpr unsigned HiWord(uint64_t v) { return (unsigned)((v >> 16) & 0xFFFF); }
 // The window procedure: the game registers its own.
 using WndProcFn = long (*)(const MSG& msg);
 void SetWndProc(WndProcFn fn);
-long DefWindowProc(const MSG& msg); // default handling: returns 0
+long DefWindowProc(const MSG& msg); // default handling: nothing to do, returns 0
 
-// Removes one message if any (from SDL's queue or from injected ones). True if one was taken.
+// Removes one message if any: first the posted (or already translated) ones, oldest first,
+// then SDL's events translated: SDL_QUIT and the close button -> WM_CLOSE; focus ->
+// WM_ACTIVATE (WA_ACTIVE / WA_INACTIVE); moved -> WM_MOVE, size -> WM_SIZE (lParam =
+// MakeLParam(x, y) or (w, h)); keys -> WM_KEYDOWN / WM_KEYUP; mouse -> WM_MOUSEMOVE and
+// WM_[LRM]BUTTON(DOWN|UP) (lParam = client pixels, wParam = MK_ flags); wheel ->
+// WM_MOUSEWHEEL (signed notches x WHEEL_DELTA in the high word of wParam). Works without
+// video (posted messages only). True if one was taken.
 bool PeekMessage(MSG& msg);
-void TranslateMessage(const MSG& msg);
-long DispatchMessage(const MSG& msg);
+void TranslateMessage(const MSG& msg); // no WM_CHAR: text entry reads key codes and caps lock
+long DispatchMessage(const MSG& msg);  // the registered procedure's result (DefWindowProc if none)
 void PostMessage(const MSG& msg);     // appends a message to our queue (tests inject input this way)
 void PostQuitMessage(int exit_code);  // WM_QUIT with wParam = exit_code
 
 // ---- Virtual-key codes -----------------------------------------------------------------
+// WM_KEYDOWN / WM_KEYUP carry one of these in wParam (auto-repeat sends WM_KEYDOWN again,
+// with bit 30 of lParam set). Letters and digits follow the keyboard layout; punctuation
+// the layout turns into other symbols keeps its US-keyboard code. Both Shift keys are
+// VK_SHIFT, both Ctrl keys VK_CONTROL, both Alt keys VK_MENU; the number pad gives
+// VK_NUMPAD0.. with Num Lock on and the navigation keys with it off. Keys without a code
+// send nothing.
 enum : int {
     VK_LBUTTON = 0x01, VK_BACK = 0x08, VK_TAB = 0x09, VK_RETURN = 0x0D, VK_SHIFT = 0x10,
     VK_CONTROL = 0x11, VK_MENU = 0x12, VK_PAUSE = 0x13, VK_CAPITAL = 0x14, VK_ESCAPE = 0x1B,
@@ -69,28 +82,48 @@ enum : int {
     VK_F1 = 0x70, VK_F2, VK_F3, VK_F4, VK_F5, VK_F6, VK_F7, VK_F8, VK_F9, VK_F10, VK_F11, VK_F12,
     VK_OEM_1 = 0xBA, VK_OEM_PLUS = 0xBB, VK_OEM_COMMA = 0xBC, VK_OEM_MINUS = 0xBD,
     VK_OEM_PERIOD = 0xBE, VK_OEM_2 = 0xBF, VK_OEM_3 = 0xC0,
+    VK_CLEAR = 0x0C, VK_SNAPSHOT = 0x2C, VK_LWIN = 0x5B, VK_RWIN = 0x5C, VK_APPS = 0x5D,
+    VK_NUMLOCK = 0x90, VK_SCROLL = 0x91,
+    VK_OEM_4 = 0xDB, VK_OEM_5 = 0xDC, VK_OEM_6 = 0xDD, VK_OEM_7 = 0xDE, VK_OEM_102 = 0xE2,
 };
+// WM_ACTIVATE wParam, WM_MOUSEWHEEL step, mouse-message key-state flags (low word of wParam).
+enum : unsigned { WA_INACTIVE = 0, WA_ACTIVE = 1 };
+enum : int { WHEEL_DELTA = 120 };
+enum : unsigned { MK_LBUTTON = 0x01, MK_RBUTTON = 0x02, MK_SHIFT = 0x04, MK_CONTROL = 0x08, MK_MBUTTON = 0x10 };
 
 // ---- Window and OpenGL context ---------------------------------------------------------
-// One game window at a time. Returns false when SDL's video cannot start.
+// One game window at a time. Starts SDL's video (a second call does nothing); false when it
+// cannot start. SDL_VIDEODRIVER=offscreen gives a headless window with a real GL context.
 bool VideoInit();
-// Switches the display to a full-screen mode; false when refused.
+// Chooses the full-screen display mode of width x height on the primary display; false
+// when the display offers no mode of exactly that size. The mode takes effect on the next
+// full-screen CreateGameWindow (SDL sets modes per window); the colour depth is the
+// display's own, `bits` is not matched. The offscreen driver offers every size.
 bool ChangeDisplayMode(int width, int height, int bits);
+// Forgets the chosen mode and takes a full-screen window out of full screen, which gives
+// the desktop its own mode back; nothing to do when windowed.
 void RestoreDisplayMode();
-// Creates the window with the given client size at (x, y); shown, focused. False on failure.
+// Tests: the display offers only these sizes for full screen (an empty list: whatever the
+// display reports), so a refused mode can be tried without a screen.
+void SetOfferedDisplayModes(const std::vector<std::pair<int, int>>& sizes);
+// Creates the window with the given client size at (x, y) (full screen: in the mode chosen
+// by ChangeDisplayMode); shown, raised, focused, not resizable. Starts the video if needed
+// and replaces a window that is still open. False on failure.
 bool CreateGameWindow(const char* title, int x, int y, int width, int height, bool fullscreen);
 bool HasWindow();
-void DestroyGameWindow();
-// A double-buffered RGBA context with no depth buffer, compatibility profile (GL 1.1 calls).
+void DestroyGameWindow();              // also deletes a context still open
+// A double-buffered RGBA context (8 bits a channel, no alpha, depth or stencil),
+// compatibility profile so OpenGL 1.1 calls work, made current, swap interval 0. `bits` is
+// the game's colour depth; the request is the same for 16 and 32. False without a window.
 bool CreateGLContext(int bits);
-bool MakeCurrent(bool current);
+bool MakeCurrent(bool current);        // current = false releases the context from the thread
 bool HasGLContext();
 void DeleteGLContext();
 void SwapBuffers();
 void ShowCursor(bool show);
 void ConfineCursor(bool confine);    // keeps the pointer inside the window (full screen)
-void GetDesktopResolution(int& horizontal, int& vertical);
-void GetWindowPosition(int& x, int& y);
+void GetDesktopResolution(int& horizontal, int& vertical); // primary display; 1024 x 768 if unknown
+void GetWindowPosition(int& x, int& y);                     // client-area top-left; 0, 0 if none
 
 // ---- Message boxes ---------------------------------------------------------------------
 enum : unsigned {
@@ -104,7 +137,10 @@ struct RecordedBox {
     std::string caption;
     unsigned flags;
 };
-// Shows a box (or records it when recording is on) and returns the button chosen.
+// Shows a box (or records it when recording is on) and returns the button chosen. Every box
+// not recorded is also written to stderr as "caption: text". Without a screen (offscreen or
+// dummy video driver, no display) or with VARNOTH_NO_MESSAGE_BOXES set nothing waits: OK
+// boxes return IDOK, Yes/No boxes IDYES. A shown Yes/No box closed without a choice is No.
 int MessageBox(const char* text, const char* caption, unsigned flags);
 // Tests: record boxes instead of showing them; `answer` is returned for Yes/No boxes.
 void SetRecordMessageBoxes(bool record, int answer = IDYES);
@@ -115,15 +151,18 @@ void ClearRecordedMessageBoxes();
 // A high-resolution counter; tests replace it with a virtual clock they advance themselves.
 bool QueryPerformanceFrequency(int64_t& frequency);
 bool QueryPerformanceCounter(int64_t& count);
-uint32_t timeGetTime();             // milliseconds, fallback clock
-void UseVirtualClock(bool on);      // virtual clock: frequency 1,000,000 counts/s, starts at 0
-void AdvanceVirtualClock(double ms);
+// Real clock: the monotonic clock in nanoseconds (frequency 1e9).
+uint32_t timeGetTime();             // milliseconds, fallback clock (the virtual one when on)
+void UseVirtualClock(bool on);      // virtual clock: frequency 1,000,000 counts/s, (re)starts at 0
+void AdvanceVirtualClock(double ms); // rounded to whole microseconds; negative steps ignored
 double VirtualClockMs();
 
 // ---- Shell services --------------------------------------------------------------------
 bool CapsLockOn();
-void CreateNamedMutex(const char* name);   // single-instance object; result not used
-bool OpenWebAddress(const char* url);      // opens the address in the desktop's browser
+void CreateNamedMutex(const char* name);   // single-instance object; result not used: no-op
+// Opens an http:// or https:// address with xdg-open, detached; false for any other
+// address or when the opener cannot start.
+bool OpenWebAddress(const char* url);
 void Shutdown();                            // releases SDL at exit
 
 } // namespace platform

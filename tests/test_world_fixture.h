@@ -1,0 +1,56 @@
+// Shared set-up of the world tests: fresh records, a virtual clock at 0 and an empty
+// 150 by 150 walk map centred on the world origin.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "common/game_state.h"
+#include "common/world_state.h"
+#include "main/startup.h"
+#include "main/timer.h"
+#include "platform/platform.h"
+
+class WorldTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Allocate_Records();
+        platform::UseVirtualClock(true);
+        TimerInit();
+        MAP_WIDTH = MAP_HEIGHT = 150;
+        MAP_TILES = 22500;
+        map_startX = map_startY = 7.5f;
+        std::memset(map_col, 0, sizeof(map_col));
+        std::memset(tiles, 0, sizeof(tiles));
+        std::memset(map_set, 0, sizeof(map_set));
+        game_mode = MODE_WALK;
+        p1_id = -1;
+    }
+    void TearDown() override { Free_Records(); }
+
+    // World centre of cell (col, row).
+    static float CX(int col) { return Cell_Centre_X(col); }
+    static float CY(int row) { return Cell_Centre_Y(row); }
+    static void Wall(int col, int row, char code = COL_SOLID) {
+        int cell = Cell_Index(col, row);
+        ASSERT_GE(cell, 0) << "fixture wall off the map";
+        map_col[cell] = code;
+    }
+    static char Col(int col, int row) {
+        int cell = Cell_Index(col, row);
+        return cell >= 0 ? map_col[cell] : (char)-1;
+    }
+
+    // A unit of the default size whose collision box is centred on cell (col, row).
+    static void Place_Unit(int i, int col, int row) {
+        object& o = sprite[i];
+        o.type = 46;
+        o.box_width = o.box_height = 0.05f;
+        o.w = CX(col) - 0.025f;
+        o.z = CY(row) - 0.025f;
+        o.x = o.w;
+        o.y = o.z;
+        if (i >= no_sprites) no_sprites = i + 1;
+    }
+};

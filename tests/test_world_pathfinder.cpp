@@ -1,0 +1,305 @@
+// The path finder on small fixture maps, and the line test.
+#include "test_world_fixture.h"
+
+#include <cstring>
+#include <vector>
+
+#include "hud/hud.h"
+#include "world/pathfinder.h"
+
+class WorldPath : public WorldTest {
+protected:
+    static constexpr int UNIT = 3;
+    void SetUp() override {
+        WorldTest::SetUp();
+        Place_Unit(0, 5, 5); // the player, far away
+        p1_id = 0;
+        Mark(0);
+        has_water = false;
+        platform::AdvanceVirtualClock(1000);
+    }
+    static void Mark(int i) {
+        const object& o = sprite[i];
+        map_col[Cell_Of(o.w + o.box_width / 2, o.z + o.box_height / 2)] = COL_FOOTPRINT;
+    }
+    static void Unmark(int i) {
+        const object& o = sprite[i];
+        map_col[Cell_Of(o.w + o.box_width / 2, o.z + o.box_height / 2)] = COL_FREE;
+    }
+    static void Unit_At(int i, int col, int row) {
+        Place_Unit(i, col, row);
+        Mark(i);
+        sprite[i].moving = true;
+        sprite[i].reached_node = -1;
+    }
+    static void Goal(int i, int col, int row) {
+        sprite[i].end_x = CX(col);
+        sprite[i].end_y = CY(row);
+    }
+    static std::vector<char> Grid() { return std::vector<char>(map_col, map_col + GRID_CELLS); }
+
+    // Walks unit i from move target to move target as the unit AI would, checking that
+    // each leg is clear; returns the cell it stops in.
+    static int Walk(int i, int* legs) {
+        object& u = sprite[i];
+        *legs = 0;
+        for (int guard = 0; guard < 100 && u.moving; ++guard) {
+            float cx = u.w + u.box_width / 2, cy = u.z + u.box_height / 2;
+            EXPECT_FALSE(Shoot_Ray(i, cx, cy, u.mov_x, u.mov_y, false, false))
+                << "leg " << *legs << " crosses a wall";
+            Unmark(i);
+            u.w = u.mov_x - u.box_width / 2;
+            u.z = u.mov_y - u.box_height / 2;
+            Mark(i);
+            ++*legs;
+            if (u.mov_x == u.end_x && u.mov_y == u.end_y) break;
+            Next_node(i, true);
+        }
+        return Cell_Of(u.w + u.box_width / 2, u.z + u.box_height / 2);
+    }
+};
+
+TEST_F(WorldPath, GoalInPlainSightNeedsNoSearch) {
+    Unit_At(UNIT, 50, 50);
+    Goal(UNIT, 60, 52);
+    auto before = Grid();
+    EXPECT_TRUE(Find_Path(UNIT));
+    EXPECT_EQ(sprite[UNIT].mov_x, CX(60));
+    EXPECT_EQ(sprite[UNIT].mov_y, CY(52));
+    EXPECT_EQ(sprite[UNIT].node_count, -1);
+    EXPECT_EQ(sprite[UNIT].col_timer, 1000 + 750);
+    EXPECT_EQ(Grid(), before);
+}
+
+TEST_F(WorldPath, PathAroundAWallWalkedWaypointByWaypoint) {
+    for (int r = 44; r <= 56; ++r) Wall(55, r);
+    Unit_At(UNIT, 50, 50);
+    Goal(UNIT, 60, 50);
+    auto before = Grid();
+    ASSERT_TRUE(Find_Path(UNIT));
+    EXPECT_TRUE(Path_Found);
+    EXPECT_GT(sprite[UNIT].node_count, 0);
+    EXPECT_EQ(Grid(), before); // every search mark is gone
+    int legs = 0;
+    int stop = Walk(UNIT, &legs);
+    EXPECT_EQ(stop, Cell_Index(60, 50));
+    EXPECT_GE(legs, 2); // at least one turn around the wall's end
+    // The waypoints are fewer than the cells walked around the wall.
+    EXPECT_LT(sprite[UNIT].node_count, 20);
+}
+
+TEST_F(WorldPath, ClosedRoomAnswersNoPath) {
+    for (int c = 58; c <= 64; ++c) { Wall(c, 46); Wall(c, 54); }
+    for (int r = 46; r <= 54; ++r) { Wall(58, r); Wall(64, r); }
+    Unit_At(UNIT, 50, 50);
+    Goal(UNIT, 61, 50);
+    sprite[UNIT].status = 27;
+    auto before = Grid();
+    EXPECT_FALSE(Find_Path(UNIT));
+    EXPECT_EQ(sprite[UNIT].node_count, -1);
+    EXPECT_FALSE(sprite[UNIT].moving); // Next_node stopped the unit
+    EXPECT_EQ(sprite[UNIT].status, 3);
+    EXPECT_EQ(Grid(), before);
+}
+
+TEST_F(WorldPath, NonPlayerPlansAtMostEvery750ms) {
+    for (int r = 44; r <= 56; ++r) Wall(55, r);
+    Unit_At(UNIT, 50, 50);
+    Goal(UNIT, 60, 50);
+    ASSERT_TRUE(Find_Path(UNIT));
+    int first[100];
+    std::memcpy(first, sprite[UNIT].node_list, sizeof(first));
+    platform::AdvanceVirtualClock(700);
+    Goal(UNIT, 60, 53);
+    EXPECT_FALSE(Find_Path(UNIT));
+    EXPECT_EQ(std::memcmp(first, sprite[UNIT].node_list, sizeof(first)), 0); // old plan kept
+    platform::AdvanceVirtualClock(51);
+    EXPECT_TRUE(Find_Path(UNIT));
+    // The player is never throttled.
+    Unmark(0);
+    Unit_At(0, 50, 40);
+    Goal(0, 50, 45);
+    EXPECT_TRUE(Find_Path(0));
+    EXPECT_TRUE(Find_Path(0));
+}
+
+TEST_F(WorldPath, NoPlayerFindsNothing) {
+    p1_id = -1;
+    for (int r = 44; r <= 56; ++r) Wall(55, r);
+    Unit_At(UNIT, 50, 50);
+    Goal(UNIT, 60, 50);
+    auto before = Grid();
+    EXPECT_FALSE(Find_Path(UNIT));
+    EXPECT_EQ(sprite[UNIT].node_count, -1);
+    EXPECT_EQ(Grid(), before);
+}
+
+TEST_F(WorldPath, WadingPlayerPlansThroughWater) {
+    for (int r = 0; r < 150; ++r) {
+        Wall(56, r, COL_WATER);
+        tiles[r * 150 + 56] = 481;
+    }
+    for (int r = 44; r <= 56; ++r) Wall(53, r);
+    Unmark(0);
+    Unit_At(0, 50, 50);
+    Goal(0, 60, 50);
+    auto before = Grid();
+    EXPECT_FALSE(Find_Path(0));
+    EXPECT_EQ(Grid(), before);
+    has_water = true;
+    EXPECT_TRUE(Find_Path(0));
+    EXPECT_EQ(Grid(), before); // walked water cells hold 9 again
+    sprite[0].moving = true;     // the failed plan had stopped him
+    int legs = 0;
+    EXPECT_EQ(Walk(0, &legs), Cell_Index(60, 50));
+    // Other units do not wade.
+    Unit_At(UNIT, 50, 30);
+    Goal(UNIT, 60, 30);
+    EXPECT_FALSE(Find_Path(UNIT));
+}
+
+TEST_F(WorldPath, WadingPlayerStandingInWaterLeavesItWater) {
+    for (int r = 0; r < 150; ++r) {
+        for (int c = 48; c <= 52; ++c) {
+            Wall(c, r, COL_WATER);
+            tiles[r * 150 + c] = 482;
+        }
+    }
+    for (int r = 44; r <= 56; ++r) Wall(55, r);
+    has_water = true;
+    Unmark(0);
+    Place_Unit(0, 50, 50); // in the water: no footprint mark there
+    sprite[0].moving = true;
+    Goal(0, 60, 50);
+    auto before = Grid();
+    EXPECT_TRUE(Find_Path(0));
+    EXPECT_EQ(Grid(), before);
+    EXPECT_EQ(Col(50, 50), COL_WATER);
+}
+
+TEST_F(WorldPath, GoalOffTheMapIsClampedNeverWrittenOutside) {
+    Unit_At(UNIT, 140, 50);
+    sprite[UNIT].end_x = 50.0f; // the W key aims beyond the pointer
+    sprite[UNIT].end_y = CY(50);
+    for (int r = 40; r <= 60; ++r) Wall(145, r);
+    auto before = Grid();
+    Find_Path(UNIT);
+    EXPECT_EQ(Cell_Of(sprite[UNIT].end_x, sprite[UNIT].end_y), Cell_Index(149, 50));
+    EXPECT_EQ(Grid(), before);
+    // Far below and to the left as well.
+    sprite[UNIT].end_x = -1.0e9f;
+    sprite[UNIT].end_y = -1.0e9f;
+    platform::AdvanceVirtualClock(800);
+    Find_Path(UNIT);
+    EXPECT_EQ(Cell_Of(sprite[UNIT].end_x, sprite[UNIT].end_y), 0);
+    EXPECT_EQ(Grid(), before);
+}
+
+TEST_F(WorldPath, GoalOnAWallUsesTheFirstFreeCellBeforeIt) {
+    for (int r = 44; r <= 56; ++r) Wall(55, r);
+    for (int c = 56; c <= 62; ++c) Wall(c, 50);
+    Unit_At(UNIT, 50, 50);
+    Goal(UNIT, 60, 50); // inside a solid row
+    auto before = Grid();
+    EXPECT_TRUE(Find_Path(UNIT));
+    EXPECT_EQ(Grid(), before);
+}
+
+TEST_F(WorldPath, ShootRayRules) {
+    Wall(20, 20, COL_FOOTPRINT);
+    Wall(20, 30, COL_SOLID_SHOOTTHRU);
+    Wall(20, 40, COL_SOLID);
+    tiles[50 * 150 + 20] = 480;
+    struct Case { int row; bool grey, shooting, blocked; } cases[] = {
+        {20, false, false, false}, {20, true, false, true}, {30, false, false, false},
+        {30, true, true, true},    {40, false, true, true}, {50, false, false, true},
+        {50, false, true, false},  {60, true, false, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Shoot_Ray(UNIT, CX(15), CY(c.row), CX(25), CY(c.row), c.grey, c.shooting), c.blocked)
+            << "row " << c.row;
+    EXPECT_TRUE(Shoot_Ray(UNIT, CX(145), CY(5), 9.0f, CY(5), false, false)); // leaves the map
+    EXPECT_FALSE(Shoot_Ray(UNIT, CX(15), CY(70), CX(15), CY(70), true, false));
+}
+
+TEST_F(WorldPath, GridHelpersOfTheWalk) {
+    Wall(10, 11);
+    Wall(9, 10);
+    Wall(11, 10);
+    EXPECT_TRUE(Stuck_Check(Cell_Index(10, 10), 0, 0));
+    EXPECT_FALSE(Stuck_Check(Cell_Index(30, 30), 0, 0));
+    EXPECT_TRUE(Stuck_To_Wall(Cell_Index(12, 11), 0, 0));
+    EXPECT_FALSE(Stuck_To_Wall(Cell_Index(30, 30), 0, 0));
+    EXPECT_TRUE(Stuck_To_Wall(Cell_Index(0, 30), 0, 0)); // the map's edge counts as a wall
+    EXPECT_TRUE(Stuck_Check(Cell_Index(0, 0), 0, 0) == false);
+    // A diagonal step onto (10, 10) from (9, 11) cuts the corner between (9, 10) and (10, 11).
+    EXPECT_TRUE(Diagonal_Check(Cell_Index(10, 10), -1, 1));
+    EXPECT_FALSE(Diagonal_Check(Cell_Index(10, 10), 0, 1));
+}
+
+TEST_F(WorldPath, SmallerSceneMapKeepsTheCellFormula) {
+    MAP_WIDTH = MAP_HEIGHT = 60;
+    map_startX = map_startY = 3.0f;
+    std::memset(map_col, 0, sizeof(map_col));
+    Unit_At(0, 2, 2);
+    for (int r = 20; r <= 40; ++r) Wall(30, r);
+    Unit_At(UNIT, 25, 30);
+    Goal(UNIT, 35, 30);
+    auto before = Grid();
+    ASSERT_TRUE(Find_Path(UNIT));
+    EXPECT_EQ(Grid(), before);
+    int legs = 0;
+    EXPECT_EQ(Walk(UNIT, &legs), Cell_Index(35, 30));
+}
+
+TEST_F(WorldPath, WayOutOfAPocketFacingAwayFromTheGoal) {
+    // A pocket around the unit, open on the side away from the goal.
+    for (int r = 45; r <= 55; ++r) Wall(54, r);
+    for (int c = 46; c <= 54; ++c) { Wall(c, 45); Wall(c, 55); }
+    Unit_At(UNIT, 50, 50);
+    Goal(UNIT, 60, 50);
+    auto before = Grid();
+    ASSERT_TRUE(Find_Path(UNIT));
+    EXPECT_EQ(Grid(), before);
+    int legs = 0;
+    EXPECT_EQ(Walk(UNIT, &legs), Cell_Index(60, 50));
+    EXPECT_GE(legs, 3);
+}
+
+TEST_F(WorldPath, RandomFieldsLeaveTheGridCleanAndPathsWalkable) {
+    std::srand(777);
+    int found = 0;
+    for (int round = 0; round < 60; ++round) {
+        std::memset(map_col, 0, sizeof(map_col));
+        for (int k = 0; k < 400; ++k) {
+            int c = std::rand() % 150, r = std::rand() % 150, len = 2 + std::rand() % 8;
+            bool horizontal = std::rand() % 2;
+            for (int j = 0; j < len; ++j) {
+                int cc = horizontal ? c + j : c, rr = horizontal ? r : r + j;
+                if (cc < 150 && rr < 150) Wall(cc, rr, std::rand() % 5 == 0 ? COL_SOLID_SHOOTTHRU : COL_SOLID);
+            }
+        }
+        int sc = std::rand() % 150, sr = std::rand() % 150;
+        int gc = sc + std::rand() % 41 - 20, gr = sr + std::rand() % 41 - 20;
+        if (gc < 0 || gc >= 150 || gr < 0 || gr >= 150) continue;
+        map_col[Cell_Index(sc, sr)] = COL_FREE;
+        Unit_At(0, 0, 0);
+        p1_id = 0;
+        Unit_At(UNIT, sc, sr);
+        Goal(UNIT, gc, gr);
+        sprite[UNIT].col_timer = 0;
+        auto before = Grid();
+        bool ok = Find_Path(UNIT);
+        ASSERT_EQ(Grid(), before) << "round " << round;
+        if (!ok || sprite[UNIT].node_count <= 0) continue;
+        found++;
+        int legs = 0;
+        int stop = Walk(UNIT, &legs);
+        int goal = Cell_Index(gc, gr);
+        // The walk ends on the goal's cell, or on the free cell chosen for a goal on a wall.
+        if (map_col[goal] == COL_FREE || map_col[goal] == COL_FOOTPRINT) {
+            EXPECT_EQ(stop, goal) << "round " << round;
+        }
+    }
+    EXPECT_GT(found, 10);
+}

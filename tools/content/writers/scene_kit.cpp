@@ -1,0 +1,550 @@
+#include "content/writers/scene_kit.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "content/writers/art.h"
+#include "content/writers/font_sheet.h"
+
+namespace writers {
+
+namespace {
+
+std::string ScenePath(const std::string& root, int e, int s) {
+    return root + "/scene/episode" + std::to_string(e) + "/scene" + std::to_string(s);
+}
+
+std::vector<std::vector<int>> OneFrameEach(int n, int frames) {
+    std::vector<std::vector<int>> a;
+    for (int k = 0; k < n; ++k) a.push_back({k % frames});
+    return a;
+}
+
+const Rgba kOlive{96, 110, 60, 255}, kOliveDark{52, 62, 34, 255}, kSand{200, 184, 140, 255},
+    kInk{24, 26, 22, 255}, kWhite{240, 240, 232, 255}, kGold{226, 182, 52, 255}, kRed{200, 44, 36, 255},
+    kGreen{70, 176, 64, 255}, kBlue{64, 120, 214, 255}, kGrey{130, 134, 128, 255};
+
+// ---- HUD pictures ----
+
+void DrawCursor(Canvas& c, int f, int x, int y, int w, int) {
+    const float s = w / 32.0f;
+    auto P = [&](float px, float py) { return std::pair<float, float>{x + px * s, y + py * s}; };
+    const Rgba fill = f == 6 ? kGold : kWhite;
+    if (f == 4 || f == 5) { // cross-hair
+        const Rgba col = f == 5 ? kRed : kWhite;
+        c.Ring(x + 16 * s, y + 16 * s, 9 * s, 2.5f, kInk);
+        c.Ring(x + 16 * s, y + 16 * s, 9 * s, 1.5f, col);
+        c.Line(x + 16 * s, y + 2 * s, x + 16 * s, y + 11 * s, 2.0f, col);
+        c.Line(x + 16 * s, y + 21 * s, x + 16 * s, y + 30 * s, 2.0f, col);
+        c.Line(x + 2 * s, y + 16 * s, x + 11 * s, y + 16 * s, 2.0f, col);
+        c.Line(x + 21 * s, y + 16 * s, x + 30 * s, y + 16 * s, 2.0f, col);
+        return;
+    }
+    if (f == 2 || f == 3) { // pointing hand: a glove with one finger
+        const Rgba glove = f == 3 ? kGold : kSand;
+        c.RoundRect(x + (int)(8 * s), y + (int)(14 * s), (int)(16 * s), (int)(14 * s), 4 * s, kInk);
+        c.RoundRect(x + (int)(9 * s), y + (int)(15 * s), (int)(14 * s), (int)(12 * s), 3 * s, glove);
+        c.RoundRect(x + (int)(9 * s), y + (int)(3 * s), (int)(5 * s), (int)(14 * s), 2.5f * s, kInk);
+        c.RoundRect(x + (int)(10 * s), y + (int)(4 * s), (int)(3 * s), (int)(12 * s), 1.5f * s, glove);
+        return;
+    }
+    if (f == 7) { // wait: an hourglass
+        c.Polygon({P(8, 4), P(24, 4), P(16, 16)}, kGold);
+        c.Polygon({P(16, 16), P(24, 28), P(8, 28)}, kGold);
+        c.Line(x + 7 * s, y + 4 * s, x + 25 * s, y + 4 * s, 2.0f, kInk);
+        c.Line(x + 7 * s, y + 28 * s, x + 25 * s, y + 28 * s, 2.0f, kInk);
+        return;
+    }
+    // arrows (0, 1 and the pressed 6)
+    c.Polygon({P(2, 1), P(2, 25), P(9, 19), P(14, 30), P(19, 28), P(14, 17), P(23, 17)}, kInk);
+    c.Polygon({P(4, 5), P(4, 21), P(9, 16), P(14, 27), P(16, 26), P(11, 15), P(18, 15)}, f == 1 ? kGold : fill);
+}
+
+void DrawPanel(Canvas& c, int f, int x, int y, int w, int h) {
+    const Rgba tint = f == 9 ? Rgba{150, 60, 50, 255} : Mix(kOliveDark, kSand, (f % 4) * 0.12f);
+    c.RoundRect(x + 1, y + 1, w - 2, h - 2, 8.0f, kInk);
+    c.RoundRect(x + 3, y + 3, w - 6, h - 6, 6.0f, tint);
+    c.Frame(x + 7, y + 7, w - 14, h - 14, 1, Shade(tint, 1.4f));
+    if (f == 1 || f == 2) // speech bubble tail
+        c.Polygon({{x + w * 0.4f, y + h - 4.0f}, {x + w * 0.55f, y + h - 4.0f}, {x + w * 0.42f, y + h - 0.5f}}, tint);
+}
+
+void DrawFace(Canvas& c, int f, int x, int y, int w, int, Rgba skin, Rgba helmet) {
+    const int expr = f % 6, band = (f / 6) % 3;
+    const float cx = x + w / 2.0f, cy = y + w * 0.55f, r = w * 0.34f;
+    c.Disc(cx, cy, r + 1.5f, kInk);
+    c.Disc(cx, cy, r, expr == 5 ? Shade(skin, 0.6f) : skin);
+    // helmet
+    for (int j = 0; j < (int)(r * 0.9f); ++j) {
+        const float yy = cy - r * 0.15f - j;
+        const float half = std::sqrt(std::max(0.0f, (r + 3) * (r + 3) - (cy - yy) * (cy - yy)));
+        c.Fill((int)(cx - half), (int)yy, (int)(2 * half), 1, helmet);
+    }
+    c.Fill((int)(cx - r - 4), (int)(cy - r * 0.2f), (int)(2 * r + 8), 3, Shade(helmet, 0.7f));
+    // eyes
+    const float ey = cy + r * 0.1f, ex = r * 0.38f;
+    if (expr == 5) {
+        for (float s : {-1.0f, 1.0f}) {
+            c.Line(cx + s * ex - 3, ey - 3, cx + s * ex + 3, ey + 3, 1.5f, kInk);
+            c.Line(cx + s * ex - 3, ey + 3, cx + s * ex + 3, ey - 3, 1.5f, kInk);
+        }
+    } else {
+        const float er = expr == 2 ? 1.5f : 2.5f;
+        c.Disc(cx - ex, ey, er, kInk);
+        c.Disc(cx + ex, ey, er, kInk);
+        if (expr == 3) { // frown
+            c.Line(cx - ex - 4, ey - 5, cx - ex + 3, ey - 3, 1.5f, kInk);
+            c.Line(cx + ex + 4, ey - 5, cx + ex - 3, ey - 3, 1.5f, kInk);
+        }
+    }
+    // mouth
+    const float my = cy + r * 0.55f;
+    if (expr == 1)
+        for (int k = -6; k <= 6; ++k) c.Disc(cx + k, my + (36 - k * k) / 18.0f, 1.0f, kInk);
+    else if (expr == 2 || expr == 3)
+        c.Line(cx - 5, my + 2, cx + 5, my + 2, 2.0f, kInk);
+    else if (expr == 4)
+        c.Disc(cx, my + 1, 2.5f, kInk);
+    else
+        c.Line(cx - 5, my, cx + 5, my, 1.5f, kInk);
+    // bruises and blood by health band
+    if (band >= 1) c.Disc(cx + r * 0.5f, cy + r * 0.35f, 3.0f, Rgba{120, 70, 110, 255});
+    if (band >= 2) c.Line(cx - r * 0.6f, cy - r * 0.1f, cx - r * 0.4f, cy + r * 0.5f, 2.5f, kRed);
+}
+
+void DrawRounds(Canvas& c, int f, int x, int y, int w, int h) {
+    const int family = f / 4, rounds = 4 - f % 4;
+    for (int k = 0; k < rounds; ++k) {
+        const int bx = x + 3 + k * (w - 6) / 4, bw = (w - 6) / 4 - 3;
+        switch (family) {
+        case 3: // grenades: one per frame, centred
+            if (k == 0) {
+                c.Disc(x + w / 2.0f, y + h / 2.0f + 1, h * 0.38f, kOliveDark);
+                c.Fill(x + w / 2 - 2, y + 1, 4, 3, kGrey);
+            }
+            break;
+        case 2: // shells
+            c.Fill(bx, y + 3, bw, h - 6, kRed);
+            c.Fill(bx, y + h - 6, bw, 3, kGold);
+            break;
+        default: // cartridges
+            c.RoundRect(bx, y + 2, bw, h - 4, 2.5f, family == 4 ? Shade(kGold, 0.8f) : kGold);
+            c.Fill(bx, y + h / 2, bw, h / 2 - 2, Shade(kGold, 0.6f));
+            break;
+        }
+    }
+}
+
+void DrawBar(Canvas& c, int f, int x, int y, int w, int h) {
+    static const Rgba colours[16] = {kGreen, kRed,  kBlue, kGold,  kGrey, kSand, kOlive, kWhite,
+                                     kGreen, kBlue, kGold, kRed,   kGrey, kBlue, kGreen, kRed};
+    c.Fill(x, y, w, h, kInk);
+    c.VGradient(x + 1, y + 1, w - 2, h - 2, Shade(colours[f], 1.3f), Shade(colours[f], 0.7f));
+}
+
+void DrawIcon(Canvas& c, int f, int x, int y, int w, int h) {
+    if (f == 0) return; // an empty slot
+    static const Rgba tints[8] = {kGold, kRed, kGreen, kBlue, kGrey, kSand, kWhite, kOlive};
+    const Rgba t = tints[(f / 8) % 8];
+    const float cx = x + w / 2.0f, cy = y + h / 2.0f, r = w * 0.36f;
+    switch (f % 8) {
+    case 0: c.Disc(cx, cy, r, t); c.Ring(cx, cy, r * 0.65f, 1.5f, kInk); break;
+    case 1: c.RoundRect(x + 5, y + 9, w - 10, h - 18, 3.0f, t); c.Fill(x + 8, y + 12, w - 16, 2, kInk); break;
+    case 2: c.Polygon({{cx, cy - r}, {cx + r, cy}, {cx, cy + r}, {cx - r, cy}}, t); break;
+    case 3: c.Fill((int)(cx - 3), (int)(cy - r), 6, (int)(2 * r), t); c.Fill((int)(cx - r), (int)(cy - 3), (int)(2 * r), 6, t); break;
+    case 4: c.Line(cx - r, cy + r, cx + r, cy - r, 4.0f, t); c.Disc(cx + r * 0.7f, cy - r * 0.7f, 3.0f, kInk); break;
+    case 5: c.Disc(cx, cy + 2, r * 0.8f, t); c.Fill((int)(cx - 2), (int)(cy - r), 4, 6, kGrey); break;
+    case 6: c.RoundRect(x + 8, y + 4, w - 16, h - 8, 3.0f, t); c.Frame(x + 8, y + 4, w - 16, h - 8, 1, kInk); break;
+    default: c.Ring(cx, cy, r * 0.8f, 3.0f, t); break;
+    }
+}
+
+void DrawMisc(Canvas& c, int f, int x, int y, int w, int h) {
+    if (f == 0) { // rain: slanting cyan streaks, translucent once keyed
+        for (int k = 0; k < 40; ++k) {
+            const int sx = x + (k * 37) % w, sy = y + (k * 53) % h;
+            for (int j = 0; j < 10; ++j) c.Put(sx + j / 4, sy + j, kShadow);
+        }
+        return;
+    }
+    // target arrow pointing right, brighter with the frame number
+    const float cx = x + w / 2.0f, cy = y + h / 2.0f, r = w * 0.4f;
+    const Rgba col = Mix(kGold, kRed, (f - 1) / 6.0f);
+    c.Polygon({{cx - r, cy - r * 0.2f}, {cx + r * 0.2f, cy - r * 0.2f}, {cx + r * 0.2f, cy - r * 0.55f}, {cx + r, cy},
+               {cx + r * 0.2f, cy + r * 0.55f}, {cx + r * 0.2f, cy + r * 0.2f}, {cx - r, cy + r * 0.2f}},
+              col);
+}
+
+// The static HUD panels picture, 256 x 256, keyed.
+//  (0,0,256,64) main bar backing; (0,64,128,64) square frame; (128,64,128,64) tooltip
+//  backing; (0,128,256,64) shadow strip; (0,192,256,64) ammunition panel.
+bool WritePanels(const std::string& root) {
+    Canvas c(256, 256, kClear);
+    c.RoundRect(0, 0, 256, 64, 10.0f, kInk);
+    c.RoundRect(3, 3, 250, 58, 8.0f, kOliveDark);
+    c.VGradient(8, 8, 240, 20, kOlive, kOliveDark);
+    c.RoundRect(0, 64, 128, 64, 8.0f, kInk);
+    c.RoundRect(4, 68, 120, 56, 6.0f, Shade(kSand, 0.5f));
+    c.Frame(10, 74, 108, 44, 2, kGold);
+    c.RoundRect(128, 64, 128, 64, 8.0f, kInk);
+    c.RoundRect(131, 67, 122, 58, 6.0f, Rgba{40, 44, 36, 255});
+    c.Fill(0, 128, 256, 64, kShadowDark);
+    c.RoundRect(0, 192, 256, 64, 10.0f, kInk);
+    c.RoundRect(3, 195, 250, 58, 8.0f, kOlive);
+    c.Frame(8, 200, 240, 48, 1, kSand);
+    return Save_Canvas(root + "/Data/hud/panels.tga", c, true);
+}
+
+bool WriteFaces(const std::string& root, const std::string& name, Rgba skin, Rgba helmet) {
+    return Write_Sheet(root, name, SheetLayout{64, 64, 8, 4}, true,
+                       [&](Canvas& c, int f, int x, int y, int w, int h) { DrawFace(c, f, x, y, w, h, skin, helmet); },
+                       OneFrameEach(32, 32), 0.16f, 0.16f);
+}
+
+// ---- HUD layout ----
+
+ObjectRec Item(float x, float y, float w, float h, int slot, int anim, float alpha, int priority) {
+    ObjectRec r;
+    r.x = x;
+    r.y = y;
+    r.width = w;
+    r.height = h;
+    r.w = x;
+    r.z = y;
+    r.box_width = w;
+    r.box_height = h;
+    r.id = slot;
+    r.anim = anim;
+    r.anim_state = 2;
+    r.alpha = alpha;
+    r.priority = priority;
+    r.light = 1.0f;
+    return r;
+}
+
+ObjectRec Panel(float x, float y, float w, float h, int px, int py, int pw, int ph, float alpha, int priority) {
+    ObjectRec r = Item(x, y, w, h, 8, 0, alpha, priority);
+    r.anim_state = 3;
+    Set_UV(r, px, py, pw, ph, 256, 256);
+    return r;
+}
+
+} // namespace
+
+void Set_UV(ObjectRec& r, int x, int y, int w, int h, int pic_w, int pic_h) {
+    const float u0 = (float)x / pic_w, u1 = (float)(x + w) / pic_w;
+    const float v0 = 1.0f - (float)(y + h) / pic_h, v1 = 1.0f - (float)y / pic_h;
+    r.u[0] = u0; r.v[0] = v0;
+    r.u[1] = u1; r.v[1] = v0;
+    r.u[2] = u1; r.v[2] = v1;
+    r.u[3] = u0; r.v[3] = v1;
+}
+
+std::vector<TextureSlot> Hud_Texture_Slots() {
+    return {{0, "Data/hud/font"},  {3, "Data/hud/cursor"}, {0, "Data/hud/font2"}, {3, "Data/hud/message"},
+            {3, "Data/hud/faces"}, {3, "Data/hud/rounds"}, {3, "Data/hud/bars"},  {3, "Data/hud/icons"},
+            {1, "Data/hud/panels"}, {3, "Data/hud/misc"}};
+}
+
+bool Write_Hud_Textures(const std::string& root) {
+    bool ok = Make_Dirs(root + "/Data/hud");
+    ok = Write_Font_Sheet(root, "Data/hud/font") && ok;
+    ok = Write_Font_Sheet(root, "Data/hud/font2", 16) && ok;
+    ok = Write_Sheet(root, "Data/hud/cursor", SheetLayout{32, 32, 8, 1}, true, DrawCursor, OneFrameEach(8, 8), 0.06f,
+                     0.06f) && ok;
+    ok = Write_Sheet(root, "Data/hud/message", SheetLayout{128, 64, 4, 4}, true, DrawPanel, OneFrameEach(16, 16),
+                     0.6f, 0.3f) && ok;
+    ok = WriteFaces(root, "Data/hud/faces", Rgba{222, 180, 140, 255}, kOlive) && ok;
+    ok = WriteFaces(root, "Data/hud/faces1", Rgba{190, 150, 120, 255}, Rgba{90, 90, 96, 255}) && ok;
+    ok = WriteFaces(root, "Data/hud/faces2", Rgba{160, 112, 80, 255}, Rgba{110, 84, 50, 255}) && ok;
+    ok = WriteFaces(root, "Data/hud/faces3", Rgba{236, 200, 170, 255}, Rgba{60, 80, 52, 255}) && ok;
+    ok = Write_Sheet(root, "Data/hud/rounds", SheetLayout{64, 16, 4, 8}, true, DrawRounds, OneFrameEach(32, 32), 0.06f,
+                     0.05f) && ok;
+    ok = Write_Sheet(root, "Data/hud/bars", SheetLayout{128, 16, 2, 8}, true, DrawBar, OneFrameEach(16, 16), 0.3f,
+                     0.03f) && ok;
+    ok = Write_Sheet(root, "Data/hud/icons", SheetLayout{32, 32, 16, 8}, true, DrawIcon, OneFrameEach(150, 128), 0.08f,
+                     0.08f) && ok;
+    ok = WritePanels(root) && ok;
+    ok = Write_Sheet(root, "Data/hud/misc", SheetLayout{128, 128, 4, 2}, true, DrawMisc, OneFrameEach(8, 8), 0.1f,
+                     0.1f) && ok;
+    return ok;
+}
+
+bool Write_Hud_Layout(const std::string& root) {
+    std::vector<ObjectRec> h(HUD_ITEMS, Item(0, 0, 0.05f, 0.05f, 8, 0, 0.0f, 3));
+    for (ObjectRec& r : h) Set_UV(r, 0, 128, 256, 64, 256, 256);
+    h[0] = Panel(-1.0f, -0.75f, 0.75f, 0.19f, 0, 0, 256, 64, 1.0f, 5);          // main bar backing
+    h[1] = Item(0.0f, 0.0f, 0.06f, 0.06f, 1, 0, 1.0f, 0);                        // pointer
+    h[2] = Item(-0.3f, 0.1f, 0.6f, 0.3f, 3, 0, 0.0f, 1);                         // message panel
+    h[3] = Panel(-0.99f, -0.74f, 0.17f, 0.17f, 0, 64, 128, 64, 1.0f, 4);        // face frame
+    h[4] = Item(-0.975f, -0.73f, 0.14f, 0.14f, 4, 1, 1.0f, 3);                   // face
+    h[5] = Item(-0.8f, -0.62f, 0.3f, 0.03f, 6, 14, 1.0f, 3);                     // life bar
+    h[6] = Panel(0.45f, -0.74f, 0.5f, 0.12f, 128, 64, 128, 64, 0.0f, 2);       // tooltip backing
+    for (int k = 0; k < 4; ++k) h[7 + k] = Item(-0.8f + k * 0.065f, -0.71f, 0.06f, 0.05f, 5, 0, 1.0f, 3); // rounds
+    for (int k = 0; k < 16; ++k) // inventory slots
+        h[11 + k] = Item(0.28f + (k % 8) * 0.09f, 0.62f - (k / 8) * 0.09f, 0.08f, 0.08f, 7, 0, 0.0f, 3);
+    h[27] = Item(0.0f, 0.0f, 0.08f, 0.08f, 7, 0, 0.0f, 0);  // held item
+    h[28] = Item(0.08f, 0.0f, 0.08f, 0.08f, 7, 0, 0.0f, 0); // its right half
+    h[29] = Panel(0.7f, -0.75f, 0.3f, 0.12f, 0, 192, 256, 64, 1.0f, 5);        // ammunition panel
+    h[30] = Item(0.76f, -0.72f, 0.06f, 0.06f, 7, 6, 1.0f, 4);                  // ammunition anchor
+    h[33] = Panel(-0.44f, -0.74f, 0.17f, 0.1f, 0, 64, 128, 64, 1.0f, 4);       // weapon frame
+    h[36] = Item(-0.42f, -0.73f, 0.08f, 0.08f, 7, 1, 1.0f, 3);                 // weapon icon
+    h[37] = Item(-0.33f, -0.73f, 0.08f, 0.08f, 7, 5, 1.0f, 3);                 // grenade icon
+    h[38] = Item(-0.8f, -0.66f, 0.3f, 0.02f, 6, 13, 1.0f, 3);                  // experience bar
+    h[39] = Item(-1.0f, -0.75f, 2.0f, 1.5f, 9, 0, 0.0f, 5);                    // rain layer
+    h[51] = Item(-1.0f, -0.75f, 2.0f, 1.5f, 9, 0, 0.0f, 5);                    // second rain layer
+    h[40] = Item(-0.35f, -0.1f, 0.7f, 0.3f, 3, 4, 0.0f, 0);                    // modal box
+    h[41] = Item(-0.3f, -0.05f, 0.6f, 0.1f, 3, 5, 0.0f, 0);                    // its second part
+    h[42] = Item(-0.2f, 0.1f, 0.4f, 0.03f, 6, 3, 0.0f, 1);                     // effects volume
+    h[43] = Item(-0.2f, 0.0f, 0.4f, 0.03f, 6, 2, 0.0f, 1);                     // music volume
+    h[45] = Item(-0.1f, 0.66f, 0.2f, 0.02f, 6, 14, 0.0f, 1);                   // enemy bar
+    h[46] = Panel(0.82f, 0.52f, 0.17f, 0.22f, 0, 64, 128, 64, 1.0f, 4);        // radar frame
+    h[49] = Item(0.3f, -0.72f, 0.08f, 0.08f, 7, 3, 1.0f, 3);                   // medikit count
+    h[50] = Item(0.4f, -0.72f, 0.08f, 0.08f, 7, 0, 1.0f, 3);                   // gold count
+    h[52] = Item(0.5f, -0.72f, 0.08f, 0.08f, 7, 2, 1.0f, 3);                   // keys
+    h[53] = Item(0.6f, -0.72f, 0.08f, 0.08f, 7, 4, 1.0f, 3);                   // map
+    h[56] = Item(-0.05f, 0.3f, 0.1f, 0.1f, 9, 1, 0.0f, 0);                     // target arrow
+    for (int k = 42; k <= 43; ++k) h[k].box_width = h[k].width;
+    SceneHeader head;
+    head.game_mode = 3;
+    Make_Dirs(root + "/scene/episode0");
+    return Write_Object_File(root + "/scene/episode0/scene3.dat", head, h);
+}
+
+// ---- Scenes ----
+
+bool Write_Scene(const std::string& root, int episode, int scene, const SceneFiles& s) {
+    const std::string base = ScenePath(root, episode, scene);
+    bool ok = Make_Dirs(root + "/scene/episode" + std::to_string(episode));
+    ok = Write_Texture_List(base + ".txd", s.textures) && ok;
+    ok = Write_Points(base + ".pt", s.points) && ok;
+    ok = Write_Points(base + ".nde", s.nodes) && ok;
+    ok = Write_Dialogue(base + ".txt", s.dialogue) && ok;
+    if (s.has_map) ok = Write_Tile_Map(base + ".bg", s.map) && ok;
+    ok = Write_Object_File(base + ".dat", s.header, s.objects) && ok;
+    return ok;
+}
+
+namespace {
+
+// Loading indicator: 16 cells of 256 x 32 in two rows; cell k shows k of 8 segments lit
+// (cells 9 to 15 repeat the full bar). Animation k runs from k to k + 1 segments.
+void DrawLoading(Canvas& c, int f, int x, int y, int w, int h) {
+    const int lit = std::min(f, 8);
+    c.RoundRect(x + 2, y + 4, w - 4, h - 8, 6.0f, kInk);
+    const int seg_w = (w - 20) / 8;
+    for (int k = 0; k < 8; ++k) {
+        const Rgba col = k < lit ? Mix(kOlive, kGold, k / 7.0f) : Rgba{52, 54, 48, 255};
+        c.RoundRect(x + 10 + k * seg_w + 1, y + 9, seg_w - 3, h - 18, 2.0f, col);
+    }
+}
+
+bool WriteBootArt(const std::string& root) {
+    bool ok = Make_Dirs(root + "/Data/boot");
+    std::vector<std::vector<int>> anims;
+    for (int k = 0; k < 8; ++k) anims.push_back({k, k + 1});
+    ok = Write_Sheet(root, "Data/boot/loading", SheetLayout{256, 32, 8, 2}, false, DrawLoading, anims, 1.0f, 0.125f,
+                     120) && ok;
+    // Backdrop: a dusk sky over dark hills, drawn plain (no transparency).
+    Canvas bg(256, 192, Rgba{0, 0, 0, 255});
+    bg.VGradient(0, 0, 256, 120, Rgba{34, 40, 64, 255}, Rgba{170, 110, 70, 255});
+    for (int x = 0; x < 256; ++x) {
+        const int hill = 110 + (int)(10 * std::sin(x * 0.04f) + 6 * std::sin(x * 0.11f + 1.0f));
+        bg.VGradient(x, hill, 1, 192 - hill, Rgba{40, 48, 30, 255}, Rgba{12, 14, 10, 255});
+    }
+    for (int k = 0; k < 30; ++k) bg.Put((k * 71) % 256, (k * 29) % 70, Rgba{230, 230, 210, 255});
+    ok = Save_Canvas(root + "/Data/boot/backdrop.tga", bg, false) && ok;
+    // Title, keyed: "VARNOTH" over a soft shadow band.
+    Canvas title(512, 128, kClear);
+    const int tw = Canvas::TextWidth("VARNOTH", 88, true);
+    title.Text("VARNOTH", (512 - tw) / 2 + 4, 104, 88, kInk, true);
+    title.Text("VARNOTH", (512 - tw) / 2, 100, 88, kGold, true);
+    ok = Save_Canvas(root + "/Data/boot/title.tga", title, true) && ok;
+    return ok;
+}
+
+ObjectRec Sprite(float x, float y, float w, float h, int slot, int anim, int anim_state, int priority) {
+    ObjectRec r;
+    r.x = x;
+    r.y = y;
+    r.width = w;
+    r.height = h;
+    r.w = x;
+    r.z = y;
+    r.box_width = w;
+    r.box_height = h;
+    r.id = slot;
+    r.anim = anim;
+    r.anim_state = anim_state;
+    r.priority = priority;
+    r.type = 3; // a prop
+    r.linked_sprite = 0;
+    r.alpha = 1.0f;
+    r.light = 1.0f;
+    return r;
+}
+
+} // namespace
+
+bool Write_Boot_Scene(const std::string& root) {
+    bool ok = WriteBootArt(root);
+    SceneFiles s;
+    s.textures = Hud_Texture_Slots();
+    const int loading = (int)s.textures.size(), backdrop = loading + 1, title = loading + 2;
+    s.textures.push_back({2, "Data/boot/loading"});
+    s.textures.push_back({0, "Data/boot/backdrop"});
+    s.textures.push_back({1, "Data/boot/title"});
+    s.header.game_mode = 2; // a cut-scene page: the screen is cleared, the HUD hidden
+    s.objects.push_back(Sprite(-1.0f, -0.75f, 2.0f, 1.5f, backdrop, 0, 3, 6));
+    s.objects.push_back(Sprite(-0.6f, 0.05f, 1.2f, 0.3f, title, 0, 3, 5));
+    s.objects.push_back(Sprite(-0.5f, -0.45f, 1.0f, 0.125f, loading, 0, 3, 1)); // sprite 2
+    return Write_Scene(root, 10, 0, s) && ok;
+}
+
+namespace {
+
+// Tile atlas: 16 columns by 32 rows of 16-pixel tiles, tile t at column t % 16 and row t / 16
+// counted from v = 0 (the bottom of the picture).
+bool WriteTileAtlas(const std::string& root, const std::string& name, Rgba ground) {
+    Canvas c(256, 512, Rgba{0, 0, 0, 255});
+    for (int t = 0; t < 512; ++t) {
+        const int x = (t % 16) * 16, y = 512 - (t / 16 + 1) * 16;
+        Rgba base = ground;
+        if (t >= 32 && t <= 287) base = Shade(kGrey, 0.6f + 0.4f * ((t * 7) % 10) / 10.0f); // walls
+        else if (t >= 480 && t <= 483) base = kBlue;                                         // water
+        else if (t >= 496 && t <= 501) base = Shade(kSand, 0.6f);                            // fences
+        else if (t == 502 || t == 504) base = kGreen;                                        // bottles
+        c.Fill(x, y, 16, 16, Shade(base, 0.9f + 0.1f * (t % 3)));
+        c.Frame(x, y, 16, 16, 1, Shade(base, 0.75f));
+        if (t == 502 || t == 504) c.Fill(x + 6, y + 3, 4, 10, Rgba{30, 110, 40, 255});
+    }
+    return Save_Canvas(root + "/" + name + ".tga", c, false);
+}
+
+void DrawSoldier(Canvas& c, int f, int x, int y, int w, int h) {
+    const float cx = x + w / 2.0f, step = (f % 4 == 1) ? 2.0f : (f % 4 == 3) ? -2.0f : 0.0f;
+    const Rgba uniform = f >= 32 ? Rgba{120, 60, 50, 255} : kOlive;
+    c.Line(cx - 4, y + h * 0.62f, cx - 4 + step, y + h - 3.0f, 4.0f, kOliveDark);
+    c.Line(cx + 4, y + h * 0.62f, cx + 4 - step, y + h - 3.0f, 4.0f, kOliveDark);
+    c.RoundRect((int)(cx - 8), (int)(y + h * 0.3f), 16, (int)(h * 0.36f), 4.0f, uniform);
+    c.Disc(cx, y + h * 0.22f, 6.0f, Rgba{222, 180, 140, 255});
+    c.Disc(cx, y + h * 0.17f, 6.5f, Shade(uniform, 0.8f));
+    c.Line(cx + 6, y + h * 0.42f, cx + 14, y + h * 0.45f, 3.0f, kInk);
+}
+
+void DrawDoor(Canvas& c, int f, int x, int y, int w, int h) {
+    const int open = f % 4;
+    c.Fill(x + 2, y + 2, w - 4, h - 4, Shade(kSand, 0.5f));
+    c.Fill(x + 4 + open * (w - 8) / 4, y + 4, (w - 8) - open * (w - 8) / 4, h - 8, Rgba{120, 84, 50, 255});
+}
+
+} // namespace
+
+bool Write_Fixture_Scenes(const std::string& root) {
+    bool ok = Make_Dirs(root + "/Data/fixture");
+    ok = WriteTileAtlas(root, "Data/fixture/tiles0", Rgba{90, 130, 60, 255}) && ok;
+    ok = WriteTileAtlas(root, "Data/fixture/tiles1", Rgba{130, 110, 80, 255}) && ok;
+    std::vector<std::vector<int>> walk;
+    for (int a = 0; a < 150; ++a) walk.push_back({(a * 4) % 64, (a * 4 + 1) % 64, (a * 4 + 2) % 64, (a * 4 + 3) % 64});
+    ok = Write_Sheet(root, "Data/fixture/soldier", SheetLayout{32, 32, 8, 8}, true, DrawSoldier, walk, 0.1f, 0.1f,
+                     150) && ok;
+    std::vector<std::vector<int>> door_anims;
+    for (int a = 0; a < 16; ++a) door_anims.push_back(a % 2 ? std::vector<int>{0, 1, 2, 3} : std::vector<int>{3, 2, 1, 0});
+    door_anims[0] = {0};
+    ok = Write_Sheet(root, "Data/fixture/door", SheetLayout{32, 32, 4, 1}, true, DrawDoor, door_anims, 0.1f, 0.1f) && ok;
+    Canvas crate(32, 32, kClear);
+    crate.Fill(2, 2, 28, 28, Rgba{150, 110, 60, 255});
+    crate.Frame(2, 2, 28, 28, 2, Rgba{90, 60, 30, 255});
+    crate.Line(4, 4, 28, 28, 2.0f, Rgba{90, 60, 30, 255});
+    ok = Save_Canvas(root + "/Data/fixture/crate.tga", crate, true) && ok;
+
+    // Scene 0: a walk scene, 20 by 20 cells with a wall around it and a pond.
+    {
+        SceneFiles s;
+        s.textures = Hud_Texture_Slots();
+        s.textures.push_back({0, "Data/fixture/tiles0"}); // 10: tile set 0
+        s.textures.push_back({0, "Data/fixture/tiles1"}); // 11: tile set 1
+        s.textures.push_back({1, "Data/fixture/crate"});  // 12
+        s.textures.push_back({3, "Data/fixture/door"});   // 13: doors of barrel points
+        s.textures.push_back({1, "Data/fixture/crate"});  // 14
+        s.textures.push_back({3, "Data/fixture/soldier"}); // 15: the player
+        s.has_map = true;
+        s.map.width = s.map.height = 20;
+        s.map.tiles.assign(400, 1);
+        s.map.set.assign(400, 0);
+        for (int i = 0; i < 20; ++i) {
+            s.map.tiles[i] = s.map.tiles[19 * 20 + i] = s.map.tiles[i * 20] = s.map.tiles[i * 20 + 19] = 40;
+        }
+        s.map.tiles[5 * 20 + 5] = 480;
+        s.map.tiles[6 * 20 + 12] = 502;
+        s.map.set[7 * 20 + 7] = 1;
+        Point spawn;
+        spawn.x = -0.5f;
+        spawn.y = -0.5f;
+        spawn.c1 = 1;  // the player's spawn point
+        spawn.c2 = 3;  // facing
+        Point patrol = spawn;
+        patrol.x = 0.4f;
+        patrol.c1 = 8;
+        Point room = spawn;
+        room.x = 0.2f;
+        room.y = 0.3f;
+        room.c1 = 7;
+        s.points = {spawn, patrol, room};
+        Point n0;
+        n0.x = -0.5f;
+        n0.y = -0.5f;
+        Point n1 = n0;
+        n1.x = 0.5f;
+        Point n2 = n1;
+        n2.y = 0.5f;
+        s.nodes = {n0, n1, n2};
+        s.dialogue.groups = {{0, 1}};
+        s.dialogue.lines = {{1, "Hold_this_line^soldier!", "_"}, {2, "Yes_sir!", "_"}};
+        s.header.game_mode = 3;
+        ObjectRec crate_obj = Sprite(0.2f, 0.2f, 0.1f, 0.1f, 12, 0, 3, 2);
+        Set_UV(crate_obj, 0, 0, 32, 32, 32, 32);
+        ObjectRec door = Sprite(-0.3f, 0.5f, 0.1f, 0.1f, 13, 0, 3, 2);
+        door.type = 4;
+        s.objects = {crate_obj, door};
+        ok = Write_Scene(root, FIXTURE_EPISODE, 0, s) && ok;
+    }
+    // Scene 1: a front page with a backdrop and one button.
+    {
+        SceneFiles s;
+        s.textures = Hud_Texture_Slots();
+        s.textures.push_back({0, "Data/boot/backdrop"});
+        s.textures.push_back({3, "Data/hud/message"});
+        s.header.game_mode = 4;
+        ObjectRec back = Sprite(-1.0f, -0.75f, 2.0f, 1.5f, 10, 0, 3, 6);
+        back.type = 0;
+        ObjectRec button = Sprite(-0.2f, -0.1f, 0.4f, 0.2f, 11, 0, 3, 1);
+        button.type = 0;
+        s.objects = {back, button};
+        s.dialogue.lines = {{0, "_", "_"}};
+        ok = Write_Scene(root, FIXTURE_EPISODE, 1, s) && ok;
+    }
+    // Scene 2: a cut-scene with two lines of text in one group.
+    {
+        SceneFiles s;
+        s.textures = Hud_Texture_Slots();
+        s.textures.push_back({0, "Data/boot/backdrop"});
+        s.header.game_mode = 2;
+        s.header.game_time = 5;
+        s.objects = {Sprite(-1.0f, -0.75f, 2.0f, 1.5f, 10, 0, 3, 6)};
+        s.dialogue.groups = {{0, 1}};
+        s.dialogue.lines = {{0, "The_front_is_quiet.", "For_now."}, {0, "Dawn_comes.", "_"}};
+        ok = Write_Scene(root, FIXTURE_EPISODE, 2, s) && ok;
+    }
+    return ok;
+}
+
+bool Write_Core_Content(const std::string& root) {
+    bool ok = Write_Hud_Textures(root);
+    ok = Write_Hud_Layout(root) && ok;
+    ok = Write_Boot_Scene(root) && ok;
+    ok = Write_Fixture_Scenes(root) && ok;
+    return ok;
+}
+
+} // namespace writers

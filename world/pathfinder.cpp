@@ -1,0 +1,428 @@
+#include "world/pathfinder.h"
+
+#include <cmath>
+
+#include "combat/combat.h"
+#include "common/world_state.h"
+#include "main/timer.h"
+#include "world/collision.h"
+#include "world/turning.h"
+#include "world/world_inputs.h"
+
+namespace {
+
+bool Valid_Sprite(int loop) { return sprite && loop >= 0 && loop < MAX_SPRITES; }
+
+bool Water_Tile(int t) { return t >= 480 && t <= 483; }
+
+bool Wall_Code(int code) { return code == COL_SOLID || code == COL_FOOTPRINT || code == COL_SOLID_SHOOTTHRU; }
+
+// A cell blocks the walk when it lies off the map or holds a wall code.
+bool Blocks(int col, int row) {
+    int cell = Cell_Index(col, row);
+    return cell < 0 || Wall_Code(map_col[cell]);
+}
+
+// Side neighbours in the walk's order: above, left, right, below (row offset first).
+constexpr int SIDE_DR[4] = {-1, 0, 0, 1};
+constexpr int SIDE_DC[4] = {0, -1, 1, 0};
+
+// Every cell the walk marked, with the code it held, so each is put back exactly.
+constexpr int MAX_MARKED = 24 * 24 + 8;
+int marked_cell[MAX_MARKED];
+char marked_code[MAX_MARKED];
+int marked_count = 0;
+
+void Mark_Visited(int cell) {
+    if (marked_count < MAX_MARKED) {
+        marked_cell[marked_count] = cell;
+        marked_code[marked_count] = map_col[cell];
+        marked_count++;
+    }
+    map_col[cell] = COL_VISITED;
+}
+
+void Clear_Marks() {
+    for (int i = marked_count - 1; i >= 0; --i) map_col[marked_cell[i]] = marked_code[i];
+    marked_count = 0;
+}
+
+// Breadth-first scratch of the chain search: parent of each reached cell, stamped per search.
+int bfs_parent[GRID_CELLS];
+unsigned bfs_stamp[GRID_CELLS];
+unsigned bfs_generation = 0;
+int bfs_queue[GRID_CELLS];
+
+// The kept chain's cells, from the goal to the start (the segment cell list).
+int chain_cells[RECORDED_SIZE];
+int chain_count = 0;
+
+void Set_Col_Type(int loop) { col_type = (loop == p1_id && p1_id != -1 && has_water) ? COL_WATER : COL_FREE; }
+
+} // namespace
+
+bool Stuck_Check(int on_node, int, int) {
+    if (!Cell_Index_On_Map(on_node)) return true;
+    int c = Cell_Column_Of(on_node), r = Cell_Row_Of(on_node);
+    int walls = 0;
+    for (int k = 0; k < 4; ++k)
+        if (Blocks(c + SIDE_DC[k], r + SIDE_DR[k])) walls++;
+    return walls > 2;
+}
+
+bool Stuck_To_Wall(int on_node, int, int) {
+    if (!Cell_Index_On_Map(on_node)) return true;
+    int c = Cell_Column_Of(on_node), r = Cell_Row_Of(on_node);
+    for (int dr = -1; dr <= 1; ++dr)
+        for (int dc = -1; dc <= 1; ++dc)
+            if ((dr || dc) && Blocks(c + dc, r + dr)) return true;
+    return false;
+}
+
+bool Diagonal_Check(int on_node, int y, int x) {
+    if (y == 0 || x == 0) return false;
+    if (!Cell_Index_On_Map(on_node)) return true;
+    int c = Cell_Column_Of(on_node), r = Cell_Row_Of(on_node);
+    return Blocks(c - x, r) && Blocks(c, r - y);
+}
+
+bool Shoot_Ray(int loop, float x1, float y1, float x2, float y2, bool grey_test, bool shooting) {
+    float h = 0.005f;
+    bool water_passes = shooting || (loop == p1_id && p1_id != -1 && has_water);
+    if (shooting) h = 0.0025f;
+    float distance = Node_Distance1(x1, y1, x2, y2);
+    float angle = std::atan2(y2 - y1, x2 - x1);
+    float sx = std::cos(angle) * 0.005f, sy = std::sin(angle) * 0.005f;
+    float step = Node_Distance1(0.0f, 0.0f, sx, sy);
+    int iterations = 0;
+    if (step > 0.0f) {
+        float q = distance / step;
+        iterations = (q < 1.0e7f) ? (int)q - 1 : 10000000;
+        if (iterations < 0) iterations = 0;
+    }
+    const float off_x[4] = {h, -h, h, -h};
+    const float off_y[4] = {h, h, -h, -h};
+    float x = x1, y = y1;
+    for (int i = 0; i <= iterations; ++i) {
+        x += sx;
+        y += sy;
+        for (int p = 0; p < 4; ++p) {
+            int cell = Cell_Of(x + off_x[p], y + off_y[p]);
+            if (cell < 0) return true; // the line leaves the map
+            int code = map_col[cell];
+            if (grey_test && (code == COL_FOOTPRINT || code == COL_SOLID_SHOOTTHRU)) return true;
+            if (code == COL_SOLID) return true;
+            if (!water_passes && Water_Tile(tiles[cell])) return true;
+        }
+    }
+    return false;
+}
+
+bool Find_Path(int loop) {
+    if (!Valid_Sprite(loop)) return false;
+    object& o = sprite[loop];
+    const int now = Now();
+    if (loop != p1_id) {
+        if (!(now > o.col_timer)) return false;
+    }
+    o.col_timer = now + REPLAN_DELAY;
+
+    // A goal off the map becomes the nearest cell on it.
+    int gc = Cell_Column(o.end_x), gr = Cell_Row(o.end_y);
+    if (!Cell_On_Map(gc, gr)) {
+        if (Grid_Width() <= 0 || Grid_Height() <= 0) return false;
+        if (gc < 0) gc = 0;
+        if (gc >= Grid_Width()) gc = Grid_Width() - 1;
+        if (gr < 0) gr = 0;
+        if (gr >= Grid_Height()) gr = Grid_Height() - 1;
+        if (!Cell_On_Map(gc, gr)) return false;
+        o.end_x = Cell_Centre_X(gc);
+        o.end_y = Cell_Centre_Y(gr);
+    }
+    const int goal_cell = Cell_Index(gc, gr);
+    const char saved_goal = map_col[goal_cell];
+    map_col[goal_cell] = COL_FREE;
+
+    for (int i = 0; i < PATH_NODES; ++i) o.node_list[i] = -1;
+    o.node_counter = 0;
+    o.node_count = -1;
+
+    float cx = o.w + o.box_width / 2, cy = o.z + o.box_height / 2;
+    int start_cell = Cell_Of(cx, cy);
+    if (start_cell < 0) {
+        map_col[goal_cell] = saved_goal;
+        return false;
+    }
+    // The unit's own cell does not block its line; afterwards it holds the unit's footprint,
+    // unless it held something else (water under a wading player, an object's stamp), which
+    // stays as it was.
+    const char own_code = map_col[start_cell];
+    map_col[start_cell] = COL_FREE;
+    bool blocked = Shoot_Ray(loop, cx, cy, o.end_x, o.end_y, true, false);
+    map_col[start_cell] = (own_code == COL_FREE || own_code == COL_FOOTPRINT) ? (char)COL_FOOTPRINT : own_code;
+
+    bool result = false;
+    if (!blocked) {
+        o.mov_x = o.end_x;
+        o.mov_y = o.end_y;
+        result = true;
+    } else {
+        int g = goal_cell;
+        if (Wall_Code(map_col[g])) g = Get_Space(o.end_x, o.end_y, cx, cy);
+        if (g != -1) result = Path_finder(loop, start_cell, g) != 0;
+    }
+    map_col[goal_cell] = saved_goal;
+    return result;
+}
+
+int Path_finder(int loop, int last_node, int goal_node) {
+    if (!Valid_Sprite(loop) || !Cell_Index_On_Map(last_node) || !Cell_Index_On_Map(goal_node)) return 0;
+    object& o = sprite[loop];
+    const bool is_player = loop == p1_id && p1_id != -1;
+    Set_Col_Type(loop);
+    limit_value = is_player ? 14 : 24;
+    Path_Found = false;
+    debug_path_count = 0;
+
+    const char saved_start = map_col[last_node];
+    const char saved_goal = map_col[goal_node];
+    map_col[last_node] = COL_SEARCH_START;
+    map_col[goal_node] = COL_SEARCH_GOAL;
+
+    int count = p1_id != -1 ? Record_Pathway(false, last_node, goal_node, is_player) : 0;
+    count = Clean_Pathway(Reorder_Pathway(count, last_node, goal_node, false), last_node, loop);
+
+    map_col[goal_node] = saved_goal;
+    map_col[last_node] = saved_start;
+
+    if (Path_Found) {
+        int n = count < PATH_NODES ? count : PATH_NODES;
+        for (int i = 0; i < n; ++i) {
+            o.node_list[i] = recorded[i];
+            debug_pathX[i] = Cell_Centre_X(Cell_Column_Of(recorded[i]));
+            debug_pathY[i] = Cell_Centre_Y(Cell_Row_Of(recorded[i]));
+        }
+        o.node_count = n;
+        debug_path_count = n;
+    } else {
+        o.node_list[0] = 0;
+        o.node_count = -1;
+    }
+    o.node_counter = 0;
+    Next_node(loop, false);
+    return Path_Found;
+}
+
+int Record_Pathway(bool, int last_node, int goal_node, bool) {
+    marked_count = 0;
+    const int sc = Cell_Column_Of(last_node), sr = Cell_Row_Of(last_node);
+    const int gc = Cell_Column_Of(goal_node), gr = Cell_Row_Of(goal_node);
+    const int min_c = sc - limit_value < 0 ? 0 : sc - limit_value;
+    const int max_c = sc + limit_value > Grid_Width() - 1 ? Grid_Width() - 1 : sc + limit_value;
+    const int min_r = sr - limit_value < 0 ? 0 : sr - limit_value;
+    const int max_r = sr + limit_value > Grid_Height() - 1 ? Grid_Height() - 1 : sr + limit_value;
+    const int steps = limit_value * limit_value;
+
+    int count = 0;
+    int current = last_node;
+    float closest = 100000.0f;
+    bool wall_follow = false, stuck = false;
+    int junction[JUNCTIONS];
+    int top = 0;
+    junction[0] = -1;
+
+    for (int step = 0; step < steps; ++step) {
+        const int cc = Cell_Column_Of(current), cr = Cell_Row_Of(current);
+        int best = current;
+        int candidates = 0;
+        for (int k = 0; k < 4; ++k) {
+            if (!stuck && !wall_follow && Stuck_To_Wall(current, 0, 0)) {
+                wall_follow = true;
+                junction[top] = current;
+            }
+            const int nc = cc + SIDE_DC[k], nr = cr + SIDE_DR[k];
+            if (nc < min_c || nc > max_c || nr < min_r || nr > max_r) continue;
+            const int n = Cell_Index(nc, nr);
+            if (n < 0) continue;
+            const int code = map_col[n];
+            if (code != COL_FREE && code != COL_SEARCH_GOAL && code != col_type) continue;
+            if (n != goal_node && Stuck_Check(n, 0, 0)) continue;
+            if (Diagonal_Check(n, SIDE_DR[k], SIDE_DC[k])) continue;
+            if (wall_follow && !Stuck_To_Wall(n, 0, 0)) continue;
+            candidates++;
+            const float d = Node_Distance1((float)nc, (float)nr, (float)gc, (float)gr);
+            if (d < closest) {
+                closest = d;
+                best = n;
+            }
+        }
+        closest = 10000.0f;
+        if (candidates > 1 && wall_follow) {
+            if (top < JUNCTIONS - 1) top++;
+            junction[top] = current;
+        }
+        if (best == goal_node) {
+            Path_Found = true;
+            current = goal_node;
+        }
+        if (current == best) {
+            // No move: go back to the last junction, or drop it and restart from the
+            // walked cell that looks most promising.
+            if (junction[top] != -1 && junction[top] != current) {
+                current = junction[top];
+                stuck = false;
+            } else {
+                top--;
+                if (top < 0) return count;
+                float best_score = 1.0e9f;
+                for (int i = 0; i < count; ++i) {
+                    const int rc = Cell_Column_Of(recorded[i]), rr = Cell_Row_Of(recorded[i]);
+                    const float s = Node_Distance1((float)rc, (float)rr, (float)gc, (float)gr) +
+                                    Node_Distance1((float)rc, (float)rr, (float)sc, (float)sr) / 2.0f;
+                    if (s < best_score) {
+                        best_score = s;
+                        current = recorded[i];
+                    }
+                }
+                wall_follow = false;
+                stuck = true;
+            }
+        } else {
+            current = best;
+            Mark_Visited(current);
+            if (count < RECORDED_SIZE - 1) recorded[count++] = current;
+            else recorded[count - 1] = current;
+            stuck = false;
+        }
+    }
+    return count;
+}
+
+void Calculate_Path(int path_id, int last_node, int goal_node) {
+    (void)path_id;
+    chain_count = 0;
+    for (int i = 0; i < PATH_SEGMENTS; ++i) path[i] = sPath{0, -1, -1, 0, false};
+    // Breadth first from the goal over the walked cells (and the start): the first chain
+    // that reaches the start is the one with the fewest cells; ties keep the first found
+    // in the order above, left, right, below.
+    if (++bfs_generation == 0) {
+        for (int i = 0; i < GRID_CELLS; ++i) bfs_stamp[i] = 0;
+        bfs_generation = 1;
+    }
+    int head = 0, tail = 0;
+    bfs_queue[tail++] = goal_node;
+    bfs_stamp[goal_node] = bfs_generation;
+    bfs_parent[goal_node] = -1;
+    bool reached = false;
+    while (head < tail && !reached) {
+        const int cell = bfs_queue[head++];
+        const int c = Cell_Column_Of(cell), r = Cell_Row_Of(cell);
+        for (int k = 0; k < 4; ++k) {
+            const int n = Cell_Index(c + SIDE_DC[k], r + SIDE_DR[k]);
+            if (n < 0 || bfs_stamp[n] == bfs_generation) continue;
+            const int code = map_col[n];
+            if (code != COL_VISITED && code != COL_SEARCH_START) continue;
+            bfs_stamp[n] = bfs_generation;
+            bfs_parent[n] = cell;
+            if (n == last_node) {
+                reached = true;
+                break;
+            }
+            bfs_queue[tail++] = n;
+        }
+    }
+    if (!reached) return;
+    // The chain from the goal to the start, both ends excluded from the start's side.
+    int len = 0;
+    for (int cell = bfs_parent[last_node]; cell != -1; cell = bfs_parent[cell]) len++;
+    int cell = bfs_parent[last_node];
+    // Cells are listed from the start outward: the cell next to the start comes first.
+    for (int i = 0; i < len && chain_count < RECORDED_SIZE - 1; ++i) {
+        chain_cells[chain_count++] = cell;
+        cell = bfs_parent[cell];
+    }
+    path[0] = sPath{chain_count, goal_node, -2, 0, false};
+}
+
+int Reorder_Pathway(int count, int last_node, int goal_node, bool) {
+    (void)count;
+    chain_count = 0;
+    if (Path_Found) Calculate_Path(PATH_SEGMENTS - 1, last_node, goal_node);
+    Clear_Marks();
+    for (int i = 0; i < RECORDED_SIZE; ++i) recorded[i] = -1;
+    if (!Path_Found) return 0;
+    if (chain_count == 0) {
+        Path_Found = false; // the walk touched the goal but no chain leads back
+        return 0;
+    }
+    map_col[last_node] = COL_SEARCH_START;
+    map_col[goal_node] = COL_SEARCH_GOAL;
+    for (int i = 0; i < chain_count; ++i) recorded[i] = chain_cells[i];
+    return chain_count;
+}
+
+int Clean_Pathway(int count, int start_point, int loop) {
+    if (!Path_Found || count <= 0) return count;
+    if (count > RECORDED_SIZE - 1) count = RECORDED_SIZE - 1;
+    float ax = Cell_Centre_X(Cell_Column_Of(start_point));
+    float ay = Cell_Centre_Y(Cell_Row_Of(start_point));
+    int kept[RECORDED_SIZE];
+    int kept_count = 0;
+    int pos = 0;
+    const long max_passes = (long)count * count + 1;
+    for (long pass = 0; pos < count && pass < max_passes; ++pass) {
+        int blocked_at = -1;
+        for (int i = pos; i < count; ++i) {
+            float px = Cell_Centre_X(Cell_Column_Of(recorded[i]));
+            float py = Cell_Centre_Y(Cell_Row_Of(recorded[i]));
+            if (Shoot_Ray(loop, ax, ay, px, py, true, false)) {
+                blocked_at = i;
+                break;
+            }
+        }
+        if (blocked_at < 0) {
+            kept[kept_count++] = recorded[count - 1];
+            break;
+        }
+        // The cell before the blocked one becomes a waypoint (the blocked one itself when
+        // nothing lies between, so the scan always moves on).
+        int k = blocked_at > pos ? blocked_at - 1 : blocked_at;
+        kept[kept_count++] = recorded[k];
+        ax = Cell_Centre_X(Cell_Column_Of(recorded[k]));
+        ay = Cell_Centre_Y(Cell_Row_Of(recorded[k]));
+        pos = k + 1;
+        if (pos >= count) break;
+    }
+    for (int i = 0; i < kept_count; ++i) recorded[i] = kept[i];
+    for (int i = kept_count; i < RECORDED_SIZE; ++i) recorded[i] = -1;
+    return kept_count;
+}
+
+void Next_node(int loop, bool increase_counter) {
+    if (!Valid_Sprite(loop)) return;
+    object& o = sprite[loop];
+    Set_Col_Type(loop);
+    limit_value = 24;
+    float cx = o.w + o.box_width / 2, cy = o.z + o.box_height / 2;
+    if (!Shoot_Ray(loop, cx, cy, o.end_x, o.end_y, true, false)) {
+        o.mov_x = o.end_x;
+        o.mov_y = o.end_y;
+        return;
+    }
+    if (increase_counter) o.node_counter++;
+    int wp = (o.node_counter >= 0 && o.node_counter < PATH_NODES) ? o.node_list[o.node_counter] : -1;
+    if (wp != 0 && wp != -1 && Cell_Index_On_Map(wp) && (map_col[wp] == COL_FREE || map_col[wp] == col_type)) {
+        Wall_Offset(loop, Cell_Column_Of(wp), Cell_Row_Of(wp), wp, false);
+    } else {
+        o.moving = false;
+        ShotIdle(loop);
+    }
+}
+
+void Wall_Offset(int loop, int row_x, int row_y, int, bool) {
+    if (!Valid_Sprite(loop)) return;
+    sprite[loop].mov_x = Cell_Centre_X(row_x);
+    sprite[loop].mov_y = Cell_Centre_Y(row_y);
+    wall_offset_X = 0.0f;
+    wall_offset_Y = 0.0f;
+}
