@@ -22,7 +22,7 @@
 
 namespace {
 
-class Generated : public ContentDir {
+class GeneratedContent : public ContentDir {
 protected:
     void SetUp() override {
         ContentDir::SetUp();
@@ -54,7 +54,7 @@ protected:
 
 } // namespace
 
-TEST_F(Generated, BootSceneAndLoadingIndicator) {
+TEST_F(GeneratedContent, BootSceneAndLoadingIndicator) {
     LoadAll(10, 0, true);
     EXPECT_TRUE(Boxes().empty()) << Boxes().front().caption << ": " << Boxes().front().text;
     EXPECT_EQ(game_mode, 2);
@@ -79,7 +79,7 @@ TEST_F(Generated, BootSceneAndLoadingIndicator) {
     }
 }
 
-TEST_F(Generated, HudLayoutHas75Items) {
+TEST_F(GeneratedContent, HudLayoutHas75Items) {
     LoadAll(10, 0, true);
     ASSERT_TRUE(Boxes().empty());
     EXPECT_EQ(hud_no_sprites, 75);
@@ -104,7 +104,7 @@ TEST_F(Generated, HudLayoutHas75Items) {
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_F(Generated, FixtureScenesLoadInTurn) {
+TEST_F(GeneratedContent, FixtureScenesLoadInTurn) {
     current_char = 0;
     LoadAll(10, 0, true);
     for (int s = 0; s < 3; ++s) {
@@ -130,7 +130,7 @@ TEST_F(Generated, FixtureScenesLoadInTurn) {
 }
 
 // Every image of the tree decodes with the loader its slots use.
-TEST_F(Generated, EveryImageDecodes) {
+TEST_F(GeneratedContent, EveryImageDecodes) {
     int count = 0;
     for (const auto& e : std::filesystem::recursive_directory_iterator("Data")) {
         if (e.path().extension() != ".tga") continue;
@@ -147,7 +147,7 @@ TEST_F(Generated, EveryImageDecodes) {
 }
 
 // The generator program writes the whole tree, sounds included.
-TEST_F(Generated, GeneratorWritesTheTree) {
+TEST_F(GeneratedContent, GeneratorWritesTheTree) {
     const std::string exe = std::string(VARNOTH_BINARY_DIR) + "/tools/varnoth_content";
     if (!std::filesystem::exists(exe)) GTEST_SKIP() << "generator not built";
     ASSERT_EQ(std::system((exe + " out > /dev/null").c_str()), 0);

@@ -184,6 +184,20 @@ TEST_F(Loader, MusicStatesAcrossLoads) {
     ASSERT_TRUE(Load(f));
     EXPECT_EQ(current_song, 0);
     EXPECT_EQ(sad_sfx, 6);
+    EXPECT_FALSE(half_volume);
+
+    // Episode 1 scene 141 keeps the song of the scene before, at half volume.
+    f.header.music_loop = 5;
+    Write_Fixture_Scene(f);
+    ASSERT_TRUE(Load(f));
+    FixtureScene keep = Walk_Scene(1, 141);
+    keep.header.music_loop = 12;
+    Write_Fixture_Scene(keep);
+    ASSERT_TRUE(Load(keep));
+    EXPECT_TRUE(half_volume);
+    EXPECT_EQ(current_song, 5);
+    EXPECT_EQ(crd_sfx, 1);
+    EXPECT_EQ(intro_sfx, 3);
 }
 
 // Leaving a walk scene of episode 2 writes its snapshot; coming back restores it.
@@ -316,7 +330,88 @@ TEST_F(Loader, SalePickupsAtTheirPoints) {
         if (Fx[i].type == 47) {
             ++sales;
             EXPECT_TRUE(Fx[i].item_type == 14 || Fx[i].item_type == 9);
-            if (Fx[i].item_type == 9) EXPECT_EQ(Fx[i].value2, 10);
+            if (Fx[i].item_type == 9) {
+            EXPECT_EQ(Fx[i].value2, 10);
+        }
         }
     EXPECT_EQ(sales, 2);
+}
+
+TEST_F(Loader, ObjectsSetUpByType) {
+    FixtureScene f = Walk_Scene(3, 28); // the dungeon
+    f.objects.clear();
+    auto unit = [&](int cls, int rank, int on_death, float x) {
+        f.objects.push_back(Object(UNT, x, 0.0f));
+        f.objects.back().sector = cls;
+        f.objects.back().rank = rank;
+        f.objects.back().onDeath_action = on_death;
+    };
+    unit(UNIT_SHOTGUN, 1, -1, -1.5f);  // 0
+    unit(CHIEF, 3, -1, -1.0f);         // 1
+    unit(DOG, 4, -1, -0.5f);           // 2
+    unit(UNIT_VEHICLE, 2, -1, 0.0f);   // 3
+    unit(UNIT_RESCUE, 2, -1, 0.5f);    // 4
+    unit(GUNNER, 2, 2, 1.0f);          // 5: a figure playing animation 2
+    unit(UNIT_MORTAR, 2, 2, 1.5f);     // 6
+    f.objects.push_back(Object(DOR, -1.0f, -1.0f)); // 7: onCreate 1, kind DOUBLE-BACK
+    f.objects.back().onCreate = 1;
+    f.objects.back().sector_action = door_type::DOUBLE_BACK;
+    f.objects.back().score = 5;
+    Write_Fixture_Scene(f);
+    ASSERT_TRUE(Load(f)) << Box_Texts();
+    EXPECT_TRUE(in_dungeon);
+    EXPECT_EQ(sprite[0].score, 1000);
+    EXPECT_EQ(sprite[1].score, 90);
+    EXPECT_EQ(sprite[2].score, 10);
+    EXPECT_EQ(sprite[3].score, 75);
+    EXPECT_EQ(a_vehicle, 3);
+    EXPECT_TRUE(sprite[3].building);
+    EXPECT_EQ(sprite[4].score, 40);
+    EXPECT_EQ(sprite[4].status, 62);
+    EXPECT_EQ(sprite[4].sector_action, AI_BUDDY);
+    EXPECT_EQ(sprite[5].status, 37);
+    EXPECT_EQ(sprite[5].id, 29);
+    EXPECT_EQ(sprite[5].base_anim, 2);
+    EXPECT_TRUE(sprite[6].bagging);
+    EXPECT_EQ(sprite[6].score, 120);
+    EXPECT_EQ(sprite[6].status, 3);
+    EXPECT_EQ(enemy_count, 7);
+    int shadows = 0;
+    for (int i = 0; i < no_fx; ++i)
+        if (Fx[i].type == GFX && Fx[i].sector == 22 && Fx[i].linked_sprite == 3) ++shadows;
+    EXPECT_EQ(shadows, 1);
+
+    const object& d = sprite[7];
+    const int col = (int)((d.w + d.box_width / 2 + map_startX) * 10), row = (int)((d.z + d.box_height / 2 + map_startY) * 10);
+    EXPECT_EQ(map_col[row * MAP_HEIGHT + col], COL_SOLID);
+    EXPECT_EQ(map_col[(row + 1) * MAP_HEIGHT + col - 1], COL_SOLID);
+}
+
+TEST_F(Loader, FrontWidgetsFollowTheGameState) {
+    FixtureScene f;
+    f.episode = 0;
+    f.scene = 7;
+    f.header.game_mode = MODE_FRONT;
+    f.objects.push_back(Object(FE_CARD, 0, 0));
+    f.objects.back().score = 2;
+    f.objects.back().sector_action = 9;
+    f.objects.push_back(Object(FE_MUSIC, 0, 0.2f));
+    f.objects.back().box_width = 0.5f;
+    f.objects.push_back(Object(FE_SFX, 0, 0.4f));
+    f.objects.back().box_width = 0.5f;
+    f.objects.push_back(Object(FE_LOGO, 0, 0.6f));
+    f.objects.push_back(Object(FE_DUCK, 0, 0.8f));
+    Write_Fixture_Scene(f);
+    music_volume = 0.4f;
+    sfx_volume = 0.8f;
+    ASSERT_TRUE(Load(f)) << Box_Texts();
+    EXPECT_EQ(Level, LVL_MENU);
+    EXPECT_FLOAT_EQ(sprite[0].angle, 350.0f);
+    EXPECT_EQ(sprite[0].sector_action, 0);
+    EXPECT_FLOAT_EQ(sprite[1].width, 0.2f);
+    EXPECT_FLOAT_EQ(sprite[2].width, 0.4f);
+    EXPECT_EQ(logo_sprite, 3);
+    EXPECT_EQ(duck_guy, 4);
+    EXPECT_EQ(player_counter, 5);
+    EXPECT_EQ(p1_id, -1);
 }

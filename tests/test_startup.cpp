@@ -3,15 +3,18 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "audio/audio.h"
 #include "common/game_state.h"
 #include "common/world_state.h"
 #include "main/frame_loop.h"
+#include "main/sound_bank.h"
 #include "main/startup.h"
 #include "main/window.h"
 #include "platform/platform.h"
@@ -111,6 +114,95 @@ TEST_F(Startup, OtherSizeKeepsTheScreenModeButSetsTheRatio) {
     EXPECT_EQ(screen_mode, 1);
     EXPECT_FLOAT_EQ(sc_ratio, 0.5625f);
     EXPECT_FLOAT_EQ(zoom_factor, 1.2f);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Startup, RefusedFullScreenModeContinuesWindowedAtTheSavedPosition) {
+    Allocate_Records();
+    platform::SetOfferedDisplayModes({{1024, 768}});
+    saved_window_posX = 40;
+    saved_window_posY = 30;
+    new_sc_width = 1280;
+    new_sc_height = 800;
+    Set_Screen_Ratio();
+    ASSERT_TRUE(CreateGLWindow("Varnoth", 1280, 800, 32, true));
+    EXPECT_FALSE(fullscreen);
+    ASSERT_EQ(platform::RecordedMessageBoxes().size(), 1u);
+    EXPECT_EQ(platform::RecordedMessageBoxes()[0].caption, "Open GL");
+    EXPECT_EQ(platform::RecordedMessageBoxes()[0].text,
+              "The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use Windowed Mode Instead?");
+    int x = 0, y = 0;
+    platform::GetWindowPosition(x, y);
+    EXPECT_EQ(x, 40);
+    EXPECT_EQ(y, 30);
+    KillGLWindow();
+    // Answered No: the program closes.
+    platform::ClearRecordedMessageBoxes();
+    platform::SetRecordMessageBoxes(true, platform::IDNO);
+    EXPECT_FALSE(CreateGLWindow("Varnoth", 1280, 800, 32, true));
+    ASSERT_EQ(platform::RecordedMessageBoxes().size(), 2u);
+    EXPECT_EQ(platform::RecordedMessageBoxes()[1].text, "Program Will Now Close.");
+    EXPECT_EQ(platform::RecordedMessageBoxes()[1].caption, "ERROR");
+    Free_Records();
+}
+
+TEST_F(Startup, NoDisplayShowsBothBoxesAndLeavesTheConfigurationAlone) {
+    Write_Cfg("0.5\n0.5\n1024\n768\n32\n0.75\n1\n0\n0\n0\n0\n");
+    std::string before = Read_Cfg();
+    ::setenv("SDL_VIDEODRIVER", "no-such-video-driver", 1);
+    EXPECT_EQ(WinMain(), 0);
+    const auto& boxes = platform::RecordedMessageBoxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[1].text, "Couldn't create gl_window");
+    EXPECT_EQ(boxes[1].caption, "Error");
+    EXPECT_EQ(Read_Cfg(), before);
+}
+
+TEST_F(Startup, NoAudioDeviceWarnsOnceAndTheGameGoesOnSilently) {
+    ::setenv("ALSOFT_DRIVERS", "no-such-audio-driver", 1);
+    Write_Cfg("0.5\n0.5\n1024\n768\n32\n0.75\n1\n0\n0\n0\n0\n");
+    platform::PostMessage(platform::MSG{platform::WM_CLOSE, 0, 0});
+    EXPECT_EQ(WinMain(), 0);
+    int audio_boxes = 0;
+    for (const auto& b : platform::RecordedMessageBoxes())
+        if (b.text == "Initialization of Audio Failed." && b.caption == "ERROR") audio_boxes++;
+    EXPECT_EQ(audio_boxes, 1);
+}
+
+TEST_F(Startup, SoundBankOpensEverySoundWithItsKindVolumeAndRepeat) {
+    audio::UseRecordingDouble(true);
+    sfx_volume = 0.25f;
+    music_volume = 0.75f;
+    Allocate_Records();
+    Open_Sound_Bank();
+    const auto& calls = audio::RecordedCalls();
+    auto has = [&](const std::string& line) { return std::find(calls.begin(), calls.end(), line) != calls.end(); };
+    int opens = 0;
+    for (const auto& c : calls)
+        if (c.size() > 5 && c.compare(c.size() - 5, 5, " open") == 0) opens++;
+    EXPECT_EQ(opens, 122 + 26);
+    EXPECT_TRUE(has("data/SFX/click.wav volume 0.25"));
+    EXPECT_TRUE(has("data/SFX/song1.ogg volume 0.75"));
+    EXPECT_TRUE(has("data/SFX/song1.ogg repeat 1"));
+    EXPECT_TRUE(has("data/SFX/fanfare.ogg repeat 0"));
+    EXPECT_TRUE(has("data/SFX/rain.ogg volume 0.25"));   // ambient loops use the effects volume
+    EXPECT_TRUE(has("data/SFX/tank_engine.ogg repeat 0"));
+    // The two groups of effects, then the streams: the last effect opened is the second group's.
+    auto first_stream = std::find(calls.begin(), calls.end(), "data/SFX/song1.ogg open");
+    auto last_group2 = std::find(calls.begin(), calls.end(), "data/SFX/drip.wav open");
+    EXPECT_LT(last_group2 - calls.begin(), first_stream - calls.begin());
+    // The kinds: a multi-voice effect keeps each play as its own voice.
+    EXPECT_EQ(effect_table[0].kind, audio::SINGLE);
+    int single = 0, multiple = 0;
+    for (const Effect_Entry& e : effect_table) (e.kind == audio::SINGLE ? single : multiple)++;
+    EXPECT_EQ(single, 66);
+    EXPECT_EQ(multiple, 56);
+    Release_Sound_Bank();
+    Free_Records();
+    audio::UseRecordingDouble(false);
 }
 
 } // namespace

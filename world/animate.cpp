@@ -135,7 +135,7 @@ void Animate() {
 
     // Visible sprites: while the quit box is down, or always on a front-end page.
     if (sprite && (!quit_active || game_mode == MODE_FRONT)) {
-        int n = new_no_sprites < MAX_SPRITES ? new_no_sprites : MAX_SPRITES;
+        int n = new_no_sprites < VISIBLE_MAX ? new_no_sprites : VISIBLE_MAX;
         for (int k = 0; k < n; ++k) {
             int id = var5[k];
             if (id < 0 || id >= MAX_SPRITES) continue; // effects have their own pass
