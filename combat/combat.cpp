@@ -6,6 +6,7 @@
 #include "common/call_trace.h"
 
 #include <cmath>
+#include <string>
 
 #include "common/game_state.h"
 #include "common/world_state.h"
@@ -30,9 +31,9 @@ void AI(int ms) {
 }
 
 void Run_Boss(int) { Trace_Call("Run_Boss"); }
-void Man_Shot(int, int, int, int, int) {}
-void Shell_Landed(float, float, int, int, int) {}
-void Knock_Back(int, int, int) {}
+void Man_Shot(int, int, int, int, int) { Trace_Call("Man_Shot"); }
+void Shell_Landed(float, float, int, int, int) { Trace_Call("Shell_Landed"); }
+void Knock_Back(int, int, int) { Trace_Call("Knock_Back"); }
 
 void ShotIdle(int unit) {
     if (!sprite || unit < 0 || unit >= MAX_SPRITES) return;
@@ -53,4 +54,10 @@ bool Is_Guy_In_Range(int a, int b, float range) {
     return std::sqrt(dx * dx + dy * dy) < range;
 }
 
-void TestSpriteToShootPly(int, float, float, float, float, bool, int, int, bool) {}
+// Until the shot code lands, a shot only records itself, with its knife, target and spread flags.
+void TestSpriteToShootPly(int, float, float, float, float, bool flag, int target, int, bool spread) {
+    Trace_Call("TestSpriteToShootPly");
+    if (call_trace)
+        call_trace->push_back("TestSpriteToShootPly flag=" + std::to_string((int)flag) + " target=" +
+                              std::to_string(target) + " spread=" + std::to_string((int)spread));
+}

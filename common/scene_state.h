@@ -67,7 +67,7 @@ inline bool selected = false;
 inline bool cam_moving = false;
 inline int next_cam = 0;
 inline bool stop_camera = false;
-inline bool flash_on = false;
+inline int flash_on = 0;            // id of the flashing target: a sprite, or 750 + an effect; -1 none
 inline int target_flash_timer = 0;
 inline bool start_text = false;
 inline int start_timer = 0;
@@ -87,7 +87,7 @@ inline bool throw_grenade = false;
 inline int title_sequence = 0;
 inline int start_sequence = 0;
 inline int title_timer = 0;
-inline bool shot_fired = false;
+inline int shot_fired = 0;          // the mouse-only order of this tick: 1 a shot, 2 a walk
 inline bool create_option = false;
 inline int card_decision = 0;
 inline int enemy_count = 0;
@@ -145,5 +145,5 @@ inline int morgue_list[4] = {-1, -1, -1, -1};
 inline int change_guys_timer = 0;
 
 // ---- Area-map marker text and its typing cursor ----
-inline char lvl_text[12];
+inline char lvl_text[13];   // 12 typed characters and the terminating zero
 inline int cur_letter = 0;

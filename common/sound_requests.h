@@ -144,9 +144,30 @@ inline bool button8_snd = false;
 inline bool button9_snd = false;
 inline bool button10_snd = false;
 
-// Repeat counters of requests with variants.
+// Repeat counters of requests with variants: a rotation counter names the variant that
+// plays next, a random counter holds the last choice. They carry over from scene to scene
+// (the scene loader resets only the splash and wound counters).
 inline int splash_sfx_counter = 0;
 inline int wound_sfx_counter = 0;
+inline int destroy_sfx_counter = 0;
+inline int mgun_sfx_counter = 0;
+inline int swim_sfx_counter = 0;
+inline int boss_ohh_sfx_counter = 0;
+inline int ric_sfx_counter = 0;
+inline int cow_sfx_counter = 0;
+inline int glass_sfx_counter = 0;
+inline int laugh_sfx_counter = 0;
+inline int gargle_sfx_counter = 0;
+inline int footstep_counter = 0;
+inline int softstep_counter = 0;
+inline int mudstep_counter = 0;
+inline int hardstep_counter = 0;
+inline int grassstep_counter = 0;
+inline int type_sfx_counter = 0;
+inline int promo_sfx_counter = 0;
+inline int tank_sfx_counter = 0;
+inline int clank_sfx_counter = 0;
+inline int step_sfx_counter = 0;
 
 // Music track states (0 idle, 1 start, 2 playing, 3 stop, 4 restart, 5 fade in,
 // 6 fade out, 7 stop and rewind) of songs 2 to 17; song 1's end_sfx is in main/messages.h.
@@ -166,3 +187,15 @@ inline int urgency_sfx = 0;
 inline int mini_sfx = 0;
 inline int fanfare2_sfx = 0;
 inline int deathscreen_sfx = 0;
+
+// Values of the music track states above (and of end_sfx).
+enum : int {
+    TRACK_IDLE = 0,      // stopped, nothing to do
+    TRACK_START = 1,     // start at once at the start volume
+    TRACK_PLAYING = 2,   // playing, nothing to do
+    TRACK_STOP = 3,      // stop (rewinding, except the tracks that keep their position)
+    TRACK_RESTART = 4,   // restart from the beginning (title track only)
+    TRACK_FADE_IN = 5,   // fading in with the crossfade
+    TRACK_FADE_OUT = 6,  // fading out with the crossfade
+    TRACK_REWIND = 7,    // stop and rewind (camp, camp destroyed and groove tracks only)
+};

@@ -8,11 +8,11 @@
 #include "common/game_state.h"
 #include "main/tick_services.h"    // in_dungeon
 #include "render/render_inputs.h"  // global_objects, player_type, g_type
+#include "world/world_clock.h"      // daytime
 
 // ---- Progress ----
 inline int current_char = 0;       // the player's character 0, 1 or 2
 inline int current_act = 1;        // 1 to 4
-inline bool daytime = false;       // true at night
 inline int global_cards[48];       // album counts of the cards
 inline int card_selected = 0;      // card last hovered, numbered from 1
 
@@ -21,6 +21,7 @@ inline int stats_episode = 0;      // scene the stats and perk pages return to
 inline int stats_scene = 0;
 inline int tunnel_page = 1;        // tunnel network shown: 1 beach, 2 village, 3 farmland
 inline int medal_page = 1;         // medal layer shown, 1 to 3
+inline int card_page = 1;          // card album page shown, 1 to 4
 
 // ---- Scene header (object file) ----
 inline int game_time = 0;          // scene countdown in seconds; 0 none

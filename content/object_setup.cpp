@@ -28,7 +28,14 @@ void Setup_Save_Slot_Widget(int i) {
     o.file_full = false;
     o.rank = 0;
     o.id = 8;
-    (void)slot;
+    file_check_id = i;
+    hud_name_id = slot;
+    if (LoadLevel(Save_Slot_Path(slot), true)) {
+        o.id = current_act == 4 ? 5 : 7;
+        o.file_full = true;
+    } else {
+        std::snprintf(file_names[slot], sizeof file_names[slot], "%s", ".........");
+    }
 }
 
 void Setup_Front_Widget(int i) {

@@ -5,6 +5,9 @@
 
 #include "common/game_state.h"
 #include "common/world_state.h"
+#include "combat/combat.h"
+#include "common/scene_state.h"
+#include "main/timer.h"
 
 void Calculate_Inventory() { Trace_Call("Calculate_Inventory"); }
 void Calculate_Inventory_Front() { Trace_Call("Calculate_Inventory_Front"); }
@@ -64,7 +67,18 @@ void Do_Fireworks(int) { Trace_Call("Do_Fireworks"); }
 void Reset_Hud_Stat() { Trace_Call("Reset_Hud_Stat"); }
 void Time_conversion() { Trace_Call("Time_conversion"); }
 
-void Display_Message(int, int) { Trace_Call("Display_Message"); }
+// Until the speech bubbles are filled in, a message only records its speaker and id: a
+// repeat of the same id while the bubble lasts is ignored, nothing is shown while the player
+// is dead or the quit box is up, and a bubble lasts its shortest time, 2000 ms.
+void Display_Message(int index, int message) {
+    Trace_Call("Display_Message");
+    const int now = Now();
+    if (!(message == old_message && now <= dialog_timer) && !ply_dead && !quit_active) {
+        dialog_active = (index >= 0 && index < MAX_SPRITES) ? index : -1;
+        dialog_timer = now + 2000;
+    }
+    old_message = message;
+}
 void Message_Limits() { Trace_Call("Message_Limits"); }
 void Help_Limits() { Trace_Call("Help_Limits"); }
 void Display_Front_Message(int, int) { Trace_Call("Display_Front_Message"); }

@@ -52,9 +52,7 @@ void Mouse_Move(int64_t lParam) {
 
 void Close_Request() {
     if (current_file != -1 && game_mode == MODE_WALK && episode != 0) {
-        char temp_string[256];
-        std::snprintf(temp_string, sizeof temp_string, "data/save/savefile%i", current_file);
-        SaveLevel(temp_string);
+        SaveLevel(Save_Slot_Path(current_file));
     }
     end_sfx = 3;
     quitting = true;

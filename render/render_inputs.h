@@ -11,8 +11,7 @@
 #include "world/sprite_construction.h"  // player_list, player_counter
 
 // ---- World clock, light and weather ----
-inline float Light_Level = 100.0f;   // base light 0..100.1; above 98 is daylight
-inline float rain_angle = 0.0f;      // slant of the rain layers
+#include "world/world_clock.h"   // Light_Level, rain_angle
 // cos(k * 0.0785) for k = 0..19; the boot scene's load fills it again.
 inline float cos_table[20] = {1.0000000f, 0.9969205f, 0.9877008f, 0.9723978f, 0.9511057f,
                               0.9239557f, 0.8911150f, 0.8527858f, 0.8092042f, 0.7606386f,

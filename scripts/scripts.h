@@ -3,3 +3,7 @@
 
 // Runs every guarded block whose guards match the current episode, scene and state.
 void Run_Scripts(int ms);
+
+// Set by the contacts that lead to the camp's gallery and shops, read by their scenes.
+inline int gun_entry = 0;        // which gallery episode 1 scene 110 leads to: 1, 2 or 4
+inline int shop_intro_type = 0;  // 0 the arrival lines, 1 the parting lines of the camp keepers

@@ -1,13 +1,12 @@
 // The configuration file: defaults, clamps, damaged files and the write-read round trip.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "common/game_state.h"
 #include "content/config.h"
+#include "support/work_dir.h"
 
 namespace fs = std::filesystem;
 
@@ -15,24 +14,9 @@ namespace {
 
 class Config : public ::testing::Test {
 protected:
-    fs::path old_dir;
-    fs::path dir;
-    void SetUp() override {
-        old_dir = fs::current_path();
-        dir = fs::temp_directory_path() / ("varnoth_cfg_" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir / "data/save");
-        fs::current_path(dir);
-    }
-    void TearDown() override {
-        fs::current_path(old_dir);
-        fs::remove_all(dir);
-    }
-    static void Write(const std::string& text) { std::ofstream(CFG_PATH) << text; }
-    static std::string Read() {
-        std::ifstream in(CFG_PATH);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    Work_Dir dir{"varnoth_cfg"};
+    static void Write(const std::string& text) { Write_Text_File(CFG_PATH, text); }
+    static std::string Read() { return Read_Text_File(CFG_PATH); }
 };
 
 struct Expected {

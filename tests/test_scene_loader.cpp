@@ -16,6 +16,7 @@
 #include "content/content_state.h"
 #include "content/level_table.h"
 #include "content/object_setup.h"
+#include "content/save_slots.h"
 #include "content/scene_hud.h"
 #include "content/scene_loader.h"
 #include "content/snapshots.h"
@@ -414,4 +415,30 @@ TEST_F(Loader, FrontWidgetsFollowTheGameState) {
     EXPECT_EQ(duck_guy, 4);
     EXPECT_EQ(player_counter, 5);
     EXPECT_EQ(p1_id, -1);
+}
+
+// The save-slot entries of the file page show whether their slot holds a save.
+TEST_F(Loader, SaveSlotEntriesPeekTheirSlots) {
+    std::filesystem::create_directories("data/save");
+    current_act = 4;
+    ASSERT_TRUE(SaveLevel(Save_Slot_Path(3))) << Box_Texts();
+    FixtureScene f;
+    f.episode = 0;
+    f.scene = 2;
+    f.header.game_mode = MODE_FRONT;
+    for (int slot : {3, 4}) {
+        f.objects.push_back(Object(fe_type::FILE, 0, 0.2f * slot));
+        f.objects.back().sector_action = slot;
+    }
+    Write_Fixture_Scene(f);
+    platform::ClearRecordedMessageBoxes();
+    ASSERT_TRUE(Load(f)) << Box_Texts();
+    EXPECT_TRUE(Boxes().empty()) << Box_Texts();
+    EXPECT_EQ(sprite[0].id, 5); // a saved slot, shown in act 4
+    EXPECT_TRUE(sprite[0].file_full);
+    EXPECT_EQ(sprite[1].id, 8);
+    EXPECT_FALSE(sprite[1].file_full);
+    EXPECT_STREQ(file_names[4], ".........");
+    EXPECT_EQ(hud_name_id, 4);
+    EXPECT_EQ(file_check_id, 1);
 }

@@ -7,7 +7,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "audio/audio.h"
@@ -18,6 +17,7 @@
 #include "main/startup.h"
 #include "main/window.h"
 #include "platform/platform.h"
+#include "support/work_dir.h"
 
 namespace fs = std::filesystem;
 
@@ -25,29 +25,15 @@ namespace {
 
 class Startup : public ::testing::Test {
 protected:
-    fs::path old_dir, dir;
+    Work_Dir dir{"varnoth_start"};
     void SetUp() override {
-        old_dir = fs::current_path();
-        dir = fs::temp_directory_path() / ("varnoth_start_" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        std::string cmd = std::string(VARNOTH_BINARY_DIR) + "/tools/varnoth_content " + dir.string() + " >/dev/null";
+        // The game's own content, generated into the folder the game starts in.
+        std::string cmd = std::string(VARNOTH_BINARY_DIR) + "/tools/varnoth_content " + dir.path().string() + " >/dev/null";
         ASSERT_EQ(std::system(cmd.c_str()), 0);
-        fs::current_path(dir);
         platform::SetRecordMessageBoxes(true, platform::IDYES);
     }
-    void TearDown() override {
-        fs::current_path(old_dir);
-        fs::remove_all(dir);
-    }
-    static void Write_Cfg(const std::string& text) {
-        fs::create_directories("data/save");
-        std::ofstream("data/save/varnoth.cfg") << text;
-    }
-    static std::string Read_Cfg() {
-        std::ifstream in("data/save/varnoth.cfg");
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    static void Write_Cfg(const std::string& text) { Write_Text_File("data/save/varnoth.cfg", text); }
+    static std::string Read_Cfg() { return Read_Text_File("data/save/varnoth.cfg"); }
 };
 
 TEST_F(Startup, RunsAndQuitsOnACloseRequestAfterItsDelay) {

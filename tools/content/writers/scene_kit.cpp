@@ -203,7 +203,8 @@ bool WriteFaces(const std::string& root, const std::string& name, Rgba skin, Rgb
 
 // ---- HUD layout ----
 
-ObjectRec Item(float x, float y, float w, float h, int slot, int anim, float alpha, int priority) {
+// A record drawn at (x, y) with its collision box over the same rectangle.
+ObjectRec Placed(float x, float y, float w, float h, int slot, int anim, int anim_state, int priority) {
     ObjectRec r;
     r.x = x;
     r.y = y;
@@ -215,10 +216,15 @@ ObjectRec Item(float x, float y, float w, float h, int slot, int anim, float alp
     r.box_height = h;
     r.id = slot;
     r.anim = anim;
-    r.anim_state = 2;
-    r.alpha = alpha;
+    r.anim_state = anim_state;
     r.priority = priority;
     r.light = 1.0f;
+    return r;
+}
+
+ObjectRec Item(float x, float y, float w, float h, int slot, int anim, float alpha, int priority) {
+    ObjectRec r = Placed(x, y, w, h, slot, anim, 2, priority);
+    r.alpha = alpha;
     return r;
 }
 
@@ -364,23 +370,10 @@ bool WriteBootArt(const std::string& root) {
 }
 
 ObjectRec Sprite(float x, float y, float w, float h, int slot, int anim, int anim_state, int priority) {
-    ObjectRec r;
-    r.x = x;
-    r.y = y;
-    r.width = w;
-    r.height = h;
-    r.w = x;
-    r.z = y;
-    r.box_width = w;
-    r.box_height = h;
-    r.id = slot;
-    r.anim = anim;
-    r.anim_state = anim_state;
-    r.priority = priority;
+    ObjectRec r = Placed(x, y, w, h, slot, anim, anim_state, priority);
     r.type = 3; // a prop
     r.linked_sprite = 0;
     r.alpha = 1.0f;
-    r.light = 1.0f;
     return r;
 }
 
