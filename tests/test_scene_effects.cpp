@@ -14,29 +14,22 @@
 #include "main/startup.h"
 #include "main/timer.h"
 #include "platform/platform.h"
+#include "test_world_fixture.h"
 #include "world/effect_motion.h"
 #include "world/effects.h"
 #include "world/world_services.h"
 
 namespace {
 
-class Effects : public ::testing::Test {
+class Effects : public WorldTest {
 protected:
     void SetUp() override {
-        Allocate_Records();
-        platform::UseVirtualClock(true);
-        TimerInit();
-        MAP_WIDTH = MAP_HEIGHT = 150;
-        MAP_TILES = 22500;
-        map_startX = map_startY = 7.5f;
-        std::memset(map_col, 0, sizeof(map_col));
-        std::memset(tiles, 0, sizeof(tiles));
+        WorldTest::SetUp();
+        game_mode = MODE_NORM;
         no_fx = 0;
-        p1_id = -1;
         sc_ratio = 0.75f;
         for (int& a : animation_fx) a = -1;
     }
-    void TearDown() override { Free_Records(); }
 
     static float CellX(int col) { return -map_startX + col * 0.1f + 0.05f; }
     static float CellY(int row) { return -map_startY + row * 0.1f + 0.05f; }
