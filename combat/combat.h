@@ -1,23 +1,26 @@
 // Combat and unit AI: the per-frame step of the scene's units, hits and explosions.
 #pragma once
 
-// The per-frame step of the whole scene; ms is the time since the previous step (1..99).
-void AI(int ms);
-// One tick of the boss fight of its level.
-void Run_Boss(int ms);
-// Applies one hit to sprite guy_shot.
-void Man_Shot(int guy_status, int guy_shot, int guy_shooting, int bullet_type, int f_rate);
-// Resolves one explosion at (x, y).
-void Shell_Landed(float x, float y, int shooter, int ms, int type);
-// Pushes the hit sprite one step away from the shooter.
-void Knock_Back(int guy_shooting, int guy_shot, int f_rate);
-// Returns a unit to idle.
-void ShotIdle(int unit);
-// Whether the box centres of sprites a and b lie within range.
-bool Is_Guy_In_Range(int a, int b, float range);
-// Traces one shot of the player.
-void TestSpriteToShootPly(int shooter, float fromX, float fromY, float toX, float toY, bool flag,
-                          int target, int ms, bool spread);
+#include "combat/damage.h"
+#include "combat/firing.h"
+
+#include "combat/ambient.h"   // Ambient_Objects, Ambient_Movers, Ambient_Scroll_Cut_Select
+#include "combat/medals.h"    // Medal_Check, global_medals
+#include "combat/upkeep.h"    // AI_Upkeep and the upkeep timers
+
+#include "combat/boss.h"
+#include "combat/broken_objects.h"
+#include "combat/free_shot.h"
+#include "combat/ordnance.h"
+
+#include "combat/unit_ai.h"
+#include "combat/movement.h"
+
+#include "combat/awareness.h"
+#include "combat/cooldowns.h"
+#include "combat/sight.h"
+#include "combat/spawning.h"
+
 
 inline bool ply_dead = false;          // the player is dead
 inline float camX_OFFSET = 0.0f;       // camera look-ahead set by the mouse code

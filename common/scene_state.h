@@ -5,6 +5,7 @@
 #pragma once
 
 #include "render/draw.h" // render_bg
+#include "combat/awareness.h" // the noise, hearing window and alarm state
 
 // ---- Selections and indices (-1 none) ----
 inline int text_sector = -1;
@@ -105,7 +106,6 @@ inline int tunnel_sequence = 0;
 inline int start_healing_timer = 0;
 inline int healup_timer = 0;
 inline int healup_count = 0;
-inline int check_timer = 0;
 inline int next_weapon_timer = 0;
 // render_bg (due time of the next tile-map rebuild, float ms) is kept in render/draw.h.
 inline bool remove_healthkit = false;
@@ -115,14 +115,10 @@ inline int exploding_timer = 0;
 inline int exploding_count = 0;
 inline int exploding_type = 0;
 inline int party_player_timer = 0;
-inline bool alarm_raised = false;
 inline int text_cursor_timer = 0;
 inline bool text_cursor_flash = false;
 inline int low_ammo_timer = 0;
 inline bool mission_accomplished_active = false;
-inline bool alert_enemies = false;
-inline int noise_type = 0;
-inline int noise_maker = 0;
 inline float cos_scroll = 0.0f;
 inline int special_count = 0;
 inline int special_attack_timer = 0;

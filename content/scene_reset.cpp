@@ -134,7 +134,9 @@ void Clear_Play_State() {
     cam_moving = false;
     next_cam = 0;
     stop_camera = false;
-    flash_on = false;
+    // No target flashes after a load: 0 would name sprite 0, which the next AI step would
+    // then blink and leave shown even when the scene hides it.
+    flash_on = -1;
     target_flash_timer = 0;
     start_text = false;
     on_selected_man = 0;

@@ -602,7 +602,7 @@ TEST_F(FrontButtons, NewGameFromTheNamePage) {
     Click_At(1.5f, 1.5f);
     EXPECT_EQ(episode, 1);
     EXPECT_EQ(scene, 102);
-    EXPECT_EQ(current_new_game, 1);
+    EXPECT_EQ(current_new_game, 0);  // set to 1, then consumed by Init_Player
     EXPECT_TRUE(new_game);   // from the game start
     EXPECT_EQ(go_ahead, 2);
     EXPECT_TRUE(next_scene);

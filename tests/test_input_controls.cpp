@@ -235,8 +235,11 @@ TEST_F(Controls, MouseOnlyWithSpaceHeldClicksFireAndKeysDoNothing) {
     EXPECT_EQ(Count("TestSpriteToShootPly flag=0 target=-1 spread=0"), 1);
     EXPECT_EQ(Count("TestSpriteToShootPly flag=1 target=-1 spread=0"), 0);
     EXPECT_TRUE(KEY_SPACE);
-    EXPECT_EQ(sprite[0].status, 3);  // W does not walk
-    // Without Space the click is a mouse-only order instead.
+    EXPECT_EQ(sprite[0].status, 29);  // the click fired; W does not walk
+    // Without Space the click is a mouse-only order instead (once the shot's cooldowns and its
+    // fire animation are over).
+    Advance(2001);
+    sprite[0].status = 3;
     KEY_SPACE = false;
     trace.clear();
     mouseleft = true;
@@ -255,11 +258,20 @@ TEST_F(Controls, AClickFiresTheEquippedWeaponAtTheTarget) {
     mouseleft = true;
     Run_Keyboard(5);
     EXPECT_EQ(Count("TestSpriteToShootPly flag=0 target=1 spread=1"), 1);
+    EXPECT_EQ(sprite[0].status, 29);  // fired: its cooldown holds the target flash this tick
+    EXPECT_EQ(stored_target, -1);
+    EXPECT_TRUE(mouseleft);  // the keyboard scheme leaves the button to the loop
+    // While a reload runs, the click only marks the target and flashes it.
+    Advance(2001);
+    reloading = true;
+    stored_target = 1;
+    trace.clear();
+    Run_Keyboard(5);
+    EXPECT_EQ(Count("TestSpriteToShootPly"), 0);
     EXPECT_EQ(sprite[0].fire_target, 1);
     EXPECT_EQ(flash_on, 1);
     EXPECT_EQ(target_flash_mtimer, Now() + 300);
-    EXPECT_EQ(stored_target, -1);
-    EXPECT_TRUE(mouseleft);  // the keyboard scheme leaves the button to the loop
+    reloading = false;
     // An empty weapon reloads instead and takes the click.
     player_inv_value2[4] = 0;
     stored_target = 1;

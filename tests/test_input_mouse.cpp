@@ -346,6 +346,7 @@ TEST_F(MouseCode, StaleEntriesOfTheVisibleListArePassedOver) {
 
 TEST_F(MouseCode, EnemyBarSitsOverTheTarget) {
     Enemy(1, 80, 75);
+    sprite[1].rank = 5;  // full health 100, as its score: the bar is full
     Visible({1});
     Point_At(Centre_X(1), Centre_Y(1));
     camX = 0.5f;

@@ -34,9 +34,11 @@ TEST(SceneReset, PendingRequestsAndSelectionsAreCleared) {
     tunnel_timer = 99;
     current_buddy[1] = 7;
     text_select = true;
+    flash_on = 12;
     episode = 2;
     scene = 3;
     Reset_Play_State();
+    EXPECT_EQ(flash_on, -1);  // no target flash, and no sprite 0 blinking
     EXPECT_FALSE(pick_up_sfx);
     EXPECT_FALSE(button7_snd);
     EXPECT_FALSE(KEY_FORWARD);

@@ -316,7 +316,10 @@ TEST_F(HudUpkeep, CountIsRightAlignedAgainstItsAnchor) {
 
 TEST_F(HudUpkeep, MainTickShowsTheCountInWalkModeAndClearsItElsewhere) {
     Start_Loop_Stamps();
-    ply_ammo = 9;
+    // The count comes from the inventory, rebuilt each tick: a pistol holding 9 rounds.
+    player_inv[0] = 10;
+    player_inv_value2[0] = 9;
+    current_weapon = 0;
     Advance_Ms(5);
     Frame_Pass();
     EXPECT_STREQ(counter[0].word, "9");

@@ -55,7 +55,7 @@ TEST_F(TextUpkeep, CountdownRequestsTheSceneOnTheTickAfterReachingOne) {
             reached_one_at = t;
             EXPECT_FALSE(next_scene) << "the request waits for the next tick";
         }
-        if (next_scene) EXPECT_EQ(t, reached_one_at + 1);
+        if (next_scene) { EXPECT_EQ(t, reached_one_at + 1); }
     }
     // Steps at 1 ms and 1002 ms take 3 to 1; the request follows one tick later.
     EXPECT_EQ(reached_one_at, 1002);
@@ -186,13 +186,17 @@ protected:
 
 TEST_F(HeldLine, NextLineOfTheGroupFollows) {
     txt_cur = 0;
+    multi_frames[2][1] = 4;
+    std::strcpy(hud_text_A[4].s, "Next_line");
     Run_Text_Upkeep();
+    // The held line is gone and the group's next line starts its reveal in its place.
     EXPECT_FALSE(text_active);
-    EXPECT_STREQ(counter[4].word, "");
+    EXPECT_STREQ(counter[4].word, "Next_line");
     EXPECT_STREQ(counter[5].word, "");
-    EXPECT_EQ(hud[6].alpha, 0.0f);
-    EXPECT_EQ(hud[7].alpha, 0.0f);
-    EXPECT_EQ(scroll_index, 0);
+    EXPECT_EQ(hud[6].alpha, 1.0f);
+    EXPECT_EQ(hud[7].alpha, 1.0f);
+    EXPECT_TRUE(scroll_txt_active);
+    EXPECT_EQ(scroll_index, 1);
     EXPECT_EQ(txt_cur, 1);
     EXPECT_EQ(Count("DisplayText"), 1);
     EXPECT_EQ(text_sector, 7);

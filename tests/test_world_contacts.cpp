@@ -361,8 +361,10 @@ TEST_F(Contacts, AnExplosiveShotBlowsUpInsteadOfHitting) {
     b.sector_action = 4;
     Test_Sprite_to_Fx(5, 16);
     EXPECT_TRUE(b.turn_off);
-    EXPECT_EQ(trace, (std::vector<std::string>{"Shell_Landed"}));
-    EXPECT_EQ(no_fx, 1);
+    ASSERT_FALSE(trace.empty());
+    EXPECT_EQ(trace[0], "Shell_Landed");
+    EXPECT_EQ(std::count(trace.begin(), trace.end(), std::string("Shell_Landed")), 1);
+    EXPECT_EQ(no_fx, 3);  // the spent shot and the blast's two fire effects
 }
 
 TEST_F(Contacts, SomeUnitsAreHitWithoutBeingKnockedBack) {

@@ -37,6 +37,19 @@ protected:
         ASSERT_GE(cell, 0) << "fixture wall off the map";
         map_col[cell] = code;
     }
+    // The tile and collision code of cell (col, row), for a fixture to set; the cell must be on the map.
+    static int& Tile_At(int col, int row) {
+        static int off_map_tile = 0;
+        int cell = Cell_Index(col, row);
+        EXPECT_GE(cell, 0) << "fixture cell off the map";
+        return cell >= 0 ? tiles[cell] : off_map_tile;
+    }
+    static char& Col_At(int col, int row) {
+        static char off_map_col = 0;
+        int cell = Cell_Index(col, row);
+        EXPECT_GE(cell, 0) << "fixture cell off the map";
+        return cell >= 0 ? map_col[cell] : off_map_col;
+    }
     static char Col(int col, int row) {
         int cell = Cell_Index(col, row);
         return cell >= 0 ? map_col[cell] : (char)-1;

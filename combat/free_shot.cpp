@@ -1,0 +1,267 @@
+#include "combat/free_shot.h"
+
+#include <cmath>
+#include <string>
+
+#include "combat/combat.h"
+#include "combat/cooldowns.h"
+#include "combat/damage.h"
+#include "combat/firing.h"
+#include "combat/ordnance.h"
+#include "common/call_trace.h"
+#include "common/codes.h"
+#include "common/game_state.h"
+#include "common/input.h"
+#include "common/scene_state.h"
+#include "common/sound_requests.h"
+#include "common/world_state.h"
+#include "hud/hud.h"
+#include "main/timer.h"
+#include "render/draw.h"
+#include "render/render_inputs.h"
+#include "world/effects.h"
+#include "world/particles.h"
+#include "world/turning.h"
+
+namespace {
+
+constexpr int ST_FIRING = 29, ST_KNIFE = 54, ST_NOT_SHOOTABLE = 62;
+constexpr int FX_KIND_FLASH = 24, FX_KIND_SMOKE = 35, FX_KIND_FIRE = 36, FX_KIND_GAS = 37;
+constexpr int TEX_EFFECTS = 2, TEX_FLASHES = 8;
+
+constexpr float KNIFE_REACH = 1.2f * 0.075f;
+constexpr float KNIFE_WINDOW = 0.1f;
+
+constexpr int TILE_EXPLOSIVE = 14, TILE_EXPLOSIVE_SPENT = 15;
+constexpr int TILE_WATER_FIRST = 480, TILE_WATER_LAST = 483;
+constexpr int TILE_GLASS = 502, TILE_BOTTLE = 504;
+constexpr int LEVEL_BOTTLES = 9;
+constexpr int DROP_MARKED_BOTTLE = 13;
+constexpr int FLAG_BOTTLE_DROP_TAKEN = 7;
+
+bool Valid_Sprite(int i) { return sprite && i >= 0 && i < MAX_SPRITES; }
+float Centre_X(const object& o) { return o.w + o.box_width / 2; }
+float Centre_Y(const object& o) { return o.z + o.box_height / 2; }
+
+int Equipped_Code() { return (current_weapon >= 0 && current_weapon < 16) ? player_inv[current_weapon] : 0; }
+bool Is_Rifle(int c) { return c == 6 || c == 7 || c == 8; }
+bool Is_Pistol(int c) { return c == 10 || c == 11; }
+bool Is_Shotgun(int c) { return c == 33 || c == 34 || c == 35; }
+bool Is_Machine_Gun(int c) { return c == 38 || c == 39 || c == 40; }
+bool Is_Grenade(int c) { return c == 28 || c == 29 || c == 30; }
+
+// The rounds a free shot uses, counted whatever the distance. False when the weapon turned
+// out empty: the shot does not happen. The first slot of a two-slot weapon counts down with
+// it; a weapon in slot 0 has none.
+bool Free_Shot_Ammo() {
+    const int cw = current_weapon;
+    if (cw < 0 || cw >= 16) return true;
+    const int code = player_inv[cw];
+    auto both = [&](int n) {
+        player_inv_value2[cw] -= n;
+        if (cw > 0) player_inv_value2[cw - 1] -= n;
+    };
+    if (Is_Grenade(code)) {
+        player_inv_value[cw]--;
+    } else if (Is_Pistol(code)) {
+        player_inv_value2[cw]--;
+    } else if (code == 7 || code == 8) {
+        both(1);
+    } else if (code == 34 || code == 35) {
+        if (player_inv_value2[cw] > 1 && has_double_barrel) {
+            double_shot = true;
+            both(2);
+        } else {
+            both(1);
+        }
+    } else if (code == 39 || code == 40) {
+        both(1);
+        ply_shooting = true;
+    }
+
+    bool fired = true;
+    if (player_inv_value2[cw] < 0) {
+        player_inv_value2[cw] = 0;
+        fired = false;
+        pick_up_sfx = true;
+        mouseleft = false;
+        mouseheld = false;
+        if (Valid_Sprite(p1_id)) sprite[p1_id].fire_target = -1;
+    } else {
+        alert_enemies = true;
+        noise_type = 2;
+        if (is_a_stealth_mission) {
+            alarm_raised = true;
+            alarm_raised_timer = Now() + 500;
+        }
+        if (Valid_Sprite(p1_id)) {
+            noise_x = Centre_X(sprite[p1_id]);
+            noise_y = Centre_Y(sprite[p1_id]);
+        }
+    }
+    Calculate_Bullets();
+    Calculate_Inventory();
+    return fired;
+}
+
+void Weapon_Sound() {
+    const int code = Equipped_Code();
+    if (Is_Rifle(code)) {
+        sniperply_sfx = true;
+    } else if (Is_Shotgun(code)) {
+        if (player_inv_value[current_weapon] == 0 && has_double_barrel)
+            shotgun1_sfx = true;
+        else
+            shotgun_sfx = true;
+    } else if (Is_Machine_Gun(code)) {
+        mount_sfx = true;
+    } else if (code == 29 || code == 30 || Is_Pistol(code)) {
+        death_sfx = true;
+    }
+}
+
+// Where a round of the player lands: a splash on water, fire or gas from upgraded rounds,
+// else a ricochet with smoke.
+void Round_Lands(float mx, float my) {
+    const int cell = Cell_Of(mx, my);
+    if (cell == -1) return;
+    const object& p = sprite[p1_id];
+    const int tile = tiles[cell];
+    if (tile >= TILE_WATER_FIRST && tile <= TILE_WATER_LAST) {
+        New_FX(mx - 0.07f, my - 0.06f, p.w, p.z, 39, ANIM_ONCE, 0.15f, 0.2f, 0.15f, 0.2f, 2, GFX, 1.0f, 0, 0, 0, -1,
+               TEX_EFFECTS, 0, 0);
+        water_sfx = true;
+    } else if (has_pistol_equipped && st_fire_rounds >= 1 && st_fire_rounds <= 3) {
+        struct flame {
+            float dx, dy, w, h;
+        };
+        constexpr flame flames[3] = {{0.06f, 0.07f, 0.12f, 0.14f}, {0.08f, 0.09f, 0.16f, 0.18f},
+                                     {0.1f, 0.11f, 0.2f, 0.22f}};
+        const flame& f = flames[st_fire_rounds - 1];
+        New_FX(mx - f.dx, my - f.dy, mx - f.dx, my - f.dy, 36, ANIM_LOOP, f.w, f.h, f.w, f.h, 2, GFX, 1.0f, 0, 0,
+               FX_KIND_FIRE, -1, TEX_EFFECTS, 0, 0);
+    } else if (has_shotgun_equipped && st_gas >= 1 && st_gas <= 3) {
+        New_FX(mx - 0.1f, my - 0.11f, mx - 0.1f, my - 0.11f, 89, ANIM_LOOP, 0.2f, 0.22f, 0.2f, 0.22f, 2, GFX, 0.6f,
+               0, 0, FX_KIND_GAS, -1, TEX_EFFECTS, 0, 0);
+    } else {
+        ric_sfx = true;
+        New_FX(mx - 0.07f, my - 0.06f, p.w, p.z, 12, ANIM_ONCE, 0.15f, 0.2f, 0.15f, 0.2f, 2, GFX, 1.0f, 0, 0, 0, -1,
+               TEX_EFFECTS, 0, 0);
+        New_FX(mx - 0.07f, my - 0.06f, p.w, p.z, 27, ANIM_LOOP, 0.15f, 0.2f, 0.15f, 0.2f, 2, GFX, 0.8f, 0, 0,
+               FX_KIND_SMOKE, -1, TEX_EFFECTS, 0, 0);
+    }
+}
+
+// Glass and bottles break, an explosive tile goes off.
+void Tile_Hit(int no_test, float x2, float y2) {
+    const int cell = Cell_Of(x2, y2);
+    if (cell == -1) return;
+    const int tile = tiles[cell];
+    if (tile == 502 || tile == 504 || tile == 506 || tile == 508 || tile == 510) {
+        if (tile == TILE_GLASS || tile == TILE_BOTTLE) {
+            glass_sfx = true;
+            if (Level == LEVEL_BOTTLES) {
+                ++bottle_count;
+                if (tile == TILE_GLASS && map_set[cell] && global_objects[FLAG_BOTTLE_DROP_TAKEN] == 0 &&
+                    Valid_Sprite(no_test))
+                    Spawn_Pickup(no_test, DROP_MARKED_BOTTLE);
+            }
+        }
+        tiles[cell] = tile + 1;
+    } else if (tile == TILE_EXPLOSIVE) {
+        tiles[cell] = TILE_EXPLOSIVE_SPENT;
+        Bomb_Run(x2, y2, -1, 1);
+    }
+}
+
+} // namespace
+
+bool TestSpriteToShootPly(int no_test, float x1, float y1, float x2, float y2, bool hulk, int target_id,
+                          int f_rate, bool shotgun_attack) {
+    Trace_Call("TestSpriteToShootPly");
+    if (call_trace)
+        call_trace->push_back("TestSpriteToShootPly flag=" + std::to_string((int)hulk) + " target=" +
+                              std::to_string(target_id) + " spread=" + std::to_string((int)shotgun_attack));
+    double_shot = false;
+    if (!sprite) return false;
+    // A shooter that names no sprite cannot fire; where its round lands still counts.
+    bool goes_ahead = Valid_Sprite(no_test);
+
+    if (goes_ahead && !hulk && current_weapon != -1 && no_test == p1_id && player_type == 0) {
+        if (!KEY_FORWARD && !KEY_BACKWARD && !KEY_LEFTWARD && !KEY_RIGHTWARD) sprite[p1_id].moving = false;
+        goes_ahead = Free_Shot_Ammo();
+    }
+
+    if (goes_ahead && Valid_Sprite(p1_id)) {
+        Set_Heading(p1_id, x2, y2, false);
+        sprite[p1_id].angle = sprite[p1_id].tar_angle;
+        if (!hulk) {
+            const object& s = sprite[no_test];
+            New_FX(s.x + s.width / 2, s.y + s.height / 2, s.w, s.z, has_shotgun_equipped ? 76 : 36, ANIM_LOOP, s.width,
+                   s.height, s.box_width, s.box_height, 0, GFX, 1.0f, 0, 0, FX_KIND_FLASH, no_test, TEX_FLASHES, 0, 0);
+        }
+    }
+
+    if (goes_ahead) {
+        object& s = sprite[no_test];
+        s.status = hulk ? ST_KNIFE : ST_FIRING;
+        s.anim_state = 0;
+        s.update = true;
+        if (no_test == p1_id) {
+            if (hulk) {
+                chop_sfx = true;
+            } else {
+                shot_fired = 0;
+                Weapon_Sound();
+            }
+        }
+        Rank_Timer(no_test, s.status);
+    }
+
+    const float angle = std::atan2(y2 - y1, x2 - x1);
+    float px = x2, py = y2, window = 0.0f;
+    if (hulk) {
+        px = x1 + std::cos(angle) * KNIFE_REACH;
+        py = y1 + std::sin(angle) * KNIFE_REACH;
+        window = KNIFE_WINDOW;
+    }
+
+    bool engaged = false;
+    if (!shotgun_attack && goes_ahead) {
+        const int visible = new_no_sprites < 0 ? 0 : (new_no_sprites > VISIBLE_MAX ? VISIBLE_MAX : new_no_sprites);
+        for (int i = 0; i < visible; ++i) {
+            const int id = var5[i];
+            if (!Valid_Sprite(id)) continue;
+            if (in_dungeon) {
+                const int cell = Cell_Of(px, py);
+                if (cell != -1 && map_col[cell] == COL_SOLID_SHOOTTHRU) break;
+            }
+            if (id == no_test) continue;
+            const object& o = sprite[id];
+            const bool in_window = std::fabs(Centre_X(o) - px) < window && std::fabs(Centre_Y(o) - py) < window;
+            bool strike = false;
+            if (o.type == UNT || o.type == BAG)
+                strike = !o.mouseover && o.status != ST_NOT_SHOOTABLE && o.grab_switch && o.score > 0 &&
+                         o.linked_sprite != sprite[no_test].linked_sprite && !o.turn_off && o.onDeath_action != 3 &&
+                         in_window;
+            else if (o.type == DOR)
+                strike = o.score > 0 && o.grab_switch && o.priority != 3 && in_window;
+            if (strike) {
+                Man_Shot(sprite[no_test].status, id, no_test, -1, f_rate);
+                if (!hulk) engaged = true;
+            }
+        }
+    }
+
+    if (shotgun_attack) {
+        Shell_Landed(x2, y2, no_test, f_rate, BLAST_KIND_SPREAD);
+        Create_Dust_Effect(x2, y2, true);
+        Create_Dust_Effect(x2, y2, true);
+        if (st_gas > 1) Create_Dust_Effect(x2, y2, true);
+        if (st_gas == 3) Create_Dust_Effect(x2, y2, true);
+    }
+
+    if (!hulk && Valid_Sprite(p1_id)) Round_Lands(x2, y2);
+    if (!hulk) Tile_Hit(no_test, x2, y2);
+    return engaged;
+}
