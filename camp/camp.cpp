@@ -3,13 +3,6 @@
 #include "hud/hud.h"
 
 // The camp screens are added screen by screen.
-void Run_Shop(int, int) { Trace_Call("Run_Shop"); }
-void Run_Tent(int) { Trace_Call("Run_Tent"); }
-void Run_Stats(int) { Trace_Call("Run_Stats"); }
-void Run_Tunnel(int) { Trace_Call("Run_Tunnel"); }
-void Run_Gallery(int) { Trace_Call("Run_Gallery"); }
-void Run_Cards(int) { Trace_Call("Run_Cards"); }
-void Run_Medals(int) { Trace_Call("Run_Medals"); }
 
 // Headwear (codes 14 to 16) 2, 4, 6, 8, 10 and boxers (17 to 19) 5, 10, 15, 20, 25 by the
 // slot's level, for models 0 to 4.

@@ -1,13 +1,17 @@
 // Camp screens and mini-games, each run once per main tick on its own scene of episode 1.
 #pragma once
 
-void Run_Shop(int ms, int kind);
-void Run_Tent(int ms);
-void Run_Stats(int ms);
-void Run_Tunnel(int ms);
-void Run_Gallery(int ms);
-void Run_Cards(int ms);
-void Run_Medals(int ms);
+#include "camp/gallery.h"
+
+#include "camp/tent.h"
+#include "camp/tunnel.h"
+
+#include "camp/shop_screen.h"
+
+#include "camp/albums.h"
+#include "camp/medal_box.h"
+#include "camp/stats_screen.h"
+
 
 // Shared with the conversations: kind of the last purchase (the shop keeper's parting line).
 inline int purchased = 0;

@@ -118,8 +118,8 @@ void Leave_Old_Scene(int e, int s, bool& loaded_temp) {
     loaded_temp = HasTemp(path);
     if (old_game_mode == MODE_WALK && has_player) old_health = sprite[p1_id].score;
     has_all_furniture = true;
-    for (int t : tent_objects)
-        if (t == 0) has_all_furniture = false;
+    for (int t = 0; t < TENT_PIECES; ++t)
+        if (tent_objects[t] == 0) has_all_furniture = false;
     old_scene = s;
     old_episode = e;
     in_dungeon = in_open_world = is_a_stealth_mission = gallery_mode_active = false;

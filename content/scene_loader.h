@@ -14,7 +14,8 @@ inline bool has_all_furniture = false;
 inline int original_no_sprites = 0;  // no_sprites as read from the scene's object file
 inline int follow_x = 0;             // the player's cell, for the followers
 inline int follow_y = 0;
-inline int tent_objects[22];         // furniture bought for the tent
+inline char tent_objects[100];       // tent furniture 0 to 21: 0 none, 1 just banked, 2 owned
+constexpr int TENT_PIECES = 22;      // entries of tent_objects in use
 
 // Loads episode e scene s; delete_textures frees the previous scene's textures once the
 // new ones have loaded. False when the texture list or the dialogue lines failed.

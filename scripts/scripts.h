@@ -1,8 +1,8 @@
 // The per-tick scene scripts.
 #pragma once
 
-// Runs every guarded block whose guards match the current episode, scene and state.
-void Run_Scripts(int ms);
+#include "scripts/level_helpers.h"
+#include "scripts/script_frame.h"
 
 // Set by the contacts that lead to the camp's gallery and shops, read by their scenes.
 inline int gun_entry = 0;        // which gallery episode 1 scene 110 leads to: 1, 2 or 4

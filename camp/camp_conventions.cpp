@@ -1,0 +1,78 @@
+#include "camp/camp_conventions.h"
+
+#include <cstdio>
+
+#include "common/game_state.h"
+#include "common/input.h"
+#include "common/sound_requests.h"
+#include "common/world_state.h"
+#include "hud/item_names.h"
+#include "world/animate.h"
+
+bool Camp_Hover(const object& o) {
+    return mouseX < o.w + o.box_width && mouseX > o.w && mouseY < o.z + o.box_height && mouseY > o.z;
+}
+
+bool Camp_Hover_Sprite(int i) {
+    if (sprite == nullptr || i < 0 || i >= MAX_SPRITES) return false;
+    return Camp_Hover(sprite[i]);
+}
+
+void Camp_Tooltip(const char* caption, int box_code, bool left) {
+    std::snprintf(counter[5].word, sizeof counter[5].word, "%s", caption ? caption : "");
+    counter[5].length = box_code;
+    msg_left = left;
+}
+
+void Camp_Blank_Tooltip() { counter[5].word[0] = '\0'; }
+
+void Hover_Latch_Flag(bool hovered, bool& latch) {
+    if (!hovered) {
+        latch = false;
+        return;
+    }
+    if (!latch) {
+        radio_sfx = true;
+        latch = true;
+    }
+}
+
+void Hover_Latch_Grab_Switch(bool hovered, int i) {
+    if (sprite == nullptr || i < 0 || i >= MAX_SPRITES) return;
+    if (!hovered) {
+        sprite[i].grab_switch = true;
+        return;
+    }
+    if (sprite[i].grab_switch) {
+        sprite[i].grab_switch = false;
+        radio_sfx = true;
+    }
+}
+
+void Hover_Latch_Selected(bool hovered, int i) {
+    if (sprite == nullptr || i < 0 || i >= MAX_SPRITES) return;
+    if (!hovered) {
+        sprite[i].selected = false;
+        return;
+    }
+    if (!sprite[i].selected) {
+        sprite[i].selected = true;
+        radio_sfx = true;
+    }
+}
+
+void Hover_Latch_Anim(bool hovered, int i) {
+    if (sprite == nullptr || i < 0 || i >= MAX_SPRITES) return;
+    if (hovered && sprite[i].anim == 0) radio_sfx = true;
+}
+
+void Camp_Highlight(int i, bool hovered) {
+    Set_Sprite(i, hovered ? 1 : 0, ANIM_LOOP, ANIM_ARRAY_SPRITE, false);
+}
+
+void Camp_Leave(int e, int s, int spawn) {
+    episode = e;
+    scene = s;
+    if (spawn != CAMP_NO_SPAWN) current_spawn = spawn;
+    next_scene = true;
+}
