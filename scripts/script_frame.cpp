@@ -1,5 +1,11 @@
 #include "scripts/script_frame.h"
+#include "scripts/camp_pages.h"
 #include "scripts/card_table.h"
+#include "scripts/cut_scenes.h"
+#include "scripts/level_events.h"
+#include "scripts/player_pages.h"
+#include "scripts/story_scenes.h"
+#include "scripts/title_pages.h"
 
 #include <array>
 #include <cmath>
@@ -96,6 +102,12 @@ constexpr script_block script_blocks[SCRIPT_BLOCK_COUNT] = {
 constexpr std::array<script_body, SCRIPT_BLOCK_COUNT + 1> Block_Bodies() {
     std::array<script_body, SCRIPT_BLOCK_COUNT + 1> b{};
     b[100] = Run_Card_Table;
+    Plug_Title_Blocks(b);
+    Plug_Player_Blocks(b);
+    Plug_Camp_Blocks(b);
+    Plug_Cut_Blocks(b);
+    Plug_Story_Blocks(b);
+    Plug_Level_Blocks(b);
     return b;
 }
 

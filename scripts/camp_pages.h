@@ -1,0 +1,9 @@
+// The act hub and briefings, the camp, album card and sleep pages, the death pages.
+#pragma once
+
+#include <array>
+
+#include "scripts/script_frame.h"
+
+// Plugs this group's scene blocks into the routine's table: `b[number] = Its_Block;`.
+constexpr void Plug_Camp_Blocks(std::array<script_body, SCRIPT_BLOCK_COUNT + 1>& b) { (void)b; }
