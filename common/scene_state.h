@@ -143,3 +143,7 @@ inline int change_guys_timer = 0;
 // ---- Area-map marker text and its typing cursor ----
 inline char lvl_text[13];   // 12 typed characters and the terminating zero
 inline int cur_letter = 0;
+
+// ---- Timers and flags several scene scripts share (never reset by a scene load) ----
+inline int stamp_timer = 0;             // due time of a repeated sound or second counter, ms
+inline bool pigeon_direction = false;   // direction of a pacing or sliding figure

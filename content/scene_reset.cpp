@@ -130,7 +130,8 @@ void Clear_Play_State() {
     text_select = false;
     selected = false;
     new_game = false;
-    quitting = false;
+    // quitting stays: a close request made while a scene loads (the boot scene hands over to
+    // the title at once) must still end the game.
     cam_moving = false;
     next_cam = 0;
     stop_camera = false;

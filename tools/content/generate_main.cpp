@@ -6,6 +6,7 @@
 #include "content/writers/scene_kit.h"
 #include "content/writers/scene_writers.h"
 #include "content/generator/sounds.h"
+#include "content/generator/front_scenes.h"
 
 int main(int argc, char** argv) {
     const std::string out = argc > 1 ? argv[1] : ".";
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     ok = writers::Make_Dirs(out + "/data/save") && ok;
     ok = writers::Write_Core_Content(out) && ok;
     ok = Write_Sounds(out) && ok;
+    ok = Write_Front_Scenes(out) && ok;
     if (!ok) {
         std::fprintf(stderr, "varnoth_content: could not write every file under %s\n", out.c_str());
         return 1;
