@@ -64,19 +64,6 @@ void Card_Caption(int card) {
     msg_left = true;
 }
 
-// An album button: highlight while hovered, its caption; returns whether it was clicked
-// (the click sound is raised and the click used up).
-bool Album_Button(int i, const char* caption, int box_code) {
-    const bool hovered = Camp_Hover_Sprite(i);
-    Camp_Highlight(i, hovered);
-    if (!hovered) return false;
-    Camp_Tooltip(caption, box_code, true);
-    if (!mouseleft) return false;
-    click_sfx = true;
-    mouseleft = false;
-    return true;
-}
-
 } // namespace
 
 void Run_Cards(int) {
@@ -171,19 +158,19 @@ void Run_Cards(int) {
         }
     }
 
-    if (Album_Button(SWIMSUIT_BUTTON, "Swimsuit^Album", BOX_TWO_LINES)) {
+    if (Camp_Page_Button(SWIMSUIT_BUTTON, "Swimsuit^Album", BOX_TWO_LINES)) {
         card_page = 1;
         next_scene = true;
     }
     const bool costume_open = current_act > 1;
-    if (Album_Button(COSTUME_BUTTON, costume_open ? "Costume^Album" : "Locked",
+    if (Camp_Page_Button(COSTUME_BUTTON, costume_open ? "Costume^Album" : "Locked",
                      costume_open ? BOX_TWO_LINES : BOX_ONE_LINE) &&
         costume_open) {
         card_page = 2;
         next_scene = true;
     }
     const bool underwear_open = current_act == 3 || current_act == 4;
-    if (Album_Button(UNDERWEAR_BUTTON, underwear_open ? "Underwear^Album" : "Locked",
+    if (Camp_Page_Button(UNDERWEAR_BUTTON, underwear_open ? "Underwear^Album" : "Locked",
                      underwear_open ? BOX_TWO_LINES : BOX_ONE_LINE) &&
         underwear_open) {
         card_page = 3;

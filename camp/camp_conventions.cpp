@@ -70,6 +70,18 @@ void Camp_Highlight(int i, bool hovered) {
     Set_Sprite(i, hovered ? 1 : 0, ANIM_LOOP, ANIM_ARRAY_SPRITE, false);
 }
 
+bool Camp_Page_Button(int i, const char* caption, int box_code, bool* latch) {
+    const bool hovered = Camp_Hover_Sprite(i);
+    Camp_Highlight(i, hovered);
+    if (latch) Hover_Latch_Flag(hovered, *latch);
+    if (!hovered) return false;
+    Camp_Tooltip(caption, box_code, true);
+    if (!mouseleft) return false;
+    click_sfx = true;
+    mouseleft = false;
+    return true;
+}
+
 void Camp_Leave(int e, int s, int spawn) {
     episode = e;
     scene = s;

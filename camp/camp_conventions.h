@@ -36,6 +36,11 @@ void Hover_Latch_Anim(bool hovered, int i);
 // Highlight: hovered starts animation 1 on sprite i (looping), not hovered animation 0.
 void Camp_Highlight(int i, bool hovered);
 
+// A page button (album, medal layer): highlight while hovered, the hover latch when one is
+// given (as Hover_Latch_Flag), its caption; returns whether it was clicked (the click sound
+// is raised and the click used up).
+bool Camp_Page_Button(int i, const char* caption, int box_code, bool* latch = nullptr);
+
 // Leaving: episode, scene, current_spawn (when spawn is not CAMP_NO_SPAWN) and next_scene.
 constexpr int CAMP_NO_SPAWN = -9999;
 void Camp_Leave(int e, int s, int spawn = CAMP_NO_SPAWN);

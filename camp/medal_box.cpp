@@ -88,16 +88,7 @@ int Slot_Of_Sprite(int i) {
 // A layer button (active only while its grab_switch is set): highlight, caption and hover
 // sound; returns whether it was clicked (the click sound is raised and the click used up).
 bool Layer_Button(int i, const char* caption, int box_code, bool& latch) {
-    if (!sprite[i].grab_switch) return false;
-    const bool hovered = Camp_Hover_Sprite(i);
-    Camp_Highlight(i, hovered);
-    Hover_Latch_Flag(hovered, latch);
-    if (!hovered) return false;
-    Camp_Tooltip(caption, box_code, true);
-    if (!mouseleft) return false;
-    click_sfx = true;
-    mouseleft = false;
-    return true;
+    return sprite[i].grab_switch && Camp_Page_Button(i, caption, box_code, &latch);
 }
 
 } // namespace

@@ -85,11 +85,11 @@ float Firing_Range(int loop) {
     return range;
 }
 
-// The rounds one aimed shot of the player uses. False when the weapon turned out empty:
-// the shot does not happen and the target is dropped.
-bool Player_Ammo_Use(float d) {
+} // namespace
+
+bool Player_Ammo_Use() {
     const int cw = current_weapon;
-    if (player_type != 0 || cw < 0 || cw >= 16 || !(d > 0.15f)) return true;
+    if (cw < 0 || cw >= 16) return true;
     const int code = player_inv[cw];
     // The first slot of a two-slot weapon; a weapon in slot 0 has none to count down.
     int* first = cw > 0 ? &player_inv_value2[cw - 1] : nullptr;
@@ -113,14 +113,13 @@ bool Player_Ammo_Use(float d) {
     }
 
     bool fired = true;
-    const object& p = sprite[p1_id];
     if (player_inv_value2[cw] < 0) {
         player_inv_value2[cw] = 0;
         fired = false;
         pick_up_sfx = true;
         mouseleft = false;
         mouseheld = false;
-        sprite[p1_id].fire_target = -1;
+        if (Valid_Sprite(p1_id)) sprite[p1_id].fire_target = -1;
     } else {
         alert_enemies = true;
         noise_type = 2;
@@ -128,13 +127,17 @@ bool Player_Ammo_Use(float d) {
             alarm_raised = true;
             alarm_raised_timer = Now() + 500;
         }
-        noise_x = Centre_X(p);
-        noise_y = Centre_Y(p);
+        if (Valid_Sprite(p1_id)) {
+            noise_x = Centre_X(sprite[p1_id]);
+            noise_y = Centre_Y(sprite[p1_id]);
+        }
     }
     Calculate_Bullets();
     Calculate_Inventory();
     return fired;
 }
+
+namespace {
 
 // Where a missed round lands: -0.2, -0.1 or 0.1.
 float Miss_Offset() {
@@ -266,7 +269,8 @@ bool TestSpriteToShoot(int no_test, float x1, float y1, float x2, float y2, bool
     const bool is_player = no_test == p1_id;
     float d = Node_Distance(x1, y1, x2, y2);
 
-    if (is_player && !Player_Ammo_Use(d)) return false;
+    // An aimed shot of the player (side 0) uses rounds only beyond 0.15.
+    if (is_player && player_type == 0 && d > 0.15f && !Player_Ammo_Use()) return false;
 
     const bool doors = Valid_Sprite(target_id) && sprite[target_id].type == DOR;
     if (doors) d = 0.15f;

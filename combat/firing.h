@@ -14,5 +14,11 @@ void Shoot_Test(int loop, int f_rate);
 // into a small blast. True when a sprite at the aimed point was engaged.
 bool TestSpriteToShoot(int no_test, float x1, float y1, float x2, float y2, bool hulk, int target_id,
                        int f_rate);
+// The rounds one shot of the player's equipped weapon uses (grenades, pistols, rifles,
+// shotguns with the double barrel, machine guns), the first slot of a two-slot weapon
+// counting down with it; then the noise of the shot, or, when the weapon turned out empty,
+// the click and the dropped target. False when the weapon was empty: the shot does not
+// happen. Counted whatever the distance; the caller decides whether the shot uses rounds.
+bool Player_Ammo_Use();
 // Returns a unit to idle after shooting or walking and lets it notice bodies next to it.
 void ShotIdle(int loop);

@@ -48,61 +48,6 @@ bool Is_Rifle(int c) { return c == 6 || c == 7 || c == 8; }
 bool Is_Pistol(int c) { return c == 10 || c == 11; }
 bool Is_Shotgun(int c) { return c == 33 || c == 34 || c == 35; }
 bool Is_Machine_Gun(int c) { return c == 38 || c == 39 || c == 40; }
-bool Is_Grenade(int c) { return c == 28 || c == 29 || c == 30; }
-
-// The rounds a free shot uses, counted whatever the distance. False when the weapon turned
-// out empty: the shot does not happen. The first slot of a two-slot weapon counts down with
-// it; a weapon in slot 0 has none.
-bool Free_Shot_Ammo() {
-    const int cw = current_weapon;
-    if (cw < 0 || cw >= 16) return true;
-    const int code = player_inv[cw];
-    auto both = [&](int n) {
-        player_inv_value2[cw] -= n;
-        if (cw > 0) player_inv_value2[cw - 1] -= n;
-    };
-    if (Is_Grenade(code)) {
-        player_inv_value[cw]--;
-    } else if (Is_Pistol(code)) {
-        player_inv_value2[cw]--;
-    } else if (code == 7 || code == 8) {
-        both(1);
-    } else if (code == 34 || code == 35) {
-        if (player_inv_value2[cw] > 1 && has_double_barrel) {
-            double_shot = true;
-            both(2);
-        } else {
-            both(1);
-        }
-    } else if (code == 39 || code == 40) {
-        both(1);
-        ply_shooting = true;
-    }
-
-    bool fired = true;
-    if (player_inv_value2[cw] < 0) {
-        player_inv_value2[cw] = 0;
-        fired = false;
-        pick_up_sfx = true;
-        mouseleft = false;
-        mouseheld = false;
-        if (Valid_Sprite(p1_id)) sprite[p1_id].fire_target = -1;
-    } else {
-        alert_enemies = true;
-        noise_type = 2;
-        if (is_a_stealth_mission) {
-            alarm_raised = true;
-            alarm_raised_timer = Now() + 500;
-        }
-        if (Valid_Sprite(p1_id)) {
-            noise_x = Centre_X(sprite[p1_id]);
-            noise_y = Centre_Y(sprite[p1_id]);
-        }
-    }
-    Calculate_Bullets();
-    Calculate_Inventory();
-    return fired;
-}
 
 void Weapon_Sound() {
     const int code = Equipped_Code();
@@ -189,7 +134,7 @@ bool TestSpriteToShootPly(int no_test, float x1, float y1, float x2, float y2, b
 
     if (goes_ahead && !hulk && current_weapon != -1 && no_test == p1_id && player_type == 0) {
         if (!KEY_FORWARD && !KEY_BACKWARD && !KEY_LEFTWARD && !KEY_RIGHTWARD) sprite[p1_id].moving = false;
-        goes_ahead = Free_Shot_Ammo();
+        goes_ahead = Player_Ammo_Use();  // counted whatever the distance
     }
 
     if (goes_ahead && Valid_Sprite(p1_id)) {

@@ -35,6 +35,22 @@ bool ReadInfoHeader(std::FILE* f) {
     return true;
 }
 
+// Reads the info header and gives texture its size and depth: a keyed image is always
+// 32-bit RGBA; a plain one keeps the file's depth and takes its GL format. False after a box.
+bool ReadTextureHeader(Texture* texture, std::FILE* f, bool keyed) {
+    if (!ReadInfoHeader(f)) return false;
+    texture->width = tga.Width;
+    texture->height = tga.Height;
+    if (keyed) {
+        texture->bpp = 32;
+        return true;
+    }
+    texture->bpp = tga.Bpp;
+    texture->type = tga.Bpp == 24 ? GL_RGB : GL_RGBA;
+    tga.type = texture->type;
+    return true;
+}
+
 // Writes one stored pixel (B, G, R, A) as R, G, B (A) of the plain loader.
 inline void PutPlain(unsigned char* out, const unsigned char* in, uint32_t bpp, bool raw_packet) {
     out[0] = in[2];
@@ -138,12 +154,7 @@ bool sLoadTGA(Texture* texture, const char* filename) {
 }
 
 bool LoadUncompressedTGA(Texture* texture, const char*, std::FILE* f) {
-    if (!ReadInfoHeader(f)) return false;
-    texture->width = tga.Width;
-    texture->height = tga.Height;
-    texture->bpp = tga.Bpp;
-    texture->type = tga.Bpp == 24 ? GL_RGB : GL_RGBA;
-    tga.type = texture->type;
+    if (!ReadTextureHeader(texture, f, false)) return false;
     tga.imageSize = tga.bytesPerPixel * tga.Width * tga.Height;
     unsigned char* pixels = new (std::nothrow) unsigned char[tga.imageSize];
     if (!pixels) return Fail("Could not allocate memory for image", f, nullptr, texture);
@@ -160,29 +171,18 @@ bool LoadUncompressedTGA(Texture* texture, const char*, std::FILE* f) {
 }
 
 bool LoadCompressedTGA(Texture* texture, const char*, std::FILE* f) {
-    if (!ReadInfoHeader(f)) return false;
-    texture->width = tga.Width;
-    texture->height = tga.Height;
-    texture->bpp = tga.Bpp;
-    texture->type = tga.Bpp == 24 ? GL_RGB : GL_RGBA;
-    tga.type = texture->type;
+    if (!ReadTextureHeader(texture, f, false)) return false;
     return DecodeRLE(texture, f, false);
 }
 
 bool sLoadCompressedTGA(Texture* texture, const char*, std::FILE* f) {
-    if (!ReadInfoHeader(f)) return false;
-    texture->width = tga.Width;
-    texture->height = tga.Height;
-    texture->bpp = 32;
+    if (!ReadTextureHeader(texture, f, true)) return false;
     return DecodeRLE(texture, f, true);
 }
 
 // An uncompressed file through the colour-keyed loader: decoded with the same key table.
 bool sLoadUncompressedTGA(Texture* texture, const char*, std::FILE* f) {
-    if (!ReadInfoHeader(f)) return false;
-    texture->width = tga.Width;
-    texture->height = tga.Height;
-    texture->bpp = 32;
+    if (!ReadTextureHeader(texture, f, true)) return false;
     const uint32_t pixelcount = tga.Width * tga.Height;
     const uint32_t stored = tga.bytesPerPixel * pixelcount;
     tga.imageSize = 4 * pixelcount;

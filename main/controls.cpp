@@ -130,6 +130,25 @@ bool Blocks_Line(int col, int row) {
     return map_col[cell] == COL_SOLID || map_col[cell] == COL_SOLID_SHOOTTHRU;
 }
 
+// The player starts a grenade throw unless already knifing, rising or throwing: the walk
+// stops, the target is dropped and the throw is requested. at_pointer: the throw goes to
+// the pointer, the player turning to face it.
+void Start_Grenade_Throw(object& p, bool at_pointer) {
+    if (Status_Is(p.status, {ST_KNIFE, ST_RISING, ST_THROWING})) return;
+    p.moving = false;
+    if (at_pointer) {
+        p.mov_x = p.end_x = mouseX;
+        p.mov_y = p.end_y = mouseY;
+    }
+    ShotIdle(p1_id);
+    if (at_pointer) Set_Heading(p1_id, p.mov_x, p.mov_y, true);
+    p.anim_state = 0;
+    p.update = true;
+    p.fire_target = -1;
+    throw_grenade = true;
+    if (Selected_Is({2, 6})) Target_Flash();
+}
+
 } // namespace
 
 void Target_Flash() {
@@ -242,15 +261,7 @@ void Run_Keyboard(int f_rate1) {
         return;
     }
     if (Reload_Due() && Grenade_Equipped()) {
-        if (!Status_Is(p.status, {ST_KNIFE, ST_RISING, ST_THROWING})) {
-            p.moving = false;
-            ShotIdle(p1_id);
-            p.anim_state = 0;
-            p.update = true;
-            p.fire_target = -1;
-            throw_grenade = true;
-            if (Selected_Is({2, 6})) Target_Flash();
-        }
+        Start_Grenade_Throw(p, false);
         stored_target = -1;
         return;
     }
@@ -302,18 +313,7 @@ void Run_Mouse(int) {
     // 1. Grenade.
     bool target_far = !has_target || !Is_Guy_In_Range(p1_id, stored_target, 0.17f);
     if (Selected_Is({2, 6}) && target_far && Reload_Due() && Grenade_Equipped()) {
-        if (!Status_Is(p.status, {ST_KNIFE, ST_RISING, ST_THROWING})) {
-            p.moving = false;
-            p.mov_x = p.end_x = mouseX;
-            p.mov_y = p.end_y = mouseY;
-            ShotIdle(p1_id);
-            Set_Heading(p1_id, p.mov_x, p.mov_y, true);
-            p.anim_state = 0;
-            p.update = true;
-            p.fire_target = -1;
-            throw_grenade = true;
-            if (Selected_Is({2, 6})) Target_Flash();
-        }
+        Start_Grenade_Throw(p, true);
         stored_target = -1;
         return;
     }

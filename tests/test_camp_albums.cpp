@@ -17,25 +17,18 @@
 #include "main/startup.h"
 #include "scripts/scripts.h"
 #include "support/virtual_clock.h"
+#include "test_camp_fixture.h"
 
 namespace {
 
 // Card slot 0 to 11 -> its sprite.
 constexpr int slot_sprite[12] = {6, 3, 9, 10, 7, 4, 11, 12, 8, 5, 13, 14};
 
-class AlbumsTest : public ::testing::Test {
+class AlbumsTest : public Camp_Screen_Test {
 protected:
     void SetUp() override {
         Use_Test_Clock();
-        Allocate_Records();
-        no_sprites = 20;
-        // Every sprite gets its own box in a row, so no two overlap.
-        for (int i = 0; i < no_sprites; ++i) {
-            sprite[i].w = -2.0f + 0.2f * i;
-            sprite[i].z = 0.0f;
-            sprite[i].box_width = sprite[i].box_height = 0.1f;
-            sprite[i].alpha = 0.0f;
-        }
+        Lay_Sprite_Row(20, -2.0f, 0.0f, false);
         game_mode = 4;
         episode = 1;
         scene = 18;
@@ -53,18 +46,10 @@ protected:
         shop_intro_type = 0;
         Off();
     }
-    void TearDown() override { Free_Records(); }
-
-    static void Over(int i) {
-        mouseX = sprite[i].w + 0.05f;
-        mouseY = sprite[i].z + 0.05f;
-    }
-    static void Off() { mouseX = mouseY = 50.0f; }
     static void Carry(int slot, int card) {
         player_inv[slot] = CARD;
         player_inv_value[slot] = card;
     }
-    static std::string Tip() { return counter[5].word; }
 };
 
 TEST_F(AlbumsTest, EntryShowsOwnedCardsAndUnlocksButtonsByAct) {

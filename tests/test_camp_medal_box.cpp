@@ -16,6 +16,7 @@
 #include "hud/hud.h"
 #include "main/startup.h"
 #include "support/virtual_clock.h"
+#include "test_camp_fixture.h"
 
 namespace {
 
@@ -23,18 +24,11 @@ namespace {
 constexpr int slot_sprite[12] = {6, 3, 9, 10, 7, 4, 11, 12, 8, 5, 13, 14};
 constexpr int won_anim[12] = {2, 3, 4, 5, 8, 9, 10, 11, 14, 15, 16, 17};
 
-class MedalBoxTest : public ::testing::Test {
+class MedalBoxTest : public Camp_Screen_Test {
 protected:
     void SetUp() override {
         Use_Test_Clock();
-        Allocate_Records();
-        no_sprites = 20;
-        for (int i = 0; i < no_sprites; ++i) {
-            sprite[i].w = -2.0f + 0.2f * i;
-            sprite[i].z = 0.0f;
-            sprite[i].box_width = sprite[i].box_height = 0.1f;
-            sprite[i].alpha = 1.0f;
-        }
+        Lay_Sprite_Row(20, -2.0f, 1.0f, false);
         // The return and layer buttons are armed by the scene file.
         for (int i : {1, 15, 16, 17}) sprite[i].grab_switch = true;
         game_mode = 4;
@@ -51,14 +45,6 @@ protected:
         button_snd = button1_snd = button2_snd = button3_snd = false;
         Off();
     }
-    void TearDown() override { Free_Records(); }
-
-    static void Over(int i) {
-        mouseX = sprite[i].w + 0.05f;
-        mouseY = sprite[i].z + 0.05f;
-    }
-    static void Off() { mouseX = mouseY = 50.0f; }
-    static std::string Tip() { return counter[5].word; }
 };
 
 TEST_F(MedalBoxTest, EntryShowsTheWonMedalsOfTheShownLayer) {

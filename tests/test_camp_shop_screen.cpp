@@ -20,6 +20,7 @@
 #include "main/startup.h"
 #include "render/render_inputs.h"
 #include "scripts/scripts.h"
+#include "support/scene_start.h"
 #include "support/virtual_clock.h"
 
 namespace {
@@ -27,14 +28,7 @@ namespace {
 class ShopScreen : public ::testing::Test {
 protected:
     void SetUp() override {
-        Use_Test_Clock();
-        Advance_Ms(1000);
-        Allocate_Records();
-        game_mode = MODE_FRONT;
-        episode = 1;
-        scene = 7;
-        next_scene = false;
-        title_sequence = 0;
+        Start_Front_Scene(1, 7);
         no_sprites = 25;
         camX = camY = 0.0f;
         std::memset(player_inv, 0, sizeof player_inv);

@@ -23,24 +23,17 @@
 #include "main/timer.h"
 #include "render/render_inputs.h"
 #include "support/virtual_clock.h"
+#include "test_camp_fixture.h"
 #include "world/world_clock.h"
 
 namespace {
 
-class TentTest : public ::testing::Test {
+class TentTest : public Camp_Screen_Test {
 protected:
     void SetUp() override {
         Use_Test_Clock();
         Advance_Ms(10000);
-        Allocate_Records();
-        no_sprites = 40;
-        for (int i = 0; i < no_sprites; ++i) {
-            sprite[i].x = sprite[i].w = -4.0f + 0.2f * i;
-            sprite[i].y = sprite[i].z = 0.0f;
-            sprite[i].width = sprite[i].height = 0.1f;
-            sprite[i].box_width = sprite[i].box_height = 0.1f;
-            sprite[i].alpha = 1.0f;
-        }
+        Lay_Sprite_Row(40, -4.0f, 1.0f, true);
         sprite[11].width = 0.8f;        // the full life bar
         sprite[13].grab_switch = true;  // the leave button is armed by the scene file
         for (int i : {6, 7, 35}) sprite[i].grab_switch = true;
@@ -77,14 +70,6 @@ protected:
         button_snd = false;
         Off();
     }
-    void TearDown() override { Free_Records(); }
-
-    static void Over(int i) {
-        mouseX = sprite[i].w + 0.05f;
-        mouseY = sprite[i].z + 0.05f;
-    }
-    static void Off() { mouseX = mouseY = 50.0f; }
-    static std::string Tip() { return counter[5].word; }
     static void Give(int slot, int code, int value) {
         player_inv[slot] = code;
         player_inv_value[slot] = value;

@@ -18,22 +18,16 @@
 #include "main/timer.h"
 #include "render/render_inputs.h"
 #include "support/virtual_clock.h"
+#include "test_camp_fixture.h"
 
 namespace {
 
-class TunnelTest : public ::testing::Test {
+class TunnelTest : public Camp_Screen_Test {
 protected:
     void SetUp() override {
         Use_Test_Clock();
         Advance_Ms(10000);
-        Allocate_Records();
-        no_sprites = 20;
-        for (int i = 0; i < no_sprites; ++i) {
-            sprite[i].x = sprite[i].w = -2.0f + 0.2f * i;
-            sprite[i].y = sprite[i].z = 0.0f;
-            sprite[i].width = sprite[i].height = sprite[i].box_width = sprite[i].box_height = 0.1f;
-            sprite[i].alpha = 1.0f;
-        }
+        Lay_Sprite_Row(20, -2.0f, 1.0f, true);
         for (int i : {10, 11, 12}) sprite[i].grab_switch = true;  // armed by the scene file
         game_mode = 4;
         episode = 1;
@@ -53,14 +47,6 @@ protected:
         stop_waves_sfx = 0;
         Off();
     }
-    void TearDown() override { Free_Records(); }
-
-    static void Over(int i) {
-        mouseX = sprite[i].w + 0.05f;
-        mouseY = sprite[i].z + 0.05f;
-    }
-    static void Off() { mouseX = mouseY = 50.0f; }
-    static std::string Tip() { return counter[5].word; }
 };
 
 struct Destination {

@@ -9,10 +9,7 @@
 class Boss : public CombatTest {
 protected:
     void SetUp() override {
-        CombatTest::SetUp();
-        trace.clear();
-        Use_Test_Clock();
-        Advance_Ms(1000);
+        Set_Up_On_Clock();
         Level = LVL_SUB_PEN;
         game_mode = MODE_WALK;
         fade = 1.0f;
@@ -21,7 +18,6 @@ protected:
         title_timer = 0;
         scripts_bullet_timer = 0;
         silo_fired = silo1_fired = false;
-        no_fx = 0;
         // The parts sit around the origin; the ends of their path lie far away.
         for (int i = 27; i <= 39; ++i) Part(i, 0.1f * (i - 27), 0.0f, 10);
         no_points = 4;
@@ -34,18 +30,8 @@ protected:
     }
 
     static object& Part(int i, float x, float y, int score) {
-        object& o = sprite[i];
-        o.type = OBJ;
-        o.score = score;
-        o.grab_switch = true;
+        object& o = Object_At(i, OBJ, x, y, score);
         o.alpha = 1.0f;
-        o.box_width = o.box_height = 0.1f;
-        o.width = o.height = 0.2f;
-        o.w = x - 0.05f;
-        o.z = y - 0.05f;
-        o.x = x - 0.1f;
-        o.y = y - 0.1f;
-        if (i >= no_sprites) no_sprites = i + 1;
         return o;
     }
 

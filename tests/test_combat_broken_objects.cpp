@@ -24,12 +24,7 @@ protected:
     int torso = 1, exp_gain = 0;
 
     void SetUp() override {
-        CombatTest::SetUp();
-        trace.clear();
-        Use_Test_Clock();
-        Advance_Ms(1000);
-        no_fx = 0;
-        no_points = 0;
+        Set_Up_On_Clock();
         trigger_counter = 0;
         player_crate_count = 0;
         doors_kill_count = gate_kill_count = crow_kill_count = village_crow_kill_count = cow_kill_count = 0;
@@ -41,38 +36,14 @@ protected:
     }
 
     object& Bag(int i, int cls, float x = 0.0f, float y = 0.0f, int score = 0) {
-        object& o = sprite[i];
-        o.type = BAG;
+        object& o = Object_At(i, BAG, x, y, score);
         o.sector = cls;
-        o.score = score;
-        o.grab_switch = true;
         o.linked_sprite = 1;
-        o.box_width = o.box_height = 0.1f;
-        o.width = o.height = 0.2f;
-        o.w = x - 0.05f;
-        o.z = y - 0.05f;
-        o.x = x - 0.1f;
-        o.y = y - 0.1f;
         o.base_anim = 3;
-        if (i >= no_sprites) no_sprites = i + 1;
         return o;
     }
 
-    object& Door(int i, int kind, float x = 0.0f, float y = 0.0f, int score = 0) {
-        object& o = sprite[i];
-        o.type = DOR;
-        o.sector_action = kind;
-        o.score = score;
-        o.rank = 1;
-        o.grab_switch = true;
-        o.box_width = o.box_height = 0.1f;
-        o.width = o.height = 0.1f;
-        o.w = o.x = x - 0.05f;
-        o.z = o.y = y - 0.05f;
-        if (i >= no_sprites) no_sprites = i + 1;
-        door_list[door_counter++] = i;
-        return o;
-    }
+    object& Door(int i, int kind, float x = 0.0f, float y = 0.0f, int score = 0) { return Door_At(i, x, y, kind, score); }
 
     void Hit_Bag(int i, int shooter = 2, int code = 29) { Hit_Bag_Object(code, i, shooter, 16, torso, exp_gain); }
     void Hit_Door(int i, int shooter = 2) { Hit_Door_Object(29, i, shooter, 16); }

@@ -18,6 +18,7 @@
 #include "main/messages.h"
 #include "main/mouse_code.h"
 #include "render/render_inputs.h"
+#include "support/virtual_clock.h"
 #include "test_world_fixture.h"
 #include "world/sprite_construction.h"
 
@@ -98,5 +99,49 @@ protected:
         object& p = Unit(i, x, y, GUNNER, 0);
         p1_id = i;
         return p;
+    }
+
+    // The combat set-up on the test clock at 1000 ms, with an empty trace and no effects or
+    // route points.
+    void Set_Up_On_Clock() {
+        CombatTest::SetUp();
+        trace.clear();
+        Use_Test_Clock();
+        Advance_Ms(1000);
+        no_fx = 0;
+        no_points = 0;
+    }
+
+    // A hittable object of the given type centred on (x, y): a 0.1 box in a 0.2 picture.
+    static object& Object_At(int i, int type, float x, float y, int score) {
+        object& o = sprite[i];
+        o.type = type;
+        o.score = score;
+        o.grab_switch = true;
+        o.box_width = o.box_height = 0.1f;
+        o.width = o.height = 0.2f;
+        o.w = x - 0.05f;
+        o.z = y - 0.05f;
+        o.x = x - 0.1f;
+        o.y = y - 0.1f;
+        if (i >= no_sprites) no_sprites = i + 1;
+        return o;
+    }
+
+    // A closed door of the given kind centred on (x, y), listed in door_list.
+    static object& Door_At(int i, float x, float y, int kind, int score) {
+        object& o = sprite[i];
+        o.type = DOR;
+        o.sector_action = kind;
+        o.score = score;
+        o.rank = 1;
+        o.grab_switch = true;
+        o.box_width = o.box_height = 0.1f;
+        o.width = o.height = 0.1f;
+        o.w = o.x = x - 0.05f;
+        o.z = o.y = y - 0.05f;
+        if (i >= no_sprites) no_sprites = i + 1;
+        door_list[door_counter++] = i;
+        return o;
     }
 };

@@ -8,12 +8,7 @@
 class FreeShot : public CombatTest {
 protected:
     void SetUp() override {
-        CombatTest::SetUp();
-        trace.clear();
-        Use_Test_Clock();
-        Advance_Ms(1000);
-        no_fx = 0;
-        no_points = 0;
+        Set_Up_On_Clock();
         new_no_sprites = 0;
         bottle_count = 0;
         KEY_FORWARD = KEY_BACKWARD = KEY_LEFTWARD = KEY_RIGHTWARD = false;

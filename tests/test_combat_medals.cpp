@@ -17,27 +17,19 @@
 #include "hud/hud.h"
 #include "main/startup.h"
 #include "render/render_inputs.h"
+#include "support/traced_test.h"
 #include "support/virtual_clock.h"
 
 namespace {
 
-class Medals : public ::testing::Test {
+class Medals : public Traced_Walk_Test {
 protected:
-    std::vector<std::string> trace;
-
     void SetUp() override {
-        Use_Test_Clock();
-        Allocate_Records();
-        call_trace = &trace;
-        game_mode = MODE_WALK;
+        Traced_Walk_Test::SetUp();
         p1_id = 0;
         std::memset(global_medals, 0, sizeof(global_medals));
     }
-    void TearDown() override {
-        call_trace = nullptr;
-        Free_Records();
-    }
-    int Announced() const { return (int)std::count(trace.begin(), trace.end(), std::string("Medal_Awarded")); }
+    int Announced() const { return Count("Medal_Awarded"); }
     static int Won() {
         int n = 0;
         for (int m : global_medals) n += m;

@@ -25,12 +25,7 @@ std::string Hit(int victim, int code, int kind) {
 class Ordnance : public CombatTest {
 protected:
     void SetUp() override {
-        CombatTest::SetUp();
-        trace.clear();
-        Use_Test_Clock();
-        Advance_Ms(1000);
-        no_fx = 0;
-        no_points = 0;
+        Set_Up_On_Clock();
         camX = camY = 0.0f;
         shake = 0.0f;
         ready_sfx = clank_sfx = chop_sfx = cash_up_sfx = false;
@@ -40,19 +35,8 @@ protected:
     }
 
     object& Door(int i, float x, float y, int door_kind, int hit_type = 0) {
-        object& o = sprite[i];
-        o.type = DOR;
+        object& o = Door_At(i, x, y, door_kind, 10);
         o.sector = hit_type;
-        o.sector_action = door_kind;
-        o.score = 10;
-        o.rank = 1;
-        o.grab_switch = true;
-        o.box_width = o.box_height = 0.1f;
-        o.width = o.height = 0.1f;
-        o.w = o.x = x - 0.05f;
-        o.z = o.y = y - 0.05f;
-        if (i >= no_sprites) no_sprites = i + 1;
-        door_list[door_counter++] = i;
         return o;
     }
 };

@@ -17,6 +17,7 @@
 #include "main/timer.h"
 #include "platform/platform.h"
 #include "render/render_inputs.h"
+#include "support/virtual_clock.h"
 
 namespace {
 
@@ -26,8 +27,7 @@ class HudGauges : public ::testing::Test {
 protected:
     void SetUp() override {
         Allocate_Records();
-        platform::UseVirtualClock(true);
-        TimerInit();
+        Use_Test_Clock();
         game_mode = MODE_WALK;
         ply_dead = false;
         reloading = false;

@@ -22,6 +22,7 @@
 #include "main/timer.h"
 #include "platform/platform.h"
 #include "render/render_inputs.h"
+#include "support/virtual_clock.h"
 
 namespace {
 
@@ -31,8 +32,7 @@ class InventoryScreen : public ::testing::Test {
 protected:
     void SetUp() override {
         Allocate_Records();
-        platform::UseVirtualClock(true);
-        TimerInit();
+        Use_Test_Clock();
         game_mode = MODE_WALK;
         Level = 0;
         quit_active = false;

@@ -21,19 +21,15 @@
 #include "main/startup.h"
 #include "main/timer.h"
 #include "render/render_inputs.h"
+#include "support/traced_test.h"
 #include "support/virtual_clock.h"
 
 namespace {
 
-class Missions : public ::testing::Test {
+class Missions : public Traced_Walk_Test {
 protected:
-    std::vector<std::string> trace;
-
     void SetUp() override {
-        Use_Test_Clock();
-        Allocate_Records();
-        call_trace = &trace;
-        game_mode = MODE_WALK;
+        Traced_Walk_Test::SetUp();
         p1_id = 3;
         sprite[p1_id].score = 100;
         sprite[p1_id].x = 1.0f;
@@ -45,11 +41,6 @@ protected:
         std::memset(global_side_objective, 0, sizeof(global_side_objective));
         std::memset(main_mission, 0, sizeof(main_mission));
     }
-    void TearDown() override {
-        call_trace = nullptr;
-        Free_Records();
-    }
-    int Count(const std::string& name) const { return (int)std::count(trace.begin(), trace.end(), name); }
     static void Set(signed char* flags, std::initializer_list<int> which) {
         for (int i : which) flags[i] = 1;
     }

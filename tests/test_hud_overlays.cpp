@@ -25,6 +25,7 @@
 #include "main/timer.h"
 #include "platform/platform.h"
 #include "render/render_inputs.h"
+#include "support/virtual_clock.h"
 #include "support/work_dir.h"
 
 namespace {
@@ -35,8 +36,7 @@ class HudOverlays : public ::testing::Test {
 protected:
     void SetUp() override {
         Allocate_Records();
-        platform::UseVirtualClock(true);
-        TimerInit();
+        Use_Test_Clock();
         platform::SetRecordMessageBoxes(true);
         game_mode = MODE_WALK;
         Level = 0;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -134,7 +135,24 @@ protected:
         for (const auto& b : Boxes()) s += "[" + b.text + "]";
         return s;
     }
+    // Fills the folder with the content generator's tree; skips the test when the generator
+    // is not built. Call it from SetUp.
+    static void Generate_Content() {
+        const std::string generator = std::string(VARNOTH_BINARY_DIR) + "/tools/varnoth_content";
+        if (!std::filesystem::exists(generator)) GTEST_SKIP() << "generator not built: " << generator;
+        const std::string cmd = "'" + generator + "' . > /dev/null";
+        ASSERT_EQ(std::system(cmd.c_str()), 0);
+    }
 
     std::filesystem::path dir_, old_;
     bool gl_ = false;
+};
+
+// A scene test in a folder holding the generated game content.
+class GeneratedSceneTest : public SceneTest {
+protected:
+    void SetUp() override {
+        SceneTest::SetUp();
+        Generate_Content();
+    }
 };

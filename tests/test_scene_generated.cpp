@@ -8,16 +8,7 @@
 
 namespace {
 
-class Generated : public SceneTest {
-protected:
-    void SetUp() override {
-        SceneTest::SetUp();
-        const std::string generator = std::string(VARNOTH_BINARY_DIR) + "/tools/varnoth_content";
-        if (!std::filesystem::exists(generator)) GTEST_SKIP() << "generator not built: " << generator;
-        const std::string cmd = "'" + generator + "' . > /dev/null";
-        ASSERT_EQ(std::system(cmd.c_str()), 0);
-    }
-};
+class Generated : public GeneratedSceneTest {};
 
 } // namespace
 

@@ -16,6 +16,7 @@
 #include "main/timer.h"
 #include "scripts/card_table.h"
 #include "scripts/script_frame.h"
+#include "support/scene_start.h"
 #include "support/virtual_clock.h"
 
 namespace {
@@ -26,14 +27,7 @@ constexpr int CARD_TIME = 1250;
 class CardTable : public ::testing::Test {
 protected:
     void SetUp() override {
-        Use_Test_Clock();
-        Advance_Ms(1000);
-        Allocate_Records();
-        game_mode = MODE_FRONT;
-        episode = 1;
-        scene = 4;
-        next_scene = false;
-        title_sequence = 0;
+        Start_Front_Scene(1, 4);
         title_timer = 0;
         card_decision = 0;
         bet_size = 100;

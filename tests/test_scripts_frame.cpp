@@ -25,6 +25,7 @@
 #include "scripts/scripts.h"
 #include "support/virtual_clock.h"
 #include "test_scene_fixture.h"
+#include "test_scripts_page_fixture.h"
 #include "content/scene_loader.h"
 
 namespace {
@@ -55,19 +56,12 @@ protected:
     }
     void TearDown() override { Free_Records(); }
 
-    // A shown button at sprite id with its box at (1, 1)-(2, 1.5).
+    // A shown button at sprite id with its box at (1, 1)-(2, 1.5), in its first picture.
     static void Button(int id) {
-        sprite[id].alpha = 1.0f;
-        sprite[id].w = 1.0f;
-        sprite[id].z = 1.0f;
-        sprite[id].box_width = 1.0f;
-        sprite[id].box_height = 0.5f;
+        Show_Button(id);
         sprite[id].anim = 0;
     }
-    static void Mouse(float x, float y) {
-        mouseX = x;
-        mouseY = y;
-    }
+    static void Mouse(float x, float y) { Move_Mouse(x, y); }
 };
 
 TEST_F(ScriptFrame, BlockListHasEveryBlockInItsPlace) {
@@ -409,16 +403,7 @@ TEST_F(ScriptFrame, AmbienceStopRaisesTheChosenStops) {
 
 // The generated boot scene asks for the title in its own load; the request then waits for
 // the main loop (no block runs while it is pending).
-class BootScene : public SceneTest {
-protected:
-    void SetUp() override {
-        SceneTest::SetUp();
-        const std::string generator = std::string(VARNOTH_BINARY_DIR) + "/tools/varnoth_content";
-        if (!std::filesystem::exists(generator)) GTEST_SKIP() << "generator not built: " << generator;
-        const std::string cmd = "'" + generator + "' . > /dev/null";
-        ASSERT_EQ(std::system(cmd.c_str()), 0);
-    }
-};
+class BootScene : public GeneratedSceneTest {};
 
 TEST_F(BootScene, AsksForTheTitleInItsLoadAndWaits) {
     ASSERT_TRUE(gl_);

@@ -19,6 +19,7 @@
 #include "scripts/level_events.h"
 #include "scripts/script_frame.h"
 #include "scripts/story_scenes.h"
+#include "support/scene_start.h"
 #include "support/virtual_clock.h"
 
 namespace {
@@ -26,20 +27,8 @@ namespace {
 class LateEvents : public ::testing::Test {
 protected:
     void SetUp() override {
-        Use_Test_Clock();
-        Advance_Ms(1000);
-        Allocate_Records();
-        game_mode = MODE_WALK;
-        episode = 3;
-        scene = 22;
-        fade = 1.0f;
-        next_scene = false;
-        quit_active = false;
-        title_sequence = 0;
-        title_timer = 0;
-        start_sequence = 0;
+        Start_Walk_Scene(3, 22);
         thud_timer = 0;
-        no_sprites = 200;
         no_points = 20;
         no_fx = 0;
         p1_id = -1;

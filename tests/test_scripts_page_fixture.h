@@ -16,6 +16,19 @@
 #include "scripts/script_frame.h"
 #include "support/virtual_clock.h"
 
+// A shown button at sprite id with its box at (1, 1)-(2, 1.5).
+inline void Show_Button(int id) {
+    sprite[id].alpha = 1.0f;
+    sprite[id].w = 1.0f;
+    sprite[id].z = 1.0f;
+    sprite[id].box_width = 1.0f;
+    sprite[id].box_height = 0.5f;
+}
+inline void Move_Mouse(float x, float y) {
+    mouseX = x;
+    mouseY = y;
+}
+
 class Script_Page : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -50,18 +63,8 @@ protected:
         next_scene = false;
         title_sequence = 0;
     }
-    // A shown button at sprite id with its box at (1, 1)-(2, 1.5).
-    static void Button(int id) {
-        sprite[id].alpha = 1.0f;
-        sprite[id].w = 1.0f;
-        sprite[id].z = 1.0f;
-        sprite[id].box_width = 1.0f;
-        sprite[id].box_height = 0.5f;
-    }
-    static void Mouse(float x, float y) {
-        mouseX = x;
-        mouseY = y;
-    }
+    static void Button(int id) { Show_Button(id); }
+    static void Mouse(float x, float y) { Move_Mouse(x, y); }
     static void Click_On_Button() {
         Mouse(1.5f, 1.25f);
         mouseleft = true;

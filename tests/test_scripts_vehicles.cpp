@@ -18,6 +18,7 @@
 #include "render/render_inputs.h"
 #include "scripts/script_frame.h"
 #include "scripts/story_scenes.h"
+#include "support/scene_start.h"
 #include "support/virtual_clock.h"
 #include "world/world_clock.h"
 
@@ -28,21 +29,9 @@ constexpr float STEP = 1.2f * 0.00016f;  // world units a mover covers per milli
 class Traffic : public ::testing::Test {
 protected:
     void SetUp() override {
-        Use_Test_Clock();
-        Advance_Ms(1000);
-        Allocate_Records();
-        game_mode = MODE_WALK;
-        episode = 2;
-        scene = 11;
-        fade = 1.0f;
-        next_scene = false;
-        quit_active = false;
-        title_sequence = 0;
-        title_timer = 0;
-        start_sequence = 0;
+        Start_Walk_Scene(2, 11);
         change_guys_timer = 0;
         cpatrol_count = 0;
-        no_sprites = 200;
         no_points = 50;
         p1_id = -1;
         current_main = -1;

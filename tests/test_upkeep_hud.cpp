@@ -23,26 +23,17 @@
 #include "main/sound_bank.h"
 #include "main/startup.h"
 #include "main/timer.h"
+#include "support/traced_test.h"
 #include "support/virtual_clock.h"
 
 namespace {
 
-class HudUpkeep : public ::testing::Test {
+class HudUpkeep : public Traced_Walk_Test {
 protected:
-    std::vector<std::string> trace;
-
     void SetUp() override {
-        Use_Test_Clock();
-        Allocate_Records();
-        call_trace = &trace;
-        game_mode = MODE_WALK;
+        Traced_Walk_Test::SetUp();
         Level = 0;
     }
-    void TearDown() override {
-        call_trace = nullptr;
-        Free_Records();
-    }
-    int Count(const std::string& name) const { return (int)std::count(trace.begin(), trace.end(), name); }
     static void Row_At(float y) {
         for (int i = 7; i <= 10; ++i) hud[i].y = y;
     }

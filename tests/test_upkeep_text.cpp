@@ -20,26 +20,17 @@
 #include "main/text_upkeep.h"
 #include "main/timer.h"
 #include "render/render_inputs.h"
+#include "support/traced_test.h"
 #include "support/virtual_clock.h"
 
 namespace {
 
-class TextUpkeep : public ::testing::Test {
+class TextUpkeep : public Traced_Walk_Test {
 protected:
-    std::vector<std::string> trace;
-
     void SetUp() override {
-        Use_Test_Clock();
-        Allocate_Records();
-        call_trace = &trace;
-        game_mode = MODE_WALK;
+        Traced_Walk_Test::SetUp();
         g_type = 0;
     }
-    void TearDown() override {
-        call_trace = nullptr;
-        Free_Records();
-    }
-    int Count(const std::string& name) const { return (int)std::count(trace.begin(), trace.end(), name); }
 };
 
 // ---- Scene countdown ---------------------------------------------------------------------

@@ -20,12 +20,7 @@ class WorldClock : public WorldTest {
 protected:
     void SetUp() override {
         WorldTest::SetUp();
-        animation_texture& t = a_texture[0];
-        for (int a = 0; a < 20; ++a) {
-            t.anim_frames[a] = 3;
-            for (int k = 0; k < 3; ++k) t.anims[a][k] = a * 3 + k;
-        }
-        for (int f = 0; f < 150; ++f) t.delay[f] = 100;
+        Three_Step_Sheet(20);
         in_dungeon = false;
         weather = 0;
         weather_type = 0;

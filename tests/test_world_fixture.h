@@ -29,6 +29,17 @@ protected:
     }
     void TearDown() override { Free_Records(); }
 
+    // Sheet 0 with `count` animations of three steps each, the frame numbers unique per step
+    // (wrapping at 150), and every frame shown for 100 ms.
+    static void Three_Step_Sheet(int count) {
+        animation_texture& t = a_texture[0];
+        for (int a = 0; a < count; ++a) {
+            t.anim_frames[a] = 3;
+            for (int k = 0; k < 3; ++k) t.anims[a][k] = (a * 3 + k) % 150;
+        }
+        for (int f = 0; f < 150; ++f) t.delay[f] = 100;
+    }
+
     // World centre of cell (col, row).
     static float CX(int col) { return Cell_Centre_X(col); }
     static float CY(int row) { return Cell_Centre_Y(row); }

@@ -22,12 +22,7 @@ protected:
     void SetUp() override {
         WorldTest::SetUp();
         // Sheet 0: 60 animations of three steps each; frame numbers are unique per step.
-        animation_texture& t = a_texture[0];
-        for (int a = 0; a < 60; ++a) {
-            t.anim_frames[a] = 3;
-            for (int k = 0; k < 3; ++k) t.anims[a][k] = (a * 3 + k) % 150;
-        }
-        for (int f = 0; f < 150; ++f) t.delay[f] = 100;
+        Three_Step_Sheet(60);
         // The player's sheets all point at sheet 0 except the wading sheet (sheet 1).
         for (int s = 0; s < MAX_TEXTURE_SLOTS; ++s) animation_fx[s] = 0;
         animation_fx[SHEET_WADING] = 1;
