@@ -1,5 +1,7 @@
 #include "camp/shop_screen.h"
 
+#include "camp/camp.h"  // purchased
+
 #include <cstdio>
 #include <cstring>
 

@@ -170,3 +170,14 @@ void Calculate_Item_Txt(int index, int) {
     Shop_Text_Append(DESCRIPTION_SLOT, s.text);
     counter[DESCRIPTION_SLOT].length = BOX_WEARABLE;
 }
+
+// Headwear (codes 14 to 16) 2, 4, 6, 8, 10 and boxers (17 to 19) 5, 10, 15, 20, 25 by the
+// slot's level, for models 0 to 4.
+float GetItemDefense(int slot) {
+    if (slot < 0 || slot >= 16) return 0.0f;
+    const int code = player_inv[slot], model = player_inv_value[slot], level = player_inv_value1[slot];
+    if (model < 0 || model > 4 || level < 0 || level > 4) return 0.0f;
+    if (code >= 14 && code <= 16) return 2.0f * (level + 1);
+    if (code >= 17 && code <= 19) return 5.0f * (level + 1);
+    return 0.0f;
+}

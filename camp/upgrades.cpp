@@ -257,3 +257,16 @@ bool Is_Upgrade_Code(int code) {
            (code >= BOXERS_FIRST_CODE && code < BOXERS_FIRST_CODE + WEARABLE_TOP) || code == HELMET_SPECIAL_CODE ||
            code == BOXERS_SPECIAL_CODE;
 }
+
+bool Check_For_Super(int slot) {
+    if (slot < 0 || slot >= 16) return false;
+    const int code = player_inv[slot], model = player_inv_value[slot];
+    int top_rate = 0;
+    if ((code == 10 || code == 11) && model >= 0 && model <= 4) top_rate = 2;
+    else if (code >= 33 && code <= 35 && model >= 0 && model <= 1) top_rate = 1;
+    else if (code >= 38 && code <= 40 && model == 0) top_rate = 1;
+    else if (code >= 6 && code <= 8 && model >= 0 && model <= 3) top_rate = 1;
+    else return false;
+    return Get_Bit_Shift(slot, 1) == 5 && Get_Bit_Shift(slot, 2) == top_rate &&
+           Get_Bit_Shift(slot, 3) == 2 && Get_Bit_Shift(slot, 4) == 5 && Get_Bit_Shift(slot, 5) == 1;
+}

@@ -39,7 +39,10 @@ int GetUpgradesItems(int tune_up_page, int the_bit, int type);
 void Tune_Gun(int the_index);
 // Gold that the upgrades held by the weapon in inventory slot the_gun add to its sell price.
 int GetUpgradeSell(int the_gun);
-// The super test, Check_For_Super(slot), is declared in camp/camp.h.
+// True when every upgrade digit of the weapon in inventory slot 0 to 15 stands at its
+// highest level (firepower 5, fire rate 1, or 2 for a pistol, reload 2, capacity 5,
+// special 1); the super digit itself is not tested.
+bool Check_For_Super(int slot);
 
 // True when `code` is an upgrade code of some ladder (weapon or wearable).
 bool Is_Upgrade_Code(int code);
