@@ -1,5 +1,6 @@
-// A record of calls into the services of subsystems that are not filled in yet, so the
-// loop's order can be checked. Off (null) outside tests.
+// A record of calls: the entry points that the frame loop calls, and a few services whose
+// calls tests count (hits, blasts, messages), name themselves here so that tests can check
+// the order of the main tick and what a step caused. Off (null) outside tests: one pointer test.
 #pragma once
 
 #include <string>
