@@ -4,9 +4,10 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config ccache
   libsdl2-dev libsfml-dev libopenal-dev libgl1-mesa-dri libegl-mesa0 libgl-dev
   libfreetype-dev fonts-dejavu-core libvorbis-dev
+  libcairo2-dev libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
 )
