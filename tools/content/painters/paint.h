@@ -1,0 +1,53 @@
+// Painting with Cairo: antialiased paths, gradients, patterns, transforms and text drawn
+// into an ARGB surface, then handed to the TGA and animation-sheet writers. Every painter
+// of the content set draws through this.
+#pragma once
+
+#include <cairo.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "content/writers/art.h"
+
+namespace painters {
+
+// An offscreen picture of w x h pixels, row 0 at the top, cleared to transparent.
+class Paint {
+public:
+    Paint(int w, int h);
+    ~Paint();
+    Paint(const Paint&) = delete;
+    Paint& operator=(const Paint&) = delete;
+
+    cairo_t* cr() const { return cr_; }
+    int width() const { return w_; }
+    int height() const { return h_; }
+
+    // The picture as a canvas (colours un-premultiplied), ready for writers::Save_Canvas.
+    writers::Canvas To_Canvas() const;
+    // Writes <path> as a TGA: keyed (24-bit, magenta where alpha < 128) or 32-bit.
+    bool Save(const std::string& path, bool keyed) const;
+
+private:
+    int w_, h_;
+    cairo_surface_t* surface_;
+    cairo_t* cr_;
+};
+
+// Draws each cell of an animation sheet with draw(cr, frame, x, y, w, h) (the context is
+// clipped to the cell and saved/restored around each call) and writes <name>.tga and
+// <name>.dat under root, laid out as writers::Write_Sheet lays them out.
+using CellPainter = std::function<void(cairo_t*, int, double, double, double, double)>;
+bool Write_Sheet(const std::string& root, const std::string& name, const writers::SheetLayout& l, bool keyed,
+                 const CellPainter& draw, const std::vector<std::vector<int>>& anims, float width = 0.0f,
+                 float height = 0.0f, int delay = 100);
+
+// Small helpers used by many painters.
+void Set_Rgb(cairo_t* cr, writers::Rgba c, double alpha = 1.0);
+void Rounded_Rect(cairo_t* cr, double x, double y, double w, double h, double r);
+// Text in DejaVu Sans centred on (cx, baseline); returns its width in pixels.
+double Text_Centred(cairo_t* cr, const std::string& s, double cx, double baseline, double size, bool bold);
+
+} // namespace painters
