@@ -78,6 +78,27 @@ void Draw_Hud_Sprites() {
     }
 }
 
+void Hud_Frame_Coord(int fx_id, int frame, float& u, float& uw, float& vt, float& vb) {
+    u = uw = vt = vb = 0.0f;
+    if (fx_id < 0 || fx_id >= MAX_ANIM_SHEETS) return;
+    int p = Sheet_Frames_Per_Row(fx_id);
+    int n = a_texture[fx_id].column;
+    if (frame < 0) frame = 0;
+    int col = frame % p, r = frame / p;
+    u = (float)col / (float)p;
+    uw = 1.0f / (float)p;
+    if (n == 1) {
+        vt = 1.0f;
+        vb = 0.0f;
+    } else if ((n == 2 || n == 4) && r < n) {
+        vt = 1.0f - (float)r / (float)n;
+        vb = 1.0f - (float)(r + 1) / (float)n;
+    } else if (n == 8 && r < n) {
+        vt = 1.0f - (float)r / 8.0f - 0.0001f;
+        vb = 1.0f - (float)(r + 1) / 8.0f;
+    }
+}
+
 void Draw_Hud(int index) {
     if (game_mode == MODE_NORM || game_mode == MODE_GAME) return;
     if (hud == nullptr || index < 0 || index >= MAX_HUD) return;
@@ -85,26 +106,8 @@ void Draw_Hud(int index) {
     display = hud[index];
     float c = fade;
     if (Is_Hud_Sheet(display.id)) {
-        float u = 0.0f, uw = 0.0f, vt = 0.0f, vb = 0.0f;
-        int fx_id = display.fx_id;
-        if (fx_id >= 0 && fx_id < MAX_ANIM_SHEETS) {
-            int p = Sheet_Frames_Per_Row(fx_id);
-            int n = a_texture[fx_id].column;
-            int frame = display.frame < 0 ? 0 : display.frame;
-            int col = frame % p, r = frame / p;
-            u = (float)col / (float)p;
-            uw = 1.0f / (float)p;
-            if (n == 1) {
-                vt = 1.0f;
-                vb = 0.0f;
-            } else if ((n == 2 || n == 4) && r < n) {
-                vt = 1.0f - (float)r / (float)n;
-                vb = 1.0f - (float)(r + 1) / (float)n;
-            } else if (n == 8 && r < n) {
-                vt = 1.0f - (float)r / 8.0f - 0.0001f;
-                vb = 1.0f - (float)(r + 1) / 8.0f;
-            }
-        }
+        float u, uw, vt, vb;
+        Hud_Frame_Coord(display.fx_id, display.frame, u, uw, vt, vb);
         glPushMatrix();
         Place_Item(display, false);
         Bind_Slot(display.id);

@@ -2,6 +2,8 @@
 // bonus items, props, the boss scenes, the clay pigeons, the HUD and the ways out.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -587,6 +589,260 @@ TEST_F(Gallery, ClipIconsAndFaceFollowRoundsAndHealth) {
     PLY_VITALITY = 0;
     Calculate_Gallery_Lifebar();
     EXPECT_EQ(sprite[21].width, 0.0f);
+}
+
+TEST_F(Gallery, EveryGallerySceneItsSoundsOnEntryAndTheSceneAfterIt) {
+    struct Case {
+        int scene, gallery, level;
+        int stop_waves;
+        bool exhaust, woods;
+        int next;
+    };
+    const Case cases[] = {
+        {8, 0, 1, 1, false, false, 21},     {21, 1, 1, 0, false, false, 22},   {22, 2, 1, 0, false, false, 40},
+        {23, 3, 1, 0, false, false, 41},    {69, 4, 2, 0, false, false, 70},   {70, 5, 2, 0, false, false, 71},
+        {71, 6, 2, 0, false, false, 72},    {73, 7, 2, 0, false, false, 74},   {95, 8, 3, 0, true, false, 96},
+        {96, 9, 3, 0, true, false, 97},     {97, 10, 3, 0, true, false, 123},  {98, 11, 3, 0, true, false, 99},
+        {112, 12, 4, 0, false, true, 113}, {113, 13, 4, 0, false, false, 114}, {114, 14, 4, 0, false, false, 115},
+        {115, 15, 4, 0, false, false, 112},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.scene);
+        stop_waves_sfx = 0;
+        exhaust_sfx = woods_sfx = false;
+        pigeon_round = 0;
+        episode = 1;
+        next_scene = false;
+        std::memset(global_objects, 0, sizeof global_objects);
+        sprite[32].score = 5;
+        Enter(c.scene);
+        EXPECT_EQ(gallery_scene, c.gallery);
+        EXPECT_EQ(Gallery_Level, c.level);
+        EXPECT_EQ(stop_waves_sfx, c.stop_waves);
+        EXPECT_EQ(exhaust_sfx, c.exhaust);
+        EXPECT_EQ(woods_sfx, c.woods);
+        EXPECT_EQ(pigeon_round, c.gallery == 15 ? 1 : 0);
+        EXPECT_EQ(sprite[32].score, c.gallery == 11 ? 800 : 5);
+        gallery_finished = true;
+        title_timer = Now();
+        Tick(1);
+        EXPECT_TRUE(next_scene);
+        EXPECT_EQ(episode, 1);
+        EXPECT_EQ(scene, c.next);
+        EXPECT_EQ(global_objects[17], c.gallery == 3 ? 1 : 0);
+    }
+}
+
+TEST_F(Gallery, DeckSwaysEverySpriteButTheHudBySineOfTheAngle) {
+    struct Case {
+        int scene;
+        float angle;
+        int ms;
+        float want_angle;
+    };
+    const Case cases[] = {
+        {8, 1.0f, 100, 1.1f}, {8, 4.0f, 50, 4.05f}, {22, 2.5f, 20, 2.52f},
+        {8, 6.25f, 40, 0.0f},  // past 6.28 the angle starts over
+        {23, 3.0f, 100, 3.1f},  // gallery scene 3 also keeps its boss bar (29) and 28 still
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "scene " << c.scene << " angle " << c.angle << " ms " << c.ms);
+        Enter(c.scene);
+        float y[40], z[40];
+        for (int i = 0; i < no_sprites; i++) y[i] = sprite[i].y, z[i] = sprite[i].z;
+        deck_angle = c.angle;
+        Tick(c.ms);
+        EXPECT_NEAR(deck_angle, c.want_angle, 1e-5);
+        const float dy = std::sin(c.want_angle - 3.14f) * c.ms * 0.00003f;
+        for (int i = 0; i < no_sprites; i++) {
+            const bool still = i == 0 || i == 1 || (i >= 17 && i <= 21) || (c.scene == 23 && (i == 28 || i == 29));
+            EXPECT_NEAR(sprite[i].y - y[i], still ? 0.0f : dy, 2e-6) << "sprite " << i;
+            EXPECT_NEAR(sprite[i].z - z[i], still ? 0.0f : dy, 2e-6) << "sprite " << i;
+        }
+    }
+}
+
+TEST_F(Gallery, LevelThreeShakesByAFixedStepOfAlternatingSign) {
+    Enter(95);
+    float last = 0.0f;  // the step of the last sprite moved
+    for (int ms : {10, 100, 3}) {
+        SCOPED_TRACE(ms);
+        float y[40], z[40];
+        for (int i = 0; i < no_sprites; i++) y[i] = sprite[i].y, z[i] = sprite[i].z;
+        Tick(ms);
+        for (int i = 0; i < no_sprites; i++) {
+            const float d = sprite[i].y - y[i];
+            EXPECT_NEAR(sprite[i].z - z[i], d, 1e-6) << "sprite " << i;
+            if (i == 0 || i == 1 || (i >= 17 && i <= 21)) {
+                EXPECT_EQ(d, 0.0f) << "sprite " << i;
+                continue;
+            }
+            EXPECT_NEAR(std::abs(d), 0.005f, 1e-6) << "sprite " << i;
+            if (last != 0.0f) {
+                EXPECT_LT(d * last, 0.0f) << "sprite " << i << ": no sign flip";
+            }
+            last = d;
+        }
+    }
+    // Level 2 holds still.
+    Enter(69);
+    const float before = sprite[5].y;
+    Tick(100);
+    EXPECT_EQ(sprite[5].y, before);
+}
+
+TEST_F(Gallery, CannonFiresFasterAsTheBossWeakens) {
+    Enter(73);
+    EXPECT_EQ(boss_total_score, 660);
+    EXPECT_EQ(cannon_timer, Now() + 6000);  // the first shot 6 s after entry
+    Place(27, 0.0f, -100.0f, 0.1f, 0.1f);           // the balls never reach the player here
+    struct Case {
+        int health, wait;
+    };
+    // Below a half, a third and a quarter of 660: 330, 220 and 165.
+    const Case cases[] = {{660, 5000}, {330, 5000}, {329, 3000}, {220, 3000},
+                          {219, 2000}, {165, 2000}, {164, 1500}, {0, 1500}};
+    for (const Case& c : cases) {
+        boss_gallery_health = c.health;
+        cannon_timer = Now();
+        Tick(1);
+        EXPECT_EQ(cannon_timer - Now(), c.wait) << "boss health " << c.health;
+    }
+}
+
+TEST_F(Gallery, CannonBallsFlyDriftAndGrow) {
+    Enter(73);
+    Place(27, 0.0f, -100.0f, 0.1f, 0.1f);
+    cannon_timer = Now() + 100000;
+    struct Case {
+        int ball;
+        float drift;  // sideways per ms
+    };
+    const Case cases[] = {{33, 0.0f}, {34, 0.0001f}, {35, -0.0001f}};
+    const int ms = 100;
+    const float g = ms * 0.0003f;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.ball);
+        for (int b : {33, 34, 35}) sprite[b].alpha = 0.0f;
+        Place(c.ball, 0.2f, 0.1f, 0.05f, 0.05f);
+        sprite[c.ball].angle = 0.0f;
+        sprite[c.ball].grab_switch = true;
+        Tick(ms);
+        const object& b = sprite[c.ball];
+        EXPECT_NEAR(b.x, 0.2f + ms * c.drift - g / 2, 1e-6);
+        EXPECT_NEAR(b.y, 0.1f + ms * 0.001f - g / 2, 1e-6);  // cos(0) of the fall
+        EXPECT_NEAR(b.width, 0.05f + g, 1e-6);
+        EXPECT_NEAR(b.height, 0.05f + g, 1e-6);
+        EXPECT_NEAR(b.angle, ms * 0.001f, 1e-6);
+        EXPECT_EQ(b.w, b.x);
+        EXPECT_EQ(b.box_width, b.width);
+    }
+}
+
+TEST_F(Gallery, PigeonSpeedsAreDrawnOnLaunchFromTheirBases) {
+    struct Case {
+        int scene;
+        float x2_base;
+    };
+    for (const Case& c : {Case{113, 0.0004f}, Case{114, 0.0004f}, Case{115, 0.0006f}}) {
+        SCOPED_TRACE(c.scene);
+        Enter(c.scene);
+        const unsigned seed = 1234u + c.scene;
+        srand(seed);
+        const float x1 = 0.0006f + (rand() % 16) / 10000.0f;
+        const float x2 = c.x2_base + (rand() % 16) / 10000.0f;
+        const float x3 = 0.0002f + (rand() % 16) / 10000.0f;
+        const float y1 = 0.0002f + (rand() % 10) / 10000.0f;
+        const float y2 = 0.0002f + (rand() % 10) / 10000.0f;
+        const float y3 = 0.0002f + (rand() % 10) / 10000.0f;
+        pigeon_timer = Now();
+        srand(seed);
+        Tick(1);
+        ASSERT_TRUE(pigeon_launched);
+        EXPECT_FLOAT_EQ(Xspeed1, x1);
+        EXPECT_FLOAT_EQ(Xspeed2, x2);
+        EXPECT_FLOAT_EQ(Xspeed3, x3);
+        EXPECT_FLOAT_EQ(Yspeed1, y1);
+        EXPECT_FLOAT_EQ(Yspeed2, y2);
+        EXPECT_FLOAT_EQ(Yspeed3, y3);
+    }
+    // The first pigeon scene flies at fixed speeds and draws none.
+    Enter(112);
+    Xspeed1 = Xspeed2 = Xspeed3 = Yspeed1 = Yspeed2 = Yspeed3 = 7.0f;
+    pigeon_timer = Now();
+    Tick(1);
+    ASSERT_TRUE(pigeon_launched);
+    for (float v : {Xspeed1, Xspeed2, Xspeed3, Yspeed1, Yspeed2, Yspeed3}) EXPECT_EQ(v, 7.0f);
+}
+
+TEST_F(Gallery, PigeonsFlyByScene) {
+    struct flight {
+        float dx, lift;  // per ms, before the shrink
+    };
+    struct Case {
+        int scene;
+        flight p33, p28, p32;
+        float shrink;  // per ms
+    };
+    // Drawn speeds set by hand: X 0.001, 0.002, 0.003 and Y 0.0004, 0.0005, 0.0006.
+    const Case cases[] = {
+        {112, {0.0001f, 0.001f}, {-0.0001f, 0.001f}, {0.0f, 0.0013f}, 0.00002f},
+        {113, {0.001f, 0.0004f}, {0.002f, 0.0005f}, {0.003f, 0.0006f}, 0.00004f},
+        {114, {-0.001f, 0.0004f}, {-0.002f, 0.0005f}, {-0.003f, 0.0006f}, 0.000045f},
+        {115, {-0.001f, 0.0004f}, {0.002f, 0.0005f}, {0.0f, 0.0006f}, 0.000045f},
+    };
+    const int ms = 100;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.scene);
+        Enter(c.scene);
+        pigeon_timer = Now();
+        Tick(1);
+        ASSERT_TRUE(pigeon_launched);
+        Xspeed1 = 0.001f, Xspeed2 = 0.002f, Xspeed3 = 0.003f;
+        Yspeed1 = 0.0004f, Yspeed2 = 0.0005f, Yspeed3 = 0.0006f;
+        const int pigeons[3] = {33, 28, 32};
+        const flight* want[3] = {&c.p33, &c.p28, &c.p32};
+        for (int p : pigeons) Place(p, 0.0f, 0.0f, 0.2f, 0.2f), sprite[p].angle = 0.0f;
+        Tick(ms);
+        const float s = ms * c.shrink;
+        for (int k = 0; k < 3; k++) {
+            const object& o = sprite[pigeons[k]];
+            SCOPED_TRACE(pigeons[k]);
+            EXPECT_NEAR(o.x, ms * want[k]->dx + s / 2, 1e-6);
+            EXPECT_NEAR(o.y, ms * want[k]->lift + s / 2, 1e-6);
+            EXPECT_NEAR(o.width, 0.2f - s, 1e-6);
+            EXPECT_NEAR(o.height, 0.2f - s, 1e-6);
+            EXPECT_NEAR(o.angle, ms * 0.001f, 1e-6);
+            EXPECT_EQ(o.w, o.x);
+            EXPECT_EQ(o.z, o.y);
+            EXPECT_EQ(o.box_width, o.width);
+        }
+    }
+}
+
+TEST_F(Gallery, FiguresWalkFasterInGallerySceneOne) {
+    struct Case {
+        int scene, sector;
+        bool dying;
+        float per_ms;
+    };
+    const Case cases[] = {{21, 4, false, 0.0003f}, {21, 3, false, -0.0003f}, {8, 4, false, 0.0002f},
+                          {69, 3, false, -0.0002f}, {21, 4, true, 0.00015f}, {8, 3, true, -0.0001f}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "scene " << c.scene << " sector " << c.sector
+                                          << (c.dying ? " dying" : ""));
+        Enter(c.scene);
+        object& f = sprite[5];
+        f.grab_switch = true;
+        f.sector = c.sector;
+        f.status = c.dying ? 30 : 64;
+        f.score = c.dying ? 0 : 20;
+        f.all_timer = f.bomb_timer = Now() + 100000;
+        const float x = f.x, w = f.w;
+        Tick(100);
+        EXPECT_NEAR(f.x - x, 100 * c.per_ms, 1e-6);
+        EXPECT_NEAR(f.w - w, 100 * c.per_ms, 1e-6);
+    }
 }
 
 TEST_F(Gallery, BadScriptEntriesNeverReadOrRaiseOutsideTheArrays) {

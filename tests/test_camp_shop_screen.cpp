@@ -534,6 +534,48 @@ TEST_F(ShopScreen, UpgradeListPageAndPurchase) {
     EXPECT_EQ(sprite[21].alpha, 0.0f);
 }
 
+TEST_F(ShopScreen, PageMarkersShowBesideBuyableRowsOnlyTheFirstForWearables) {
+    scene = 30;
+    struct page {
+        const char* what;
+        int code, variant, value1, value2;
+        float want[4];  // alpha of sprites 21..24
+    };
+    const page pages[] = {
+        {"new Weston: five rows to buy", SLOT_PISTOL, 0, 0, 0, {1, 1, 1, 1}},
+        {"new helmet: ladder and special", SLOT_HELMET, 1, 0, 0, {1, 0, 0, 0}},
+        {"new boxers: ladder and special", SLOT_BOXERS, 2, 1, 0, {1, 0, 0, 0}},
+        {"helmet at the top, special left", SLOT_HELMET, 0, 3, 0, {0, 0, 0, 0}},
+        {"Weston with Firepower finished at rank 0", SLOT_PISTOL, 0, 1, 0, {0, 1, 1, 1}},
+    };
+    for (const page& p : pages) {
+        SCOPED_TRACE(p.what);
+        title_sequence = 0;
+        Give(1, p.code, p.variant, p.value1, p.value2);
+        Frame(1);
+        tune_up_page = 1;
+        for (int m = 21; m <= 24; m++) sprite[m].alpha = 1.0f;
+        // The lead marker's blink: the other three follow its frame and animation step.
+        sprite[21].frame = 5;
+        sprite[21].cur = 2;
+        Away();
+        Frame(1);
+        for (int m = 21; m <= 24; m++) {
+            EXPECT_EQ(sprite[m].alpha, p.want[m - 21]) << "sprite " << m;
+            EXPECT_EQ(sprite[m].frame, 5) << "sprite " << m;
+            EXPECT_EQ(sprite[m].cur, 2) << "sprite " << m;
+        }
+    }
+    // Outside the upgrade mode only the last two markers are put out.
+    scene = 7;
+    title_sequence = 0;
+    for (int m = 21; m <= 24; m++) sprite[m].alpha = 1.0f;
+    Frame(0);
+    Frame(0);
+    const float want[4] = {1, 1, 0, 0};
+    for (int m = 21; m <= 24; m++) EXPECT_EQ(sprite[m].alpha, want[m - 21]) << "sprite " << m;
+}
+
 TEST_F(ShopScreen, OutOfRangeStateIsMendedNotRead) {
     Frame();
     shop_row = 100;

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "camp/camp.h"
 #include "camp/shop_stock.h"
@@ -290,6 +291,199 @@ TEST_F(UpgradeTest, SellValueOfUpgrades) {
     EXPECT_EQ(GetUpgradeSell(4), 0);
     EXPECT_EQ(GetUpgradeSell(-1), 0);
     EXPECT_EQ(GetUpgradeSell(16), 0);
+}
+
+// Every ladder as the shop knows it: the codes of each level of each field (Firepower,
+// Firerate, Reloadtime, Capacity, special, super) and, for the seven ladders the shop offers,
+// their prices. A slip in any single value of the code's tables shows here.
+struct ladder_table {
+    const char* name;
+    int code, model;
+    int* gate;
+    std::vector<int> codes[6];
+    std::vector<int> prices[6];  // empty: never offered
+    const char* special;
+    const char* super;
+};
+
+constexpr int LADDERS = 10;
+
+const ladder_table& Ladder(int k) {
+    static const ladder_table table[LADDERS] = {
+        {"Thompson", SLOT_MACHINEGUN_LEFT, 0, &upg_thompson,
+         {{12, 13, 14, 15, 16}, {24}, {17, 18}, {19, 20, 21, 22, 23}, {158}, {207}},
+         {{200, 250, 500, 1000, 1500}, {200}, {150, 200}, {200, 250, 500, 1000, 1500}, {1000}, {5000}},
+         "-Stock...............", "-Gun_Sight..........."},
+        {"Weston", SLOT_PISTOL, 0, &upg_weston,
+         {{25, 26, 27, 28, 29}, {30, 31}, {32, 33}, {34, 35, 36, 37, 38}, {150}, {200}},
+         {{200, 250, 500, 1000, 1500}, {150, 200}, {150, 200}, {200, 250, 500, 1000, 1500}, {1000}, {5000}},
+         "-Armour_Piercing.....", "-Unlimited_Ammo......"},
+        {"Luger", SLOT_PISTOL, 1, &upg_luger,
+         {{68, 69, 70, 71, 72}, {73, 74}, {75, 76}, {77, 78, 79, 80, 81}, {153}, {202}},
+         {{250, 500, 1000, 1250, 1500}, {250, 500}, {250, 500}, {250, 500, 1000, 1250, 1500}, {1000}, {5000}},
+         "-Armour_Piercing.....", "-Unlimited_Ammo......"},
+        {"Colt (82)", SLOT_PISTOL, 2, &upg_colt,
+         {{83, 84, 85, 86, 87}, {88, 89}, {90, 91}, {92, 93, 94, 95, 96}, {154}, {203}}, {}, "", ""},
+        {"Colt-K", SLOT_PISTOL, 3, &upg_coltk,
+         {{125, 126, 127, 128, 129}, {130, 131}, {132, 133}, {134, 135, 136, 137, 138}, {159}, {208}}, {}, "", ""},
+        {"Colt (161)", SLOT_PISTOL, 4, &upg_training,
+         {{162, 163, 164, 165, 166}, {167, 168}, {169, 170}, {171, 172, 173, 174, 175}, {160}, {209}},
+         {{250, 500, 1000, 1250, 1500}, {250, 500}, {250, 500}, {250, 500, 1000, 1250, 1500}, {1000}, {5000}},
+         "-Armour_Piercing.....", "-Unlimited_Ammo......"},
+        {"Enfield", SLOT_RIFLE_LEFT, 0, &upg_enfield,
+         {{39, 40, 41, 42, 43}, {51}, {44, 45}, {46, 47, 48, 49, 50}, {155}, {204}},
+         {{250, 500, 750, 1000, 1500}, {250}, {250, 500}, {250, 500, 750, 1000, 1500}, {1000}, {5000}},
+         "-????................", "-????................"},
+        {"Hunter", SLOT_RIFLE_LEFT, 1, &upg_hunter,
+         {{97, 98, 99, 100, 101}, {109}, {102, 103}, {104, 105, 106, 107, 108}, {156}, {205}}, {}, "", ""},
+        {"Farmers", SLOT_SHOTGUN_LEFT, 0, &upg_farmers,
+         {{52, 53, 54, 55, 56}, {64}, {57, 58}, {59, 60, 61, 62, 63}, {151}, {201}},
+         {{250, 500, 1000, 1250, 1500}, {200}, {200, 250}, {250, 500, 1000, 1250, 1500}, {1250}, {5000}},
+         "-Wide_Shot...........", "-Double_Barrel......."},
+        {"Combat", SLOT_SHOTGUN_LEFT, 1, &upg_army,
+         {{111, 112, 113, 114, 115}, {123}, {116, 117}, {118, 119, 120, 121, 122}, {157}, {206}},
+         {{250, 500, 1000, 1250, 1500}, {250}, {250, 500}, {250, 500, 1000, 1250, 1500}, {1000}, {5000}},
+         "-Wide_Shot...........", "-Wide_Shot..........."},
+    };
+    return table[k];
+}
+
+// The value1 digits of a weapon whose fields 1..5 all stand at their top level.
+int Topped(const ladder_table& l) {
+    int v = 0;
+    for (int f = 1; f <= 5; f++) v = Bit_Shift_Int(v, f, (int)l.codes[f - 1].size());
+    return v;
+}
+
+class UpgradeLadders : public UpgradeTest {
+protected:
+    // The weapon of a ladder in slots 0 (and 1 for a long gun) with the given digits.
+    static void Give_Weapon(const ladder_table& l, int value1) {
+        Give(0, l.code, l.model, value1);
+        if (l.code != SLOT_PISTOL) Give(1, l.code + 1, l.model, value1);
+    }
+};
+
+TEST_F(UpgradeLadders, EveryLevelOfEveryOfferedLadderHasItsCodeAndPrice) {
+    const char* const names[4] = {"-Firepower", "-Firerate", "-Reloadtime", "-Capacity"};
+    for (int k = 0; k < LADDERS; k++) {
+        const ladder_table& l = Ladder(k);
+        if (l.prices[0].empty()) continue;
+        SCOPED_TRACE(l.name);
+        *l.gate = Topped(l) + 100000;  // every level of every field unlocked
+        for (int f = 1; f <= 4; f++) {
+            const int top = (int)l.codes[f - 1].size();
+            for (int b = 0; b <= top; b++) {
+                SCOPED_TRACE(::testing::Message() << names[f - 1] << " held at " << b);
+                Clear_Columns();
+                Give_Weapon(l, Bit_Shift_Int(0, f, b));
+                EXPECT_EQ(GetUpgrades(0, f, 0), 1);
+                if (b < top) {
+                    EXPECT_EQ(ishop, l.codes[f - 1][b]);
+                    EXPECT_EQ(ishop_cost, l.prices[f - 1][b]);
+                    EXPECT_EQ(Levels(), "^LVL" + std::to_string(b + 1));
+                    EXPECT_NE(Labels().find(names[f - 1]), std::string::npos);
+                } else {
+                    EXPECT_EQ(ishop, 0);
+                    EXPECT_EQ(ishop_cost, -101);
+                    EXPECT_EQ(Levels(), "^");
+                }
+            }
+        }
+        // The special, then the super once everything else is topped.
+        Clear_Columns();
+        Give_Weapon(l, 0);
+        EXPECT_EQ(GetUpgrades(0, 5, 0), 1);
+        EXPECT_EQ(ishop, l.codes[4][0]);
+        EXPECT_EQ(ishop_cost, l.prices[4][0]);
+        EXPECT_EQ(Labels(), std::string("^\xDA\xD3") + l.special);
+        EXPECT_EQ(GetUpgrades(0, 6, 0), 0);
+        Clear_Columns();
+        Give_Weapon(l, Topped(l));
+        EXPECT_EQ(GetUpgrades(0, 6, 0), 1);
+        EXPECT_EQ(ishop, l.codes[5][0]);
+        EXPECT_EQ(ishop_cost, l.prices[5][0]);
+        EXPECT_EQ(Labels(), std::string("^\xDA\xD3") + l.super);
+        EXPECT_EQ(Levels(), "");
+        *l.gate = 0;
+    }
+}
+
+TEST_F(UpgradeLadders, EveryCodeWritesItsLevelIntoItsField) {
+    // Also the ladders the shop never offers: their codes still mean their levels.
+    for (int k = 0; k < LADDERS; k++) {
+        const ladder_table& l = Ladder(k);
+        for (int f = 1; f <= 6; f++)
+            for (size_t n = 0; n < l.codes[f - 1].size(); n++) {
+                const int code = l.codes[f - 1][n];
+                SCOPED_TRACE(::testing::Message() << l.name << " code " << code);
+                Give_Weapon(l, 0);
+                tune_up_page = 0;
+                shop[3] = code;
+                Tune_Gun(3);
+                EXPECT_EQ(player_inv_value1[0], Bit_Shift_Int(0, f, (int)n + 1));
+                if (l.code != SLOT_PISTOL) {
+                    EXPECT_EQ(player_inv_value1[1], player_inv_value1[0]);
+                }
+            }
+    }
+}
+
+TEST_F(UpgradeLadders, SellValueIsHalfOfEveryPricePaid) {
+    for (int k = 0; k < LADDERS; k++) {
+        const ladder_table& l = Ladder(k);
+        SCOPED_TRACE(l.name);
+        int paid = 0;
+        for (const std::vector<int>& field : l.prices)
+            for (int p : field) paid += p;
+        Give_Weapon(l, Topped(l) + 100000);
+        EXPECT_EQ(GetUpgradeSell(0), paid / 2);
+        // One level of Firerate and of Reloadtime: only their first prices count.
+        Give_Weapon(l, 110);
+        EXPECT_EQ(GetUpgradeSell(0), l.prices[0].empty() ? 0 : (l.prices[1][0] + l.prices[2][0]) / 2);
+    }
+}
+
+TEST_F(UpgradeTest, WearableLaddersLevelByLevel) {
+    struct wearable {
+        int code;
+        const char* ladder;
+        const char* icons;
+        int first_code, special_code;
+    };
+    const wearable kinds[] = {{SLOT_HELMET, "-Defense", "\xCD\xF3", 177, 183},
+                              {SLOT_BOXERS, "-Health", "\xE1\xC9", 189, 195}};
+    const int prices[3] = {200, 250, 500};
+    const char* const specials[5] = {"-Frag_Armour........", "-Extra_Gold.........", "-Barbed_Armour......",
+                                     "-Life_Armour........", "-Super_Armour........"};
+    for (const wearable& w : kinds) {
+        for (int b = 0; b <= 3; b++) {
+            SCOPED_TRACE(::testing::Message() << w.ladder << " held at " << b);
+            Clear_Columns();
+            Give(0, w.code, 0, b);
+            EXPECT_EQ(GetUpgradesItems(0, 1, 0), 1);
+            if (b < 3) {
+                EXPECT_EQ(ishop, w.first_code + b);
+                EXPECT_EQ(ishop_cost, prices[b]);
+                EXPECT_EQ(Labels(), std::string("^") + w.icons + w.ladder);
+                EXPECT_EQ(Levels(), "^LVL" + std::to_string(b + 1));
+            } else {
+                EXPECT_EQ(ishop, 0);
+                EXPECT_EQ(ishop_cost, -101);
+                EXPECT_EQ(Labels(), std::string("^") + w.icons + "-COMPLETE............");
+            }
+        }
+        for (int v = 0; v < 5; v++) {
+            SCOPED_TRACE(::testing::Message() << w.ladder << " variant " << v);
+            Clear_Columns();
+            Give(0, w.code, v, 0, 0);
+            EXPECT_EQ(GetUpgradesItems(0, 2, 0), 1);
+            EXPECT_EQ(ishop, w.special_code);
+            EXPECT_EQ(ishop_cost, 1000);
+            EXPECT_EQ(Labels(), std::string("^\xDA\xD3") + specials[v]);
+            EXPECT_EQ(Levels(), "");
+        }
+    }
 }
 
 TEST_F(UpgradeTest, UpgradeCodesAreUniqueAndNeverAGoodForSale) {

@@ -377,6 +377,254 @@ TEST_F(RenderOneSprite, UnitsFadeIntoTheDarkButThePlayerDoesNot) {
     }
 }
 
+// One sprite on a 4 by 4 texture of its own, drawn through the animation-sheet path (a
+// one-frame sheet) or as a plain image; read back whole.
+class RenderSpriteQuad : public RenderOneSprite {
+protected:
+    static constexpr int QUAD_SHEET = 2;
+    // texel(column, row) gives the RGBA of a texel, row 0 at the bottom (v = 0).
+    template <class Texel>
+    object& Textured_Sprite(bool sheet, Texel texel) {
+        object& o = Only_Sprite();
+        render_fixture::Cells(render_fixture::SLOT_PANEL, 4, 4, 1,
+                              [&](int c, int r, int, int) { return texel(c, r); });
+        texture_fx[render_fixture::SLOT_PANEL] = sheet ? 2 : 0;
+        a_texture[QUAD_SHEET].frames = 1;
+        a_texture[QUAD_SHEET].column = 1;
+        o.fx_id = QUAD_SHEET;
+        return o;
+    }
+    image Frame_Image() {
+        Clear(0, 0, 0);
+        view_cone_timer = 0;
+        render_fixture::Draw_Frame();
+        return Grab();
+    }
+    // The pixel under a point of the view (walk mode, camera at the origin, zoom 1).
+    static std::array<int, 3> At(const image& img, float x, float y) {
+        return Pixel(img, (int)((x + 1.0f) * 64), (int)((y + 0.75f) * 64));
+    }
+};
+
+TEST_F(RenderSpriteQuad, MirroringOfUnitsByFacingAndOfFlipSprites) {
+    using render_fixture::Rgba;
+    struct row {
+        const char* what;
+        int mode, type;
+        float angle;
+        bool sheet, mirrored;
+    } table[] = {
+        {"unit facing 0", MODE_WALK, UNT, 0.0f, true, true},
+        {"unit at 1.8", MODE_WALK, UNT, 1.8f, true, true},
+        {"unit at -1.8", MODE_WALK, UNT, -1.8f, true, true},
+        {"unit at 1.875", MODE_WALK, UNT, 1.875f, true, false},
+        {"unit at -1.875", MODE_WALK, UNT, -1.875f, true, false},
+        {"unit at 1.9", MODE_WALK, UNT, 1.9f, true, false},
+        {"unit at -1.9", MODE_WALK, UNT, -1.9f, true, false},
+        {"unit at 3", MODE_WALK, UNT, 3.0f, true, false},
+        {"unit in the front end", MODE_FRONT, UNT, 1.0f, true, true},
+        {"object facing 0", MODE_WALK, OBJ, 0.0f, true, false},
+        {"flip sprite in the front end", MODE_FRONT, FE_FLIP, 3.0f, true, true},
+        {"flip code in a walk scene", MODE_WALK, FE_FLIP, 3.0f, true, false},
+        {"unit on a plain image", MODE_WALK, UNT, 0.0f, false, false},
+    };
+    for (const row& r : table) {
+        // Red on the left half of the texture, blue on the right.
+        object& o = Textured_Sprite(r.sheet, [](int c, int) {
+            return c < 2 ? Rgba(255, 0, 0, 255) : Rgba(0, 0, 255, 255);
+        });
+        game_mode = r.mode;
+        o.type = r.type;
+        o.angle = r.angle;
+        image img = Frame_Image();
+        auto left = At(img, -0.15f, 0.0f), right = At(img, 0.15f, 0.0f);
+        const std::array<int, 3> red = {255, 0, 0}, blue = {0, 0, 255};
+        EXPECT_EQ(left, r.mirrored ? blue : red) << r.what;
+        EXPECT_EQ(right, r.mirrored ? red : blue) << r.what;
+    }
+}
+
+TEST_F(RenderSpriteQuad, DepthSinksOrLiftsTheQuadAndPlanesFlyHigher) {
+    using render_fixture::Rgba;
+    struct row {
+        const char* what;
+        bool sheet;
+        float depth;
+        int sector;
+        float bottom, top;  // drawn edges in view units
+        float red_share;    // share of the drawn height that shows the lower (red) half
+    } table[] = {
+        {"level", true, 0.0f, 0, -0.2f, 0.2f, 0.5f},
+        {"half sunk", true, 0.5f, 0, -0.15f, 0.05f, 0.0f},
+        {"quarter sunk", true, 0.25f, 0, -0.15f, 0.15f, 1.0f / 3},
+        {"lifted by -0.5", true, -0.5f, 0, -0.1375f, 0.2625f, 0.5f},
+        {"depth exactly -1", true, -1.0f, 0, -0.2f, 0.2f, 0.5f},
+        {"depth -2", true, -2.0f, 0, -0.325f, 0.075f, 0.5f},
+        {"depth -3", true, -3.0f, 0, -0.45f, -0.05f, 0.5f},
+        {"plane", true, 0.0f, UNIT_PLANE, 0.1f, 0.5f, 0.5f},
+        {"plain image, sunk", false, 0.5f, 0, -0.2f, 0.2f, 0.5f},
+        {"plain image, plane", false, -2.0f, UNIT_PLANE, -0.2f, 0.2f, 0.5f},
+    };
+    for (const row& r : table) {
+        object& o = Textured_Sprite(r.sheet, [](int, int row_) {
+            return row_ < 2 ? Rgba(255, 0, 0, 255) : Rgba(0, 255, 0, 255);
+        });
+        o.depth = r.depth;
+        o.sector = r.sector;
+        image img = Frame_Image();
+        int lowest = -1, highest = -1, red = 0;
+        for (int y = 0; y < H; ++y) {
+            auto p = Pixel(img, W / 2, y);
+            if (p[0] == 0 && p[1] == 0) continue;
+            if (lowest < 0) lowest = y;
+            highest = y;
+            if (p[0] > 0) red++;
+        }
+        ASSERT_GE(lowest, 0) << r.what;
+        const float px = 1.0f / 64;
+        EXPECT_NEAR(lowest * px - 0.75f, r.bottom, px + 1e-3f) << r.what;
+        EXPECT_NEAR((highest + 1) * px - 0.75f, r.top, px + 1e-3f) << r.what;
+        EXPECT_NEAR((float)red / (highest - lowest + 1), r.red_share, 0.1f) << r.what;
+    }
+}
+
+TEST_F(RenderSpriteQuad, HitTintsOfThePlayerAndTheFlashOfOthers) {
+    using render_fixture::Rgba;
+    // Texels of grey 64: modulated they stay 64 (times the colour); the flash's blend mode
+    // shows the colour times (1 - 64/255), that is 191.
+    struct row {
+        const char* what;
+        bool sheet, player, flash, dead, healing;
+        std::array<int, 3> rgb;
+    } table[] = {
+        {"player hit", true, true, true, false, false, {191, 0, 0}},
+        {"player hit while healing", true, true, true, false, true, {0, 191, 0}},
+        {"player healing, not hit", true, true, false, false, true, {64, 64, 64}},
+        {"player hit but dead", true, true, true, true, false, {64, 64, 64}},
+        {"other record hit", true, false, true, false, false, {191, 191, 191}},
+        {"other record hit, player dead", true, false, true, true, false, {64, 64, 64}},
+        {"player hit, plain image", false, true, true, false, false, {64, 0, 0}},
+        {"player hit while healing, plain image", false, true, true, false, true, {64, 0, 0}},
+        {"other record hit, plain image", false, false, true, false, false, {64, 64, 64}},
+    };
+    for (const row& r : table) {
+        object& o = Textured_Sprite(r.sheet, [](int, int) { return Rgba(64, 64, 64, 255); });
+        o.flash_target = r.flash;
+        p1_id = r.player ? 0 : -1;
+        ply_dead = r.dead;
+        start_healing = r.healing;
+        // A second record drawn after it, never tinted nor flashed.
+        object& next = render_fixture::Add_Sprite(render_fixture::SLOT_PANEL, 0.5f, -0.2f, 0.3f, 0.4f, 0, OBJ);
+        next.fx_id = o.fx_id;
+        image img = Frame_Image();
+        auto got = At(img, 0.0f, 0.0f);
+        for (int k = 0; k < 3; ++k) EXPECT_NEAR(got[k], r.rgb[k], 3) << r.what << ", channel " << k;
+        auto after = At(img, 0.65f, 0.0f);
+        for (int k = 0; k < 3; ++k) EXPECT_NEAR(after[k], 64, 3) << r.what << ", the record after it";
+    }
+    ply_dead = false;
+    start_healing = false;
+}
+
+TEST_F(RenderSpriteQuad, MultiplyingLayerScalesWhatLiesUnderIt) {
+    using namespace render_fixture;
+    object& ground = Textured_Sprite(false, [](int, int) { return Rgba(200, 200, 200, 255); });
+    ground.x = ground.w = -0.8f;
+    ground.width = ground.box_width = 1.6f;
+    Cells(SLOT_MULTIPLY, 1, 1, 4, [](int, int, int, int) { return Rgba(255, 128, 64, 255); });
+    Add_Sprite(SLOT_MULTIPLY, -0.6f, -0.1f, 0.4f, 0.2f, 1, OBJ);
+    // Drawn after the layer: half-transparent white, blended the usual way again.
+    Cells(SLOT_PLAIN, 1, 1, 4, [](int, int, int, int) { return Rgba(255, 255, 255, 255); });
+    Add_Sprite(SLOT_PLAIN, 0.2f, -0.1f, 0.4f, 0.2f, 0, OBJ).alpha = 0.5f;
+    image img = Frame_Image();
+    auto layered = At(img, -0.4f, 0.0f), ground_only = At(img, 0.0f, 0.0f), half = At(img, 0.4f, 0.0f);
+    const int want_layer[3] = {200, 100, 50};
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_NEAR(layered[k], want_layer[k], 3) << "channel " << k;
+        EXPECT_NEAR(ground_only[k], 200, 2) << "channel " << k;
+        EXPECT_NEAR(half[k], 228, 3) << "channel " << k;
+    }
+}
+
+// HUD items whose quad turns: the rain layers by the rain slant, item 56 by its own angle.
+class RenderHudTurn : public RenderFrame {
+protected:
+    // A square item of a horizontal white bar on transparent texels, as a sheet or plain.
+    object& Bar_Item(int i, bool sheet) {
+        using namespace render_fixture;
+        Reset_Scene_State();
+        render_bg = 1e9f;
+        radar_on = false;
+        Light_Level = 100.0f;
+        hud_no_sprites = MAX_HUD;
+        for (int k = 0; k < MAX_HUD; ++k) hud[k].alpha = 0.0f;
+        const int slot = sheet ? SLOT_SHEET : SLOT_PLAIN;
+        Cells(slot, 1, 1, 32, [](int, int, int, int y) {
+            return y == 15 || y == 16 ? Rgba(255, 255, 255, 255) : Rgba(0, 0, 0, 0);
+        });
+        a_texture[SHEET].frames = 1;
+        a_texture[SHEET].column = 1;
+        object& o = Set_Hud(i, slot, -0.6f, -0.6f, 1.2f, 1.2f, 0);
+        o.frame = 0;
+        return o;
+    }
+    // The slant of the drawn bar in degrees, counter-clockwise, from a line fitted through
+    // the bar's centre in each column within 30 pixels of the middle.
+    double Bar_Angle() {
+        Clear(0, 0, 0);
+        view_cone_timer = 0;
+        render_fixture::Draw_Frame();
+        image img = Grab();
+        double sx = 0, sy = 0, sxx = 0, sxy = 0;
+        int n = 0;
+        for (int dx = -30; dx <= 30; ++dx) {
+            double weight = 0, centre = 0;
+            for (int y = 0; y < H; ++y) {
+                int v = Pixel(img, W / 2 + dx, y)[0];
+                weight += v;
+                centre += v * (y + 0.5);
+            }
+            if (weight == 0) continue;
+            double cy = centre / weight;
+            sx += dx, sy += cy, sxx += (double)dx * dx, sxy += dx * cy, n++;
+        }
+        double slope = (n * sxy - sx * sy) / (n * sxx - sx * sx);
+        return std::atan(slope) * 180.0 / 3.14159265358979;
+    }
+};
+
+TEST_F(RenderHudTurn, RainLayersFollowTheSlantAndItem56ItsAngle) {
+    struct row {
+        const char* what;
+        int item;
+        bool sheet, player, moving;
+        float rain, angle;
+        double degrees;
+    } table[] = {
+        {"rain, player standing", 39, true, true, false, 10, 0, 10},
+        {"rain, player moving", 39, true, true, true, 10, 0, 12},
+        {"second rain layer, moving", 51, true, true, true, 10, 0, 12},
+        {"negative slant, standing", 51, true, true, false, -10, 0, 10},
+        {"negative slant, moving", 39, true, true, true, -10, 0, 8},
+        {"rain without a player", 39, true, false, false, 10, 0, 0},
+        {"rain layer's own angle is not used", 39, true, true, false, 0, 20, 0},
+        {"item 56", 56, true, true, true, 10, 20, 20},
+        {"item 56, negative angle", 56, true, false, false, 10, -15, 15},
+        {"item 56 from a plain image", 56, false, true, false, 10, 20, 0},
+        {"any other item", 38, true, true, true, 10, 20, 0},
+        {"item drawn over everything", 40, true, true, true, 10, 20, 0},
+    };
+    for (const row& r : table) {
+        object& o = Bar_Item(r.item, r.sheet);
+        o.angle = r.angle;
+        rain_angle = r.rain;
+        p1_id = r.player ? 0 : -1;
+        sprite[0].moving = r.moving;
+        EXPECT_NEAR(Bar_Angle(), r.degrees, 0.5) << r.what;
+    }
+    sprite[0].moving = false;
+}
+
 // HUD items drawn white: which are darkened under the quit box and which text slot follows.
 TEST_F(RenderFrame, HudItemsUnderTheQuitBoxAndTheSpeechText) {
     using namespace render_fixture;

@@ -10,6 +10,7 @@
 #include "main/startup.h"
 #include "render/draw.h"
 #include "render/font.h"
+#include "render/hud_layer.h"
 #include "render/light_grid.h"
 #include "render/render_inputs.h"
 #include "render/sprites.h"
@@ -184,6 +185,60 @@ TEST_F(RenderRules, FrameRectangleFixesZeroRowsAndIgnoresPlainSlots) {
     EXPECT_EQ(global_u1, 0.0f);
     Get_Texture_Coord(20, MAX_ANIM_SHEETS, 2, true);
     EXPECT_EQ(global_u1, 0.0f);
+}
+
+TEST_F(RenderRules, FrameRectangleOfItemsDrawnOverEverything) {
+    // Whole cells and exact bands, except the 8-row sheets that keep the 0.0001 top margin.
+    struct row {
+        int frames, rows, frame;
+        float u, uw, vt, vb;
+    } table[] = {
+        {4, 1, 3, 0.75f, 0.25f, 1.0f, 0.0f},
+        {4, 1, 9, 0.25f, 0.25f, 1.0f, 0.0f},     // one row: always the whole height
+        {8, 2, 0, 0.0f, 0.25f, 1.0f, 0.5f},
+        {8, 2, 5, 0.25f, 0.25f, 0.5f, 0.0f},
+        {16, 4, 6, 0.5f, 0.25f, 0.75f, 0.5f},
+        {16, 4, 15, 0.75f, 0.25f, 0.25f, 0.0f},
+        {32, 8, 13, 0.25f, 0.25f, 0.6249f, 0.5f},
+        {32, 8, 0, 0.0f, 0.25f, 0.9999f, 0.875f},
+        {8, 2, 9, 0.25f, 0.25f, 0.0f, 0.0f},     // row beyond the sheet
+        {6, 3, 1, 0.5f, 0.5f, 0.0f, 0.0f},       // 3 rows has no band layout
+        {2, 4, 1, 0.0f, 1.0f, 0.75f, 0.5f},      // fewer frames than rows: one per row
+    };
+    for (const row& r : table) {
+        a_texture[3].frames = r.frames;
+        a_texture[3].column = r.rows;
+        float u = -1, uw = -1, vt = -1, vb = -1;
+        Hud_Frame_Coord(3, r.frame, u, uw, vt, vb);
+        SCOPED_TRACE(::testing::Message() << r.frames << " frames, " << r.rows << " rows, frame "
+                                          << r.frame);
+        EXPECT_NEAR(u, r.u, 1e-6);
+        EXPECT_NEAR(uw, r.uw, 1e-6);
+        EXPECT_NEAR(vt, r.vt, 1e-6);
+        EXPECT_NEAR(vb, r.vb, 1e-6);
+    }
+    // The same two-row sheet through both rules: the world rule is 0.001 narrower and
+    // 0.0001 lower at the top.
+    texture_fx[20] = 2;
+    a_texture[3].frames = 8;
+    a_texture[3].column = 2;
+    float u, uw, vt, vb;
+    Hud_Frame_Coord(3, 1, u, uw, vt, vb);
+    Get_Texture_Coord(20, 3, 1, false);
+    EXPECT_FLOAT_EQ(global_u, u);
+    EXPECT_NEAR(uw - global_u1, 0.001f, 1e-6);
+    EXPECT_NEAR(vt - global_v, 0.0001f, 1e-6);
+    EXPECT_FLOAT_EQ(global_v1, vb);
+
+    a_texture[4].frames = 4;
+    a_texture[4].column = 0;
+    Hud_Frame_Coord(4, 2, u, uw, vt, vb);
+    EXPECT_EQ(a_texture[4].column, 1);
+    EXPECT_FLOAT_EQ(u, 0.5f);
+    EXPECT_FLOAT_EQ(vt, 1.0f);
+    Hud_Frame_Coord(MAX_ANIM_SHEETS, 2, u, uw, vt, vb);
+    EXPECT_EQ(uw, 0.0f);
+    EXPECT_EQ(vt, 0.0f);
 }
 
 TEST_F(RenderRules, SetValuesKeepsColourComponentsGivenAsMinusOne) {
