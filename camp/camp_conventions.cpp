@@ -1,13 +1,16 @@
 #include "camp/camp_conventions.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "common/game_state.h"
 #include "common/input.h"
 #include "common/sound_requests.h"
 #include "common/world_state.h"
 #include "hud/item_names.h"
+#include "main/timer.h"
 #include "world/animate.h"
+#include "world/particles.h"
 
 bool Camp_Hover(const object& o) {
     return mouseX < o.w + o.box_width && mouseX > o.w && mouseY < o.z + o.box_height && mouseY > o.z;
@@ -87,4 +90,25 @@ void Camp_Leave(int e, int s, int spawn) {
     scene = s;
     if (spawn != CAMP_NO_SPAWN) current_spawn = spawn;
     next_scene = true;
+}
+
+void Camp_Flashing(int& toggle_timer, int star_texture) {
+    if (sprite == nullptr) return;
+    constexpr int FLASH_PERIOD = 150;
+    const int count = no_sprites < MAX_SPRITES ? no_sprites : MAX_SPRITES;
+    const bool toggle = Now() > toggle_timer;
+    for (int i = 0; i < count; ++i) {
+        object& o = sprite[i];
+        if (o.flash_timer == 0) continue;
+        if (toggle) {
+            o.alpha = o.alpha == 0.0f ? 1.0f : 0.0f;
+            Create_Star_Effect(o.x + o.width / 2, o.y + o.height / 2, rand() % 2 == 0 ? 0.1f : 0.15f,
+                               star_texture);
+        }
+        if (Now() > o.flash_timer) {
+            o.alpha = 1.0f;
+            o.flash_timer = 0;
+        }
+    }
+    if (Now() > toggle_timer) toggle_timer = Now() + FLASH_PERIOD;
 }

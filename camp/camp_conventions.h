@@ -41,6 +41,12 @@ void Camp_Highlight(int i, bool hovered);
 // is raised and the click used up).
 bool Camp_Page_Button(int i, const char* caption, int box_code, bool* latch = nullptr);
 
+// Flashing: every sprite whose flash_timer is not 0 blinks (alpha toggles, with a star effect
+// of size 0.1 or 0.15 and texture slot star_texture at its centre) whenever the clock passes
+// toggle_timer, which then moves on by 150 ms; once the clock passes its flash_timer the
+// sprite ends visible and its flash_timer returns to 0.
+void Camp_Flashing(int& toggle_timer, int star_texture);
+
 // Leaving: episode, scene, current_spawn (when spawn is not CAMP_NO_SPAWN) and next_scene.
 constexpr int CAMP_NO_SPAWN = -9999;
 void Camp_Leave(int e, int s, int spawn = CAMP_NO_SPAWN);

@@ -350,52 +350,6 @@ int Purchase_Kind(int code) {
     }
 }
 
-// What the inventory held before a purchase, so a purchase that does not fit whole can be
-// taken back.
-struct inventory_copy {
-    int inv[16], value[16], value1[16], value2[16];
-    int weapon, helmet, boot, gold, grenade;
-};
-
-inventory_copy Copy_Inventory() {
-    inventory_copy c;
-    std::memcpy(c.inv, player_inv, sizeof c.inv);
-    std::memcpy(c.value, player_inv_value, sizeof c.value);
-    std::memcpy(c.value1, player_inv_value1, sizeof c.value1);
-    std::memcpy(c.value2, player_inv_value2, sizeof c.value2);
-    c.weapon = current_weapon;
-    c.helmet = current_helmet;
-    c.boot = current_boot;
-    c.gold = current_gold;
-    c.grenade = current_grenade;
-    return c;
-}
-
-void Restore_Inventory(const inventory_copy& c) {
-    std::memcpy(player_inv, c.inv, sizeof c.inv);
-    std::memcpy(player_inv_value, c.value, sizeof c.value);
-    std::memcpy(player_inv_value1, c.value1, sizeof c.value1);
-    std::memcpy(player_inv_value2, c.value2, sizeof c.value2);
-    current_weapon = c.weapon;
-    current_helmet = c.helmet;
-    current_boot = c.boot;
-    current_gold = c.gold;
-    current_grenade = c.grenade;
-}
-
-// Adds a good for sale to the inventory, the ammunition of a weapon included. A good that
-// does not fit whole leaves the inventory as it was: nothing is paid for that is not got.
-bool Add_Good(const shop_good& g) {
-    const inventory_copy before = Copy_Inventory();
-    bool taken = true;
-    for (int k = 0; k < g.n_calls && k < 2 && taken; k++) {
-        const shop_item_call& c = g.calls[k];
-        taken = Calculate_Item(c.amount, c.type, c.index, c.value1, c.value2);
-    }
-    if (!taken) Restore_Inventory(before);
-    return taken;
-}
-
 void Show_Box_Again(int message) {
     Open_Box(message);
     hud[OK_BUTTON].alpha = 1.0f;
@@ -416,7 +370,7 @@ void Purchase() {
     bool success = shop_sequence != BUY;
     Tune_Gun(r);
     const int code = shop[r];
-    if (const shop_good* g = Find_Shop_Good(code)) success = Add_Good(*g);
+    if (Find_Shop_Good(code) != nullptr) success = Add_Shop_Good(code);
     if (!success) {
         message_type = 3;
         Show_Box_Again(BOX_NO_ROOM);

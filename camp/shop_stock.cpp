@@ -163,6 +163,39 @@ int Per_Unit(int unit_price, int count) {
     return p > SHOP_PRICE_MAX ? SHOP_PRICE_MAX : (int)p;
 }
 
+// What the inventory held before a purchase, so a good that does not fit leaves no part of
+// itself behind (capped stacks filled on the way).
+struct inventory_copy {
+    int inv[16], value[16], value1[16], value2[16];
+    int weapon, helmet, boot, gold, grenade;
+};
+
+inventory_copy Copy_Inventory() {
+    inventory_copy c;
+    std::memcpy(c.inv, player_inv, sizeof c.inv);
+    std::memcpy(c.value, player_inv_value, sizeof c.value);
+    std::memcpy(c.value1, player_inv_value1, sizeof c.value1);
+    std::memcpy(c.value2, player_inv_value2, sizeof c.value2);
+    c.weapon = current_weapon;
+    c.helmet = current_helmet;
+    c.boot = current_boot;
+    c.gold = current_gold;
+    c.grenade = current_grenade;
+    return c;
+}
+
+void Restore_Inventory(const inventory_copy& c) {
+    std::memcpy(player_inv, c.inv, sizeof c.inv);
+    std::memcpy(player_inv_value, c.value, sizeof c.value);
+    std::memcpy(player_inv_value1, c.value1, sizeof c.value1);
+    std::memcpy(player_inv_value2, c.value2, sizeof c.value2);
+    current_weapon = c.weapon;
+    current_helmet = c.helmet;
+    current_boot = c.boot;
+    current_gold = c.gold;
+    current_grenade = c.grenade;
+}
+
 }  // namespace
 
 const shop_good* Find_Shop_Good(int code) {
@@ -196,13 +229,18 @@ const char* Shop_Upgrade_Label(int code) {
 bool Add_Shop_Good(int code) {
     const shop_good* g = Find_Shop_Good(code);
     if (g == nullptr) return false;
+    const inventory_copy before = Copy_Inventory();
     const shop_item_call& c = g->calls[0];
-    const bool taken = Calculate_Item(c.amount, c.type, c.index, c.value1, c.value2);
+    if (!Calculate_Item(c.amount, c.type, c.index, c.value1, c.value2)) {
+        Restore_Inventory(before);  // a gun that does not fit brings no ammunition either
+        return false;
+    }
+    // The purchase stands on the good itself; whether its ammunition fits does not matter.
     for (int k = 1; k < g->n_calls; k++) {
         const shop_item_call& a = g->calls[k];
         Calculate_Item(a.amount, a.type, a.index, a.value1, a.value2);
     }
-    return taken;
+    return true;
 }
 
 bool Shop_Sell_Row(int slot, int& code, int& price, int& marker) {

@@ -44,8 +44,10 @@ const char* Shop_List_Label(int code);
 const char* Shop_Card_Label(int card);
 // Line of the names column in the upgrade list; "^" for codes without an upgrade page.
 const char* Shop_Upgrade_Label(int code);
-// Makes the Calculate_Item calls of a good (the weapon's ammunition second); the result of
-// the first call, false for codes that are no good for sale.
+// Adds a good for sale to the inventory: the purchase stands or falls on the first (main)
+// Calculate_Item call. A weapon that fits then gets its ammunition whether that fits or not; a
+// good that does not fit leaves the inventory as it was and brings no ammunition. False for
+// codes that are no good for sale.
 bool Add_Shop_Good(int code);
 
 // Highest sell price a row can show (five digits in the price column).

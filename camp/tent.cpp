@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "camp/albums.h"
 #include "camp/camp_conventions.h"
 #include "common/call_trace.h"
 #include "common/game_state.h"
@@ -49,7 +50,6 @@ enum : int {
 
 constexpr int CARD_KINDS = 36;      // cards 0 to 35 go into the albums
 constexpr int FLASH_TIME = 3000;    // how long a banked object flashes, ms
-constexpr int FLASH_PERIOD = 150;   // its blink period, ms
 constexpr int STAR_TEXTURE = 39;    // texture slot of the star effect
 constexpr int FIGURE_HURT_ANIM = 7; // the figure at a quarter of full health or less
 constexpr int BAR_LOW_ANIM = 15;    // life-bar colours
@@ -100,6 +100,7 @@ void Bank_Cards() {
         if (!Has_This_Item(CARD, card)) continue;
         Remove_Item(CARD, card, -1, true);
         global_cards[card] = 1;
+        Queue_Card(card, 0);  // the album shows its arrival (the count is already set)
         sprite[SPR_ALBUMS].flash_timer = Now() + FLASH_TIME;
         cash_sfx = true;
     }
@@ -259,24 +260,7 @@ void Tent_Buttons() {
 }
 
 // Banked objects blink every 150 ms with a star until their flash ends, visible.
-void Tent_Flashing() {
-    const int count = no_sprites < MAX_SPRITES ? no_sprites : MAX_SPRITES;
-    const bool toggle = Now() > tent_flash_timer;
-    for (int i = 0; i < count; ++i) {
-        object& o = sprite[i];
-        if (o.flash_timer == 0) continue;
-        if (toggle) {
-            o.alpha = o.alpha == 0.0f ? 1.0f : 0.0f;
-            Create_Star_Effect(o.x + o.width / 2, o.y + o.height / 2, rand() % 2 == 0 ? 0.1f : 0.15f,
-                               STAR_TEXTURE);
-        }
-        if (Now() > o.flash_timer) {
-            o.alpha = 1.0f;
-            o.flash_timer = 0;
-        }
-    }
-    if (Now() > tent_flash_timer) tent_flash_timer = Now() + FLASH_PERIOD;
-}
+void Tent_Flashing() { Camp_Flashing(tent_flash_timer, STAR_TEXTURE); }
 
 // The lantern dims the tent; no page button works in the dark.
 void Tent_Light_Switch() {

@@ -444,7 +444,8 @@ void Boss_Shoot(int shooter, float x1, float y1, float angle, int f_rate) {
                 Hit_Object(i);
                 return;
             }
-        if (Player_Present() && Is_Target(p1_id) && Near_Centre(S(p1_id), x, y)) {
+        // The player is found by distance alone, whatever his hit points or layer.
+        if (Player_Present() && Near_Centre(S(p1_id), x, y)) {
             Man_Shot(0, p1_id, shooter, -1, f_rate);
             return;
         }

@@ -78,6 +78,36 @@ bool One_Of(int v, std::initializer_list<int> set) {
     return false;
 }
 
+// Pushes the victim one small step away from the shooter's centre, each axis only where the
+// way is free. The shooter is a record, so a hit from the reserved shooter can use its copy.
+void Knock_Back_From(const object& s, int guy_shot) {
+    Trace_Call("Knock_Back");
+    object& v = sprite[guy_shot];
+    const float sx = Centre_X(s), sy = Centre_Y(s);
+    const float vx = Centre_X(v), vy = Centre_Y(v);
+    int cell = Cell_Of(vx, vy);
+    if (cell >= 0) map_col[cell] = COL_FREE;
+
+    const float angle = std::atan2(vy - sy, vx - sx);
+    const float dx = std::cos(angle) * 1.2f * 0.03f;
+    const float dy = std::sin(angle) * 1.2f * sc_ratio * 0.03f;
+    object moved = v;
+    moved.x += dx;
+    moved.w += dx;
+    if (Test_Collision(moved, 0.0f, 0.0f, false, guy_shot, false) == 0) {
+        v.x += dx;
+        v.w += dx;
+    }
+    moved = v;
+    moved.y += dy;
+    moved.z += dy;
+    if (Test_Collision(moved, 0.0f, 0.0f, false, guy_shot, false) == 0) {
+        v.y += dy;
+        v.z += dy;
+    }
+    Mark_Cell(Centre_X(v), Centre_Y(v), v.score > 0 ? (char)COL_FOOTPRINT : (char)COL_FREE);
+}
+
 } // namespace
 
 bool Man_Shot(int guy_status, int guy_shot, int guy_shooting, int bullet_type, int f_rate) {
@@ -307,7 +337,7 @@ bool Man_Shot(int guy_status, int guy_shot, int guy_shooting, int bullet_type, i
                     Create_Gibs_Effect(guy_shot);
                     splatted_sfx = true;
                     Body_Effect(victim, 59);
-                    if (!victim_is_player && !reserved) Knock_Back(guy_shooting, guy_shot, f_rate);
+                    if (!victim_is_player) Knock_Back_From(shooter, guy_shot);
                     victim.splatted = true;
                 }
                 if (in_dungeon && victim.linked_sprite != player_type) {
@@ -319,9 +349,8 @@ bool Man_Shot(int guy_status, int guy_shot, int guy_shooting, int bullet_type, i
                 }
                 victim.all_timer = now + ((vclass == UNIT_SKELETON || vclass == UNIT_DEAD_CHIEF) ? 1500 : 1000);
                 Mark_Cell(Centre_X(victim), Centre_Y(victim), COL_FREE);
-                if (!victim_is_player && vclass != UNIT_MORTAR && !(vclass == BOMBER && victim.onDeath_action != MOVABLE) &&
-                    !reserved)
-                    Knock_Back(guy_shooting, guy_shot, f_rate);
+                if (!victim_is_player && vclass != UNIT_MORTAR && !(vclass == BOMBER && victim.onDeath_action != MOVABLE))
+                    Knock_Back_From(shooter, guy_shot);
 
                 if (victim.rank >= 4) exp_gain = 25;
                 else if (victim.rank == 3) exp_gain = 20;
@@ -445,32 +474,7 @@ bool Man_Shot(int guy_status, int guy_shot, int guy_shooting, int bullet_type, i
 }
 
 void Knock_Back(int guy_shooting, int guy_shot, int f_rate) {
-    Trace_Call("Knock_Back");
     (void)f_rate;
     if (!Valid_Sprite(guy_shooting) || !Valid_Sprite(guy_shot)) return;
-    const object& s = sprite[guy_shooting];
-    object& v = sprite[guy_shot];
-    const float sx = Centre_X(s), sy = Centre_Y(s);
-    const float vx = Centre_X(v), vy = Centre_Y(v);
-    int cell = Cell_Of(vx, vy);
-    if (cell >= 0) map_col[cell] = COL_FREE;
-
-    const float angle = std::atan2(vy - sy, vx - sx);
-    const float dx = std::cos(angle) * 1.2f * 0.03f;
-    const float dy = std::sin(angle) * 1.2f * sc_ratio * 0.03f;
-    object moved = v;
-    moved.x += dx;
-    moved.w += dx;
-    if (Test_Collision(moved, 0.0f, 0.0f, false, guy_shot, false) == 0) {
-        v.x += dx;
-        v.w += dx;
-    }
-    moved = v;
-    moved.y += dy;
-    moved.z += dy;
-    if (Test_Collision(moved, 0.0f, 0.0f, false, guy_shot, false) == 0) {
-        v.y += dy;
-        v.z += dy;
-    }
-    Mark_Cell(Centre_X(v), Centre_Y(v), v.score > 0 ? (char)COL_FOOTPRINT : (char)COL_FREE);
+    Knock_Back_From(sprite[guy_shooting], guy_shot);
 }

@@ -107,7 +107,7 @@ void Tile_Hit(int no_test, float x2, float y2) {
             glass_sfx = true;
             if (Level == LEVEL_BOTTLES) {
                 ++bottle_count;
-                if (tile == TILE_GLASS && map_set[cell] && global_objects[FLAG_BOTTLE_DROP_TAKEN] == 0 &&
+                if (tile == TILE_GLASS && map_set[cell] == 1 && global_objects[FLAG_BOTTLE_DROP_TAKEN] == 0 &&
                     Valid_Sprite(no_test))
                     Spawn_Pickup(no_test, DROP_MARKED_BOTTLE);
             }

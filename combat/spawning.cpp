@@ -208,13 +208,13 @@ bool Spawn_A_Guy(int number_of_dudes, int best_point, bool buddy) {
         int r = rand() % 30;
         if (g.is_a_general) r = 1;
 
-        int made;
-        if (r == 0) made = Make_Body(x, y);
-        else if (g.is_a_general) made = Spawn_General_Member(j, x, y);
-        else if (j != 2) made = Spawn_Member(g, x, y);
-        else made = Spawn_Third_Member(g, x, y);
-        // A member the sprite arrays had no room for was not spawned.
-        if (made != -1) success = true;
+        // The result reports a choice made, not a unit made: a draw that makes nothing (area 2)
+        // still counts, and the general's group never sets it.
+        if (r == 0) Make_Body(x, y);
+        else if (g.is_a_general) Spawn_General_Member(j, x, y);
+        else if (j != 2) Spawn_Member(g, x, y);
+        else Spawn_Third_Member(g, x, y);
+        if (!g.is_a_general) success = true;
 
         for (int m = k; m < count - 1; ++m) cells[m] = cells[m + 1];
         --count;

@@ -396,6 +396,10 @@ void Expire_Light_Points(int now) {
 
 }  // namespace
 
+void Get_Closest_Node(int) {}
+
+void Group_Command() {}
+
 void AI_Upkeep(int f_rate) {
     const int now = Now();
     const bool walking = game_mode == MODE_WALK;
@@ -419,6 +423,7 @@ void AI_Upkeep(int f_rate) {
     }
 
     no_lights_on = 0;
+    Get_Closest_Node(0);
     Mission_Outcome(now);
     if (!lock_player && alive && Player_Present() && walking) Check_Crouch(p1_id);
 
@@ -433,6 +438,7 @@ void AI_Upkeep(int f_rate) {
     if (now > angle_timer) {
         angle_timer = now + 15;
         run_angle_check = true;
+        Group_Command();
     }
 
     if (walking) Explosion_Chain(now);

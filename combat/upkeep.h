@@ -15,5 +15,10 @@ inline int reload_count = 0;       // next tick sound of a running reload
 inline bool party_power = false;   // three health kits and full health
 inline int healup_addition = 100;  // current interval between two healed points, ms
 
+// Hooks of the AI step that have nothing to do in this game: a search for the node closest
+// to a unit and the orders of a group of units. Both are called where the step has them.
+void Get_Closest_Node(int unit);
+void Group_Command();
+
 // The upkeep part of AI(f_rate); runs before the object list is walked.
 void AI_Upkeep(int f_rate);

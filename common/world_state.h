@@ -30,7 +30,7 @@ inline float map_startX = 0.0f;
 inline float map_startY = 0.0f;
 inline int tiles[MAX_MAP * MAX_MAP];
 inline char map_col[MAX_MAP * MAX_MAP];
-inline bool map_set[MAX_MAP * MAX_MAP];
+inline unsigned char map_set[MAX_MAP * MAX_MAP]; // per-cell set byte from the tile map file
 inline int map_light[MAX_MAP * MAX_MAP];
 inline int blackness[MAX_MAP * MAX_MAP];
 

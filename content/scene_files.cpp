@@ -153,12 +153,9 @@ bool Load_BG(sString sfilename) {
     bool good = r.Int(width) && r.Int(height) && width >= 0 && height >= 0 && width <= MAX_MAP && height <= MAX_MAP;
     const int cells = good ? width * height : 0;
     std::vector<int> t(cells);
-    std::vector<char> set(cells);
-    for (int i = 0; good && i < cells; ++i) {
-        bool flag = false;
-        good = r.Int(t[i]) && r.Flag(flag);
-        set[i] = flag;
-    }
+    std::vector<int> set(cells);
+    for (int i = 0; good && i < cells; ++i)
+        good = r.Int(t[i]) && r.Int(set[i]) && set[i] >= 0 && set[i] <= 255; // a byte per cell
     if (!good) {
         Box("Couldn't load sceneX.bg");
         return true;
@@ -170,7 +167,7 @@ bool Load_BG(sString sfilename) {
     const bool lab = Level == kLevelSecretLab || Level == kLevelBottomLab;
     for (int i = 0; i < cells; ++i) {
         int tile = t[i];
-        map_set[i] = set[i] != 0;
+        map_set[i] = (unsigned char)set[i];
         map_col[i] = Tile_Collision(tile);
         if (tile == 502 || tile == 504) ++total_no_bottles;
         if (lab) {

@@ -64,13 +64,13 @@ struct mission_talk {
     const char* decline_reply;
     const char* goal;     // repeated when asked
     const char* debrief[2];
-    bool grenades;        // the accept gives 6 grenades
+    bool grenades;        // the accept gives 6 grenades (giver 1 hands over mission 2's only unasked)
 };
 
 inline constexpr mission_talk mission_talks[] = {
     {1, 2, 10, {"Good!_ye&re_now^trained_fer_ye&re^mission.", "Take_out_the^enemy_radio^station.^Will_ye_do_it?"},
      "Good_lad!_Off^ye_go.", "Och!_Get_well^soon_then.", "Take_out_the^enemy_radio^station.",
-     {"Great_job_ye&ve^done_%0.7s!^Without_radio^They&re_totally^exposed!", "Take_a_rest^laddie."}, true},
+     {"Great_job_ye&ve^done_%0.7s!^Without_radio^They&re_totally^exposed!", "Take_a_rest^laddie."}, false},
     {1, 3, 2, {"Och!_The_enemy^is_holding_our^bunkers.", "Recapture_them^fer_us._Will^ye_do_it?"},
      "Good_lad!_Take^these_with_ye.", "Och!_Get_well^soon_then.", "Recapture_the^bunkers_on_the^beach_front.",
      {"Ye_got_our^bunkers_back!", "Well_done^laddie!"}, false},

@@ -261,20 +261,16 @@ bool Calculate_Item(int amount, int i_type, int index, int i_value1, int i_value
                     remaining = 0;
                 }
             } else {
-                // A capped code opens as many new stacks as it needs, none above its cap.
-                bool all_stored = false;
-                for (int i = First_Empty_Slot(); i != -1; i = First_Empty_Slot()) {
-                    const int part = (row->cap > 0 && remaining > row->cap) ? row->cap : remaining;
-                    Store(i, row->slot, part, i_value1, i_value2);
+                // The first free slot takes the whole remaining amount, whatever the cap:
+                // caps only bound merging into a stack that already exists.
+                const int i = First_Empty_Slot();
+                if (i != -1) {
+                    Store(i, row->slot, remaining, i_value1, i_value2);
                     if (i_type == GOLD) current_gold = i;
-                    remaining -= part;
-                    if (remaining == 0) {
-                        all_stored = true;
-                        break;
-                    }
+                    taken = true;
+                    remaining = 0;
                 }
-                if (all_stored) taken = true;
-                else if (i_type == GOLD && remaining != amount) taken = true; // the rest is lost
+                // Gold that filled its stack counts as taken even when the rest finds no slot.
             }
         }
     }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "camp/albums.h"
 #include "camp/camp.h"
 #include "combat/combat.h"
 #include "common/call_trace.h"
@@ -214,6 +215,7 @@ void Init_Player() {
     std::memset(global_objects, 0, sizeof global_objects);
     std::memset(tent_objects, 0, sizeof tent_objects);
     std::memset(global_cards, 0, sizeof global_cards);
+    card_queue_count = 0;  // no card of an earlier game waits for the album
     std::memset(global_medals, 0, sizeof global_medals);
     std::memset(main_mission, 0, sizeof main_mission);
     std::memset(shop_sold, 0, sizeof shop_sold);

@@ -240,12 +240,13 @@ void Reload_Gun() {
         const bool full = player_inv_value2[current_weapon] >= GUN_CAPACITY;
         ply_reload_timer = now + ((full || party_power) ? 200 : GUN_RELOAD);
         next_weapon_timer = ply_reload_timer;
-        if (player_type == 0) {
-            if (p.status == 29 || p.status == 54) ShotIdle(p1_id);
-            p.anim_state = 0;
-            p.update = true;
-            p.fire_target = -1;
-        }
+    }
+    // A reload request stops the player's shot, whether or not a reload was already running.
+    if (player_type == 0) {
+        if (p.status == 29 || p.status == 54) ShotIdle(p1_id);
+        p.anim_state = 0;
+        p.update = true;
+        p.fire_target = -1;
     }
     if (ply_dead) reloading = false;
 }

@@ -115,12 +115,11 @@ bool Radar_Allowed() {
     return fade != 0.0f;
 }
 
-// One step of screen shake: 0 or one step on each axis, in a random direction. The step is
-// kept for this pass only, so the camera itself does not wander.
+// One step of screen shake: 0 or one step on each axis, in a random direction. The step
+// moves the camera itself, so everything that reads camX and camY this frame (the visible
+// list, the tile and light windows, the camera follow) sees the shaken camera.
 void Shake_Step() {
-    shake_dx = 0.0f;
-    shake_dy = 0.0f;
-    int level = (int)shake;
+    const int level = (int)shake;
     if (level <= 0 || quit_active) return;
     float dx = (float)(rand() % 2);
     float dy = (float)(rand() % 2);
@@ -131,8 +130,10 @@ void Shake_Step() {
     else if (level == 6) divisor = 600.0f;
     dx /= divisor;
     dy /= divisor;
-    shake_dx = (rand() % 2 == 0) ? dx : -dx;
-    shake_dy = (rand() % 2 == 0) ? dy : -dy;
+    if (rand() % 2 == 0) camX += dx;
+    else camX -= dx;
+    if (rand() % 2 == 0) camY += dy;
+    else camY -= dy;
 }
 } // namespace
 
@@ -159,11 +160,11 @@ bool DrawGLScene(bool render_all) {
         glClear(GL_COLOR_BUFFER_BIT);
     }
 
-    // 4-6. World projection with the camera and this pass's shake.
+    // 4-6. World projection with the camera, after this pass's shake step.
     glLoadIdentity();
     Zoom(zoom_factor);
     Shake_Step();
-    glTranslatef(camX + shake_dx, camY + shake_dy, 0.0f);
+    glTranslatef(camX, camY, 0.0f);
 
     // 7. The tile map.
     if ((render_sequence == 0 || render_all) && game_mode == MODE_WALK && !red_swipe) {

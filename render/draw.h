@@ -35,6 +35,3 @@ inline int view_cone_timer = 0;      // due time of the next refresh of the list
 inline float render_bg = 0.0f;       // due time of the next light-grid and tile-map rebuild, ms
 inline unsigned int BGList = 0;      // display list of the compiled tile map
 
-// The screen-shake step of the last pass, added to the camera for drawing only.
-inline float shake_dx = 0.0f;
-inline float shake_dy = 0.0f;

@@ -52,16 +52,10 @@ bool Valid_Gold_Slot() { return current_gold >= 0 && current_gold < 16; }
 
 int Gold_Carried() { return Valid_Gold_Slot() ? player_inv_value[current_gold] : 0; }
 
-// Winnings go onto the gold slot up to the inventory's cap; without a gold slot they enter
-// the inventory as a gold pickup would.
+// Winnings enter the inventory by its own gold rule: onto the gold stack up to its cap, the
+// rest into a slot of its own (lost only when no slot is free).
 void Add_Gold(int amount) {
-    if (amount <= 0) return;
-    if (!Valid_Gold_Slot()) {
-        Calculate_Item(amount, GOLD, -1, 0, 0);
-        return;
-    }
-    const long long sum = (long long)player_inv_value[current_gold] + amount;
-    player_inv_value[current_gold] = sum > GOLD_CAP ? GOLD_CAP : (int)sum;
+    if (amount > 0) Calculate_Item(amount, GOLD, -1, 0, 0);
 }
 
 // A loss takes at most what the slot holds.

@@ -72,7 +72,9 @@ void Run_Steps(const cut_scene& cs, int f_rate) {
     }
 }
 
-void Run_Button(const cut_scene& cs, bool requested_here) {
+// The skip button. A click makes the skip request at any step, also in the call of the
+// scene's timed end (the skip request is then the one that stands).
+void Run_Button(const cut_scene& cs) {
     if (cs.flags & CUT_NO_BUTTON) return;
     Clear_Tooltip();
     const bool click = Hover_Button(cs.button, cs.caption, button_snd);
@@ -80,8 +82,7 @@ void Run_Button(const cut_scene& cs, bool requested_here) {
         const object* b = Cut_Sprite(cs.button);
         if (b && b->alpha == 1.0f && Mouse_In_Box(*b)) stop_waves_sfx = 1;
     }
-    // Once the scene's own request stands, a click in the same call changes nothing.
-    if (!click || requested_here) return;
+    if (!click) return;
     if (cs.flags & CUT_CLICK_USED) mouseleft = false;
     if (cs.click) cs.click();
     else Cut_Request(cs.skip.kind == CUT_TO_END ? cs.end : cs.skip);
@@ -91,8 +92,11 @@ void Run_Button(const cut_scene& cs, bool requested_here) {
 
 void Run_Cut_Scene(const cut_scene& cs, int f_rate) {
     if (!sprite) return;
-    const bool pending = next_scene;
     if (cs.before) cs.before(f_rate);
+    if (cs.flags & CUT_BUTTON_FIRST) Run_Button(cs);
+    Run_Steps(cs, f_rate);
+    // Motion tied to a step follows the step tests, so a step's motion starts in the call
+    // that enters the step and stops in the call that leaves it.
     for (const cut_drift& d : cs.drifts) {
         if (title_sequence < d.first || title_sequence > d.last) continue;
         if (object* o = Cut_Sprite(d.sprite)) {
@@ -100,10 +104,8 @@ void Run_Cut_Scene(const cut_scene& cs, int f_rate) {
             o->y += f_rate * d.dy;
         }
     }
-    if (cs.flags & CUT_BUTTON_FIRST) Run_Button(cs, next_scene && !pending);
-    Run_Steps(cs, f_rate);
     if (cs.after) cs.after(f_rate);
-    if (!(cs.flags & CUT_BUTTON_FIRST)) Run_Button(cs, next_scene && !pending);
+    if (!(cs.flags & CUT_BUTTON_FIRST)) Run_Button(cs);
 }
 
 const cut_scene* Find_Cut_Scene(int s) {

@@ -120,8 +120,8 @@ struct cut_scene {
     cut_target skip;               // the click's request (CUT_TO_END: the same as `end`)
     std::span<const cut_step> steps;
     std::span<const cut_drift> drifts;
-    void (*before)(int f_rate);    // runs first on every call (null for none)
-    void (*after)(int f_rate);     // runs after the steps on every call (null for none)
+    void (*before)(int f_rate);    // runs first on every call, before the steps (null for none)
+    void (*after)(int f_rate);     // runs after the steps and drifts on every call (null for none)
     void (*click)();               // the click's action in place of the skip request
 };
 
@@ -129,7 +129,7 @@ struct cut_scene {
 inline constexpr const char CUT_SKIP_INTRO[] = "Skip^Intro";
 inline constexpr const char CUT_SKIP_SCENE[] = "Skip^Scene";
 
-// One call of a cut-scene: `before`, the drifts, the steps, `after`, and the skip button
+// One call of a cut-scene: `before`, the steps, the drifts, `after`, and the skip button
 // (before the steps for CUT_BUTTON_FIRST). Does nothing while the record arrays are absent.
 void Run_Cut_Scene(const cut_scene& cs, int f_rate);
 

@@ -40,8 +40,9 @@ void Cursor(bool over) {
 
 bool Has_Sprite(int i) { return sprite && i >= 0 && i < no_sprites && i < MAX_SPRITES; }
 
-// The clickable figure of pages 0/7 and 0/1: animation `idle` until a click, then
-// animation `busy` for 2000 ms. Steps `rest` and `rest` + 1 of the page.
+// The clickable figure of pages 0/7 and 0/1: animation 3 until a click, then animation 4
+// for 2000 ms. Steps `rest` and `rest` + 1 of the page, as plain step tests: the click's
+// call already plays animation 4.
 void Clickable_Figure(int id, int rest) {
     if (Untimed_Step(rest)) {
         Page_Anim(id, 3, ANIM_LOOP, false);
@@ -55,7 +56,8 @@ void Clickable_Figure(int id, int rest) {
         } else {
             Cursor(false);
         }
-    } else if (Untimed_Step(rest + 1)) {
+    }
+    if (Untimed_Step(rest + 1)) {
         Page_Anim(id, 4, ANIM_LOOP, false);
         Cursor(false);
         if (Script_Now() > title_timer) title_sequence = rest;
@@ -280,28 +282,32 @@ void Main_Menu_Block(int f_rate) {
             other.x = script_start_x1;
         }
     }
+    // Plain step tests: a step that advances lets the next one's test run in the same call.
     if (Timed_Step(1)) {
         if (duck) Set_Sprite(duck_guy, 1, ANIM_ONCE, ANIM_ARRAY_SPRITE, true);
         Next_Step(800);
-    } else if (Timed_Step(2)) {
+    }
+    if (Timed_Step(2)) {
         if (duck) Set_Sprite(duck_guy, 2, ANIM_ONCE, ANIM_ARRAY_SPRITE, true);
         Next_Step(750);
-    } else if (Timed_Step(3)) {
+    }
+    if (Timed_Step(3)) {
         if (duck) Set_Sprite(duck_guy, 3, ANIM_LOOP, ANIM_ARRAY_SPRITE, true);
         Next_Step(250);
-    } else if (Timed_Step(4)) {
+    }
+    if (Timed_Step(4)) {
         Page_Anim(logo_sprite, 2, ANIM_ONCE, true);
         Page_Sprite(MENU_LOGO_GLOW).alpha = 1.0f;
         cash_up_sfx = true;
         for (int i : {0, 1, 3, 14}) Page_Sprite(i).alpha = 1.0f;
         Next_Step(500);
-    } else if (Timed_Step(5)) {
+    }
+    if (Timed_Step(5)) {
         end_sfx = 4;
         current_song = 1;
         title_sequence = 6;
-    } else {
-        Clickable_Figure(MENU_FIGURE, 6);
     }
+    Clickable_Figure(MENU_FIGURE, 6);
     if (title_sequence > 3) Menu_Falling_Sprite(f_rate);
     Menu_Bullet_Holes();
 }

@@ -96,6 +96,11 @@ void Sway_104(int) {
     }
 }
 
+void After_104(int f_rate) {
+    Sway_104(f_rate);
+    Motion_104(f_rate);
+}
+
 constexpr cut_step steps_104[] = {Cut_Start(5000, CUT_STOP_WAVES | CUT_WIND, Start_104), Cut_End()};
 
 // ---- 1/105: the column moves right; a rocket, a cry, and sprite 12 shows and turns back ----
@@ -233,21 +238,21 @@ constexpr cut_drift drifts_109[] = {{2, 2, 14, 0.0002f, 0.0f}, {3, 3, 14, -0.000
 
 constexpr cut_scene intro_scenes[] = {
     {{102, -1}, 2, CUT_SKIP_INTRO, INTRO, Cut_To(1, 103), TO_INTRO_PAGE, steps_102, {},
-     Motion_102, nullptr, nullptr},
+     nullptr, Motion_102, nullptr},
     {{103, -1}, 2, CUT_SKIP_INTRO, INTRO, Cut_To(1, 104), TO_INTRO_PAGE, steps_103, drifts_103,
-     Second_Counter_103, nullptr, nullptr},
+     nullptr, Second_Counter_103, nullptr},
     {{104, -1}, 2, CUT_SKIP_INTRO, INTRO, Cut_To(1, 105), TO_INTRO_PAGE, steps_104, {},
-     Motion_104, Sway_104, nullptr},
+     nullptr, After_104, nullptr},
     {{105, -1}, 2, CUT_SKIP_INTRO, INTRO, Cut_To(1, 106), TO_INTRO_PAGE, steps_105, drifts_105,
-     Motion_105, nullptr, nullptr},
+     nullptr, Motion_105, nullptr},
     {{106, -1}, 2, CUT_SKIP_INTRO, INTRO, Cut_To(1, 107), TO_INTRO_PAGE, steps_106, {},
-     Motion_106, nullptr, nullptr},
+     nullptr, Motion_106, nullptr},
     {{107, -1}, 2, CUT_SKIP_INTRO, INTRO, Cut_To(1, 108), TO_INTRO_PAGE, steps_107, drifts_107,
-     Second_Counter_107, nullptr, nullptr},
+     nullptr, Second_Counter_107, nullptr},
     {{108, -1}, 2, CUT_SKIP_INTRO, INTRO, Cut_To(1, 109), TO_INTRO_PAGE, steps_108, drifts_108,
-     Spin_108, nullptr, nullptr},
-    {{109, -1}, 2, CUT_SKIP_INTRO, INTRO, TO_INTRO_PAGE, {}, steps_109, drifts_109, Motion_109,
-     nullptr, nullptr},
+     nullptr, Spin_108, nullptr},
+    {{109, -1}, 2, CUT_SKIP_INTRO, INTRO, TO_INTRO_PAGE, {}, steps_109, drifts_109, nullptr,
+     Motion_109, nullptr},
 };
 
 }  // namespace

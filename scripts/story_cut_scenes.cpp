@@ -161,8 +161,8 @@ constexpr cut_step steps_34[] = {
 };
 
 constexpr cut_scene story_scenes[] = {
-    {{62, -1}, 2, S, 0, Cut_To_Hub(27), {}, steps_drop, {}, Drop, nullptr, nullptr},
-    {{63, -1}, 2, S, 0, Cut_To(1, 61), {}, steps_drop, {}, Drop, nullptr, nullptr},
+    {{62, -1}, 2, S, 0, Cut_To_Hub(27), {}, steps_drop, {}, nullptr, Drop, nullptr},
+    {{63, -1}, 2, S, 0, Cut_To(1, 61), {}, steps_drop, {}, nullptr, Drop, nullptr},
     {{61, -1}, 2, S, 0, Cut_To(1, 60), {}, steps_61, {}, nullptr, nullptr, nullptr},
     {{94, -1}, 2, S, 0, Cut_To(1, 95), {}, steps_94, drifts_94, nullptr, nullptr, nullptr},
     {{79, -1}, 2, S, CUT_NO_BUTTON, Cut_To(1, 80), {}, steps_79, {}, nullptr, nullptr, nullptr},

@@ -112,8 +112,9 @@ void Request_Gallery() {
             break;
         default:
             // An entry that names no gallery goes back to the act's hub, rather than
-            // reloading this scene for ever.
-            Scene_Request(2, Act_Hub_Scene(current_act), 0);
+            // reloading this scene for ever; but a request made earlier in the same call (the
+            // timed end, before a click's skip) already names the gallery and stands.
+            if (!next_scene) Scene_Request(2, Act_Hub_Scene(current_act), 0);
             break;
     }
     gun_entry = 0;
@@ -128,7 +129,7 @@ constexpr const char* S = CUT_SKIP_SCENE;
 constexpr cut_scene travel_scenes[] = {
     {{55, -1}, 3, S, 0, Cut_To(3, 3), Cut_To_Custom(Skip_55), steps_55, {}, nullptr, nullptr,
      nullptr},
-    {{56, 58}, 2, S, 0, Cut_To_Hub(), {}, steps_56, {}, Flight_56, nullptr, nullptr},
+    {{56, 58}, 2, S, 0, Cut_To_Hub(), {}, steps_56, {}, nullptr, Flight_56, nullptr},
     {{59, -1}, 2, S, 0, Cut_To(3, 1), {}, steps_59, {}, nullptr, nullptr, nullptr},
     {{66, -1}, 2, S, 0, Cut_To(2, 2), {}, steps_woods, {}, nullptr, nullptr, nullptr},
     {{67, -1}, 2, S, 0, Cut_To_Hub(1), {}, steps_plain, {}, nullptr, nullptr, nullptr},
@@ -137,7 +138,7 @@ constexpr cut_scene travel_scenes[] = {
     {{87, -1}, 3, S, 0, Cut_To(2, 9, 0), {}, steps_woods, {}, nullptr, nullptr, nullptr},
     {{88, -1}, 2, S, 0, Cut_To(2, 4, 1), {}, steps_plain, {}, nullptr, nullptr, nullptr},
     {{89, -1}, 2, S, 0, Cut_To(2, 2, 40), {}, steps_plain, {}, nullptr, nullptr, nullptr},
-    {{90, -1}, 3, S, 0, Cut_To(2, 1, 0), {}, steps_90, {}, Motion_90, nullptr, nullptr},
+    {{90, -1}, 3, S, 0, Cut_To(2, 1, 0), {}, steps_90, {}, nullptr, Motion_90, nullptr},
     {{111, -1}, 4, S, 0, Cut_To(2, 8, 4), {}, steps_plain, {}, nullptr, nullptr, nullptr},
     {{75, -1}, 2, S, 0, Cut_To_Custom(Request_75), {}, steps_plain, {}, nullptr, nullptr, nullptr},
     {{110, -1}, 2, S, 0, Cut_To_Custom(Request_Gallery), {}, steps_110, drifts_110, nullptr,

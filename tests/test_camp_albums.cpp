@@ -6,6 +6,7 @@
 #include <string>
 
 #include "camp/albums.h"
+#include "camp/tent.h"
 #include "common/codes.h"
 #include "common/game_state.h"
 #include "common/input.h"
@@ -14,7 +15,10 @@
 #include "common/world_state.h"
 #include "content/content_inputs.h"
 #include "hud/hud.h"
+#include "hud/inventory.h"
+#include "render/render_inputs.h"
 #include "main/startup.h"
+#include "main/timer.h"
 #include "scripts/scripts.h"
 #include "support/virtual_clock.h"
 #include "test_camp_fixture.h"
@@ -44,6 +48,10 @@ protected:
         radio_sfx = click_sfx = switch_n_sfx = false;
         card_selected = 0;
         shop_intro_type = 0;
+        card_queue_count = 0;
+        std::memset(global_objects, 0, sizeof global_objects);
+        cash_sfx = cheer_sfx = false;
+        no_fx = 0;
         Off();
     }
     static void Carry(int slot, int card) {
@@ -192,7 +200,9 @@ TEST_F(AlbumsTest, AlbumButtonsByAct) {
         EXPECT_TRUE(click_sfx);
         EXPECT_FALSE(mouseleft);  // used up, locked or not
         EXPECT_EQ(next_scene, c.opens);
-        if (c.opens) EXPECT_EQ(card_page, c.page);
+        if (c.opens) {
+            EXPECT_EQ(card_page, c.page);
+        }
         else EXPECT_EQ(card_page, 1);
         TearDown();
     }
@@ -270,6 +280,176 @@ TEST_F(AlbumsTest, PageOutsideTheAlbumsShowsTheNearestAlbum) {
     Run_Cards(16);
     EXPECT_EQ(card_page, 1);
     EXPECT_EQ(Tip(), "CARD^LUCILLE_(0)");
+}
+
+// ---- Arriving cards and the set prizes ----
+
+TEST_F(AlbumsTest, SetCardAddsUpToTenAndPicturesOnlyTheAlbumShown) {
+    card_page = 1;
+    Set_Card(3, 4);
+    EXPECT_EQ(global_cards[3], 4);
+    EXPECT_EQ(sprite[slot_sprite[3]].anim, 5);
+    Set_Card(3, 9);
+    EXPECT_EQ(global_cards[3], 10);  // a perfect card stays perfect
+    // Card 15 is slot 3 of the costume album: counted, but the swimsuit page is left alone.
+    sprite[slot_sprite[3]].anim = 0;
+    Set_Card(15, 1);
+    EXPECT_EQ(global_cards[15], 1);
+    EXPECT_EQ(sprite[slot_sprite[3]].anim, 0);
+    for (int bad : {-1, 36, 47}) Set_Card(bad, 1);
+    EXPECT_EQ(global_cards[36], 0);
+    EXPECT_EQ(global_cards[47], 0);
+}
+
+TEST_F(AlbumsTest, ArrivingCardsPopUpOneEvery1500MsAndFlashOnTheirPage) {
+    EXPECT_TRUE(Queue_Card(0, 1));
+    EXPECT_TRUE(Queue_Card(14, 1));  // the costume album: counted without a flash
+    EXPECT_TRUE(Queue_Card(5, 1));
+    EXPECT_FALSE(Queue_Card(5, 1));  // already waiting
+    EXPECT_FALSE(Queue_Card(36, 1));
+    Run_Cards(16);  // entry
+    Advance_Ms(500);
+    Run_Cards(16);
+    EXPECT_EQ(global_cards[0], 0) << "the first card comes strictly after 500 ms";
+    Advance_Ms(1);
+    Run_Cards(16);
+    EXPECT_EQ(global_cards[0], 1);
+    EXPECT_TRUE(cash_sfx);
+    EXPECT_EQ(sprite[slot_sprite[0]].anim, 2);
+    EXPECT_EQ(sprite[slot_sprite[0]].flash_timer, Now() + 1500);
+    EXPECT_EQ(card_queue_count, 2);
+
+    // The card blinks with stars every 150 ms and ends visible.
+    int toggles = 0;
+    float alpha = sprite[slot_sprite[0]].alpha;
+    for (int t = 0; t < 1500; t += 50) {
+        Advance_Ms(50);
+        Run_Cards(16);
+        if (sprite[slot_sprite[0]].alpha != alpha) ++toggles;
+        alpha = sprite[slot_sprite[0]].alpha;
+    }
+    EXPECT_GE(toggles, 6);
+    EXPECT_GT(no_fx, 0);
+    EXPECT_EQ(global_cards[14], 0);
+    Advance_Ms(50);
+    Run_Cards(16);
+    EXPECT_EQ(global_cards[14], 1);  // the second entry, 1500 ms after the first
+    EXPECT_EQ(sprite[slot_sprite[2]].flash_timer, 0);  // not on the page shown
+    EXPECT_EQ(sprite[slot_sprite[0]].alpha, 1.0f);     // the first flash ended visible
+    EXPECT_EQ(sprite[slot_sprite[0]].flash_timer, 0);
+    Advance_Ms(1501);
+    Run_Cards(16);
+    EXPECT_EQ(global_cards[5], 1);
+    EXPECT_EQ(card_queue_count, 0);
+}
+
+TEST_F(AlbumsTest, EveryCompleteGroupOfFourWinsItsPrizeOnce) {
+    struct prize_case {
+        int group, flag;
+        const char* text;
+    };
+    const prize_case prizes[] = {
+        {0, 3, "PRIZE_RECEIVED^BAY_AREA^HAS_BEEN^UNLOCKED!"},
+        {1, 16, "PRIZE_RECEIVED^THE_BOATYARD^HAS_BEEN^UNLOCKED!"},
+        {2, 25, "PRIZE_RECEIVED^ENFIELD_RIFLE^HAS_BEEN^UNLOCKED!"},
+        {3, 89, "PRIZE_RECEIVED^GALLERY_PISTOL^HAS_BEEN^UNPGRADED!"},
+        {4, 43, "PRIZE_RECEIVED^COASTAL_TOWN^HAS_BEEN^UNLOCKED!"},
+        {5, 93, "PRIZE_RECEIVED^COMBAT_SHOTGUN^HAS_BEEN^UNLOCKED!"},
+        {6, 90, "PRIZE_RECEIVED^MAXIMUM_HEALTH^HAS_BEEN^INCREASED!"},
+        {7, 49, "PRIZE_RECEIVED^THE_TRENCH^HAS_BEEN^UNLOCKED!"},
+        {8, 94, "PRIZE_RECEIVED^TEN_THOUSAND^GOLD_PIECES!"},
+    };
+    for (const prize_case& p : prizes) {
+        SCOPED_TRACE(p.group);
+        SetUp();
+        for (int c = 4 * p.group; c < 4 * p.group + 3; ++c) global_cards[c] = 1;
+        Queue_Card(4 * p.group + 3, 1);  // the fourth card arrives
+        Run_Cards(16);
+        Advance_Ms(501);
+        Run_Cards(16);
+        for (const prize_case& q : prizes) EXPECT_EQ(global_objects[q.flag], q.group == p.group ? 1 : 0) << q.flag;
+        EXPECT_TRUE(cheer_sfx);
+        EXPECT_STREQ(counter[0].word, p.text);
+        EXPECT_EQ(counter[0].alpha, 1.0f);
+        EXPECT_FLOAT_EQ(counter[0].x, -0.18f);
+        EXPECT_FLOAT_EQ(counter[0].y, 0.3f);
+        EXPECT_EQ(sprite[15].alpha, 1.0f);
+        EXPECT_EQ(current_gold == -1 ? 0 : player_inv_value[current_gold], p.group == 8 ? 10000 : 0);
+        TearDown();
+    }
+
+    // The text goes after 6000 ms; a card arriving later does not win the prize again.
+    SetUp();
+    for (int c = 0; c < 3; ++c) global_cards[c] = 1;
+    Queue_Card(3, 1);
+    Run_Cards(16);
+    Advance_Ms(501);
+    Run_Cards(16);
+    Advance_Ms(6000);
+    Run_Cards(16);
+    EXPECT_STREQ(counter[0].word, "PRIZE_RECEIVED^BAY_AREA^HAS_BEEN^UNLOCKED!");
+    Advance_Ms(1);
+    Run_Cards(16);
+    EXPECT_EQ(counter[0].word[0], '\0');
+    EXPECT_EQ(sprite[15].alpha, 0.0f);
+    cheer_sfx = false;
+    Queue_Card(2, 1);
+    Advance_Ms(1500);
+    Run_Cards(16);
+    EXPECT_EQ(global_cards[2], 2);
+    EXPECT_FALSE(cheer_sfx);
+    EXPECT_EQ(sprite[15].alpha, 0.0f);
+}
+
+TEST_F(AlbumsTest, PrizesWonTogetherShowOneAfterAnotherAndAClickMovesOn) {
+    for (int c = 0; c < 8; ++c) global_cards[c] = 1;
+    global_cards[3] = 0;
+    Queue_Card(3, 1);  // completes groups 0 and 1 at once
+    Run_Cards(16);
+    Advance_Ms(501);
+    Run_Cards(16);
+    EXPECT_EQ(global_objects[3], 1);
+    EXPECT_EQ(global_objects[16], 1);
+    EXPECT_STREQ(counter[0].word, "PRIZE_RECEIVED^BAY_AREA^HAS_BEEN^UNLOCKED!");
+    // A click over a card only closes the text: no card page opens.
+    Over(slot_sprite[0]);
+    mouseleft = true;
+    Advance_Ms(10);
+    Run_Cards(16);
+    EXPECT_FALSE(mouseleft);
+    EXPECT_FALSE(next_scene);
+    EXPECT_STREQ(counter[0].word, "PRIZE_RECEIVED^THE_BOATYARD^HAS_BEEN^UNLOCKED!");
+    mouseleft = true;
+    Advance_Ms(10);
+    Run_Cards(16);
+    EXPECT_EQ(counter[0].word[0], '\0');
+    EXPECT_EQ(sprite[15].alpha, 0.0f);
+    EXPECT_FALSE(next_scene);
+}
+
+// The whole way: the tent banks the fourth card of a group, the album shows it arriving and
+// the group's prize is won.
+TEST_F(AlbumsTest, BankingTheFourthCardInTheTentWinsThePrizeInTheAlbum) {
+    Lay_Sprite_Row(40, -4.0f, 1.0f, true);
+    for (int c : {4, 5, 6}) global_cards[c] = 1;
+    Carry(2, 7);
+    scene = 25;
+    title_sequence = 0;
+    Run_Tent(16);
+    EXPECT_EQ(global_cards[7], 1);
+    ASSERT_EQ(card_queue_count, 1);
+    EXPECT_EQ(card_queue_index[0], 7);
+    EXPECT_EQ(global_objects[16], 0);  // won where the albums show it
+
+    scene = 18;
+    title_sequence = 0;
+    Run_Cards(16);
+    Advance_Ms(501);
+    Run_Cards(16);
+    EXPECT_EQ(global_cards[7], 1);  // the tent set the count; the arrival adds nothing
+    EXPECT_EQ(global_objects[16], 1);
+    EXPECT_STREQ(counter[0].word, "PRIZE_RECEIVED^THE_BOATYARD^HAS_BEEN^UNLOCKED!");
+    EXPECT_EQ(sprite[slot_sprite[7]].flash_timer, Now() + 1500);
 }
 
 } // namespace

@@ -341,7 +341,7 @@ TEST_F(ShopScreen, NotEnoughGoldBuysNothing) {
     EXPECT_EQ(Gold(), 499);
 }
 
-TEST_F(ShopScreen, FullInventoryKeepsGoldAndInventory) {
+TEST_F(ShopScreen, APurchaseStandsOnTheGoodAlone) {
     main_mission[1] = 3;
     for (int s = 1; s < 16; s++) Give(s, WATCH, 0);
     Frame();
@@ -356,24 +356,26 @@ TEST_F(ShopScreen, FullInventoryKeepsGoldAndInventory) {
     Click_Box(40);
     EXPECT_FALSE(Box_Shown());
 
-    // Room for the pistol but none for its ammunition: nothing is bought, nothing is paid.
-    Give(15, 0, 0);
-    purchased = 0;
-    Click_Row(1);
-    Click_Box(40);
-    EXPECT_EQ(message_type, 3);
-    EXPECT_EQ(Gold(), 1000);
-    EXPECT_EQ(player_inv[15], 0);
-    EXPECT_EQ(purchased, 0);
-
-    // A failed purchase gives no free ammunition onto a stack already carried.
+    // No room for the pistol: its ammunition is not given either, not even onto a stack.
     Give(15, PISTOL_AMMO, 10);
-    Click_Box(40);
     Click_Row(1);
     Click_Box(40);
     EXPECT_EQ(message_type, 3);
     EXPECT_EQ(player_inv_value[15], 10);
     EXPECT_EQ(Gold(), 1000);
+    Click_Box(40);
+
+    // Room for the pistol but none for its ammunition: the purchase stands on the pistol.
+    Give(15, 0, 0);
+    purchased = 0;
+    Click_Row(1);
+    Click_Box(40);
+    EXPECT_FALSE(Box_Shown());
+    EXPECT_EQ(player_inv[15], SLOT_PISTOL);
+    EXPECT_EQ(Gold(), 500);
+    EXPECT_EQ(purchased, 1);
+    EXPECT_TRUE(shop_sold[0][1]);
+    for (int s = 0; s < 16; s++) EXPECT_NE(player_inv[s], PISTOL_AMMO) << s;
 }
 
 TEST_F(ShopScreen, SellListOrderLabelsAndPrices) {

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "camp/albums.h"
 #include "camp/tent.h"
 #include "common/game_state.h"
 #include "common/input.h"
@@ -68,6 +69,7 @@ protected:
         mouseleft = msg_left = false;
         radio_sfx = cash_sfx = pick_up_sfx = snore_sfx = switch_n_sfx = lightswitch_sfx = false;
         button_snd = false;
+        card_queue_count = 0;
         Off();
     }
     static void Give(int slot, int code, int value) {
@@ -106,6 +108,12 @@ TEST_F(TentTest, CardsAreBankedOnceWhateverTheCopies) {
     EXPECT_TRUE(cash_sfx);
     EXPECT_EQ(sprite[36].flash_timer, Now() + 3000);
     EXPECT_EQ(title_sequence, 1);
+    // Each banked card waits once in the album's pop-up queue, adding nothing to its count.
+    ASSERT_EQ(card_queue_count, 2);
+    EXPECT_EQ(card_queue_index[0], 7);
+    EXPECT_EQ(card_queue_index[1], 35);
+    EXPECT_EQ(card_queue_value[0], 0);
+    EXPECT_EQ(card_queue_value[1], 0);
 }
 
 TEST_F(TentTest, NoCardsNoFlashNoSound) {

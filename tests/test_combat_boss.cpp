@@ -342,6 +342,22 @@ TEST_F(Boss, AShotTakesStepsByHalfTheAxisSum) {
     }
 }
 
+TEST_F(Boss, AShotFindsThePlayerByDistanceAlone) {
+    const struct {
+        int score, priority;
+    } rows[] = {{100, 2}, {0, 2}, {-5, 2}, {100, 3}};
+    for (const auto& r : rows) {
+        SetUp();
+        sprite[1].w = 2.0f - 0.025f;
+        sprite[1].z = -0.025f;
+        sprite[1].score = r.score;
+        sprite[1].priority = r.priority;
+        Boss_Shoot(29, 0.0f, 0.0f, 0.0f, 16);
+        EXPECT_EQ(Calls("Man_Shot"), 1) << "score " << r.score << ", priority " << r.priority;
+        TearDown();
+    }
+}
+
 TEST_F(Boss, AShotStopsAtTheFirstObjectItHits) {
     sprite[1].w = 2.0f - 0.025f;
     sprite[1].z = -0.025f;

@@ -219,6 +219,34 @@ TEST_F(Damage, ReservedShooterLeavesALiveLastSpriteAlone) {
     EXPECT_EQ(last.linked_sprite, 0);
 }
 
+TEST_F(Damage, AKillWithoutShooterKnocksTheBodyAwayFromTheReservedShooter) {
+    // Sprite 749 stands left of the victim, once as a bare record and once as a live sprite
+    // of the scene (whose fields the hit must not overwrite); either way the body is pushed
+    // to the right, away from it.
+    for (bool live : {false, true}) {
+        SetUp();
+        trace.clear();
+        Player(1, 2, 2);
+        object& victim = Unit(2, 0.3f, 0, GUNNER, 1, 10);
+        object& reserved = sprite[RESERVED_SHOOTER];
+        if (live) {
+            Unit(RESERVED_SHOOTER, 0, 0, DOG, 0, 55, 2);
+            ASSERT_EQ(no_sprites, MAX_SPRITES);
+        } else {
+            reserved.w = reserved.z = -0.025f;
+            reserved.box_width = reserved.box_height = 0.05f;
+        }
+        const float x0 = victim.w, y0 = victim.z;
+        Man_Shot(5, 2, -1, 5, 16); // a blast that kills outright
+        EXPECT_EQ(victim.status, 30) << "live " << live;
+        EXPECT_EQ(Calls("Knock_Back"), 1) << "live " << live;
+        EXPECT_NEAR(victim.w - x0, 1.2f * 0.03f, 1e-4f) << "live " << live;
+        EXPECT_NEAR(victim.z - y0, 0.0f, 1e-4f) << "live " << live;
+        EXPECT_EQ(reserved.sector, live ? DOG : UNIT_BOSS);
+        TearDown();
+    }
+}
+
 TEST_F(Damage, IndicesOutsideTheRecordsAreRefused) {
     Player(1, 0, 0);
     object& v = Unit(2, 0.3f, 0, GUNNER, 0);

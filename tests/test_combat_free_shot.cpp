@@ -160,18 +160,21 @@ TEST_F(FreeShot, BottlesOnTheRangeCountOnceAndTheMarkedOneDropsItsItem) {
     EXPECT_EQ(bottle_count, 2);
 }
 
-TEST_F(FreeShot, TheMarkedBottleDropsNothingOnceTakenOrOffTheRange) {
+TEST_F(FreeShot, TheMarkedBottleDropsNothingOnceTakenOffTheRangeOrUnlessItsSetIsOne) {
     const int b = Cell_Of(0.0f, 0.5f);
-    for (int level : {9, 3}) {
+    const struct {
+        int level, taken, set;
+    } rows[] = {{9, 1, 1}, {3, 0, 1}, {9, 0, 2}, {9, 0, 0}};
+    for (const auto& r : rows) {
         tiles[b] = 502;
-        map_set[b] = true;
-        Level = level;
-        global_objects[7] = level == 9 ? 1 : 0;
+        map_set[b] = (unsigned char)r.set;
+        Level = r.level;
+        global_objects[7] = (char)r.taken;
         Shoot(0.0f, 0.5f);
         EXPECT_EQ(tiles[b], 503);
     }
     EXPECT_EQ(Calls("Spawn_Pickup"), 0);
-    EXPECT_EQ(bottle_count, 1);
+    EXPECT_EQ(bottle_count, 3);
 }
 
 TEST_F(FreeShot, AnExplosiveTileBlowsUpOnce) {

@@ -152,13 +152,15 @@ TEST_F(CombatSpawning, MarkerPointOutsideDungeonsOnlyAndNeverPastTheTable) {
     EXPECT_EQ(points[MAX_POINTS - 1].c1, PATROL_PNT);
 }
 
-TEST_F(CombatSpawning, FullSpriteArraysMakeNothingAndReportNoSuccess) {
+TEST_F(CombatSpawning, FullSpriteArraysMakeNothingYetReportTheChoice) {
+    // The result tells that a spawn choice was made, not that a unit could be made.
     Level = LVL_BUNKER_A;
     no_sprites = MAX_SPRITES;
-    EXPECT_FALSE(Spawn_A_Guy(3, -1, false));
+    EXPECT_TRUE(Spawn_A_Guy(3, -1, false));
+    EXPECT_EQ(no_sprites, MAX_SPRITES);
     Fresh_Scene();
     player_counter = PLAYER_LIST_SIZE;
-    EXPECT_FALSE(Spawn_A_Guy(2, -1, false));
+    EXPECT_TRUE(Spawn_A_Guy(2, -1, false));
     EXPECT_EQ(no_sprites, 1);
 }
 
@@ -302,7 +304,7 @@ TEST_F(CombatSpawning, GeneralsGroupAroundItsRoomPoint) {
         points[0].c1 = GENERAL_PNT;
         no_points = 1;
         srand(seed);
-        EXPECT_TRUE(Spawn_A_Guy(SPAWN_GENERAL_GROUP, 0, false));
+        EXPECT_FALSE(Spawn_A_Guy(SPAWN_GENERAL_GROUP, 0, false)); // the general's group reports no choice
         std::vector<int> made = Made();
         ASSERT_EQ(made.size(), 3u);
         EXPECT_EQ(Count(UNT, CHIEF), 2);

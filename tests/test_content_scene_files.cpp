@@ -69,7 +69,7 @@ TEST_F(SceneFiles, TileCollisionCodes) {
         EXPECT_EQ(MAP_HEIGHT, 1);
         EXPECT_EQ(MAP_TILES, 1);
         EXPECT_EQ(tiles[0], c.tile);
-        EXPECT_TRUE(map_set[0]);
+        EXPECT_EQ(map_set[0], 1);
         EXPECT_EQ(map_col[0], c.col);
         EXPECT_EQ(total_no_bottles, c.bottles);
     }
@@ -100,16 +100,17 @@ TEST_F(SceneFiles, LabTileSwap) {
 // A missing map is silent: an all-zero map of the previous size. A refused map is reported and
 // applies nothing.
 TEST_F(SceneFiles, TileMapMissingAndRefused) {
-    WriteText("m.bg", "2\n2\n40\n1\n41\n0\n480\n1\n5\n0\n");
+    WriteText("m.bg", "2\n2\n40\n1\n41\n0\n480\n2\n5\n0\n");
     Load_BG(S("m"));
     ASSERT_EQ(MAP_TILES, 4);
+    EXPECT_EQ(map_set[2], 2); // the set byte is kept as read
     EXPECT_TRUE(Load_BG(S("absent")));
     EXPECT_TRUE(Boxes().empty());
     EXPECT_EQ(MAP_WIDTH, 2);
     EXPECT_EQ(MAP_HEIGHT, 2);
     EXPECT_EQ(tiles[0], 0);
     EXPECT_EQ(map_col[2], 0);
-    EXPECT_FALSE(map_set[0]);
+    EXPECT_EQ(map_set[0], 0);
 
     const std::vector<std::pair<const char*, std::string>> bad = {
         {"wider than 150", "151\n1\n" + std::string("0\n0\n")},
@@ -117,6 +118,8 @@ TEST_F(SceneFiles, TileMapMissingAndRefused) {
         {"negative", "-1\n-1\n"},
         {"ends early", "2\n2\n40\n1\n41\n0\n480\n"},
         {"not a number", "2\n1\n40\n1\nx\n0\n"},
+        {"set beyond a byte", "2\n1\n40\n256\n41\n0\n"},
+        {"negative set", "2\n1\n40\n-1\n41\n0\n"},
         {"empty", ""},
     };
     for (const auto& [what, text] : bad) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -497,24 +498,45 @@ TEST_F(FrontButtons, OpeningAFullSlotLoadsIt) {
     EXPECT_TRUE(platform::RecordedMessageBoxes().empty());
 }
 
-TEST_F(FrontButtons, ADamagedSlotStaysOnThePage) {
-    ASSERT_TRUE(SaveLevel(Save_Slot_Path(6)));
-    std::string text = Read_Text_File("data/save/savefile6.sav");
-    text.resize(text.size() / 2);
-    ASSERT_TRUE(Write_Text_File("data/save/savefile6.sav", text));
-    current_act = 3;
-    object& b = Button(8, fe_type::FILE);
-    b.sector_action = 6;
-    b.file_full = true;
-    file_selected = 8;
-    Click_At(1.5f, 1.5f);
-    EXPECT_EQ(platform::RecordedMessageBoxes().size(), 1u);
-    EXPECT_FALSE(next_scene);
-    EXPECT_EQ(current_file, -1);
-    EXPECT_EQ(go_ahead, 0);
-    EXPECT_EQ(episode, 0);
-    EXPECT_EQ(scene, 2);
-    EXPECT_EQ(current_act, 3);
+TEST_F(FrontButtons, ASlotThatCannotBeReadStaysOnThePage) {
+    // A damaged or a missing save, opened by a second click on the slot or by the create
+    // button: the loader says why, and the page stays with the game state as it was.
+    const struct {
+        const char* what;
+        bool missing;
+        int opener;  // the clicked button's code
+    } rows[] = {{"damaged, slot", false, fe_type::FILE},
+                {"damaged, create button", false, FE_FILE_CREATE},
+                {"missing, slot", true, fe_type::FILE}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        Fresh();
+        ASSERT_TRUE(SaveLevel(Save_Slot_Path(6)));
+        if (r.missing) {
+            std::remove("data/save/savefile6.sav");
+        } else {
+            std::string text = Read_Text_File("data/save/savefile6.sav");
+            text.resize(text.size() / 2);
+            ASSERT_TRUE(Write_Text_File("data/save/savefile6.sav", text));
+        }
+        current_act = 3;
+        object& b = Button(r.opener == fe_type::FILE ? 8 : 3, fe_type::FILE, r.opener == fe_type::FILE ? 1.0f : 5.0f);
+        b.sector_action = 6;
+        b.file_full = true;
+        file_selected = r.opener == fe_type::FILE ? 8 : 3;
+        if (r.opener != fe_type::FILE) {
+            Button(8, r.opener);
+            create_file = true;
+        }
+        Click_At(1.5f, 1.5f);
+        EXPECT_EQ(platform::RecordedMessageBoxes().size(), 1u);
+        EXPECT_FALSE(next_scene);
+        EXPECT_EQ(current_file, -1);
+        EXPECT_EQ(go_ahead, 0);
+        EXPECT_EQ(episode, 0);
+        EXPECT_EQ(scene, 2);
+        EXPECT_EQ(current_act, 3);
+    }
 }
 
 TEST_F(FrontButtons, SlotNumberOutsideTheSlotsOpensNothing) {

@@ -138,10 +138,16 @@ TEST_F(ReloadTest, AReloadRunsForTheWeaponsReloadTime) {
     EXPECT_EQ(sprite[0].fire_target, -1);
     EXPECT_TRUE(sprite[0].update);
     EXPECT_NE(sprite[0].status, 29); // the firing pose is left
-    // A second request while reloading changes nothing.
+    // A second request while reloading keeps the timer, but still stops a shot begun since.
     Advance_Ms(100);
+    sprite[0].status = 29;
+    sprite[0].fire_target = 3;
+    sprite[0].update = false;
     Reload_Gun();
     EXPECT_EQ(ply_reload_timer, 1000 + 1730);
+    EXPECT_EQ(sprite[0].fire_target, -1);
+    EXPECT_TRUE(sprite[0].update);
+    EXPECT_NE(sprite[0].status, 29);
 }
 
 TEST_F(ReloadTest, AFullMagazineOrPartyPowerReloadsIn200Ms) {

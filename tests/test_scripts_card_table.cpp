@@ -394,10 +394,24 @@ TEST_F(CardTable, LosingTheLastGoldEmptiesTheSlot) {
 }
 
 TEST_F(CardTable, GoldNeverOverflowsNorGoesNegative) {
-    // Winnings stop at the gold cap.
+    // Winnings past the gold cap open a second gold slot, as any gold the inventory takes.
     player_inv_value[0] = GOLD_CAP - 10;
     bet_size = 1000;
-    Hand(true, {1, 10});
+    Hand(true, {1, 10});  // a natural wins 1500
+    Hand(false, {10, 7});
+    title_sequence = 8;
+    Frame();
+    EXPECT_EQ(player_inv_value[0], GOLD_CAP);
+    EXPECT_EQ(player_inv[1], GOLD);
+    EXPECT_EQ(player_inv_value[1], 1490);
+
+    // With no free slot the part past the cap is lost, and the stack still stops at the cap.
+    Free_Records();
+    SetUp();
+    player_inv_value[0] = GOLD_CAP - 10;
+    for (int s = 1; s < 16; s++) player_inv[s] = WATCH;
+    bet_size = 1000;
+    Hand(true, {10, 9});
     Hand(false, {10, 7});
     title_sequence = 8;
     Frame();

@@ -227,6 +227,27 @@ TEST_F(CutScenes, TheSkipButtonMakesTheSkipRequestAtOnce) {
     }
 }
 
+TEST_F(CutScenes, AClickInTheCallOfTheTimedEndStillSkips) {
+    // The skip request follows the scene's own request in the same call and stands.
+    for (int s : {102, 55}) {
+        const std::string where = "1/" + std::to_string(s);
+        current_spawn = SPAWN0;
+        main_mission[2] = 2;  // 1/55's skip then detours to the briefing 1/121
+        Mouse(-50.0f, -50.0f);
+        Load(s);
+        Button(s == 55 ? 3 : 2);
+        Point_At_Button();
+        const int last = s == 102 ? 3 : 1;
+        while (title_sequence < last) Tick(50);
+        Tick(title_timer - Script_Now());  // due now: the end waits one more millisecond
+        ASSERT_FALSE(next_scene) << where;
+        mouseleft = true;
+        Tick(1);
+        if (s == 102) Expect_Request(0, 4, KEEP, where);  // not the timed end's 1/103
+        else Expect_Request(1, 121, KEEP, where);         // not the timed end's 3/3
+    }
+}
+
 TEST_F(CutScenes, AHiddenOrMissingButtonCannotSkip) {
     for (int s : {102, 62, 79}) {  // 1/79 has no button at all
         const std::string where = "1/" + std::to_string(s);
@@ -277,21 +298,23 @@ TEST_F(CutScenes, Intro102ScrollsToRestButNeverObjects0_2_12_13) {
     Load(102);
     EXPECT_TRUE(waves_sfx);
     EXPECT_TRUE(seagull2_sfx);
-    EXPECT_FLOAT_EQ(sprite[3].y, 2.296f);  // no motion in step 0
+    // Motion follows the step tests: the loader's call (1 ms) already scrolls once.
+    EXPECT_FLOAT_EQ(sprite[3].y, 2.296f - 0.00015f);
 
     for (int i = 0; i < 45; ++i) Tick(50);  // 40 ticks scroll, the 41st snaps to the rest
     EXPECT_FLOAT_EQ(sprite[3].y, 2.0f);
-    EXPECT_NEAR(sprite[5].y, 7.0f - 0.3f, 1e-4);
+    EXPECT_NEAR(sprite[5].y, 7.0f - 0.3f - 0.00015f, 1e-5);
     for (int i : {0, 2, 12, 13}) EXPECT_FLOAT_EQ(sprite[i].y, 7.0f) << i;
     const float y5 = sprite[5].y;
     Tick(50);
     EXPECT_FLOAT_EQ(sprite[5].y, y5);  // the scroll has stopped for good
 
-    // Sprite 10 drifts left and down and shrinks about its centre.
-    const float s = 46 * 50 * 0.00005f;
+    // Sprite 10 drifts left and down and shrinks about its centre (46 ticks and the loader's).
+    const float ms = 46 * 50 + 1;
+    const float s = ms * 0.00005f;
     EXPECT_NEAR(sprite[10].width, 1.0f - s, 1e-4);
-    EXPECT_NEAR(sprite[10].x, 3.0f - 46 * 50 * 0.0004f + s / 2, 1e-4);
-    EXPECT_NEAR(sprite[10].y, 3.0f - 0.3f + 46 * 50 * 0.0001f + s / 2, 1e-4);
+    EXPECT_NEAR(sprite[10].x, 3.0f - ms * 0.0004f + s / 2, 1e-4);
+    EXPECT_NEAR(sprite[10].y, 3.0f - 0.30015f + ms * 0.0001f + s / 2, 1e-4);
 }
 
 TEST_F(CutScenes, Intro103And107SoundTheirSecondCounterOnce) {
@@ -302,8 +325,8 @@ TEST_F(CutScenes, Intro103And107SoundTheirSecondCounterOnce) {
     EXPECT_FALSE(tank1_sfx);  // due at 2000, strictly past
     Tick(1);
     EXPECT_TRUE(tank1_sfx);
-    EXPECT_NEAR(sprite[4].x, 2001 * 0.0004f, 1e-4);
-    EXPECT_NEAR(sprite[6].x, 2001 * 0.0001f, 1e-4);
+    EXPECT_NEAR(sprite[4].x, 2002 * 0.0004f, 1e-5);  // 2001 ms and the loader's call
+    EXPECT_NEAR(sprite[6].x, 2002 * 0.0001f, 1e-5);
     Clear_Sounds();
     Tick(1000);
     EXPECT_FALSE(tank1_sfx);
@@ -312,7 +335,7 @@ TEST_F(CutScenes, Intro103And107SoundTheirSecondCounterOnce) {
     Clear_Sounds();
     Tick(501);
     EXPECT_TRUE(wakeup_sfx);
-    EXPECT_NEAR(sprite[3].x, -501 * 0.001f, 1e-4);
+    EXPECT_NEAR(sprite[3].x, -502 * 0.001f, 1e-5);
 }
 
 TEST_F(CutScenes, Intro104SwaysLeftFirstAndAReplayGoesOnFromTheLastWay) {
@@ -368,7 +391,7 @@ TEST_F(CutScenes, Intro106SlidesSprite5InAndStopsWhereStep1Ends) {
     sprite[5].width = 2.0f;  // starts at 4.0; 0.0004 per ms needs 5000 ms, the step has 3000
     Load(106);
     EXPECT_FLOAT_EQ(script_start_x, 2.0f);
-    EXPECT_FLOAT_EQ(sprite[5].x, 4.0f);
+    EXPECT_FLOAT_EQ(sprite[5].x, 4.0f - 0.0004f);  // step 1's slide starts in the loader's call
     Clear_Sounds();
     for (int i = 0; i < 30; ++i) Tick(100);
     Tick(1);
@@ -383,12 +406,12 @@ TEST_F(CutScenes, Intro106SlidesSprite5InAndStopsWhereStep1Ends) {
 TEST_F(CutScenes, Intro108TurnsSprite6OneDegreePerCall) {
     spin_angle = 99.0f;
     Load(108);
-    EXPECT_EQ(spin_angle, 0.0f);
+    EXPECT_EQ(spin_angle, 1.0f);  // reset by step 0, turned once in the same call
     for (int i = 0; i < 10; ++i) Tick(1);
     for (int i = 0; i < 10; ++i) Tick(50);
-    EXPECT_FLOAT_EQ(sprite[6].angle, 20.0f);  // 20 calls, whatever their length
-    EXPECT_NEAR(sprite[3].x, -510 * 0.0003f, 1e-4);
-    EXPECT_NEAR(sprite[6].x, -510 * 0.00025f, 1e-4);
+    EXPECT_FLOAT_EQ(sprite[6].angle, 21.0f);  // 21 calls, whatever their length
+    EXPECT_NEAR(sprite[3].x, -511 * 0.0003f, 1e-5);
+    EXPECT_NEAR(sprite[6].x, -511 * 0.00025f, 1e-5);
 }
 
 TEST_F(CutScenes, Intro109Sprite9WaitsASecondAndObjectsBelow5NeverMove) {
@@ -451,12 +474,12 @@ TEST_F(CutScenes, Finale99SoundsSixExplosionsTheFifthBig) {
     EXPECT_EQ(title_sequence, 2);
 }
 
-TEST_F(CutScenes, Finale100MovesFromTheFirstTick) {
+TEST_F(CutScenes, Finale100MovesFromTheLoadersCall) {
     Load(100);
-    Tick(10);
-    EXPECT_NEAR(sprite[3].y, -0.006f, 1e-6);
-    EXPECT_NEAR(sprite[16].y, -0.007f, 1e-6);
-    EXPECT_NEAR(sprite[14].y, -0.005f, 1e-6);
+    Tick(10);  // 10 ms, and the loader's 1
+    EXPECT_NEAR(sprite[3].y, -0.0066f, 1e-6);
+    EXPECT_NEAR(sprite[16].y, -0.0077f, 1e-6);
+    EXPECT_NEAR(sprite[14].y, -0.0055f, 1e-6);
     EXPECT_EQ(sprite[4].y, 0.0f);
 }
 
@@ -486,9 +509,9 @@ TEST_F(CutScenes, Finale101WaitsForTheAeroplaneThenMeetsSprite5) {
     EXPECT_EQ(sprite[5].alpha, 0.0f);
     EXPECT_EQ(sprite[4].anim, 1);
     EXPECT_EQ(title_sequence, 3);
-    Tick(100);
-    EXPECT_NEAR(sprite[4].x, 1.0f + 0.03f, 1e-5);
-    EXPECT_NEAR(sprite[4].y, 1.0f - 0.01f, 1e-5);
+    Tick(100);  // step 3's motion began in the call that entered it
+    EXPECT_NEAR(sprite[4].x, 1.0f + 0.06f, 1e-5);
+    EXPECT_NEAR(sprite[4].y, 1.0f - 0.02f, 1e-5);
     EXPECT_EQ(Ms_To_Request(), 5500 - 100 + 1);
 }
 
@@ -605,9 +628,9 @@ TEST_F(CutScenes, Travel90BringsThreeSpritesInFromTheLeftWithoutSnapping) {
     Clear_Sounds();
     Load(90);
     EXPECT_TRUE(wind_sfx && airplane_sfx);
-    EXPECT_FLOAT_EQ(sprite[1].x, 0.8f);
-    EXPECT_FLOAT_EQ(sprite[5].x, 1.8f);
-    EXPECT_FLOAT_EQ(sprite[6].x, 2.8f);
+    EXPECT_FLOAT_EQ(sprite[1].x, 0.8f + 0.00025f);  // moved once in the loader's call
+    EXPECT_FLOAT_EQ(sprite[5].x, 1.8f + 0.00025f);
+    EXPECT_FLOAT_EQ(sprite[6].x, 2.8f + 0.00025f);
     for (int i = 0; i < 11; ++i) Tick(75);  // 825 ms
     EXPECT_GT(sprite[1].x, 1.0f);           // past its rest, not snapped
     EXPECT_NEAR(sprite[5].x - sprite[1].x, 1.0f, 1e-5);
@@ -656,7 +679,8 @@ TEST_F(CutScenes, Travel75And110ChooseByMissionAndGalleryEntry) {
     }
 }
 
-TEST_F(CutScenes, AClickInTheCallOfTheTimedEndLeavesThatRequest) {
+TEST_F(CutScenes, AClickInTheCallOfTheTimedEndOf110KeepsItsGallery) {
+    // The skip makes the gallery request again after the timed end has used up gun_entry.
     gun_entry = 2;
     Load(110);
     Button(2);
@@ -675,7 +699,7 @@ TEST_F(CutScenes, Story62And63SlideSprite1DownToRestOrEndShortOfIt) {
         sprite[1].y = 2.0f;
         sprite[1].height = height;
         Load(63);
-        EXPECT_NEAR(sprite[1].y, 2.0f - height / 1.8f, 1e-5);
+        EXPECT_NEAR(sprite[1].y, 2.0f - height / 1.8f + 0.00015f, 1e-5);  // and one 1 ms step
         while (!next_scene) Tick(50);
         if (height == 1.0f) {
             EXPECT_FLOAT_EQ(sprite[1].y, 2.0f);

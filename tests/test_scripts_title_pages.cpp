@@ -400,8 +400,10 @@ TEST_F(Main_Menu, BadIndicesFromTheSceneAreSkipped) {
 }
 
 TEST_F(Main_Menu, FigureClickPlaysItsSecondAnimationForTwoSeconds) {
-    for (int k = 0; k < 600; ++k) Tick(10);
+    sprite[4].anim = 9;
+    for (int k = 0; k < 600 && title_sequence != 6; ++k) Tick(10);
     ASSERT_EQ(title_sequence, 6);
+    EXPECT_EQ(sprite[4].anim, 3) << "step 6 runs in the call that reaches it";
     sprite[4].w = 1.0f;
     sprite[4].z = 1.0f;
     sprite[4].box_width = 1.0f;
@@ -409,6 +411,7 @@ TEST_F(Main_Menu, FigureClickPlaysItsSecondAnimationForTwoSeconds) {
     Click_On_Button();
     Tick(10);
     EXPECT_EQ(title_sequence, 7);
+    EXPECT_EQ(sprite[4].anim, 4) << "the click's call already plays the second animation";
     EXPECT_FALSE(mouseleft);
     Tick(1990);
     EXPECT_EQ(title_sequence, 7);
@@ -424,6 +427,7 @@ TEST_F(Main_Menu, FigureClickPlaysItsSecondAnimationForTwoSeconds) {
     Click_On_Button();
     Tick(10);
     EXPECT_EQ(title_sequence, 1);
+    EXPECT_EQ(sprite[4].anim, 4);
     Tick(2010);
     EXPECT_EQ(title_sequence, 0);
 }

@@ -3,6 +3,7 @@
 
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "content/scene_loader.h"
 #include "hud/hud.h"
 #include "render/render_inputs.h"
 #include "world/collision.h"
@@ -80,11 +81,18 @@ TEST_F(WorldCollision, BottlesCountInTheSuppliesArea) {
     Level = 9; // LVL_SUPPLIES
     tiles[30 * 150 + 30] = 502;
     tiles[30 * 150 + 31] = 504;
-    map_set[30 * 150 + 30] = true;
+    tiles[30 * 150 + 32] = 502;
+    map_set[30 * 150 + 30] = 1;
+    map_set[30 * 150 + 32] = 2; // only a set of 1 marks the bottle with the drop
     bottle_count = 0;
+    global_objects[28] = 0;
+    tent_objects[4] = 0;
+    Test_Collision(Mover(32, 30), 0, 0, false, 3, false);
+    EXPECT_EQ(global_objects[28], 0); // nothing dropped
     Test_Collision(Mover(30, 30), 0, 0, false, 3, false);
+    EXPECT_EQ(global_objects[28], 1); // the magazines dropped
     Test_Collision(Mover(31, 30), 0, 0, false, 3, false);
-    EXPECT_EQ(bottle_count, 2);
+    EXPECT_EQ(bottle_count, 3);
     EXPECT_EQ(tiles[30 * 150 + 30], 503);
 }
 

@@ -34,7 +34,7 @@ int Test_Collision(object collision, float x, float y, bool, int no_test, bool) 
         if (t == 502 || t == 504) {
             glass_sfx = true;
             if (Level == LVL_SUPPLIES) {
-                if (t == 502 && map_set[cell] && global_objects[GLASS_STORY_FLAG] == 0)
+                if (t == 502 && map_set[cell] == 1 && global_objects[GLASS_STORY_FLAG] == 0)
                     Spawn_Pickup(no_test, DROP_BOTTLE);
                 bottle_count++;
             }
