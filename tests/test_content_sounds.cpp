@@ -6,6 +6,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -277,9 +278,10 @@ TEST(SoundDecoding, BrokenFilesAreRefusedWithAReason) {
     }
 }
 
-// The whole set written as the generator writes it: every file the bank opens exists and
-// decodes at the generator's rate; music is as long as its loop and joins; nothing clips;
-// and at the default volumes every effect stands above the music.
+// The whole set written as the generator writes it: every file the bank opens exists,
+// decodes at the generator's rate and opens through the audio layer on the (silent) device;
+// music is as long as its loop and joins; nothing clips; and at the default volumes every
+// effect stands above the music.
 TEST(SoundSet, EveryBankFileDecodesLoopsAndBalances) {
     Work_Dir dir("varnoth_sounds");
     std::vector<std::string> errors;
@@ -325,6 +327,11 @@ TEST(SoundSet, EveryBankFileDecodesLoopsAndBalances) {
         // The default volumes: effects 0.3, music 0.4 (the loudest track).
         EXPECT_GT(Loudest_Window(d.samples) * 0.3f, music_rms * 0.4f) << "lost under the music";
     }
+    setenv("ALSOFT_DRIVERS", "null", 1);
+    ASSERT_TRUE(audio::OpenDevice());
+    for (const Effect_Entry& e : effect_table) EXPECT_TRUE(audio::OpenSoundEffect(e.file, e.kind)) << e.file;
+    for (const Stream_Entry& e : stream_table) EXPECT_TRUE(audio::OpenSound(e.file, true)) << e.file;
+    audio::CloseDevice();
 }
 
 TEST(SoundSheet, DrawsEveryFileAndMarksTheBrokenOnes) {

@@ -49,6 +49,8 @@ std::vector<float> Render_Score(const Score& score, const std::string& sound_fon
         delete_fluid_settings(settings);
         return out;
     }
+    // Linear interpolation: at this rate the difference is not heard, the time is.
+    fluid_synth_set_interp_method(synth, -1, FLUID_INTERP_LINEAR);
     for (const Track& t : score.tracks)
         if (t.program >= 0) fluid_synth_program_change(synth, t.channel, t.program);
 

@@ -32,7 +32,7 @@ strings f3+a3+c4:4 | g3+b3+d4:4 | e3+g3+c4:4 | g3+b3+d4:4
 bass    f1:2 f1 | g1:2 g1 | c2:2 c2 | g1:2 g1
 timp    c2:1 r g1 r
 drums   k:1 s:1/2 s k:1 s:1/2 s:1/4 s
-song A B A B
+song A B
 )";
 
 // The dungeon: dark, slow, plucked.
@@ -250,7 +250,7 @@ choir   g4+c5:4 | ab4+c5:4 | f4+bb4:4 | g4+b4:4
 bass    c2:4 | ab1:4 | bb1:4 | g1:4
 timp    c2:1 r:1/2 c2 c2:1 g1:1
 drums   c+k:1/2 k s:1 k:1/2 k s s | k:1/2 k s:1 k:1/2 k s s
-song A B A B
+song A B
 )";
 
 // Danger in the dungeon: tremolo strings and a half step that will not resolve.

@@ -404,7 +404,7 @@ Buffer Mechanism(const Effect_Spec& s, dsp::Rng& rng) {
             for (size_t i = 0; i < cr.size(); ++i) {
                 const float t = (float)i / cr.size();
                 const float f = 90.0f + 60.0f * t + 15.0f * rng.bi();
-                cr[i] = band.run(o.saw(f, R)) * std::sin(kPi * t) * 1.5f;
+                cr[i] = band.run(o.saw(f, R)) * std::sin(kPi * t) * 6.0f;
             }
             dsp::Mix_Into(out, cr, at, 1.0f);
         } else if (w == "clank") {
@@ -416,7 +416,7 @@ Buffer Mechanism(const Effect_Spec& s, dsp::Rng& rng) {
         } else if (w == "beep") {
             Buffer bp(At(0.12f));
             dsp::Osc o;
-            for (size_t i = 0; i < bp.size(); ++i) bp[i] = o.square(1760, R) * dsp::Env_ASR((float)i / R, 0.12f, 0.005f, 0.02f) * 0.25f;
+            for (size_t i = 0; i < bp.size(); ++i) bp[i] = o.square(1760, R) * dsp::Env_ASR((float)i / R, 0.12f, 0.005f, 0.02f) * 0.12f;
             dsp::Mix_Into(out, bp, at, 1.0f);
         }
     }
