@@ -1,5 +1,6 @@
 // varnoth_content: writes the game's own original content tree into a folder (the first
 // argument, default "."): Data/ (images), data/SFX/ (sounds), data/save/ (empty) and scene/.
+// `varnoth_content --sound-sheet <png> [<folder>]` draws a review sheet of the folder's sounds.
 #include <cstdio>
 #include <string>
 
@@ -9,6 +10,13 @@
 #include "content/generator/front_scenes.h"
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "--sound-sheet") {
+        if (argc < 3) {
+            std::fprintf(stderr, "usage: varnoth_content --sound-sheet <png> [<folder>]\n");
+            return 2;
+        }
+        return Write_Sounds_Sheet(argv[2], argc > 3 ? argv[3] : ".") ? 0 : 1;
+    }
     const std::string out = argc > 1 ? argv[1] : ".";
     bool ok = writers::Make_Dirs(out);
     ok = writers::Make_Dirs(out + "/data/save") && ok;
