@@ -1,8 +1,11 @@
-// World model: the path finder on a 150 by 150 maze and the animation step over every record.
+// World model: the path finder on 150 by 150 mazes and the animation step over every record.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "common/game_state.h"
 #include "common/world_state.h"
@@ -119,6 +122,62 @@ void BM_FindPath_ClosedRoom(benchmark::State& state) {
     Free_Records();
 }
 BENCHMARK(BM_FindPath_ClosedRoom);
+
+// A serpentine maze: corridors 12 cells tall between full-width walls, each opened at one
+// end in turn, and cut into rooms 24 cells long by walls opened at the top or the bottom in
+// turn. Each call plans from one room into the next, 20 columns on, round the wall between:
+// 36 such pairs over the map, taken in turn. Reports the worst single call besides the mean.
+void Build_Serpentine() {
+    for (int r = 12; r < 150; r += 13) {
+        const bool open_right = (r / 13) % 2 == 0;
+        for (int c = 0; c < 150; ++c)
+            if (open_right ? c < 147 : c > 2) map_col[r * 150 + c] = COL_SOLID;
+    }
+    for (int c = 24; c < 150; c += 25)
+        for (int r = 0; r < 150; ++r) {
+            const int in_corridor = r % 13;
+            if (in_corridor == 12) continue;
+            const bool open_top = (c / 25 + r / 13) % 2 == 0;
+            if (open_top ? in_corridor >= 2 : in_corridor <= 9) map_col[r * 150 + c] = COL_SOLID;
+        }
+}
+
+void BM_FindPath_Serpentine(benchmark::State& state) {
+    Fresh_World();
+    Build_Serpentine();
+    Place(0, 0, 0);
+    p1_id = 0;
+    struct Pair { int c0, r0, c1, r1; };
+    std::vector<Pair> pairs;
+    for (int k = 0; k < 9; ++k)
+        for (int j = 0; j < 4; ++j) pairs.push_back({25 * j + 10, 13 * k + 3 + j % 3, 25 * j + 30, 13 * k + 8 - j % 2});
+    const int unit = 3;
+    sprite[unit].type = 46;
+    sprite[unit].box_width = sprite[unit].box_height = 0.05f;
+    size_t next = 0;
+    int found = 0;
+    double worst_us = 0;
+    for (auto _ : state) {
+        const Pair& p = pairs[next++ % pairs.size()];
+        object& u = sprite[unit];
+        u.w = Cell_Centre_X(p.c0) - 0.025f;
+        u.z = Cell_Centre_Y(p.r0) - 0.025f;
+        const int start = p.r0 * 150 + p.c0;
+        const char start_code = map_col[start];
+        u.col_timer = 0;
+        u.end_x = Cell_Centre_X(p.c1);
+        u.end_y = Cell_Centre_Y(p.r1);
+        auto t0 = std::chrono::steady_clock::now();
+        found += Find_Path(unit) ? 1 : 0;
+        worst_us = std::max(worst_us, std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count());
+        map_col[start] = start_code;
+        benchmark::DoNotOptimize(u.node_list[0]);
+    }
+    state.counters["found"] = (double)found / (double)state.iterations();
+    state.counters["worst_us"] = worst_us;
+    Free_Records();
+}
+BENCHMARK(BM_FindPath_Serpentine)->Unit(benchmark::kMicrosecond);
 
 // Every record of the three arrays animating (750 visible sprites, 75 HUD items, 250 effects),
 // each due on every pass.
