@@ -86,9 +86,15 @@ bool Diagonal_Check(int on_node, int y, int x) {
     return Blocks(c - x, r) && Blocks(c, r - y);
 }
 
+// The line is walked in steps of 0.005 units; at each step the four probe points at the
+// corners of a square of half-side h around it are tested. The probes share two columns
+// (x + h, x - h) and two rows (y + h, y - h), and at 20 steps a cell these change only now
+// and then, so the cells are looked up only on the steps where one of them changes. The
+// positions and the cells are computed exactly as a point-by-point walk computes them, so
+// the answer is the same: whether any probed cell blocks.
 bool Shoot_Ray(int loop, float x1, float y1, float x2, float y2, bool grey_test, bool shooting) {
     float h = 0.005f;
-    bool water_passes = shooting || (loop == p1_id && p1_id != -1 && has_water);
+    const bool water_passes = shooting || (loop == p1_id && p1_id != -1 && has_water);
     if (shooting) h = 0.0025f;
     float distance = Node_Distance1(x1, y1, x2, y2);
     float angle = std::atan2(y2 - y1, x2 - x1);
@@ -100,20 +106,27 @@ bool Shoot_Ray(int loop, float x1, float y1, float x2, float y2, bool grey_test,
         iterations = (q < 1.0e7f) ? (int)q - 1 : 10000000;
         if (iterations < 0) iterations = 0;
     }
-    const float off_x[4] = {h, -h, h, -h};
-    const float off_y[4] = {h, h, -h, -h};
+    auto blocks = [&](int col, int row) {
+        const int cell = Cell_Index(col, row);
+        if (cell < 0) return true; // the line leaves the map
+        const int code = map_col[cell];
+        if (grey_test && (code == COL_FOOTPRINT || code == COL_SOLID_SHOOTTHRU)) return true;
+        if (code == COL_SOLID) return true;
+        return !water_passes && Water_Tile(tiles[cell]);
+    };
+    const float mh = -h;
+    int last_c0 = 0, last_c1 = 0, last_r0 = 0, last_r1 = 0;
+    bool first = true;
     float x = x1, y = y1;
     for (int i = 0; i <= iterations; ++i) {
         x += sx;
         y += sy;
-        for (int p = 0; p < 4; ++p) {
-            int cell = Cell_Of(x + off_x[p], y + off_y[p]);
-            if (cell < 0) return true; // the line leaves the map
-            int code = map_col[cell];
-            if (grey_test && (code == COL_FOOTPRINT || code == COL_SOLID_SHOOTTHRU)) return true;
-            if (code == COL_SOLID) return true;
-            if (!water_passes && Water_Tile(tiles[cell])) return true;
-        }
+        const int c0 = Cell_Column(x + h), c1 = Cell_Column(x + mh);
+        const int r0 = Cell_Row(y + h), r1 = Cell_Row(y + mh);
+        if (!first && c0 == last_c0 && c1 == last_c1 && r0 == last_r0 && r1 == last_r1) continue;
+        first = false;
+        last_c0 = c0, last_c1 = c1, last_r0 = r0, last_r1 = r1;
+        if (blocks(c0, r0) || blocks(c1, r0) || blocks(c0, r1) || blocks(c1, r1)) return true;
     }
     return false;
 }
