@@ -123,23 +123,22 @@ void BM_FindPath_ClosedRoom(benchmark::State& state) {
 }
 BENCHMARK(BM_FindPath_ClosedRoom);
 
-// A serpentine maze: corridors 12 cells tall between full-width walls, each opened at one
-// end in turn, and cut into rooms 24 cells long by walls opened at the top or the bottom in
-// turn. Each call plans from one room into the next, 20 columns on, round the wall between:
-// 36 such pairs over the map, taken in turn. Reports the worst single call besides the mean.
+// A serpentine maze: a band 26 cells wide of corridors 2 cells tall, between walls of 24 cells
+// joined to the band's sides in turn (so each wall leaves a way round at its other end),
+// stacked over the whole map. Each call plans from one corridor to the corridor eight walls
+// up or down, 24 rows away: the way winds through every corridor between. 16 such pairs,
+// taken in turn; the worst single call is reported besides the mean.
+constexpr int SERPENTINE_LEFT = 60, SERPENTINE_RIGHT = 85; // the band's first and last column
+
 void Build_Serpentine() {
-    for (int r = 12; r < 150; r += 13) {
-        const bool open_right = (r / 13) % 2 == 0;
-        for (int c = 0; c < 150; ++c)
-            if (open_right ? c < 147 : c > 2) map_col[r * 150 + c] = COL_SOLID;
+    for (int r = 0; r < 150; ++r) {
+        map_col[r * 150 + SERPENTINE_LEFT - 1] = COL_SOLID;
+        map_col[r * 150 + SERPENTINE_RIGHT + 1] = COL_SOLID;
     }
-    for (int c = 24; c < 150; c += 25)
-        for (int r = 0; r < 150; ++r) {
-            const int in_corridor = r % 13;
-            if (in_corridor == 12) continue;
-            const bool open_top = (c / 25 + r / 13) % 2 == 0;
-            if (open_top ? in_corridor >= 2 : in_corridor <= 9) map_col[r * 150 + c] = COL_SOLID;
-        }
+    for (int r = 2; r < 150; r += 3) {
+        const bool from_left = (r / 3) % 2 == 0;
+        for (int k = 0; k < 24; ++k) map_col[r * 150 + (from_left ? SERPENTINE_LEFT + k : SERPENTINE_RIGHT - k)] = COL_SOLID;
+    }
 }
 
 void BM_FindPath_Serpentine(benchmark::State& state) {
@@ -149,8 +148,12 @@ void BM_FindPath_Serpentine(benchmark::State& state) {
     p1_id = 0;
     struct Pair { int c0, r0, c1, r1; };
     std::vector<Pair> pairs;
-    for (int k = 0; k < 9; ++k)
-        for (int j = 0; j < 4; ++j) pairs.push_back({25 * j + 10, 13 * k + 3 + j % 3, 25 * j + 30, 13 * k + 8 - j % 2});
+    for (int k = 0; k < 8; ++k) {
+        const int row = 40 + 9 * k;
+        const int c = SERPENTINE_LEFT + 3 + 3 * k;
+        pairs.push_back({c, row, c + 2, row + 24});
+        pairs.push_back({c + 1, row + 24, c, row});
+    }
     const int unit = 3;
     sprite[unit].type = 46;
     sprite[unit].box_width = sprite[unit].box_height = 0.05f;
@@ -174,6 +177,7 @@ void BM_FindPath_Serpentine(benchmark::State& state) {
         benchmark::DoNotOptimize(u.node_list[0]);
     }
     state.counters["found"] = (double)found / (double)state.iterations();
+    state.counters["waypoints"] = sprite[unit].node_count;
     state.counters["worst_us"] = worst_us;
     Free_Records();
 }

@@ -1,5 +1,6 @@
 #include "world/pathfinder.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "combat/combat.h"
@@ -86,12 +87,24 @@ bool Diagonal_Check(int on_node, int y, int x) {
     return Blocks(c - x, r) && Blocks(c, r - y);
 }
 
+// Where a probe's column (or row) next changes along a walk in direction `dir`, given the
+// column `c` it is in and its offset `off` from the walked point: a world coordinate a
+// little short of the grid line, so that a walk that has not reached it has surely not
+// crossed the line (the margin is far larger than the rounding of the float sums).
+namespace {
+double Probe_Boundary(int c, float start, float off, int dir) {
+    constexpr double margin = 1.0e-4;
+    if (dir > 0) return (c + 1) / 10.0 - start - off - margin;
+    return c / 10.0 - start - off + margin;
+}
+} // namespace
+
 // The line is walked in steps of 0.005 units; at each step the four probe points at the
 // corners of a square of half-side h around it are tested. The probes share two columns
-// (x + h, x - h) and two rows (y + h, y - h), and at 20 steps a cell these change only now
-// and then, so the cells are looked up only on the steps where one of them changes. The
-// positions and the cells are computed exactly as a point-by-point walk computes them, so
-// the answer is the same: whether any probed cell blocks.
+// (x + h, x - h) and two rows (y + h, y - h), which change only every twentieth step or so:
+// the cells are computed and looked up only once the walk reaches a point where one of them
+// may change. Positions and cells are the same float values as a probe-by-probe walk gives,
+// so the answer is the same: whether any probed cell blocks.
 bool Shoot_Ray(int loop, float x1, float y1, float x2, float y2, bool grey_test, bool shooting) {
     float h = 0.005f;
     const bool water_passes = shooting || (loop == p1_id && p1_id != -1 && has_water);
@@ -115,17 +128,38 @@ bool Shoot_Ray(int loop, float x1, float y1, float x2, float y2, bool grey_test,
         return !water_passes && Water_Tile(tiles[cell]);
     };
     const float mh = -h;
-    int last_c0 = 0, last_c1 = 0, last_r0 = 0, last_r1 = 0;
-    bool first = true;
+    // Walk directions (+1, -1, or 0 for none) and, as sign * coordinate, the next points at
+    // which the probes' columns or rows must be computed again.
+    const float dir_x = sx > 0.0f ? 1.0f : (sx < 0.0f ? -1.0f : 0.0f);
+    const float dir_y = sy > 0.0f ? 1.0f : (sy < 0.0f ? -1.0f : 0.0f);
+    float next_x = 0.0f, next_y = 0.0f;
+    auto next_line = [](int a, int b, float start, float off, float dir) {
+        if (dir == 0.0f) return INFINITY;
+        const int d = (int)dir;
+        return (float)std::min(dir * Probe_Boundary(a, start, off, d), dir * Probe_Boundary(b, start, -off, d));
+    };
+    int c0 = 0, c1 = 0, r0 = 0, r1 = 0;
     float x = x1, y = y1;
     for (int i = 0; i <= iterations; ++i) {
         x += sx;
         y += sy;
-        const int c0 = Cell_Column(x + h), c1 = Cell_Column(x + mh);
-        const int r0 = Cell_Row(y + h), r1 = Cell_Row(y + mh);
-        if (!first && c0 == last_c0 && c1 == last_c1 && r0 == last_r0 && r1 == last_r1) continue;
-        first = false;
-        last_c0 = c0, last_c1 = c1, last_r0 = r0, last_r1 = r1;
+        const bool at_x = i == 0 || dir_x * x >= next_x;
+        const bool at_y = i == 0 || dir_y * y >= next_y;
+        if (!at_x && !at_y) continue;
+        bool moved = i == 0;
+        if (at_x) {
+            const int a = Cell_Column(x + h), b = Cell_Column(x + mh);
+            moved = moved || a != c0 || b != c1;
+            c0 = a, c1 = b;
+            next_x = next_line(a, b, map_startX, h, dir_x);
+        }
+        if (at_y) {
+            const int a = Cell_Row(y + h), b = Cell_Row(y + mh);
+            moved = moved || a != r0 || b != r1;
+            r0 = a, r1 = b;
+            next_y = next_line(a, b, map_startY, h, dir_y);
+        }
+        if (!moved) continue;
         if (blocks(c0, r0) || blocks(c1, r0) || blocks(c0, r1) || blocks(c1, r1)) return true;
     }
     return false;
