@@ -54,6 +54,31 @@ unsigned bfs_stamp[GRID_CELLS];
 unsigned bfs_generation = 0;
 int bfs_queue[GRID_CELLS];
 
+// The wall tests of the cells a walk looks at, worked out once per cell and walk: the walk
+// only marks cells as walked, which no wall test reads, so a cell's answers hold for the
+// whole walk. Bit 0: Stuck_Check, bit 1: Stuck_To_Wall; valid where the stamp is the walk's.
+unsigned char wall_answers[GRID_CELLS];
+unsigned wall_stamp[GRID_CELLS];
+unsigned walk_generation = 0;
+
+void New_Walk() {
+    if (++walk_generation == 0) {
+        for (unsigned& s : wall_stamp) s = 0;
+        walk_generation = 1;
+    }
+}
+
+unsigned char Wall_Answers(int cell) {
+    if (wall_stamp[cell] != walk_generation) {
+        wall_stamp[cell] = walk_generation;
+        wall_answers[cell] = (unsigned char)((Stuck_Check(cell, 0, 0) ? 1 : 0) | (Stuck_To_Wall(cell, 0, 0) ? 2 : 0));
+    }
+    return wall_answers[cell];
+}
+
+// The restart score of each walked cell in recorded[], worked out once when it is walked.
+float walked_score[RECORDED_SIZE];
+
 // The kept chain's cells, from the goal to the start (the segment cell list).
 int chain_cells[RECORDED_SIZE];
 int chain_count = 0;
@@ -262,6 +287,7 @@ int Path_finder(int loop, int last_node, int goal_node) {
 
 int Record_Pathway(bool, int last_node, int goal_node, bool) {
     marked_count = 0;
+    New_Walk();
     const int sc = Cell_Column_Of(last_node), sr = Cell_Row_Of(last_node);
     const int gc = Cell_Column_Of(goal_node), gr = Cell_Row_Of(goal_node);
     const int min_c = sc - limit_value < 0 ? 0 : sc - limit_value;
@@ -282,20 +308,22 @@ int Record_Pathway(bool, int last_node, int goal_node, bool) {
         const int cc = Cell_Column_Of(current), cr = Cell_Row_Of(current);
         int best = current;
         int candidates = 0;
+        // (Nothing the test reads changes while the neighbours are looked at, so it is made
+        // once for the four of them.)
+        if (!stuck && !wall_follow && (Wall_Answers(current) & 2)) {
+            wall_follow = true;
+            junction[top] = current;
+        }
         for (int k = 0; k < 4; ++k) {
-            if (!stuck && !wall_follow && Stuck_To_Wall(current, 0, 0)) {
-                wall_follow = true;
-                junction[top] = current;
-            }
             const int nc = cc + SIDE_DC[k], nr = cr + SIDE_DR[k];
             if (nc < min_c || nc > max_c || nr < min_r || nr > max_r) continue;
             const int n = Cell_Index(nc, nr);
             if (n < 0) continue;
             const int code = map_col[n];
             if (code != COL_FREE && code != COL_SEARCH_GOAL && code != col_type) continue;
-            if (n != goal_node && Stuck_Check(n, 0, 0)) continue;
+            if (n != goal_node && (Wall_Answers(n) & 1)) continue;
             if (Diagonal_Check(n, SIDE_DR[k], SIDE_DC[k])) continue;
-            if (wall_follow && !Stuck_To_Wall(n, 0, 0)) continue;
+            if (wall_follow && !(Wall_Answers(n) & 2)) continue;
             candidates++;
             const float d = Node_Distance1((float)nc, (float)nr, (float)gc, (float)gr);
             if (d < closest) {
@@ -323,11 +351,8 @@ int Record_Pathway(bool, int last_node, int goal_node, bool) {
                 if (top < 0) return count;
                 float best_score = 1.0e9f;
                 for (int i = 0; i < count; ++i) {
-                    const int rc = Cell_Column_Of(recorded[i]), rr = Cell_Row_Of(recorded[i]);
-                    const float s = Node_Distance1((float)rc, (float)rr, (float)gc, (float)gr) +
-                                    Node_Distance1((float)rc, (float)rr, (float)sc, (float)sr) / 2.0f;
-                    if (s < best_score) {
-                        best_score = s;
+                    if (walked_score[i] < best_score) {
+                        best_score = walked_score[i];
                         current = recorded[i];
                     }
                 }
@@ -337,8 +362,12 @@ int Record_Pathway(bool, int last_node, int goal_node, bool) {
         } else {
             current = best;
             Mark_Visited(current);
-            if (count < RECORDED_SIZE - 1) recorded[count++] = current;
-            else recorded[count - 1] = current;
+            const int at = count < RECORDED_SIZE - 1 ? count++ : count - 1;
+            recorded[at] = current;
+            // How promising a restart from this cell looks: near the goal, not far from the start.
+            const int rc = Cell_Column_Of(current), rr = Cell_Row_Of(current);
+            walked_score[at] = Node_Distance1((float)rc, (float)rr, (float)gc, (float)gr) +
+                               Node_Distance1((float)rc, (float)rr, (float)sc, (float)sr) / 2.0f;
             stuck = false;
         }
     }
