@@ -300,6 +300,9 @@ int Record_Pathway(bool, int last_node, int goal_node, bool) {
     int current = last_node;
     float closest = 100000.0f;
     bool wall_follow = false, stuck = false;
+    // The first walked cell of the lowest restart score (under 1e9), or -1: where a walk
+    // that has run out of junctions starts again.
+    int most_promising = -1;
     int junction[JUNCTIONS];
     int top = 0;
     junction[0] = -1;
@@ -349,13 +352,7 @@ int Record_Pathway(bool, int last_node, int goal_node, bool) {
             } else {
                 top--;
                 if (top < 0) return count;
-                float best_score = 1.0e9f;
-                for (int i = 0; i < count; ++i) {
-                    if (walked_score[i] < best_score) {
-                        best_score = walked_score[i];
-                        current = recorded[i];
-                    }
-                }
+                if (most_promising != -1) current = recorded[most_promising];
                 wall_follow = false;
                 stuck = true;
             }
@@ -368,6 +365,14 @@ int Record_Pathway(bool, int last_node, int goal_node, bool) {
             const int rc = Cell_Column_Of(current), rr = Cell_Row_Of(current);
             walked_score[at] = Node_Distance1((float)rc, (float)rr, (float)gc, (float)gr) +
                                Node_Distance1((float)rc, (float)rr, (float)sc, (float)sr) / 2.0f;
+            if (at == most_promising) {
+                // The list is full and its last cell, the best so far, was replaced.
+                most_promising = -1;
+                for (int i = 0; i < count; ++i)
+                    if (walked_score[i] < (most_promising == -1 ? 1.0e9f : walked_score[most_promising])) most_promising = i;
+            } else if (walked_score[at] < (most_promising == -1 ? 1.0e9f : walked_score[most_promising])) {
+                most_promising = at;
+            }
             stuck = false;
         }
     }
