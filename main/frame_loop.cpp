@@ -317,8 +317,9 @@ double Next_Step_Due() {
 }
 
 void Run_Loop() {
-    // Between steps nothing in the frame pass changes, so the loop sleeps until the next one
-    // instead of spinning; messages that arrive meanwhile are served before that step.
+    // Between timed steps a frame pass only repeats what the last one did, so the loop sleeps
+    // until the next step instead of spinning; messages that arrive meanwhile are served
+    // before that step runs.
     while (!done) {
         if (Loop_Pass() || done) continue;
         TimerWaitUntil(Next_Step_Due());

@@ -3,9 +3,10 @@
 // microseconds in a 64-bit integer, so repeated steps add up exactly.
 #include "platform/platform.h"
 
+#include <cerrno>
 #include <chrono>
-#include <ctime>
 #include <cmath>
+#include <ctime>
 
 namespace platform {
 namespace {
@@ -58,7 +59,7 @@ void WaitForCount(int64_t count) {
         timespec ts{};
         ts.tv_sec = (time_t)(wake / 1000000000);
         ts.tv_nsec = (long)(wake % 1000000000);
-        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) != 0) {
+        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) == EINTR) {
         }
     }
     while (SteadyNanoseconds() < count) {
