@@ -1,4 +1,4 @@
-// Unit AI: one AI step over a full scene of walking units, and one walking step of a unit.
+// Unit AI: one walking step of a unit (the AI step of a whole fight is in bench_fight.cpp).
 #include <benchmark/benchmark.h>
 
 #include <climits>
@@ -53,16 +53,6 @@ void Fresh_Scene(int units) {
     }
     no_sprites = units;
 }
-
-void BM_AI_Step(benchmark::State& state) {
-    Fresh_Scene((int)state.range(0));
-    for (auto _ : state) {
-        platform::AdvanceVirtualClock(16);
-        AI(16);
-    }
-    Free_Records();
-}
-BENCHMARK(BM_AI_Step)->Arg(50)->Arg(300);
 
 void BM_Moving_Code(benchmark::State& state) {
     Fresh_Scene(1);

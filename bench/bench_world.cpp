@@ -1,8 +1,11 @@
-// World model: the path finder on a 150 by 150 maze and the animation step over every record.
+// World model: the path finder on 150 by 150 mazes and the animation step over every record.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "common/game_state.h"
 #include "common/world_state.h"
@@ -119,6 +122,66 @@ void BM_FindPath_ClosedRoom(benchmark::State& state) {
     Free_Records();
 }
 BENCHMARK(BM_FindPath_ClosedRoom);
+
+// A serpentine maze: a band 26 cells wide of corridors 2 cells tall, between walls of 24 cells
+// joined to the band's sides in turn (so each wall leaves a way round at its other end),
+// stacked over the whole map. Each call plans from one corridor to the corridor eight walls
+// up or down, 24 rows away: the way winds through every corridor between. 16 such pairs,
+// taken in turn; the worst single call is reported besides the mean.
+constexpr int SERPENTINE_LEFT = 60, SERPENTINE_RIGHT = 85; // the band's first and last column
+
+void Build_Serpentine() {
+    for (int r = 0; r < 150; ++r) {
+        map_col[r * 150 + SERPENTINE_LEFT - 1] = COL_SOLID;
+        map_col[r * 150 + SERPENTINE_RIGHT + 1] = COL_SOLID;
+    }
+    for (int r = 2; r < 150; r += 3) {
+        const bool from_left = (r / 3) % 2 == 0;
+        for (int k = 0; k < 24; ++k) map_col[r * 150 + (from_left ? SERPENTINE_LEFT + k : SERPENTINE_RIGHT - k)] = COL_SOLID;
+    }
+}
+
+void BM_FindPath_Serpentine(benchmark::State& state) {
+    Fresh_World();
+    Build_Serpentine();
+    Place(0, 0, 0);
+    p1_id = 0;
+    struct Pair { int c0, r0, c1, r1; };
+    std::vector<Pair> pairs;
+    for (int k = 0; k < 8; ++k) {
+        const int row = 40 + 9 * k;
+        const int c = SERPENTINE_LEFT + 3 + 3 * k;
+        pairs.push_back({c, row, c + 2, row + 24});
+        pairs.push_back({c + 1, row + 24, c, row});
+    }
+    const int unit = 3;
+    sprite[unit].type = 46;
+    sprite[unit].box_width = sprite[unit].box_height = 0.05f;
+    size_t next = 0;
+    int found = 0;
+    double worst_us = 0;
+    for (auto _ : state) {
+        const Pair& p = pairs[next++ % pairs.size()];
+        object& u = sprite[unit];
+        u.w = Cell_Centre_X(p.c0) - 0.025f;
+        u.z = Cell_Centre_Y(p.r0) - 0.025f;
+        const int start = p.r0 * 150 + p.c0;
+        const char start_code = map_col[start];
+        u.col_timer = 0;
+        u.end_x = Cell_Centre_X(p.c1);
+        u.end_y = Cell_Centre_Y(p.r1);
+        auto t0 = std::chrono::steady_clock::now();
+        found += Find_Path(unit) ? 1 : 0;
+        worst_us = std::max(worst_us, std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count());
+        map_col[start] = start_code;
+        benchmark::DoNotOptimize(u.node_list[0]);
+    }
+    state.counters["found"] = (double)found / (double)state.iterations();
+    state.counters["waypoints"] = sprite[unit].node_count;
+    state.counters["worst_us"] = worst_us;
+    Free_Records();
+}
+BENCHMARK(BM_FindPath_Serpentine)->Unit(benchmark::kMicrosecond);
 
 // Every record of the three arrays animating (750 visible sprites, 75 HUD items, 250 effects),
 // each due on every pass.

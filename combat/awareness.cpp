@@ -55,24 +55,44 @@ void AI_Check_For_Enemies(int loop) {
 
     const bool on_screen = Is_Sprite_Onscreen(loop);
     const int listed = player_counter < 0 ? 0 : (player_counter > PLAYER_LIST_SIZE ? PLAYER_LIST_SIZE : player_counter);
-    int choice = -1;
-    for (int n = 0; n < listed; ++n) {
-        const int c = player_list[n];
-        if (!Valid_Sprite(c)) continue;
-        const object& t = sprite[c];
-        if (t.type != UNT || t.linked_sprite == me.linked_sprite || t.score <= 0 || t.status == 64) continue;
-        if (t.sector == UNIT_VEHICLE) r = 1.2f;
-
+    if (me.status == 62) return; // no candidate passes
+    // A candidate is a live unit of the other side (its distance goes to d) that the unit has
+    // in view: in its field of view, or one it sees all round, with a clear line to it.
+    auto live_enemy = [&](const object& t, float& d) {
+        if (t.type != UNT || t.linked_sprite == me.linked_sprite || t.score <= 0 || t.status == 64) return false;
+        const float tx = Centre_X(t), ty = Centre_Y(t);
+        d = Node_Distance1(vx, vy, tx, ty);
+        return true;
+    };
+    auto in_view = [&](const object& t) {
         const float tx = Centre_X(t), ty = Centre_Y(t);
         const float heading = std::atan2(ty - vy, tx - vx);
-        const float d = Node_Distance1(vx, vy, tx, ty);
-        if (!(on_screen || d < r)) continue;
-        if (me.status == 62) continue;
         if (!(Is_Guy_In_Sight(me.angle, heading) > 0 || t.sector == UNIT_VEHICLE || Sees_All_Around(me.sector)))
-            continue;
-        if (me.sector != DUCK && Shoot_Ray(-1, vx, vy, tx, ty, false, true)) continue;
-        choice = c;
-        r = d;
+            return false;
+        return me.sector == DUCK || !Shoot_Ray(-1, vx, vy, tx, ty, false, true);
+    };
+    int choice = -1;
+    if (on_screen) {
+        // Every candidate is in reach: the choice is the last one listed that the unit sees,
+        // so the list is searched from its end and the search stops there.
+        for (int n = listed - 1; n >= 0 && choice == -1; --n) {
+            const int c = player_list[n];
+            float d = 0.0f;
+            if (Valid_Sprite(c) && live_enemy(sprite[c], d) && in_view(sprite[c])) choice = c;
+        }
+    } else {
+        // Off screen the reach shrinks to the distance of each unit chosen.
+        for (int n = 0; n < listed; ++n) {
+            const int c = player_list[n];
+            if (!Valid_Sprite(c)) continue;
+            const object& t = sprite[c];
+            float d = 0.0f;
+            if (!live_enemy(t, d)) continue;
+            if (t.sector == UNIT_VEHICLE) r = 1.2f;
+            if (!(d < r) || !in_view(t)) continue;
+            choice = c;
+            r = d;
+        }
     }
     if (choice == -1) return;
 

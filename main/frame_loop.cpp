@@ -107,13 +107,14 @@ void Start_Loop_Stamps() {
     Real_Time = now + 100;
 }
 
-void Loop_Pass() {
+bool Loop_Pass() {
     platform::MSG msg;
     if (platform::PeekMessage(msg)) {
         Message_Pass(msg);
-        return;
+        return true;
     }
     Frame_Pass();
+    return false;
 }
 
 void Frame_Pass() {
@@ -299,6 +300,28 @@ void Main_Tick() {
     mousewheel = 0;
 }
 
+double Next_Step_Due() {
+    // A step stamped s runs on the first pass with Now() > s, that is from s + 1 ms on.
+    int first = Real_Time;
+    auto consider = [&first](int stamp) {
+        if (stamp < first) first = stamp;
+    };
+    consider(frame_stamp);
+    if (fade != 0 && double_main_code == 0) consider(AI_Time);
+    if (fade != 0 && double_main_code == 1) consider(Swap_Time);
+    consider(Key_Time);
+    consider(Code_Time);
+    consider(Main_Time);
+    if (mouseleft && mouse_held_state == 1 && on_selected_man != 2 && !mouseheld) consider(mouseheld_timer);
+    return (double)first + 1.0;
+}
+
 void Run_Loop() {
-    while (!done) Loop_Pass();
+    // Between timed steps a frame pass only repeats what the last one did, so the loop sleeps
+    // until the next step instead of spinning; messages that arrive meanwhile are served
+    // before that step runs.
+    while (!done) {
+        if (Loop_Pass() || done) continue;
+        TimerWaitUntil(Next_Step_Due());
+    }
 }

@@ -42,10 +42,13 @@ inline int wParam_last = 0;   // exit code of WM_QUIT when the loop ended on it
 
 // Sets the first stamps of the loop from now.
 void Start_Loop_Stamps();
-// One pass of the loop: a message pass when a message waits, else a frame pass.
-void Loop_Pass();
+// One pass of the loop: a message pass when a message waits, else a frame pass. True when
+// it served a message.
+bool Loop_Pass();
 // The frame pass alone (steps 1 to 13) and the main tick.
 void Frame_Pass();
 void Main_Tick();
-// Runs passes while done is false.
+// The time (TimerGetTime) at which the next timed step of the frame pass falls due.
+double Next_Step_Due();
+// Runs passes while done is false; after a frame pass it waits until the next step is due.
 void Run_Loop();

@@ -1,5 +1,6 @@
 #include "main/timer.h"
 
+#include <cmath>
 #include <cstring>
 
 #include "platform/platform.h"
@@ -27,4 +28,10 @@ double TimerGetTime() {
         return (double)(now - timer.performance_timer_start) * 1000.0 / (double)timer.frequency;
     }
     return (double)(uint32_t)(platform::timeGetTime() - timer.mm_timer_start);
+}
+
+void TimerWaitUntil(double ms) {
+    if (!timer.performance_timer) return; // the millisecond fallback: the loop keeps polling
+    const double counts = std::ceil(ms * (double)timer.frequency / 1000.0);
+    platform::WaitForCount(timer.performance_timer_start + (int64_t)counts);
 }

@@ -18,5 +18,7 @@ inline timer_record timer;
 void TimerInit();
 // Milliseconds since TimerInit. Kept in double precision so long runs keep whole milliseconds.
 double TimerGetTime();
+// Waits until TimerGetTime() reads `ms` or more (at once on the virtual clock).
+void TimerWaitUntil(double ms);
 // Now as the game compares stamps: TimerGetTime truncated toward zero.
 inline int Now() { return (int)TimerGetTime(); }

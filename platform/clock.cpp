@@ -3,8 +3,10 @@
 // microseconds in a 64-bit integer, so repeated steps add up exactly.
 #include "platform/platform.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cmath>
+#include <ctime>
 
 namespace platform {
 namespace {
@@ -46,5 +48,22 @@ void AdvanceVirtualClock(double ms) {
 }
 
 double VirtualClockMs() { return (double)virtual_us / 1000.0; }
+
+void WaitForCount(int64_t count) {
+    if (virtual_clock) return;
+    // The kernel wakes a sleeper up to some tens of microseconds late; the last stretch is
+    // watched instead.
+    constexpr int64_t watched_ns = 200000;
+    const int64_t wake = count - watched_ns;
+    if (SteadyNanoseconds() < wake) {
+        timespec ts{};
+        ts.tv_sec = (time_t)(wake / 1000000000);
+        ts.tv_nsec = (long)(wake % 1000000000);
+        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) == EINTR) {
+        }
+    }
+    while (SteadyNanoseconds() < count) {
+    }
+}
 
 } // namespace platform

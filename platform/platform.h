@@ -156,6 +156,10 @@ uint32_t timeGetTime();             // milliseconds, fallback clock (the virtual
 void UseVirtualClock(bool on);      // virtual clock: frequency 1,000,000 counts/s, (re)starts at 0
 void AdvanceVirtualClock(double ms); // rounded to whole microseconds; negative steps ignored
 double VirtualClockMs();
+// Waits until the counter reads `count` or more: sleeps to just short of it, then watches
+// the clock for the rest, so the wake-up is late by microseconds, not by a scheduler tick.
+// Returns at once on the virtual clock (only the caller moves it).
+void WaitForCount(int64_t count);
 
 // ---- Shell services --------------------------------------------------------------------
 bool CapsLockOn();

@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <cmath>
+
 #include "common/codes.h"
 #include "render/draw.h"
 #include "render/render_inputs.h"
@@ -18,11 +20,106 @@ void Set_Values(float x, float y, float R, float G, float B, float A, float u, f
 }
 
 namespace {
-void Send_Vertex() {
-    glColor4fv(Gcolor);
-    glTexCoord2fv(Gtex);
-    glVertex2fv(Gvector);
+
+// The world sprites go to GL in batches through vertex arrays: each quad's corners are
+// placed here (the translation, scale and turn that a matrix per quad would give) and a
+// batch is drawn when the texture, the blending or the texture mode changes, or when it is
+// full. Quads keep their order, so what is drawn over what does not change. Outside the
+// sprite pass (the HUD) quads are sent one by one under the caller's matrix.
+struct Quad_Batch {
+    static constexpr int MAX_VERTICES = 4 * 512;
+    float xy[MAX_VERTICES * 2];
+    float uv[MAX_VERTICES * 2];
+    float rgba[MAX_VERTICES * 4];
+    int vertices = 0;
+};
+Quad_Batch batch;
+bool batching = false;
+GLuint batch_texture = 0;
+// Placement of the quad being sent: centre, size and turn.
+float place_x = 0.0f, place_y = 0.0f, place_w = 1.0f, place_h = 1.0f, place_cos = 1.0f, place_sin = 0.0f;
+
+void Flush_Quads() {
+    if (batch.vertices == 0) return;
+    glDrawArrays(GL_QUADS, 0, batch.vertices);
+    batch.vertices = 0;
 }
+
+void Begin_Batches() {
+    batching = true;
+    batch.vertices = 0;
+    GLint bound = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    batch_texture = (GLuint)bound;
+    glVertexPointer(2, GL_FLOAT, 0, batch.xy);
+    glTexCoordPointer(2, GL_FLOAT, 0, batch.uv);
+    glColorPointer(4, GL_FLOAT, 0, batch.rgba);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+}
+
+void End_Batches() {
+    Flush_Quads();
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_COLOR_ARRAY);
+    // The current colour is what the last vertex sent would have left.
+    glColor4fv(Gcolor);
+    batching = false;
+}
+
+// The quad's placement, as glTranslatef(x, y), glScalef(w, h) and a turn of Rotate_By(angle)
+// would make it.
+void Place_Quad(float x, float y, float w, float h, float angle) {
+    place_x = x;
+    place_y = y;
+    place_w = w;
+    place_h = h;
+    place_cos = 1.0f;
+    place_sin = 0.0f;
+    if (angle != 0.0f) {
+        // glRotatef about (0, 0, angle) turns counter-clockwise by |angle| degrees.
+        const double radians = std::fabs((double)angle) * M_PI / 180.0;
+        place_cos = (float)std::cos(radians);
+        place_sin = (float)std::sin(radians);
+    }
+}
+
+void Batch_Bind(int id) {
+    GLuint name = 0;
+    if (texID != nullptr && id >= 0 && id < numsubmtls) name = texID[id];
+    if (name == batch_texture) return;
+    Flush_Quads();
+    glBindTexture(GL_TEXTURE_2D, name);
+    batch_texture = name;
+}
+
+void Send_Vertex() {
+    if (!batching) {
+        glColor4fv(Gcolor);
+        glTexCoord2fv(Gtex);
+        glVertex2fv(Gvector);
+        return;
+    }
+    const int v = batch.vertices++;
+    const float px = Gvector[0], py = Gvector[1];
+    batch.xy[2 * v] = place_x + place_w * (place_cos * px - place_sin * py);
+    batch.xy[2 * v + 1] = place_y + place_h * (place_sin * px + place_cos * py);
+    batch.uv[2 * v] = Gtex[0];
+    batch.uv[2 * v + 1] = Gtex[1];
+    for (int k = 0; k < 4; ++k) batch.rgba[4 * v + k] = Gcolor[k];
+}
+
+void Begin_Quad() {
+    if (batching && batch.vertices + 4 > Quad_Batch::MAX_VERTICES) Flush_Quads();
+    if (!batching) glBegin(GL_QUADS);
+}
+
+void End_Quad() {
+    if (!batching) glEnd();
+}
+
 } // namespace
 
 int Slot_Kind(int id) {
@@ -95,7 +192,7 @@ void Sheet_Quad(float u, float uw, float vb, float vt, bool mirrored, float r, f
                 float a) {
     float ul = mirrored ? u + uw : u;
     float ur = mirrored ? u : u + uw;
-    glBegin(GL_QUADS);
+    Begin_Quad();
     Set_Values(-0.5f, -0.5f, r, g, b, a, ul, vb);
     Send_Vertex();
     Set_Values(0.5f, -0.5f, -1, -1, -1, -1, ur, vb);
@@ -104,13 +201,13 @@ void Sheet_Quad(float u, float uw, float vb, float vt, bool mirrored, float r, f
     Send_Vertex();
     Set_Values(-0.5f, 0.5f, -1, -1, -1, -1, ul, vt);
     Send_Vertex();
-    glEnd();
+    End_Quad();
 }
 
 void Stored_Quad(const object& o, float r, float g, float b, float a) {
     static const float qx[4] = {-0.5f, 0.5f, 0.5f, -0.5f};
     static const float qy[4] = {-0.5f, -0.5f, 0.5f, 0.5f};
-    glBegin(GL_QUADS);
+    Begin_Quad();
     for (int k = 0; k < 4; ++k) {
         if (k == 0)
             Set_Values(qx[k], qy[k], r, g, b, a, o.u[k], o.v[k]);
@@ -118,10 +215,11 @@ void Stored_Quad(const object& o, float r, float g, float b, float a) {
             Set_Values(qx[k], qy[k], -1, -1, -1, -1, o.u[k], o.v[k]);
         Send_Vertex();
     }
-    glEnd();
+    End_Quad();
 }
 
 void Draw_Sprite() {
+    Begin_Batches();
     for (int k = 0; k < z_buffer_count; ++k) {
         int entry = var3[k];
         bool is_sprite;
@@ -207,11 +305,11 @@ void Draw_Sprite() {
             if (display.sector == UNIT_PLANE) qy = qy + 0.3f;
 
             bool flash = display.flash_target && !ply_dead;
-            if (flash) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_BLEND);
-            glPushMatrix();
-            glTranslatef(qx + qw / 2.0f, qy + qh / 2.0f, 0.0f);
-            glScalef(qw, qh, 0.0f);
-            if (rotated) Rotate_By(display.angle);
+            if (flash) {
+                Flush_Quads();
+                glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_BLEND);
+            }
+            Place_Quad(qx + qw / 2.0f, qy + qh / 2.0f, qw, qh, rotated ? display.angle : 0.0f);
             float r = c, g = c, b = c;
             if (player_flash) {
                 r = start_healing ? 0.0f : 1.0f;
@@ -221,15 +319,15 @@ void Draw_Sprite() {
             bool mirrored = (display.type == UNT && display.angle > -1.875f &&
                              display.angle < 1.875f) ||
                             (game_mode == MODE_FRONT && display.type == FE_FLIP);
-            Bind_Slot(display.id);
+            Batch_Bind(display.id);
             Sheet_Quad(u, uw, vb, vt, mirrored, r, g, b, display.alpha);
-            glPopMatrix();
-            if (flash) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+            if (flash) {
+                Flush_Quads();
+                glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+            }
         } else {
-            glPushMatrix();
-            glTranslatef(display.x + display.width / 2.0f, display.y + display.height / 2.0f, 0.0f);
-            glScalef(display.width, display.height, 0.0f);
-            if (rotated) Rotate_By(display.angle);
+            Place_Quad(display.x + display.width / 2.0f, display.y + display.height / 2.0f, display.width,
+                       display.height, rotated ? display.angle : 0.0f);
             float r = c, g = c, b = c;
             if (player_flash) {
                 r = 1.0f;
@@ -237,11 +335,17 @@ void Draw_Sprite() {
                 b = 0.0f;
             }
             bool multiply = Slot_Kind(display.id) == 5;
-            if (multiply) glBlendFunc((GLenum)src_one, (GLenum)src_two);
-            Bind_Slot(display.id);
+            if (multiply) {
+                Flush_Quads();
+                glBlendFunc((GLenum)src_one, (GLenum)src_two);
+            }
+            Batch_Bind(display.id);
             Stored_Quad(display, r, g, b, display.alpha);
-            if (multiply) glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-            glPopMatrix();
+            if (multiply) {
+                Flush_Quads();
+                glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+            }
         }
     }
+    End_Batches();
 }

@@ -1,5 +1,6 @@
 #include "world/pathfinder.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "combat/combat.h"
@@ -53,6 +54,31 @@ unsigned bfs_stamp[GRID_CELLS];
 unsigned bfs_generation = 0;
 int bfs_queue[GRID_CELLS];
 
+// The wall tests of the cells a walk looks at, worked out once per cell and walk: the walk
+// only marks cells as walked, which no wall test reads, so a cell's answers hold for the
+// whole walk. Bit 0: Stuck_Check, bit 1: Stuck_To_Wall; valid where the stamp is the walk's.
+unsigned char wall_answers[GRID_CELLS];
+unsigned wall_stamp[GRID_CELLS];
+unsigned walk_generation = 0;
+
+void New_Walk() {
+    if (++walk_generation == 0) {
+        for (unsigned& s : wall_stamp) s = 0;
+        walk_generation = 1;
+    }
+}
+
+unsigned char Wall_Answers(int cell) {
+    if (wall_stamp[cell] != walk_generation) {
+        wall_stamp[cell] = walk_generation;
+        wall_answers[cell] = (unsigned char)((Stuck_Check(cell, 0, 0) ? 1 : 0) | (Stuck_To_Wall(cell, 0, 0) ? 2 : 0));
+    }
+    return wall_answers[cell];
+}
+
+// The restart score of each walked cell in recorded[], worked out once when it is walked.
+float walked_score[RECORDED_SIZE];
+
 // The kept chain's cells, from the goal to the start (the segment cell list).
 int chain_cells[RECORDED_SIZE];
 int chain_count = 0;
@@ -86,9 +112,27 @@ bool Diagonal_Check(int on_node, int y, int x) {
     return Blocks(c - x, r) && Blocks(c, r - y);
 }
 
+// Where a probe's column (or row) next changes along a walk in direction `dir`, given the
+// column `c` it is in and its offset `off` from the walked point: a world coordinate a
+// little short of the grid line, so that a walk that has not reached it has surely not
+// crossed the line (the margin is far larger than the rounding of the float sums).
+namespace {
+double Probe_Boundary(int c, float start, float off, int dir) {
+    constexpr double margin = 1.0e-4;
+    if (dir > 0) return (c + 1) / 10.0 - start - off - margin;
+    return c / 10.0 - start - off + margin;
+}
+} // namespace
+
+// The line is walked in steps of 0.005 units; at each step the four probe points at the
+// corners of a square of half-side h around it are tested. The probes share two columns
+// (x + h, x - h) and two rows (y + h, y - h), which change only every twentieth step or so:
+// the cells are computed and looked up only once the walk reaches a point where one of them
+// may change. Positions and cells are the same float values as a probe-by-probe walk gives,
+// so the answer is the same: whether any probed cell blocks.
 bool Shoot_Ray(int loop, float x1, float y1, float x2, float y2, bool grey_test, bool shooting) {
     float h = 0.005f;
-    bool water_passes = shooting || (loop == p1_id && p1_id != -1 && has_water);
+    const bool water_passes = shooting || (loop == p1_id && p1_id != -1 && has_water);
     if (shooting) h = 0.0025f;
     float distance = Node_Distance1(x1, y1, x2, y2);
     float angle = std::atan2(y2 - y1, x2 - x1);
@@ -100,20 +144,48 @@ bool Shoot_Ray(int loop, float x1, float y1, float x2, float y2, bool grey_test,
         iterations = (q < 1.0e7f) ? (int)q - 1 : 10000000;
         if (iterations < 0) iterations = 0;
     }
-    const float off_x[4] = {h, -h, h, -h};
-    const float off_y[4] = {h, h, -h, -h};
+    auto blocks = [&](int col, int row) {
+        const int cell = Cell_Index(col, row);
+        if (cell < 0) return true; // the line leaves the map
+        const int code = map_col[cell];
+        if (grey_test && (code == COL_FOOTPRINT || code == COL_SOLID_SHOOTTHRU)) return true;
+        if (code == COL_SOLID) return true;
+        return !water_passes && Water_Tile(tiles[cell]);
+    };
+    const float mh = -h;
+    // Walk directions (+1, -1, or 0 for none) and, as sign * coordinate, the next points at
+    // which the probes' columns or rows must be computed again.
+    const float dir_x = sx > 0.0f ? 1.0f : (sx < 0.0f ? -1.0f : 0.0f);
+    const float dir_y = sy > 0.0f ? 1.0f : (sy < 0.0f ? -1.0f : 0.0f);
+    float next_x = 0.0f, next_y = 0.0f;
+    auto next_line = [](int a, int b, float start, float off, float dir) {
+        if (dir == 0.0f) return INFINITY;
+        const int d = (int)dir;
+        return (float)std::min(dir * Probe_Boundary(a, start, off, d), dir * Probe_Boundary(b, start, -off, d));
+    };
+    int c0 = 0, c1 = 0, r0 = 0, r1 = 0;
     float x = x1, y = y1;
     for (int i = 0; i <= iterations; ++i) {
         x += sx;
         y += sy;
-        for (int p = 0; p < 4; ++p) {
-            int cell = Cell_Of(x + off_x[p], y + off_y[p]);
-            if (cell < 0) return true; // the line leaves the map
-            int code = map_col[cell];
-            if (grey_test && (code == COL_FOOTPRINT || code == COL_SOLID_SHOOTTHRU)) return true;
-            if (code == COL_SOLID) return true;
-            if (!water_passes && Water_Tile(tiles[cell])) return true;
+        const bool at_x = i == 0 || dir_x * x >= next_x;
+        const bool at_y = i == 0 || dir_y * y >= next_y;
+        if (!at_x && !at_y) continue;
+        bool moved = i == 0;
+        if (at_x) {
+            const int a = Cell_Column(x + h), b = Cell_Column(x + mh);
+            moved = moved || a != c0 || b != c1;
+            c0 = a, c1 = b;
+            next_x = next_line(a, b, map_startX, h, dir_x);
         }
+        if (at_y) {
+            const int a = Cell_Row(y + h), b = Cell_Row(y + mh);
+            moved = moved || a != r0 || b != r1;
+            r0 = a, r1 = b;
+            next_y = next_line(a, b, map_startY, h, dir_y);
+        }
+        if (!moved) continue;
+        if (blocks(c0, r0) || blocks(c1, r0) || blocks(c0, r1) || blocks(c1, r1)) return true;
     }
     return false;
 }
@@ -215,6 +287,7 @@ int Path_finder(int loop, int last_node, int goal_node) {
 
 int Record_Pathway(bool, int last_node, int goal_node, bool) {
     marked_count = 0;
+    New_Walk();
     const int sc = Cell_Column_Of(last_node), sr = Cell_Row_Of(last_node);
     const int gc = Cell_Column_Of(goal_node), gr = Cell_Row_Of(goal_node);
     const int min_c = sc - limit_value < 0 ? 0 : sc - limit_value;
@@ -227,6 +300,9 @@ int Record_Pathway(bool, int last_node, int goal_node, bool) {
     int current = last_node;
     float closest = 100000.0f;
     bool wall_follow = false, stuck = false;
+    // The first walked cell of the lowest restart score (under 1e9), or -1: where a walk
+    // that has run out of junctions starts again.
+    int most_promising = -1;
     int junction[JUNCTIONS];
     int top = 0;
     junction[0] = -1;
@@ -235,20 +311,22 @@ int Record_Pathway(bool, int last_node, int goal_node, bool) {
         const int cc = Cell_Column_Of(current), cr = Cell_Row_Of(current);
         int best = current;
         int candidates = 0;
+        // (Nothing the test reads changes while the neighbours are looked at, so it is made
+        // once for the four of them.)
+        if (!stuck && !wall_follow && (Wall_Answers(current) & 2)) {
+            wall_follow = true;
+            junction[top] = current;
+        }
         for (int k = 0; k < 4; ++k) {
-            if (!stuck && !wall_follow && Stuck_To_Wall(current, 0, 0)) {
-                wall_follow = true;
-                junction[top] = current;
-            }
             const int nc = cc + SIDE_DC[k], nr = cr + SIDE_DR[k];
             if (nc < min_c || nc > max_c || nr < min_r || nr > max_r) continue;
             const int n = Cell_Index(nc, nr);
             if (n < 0) continue;
             const int code = map_col[n];
             if (code != COL_FREE && code != COL_SEARCH_GOAL && code != col_type) continue;
-            if (n != goal_node && Stuck_Check(n, 0, 0)) continue;
+            if (n != goal_node && (Wall_Answers(n) & 1)) continue;
             if (Diagonal_Check(n, SIDE_DR[k], SIDE_DC[k])) continue;
-            if (wall_follow && !Stuck_To_Wall(n, 0, 0)) continue;
+            if (wall_follow && !(Wall_Answers(n) & 2)) continue;
             candidates++;
             const float d = Node_Distance1((float)nc, (float)nr, (float)gc, (float)gr);
             if (d < closest) {
@@ -274,24 +352,27 @@ int Record_Pathway(bool, int last_node, int goal_node, bool) {
             } else {
                 top--;
                 if (top < 0) return count;
-                float best_score = 1.0e9f;
-                for (int i = 0; i < count; ++i) {
-                    const int rc = Cell_Column_Of(recorded[i]), rr = Cell_Row_Of(recorded[i]);
-                    const float s = Node_Distance1((float)rc, (float)rr, (float)gc, (float)gr) +
-                                    Node_Distance1((float)rc, (float)rr, (float)sc, (float)sr) / 2.0f;
-                    if (s < best_score) {
-                        best_score = s;
-                        current = recorded[i];
-                    }
-                }
+                if (most_promising != -1) current = recorded[most_promising];
                 wall_follow = false;
                 stuck = true;
             }
         } else {
             current = best;
             Mark_Visited(current);
-            if (count < RECORDED_SIZE - 1) recorded[count++] = current;
-            else recorded[count - 1] = current;
+            const int at = count < RECORDED_SIZE - 1 ? count++ : count - 1;
+            recorded[at] = current;
+            // How promising a restart from this cell looks: near the goal, not far from the start.
+            const int rc = Cell_Column_Of(current), rr = Cell_Row_Of(current);
+            walked_score[at] = Node_Distance1((float)rc, (float)rr, (float)gc, (float)gr) +
+                               Node_Distance1((float)rc, (float)rr, (float)sc, (float)sr) / 2.0f;
+            if (at == most_promising) {
+                // The list is full and its last cell, the best so far, was replaced.
+                most_promising = -1;
+                for (int i = 0; i < count; ++i)
+                    if (walked_score[i] < (most_promising == -1 ? 1.0e9f : walked_score[most_promising])) most_promising = i;
+            } else if (walked_score[at] < (most_promising == -1 ? 1.0e9f : walked_score[most_promising])) {
+                most_promising = at;
+            }
             stuck = false;
         }
     }
