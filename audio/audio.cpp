@@ -16,6 +16,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "common/fresh_state.h"
+
 namespace audio {
 namespace {
 
@@ -288,5 +290,16 @@ void UseRecordingDouble(bool on) {
 const std::vector<std::string>& RecordedCalls() { return state().log; }
 
 void ClearRecordedCalls() { state().log.clear(); }
+
+namespace {
+// A fresh start: no device open, the double off, nothing recorded.
+const fresh_state::Kept_By fresh_registrar_audio(__FILE__, "state()::s", state(), [] {
+    CloseDevice();
+    State& s = state();
+    s.double_on = false;
+    s.double_device = false;
+    s.log.clear();
+});
+} // namespace
 
 } // namespace audio

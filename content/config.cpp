@@ -1,5 +1,7 @@
 #include "content/config.h"
 
+#include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -41,6 +43,11 @@ void Read_Bool(FILE* f, bool& value) {
     if (!Read_Line(f, buf, sizeof buf)) return;
     int v;
     if (std::sscanf(buf, "%i", &v) == 1) value = v != 0;
+}
+
+// The settings stay in memory and the old file stays as it was; the player should know.
+void Write_Failed(const char* reason) {
+    std::fprintf(stderr, "The settings could not be saved to %s: %s\n", CFG_PATH, reason);
 }
 
 } // namespace
@@ -89,6 +96,9 @@ void LoadCFG() {
     Read_Int(f, saved_window_posY);
     Read_Bool(f, sc_blur);
 
+    // A volume that is not a number ("nan") is silence, as the music code takes it.
+    if (std::isnan(sfx_volume)) sfx_volume = 0;
+    if (std::isnan(music_volume)) music_volume = 0;
     if (sfx_volume < 0) sfx_volume = 0;
     if (sfx_volume > 1) sfx_volume = 1;
     if (music_volume < 0) music_volume = 0;
@@ -108,7 +118,10 @@ void SaveCFG() {
     std::filesystem::create_directories(std::filesystem::path(CFG_PATH).parent_path(), ec);
     std::string tmp = std::string(CFG_PATH) + ".tmp";
     FILE* f = std::fopen(tmp.c_str(), "w");
-    if (!f) return;
+    if (!f) {
+        Write_Failed(std::strerror(errno));
+        return;
+    }
     std::fprintf(f, "%f\n", music_volume);
     std::fprintf(f, "%f\n", sfx_volume);
     std::fprintf(f, "%i\n", new_sc_width);
@@ -120,14 +133,21 @@ void SaveCFG() {
     std::fprintf(f, "%i\n", saved_window_posX);
     std::fprintf(f, "%i\n", saved_window_posY);
     std::fprintf(f, "%i\n", sc_blur ? 1 : 0);
-    bool ok = std::fflush(f) == 0;
-    ok = (std::fclose(f) == 0) && ok;
+    errno = 0;
+    bool ok = std::fflush(f) == 0 && !std::ferror(f);
+    int error = errno;
+    if (std::fclose(f) != 0) {
+        ok = false;
+        if (!error) error = errno;
+    }
     if (!ok) {
+        Write_Failed(std::strerror(error ? error : EIO));
         std::remove(tmp.c_str());
         return;
     }
     std::filesystem::rename(tmp, CFG_PATH, ec);
     if (ec) {
+        Write_Failed(ec.message().c_str());
         std::remove(tmp.c_str());
         return;
     }

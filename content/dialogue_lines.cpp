@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/fresh_state.h"
 #include "common/game_state.h"
 #include "common/world_state.h"
 #include "content/content_state.h"
@@ -51,10 +52,15 @@ void Slot(font& f, float x, float y, float w, float h, float alpha) {
 
 } // namespace
 
+namespace {
+DialogueFile dialogue_file; // the file being read: one load at a time
+KEEP_FRESH(dialogue_file);
+} // namespace
+
 bool LoadText(sString sfilename) {
     std::memset(counter, 0, sizeof(counter));
     TextReader r(std::string(sfilename.s) + ".txt");
-    static DialogueFile d; // one load at a time
+    DialogueFile& d = dialogue_file;
     d = DialogueFile{};
     if (!r.is_open() || !ReadDialogue(r, d)) {
         platform::MessageBox("Couldn't load sceneX.txt", "ERROR", platform::MB_OK | platform::MB_ICONEXCLAMATION);

@@ -8,6 +8,7 @@
 
 #include "combat/combat.h"
 #include "common/codes.h"
+#include "common/fresh_state.h"
 #include "common/game_state.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
@@ -53,9 +54,10 @@ struct texture_backup {
     std::vector<animation_texture> sheets;
     int sheet_count = 0;
 };
+texture_backup old;
+KEEP_FRESH(old);
 
 bool Load_Textures_Keeping_Old(bool delete_textures) {
-    static texture_backup old;
     old.ids.assign(texID ? texID : nullptr, texID ? texID + (numsubmtls > 0 ? numsubmtls : 0) : nullptr);
     std::memcpy(old.texture_kinds, texture_fx, sizeof texture_fx);
     std::memcpy(old.sheets_of_slots, animation_fx, sizeof animation_fx);

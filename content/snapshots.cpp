@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/codes.h"
+#include "common/fresh_state.h"
 #include "common/game_state.h"
 #include "common/scene_state.h"
 #include "common/world_state.h"
@@ -338,17 +339,22 @@ bool DumpTemp(char* filename) {
     return true;
 }
 
+namespace {
+// Large, so not on the stack; loads are single-threaded.
+snapshot matched_snapshot;
+snapshot loaded_snapshot;
+KEEP_FRESH(matched_snapshot, loaded_snapshot);
+} // namespace
+
 bool Temp_Matches(char* filename) {
     if (!filename || !sprite || !Fx) return false;
-    static snapshot s; // large; loads are single-threaded
-    return Read_Snapshot(filename, s);
+    return Read_Snapshot(filename, matched_snapshot);
 }
 
 bool LoadTemp(char* filename) {
     if (!filename || !sprite || !Fx) return false;
-    static snapshot s;
-    if (!Read_Snapshot(filename, s)) return false;
-    Apply_Snapshot(s);
+    if (!Read_Snapshot(filename, loaded_snapshot)) return false;
+    Apply_Snapshot(loaded_snapshot);
     return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include <GL/gl.h>
 
+#include "common/fresh_state.h"
 #include "common/world_state.h"
 #include "content/content_inputs.h"
 #include "content/text_reader.h"
@@ -97,6 +98,9 @@ void ByChar(std::string& n, const char* c1, const char* c2) {
     if (current_char == 1 && c1) n = c1;
     else if (current_char == 2 && c2) n = c2;
 }
+
+AnimDefinition anim_definition; // large; one load at a time
+KEEP_FRESH(anim_definition);
 
 } // namespace
 
@@ -199,7 +203,7 @@ int LoadAnim(sString sfilename, int texture_id, int the_tex_id) {
     if (!r.is_open()) {
         Box("Couldn't load texture.dat");
     } else {
-        static AnimDefinition d; // large; one load at a time
+        AnimDefinition& d = anim_definition;
         if (!ReadAnimDefinition(r, d)) {
             Box("Couldn't load texture.dat");
         } else {

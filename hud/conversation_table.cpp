@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "camp/camp.h"
+#include "common/fresh_state.h"
 #include "common/game_state.h"
 #include "common/records.h"
 #include "common/scene_state.h"
@@ -39,6 +40,8 @@ struct script {
 script current;
 int current_mission = 0;  // the mission a giver talks about
 int current_giver = 0;
+int reminder_code = 0;  // the mission a closing reminder names
+KEEP_FRESH(current, current_mission, current_giver, reminder_code);
 
 void Add(int slot, const char* text, int gift = NO_GIFT, int gift2 = NO_GIFT, int gift3 = NO_GIFT) {
     if (current.n >= MAX_LINES) return;
@@ -263,7 +266,6 @@ void Build_Giver(int giver) {
             goal = (global_objective[0] == 0 && global_objective[2] == 0) ? MISSION3_GOAL_TWO : MISSION3_GOAL_LAST;
         Add(0, goal);
         if ((giver == 1 && m == 3) || giver == 47) on_course = false;
-        static int reminder_code;
         reminder_code = t->line_code;
         Close_With([] { new_mission = reminder_code; });
     } else if (state == 1 && decision == 0) {

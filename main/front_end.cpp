@@ -336,7 +336,7 @@ void Apply_Options() {
             Release_Sound_Bank();
             audio::CloseDevice();
             platform::Shutdown();
-            std::exit(0);
+            std::exit(1);  // a failure, for whoever started the game
         }
     }
     SaveCFG();

@@ -5,6 +5,7 @@
 #include "combat/combat.h"
 #include "common/call_trace.h"
 #include "common/codes.h"
+#include "common/fresh_state.h"
 #include "common/game_state.h"
 #include "common/input.h"
 #include "common/scene_state.h"
@@ -42,6 +43,7 @@ constexpr int PERK_PAGE_EPISODE = 1, PERK_PAGE_SCENE = 141;
 constexpr int PAUSE_PAGE_EPISODE = 1, PAUSE_PAGE_SCENE = 53;
 
 bool* k = nullptr; // the key array of the running call
+KEEP_FRESH(k);
 
 // Takes one press of key: true when it was held, and its entry is cleared.
 bool Consume(int key) {

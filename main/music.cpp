@@ -2,6 +2,7 @@
 
 #include "common/call_trace.h"
 #include "common/codes.h"
+#include "common/fresh_state.h"
 #include "common/game_state.h"
 #include "common/sound_requests.h"
 #include "main/messages.h"
@@ -52,6 +53,7 @@ static_assert(sizeof music_tracks / sizeof music_tracks[0] == SONG_COUNT + 1);
 float given_volume[SONG_COUNT + 1] = {};
 bool volume_given[SONG_COUNT + 1] = {};
 bool silenced = false;  // music_off as last applied
+KEEP_FRESH(given_volume, volume_given, silenced);
 
 void Set_Track_Volume(int song, float volume) {
     given_volume[song] = volume;

@@ -70,13 +70,14 @@ int WinMain() {
         platform::MessageBox("Couldn't create gl_window", "Error", platform::MB_OK | platform::MB_ICONEXCLAMATION);
         Free_Records();
         platform::Shutdown();
-        return 0;
+        return 1;  // a failure, for whoever started the game
     }
     // 7. first loading frame
     fade = 1;
     Loading_Frame(0);
     // 8-9
     LoadCFG();
+    Keep_Window_Mode();
     Open_Sound_Bank();
     // 10-11
     scene = 0;

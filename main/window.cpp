@@ -2,7 +2,9 @@
 
 #include <GL/gl.h>
 
+#include "common/fresh_state.h"
 #include "common/game_state.h"
+#include "content/config.h"
 #include "content/scene_loader.h"
 #include "main/messages.h"
 #include "platform/platform.h"
@@ -11,14 +13,38 @@ using namespace platform;
 
 namespace {
 bool window_class_registered = false;
+// The size and mode of the window in use, from its last creation.
+int window_width = 0;
+int window_height = 0;
+bool window_fullscreen = true;
+KEEP_FRESH(window_class_registered, window_width, window_height, window_fullscreen);
+
+// The smallest screen mode, 1024 x 768.
+constexpr int MIN_WINDOW_WIDTH = 1024;
+constexpr int MIN_WINDOW_HEIGHT = 768;
 
 void Window_Error(const char* text) {
     MessageBox(text, "ERROR", MB_OK | MB_ICONEXCLAMATION);
 }
 } // namespace
 
+bool Usable_Window_Size(int width, int height) {
+    return width >= MIN_WINDOW_WIDTH && height >= MIN_WINDOW_HEIGHT && platform::WindowFitsDesktop(width, height);
+}
+
 bool CreateGLWindow(const char* title, int width, int height, int bits, bool fullscreenflag) {
     fullscreen = fullscreenflag;
+    // A stored size that cannot make a usable window (a damaged or hand-edited file) gives way
+    // to the size a first run picks for this desktop; that size is the one saved from now on.
+    if (!Usable_Window_Size(width, height)) {
+        sc_width = MIN_WINDOW_WIDTH;
+        sc_height = MIN_WINDOW_HEIGHT;
+        ::GetDesktopResolution(horizontal, vertical);
+        Size_From_Desktop(horizontal, vertical);
+        width = new_sc_width = sc_width;
+        height = new_sc_height = sc_height;
+        Set_Screen_Ratio();
+    }
 
     // The window class: our procedure receives every message of the window.
     if (!VideoInit()) {
@@ -63,10 +89,22 @@ bool CreateGLWindow(const char* title, int width, int height, int bits, bool ful
     ReSizeGLScene(width, height);
     InitGL();
 
+    window_width = width;
+    window_height = height;
+    window_fullscreen = fullscreen;
+
     episode = 10;
     scene = 0;
     LoadScene(10, 0, false);
     return true;
+}
+
+void Keep_Window_Mode() {
+    if (window_width <= 0) return;
+    fullscreen = window_fullscreen;
+    sc_width = new_sc_width = window_width;
+    sc_height = new_sc_height = window_height;
+    Set_Screen_Ratio();
 }
 
 void KillGLWindow() {

@@ -2,6 +2,7 @@
 // virtual clock that only moves when told to (tests). The virtual clock counts whole
 // microseconds in a 64-bit integer, so repeated steps add up exactly.
 #include "platform/platform.h"
+#include "common/fresh_state.h"
 
 #include <cerrno>
 #include <chrono>
@@ -13,6 +14,7 @@ namespace {
 
 bool virtual_clock = false;
 int64_t virtual_us = 0;
+KEEP_FRESH(virtual_clock, virtual_us);
 
 int64_t SteadyNanoseconds() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(

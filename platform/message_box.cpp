@@ -4,6 +4,7 @@
 // Yes/No boxes IDYES. Tests record the boxes instead and choose the Yes/No answer.
 #include "platform/platform.h"
 #include "platform/sdl_window.h"
+#include "common/fresh_state.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +15,7 @@ namespace {
 bool recording = false;
 int recorded_answer = IDYES;
 std::vector<RecordedBox> recorded;
+KEEP_FRESH(recording, recorded_answer, recorded);
 
 constexpr unsigned MB_TYPEMASK = 0x0F;
 constexpr unsigned MB_ICONMASK = 0xF0;

@@ -7,6 +7,7 @@
 // comes only from PostQuitMessage. The screen saver is kept off by SDL while the video runs,
 // so no WM_SYSCOMMAND screen-saver requests are produced.
 #include "platform/platform.h"
+#include "common/fresh_state.h"
 #include "platform/sdl_window.h"
 
 #include <deque>
@@ -16,6 +17,7 @@ namespace {
 
 std::deque<MSG> pending;          // posted and already-translated messages, oldest first
 WndProcFn window_procedure = nullptr;
+KEEP_FRESH(pending, window_procedure);
 
 void Queue(unsigned message, uint64_t wParam, int64_t lParam) {
     MSG m;

@@ -108,7 +108,8 @@ void RestoreDisplayMode();
 void SetOfferedDisplayModes(const std::vector<std::pair<int, int>>& sizes);
 // Creates the window with the given client size at (x, y) (full screen: in the mode chosen
 // by ChangeDisplayMode); shown, raised, focused, not resizable. Starts the video if needed
-// and replaces a window that is still open. False on failure.
+// and replaces a window that is still open. False on failure, and also when SDL fell back to
+// a driver without a screen that SDL_VIDEODRIVER did not ask for: nobody would see the game.
 bool CreateGameWindow(const char* title, int x, int y, int width, int height, bool fullscreen);
 bool HasWindow();
 void DestroyGameWindow();              // also deletes a context still open
@@ -123,6 +124,11 @@ void SwapBuffers();
 void ShowCursor(bool show);
 void ConfineCursor(bool confine);    // keeps the pointer inside the window (full screen)
 void GetDesktopResolution(int& horizontal, int& vertical); // primary display; 1024 x 768 if unknown
+// Whether a window (or display mode) of this size fits on the desktop. Without a screen (the
+// offscreen driver) every size fits.
+bool WindowFitsDesktop(int width, int height);
+// Tests: the desktop size to report and to fit windows in (0, 0: the display's own).
+void SetDesktopResolution(int horizontal, int vertical);
 void GetWindowPosition(int& x, int& y);                     // client-area top-left; 0, 0 if none
 
 // ---- Message boxes ---------------------------------------------------------------------

@@ -9,6 +9,7 @@
 // that size); tests that need a refusal limit the offered sizes (SetOfferedDisplayModes).
 #include "platform/platform.h"
 #include "platform/sdl_window.h"
+#include "common/fresh_state.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +23,15 @@ SDL_GLContext gl_context = nullptr;
 bool have_mode = false;              // a mode accepted by ChangeDisplayMode, not yet restored
 SDL_DisplayMode chosen_mode{};
 std::vector<std::pair<int, int>> offered_sizes; // tests: the only sizes offered, if any
+int desktop_width = 0, desktop_height = 0;       // tests: the desktop size, if set
+KEEP_FRESH(game_window, gl_context, have_mode, chosen_mode, offered_sizes, desktop_width, desktop_height);
+
+// SDL_VIDEODRIVER (or the hint of that name) names the driver the user wants.
+bool VideoDriverRequested() {
+    const char* wanted = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    if (!wanted || !*wanted) wanted = SDL_getenv("SDL_VIDEODRIVER");
+    return wanted && *wanted;
+}
 
 // The pixel format: double-buffered RGBA, 8 bits per colour channel, no alpha, depth or
 // stencil planes, a compatibility context so that OpenGL 1.1 calls work. On X11 the
@@ -103,6 +113,12 @@ void RestoreDisplayMode() {
 
 bool CreateGameWindow(const char* title, int x, int y, int width, int height, bool fullscreen) {
     if (!VideoInit()) return false;
+    // Without a display SDL falls back to its offscreen driver: the game would run unseen,
+    // busy until killed.
+    if (!DisplayAvailable() && !VideoDriverRequested()) {
+        std::fprintf(stderr, "No display to open the window on (SDL_VIDEODRIVER=offscreen runs without one).\n");
+        return false;
+    }
     if (game_window) DestroyGameWindow();
     if (width <= 0) width = 1;
     if (height <= 0) height = 1;
@@ -183,6 +199,11 @@ void ConfineCursor(bool confine) {
 }
 
 void GetDesktopResolution(int& horizontal, int& vertical) {
+    if (desktop_width > 0 && desktop_height > 0) {
+        horizontal = desktop_width;
+        vertical = desktop_height;
+        return;
+    }
     SDL_DisplayMode mode{};
     if (VideoInit() && SDL_GetDesktopDisplayMode(0, &mode) == 0 && mode.w > 0 && mode.h > 0) {
         horizontal = mode.w;
@@ -191,6 +212,18 @@ void GetDesktopResolution(int& horizontal, int& vertical) {
     }
     horizontal = 1024;
     vertical = 768;
+}
+
+bool WindowFitsDesktop(int width, int height) {
+    if (!(desktop_width > 0 && desktop_height > 0) && VideoInit() && !DisplayAvailable()) return true;
+    int h = 0, v = 0;
+    GetDesktopResolution(h, v);
+    return width <= h && height <= v;
+}
+
+void SetDesktopResolution(int horizontal, int vertical) {
+    desktop_width = horizontal;
+    desktop_height = vertical;
 }
 
 void GetWindowPosition(int& x, int& y) {
@@ -204,5 +237,10 @@ void Shutdown() {
     DestroyGameWindow();
     SDL_Quit();
 }
+
+namespace {
+// A fresh start has no window and SDL not started.
+const fresh_state::Released_By fresh_registrar_window(Shutdown);
+} // namespace
 
 } // namespace platform

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/fresh_state.h"
 #include "common/game_state.h"
 #include "common/input.h"
 #include "common/scene_state.h"
@@ -11,8 +12,12 @@
 #include "world/animate.h"
 #include "world/world_clock.h"
 
+namespace {
+object spare;  // stands in for a sprite the scene does not have
+KEEP_FRESH(spare);
+}  // namespace
+
 object& Camp_Sprite(int i) {
-    static object spare;
     if (sprite && i >= 0 && i < no_sprites && i < MAX_SPRITES) return sprite[i];
     spare = object{};
     return spare;

@@ -1,4 +1,5 @@
 #include "scripts/script_frame.h"
+#include "common/fresh_state.h"
 #include "scripts/camp_pages.h"
 #include "scripts/card_table.h"
 #include "scripts/cut_scenes.h"
@@ -113,6 +114,7 @@ constexpr std::array<script_body, SCRIPT_BLOCK_COUNT + 1> Block_Bodies() {
 
 // The bodies in use (entry 0 unused); tests plug their own in through Set_Script_Block.
 std::array<script_body, SCRIPT_BLOCK_COUNT + 1> block_bodies = Block_Bodies();
+KEEP_FRESH(block_bodies);
 
 }  // namespace
 

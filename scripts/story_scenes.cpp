@@ -2,6 +2,7 @@
 // figure (sprite 6) comes to life after four seconds, some with sprites sliding across.
 #include "scripts/story_scenes.h"
 
+#include "common/fresh_state.h"
 #include "common/game_state.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
@@ -26,6 +27,7 @@ enum figure_play : int { FIGURE_LOOP, FIGURE_ONCE, FIGURE_STILL };
 
 // The seagull of scene 126 calls once per visit.
 bool seagull_called = false;
+KEEP_FRESH(seagull_called);
 
 struct vignette {
     int scene;

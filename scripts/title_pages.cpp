@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/fresh_state.h"
 #include "common/game_state.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
@@ -16,6 +17,7 @@
 namespace {
 
 object spare_sprites[32];
+KEEP_FRESH(spare_sprites);
 
 // The title scene's sprites.
 constexpr int TITLE_PICTURE = 0, STAMP = 1, BAR = 2, PART_A = 3, PART_B = 4, PART_C = 5, UNUSED = 6;

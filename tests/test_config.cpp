@@ -50,6 +50,10 @@ TEST_F(Config, FilesGiveTheirValues) {
         {"garbled lines keep their values", "abc\n0.6\nwide\n800\n\n0.6\nx\n0\n5\ny\n7\n",
          0.4f, 0.6f, 1024, 800, 32, 0.78125f, 1, false, 5, 0, true, 0},
         {"empty file", "", 0.4f, 0.3f, 1024, 768, 32, 0.75f, 1, true, 0, 0, false, 0},
+        {"volumes that are not numbers are silence", "nan\n-nan\n1024\n768\n32\n0.75\n1\n1\n0\n0\n0\n",
+         0.0f, 0.0f, 1024, 768, 32, 0.75f, 1, true, 0, 0, false, 0},
+        {"sizes are taken as they stand", "0.5\n0.5\n100000\n-5\n32\n0.75\n1\n1\n0\n0\n0\n",
+         0.5f, 0.5f, 100000, -5, 32, -0.00005f, 1, true, 0, 0, false, 0},
     };
     for (const Expected& c : cases) {
         // the initial values of a fresh start
@@ -134,16 +138,30 @@ TEST_F(Config, WriteThenReadRoundTrip) {
     EXPECT_FALSE(fs::exists(std::string(CFG_PATH) + ".tmp"));
 }
 
-TEST_F(Config, SaveCreatesTheFolderAndAFailedWriteKeepsTheOldFile) {
+TEST_F(Config, SaveCreatesTheFolderAndAFailedWriteKeepsTheOldFileAndSaysSo) {
     fs::remove_all("data");
+    testing::internal::CaptureStderr();
     SaveCFG();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_TRUE(fs::exists(CFG_PATH));
-    std::string before = Read();
-    // A directory where the temporary file would go makes the write fail.
+    const std::string before = Read();
+    // A directory where the temporary file would go: it cannot be created.
     fs::create_directories(std::string(CFG_PATH) + ".tmp");
     music_volume = 0.9f;
+    testing::internal::CaptureStderr();
     SaveCFG();
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("could not be saved to data/save/varnoth.cfg"), std::string::npos) << err;
     EXPECT_EQ(Read(), before);
+    // A directory in place of the file: the new file cannot take its place.
+    fs::remove_all("data");
+    fs::create_directories(CFG_PATH);
+    testing::internal::CaptureStderr();
+    SaveCFG();
+    err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("could not be saved to data/save/varnoth.cfg"), std::string::npos) << err;
+    EXPECT_TRUE(fs::is_directory(CFG_PATH));
+    EXPECT_FALSE(fs::exists(std::string(CFG_PATH) + ".tmp"));
 }
 
 } // namespace

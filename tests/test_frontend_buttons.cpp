@@ -735,8 +735,8 @@ namespace {
 TEST_F(FrontButtons, ApplyingVideoOptionsReopensTheWindow) {
     fullscreen = false;
     saved_window_posX = saved_window_posY = 0;
-    new_sc_width = 800;
-    new_sc_height = 600;
+    new_sc_width = 1280;
+    new_sc_height = 800;
     changed_video = true;
     create_option = true;
     Button(8, FE_OPTION_CREATE);
@@ -748,7 +748,7 @@ TEST_F(FrontButtons, ApplyingVideoOptionsReopensTheWindow) {
     EXPECT_FALSE(create_option);
     EXPECT_TRUE(pick_up_sfx);
     const std::string cfg = Read_Text_File("data/save/varnoth.cfg");
-    EXPECT_NE(cfg.find("\n800\n600\n"), std::string::npos) << cfg;
+    EXPECT_NE(cfg.find("\n1280\n800\n"), std::string::npos) << cfg;
     KillGLWindow();
 }
 
@@ -761,15 +761,15 @@ TEST_F(FrontButtons, AWindowThatCannotBeReopenedEndsTheProgram) {
             platform::SetOfferedDisplayModes({{1024, 768}});
             platform::SetRecordMessageBoxes(true, platform::IDNO);
             fullscreen = true;
-            new_sc_width = 800;
-            new_sc_height = 600;
+            new_sc_width = 1280;
+            new_sc_height = 800;
             changed_video = true;
             create_option = true;
             Button(8, FE_OPTION_CREATE);
             Click_At(1.5f, 1.5f);
             std::exit(3);  // not reached
         },
-        ::testing::ExitedWithCode(0), "");
+        ::testing::ExitedWithCode(1), "");  // a failure, for whoever started the game
     EXPECT_FALSE(std::filesystem::exists("scene/episode2/scene0.tmp"));
     EXPECT_FALSE(std::filesystem::exists("data/save/varnoth.cfg"));
 }

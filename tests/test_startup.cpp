@@ -5,11 +5,14 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <sys/wait.h>
 
 #include "audio/audio.h"
+#include "common/fresh_state.h"
 #include "common/game_state.h"
 #include "common/world_state.h"
 #include "main/frame_loop.h"
@@ -17,6 +20,7 @@
 #include "main/startup.h"
 #include "main/window.h"
 #include "platform/platform.h"
+#include "support/scoped_env.h"
 #include "support/work_dir.h"
 
 namespace fs = std::filesystem;
@@ -140,8 +144,8 @@ TEST_F(Startup, RefusedFullScreenModeContinuesWindowedAtTheSavedPosition) {
 TEST_F(Startup, NoDisplayShowsBothBoxesAndLeavesTheConfigurationAlone) {
     Write_Cfg("0.5\n0.5\n1024\n768\n32\n0.75\n1\n0\n0\n0\n0\n");
     std::string before = Read_Cfg();
-    ::setenv("SDL_VIDEODRIVER", "no-such-video-driver", 1);
-    EXPECT_EQ(WinMain(), 0);
+    Scoped_Env driver("SDL_VIDEODRIVER", "no-such-video-driver");
+    EXPECT_EQ(WinMain(), 1);  // a failure for whoever started the game
     const auto& boxes = platform::RecordedMessageBoxes();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[1].text, "Couldn't create gl_window");
@@ -149,15 +153,81 @@ TEST_F(Startup, NoDisplayShowsBothBoxesAndLeavesTheConfigurationAlone) {
     EXPECT_EQ(Read_Cfg(), before);
 }
 
+// Files that once kept the game from starting again, or opened a window nobody could use: the
+// game starts in a usable window and saves the size and mode it used. The desktop is
+// 1920 x 1200, where a first run picks 1280 x 800.
+TEST_F(Startup, NoConfigurationFileKeepsTheGameFromStarting) {
+    struct Case {
+        const char* name;
+        const char* file;  // nullptr: none
+        bool full_screen_offered;
+        const char* saved;
+    };
+    const Case cases[] = {
+        {"wider than the desktop", "0.5\n0.5\n100000\n768\n32\n0.75\n1\n0\n0\n0\n0\n", true,
+         "0.500000\n0.500000\n1280\n800\n32\n0.625000\n1\n0\n0\n0\n0\n"},
+        {"width 0", "0.5\n0.5\n0\n768\n32\n0.6\n1\n0\n0\n0\n0\n", true,
+         "0.500000\n0.500000\n1280\n800\n32\n0.625000\n1\n0\n0\n0\n0\n"},
+        {"negative width", "0.5\n0.5\n-1024\n768\n32\n0.75\n1\n0\n0\n0\n0\n", true,
+         "0.500000\n0.500000\n1280\n800\n32\n0.625000\n1\n0\n0\n0\n0\n"},
+        {"cut off in the width line", "0.5\n0.5\n10", true,
+         "0.500000\n0.500000\n1280\n800\n32\n0.625000\n1\n1\n0\n0\n0\n"},
+        {"below the smallest mode", "0.5\n0.5\n1024\n600\n32\n0.75\n1\n0\n0\n0\n0\n", true,
+         "0.500000\n0.500000\n1280\n800\n32\n0.625000\n1\n0\n0\n0\n0\n"},
+        {"volumes that are not numbers", "nan\nnan\n1280\n768\n32\n0.6\n1\n0\n0\n0\n0\n", true,
+         "0.000000\n0.000000\n1280\n768\n32\n0.600000\n1\n0\n0\n0\n0\n"},
+        {"a usable file stays as it is", "0.250000\n0.750000\n1024\n768\n32\n0.750000\n1\n0\n5\n6\n1\n", true,
+         "0.250000\n0.750000\n1024\n768\n32\n0.750000\n1\n0\n5\n6\n1\n"},
+        {"no file, full screen refused, windowed chosen", nullptr, false,
+         "0.500000\n0.500000\n1280\n800\n32\n0.625000\n10\n0\n0\n0\n1\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Reset_Game_State();
+        platform::SetRecordMessageBoxes(true, platform::IDYES);
+        platform::SetDesktopResolution(1920, 1200);
+        if (!c.full_screen_offered) platform::SetOfferedDisplayModes({{1024, 768}});
+        fs::remove("data/save/varnoth.cfg");
+        if (c.file) Write_Cfg(c.file);
+        platform::PostMessage(platform::MSG{platform::WM_CLOSE, 0, 0});
+        EXPECT_EQ(WinMain(), 0);
+        for (const auto& box : platform::RecordedMessageBoxes()) EXPECT_NE(box.text, "Window Creation Error.");
+        EXPECT_EQ(Read_Cfg(), c.saved);
+    }
+}
+
+// Without a display SDL falls back to its offscreen driver, where the game would run unseen
+// until killed; unless SDL_VIDEODRIVER asks for that driver, the game says so and fails.
+TEST_F(Startup, WithoutADisplayTheGameSaysSoAndExitsWithAFailure) {
+    const std::string cmd = "env -u SDL_VIDEODRIVER -u DISPLAY -u WAYLAND_DISPLAY timeout 120 " +
+                            std::string(VARNOTH_BINARY_DIR) + "/varnoth 2>stderr.txt";
+    const int status = std::system(cmd.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_NE(WEXITSTATUS(status), 0);
+    EXPECT_NE(WEXITSTATUS(status), 124) << "ran until the time limit";
+    const std::string err = Read_Text_File("stderr.txt");
+    EXPECT_NE(err.find("ERROR: Window Creation Error."), std::string::npos) << err;
+    EXPECT_NE(err.find("Error: Couldn't create gl_window"), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists("data/save/varnoth.cfg"));
+}
+
 TEST_F(Startup, NoAudioDeviceWarnsOnceAndTheGameGoesOnSilently) {
-    ::setenv("ALSOFT_DRIVERS", "no-such-audio-driver", 1);
+    // OpenAL reads its driver list once per process: the game runs in a new process of this
+    // executable (the threadsafe death-test style starts one), where OpenAL has not started.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    Scoped_Env audio_driver("ALSOFT_DRIVERS", "no-such-audio-driver");
     Write_Cfg("0.5\n0.5\n1024\n768\n32\n0.75\n1\n0\n0\n0\n0\n");
-    platform::PostMessage(platform::MSG{platform::WM_CLOSE, 0, 0});
-    EXPECT_EQ(WinMain(), 0);
-    int audio_boxes = 0;
-    for (const auto& b : platform::RecordedMessageBoxes())
-        if (b.text == "Initialization of Audio Failed." && b.caption == "ERROR") audio_boxes++;
-    EXPECT_EQ(audio_boxes, 1);
+    EXPECT_EXIT(
+        {
+            platform::PostMessage(platform::MSG{platform::WM_CLOSE, 0, 0});
+            const int result = WinMain();
+            int audio_boxes = 0;
+            for (const auto& b : platform::RecordedMessageBoxes())
+                if (b.text == "Initialization of Audio Failed." && b.caption == "ERROR") audio_boxes++;
+            std::fprintf(stderr, "result %i, audio boxes %i\n", result, audio_boxes);
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "result 0, audio boxes 1");
 }
 
 TEST_F(Startup, SoundBankOpensEverySoundWithItsKindVolumeAndRepeat) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "combat/combat.h"
+#include "common/fresh_state.h"
 #include "common/world_state.h"
 #include "main/timer.h"
 #include "world/collision.h"
@@ -82,6 +83,8 @@ float walked_score[RECORDED_SIZE];
 // The kept chain's cells, from the goal to the start (the segment cell list).
 int chain_cells[RECORDED_SIZE];
 int chain_count = 0;
+KEEP_FRESH(marked_cell, marked_code, marked_count, bfs_parent, bfs_stamp, bfs_generation, bfs_queue, chain_cells,
+           chain_count);
 
 void Set_Col_Type(int loop) { col_type = (loop == p1_id && p1_id != -1 && has_water) ? COL_WATER : COL_FREE; }
 
