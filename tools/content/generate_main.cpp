@@ -6,7 +6,8 @@
 #include "content/writers/scene_kit.h"
 #include "content/writers/scene_writers.h"
 #include "content/generator/sounds.h"
-#include "content/generator/front_scenes.h"
+#include "content/compiler/scene_build.h"
+#include "content/painters/pages.h"
 
 int main(int argc, char** argv) {
     const std::string out = argc > 1 ? argv[1] : ".";
@@ -14,7 +15,13 @@ int main(int argc, char** argv) {
     ok = writers::Make_Dirs(out + "/data/save") && ok;
     ok = writers::Write_Core_Content(out) && ok;
     ok = Write_Sounds(out) && ok;
-    ok = Write_Front_Scenes(out) && ok;
+    std::string error;
+    const bool built = compiler::Build_Scenes(compiler::Scenes_Folder(), out, nullptr, error);
+    painters::Release_Painters();
+    if (!built) {
+        std::fprintf(stderr, "varnoth_content: %s\n", error.c_str());
+        return 1;
+    }
     if (!ok) {
         std::fprintf(stderr, "varnoth_content: could not write every file under %s\n", out.c_str());
         return 1;
