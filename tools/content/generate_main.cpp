@@ -1,15 +1,22 @@
 // varnoth_content: writes the game's own original content tree into a folder (the first
 // argument, default "."): Data/ (images), data/SFX/ (sounds), data/save/ (empty) and scene/.
+// `varnoth_content --catalogue` prints the scenes not yet written, as the README lists them.
 #include <cstdio>
 #include <string>
+#include <cstring>
 
 #include "content/writers/scene_kit.h"
 #include "content/writers/scene_writers.h"
 #include "content/generator/sounds.h"
+#include "content/compiler/catalogue.h"
 #include "content/compiler/scene_build.h"
 #include "content/painters/pages.h"
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--catalogue") == 0) {
+        std::fputs(compiler::Catalogue_Text(compiler::Written_Scenes(compiler::Scenes_Folder())).c_str(), stdout);
+        return 0;
+    }
     const std::string out = argc > 1 ? argv[1] : ".";
     bool ok = writers::Make_Dirs(out);
     ok = writers::Make_Dirs(out + "/data/save") && ok;
