@@ -71,7 +71,7 @@ bool Build_Scenes(const std::string& folder, const std::string& root, std::vecto
     std::map<std::string, std::pair<Args, std::string>> art;
     for (const SceneDesc& d : scenes)
         for (const SceneDesc::Art& a : d.art) {
-            const std::string where = d.name + ":" + std::to_string(a.line);
+            const std::string where = a.file + ":" + std::to_string(a.line);
             auto [it, fresh] = art.emplace(a.image, std::make_pair(a.args, where));
             if (!fresh && it->second.first.kv != a.args.kv) {
                 error = where + ": " + a.image + " is painted differently at " + it->second.second;

@@ -65,9 +65,19 @@ Args Parse_Pairs(const char* text) {
 struct Ctx {
     const SceneDesc& d;
     std::string& error;
-    int line = 0;
+    int line = 0;         // 0: the fault is the scene's as a whole
+    std::string file;     // the file of `line`; empty for the scene's own
+    void At(const Entry& e) {
+        line = e.line;
+        file = e.file;
+    }
+    void Whole() {
+        line = 0;
+        file.clear();
+    }
     bool Fail(const std::string& what) {
-        error = d.name + ":" + std::to_string(line) + ": " + what;
+        const std::string name = file.empty() ? d.name : file;
+        error = line > 0 ? name + ":" + std::to_string(line) + ": " + what : d.name + ": " + what;
         return false;
     }
 };
@@ -220,6 +230,7 @@ bool Point(Ctx& c, const Args& a, const maps::MapResult* m, writers::Point& p) {
 
 bool Header(Ctx& c, const SceneDesc& d, writers::SceneHeader& h) {
     c.line = d.kind_line;
+    c.file = d.kind_file;
     static const std::pair<const char*, int> kinds[] = {{"cine", 2}, {"walk", 3}, {"front", 4}, {"world", 5}};
     bool known = false;
     for (auto [n, m] : kinds)
@@ -248,7 +259,7 @@ bool Slots(Ctx& c, const SceneDesc& d, const maps::MapResult* m, std::vector<wri
     std::vector<Plan_Slot> plan;
     for (const std::string& name : d.plans)
         if (!Plan_Slots(name, plan)) {
-            c.line = 0;
+            c.Whole();
             return c.Fail("unknown slot plan '" + name + "'");
         }
     std::vector<std::pair<int, writers::TextureSlot>> all;
@@ -264,7 +275,7 @@ bool Slots(Ctx& c, const SceneDesc& d, const maps::MapResult* m, std::vector<wri
             planned.insert(10 + k);
         }
     for (const Entry& e : d.slots) {
-        c.line = e.line;
+        c.At(e);
         if (planned.count(e.index))
             return c.Fail("slot " + std::to_string(e.index) + " is already given by the slot plan or the map");
         const std::string* image = e.args.Get("image");
@@ -282,7 +293,7 @@ bool Slots(Ctx& c, const SceneDesc& d, const maps::MapResult* m, std::vector<wri
     out.clear();
     for (int k = 0; k < (int)all.size(); ++k)
         if (all[k].first != k) {
-            c.line = 0;
+            c.Whole();
             return c.Fail("texture slot " + std::to_string(k) + " is not given (slots must run from 0 without gaps)");
         } else
             out.push_back(all[k].second);
@@ -292,7 +303,7 @@ bool Slots(Ctx& c, const SceneDesc& d, const maps::MapResult* m, std::vector<wri
 } // namespace
 
 bool Compile_Scene(const SceneDesc& d, writers::SceneFiles& out, std::string& error) {
-    Ctx c{d, error};
+    Ctx c{d, error, 0, {}};
     out = writers::SceneFiles{};
     if (!Header(c, d, out.header)) return false;
     const bool front = out.header.game_mode == gmode::front;
@@ -319,20 +330,21 @@ bool Compile_Scene(const SceneDesc& d, writers::SceneFiles& out, std::string& er
     out.objects.assign(highest + 1, writers::ObjectRec{});
     std::vector<bool> named(highest + 1, false);
     for (const Entry& e : d.objects) {
-        c.line = e.line;
+        c.At(e);
         if (!Object(c, e.args, front, m, out.objects[e.index])) return false;
         named[e.index] = true;
     }
     for (int i = 0; i <= highest; ++i)
         if (!named[i]) {
-            c.line = 0;
+            c.Whole();
             if (!Object(c, filler, front, m, out.objects[i])) return false;
         }
     for (int i = 0; i <= highest; ++i) {
         const writers::ObjectRec& r = out.objects[i];
         if (r.id < 0 || r.id >= (int)out.textures.size()) {
+            c.Whole();
             for (const Entry& e : d.objects)
-                if (e.index == i) c.line = e.line;
+                if (e.index == i) c.At(e);
             return c.Fail("object " + std::to_string(i) + " uses texture slot " + std::to_string(r.id) +
                           ", which the scene does not have");
         }
@@ -343,7 +355,7 @@ bool Compile_Scene(const SceneDesc& d, writers::SceneFiles& out, std::string& er
         for (const Entry& e : in) top = std::max(top, e.index);
         dst.assign(top + 1, writers::Point{});
         for (const Entry& e : in) {
-            c.line = e.line;
+            c.At(e);
             if (!Point(c, e.args, m, dst[e.index])) return false;
         }
         return true;
@@ -355,7 +367,7 @@ bool Compile_Scene(const SceneDesc& d, writers::SceneFiles& out, std::string& er
     for (const auto& g : d.groups)
         for (int k : g)
             if (k >= (int)out.dialogue.lines.size()) {
-                c.line = 0;
+                c.Whole();
                 return c.Fail("a group names line " + std::to_string(k) + ", which does not exist");
             }
     out.dialogue.groups = d.groups;

@@ -34,6 +34,7 @@ struct Entry {
     int index = 0;
     Args args;
     int line = 0;
+    std::string file; // the file the line is in (the scene's own or an included one)
 };
 
 struct SceneDesc {
@@ -41,6 +42,7 @@ struct SceneDesc {
     int episode = -1, scene = -1;
     std::string kind;              // front, cine, walk or world
     int kind_line = 0;
+    std::string kind_file;
     Args header;
     std::vector<std::string> plans; // slot plans, applied in order
     std::vector<Entry> slots;
@@ -51,6 +53,7 @@ struct SceneDesc {
         int face = 0;
         std::string a, b;
         int line = 0;
+        std::string file;
     };
     std::vector<Line> lines;
     std::vector<maps::MapDirective> map;
@@ -59,6 +62,7 @@ struct SceneDesc {
         std::string image;
         Args args;
         int line = 0;
+        std::string file;
     };
     std::vector<Art> art;
 };

@@ -88,6 +88,7 @@ private:
         if (!e.args.bare.empty()) return Fail("unexpected word '" + e.args.bare[0] + "' (arguments are key=value)");
         if (!Apply_Style(e.args)) return false;
         e.line = Line();
+        e.file = file_;
         for (const Entry& other : list)
             if (other.index == e.index)
                 return Fail("'" + w[0] + " " + w[1] + "' given twice (first at line " + std::to_string(other.line) +
@@ -102,6 +103,7 @@ private:
             if (w.size() != 2) return Fail("'kind' takes one word: front, cine, walk or world");
             out_.kind = w[1];
             out_.kind_line = Line();
+            out_.kind_file = file_;
             return true;
         }
         if (d == "header") {
@@ -164,6 +166,7 @@ private:
             l.a = w[2];
             l.b = w.size() > 3 ? w[3] : "_";
             l.line = Line();
+            l.file = file_;
             out_.lines.push_back(l);
             return true;
         }
@@ -189,6 +192,7 @@ private:
             if (!Apply_Style(a.args)) return false;
             if (!a.args.Has("painter")) return Fail("'art' needs painter=<name>");
             a.line = Line();
+            a.file = file_;
             out_.art.push_back(a);
             return true;
         }

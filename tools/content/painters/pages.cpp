@@ -108,7 +108,8 @@ void Vertical_Gradient(cairo_t* cr, double y0, double y1, Rgba top, Rgba bottom)
     cairo_pattern_add_color_stop_rgb(g, 0, top.r / 255.0, top.g / 255.0, top.b / 255.0);
     cairo_pattern_add_color_stop_rgb(g, 1, bottom.r / 255.0, bottom.g / 255.0, bottom.b / 255.0);
     cairo_set_source(cr, g);
-    cairo_paint(cr);
+    cairo_rectangle(cr, 0, y0, 1 << 14, 1 << 14); // from y0 down: later bands paint over earlier
+    cairo_fill(cr);
     cairo_pattern_destroy(g);
 }
 
