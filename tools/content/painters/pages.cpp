@@ -194,6 +194,9 @@ bool Backdrop(const std::string& root, const std::string& image, const Arg_Reade
         Hills(cr, rng, W, H, H * 0.62, 22, Rgba{62, 58, 52, 255});
         Hills(cr, rng, W, H, H * 0.74, 16, Rgba{34, 40, 26, 255});
         Wire(cr, W, H * 0.86);
+    } else if (theme == "sky") { // open night sky, darkening upward, to stand above a dusk picture
+        Vertical_Gradient(cr, 0, H, Rgba{6, 8, 22, 255}, Rgba{38, 44, 72, 255});
+        Stars(cr, rng, W, H, 140);
     } else if (theme == "night" || theme == "camp_night") {
         Vertical_Gradient(cr, 0, H, Rgba{8, 12, 30, 255}, Rgba{30, 40, 60, 255});
         Stars(cr, rng, W, H * 0.6, 120);
