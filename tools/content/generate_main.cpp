@@ -7,6 +7,8 @@
 #include "content/writers/scene_writers.h"
 #include "content/generator/sounds.h"
 #include "content/generator/front_scenes.h"
+#include "content/maps/walk_scenes.h"
+#include "content/painters/walk_art.h"
 
 int main(int argc, char** argv) {
     const std::string out = argc > 1 ? argv[1] : ".";
@@ -15,6 +17,8 @@ int main(int argc, char** argv) {
     ok = writers::Write_Core_Content(out) && ok;
     ok = Write_Sounds(out) && ok;
     ok = Write_Front_Scenes(out) && ok;
+    ok = painters::Write_Walk_Art(out) && ok;
+    ok = Write_Camp_Hub(out) && ok;
     if (!ok) {
         std::fprintf(stderr, "varnoth_content: could not write every file under %s\n", out.c_str());
         return 1;
