@@ -1,12 +1,13 @@
 // Walk maps from recipes: what the features lay down (in the tile numbers the game gives
-// meaning to), where their anchors land, the texture-slot plan of walk scenes, and clear
-// errors for bad recipes.
+// meaning to), where their anchors land and clear errors for bad recipes; and the
+// texture-slot plan of walk scenes.
 #include <gtest/gtest.h>
 
 
 #include "content/maps/map_recipe.h"
 #include "content/maps/terrain.h"
-#include "content/maps/walk_scenes.h"
+#include "content/compiler/slot_plans.h"
+#include "content/writers/scene_kit.h"
 
 namespace {
 
@@ -153,35 +154,31 @@ TEST(MapRecipe, BadRecipesFailWithTheLineAndWhy) {
 }
 
 TEST(WalkPlan, FixedSlotsHoldWhatTheGameLoadsThere) {
-    const auto plan = Walk_Texture_Plan({"Data/tiles/beach", "Data/tiles/interior"},
-                                        {{0, "Data/props/tent"}, {0, "Data/props/crate"}});
-    ASSERT_GE(plan.size(), (size_t)WALK_PLAN_SLOTS);
-    EXPECT_EQ(plan[2].name, "Data/fx/effects");
-    EXPECT_EQ(plan[10].name, "Data/tiles/beach");
-    EXPECT_EQ(plan[11].name, "Data/tiles/interior");
-    EXPECT_EQ(plan[12].name, "Data/props/tent"); // the scene's own pictures take the free slots
-    EXPECT_EQ(plan[18].name, "Data/props/crate");
-    for (int k : {15, 16, 17, 29, 30, 31}) EXPECT_GE(plan[k].kind, 2) << k; // animation sheets
-    EXPECT_EQ(plan[15].name, "Data/chars/green_gunner");
-    EXPECT_EQ(plan[30].name, "Data/chars/green_gunnerW");
+    std::vector<compiler::Plan_Slot> plan;
+    ASSERT_TRUE(compiler::Plan_Slots("walk", plan));
+    std::map<int, compiler::Plan_Slot> at;
+    for (const auto& p : plan) at[p.index] = p;
+    // The HUD's slots, but the effects sheet in slot 2 (New_FX's effects and drops use it).
     const auto hud = writers::Hud_Texture_Slots();
     for (int k = 0; k < writers::HUD_SLOT_COUNT; ++k) {
+        ASSERT_TRUE(at.count(k)) << k;
         if (k == 2) continue;
-        EXPECT_EQ(plan[k].name, hud[k].name) << k;
+        EXPECT_EQ(at[k].image, hud[k].name) << k;
     }
-    std::string error;
-    EXPECT_TRUE(Check_Walk_Plan(plan, error)) << error;
-
-    auto wrong = plan;
-    wrong[16] = {2, "Data/chars/enemy_rifle"};
-    EXPECT_FALSE(Check_Walk_Plan(wrong, error));
-    EXPECT_NE(error.find("texture slot 16"), std::string::npos) << error;
-    wrong = plan;
-    wrong[10] = {0, "Data/props/tent"};
-    EXPECT_FALSE(Check_Walk_Plan(wrong, error));
-    EXPECT_NE(error.find("texture slot 10"), std::string::npos) << error;
-    wrong.resize(20);
-    EXPECT_FALSE(Check_Walk_Plan(wrong, error));
+    EXPECT_EQ(at[2].image, "Data/fx/effects");
+    // The tile sets are the map's (10, 11) and 12, 18 to 28 the scene's own.
+    for (int k : {10, 11, 12, 18, 28}) EXPECT_FALSE(at.count(k)) << k;
+    // The player's sheets where Calculate_Inventory and Check_Crouch put his texture slot,
+    // under the names the texture list substitutes for the second character.
+    const std::pair<int, const char*> player[] = {{15, "Data/chars/green_gunner"}, {16, "Data/chars/green_gunner1"},
+                                                  {17, "Data/chars/green_gunner2"}, {31, "Data/chars/green_gunner3"},
+                                                  {30, "Data/chars/green_gunnerW"}};
+    for (auto [k, name] : player) {
+        ASSERT_TRUE(at.count(k)) << k;
+        EXPECT_EQ(at[k].image, name);
+        EXPECT_EQ(at[k].kind, 2) << k; // an animation sheet
+    }
+    for (int k : {13, 14, 29}) EXPECT_EQ(at[k].kind, 2) << k;
 }
 
 } // namespace

@@ -33,11 +33,33 @@ constexpr int kSpawn = 30;
 
 class Walk_Camp : public SceneTest {
 protected:
+    // The content is generated once for the whole suite; each test gets its own folder with
+    // the scene files copied (scenes write snapshots there) and the rest linked.
+    static void SetUpTestSuite() {
+        const std::string generator = std::string(VARNOTH_BINARY_DIR) + "/tools/varnoth_content";
+        if (!std::filesystem::exists(generator)) return;
+        char tmpl[] = "/tmp/varnoth_walk_content_XXXXXX";
+        if (mkdtemp(tmpl) == nullptr) return;
+        content_ = tmpl;
+        const std::string cmd = "'" + generator + "' '" + content_ + "' > /dev/null";
+        if (std::system(cmd.c_str()) != 0) content_.clear();
+    }
+    static void TearDownTestSuite() {
+        std::error_code ec;
+        if (!content_.empty()) std::filesystem::remove_all(content_, ec);
+    }
+    static std::string content_;
+
     void SetUp() override {
         SceneTest::SetUp();
         audio::UseRecordingDouble(true);
-        Generate_Content();
-        if (HasFatalFailure() || IsSkipped()) return;
+        if (content_.empty()) GTEST_SKIP() << "generator not built or failed";
+        namespace fs = std::filesystem;
+        fs::create_directories("data");
+        fs::create_symlink(content_ + "/Data", "Data");
+        fs::create_symlink(content_ + "/data/SFX", "data/SFX");
+        fs::copy(content_ + "/data/save", "data/save", fs::copy_options::recursive);
+        fs::copy(content_ + "/scene", "scene", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
         // A screen-sized context, so that the pointer and the view are those of a real window.
         Close_Test_GL_Context();
         gl_ = Test_GL_Context(kW, kH);
@@ -123,6 +145,8 @@ protected:
         writers::Write_TGA(std::string(dir) + "/" + name + ".tga", img);
     }
 };
+
+std::string Walk_Camp::content_;
 
 TEST_F(Walk_Camp, ThePlayerStandsAtTheSpawnAndWalksUnderEitherScheme) {
     ASSERT_TRUE(gl_);

@@ -1,24 +1,36 @@
 // varnoth_content: writes the game's own original content tree into a folder (the first
 // argument, default "."): Data/ (images), data/SFX/ (sounds), data/save/ (empty) and scene/.
+// `varnoth_content --catalogue` prints the scenes not yet written, as the README lists them.
 #include <cstdio>
 #include <string>
+#include <cstring>
 
 #include "content/writers/scene_kit.h"
 #include "content/writers/scene_writers.h"
 #include "content/generator/sounds.h"
-#include "content/generator/front_scenes.h"
-#include "content/maps/walk_scenes.h"
+#include "content/compiler/catalogue.h"
+#include "content/compiler/scene_build.h"
+#include "content/painters/pages.h"
 #include "content/painters/walk_art.h"
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--catalogue") == 0) {
+        std::fputs(compiler::Catalogue_Text(compiler::Written_Scenes(compiler::Scenes_Folder())).c_str(), stdout);
+        return 0;
+    }
     const std::string out = argc > 1 ? argv[1] : ".";
     bool ok = writers::Make_Dirs(out);
     ok = writers::Make_Dirs(out + "/data/save") && ok;
     ok = writers::Write_Core_Content(out) && ok;
     ok = Write_Sounds(out) && ok;
-    ok = Write_Front_Scenes(out) && ok;
-    ok = painters::Write_Walk_Art(out) && ok;
-    ok = Write_Camp_Hub(out) && ok;
+    ok = painters::Write_Walk_Art(out) && ok; // before the scenes: walk scenes list these pictures
+    std::string error;
+    const bool built = compiler::Build_Scenes(compiler::Scenes_Folder(), out, nullptr, error);
+    painters::Release_Painters();
+    if (!built) {
+        std::fprintf(stderr, "varnoth_content: %s\n", error.c_str());
+        return 1;
+    }
     if (!ok) {
         std::fprintf(stderr, "varnoth_content: could not write every file under %s\n", out.c_str());
         return 1;

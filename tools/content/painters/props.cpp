@@ -260,8 +260,7 @@ bool Picture(const std::string& root, const std::string& name, int w, int h,
     return p.Save(root + "/" + name + ".tga", false);
 }
 
-// Doors (slot 13): 4 frames from shut to wide open. Animation 0 shut; odd animations open,
-// even ones (from 2) close.
+// Doors (slot 13): 4 frames from shut to wide open.
 void Door_Cell(cairo_t* cr, int f, double x, double y, double w, double h) {
     const int open = f % 4;
     cairo_rectangle(cr, x + 4, y + h * 0.4, w - 8, h * 0.2);
@@ -294,11 +293,20 @@ void Shadow_Cell(cairo_t* cr, int f, double x, double y, double w, double h) {
 
 } // namespace
 
+bool Write_Door_Sheet(const std::string& root, const std::string& name) {
+    std::vector<std::vector<int>> doors;
+    for (int a = 0; a < 16; ++a) doors.push_back(a % 2 ? std::vector<int>{0, 1, 2, 3} : std::vector<int>{3, 2, 1, 0});
+    doors[0] = {0};
+    return Write_Sheet(root, name, writers::SheetLayout{64, 64, 4, 1}, false, Door_Cell, doors, 0.1f, 0.1f);
+}
+
+bool Write_Crate(const std::string& root, const std::string& name) { return Picture(root, name, 64, 64, Crate); }
+
 bool Write_Props(const std::string& root) {
     bool ok = writers::Make_Dirs(root + "/Data/props");
     ok = Picture(root, "Data/props/tent", 192, 256, [](cairo_t* cr, int w, int h) { Tent(cr, w, h, Rgba{150, 150, 96, 255}); }) && ok;
     ok = Picture(root, "Data/props/tent_hq", 256, 320, [](cairo_t* cr, int w, int h) { Tent(cr, w, h, Rgba{120, 128, 80, 255}); }) && ok;
-    ok = Picture(root, "Data/props/crate", 64, 64, Crate) && ok;
+    ok = Write_Crate(root, "Data/props/crate") && ok;
     ok = Picture(root, "Data/props/barrel", 64, 64, [](cairo_t* cr, int w, int h) { Barrel(cr, w, h, Rgba{80, 96, 60, 255}); }) && ok;
     ok = Picture(root, "Data/props/fuel", 64, 64, [](cairo_t* cr, int w, int h) { Barrel(cr, w, h, Rgba{170, 50, 40, 255}); }) && ok;
     ok = Picture(root, "Data/props/sandbags", 128, 64, Sandbags) && ok;
@@ -310,10 +318,7 @@ bool Write_Props(const std::string& root) {
     ok = Picture(root, "Data/props/campfire", 96, 96, Campfire) && ok;
     ok = Picture(root, "Data/props/table", 128, 96, Table) && ok;
     ok = Picture(root, "Data/props/roof", 256, 224, Roof) && ok;
-    std::vector<std::vector<int>> doors;
-    for (int a = 0; a < 16; ++a) doors.push_back(a % 2 ? std::vector<int>{0, 1, 2, 3} : std::vector<int>{3, 2, 1, 0});
-    doors[0] = {0};
-    ok = Write_Sheet(root, art::kDoors, writers::SheetLayout{64, 64, 4, 1}, false, Door_Cell, doors, 0.1f, 0.1f) && ok;
+    ok = Write_Door_Sheet(root, art::kDoors) && ok;
     ok = Write_Sheet(root, art::kShadows, writers::SheetLayout{64, 64, 4, 1}, false, Shadow_Cell, {{0}, {2, 3}}, 0.65f,
                      0.65f) && ok;
     return ok;

@@ -55,8 +55,12 @@ bool Write_Figures(const std::string& root, const std::string& name);
 bool Write_Effects_Sheet(const std::string& root, const std::string& name);
 
 // ---- Props ----
-// Static pictures (keyed) and the door and vehicle-shadow sheets.
+// Static pictures and the door and vehicle-shadow sheets.
 bool Write_Props(const std::string& root);
+// The door sheet (4 frames from shut to open; animation 0 shut, odd ones open, even ones
+// from 2 close) and a crate, under any name.
+bool Write_Door_Sheet(const std::string& root, const std::string& name);
+bool Write_Crate(const std::string& root, const std::string& name);
 
 // Everything above that walk scenes use, under the names of walk_art.cpp.
 bool Write_Walk_Art(const std::string& root);

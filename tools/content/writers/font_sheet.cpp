@@ -35,12 +35,30 @@ constexpr Punct kPunct[] = {
     {'.', 6, 4},  {'/', 14, 2}, {':', 9, 4},  {'>', 10, 3}, {'?', 11, 4}, {'@', 12, 4}, {'[', 7, 4},  {']', 8, 4},
 };
 
-// Renders one character into a cell: centred across, baseline at 70% of the cell height.
+// Renders one character into a cell. The text drawing stretches a cell over a quad twice the
+// slot's glyph width across and twice its height up, and steps 1.8 glyph widths per letter,
+// so a glyph fills most of its cell's width (0.8 at most) with its capitals about half the
+// cell high, centred on the cell's middle line; the narrow letters the drawing steps less for
+// (i, l, r, t) keep their narrow shape.
 void Glyph(Canvas& c, FT_Face face, char ch, int x0, int y0, int cell, Rgba colour, bool outline) {
-    if (FT_Load_Char(face, (unsigned char)ch, FT_LOAD_RENDER) != 0) return;
+    const FT_UInt ph = (FT_UInt)(cell * 0.74f);
+    // The drawing steps `advance` glyph widths (half a cell each) past a letter; a narrow
+    // letter sits that much off the cell's middle so the gaps before and after it match.
+    const float advance = ch == 'i' ? 0.8f : ch == 'l' ? 1.0f : (ch == 'r' || ch == 't') ? 1.5f : 1.8f;
+    const float max_w = ch == 'i' ? cell * 0.3f : ch == 'l' ? cell * 0.4f : advance < 1.8f ? cell * 0.65f : cell * 0.8f;
+    const int shift = (int)((advance - 1.8f) * cell / 4);
+    FT_UInt pw = ph * 2;
+    for (int pass = 0; pass < 3; ++pass) {
+        FT_Set_Pixel_Sizes(face, pw, ph);
+        if (FT_Load_Char(face, (unsigned char)ch, FT_LOAD_RENDER) != 0) return;
+        const float w = (float)face->glyph->bitmap.width;
+        if (w <= max_w || w == 0) break;
+        pw = (FT_UInt)(pw * max_w / w);
+        if (pw < ph / 2) pw = ph / 2;
+    }
     const FT_GlyphSlot g = face->glyph;
-    const int left = x0 + (cell - (int)g->bitmap.width) / 2;
-    const int top = y0 + (int)(cell * 0.70f) - g->bitmap_top;
+    const int left = x0 + (cell - (int)g->bitmap.width) / 2 + shift;
+    const int top = y0 + (int)(cell * 0.78f) - g->bitmap_top;
     auto draw = [&](int dx, int dy, Rgba col) {
         for (unsigned row = 0; row < g->bitmap.rows; ++row)
             for (unsigned k = 0; k < g->bitmap.width; ++k) {
@@ -130,8 +148,6 @@ bool Write_Font_Sheet(const std::string& root, const std::string& name, int cell
     bool ok = FT_New_Face(lib, DejaVu_Path(false).c_str(), 0, &regular) == 0 &&
               FT_New_Face(lib, DejaVu_Path(true).c_str(), 0, &bold) == 0;
     if (ok) {
-        FT_Set_Pixel_Sizes(regular, 0, (FT_UInt)(cell * 0.55f));
-        FT_Set_Pixel_Sizes(bold, 0, (FT_UInt)(cell * 0.62f));
         // Cell (col, row) covers v from row/16: row 0 is the bottom band of the picture.
         auto at = [&](int col, int row, int& x, int& y) {
             x = col * cell;
@@ -143,14 +159,14 @@ bool Write_Font_Sheet(const std::string& root, const std::string& name, int cell
             if (b >= '0' && b <= '9') continue;
             if (!Font_Cell((unsigned char)b, col, row)) continue;
             at(col, row, x, y);
-            Glyph(c, regular, (char)b, x, y, cell, white, false);
+            Glyph(c, bold, (char)b, x, y, cell, white, true);
         }
         for (char d = '0'; d <= '9'; ++d) {
             int x, y;
             at(d - '0', 3, x, y);
-            Glyph(c, regular, d, x, y, cell, white, false);
+            Glyph(c, bold, d, x, y, cell, white, true);
             at(d - '0', 2, x, y);
-            Glyph(c, regular, d, x, y, cell, gold, false);
+            Glyph(c, bold, d, x, y, cell, gold, true);
             at(d - '0', 9, x, y);
             Glyph(c, bold, d, x, y, cell, white, true);
         }

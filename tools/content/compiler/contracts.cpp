@@ -1,0 +1,231 @@
+#include "content/compiler/contracts.h"
+
+#include <cstdio>
+
+#include "common/codes.h"
+#include "content/compiler/scene_compiler.h"
+
+namespace compiler {
+
+namespace {
+
+constexpr int ANY = -1;
+
+Contract Obj(int e, int s, int i, int type, int anims, const char* why) { return {e, s, Expect::object, i, type, anims, why}; }
+Contract Pt(int e, int s, int i, int c1, const char* why) { return {e, s, Expect::point, i, c1, 0, why}; }
+Contract Slot(int e, int s, int i, int anims, const char* why) { return {e, s, Expect::slot, i, ANY, anims, why}; }
+
+// Rows for the scene-script sprites with the animations a script starts: a sheet must have
+// at least that animation number + 1 animations.
+void Sprites(std::vector<Contract>& c, int e, int s, std::initializer_list<int> ids, int anims, const char* why) {
+    for (int i : ids) c.push_back(Obj(e, s, i, ANY, anims, why));
+}
+
+std::vector<Contract> Make_Contracts() {
+    std::vector<Contract> c;
+    // ---- Title (0/0): the picture lit with animation 1, the stamp pressed with animation
+    // 1, the bar, three marks shown in turn, a hidden sprite.
+    c.push_back(Obj(0, 0, 0, ANY, 2, "title picture, animations 0 and 1"));
+    c.push_back(Obj(0, 0, 1, ANY, 2, "stamp, animation 1"));
+    c.push_back(Obj(0, 0, 2, ANY, 0, "bar that slides under the name"));
+    Sprites(c, 0, 0, {3, 4, 5}, 1, "mark shown in turn");
+    c.push_back(Obj(0, 0, 6, ANY, 0, "hidden sprite"));
+
+    // ---- Main menu (0/1): the decorations the script hides and shows, the clickable
+    // figure (animations 3 and 4), the duck (1 to 3), the logo (2), the branch the leaf
+    // falls from (animation 1), the leaf (0 to 2), the camera's title point, the holes'
+    // effect (animation 35 of slot 2) and the menu's choices.
+    Sprites(c, 0, 1, {0, 1, 3, 14, 18, 21}, 0, "decoration hidden until the logo lights");
+    c.push_back(Obj(0, 1, 4, ANY, 5, "clickable figure, animations 3 and 4"));
+    c.push_back(Obj(0, 1, 5, FE_DUCK, 4, "the duck, animations 1 to 3"));
+    c.push_back(Obj(0, 1, 6, FE_LOGO, 3, "the logo, animation 2"));
+    c.push_back(Obj(0, 1, 19, ANY, 2, "branch, animation 1 with the last hole"));
+    c.push_back(Obj(0, 1, 20, ANY, 3, "falling leaf, animations 0 to 2"));
+    c.push_back(Pt(0, 1, 0, TITLE_PNT, "the camera glides to the title point"));
+    c.push_back(Slot(0, 1, 2, 36, "bullet-hole puffs: effect animation 35 of slot 2"));
+    for (int i : {7, 8, 9, 10, 11, 12, 13, 15, 16, 17})
+        c.push_back(Obj(0, 1, i, FE_BULLETHOLE, 2, "bullet hole, animation 1"));
+    c.push_back(Obj(0, 1, 22, FE_START, 2, "Start: to the save slots"));
+    c.push_back(Obj(0, 1, 23, fe_type::LOAD_GAME, 2, "Load game"));
+    c.push_back(Obj(0, 1, 24, FE_START, 2, "Options"));
+    c.push_back(Obj(0, 1, 25, FE_START, 2, "Credits"));
+    c.push_back(Obj(0, 1, 26, fe_type::QUIT_GAME, 2, "Quit"));
+
+    // ---- Save slots (0/2): six slots, back, open and delete; the sprites the light switch
+    // freezes (1, 14), the lamp (15), the lamp cycle (17 to 20, 20 with animations 0 to 7),
+    // the switch (21); the three looks of a slot.
+    for (int i = 3; i <= 8; ++i) c.push_back(Obj(0, 2, i, fe_type::FILE, 0, "save slot"));
+    c.push_back(Obj(0, 2, 9, FE_BACK, 2, "back to the menu"));
+    c.push_back(Obj(0, 2, 10, FE_FILE_CREATE, 2, "open the selected slot"));
+    c.push_back(Obj(0, 2, 11, FE_FILE_DELETE, 2, "delete the selected slot"));
+    Sprites(c, 0, 2, {1, 14}, 1, "animation 0 restarted by the delete box");
+    c.push_back(Obj(0, 2, 15, ANY, 2, "lamp, animations 0 and 1"));
+    Sprites(c, 0, 2, {17, 18, 19}, 0, "lamp of the cycle");
+    c.push_back(Obj(0, 2, 20, ANY, 8, "lamp of the cycle, animations 0 to 7"));
+    c.push_back(Obj(0, 2, 21, ANY, 2, "light switch, animations 0 and 1"));
+    for (int slot : {5, 7, 8}) c.push_back(Slot(0, 2, slot, 3, "save-slot look: rest, lit, selected"));
+    c.push_back(Slot(0, 2, 3, 10, "delete box: animation 9 of the message panel"));
+
+    // ---- Name and controls (0/5).
+    c.push_back(Obj(0, 5, 2, FE_TEXT, 2, "name field"));
+    c.push_back(Obj(0, 5, 3, FE_CREATE, 2, "start the new game"));
+    c.push_back(Obj(0, 5, 24, FE_MKEYBOARD, 3, "mouse and keyboard: animations 0 and 2"));
+    c.push_back(Obj(0, 5, 25, FE_MONLY, 3, "mouse only: animations 0 and 2"));
+
+    // ---- Options (0/6): each choice lit with animation base + 1; the apply and back
+    // buttons; the options box of slot 14.
+    Sprites(c, 0, 6, {13, 20, 21, 22, 25, 26, 29, 30, 34}, 2, "option, plain and lit");
+    c.push_back(Obj(0, 6, 3, FE_OPTION_CREATE, 2, "apply the options"));
+    c.push_back(Slot(0, 6, 14, 2, "options box, animations 0 and 1"));
+
+    // ---- Intro page (0/4): the two vehicles that roll out, the waving duck.
+    Sprites(c, 0, 4, {4, 5}, 0, "vehicle rolling out");
+    c.push_back(Obj(0, 4, 3, FE_DUCK, 2, "the waving figure, animation 1"));
+    // ---- Page 0/7 and the panning pages.
+    c.push_back(Obj(0, 7, 4, ANY, 5, "clickable figure, animations 3 and 4"));
+    c.push_back(Obj(0, 11, 2, ANY, 0, "panning backdrop"));
+
+    // ---- Death pages: the skip button (sprite 4, lit with animation 1) and the actors.
+    for (int s : {8, 14, 15, 16, 17}) c.push_back(Obj(0, s, 4, ANY, 2, "Skip^scene button"));
+    c.push_back(Obj(0, 8, 3, ANY, 0, "moves left"));
+    c.push_back(Obj(0, 8, 5, FE_DUCK, 2, "the duck, animation 1"));
+    c.push_back(Obj(0, 14, 2, ANY, 2, "animation 1"));
+    Sprites(c, 0, 14, {3, 7}, 0, "hidden or shown");
+    c.push_back(Obj(0, 15, 2, ANY, 2, "animation 1, rises"));
+    Sprites(c, 0, 15, {5, 6, 7}, 0, "moves or fades");
+    c.push_back(Obj(0, 16, 2, ANY, 2, "animation 1"));
+    Sprites(c, 0, 16, {5, 6, 7}, 0, "moves or is shown");
+
+    // ---- Opening intro (1/102 to 1/109): the Skip^Intro button is sprite 2 in each.
+    for (int s = 102; s <= 109; ++s) c.push_back(Obj(1, s, 2, ANY, 2, "Skip^Intro button"));
+    Sprites(c, 1, 102, {1, 3, 10, 11}, 0, "scroll rest, ship, gulls");
+    Sprites(c, 1, 103, {4, 6}, 0, "moves right");
+    Sprites(c, 1, 104, {4, 5, 6, 7, 8, 9, 10}, 0, "drifts");
+    Sprites(c, 1, 105, {4, 6, 7, 8, 9, 11, 12}, 0, "moves");
+    c.push_back(Obj(1, 105, 10, ANY, 2, "animation 1"));
+    c.push_back(Obj(1, 106, 5, ANY, 2, "slides in, animation 1"));
+    c.push_back(Obj(1, 107, 3, ANY, 0, "moves left"));
+    Sprites(c, 1, 108, {3, 4, 5, 6}, 0, "moves left, turns");
+    Sprites(c, 1, 109, {5, 9}, 0, "moves");
+    c.push_back(Obj(1, 109, 14, ANY, 2, "walks, animation 1"));
+
+    // ---- Camp page (1/5): the conversation's portraits (animations 0 and 1), text boxes,
+    // accept and decline; the pacing figure (animations 0 and 1) and its reference.
+    c.push_back(Obj(1, 5, 0, FE_ACCEPT, 2, "accept a mission"));
+    c.push_back(Obj(1, 5, 6, FE_DECLINE, 2, "decline a mission"));
+    Sprites(c, 1, 5, {2, 5}, 2, "portrait, talking with animation 1");
+    Sprites(c, 1, 5, {3, 4}, 1, "text box");
+    c.push_back(Obj(1, 5, 9, ANY, 0, "the pacing figure's reference"));
+    c.push_back(Obj(1, 5, 14, ANY, 2, "pacing figure, animations 0 and 1"));
+    // ---- Sleep page (1/57), briefings (1/118, 1/139), pause (1/53), perks (1/141).
+    c.push_back(Obj(1, 57, 2, ANY, 2, "Skip^Scene button"));
+    c.push_back(Obj(1, 57, 4, ANY, 0, "slides in"));
+    for (int s : {118, 139}) c.push_back(Obj(1, s, 1, ANY, 2, "Start^the_fight! button"));
+    c.push_back(Obj(1, 53, 0, ANY, 2, "Quit^and_save button"));
+    c.push_back(Obj(1, 53, 2, ANY, 2, "Return^to_game button"));
+    Sprites(c, 1, 53, {6, 8}, 2, "decoration, animation 1");
+    c.push_back(Obj(1, 141, 1, ANY, 2, "Return^to_game button"));
+    Sprites(c, 1, 141, {6, 7, 8, 9, 10, 11, 12, 13, 14}, 4, "perk, animations 0 to 3 by level");
+    c.push_back(Obj(1, 141, 15, ANY, 16, "points left, an animation per count"));
+    for (int slot = 19; slot <= 24; ++slot) c.push_back(Slot(1, 141, slot, 4, "unlocked perk look"));
+    c.push_back(Slot(1, 141, 8, 4, "locked perk look"));
+
+    // ---- Camp area (2/0): the spawn points the briefings and the return to camp send the
+    // player to, the figure whose look follows the time of day, and the walk sheets: the
+    // player by weapon and wading (every animation of the unit chain, up to 58), the effects
+    // sheet (every effect and ground-item animation, up to 89), the figures (up to 19).
+    c.push_back(Pt(2, 0, 30, CAM_P1, "spawn point of the first briefing"));
+    c.push_back(Pt(2, 0, 0, CAM_P1, "spawn point of the alarm briefing"));
+    c.push_back(Pt(2, 0, 1, CAM_P1, "spawn point on the return to camp"));
+    c.push_back(Pt(2, 0, 4, CAM_P1, "spawn point of the later briefings"));
+    c.push_back(Pt(2, 0, 10, CAM_P1, "spawn point on the return from the coast"));
+    c.push_back(Obj(2, 0, 15, UNT, 20, "figure shown with animation 4 or 19 by the time of day"));
+    for (int slot : {15, 16, 17, 30, 31}) c.push_back(Slot(2, 0, slot, 59, "the player's sheet"));
+    c.push_back(Slot(2, 0, 2, 90, "effects and drops sheet"));
+    c.push_back(Slot(2, 0, 29, 20, "one-animation figures"));
+    c.push_back(Slot(2, 0, 14, 2, "vehicle shadows, animation 1"));
+    return c;
+}
+
+const char* Kind_Name(Expect e) {
+    switch (e) {
+    case Expect::object: return "object";
+    case Expect::point: return "point";
+    case Expect::slot: return "texture slot";
+    }
+    return "?";
+}
+
+// Animations of the sheet of texture slot `slot`; -1 for a slot without a sheet.
+int Slot_Anims(const writers::SceneFiles& s, int slot, const std::string& root) {
+    if (slot < 0 || slot >= (int)s.textures.size() || !Animated_Kind(s.textures[slot].kind)) return -1;
+    return Anim_Count(root + "/" + s.textures[slot].name + ".dat");
+}
+
+} // namespace
+
+const std::vector<Contract>& Contracts() {
+    static const std::vector<Contract> table = Make_Contracts();
+    return table;
+}
+
+int Anim_Count(const std::string& path) {
+    std::FILE* f = std::fopen(path.c_str(), "r");
+    if (!f) return -1;
+    float w, h;
+    int column, frames, anims = -1;
+    if (std::fscanf(f, "%f %f %d %d %d", &w, &h, &column, &frames, &anims) != 5) anims = -1;
+    std::fclose(f);
+    return anims;
+}
+
+bool Check_Contracts(int episode, int scene, const writers::SceneFiles& s, const std::string& root,
+                     std::string& error) {
+    error.clear();
+    for (const Contract& c : Contracts()) {
+        if (c.episode != episode || c.scene != scene) continue;
+        std::string broken;
+        const std::string where = "scene " + std::to_string(episode) + "/" + std::to_string(scene) + ": " +
+                                  Kind_Name(c.what) + " " + std::to_string(c.index) + " (" + c.why + "): ";
+        switch (c.what) {
+        case Expect::object: {
+            if (c.index >= (int)s.objects.size()) {
+                broken = "missing (the scene has " + std::to_string(s.objects.size()) + " objects)";
+                break;
+            }
+            const writers::ObjectRec& o = s.objects[c.index];
+            if (c.code != ANY && o.type != c.code)
+                broken = "type " + std::to_string(o.type) + ", expected " + std::to_string(c.code);
+            else if (c.anims > 0) {
+                const int n = Slot_Anims(s, o.id, root);
+                if (n < c.anims)
+                    broken = "slot " + std::to_string(o.id) + " has " + (n < 0 ? std::string("no animations")
+                                                                          : std::to_string(n) + " animations") +
+                             ", expected at least " + std::to_string(c.anims);
+            }
+            break;
+        }
+        case Expect::point:
+            if (c.index >= (int)s.points.size())
+                broken = "missing (the scene has " + std::to_string(s.points.size()) + " points)";
+            else if (c.code != ANY && s.points[c.index].c1 != c.code)
+                broken = "code " + std::to_string(s.points[c.index].c1) + ", expected " + std::to_string(c.code);
+            break;
+        case Expect::slot:
+            if (c.index >= (int)s.textures.size())
+                broken = "missing (the scene has " + std::to_string(s.textures.size()) + " slots)";
+            else if (c.anims > 0) {
+                const int n = Slot_Anims(s, c.index, root);
+                if (n < c.anims)
+                    broken = (n < 0 ? std::string("no animations") : std::to_string(n) + " animations") +
+                             ", expected at least " + std::to_string(c.anims);
+            }
+            break;
+        }
+        if (!broken.empty()) error += where + broken + "\n";
+    }
+    if (!error.empty()) error.pop_back();
+    return error.empty();
+}
+
+} // namespace compiler

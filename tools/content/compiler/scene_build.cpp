@@ -1,0 +1,119 @@
+#include "content/compiler/scene_build.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "content/compiler/contracts.h"
+#include "content/compiler/scene_compiler.h"
+#include "content/compiler/scene_desc.h"
+#include "content/painters/pages.h"
+
+#ifndef VARNOTH_SCENES_DIR
+#error "VARNOTH_SCENES_DIR must name the folder of the scene descriptions"
+#endif
+
+namespace compiler {
+
+namespace {
+
+std::optional<std::string> Read_File(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+bool Exists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
+}
+
+} // namespace
+
+std::string Scenes_Folder() { return VARNOTH_SCENES_DIR; }
+
+std::vector<std::string> Scene_Files(const std::string& folder) {
+    std::vector<std::pair<std::pair<int, int>, std::string>> found;
+    std::error_code ec;
+    for (const auto& f : std::filesystem::directory_iterator(folder, ec)) {
+        const std::string name = f.path().filename().string();
+        int e, s;
+        if (Scene_Of_File(name, e, s)) found.push_back({{e, s}, name});
+    }
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> names;
+    for (auto& f : found) names.push_back(f.second);
+    return names;
+}
+
+bool Build_Scenes(const std::string& folder, const std::string& root, std::vector<std::pair<int, int>>* written,
+                  std::string& error) {
+    const Include_Reader include = [&](const std::string& name) -> std::optional<std::string> {
+        if (name.find("..") != std::string::npos) return std::nullopt;
+        return Read_File(folder + "/" + name);
+    };
+    std::vector<SceneDesc> scenes;
+    for (const std::string& name : Scene_Files(folder)) {
+        std::optional<std::string> text = Read_File(folder + "/" + name);
+        if (!text) {
+            error = name + ": cannot be read";
+            return false;
+        }
+        scenes.emplace_back();
+        if (!Parse_Scene(*text, name, include, scenes.back(), error)) return false;
+    }
+
+    // Pictures: each image painted once; two scenes that ask for one image must agree.
+    std::map<std::string, std::pair<Args, std::string>> art;
+    for (const SceneDesc& d : scenes)
+        for (const SceneDesc::Art& a : d.art) {
+            const std::string where = a.file + ":" + std::to_string(a.line);
+            auto [it, fresh] = art.emplace(a.image, std::make_pair(a.args, where));
+            if (!fresh && it->second.first.kv != a.args.kv) {
+                error = where + ": " + a.image + " is painted differently at " + it->second.second;
+                return false;
+            }
+        }
+    for (const auto& [image, spec] : art) {
+        std::string why;
+        if (!painters::Paint_Art(root, image, spec.first.kv, why)) {
+            error = spec.second + ": art " + image + ": " + why;
+            return false;
+        }
+    }
+    if (!painters::Paint_Plan_Art(root)) {
+        error = "the slot plans' pictures could not be written under " + root;
+        return false;
+    }
+
+    for (const SceneDesc& d : scenes) {
+        writers::SceneFiles files;
+        if (!Compile_Scene(d, files, error)) return false;
+        for (size_t k = 0; k < files.textures.size(); ++k) {
+            const writers::TextureSlot& t = files.textures[k];
+            const bool tga = Exists(root + "/" + t.name + ".tga");
+            const bool dat = !Animated_Kind(t.kind) || Exists(root + "/" + t.name + ".dat");
+            if (!tga || !dat) {
+                error = d.name + ": texture slot " + std::to_string(k) + " names " + t.name + ", whose " +
+                        (tga ? ".dat" : ".tga") + " file is not produced (add an 'art' line or a painter)";
+                return false;
+            }
+        }
+        if (!Check_Contracts(d.episode, d.scene, files, root, error)) {
+            error = d.name + ": broken contract:\n" + error;
+            return false;
+        }
+        if (!writers::Write_Scene(root, d.episode, d.scene, files)) {
+            error = d.name + ": the scene files could not be written under " + root;
+            return false;
+        }
+        if (written) written->push_back({d.episode, d.scene});
+    }
+    return true;
+}
+
+} // namespace compiler

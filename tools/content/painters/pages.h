@@ -1,0 +1,29 @@
+// Painters of the front end and the pages: backdrops that fill the widest view, buttons with
+// their lit looks, save-slot looks, the options box, perk icons, portraits, captions, the
+// main menu's figures and the effects sheet. Every picture is drawn with Cairo from a fixed
+// seed, so the content is the same on every run.
+#pragma once
+
+#include <map>
+#include <string>
+
+namespace painters {
+
+using Art_Args = std::map<std::string, std::string>;
+
+// Paints one picture named `image` (path under root without ending) with the painter named
+// by args["painter"] and the painter's own arguments. False with a reason in error for an
+// unknown painter or argument, or a file that could not be written.
+bool Paint_Art(const std::string& root, const std::string& image, const Art_Args& args, std::string& error);
+
+// The names of the painters, for messages.
+std::string Painter_Names();
+
+// The pictures the slot plans name (effects sheet, save-slot looks, options box, perk looks,
+// night backdrop).
+bool Paint_Plan_Art(const std::string& root);
+
+// Frees the font and pattern caches Cairo keeps for the painters; call once at the end.
+void Release_Painters();
+
+} // namespace painters
