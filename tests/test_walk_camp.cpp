@@ -25,6 +25,7 @@
 #include "main/messages.h"
 #include "main/window.h"
 #include "render/draw.h"
+#include "scripts/scripts.h"
 #include "world/collision.h"
 
 namespace {
@@ -118,6 +119,9 @@ protected:
         platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, platform::MakeLParam(px, py)});
         Run(10);
     }
+    // The pixel of a view position on a front page (the view is 2 x 1.5 units, y up).
+    static int View_X(float x) { return (int)((x + 1.0f) / 2.0f * kW); }
+    static int View_Y(float y) { return (int)((0.75f - y) / 1.5f * kH); }
     static float PX() { return sprite[p1_id].w + sprite[p1_id].box_width / 2; }
     static float PY() { return sprite[p1_id].z + sprite[p1_id].box_height / 2; }
     static bool In(int e, int s) { return episode == e && scene == s && !next_scene; }
@@ -196,7 +200,7 @@ TEST_F(Walk_Camp, EscapeOpensThePausePageAndLeadsBack) {
     EXPECT_EQ(stats_episode, 2);
     EXPECT_EQ(stats_scene, 0);
     Run(1500);
-    Tap(platform::VK_ESCAPE);
+    Click(View_X(0.35f), View_Y(-0.13f)); // "Return^to_game"
     ASSERT_TRUE(Run_Until([] { return In(2, 0) && game_mode == MODE_WALK; }, 5000)) << Box_Texts();
     EXPECT_NE(p1_id, -1);
     EXPECT_TRUE(Boxes().empty()) << Box_Texts();
@@ -227,9 +231,20 @@ TEST_F(Walk_Camp, ADeathShowsTheDeathPageAndThePlayerRevives) {
     Man_Shot(0, p1_id, 749, 0, 5);
     EXPECT_TRUE(ply_dead);
     ASSERT_TRUE(Run_Until([] { return In(0, 8); }, 15000)) << Box_Texts();
-    // The page offers the way back; its first button takes the player back into the game.
+    EXPECT_EQ(game_mode, MODE_FRONT);
+    Run(2000);
+    EXPECT_GE(title_sequence, 1); // the page plays
+    EXPECT_TRUE(Boxes().empty()) << Box_Texts();
+    // At its end (or on Skip) the soldier is revived at full health and sent to the revival
+    // page 1/25, and from there back into the game.
+    if (!Written(1, 25)) GTEST_SKIP() << "the revival page 1/25 is not generated yet";
+    ASSERT_TRUE(Run_Until([] { return In(1, 25); }, 20000))
+        << "the death page did not end; now at " << episode << "/" << scene << Box_Texts();
+    EXPECT_TRUE(ply_had_died);
+    EXPECT_GT(PLY_VITALITY, 0);
+    EXPECT_FLOAT_EQ(player_health, (float)PLY_VITALITY);
     ASSERT_TRUE(Run_Until([] { return game_mode == MODE_WALK && !ply_dead && p1_id != -1; }, 30000))
-        << "no revival from the death page; now at " << episode << "/" << scene << Box_Texts();
+        << "no way back into the game; now at " << episode << "/" << scene << Box_Texts();
     EXPECT_TRUE(Boxes().empty()) << Box_Texts();
 }
 
