@@ -130,6 +130,14 @@ std::vector<Contract> Make_Contracts() {
     for (int slot = 19; slot <= 24; ++slot) c.push_back(Slot(1, 141, slot, 4, "unlocked perk look"));
     c.push_back(Slot(1, 141, 8, 4, "locked perk look"));
 
+    // ---- Card table (1/4): the Hit and Stay buttons and their looks, the dealer's figure
+    // (animations 0 and 2), the sprites switched with the buttons, the cards.
+    c.push_back(Obj(1, 4, 0, FE_HIT, 2, "Hit button: deal or take a card"));
+    c.push_back(Obj(1, 4, 4, FE_STICK, 2, "Stay button: quit or stay"));
+    c.push_back(Obj(1, 4, 3, ANY, 3, "dealer, animations 0 and 2"));
+    Sprites(c, 1, 4, {5, 19, 20}, 0, "shown and hidden with the deal");
+    for (int slot = 5; slot <= 8; ++slot) c.push_back(Slot(1, 4, slot, 2, "Hit and Stay looks"));
+
     // ---- Camp area (2/0): the spawn points the briefings and the return to camp send the
     // player to, the figure whose look follows the time of day, and the walk sheets: the
     // player by weapon and wading (every animation of the unit chain, up to 58), the effects

@@ -89,6 +89,7 @@ bool Build_Scenes(const std::string& folder, const std::string& root, std::vecto
         error = "the slot plans' pictures could not be written under " + root;
         return false;
     }
+    if (!painters::Paint_Fixed_Art(root, error)) return false;
 
     for (const SceneDesc& d : scenes) {
         writers::SceneFiles files;

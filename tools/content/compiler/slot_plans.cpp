@@ -66,6 +66,18 @@ std::vector<Slot_Plan> Make_Plans() {
                   {29, 2, painters::art::kFigures, "figures playing one animation (units' on_death)"},
                   {30, 2, painters::art::kPlayerWading, "the player wading"},
                   {31, 2, painters::art::kPlayerMachine, "the player with a machine gun"}}});
+    // The shop level: the HUD's slots; the shop draws its tooltips with the font of slot 2.
+    p.push_back({"shop", "hud", {{2, 0, "Data/hud/font2", "the shop's tooltip font"}}});
+    // The card table: the Hit button's looks (5 deal, 6 take a card) and the Stay button's
+    // (7 quit, 8 stay), switched by the table's steps.
+    p.push_back({"card_table",
+                 "front_page",
+                 {{5, 3, "Data/cards/btn_deal", "Hit button while waiting for a bet"},
+                  {6, 3, "Data/cards/btn_take", "Hit button in the player's turn"},
+                  {7, 3, "Data/cards/btn_quit", "Stay button while waiting for a bet"},
+                  {8, 3, "Data/cards/btn_stay", "Stay button in the player's turn"}}});
+    // The shooting gallery: the puffs and splinters of slot 2, the explosions of slot 21.
+    p.push_back({"gallery", "front_page", {{21, 3, "Data/gallery/explosion", "explosions of balls and pigeons"}}});
     // Cut-scenes and story pages: the HUD's slots only.
     p.push_back({"cine_page", "hud", {}});
     return p;

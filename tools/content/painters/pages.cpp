@@ -163,6 +163,23 @@ void Wire(cairo_t* cr, double w, double y) {
     }
 }
 
+// A static picture is written with a one-cell animation definition too, so a scene may use
+// it in a plain or an animated slot.
+bool Save_Picture(const Paint& p, const std::string& root, const std::string& image, bool keyed) {
+    writers::AnimDef d;
+    d.width = 1.0f;
+    d.height = 1.0f;
+    d.anims = {{0}};
+    return p.Save(root + "/" + image + ".tga", keyed) && writers::Write_Anim_Def(root + "/" + image + ".dat", d);
+}
+
+// Night over a picture: a dark blue veil and a few stars.
+void Night(cairo_t* cr, Rng& rng, double w, double h) {
+    cairo_set_source_rgba(cr, 0.02, 0.04, 0.14, 0.62);
+    cairo_paint(cr);
+    Stars(cr, rng, w, h * 0.4, 50);
+}
+
 // A whole-view backdrop: 512 x 320 (the 2.4 x 1.5 units of the widest view), plain.
 bool Backdrop(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const std::string theme = r.Str("theme", "dusk");
@@ -177,6 +194,9 @@ bool Backdrop(const std::string& root, const std::string& image, const Arg_Reade
         Hills(cr, rng, W, H, H * 0.62, 22, Rgba{62, 58, 52, 255});
         Hills(cr, rng, W, H, H * 0.74, 16, Rgba{34, 40, 26, 255});
         Wire(cr, W, H * 0.86);
+    } else if (theme == "sky") { // open night sky, darkening upward, to stand above a dusk picture
+        Vertical_Gradient(cr, 0, H, Rgba{6, 8, 22, 255}, Rgba{38, 44, 72, 255});
+        Stars(cr, rng, W, H, 140);
     } else if (theme == "night" || theme == "camp_night") {
         Vertical_Gradient(cr, 0, H, Rgba{8, 12, 30, 255}, Rgba{30, 40, 60, 255});
         Stars(cr, rng, W, H * 0.6, 120);
@@ -250,8 +270,9 @@ bool Backdrop(const std::string& root, const std::string& image, const Arg_Reade
         r.error = "unknown backdrop theme '" + theme + "'";
         return false;
     }
+    if (r.Str("night", "0") == "1") Night(cr, rng, W, H);
     if (!title.empty()) Label(cr, title, 0, 14, W, 60, 36, kGold);
-    return p.Save(root + "/" + image + ".tga", false);
+    return Save_Picture(p, root, image, false);
 }
 
 // A button sheet: rest, lit (the hover look), selected and pressed, one animation each.
@@ -303,7 +324,7 @@ bool Plate(const std::string& root, const std::string& image, const Arg_Reader& 
     }
     Label(cr, text, 10, 8, w - 20, h - 16, size, look == "bare" ? Colour_Named(r.Str("colour", "paper")) : ink, true,
           look != "paper");
-    return p.Save(root + "/" + image + ".tga", true);
+    return Save_Picture(p, root, image, true);
 }
 
 void Soldier(cairo_t* cr, int f, double x, double y, double w, double h, Rgba uniform) {
@@ -619,7 +640,44 @@ bool Bar(const std::string& root, const std::string& image, const Arg_Reader&) {
     Set_Rgb(p.cr(), kGold);
     cairo_rectangle(p.cr(), 0, 4, 256, 8);
     cairo_fill(p.cr());
-    return p.Save(root + "/" + image + ".tga", true);
+    return Save_Picture(p, root, image, true);
+}
+
+// Playing cards: `collect=k` draws collectible card k (one picture); without it the sheet
+// of the card table, the back (animation 0) and the faces ace to king (animations 1 to 13).
+bool Card(const std::string& root, const std::string& image, const Arg_Reader& r) {
+    const int collect = r.Int("collect", 0, 0, 36);
+    static const char* const faces[14] = {"", "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+    auto draw = [&](cairo_t* cr, int f, double x, double y, double w, double h) {
+        Rounded_Rect(cr, x + 3, y + 3, w - 6, h - 6, 8);
+        Set_Rgb(cr, kInk);
+        cairo_fill(cr);
+        Rounded_Rect(cr, x + 5, y + 5, w - 10, h - 10, 7);
+        if (collect == 0 && f == 0) { // the back
+            Set_Rgb(cr, kRed);
+            cairo_fill(cr);
+            Set_Rgb(cr, kGold);
+            cairo_set_line_width(cr, 2);
+            Rounded_Rect(cr, x + 12, y + 12, w - 24, h - 24, 5);
+            cairo_stroke(cr);
+            return;
+        }
+        Set_Rgb(cr, kPaper);
+        cairo_fill(cr);
+        if (collect > 0) {
+            Label(cr, "No." + std::to_string(collect), x, y + h * 0.05, w, h * 0.25, h * 0.12, kRed);
+            Soldier(cr, collect % 4, x + w * 0.2, y + h * 0.3, w * 0.6, h * 0.6, Colour_Named(collect % 2 ? "olive" : "steel"));
+            return;
+        }
+        Label(cr, faces[f % 14], x, y + h * 0.2, w, h * 0.6, h * 0.4, f % 2 ? kRed : kInk, true, false);
+    };
+    if (collect > 0) {
+        std::vector<std::vector<int>> a = {{0}};
+        return Write_Sheet(root, image, SheetLayout{128, 192, 1, 1}, true, draw, a, 0.2f, 0.3f);
+    }
+    std::vector<std::vector<int>> a;
+    for (int k = 0; k < 14; ++k) a.push_back({k});
+    return Write_Sheet(root, image, SheetLayout{64, 96, 8, 2}, true, draw, a, 0.12f, 0.18f);
 }
 
 // ---- Plan pictures ----
@@ -709,7 +767,7 @@ constexpr Painter PAINTERS[] = {
     {"backdrop", Backdrop}, {"button", Button}, {"plate", Plate},   {"figure", Figure}, {"vehicle", Vehicle},
     {"lamp", Lamp},         {"switch", Switch}, {"digits", Digits}, {"icon", Icon},     {"logo", Logo},
     {"hole", Hole},         {"branch", Branch}, {"leaf", Leaf},     {"portrait", Portrait},
-    {"seal", Seal},         {"star", Star},     {"bar", Bar},
+    {"seal", Seal},         {"star", Star},     {"bar", Bar},       {"card", Card},
 };
 
 bool Dirs_For(const std::string& root, const std::string& image) {

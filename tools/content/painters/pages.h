@@ -23,6 +23,12 @@ std::string Painter_Names();
 // night backdrop).
 bool Paint_Plan_Art(const std::string& root);
 
+// The pictures the game's code names by path that are not walk-scene art: the texture
+// list's night, act, card and character variants, the gallery and camp-screen backgrounds,
+// the collectible cards and the looks of the card table and gallery plans. False with the
+// image and the reason in error.
+bool Paint_Fixed_Art(const std::string& root, std::string& error);
+
 // Frees the font and pattern caches Cairo keeps for the painters; call once at the end.
 void Release_Painters();
 

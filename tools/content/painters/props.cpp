@@ -354,19 +354,20 @@ bool Write_Walk_Art(const std::string& root) {
     ok = Write_Props(root) && ok;
     // The player by character: the first under the names the scenes list, the second under
     // the names the texture list substitutes for them, the third (who has no weapon sheets
-    // of its own) for its bare-handed, mud, dead, falling and explosive sheets.
+    // of its own) for its bare-handed, mud, falling and explosive sheets. (The fallen player
+    // by character, Data/chars/dead*, is a front-end picture painted with the pages.)
     struct Sheets {
         const char* bare; const char* rifle; const char* pistol; const char* mgun; const char* wading;
-        const char* cards; const char* mud; const char* dead; const char* falling; const char* tnt;
+        const char* cards; const char* mud; const char* falling; const char* tnt;
     };
     const Sheets by_char[3] = {
         {art::kPlayerBare, art::kPlayerRifle, art::kPlayerPistol, art::kPlayerMachine, art::kPlayerWading,
-         "Data/chars/casino", "Data/chars/mud", "Data/chars/dead", "Data/chars/falling1", "Data/chars/tnt"},
+         "Data/chars/casino", "Data/chars/mud", "Data/chars/falling1", "Data/chars/tnt"},
         {"Data/chars/green_trench", "Data/chars/green_trench1", "Data/chars/green_trench2",
          "Data/chars/green_trench3", "Data/chars/green_trenchW", "Data/chars/trench", "Data/chars/mud1",
-         "Data/chars/dead1", "Data/chars/falling2", "Data/chars/tnt1"},
-        {nullptr, nullptr, nullptr, nullptr, nullptr, "Data/chars/sniper", "Data/chars/mud2", "Data/chars/dead2",
-         "Data/chars/falling3", "Data/chars/tnt2"},
+         "Data/chars/falling2", "Data/chars/tnt1"},
+        {nullptr, nullptr, nullptr, nullptr, nullptr, "Data/chars/sniper", "Data/chars/mud2", "Data/chars/falling3",
+         "Data/chars/tnt2"},
     };
     for (int c = 0; c < 3; ++c) {
         const Sheets& s = by_char[c];
@@ -386,7 +387,7 @@ bool Write_Walk_Art(const std::string& root) {
             ok = Write_Figure_Sheet(root, s.wading, wading) && ok;
             ok = Alias(root, bare, s.cards) && ok;
         }
-        for (const char* n : {s.mud, s.dead, s.falling, s.tnt}) ok = Alias(root, bare, n) && ok;
+        for (const char* n : {s.mud, s.falling, s.tnt}) ok = Alias(root, bare, n) && ok;
     }
     // Before the rifle is handed out the rifle slot shows the player carrying it cased.
     ok = Alias(root, art::kPlayerBare, "Data/chars/green_gunner_case") && ok;

@@ -1,0 +1,123 @@
+// Pictures the game's code names by path: the variants the texture list swaps in by the game
+// state (night backgrounds, the act's tents, the selected card, the player's character) and
+// the looks of the card table and gallery slot plans. Walk-scene art (soldier sheets, tile
+// sets, level effects) is the walk painters'.
+#include <string>
+
+#include "content/painters/pages.h"
+
+namespace painters {
+
+namespace {
+
+struct Fixed {
+    const char* image;
+    const char* spec; // painter=<name> and its key=value arguments
+};
+
+constexpr Fixed FIXED_ART[] = {
+    // Gallery and camp-screen backgrounds, with their night and act variants.
+    {"Data/gallery/bg_warp", "painter=backdrop theme=night"},
+    {"Data/gallery/fortress_bg", "painter=backdrop theme=dark"},
+    {"Data/gallery/bg_beach", "painter=backdrop theme=coast"},
+    {"Data/gallery/bg_beachN", "painter=backdrop theme=coast night=1"},
+    {"Data/gallery/bg_farms1", "painter=backdrop theme=field"},
+    {"Data/gallery/bg_farms1N", "painter=backdrop theme=field night=1"},
+    {"Data/gallery/bunker_bg", "painter=backdrop theme=dark"},
+    {"Data/gallery/bg_cave", "painter=backdrop theme=dark"},
+    {"Data/gallery/straw_bg", "painter=backdrop theme=field"},
+    {"Data/gallery/secret_lab", "painter=backdrop theme=tent"},
+    {"Data/gallery/tunnel_bg", "painter=backdrop theme=dark"},
+    {"Data/gallery/tunnel_bg1", "painter=backdrop theme=dark night=1"},
+    {"Data/gallery/tunnel_bg3", "painter=backdrop theme=death"},
+    {"Data/gallery/bg_front", "painter=backdrop theme=field"},
+    {"Data/gallery/bg_frontN", "painter=backdrop theme=field night=1"},
+    {"Data/gallery/bg_village", "painter=backdrop theme=camp"},
+    {"Data/gallery/bg_villageN", "painter=backdrop theme=camp night=1"},
+    {"Data/gallery/bg_garden", "painter=backdrop theme=camp"},
+    {"Data/gallery/bg_gardenN", "painter=backdrop theme=camp night=1"},
+    {"Data/gallery/sarge_hq", "painter=backdrop theme=tent"},
+    {"Data/gallery/sarge_hqN", "painter=backdrop theme=tent night=1"},
+    {"Data/gallery/jack_bg", "painter=backdrop theme=tent"},
+    {"Data/gallery/jack_bgN", "painter=backdrop theme=tent night=1"},
+    {"Data/gallery/tent_bg", "painter=backdrop theme=tent"},
+    {"Data/gallery/tent_bgN", "painter=backdrop theme=tent night=1"},
+    {"Data/gallery/tent_bgD", "painter=backdrop theme=camp"},
+    {"Data/gallery/tent_bg3", "painter=backdrop theme=camp_night"},
+    {"Data/gallery/tents1", "painter=backdrop theme=camp"},
+    {"Data/gallery/tents2", "painter=backdrop theme=camp"},
+    {"Data/gallery/tents3", "painter=backdrop theme=camp_night"},
+    {"Data/gallery/tune_tent", "painter=backdrop theme=tent"},
+    {"Data/gallery/tune_tentB", "painter=backdrop theme=tent night=1"},
+    {"Data/gallery/tune_tent3", "painter=backdrop theme=dark"},
+    {"Data/gallery/tent_hq", "painter=backdrop theme=tent"},
+    {"Data/gallery/tent_hqD", "painter=backdrop theme=tent"},
+    {"Data/gallery/tent_hqN", "painter=backdrop theme=tent night=1"},
+    {"Data/gallery/tent_hq3", "painter=backdrop theme=dark"},
+    // Gallery props by character, and the recruiting poster by act.
+    {"Data/gallery/pillow", "painter=figure anims=16 colour=sand"},
+    {"Data/gallery/pillow1", "painter=figure anims=16 colour=steel"},
+    {"Data/gallery/pillow2", "painter=figure anims=16 colour=red"},
+    {"Data/gallery/pistol", "painter=figure anims=16 colour=steel"},
+    {"Data/gallery/pistol1", "painter=figure anims=16 colour=gold"},
+    {"Data/gallery/news_recruit", "painter=plate look=paper text=JOIN_UP!^The_camp_needs_you. w=256 h=256 size=24"},
+    {"Data/gallery/news_recruit1", "painter=plate look=paper text=THE_FRONT^MOVES_EAST w=256 h=256 size=24"},
+    {"Data/gallery/news_recruit2", "painter=plate look=paper text=THE_COAST^IS_TAKEN w=256 h=256 size=24"},
+    {"Data/gallery/news_recruit3", "painter=plate look=paper text=LAST_STAND^AT_THE_FORT w=256 h=256 size=24"},
+    // The card table's cards and the album's collectible cards.
+    {"Data/cards/card", "painter=card"},
+    // Front-end portraits by character and story state; the medal box's cloth by page.
+    {"Data/front/back_head", "painter=portrait colour=olive"},
+    {"Data/front/back_head2", "painter=portrait colour=steel"},
+    {"Data/front/back_head3", "painter=portrait colour=red skin=dark"},
+    {"Data/front/char2", "painter=portrait colour=sand"},
+    {"Data/front/char3", "painter=portrait colour=gold skin=dark"},
+    {"Data/front/char4", "painter=portrait colour=sand skin=dark"},
+    {"Data/front/char5", "painter=portrait colour=gold"},
+    {"Data/front/cloth", "painter=backdrop theme=paper"},
+    {"Data/front/cloth1", "painter=backdrop theme=map"},
+    {"Data/front/cloth3", "painter=backdrop theme=tent"},
+    // The fallen player by character.
+    {"Data/chars/dead", "painter=figure anims=16 colour=olive"},
+    {"Data/chars/dead1", "painter=figure anims=16 colour=steel"},
+    {"Data/chars/dead2", "painter=figure anims=16 colour=sand"},
+    // Card table plan: deal and take a card (slots 5 and 6), quit and stay (7 and 8).
+    {"Data/cards/btn_deal", "painter=button text=Deal colour=gold"},
+    {"Data/cards/btn_take", "painter=button text=Hit colour=gold"},
+    {"Data/cards/btn_quit", "painter=button text=Quit colour=red"},
+    {"Data/cards/btn_stay", "painter=button text=Stay colour=steel"},
+    // Gallery plan: the explosions of cannon balls and clay pigeons (slot 21).
+    {"Data/gallery/explosion", "painter=lamp anims=4"},
+};
+
+Art_Args Args_Of(const std::string& spec) {
+    Art_Args a;
+    std::string word;
+    for (char c : spec + " ") {
+        if (c != ' ') {
+            word += c;
+            continue;
+        }
+        const size_t eq = word.find('=');
+        if (eq != std::string::npos) a[word.substr(0, eq)] = word.substr(eq + 1);
+        word.clear();
+    }
+    return a;
+}
+
+} // namespace
+
+bool Paint_Fixed_Art(const std::string& root, std::string& error) {
+    for (const Fixed& f : FIXED_ART)
+        if (!Paint_Art(root, f.image, Args_Of(f.spec), error)) {
+            error = std::string(f.image) + ": " + error;
+            return false;
+        }
+    for (int k = 1; k <= 36; ++k)
+        if (!Paint_Art(root, "Data/cards/card" + std::to_string(k),
+                       {{"painter", "card"}, {"collect", std::to_string(k)}}, error))
+            return false;
+    return true;
+}
+
+} // namespace painters
