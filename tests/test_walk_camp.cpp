@@ -212,7 +212,7 @@ TEST_F(Walk_Camp, ALevelUpOpensThePerkPageAndTabLeadsBack) {
     const float x0 = PX(), y0 = PY();
     const int points_before = level_up_points;
     Calculate_Exp(p1_id, 100000);
-    EXPECT_GT(level_up_points, points_before);
+    EXPECT_GT(level_up_points, points_before) << "dead " << ply_dead << " score " << sprite[p1_id].score << " exp " << player_experience << "/" << player_exp_level;
     Tap(platform::VK_TAB);
     ASSERT_TRUE(Run_Until([] { return In(1, 141); }, 3000)) << Box_Texts();
     Run(1000);
