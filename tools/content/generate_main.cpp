@@ -12,6 +12,7 @@
 #include "content/compiler/catalogue.h"
 #include "content/compiler/scene_build.h"
 #include "content/painters/pages.h"
+#include "content/painters/walk_art.h"
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::string(argv[1]) == "--sound-sheet") {
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     ok = writers::Make_Dirs(out + "/data/save") && ok;
     ok = writers::Write_Core_Content(out) && ok;
     ok = Write_Sounds(out) && ok;
+    ok = painters::Write_Walk_Art(out) && ok; // before the scenes: walk scenes list these pictures
     std::string error;
     const bool built = compiler::Build_Scenes(compiler::Scenes_Folder(), out, nullptr, error);
     painters::Release_Painters();

@@ -138,9 +138,20 @@ std::vector<Contract> Make_Contracts() {
     Sprites(c, 1, 4, {5, 19, 20}, 0, "shown and hidden with the deal");
     for (int slot = 5; slot <= 8; ++slot) c.push_back(Slot(1, 4, slot, 2, "Hit and Stay looks"));
 
-    // ---- Camp area (2/0): the spawn point the first briefing sends the player to.
-    c.push_back(Pt(2, 0, 30, ANY, "spawn point of the first briefing"));
-    c.push_back(Slot(2, 0, 15, 1, "the player's sheet"));
+    // ---- Camp area (2/0): the spawn points the briefings and the return to camp send the
+    // player to, the figure whose look follows the time of day, and the walk sheets: the
+    // player by weapon and wading (every animation of the unit chain, up to 58), the effects
+    // sheet (every effect and ground-item animation, up to 89), the figures (up to 19).
+    c.push_back(Pt(2, 0, 30, CAM_P1, "spawn point of the first briefing"));
+    c.push_back(Pt(2, 0, 0, CAM_P1, "spawn point of the alarm briefing"));
+    c.push_back(Pt(2, 0, 1, CAM_P1, "spawn point on the return to camp"));
+    c.push_back(Pt(2, 0, 4, CAM_P1, "spawn point of the later briefings"));
+    c.push_back(Pt(2, 0, 10, CAM_P1, "spawn point on the return from the coast"));
+    c.push_back(Obj(2, 0, 15, UNT, 20, "figure shown with animation 4 or 19 by the time of day"));
+    for (int slot : {15, 16, 17, 30, 31}) c.push_back(Slot(2, 0, slot, 59, "the player's sheet"));
+    c.push_back(Slot(2, 0, 2, 90, "effects and drops sheet"));
+    c.push_back(Slot(2, 0, 29, 20, "one-animation figures"));
+    c.push_back(Slot(2, 0, 14, 2, "vehicle shadows, animation 1"));
     return c;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "content/painters/walk_art.h"
 #include "content/writers/scene_kit.h"
 
 namespace compiler {
@@ -47,6 +48,24 @@ std::vector<Slot_Plan> Make_Plans() {
                   {24, 3, "Data/front/perk_ice", "dum-dum rounds perk"}}});
     // Act start pages 1/0 and 1/122: slot 16 is the night backdrop the page switches to.
     p.push_back({"act_start", "front_page", {{16, 0, "Data/front/camp_night", "night backdrop"}}});
+    // Walk scenes: slot 2 the effects and drops sheet (hits, flashes, blasts, splashes, smoke,
+    // fire, gas, mud, blood, fireworks and every ground item's picture by its animation),
+    // the tile sets from slot 10 (10 + map_set, given by the map), the doors of barrel
+    // points (13), the vehicles' shadows (14), the player by the weapon in hand (15 bare
+    // hands or grenades, 16 rifle or shotgun, 17 pistol, 31 machine gun), the figures that
+    // play one animation (29) and the wading player (30). Slots 12 and 18 to 28 are the
+    // scene's own.
+    p.push_back({"walk",
+                 "hud",
+                 {{2, 2, painters::art::kEffects, "effects and drops sheet"},
+                  {13, 2, painters::art::kDoors, "doors of barrel points"},
+                  {14, 2, painters::art::kShadows, "vehicle shadows, animation 1"},
+                  {15, 2, painters::art::kPlayerBare, "the player, bare hands or grenades"},
+                  {16, 2, painters::art::kPlayerRifle, "the player with a rifle or shotgun"},
+                  {17, 2, painters::art::kPlayerPistol, "the player with a pistol"},
+                  {29, 2, painters::art::kFigures, "figures playing one animation (units' on_death)"},
+                  {30, 2, painters::art::kPlayerWading, "the player wading"},
+                  {31, 2, painters::art::kPlayerMachine, "the player with a machine gun"}}});
     // The shop level: the HUD's slots; the shop draws its tooltips with the font of slot 2.
     p.push_back({"shop", "hud", {{2, 0, "Data/hud/font2", "the shop's tooltip font"}}});
     // The card table: the Hit button's looks (5 deal, 6 take a card) and the Stay button's

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "content/writers/art.h"
+#include "content/painters/walk_art.h"
 #include "content/writers/font_sheet.h"
 
 namespace writers {
@@ -396,60 +397,21 @@ bool Write_Boot_Scene(const std::string& root) {
 
 namespace {
 
-// Tile atlas: 16 columns by 32 rows of 16-pixel tiles, tile t at column t % 16 and row t / 16
-// counted from v = 0 (the bottom of the picture).
-bool WriteTileAtlas(const std::string& root, const std::string& name, Rgba ground) {
-    Canvas c(256, 512, Rgba{0, 0, 0, 255});
-    for (int t = 0; t < 512; ++t) {
-        const int x = (t % 16) * 16, y = 512 - (t / 16 + 1) * 16;
-        Rgba base = ground;
-        if (t >= 32 && t <= 287) base = Shade(kGrey, 0.6f + 0.4f * ((t * 7) % 10) / 10.0f); // walls
-        else if (t >= 480 && t <= 483) base = kBlue;                                         // water
-        else if (t >= 496 && t <= 501) base = Shade(kSand, 0.6f);                            // fences
-        else if (t == 502 || t == 504) base = kGreen;                                        // bottles
-        c.Fill(x, y, 16, 16, Shade(base, 0.9f + 0.1f * (t % 3)));
-        c.Frame(x, y, 16, 16, 1, Shade(base, 0.75f));
-        if (t == 502 || t == 504) c.Fill(x + 6, y + 3, 4, 10, Rgba{30, 110, 40, 255});
-    }
-    return Save_Canvas(root + "/" + name + ".tga", c, false);
-}
-
-void DrawSoldier(Canvas& c, int f, int x, int y, int w, int h) {
-    const float cx = x + w / 2.0f, step = (f % 4 == 1) ? 2.0f : (f % 4 == 3) ? -2.0f : 0.0f;
-    const Rgba uniform = f >= 32 ? Rgba{120, 60, 50, 255} : kOlive;
-    c.Line(cx - 4, y + h * 0.62f, cx - 4 + step, y + h - 3.0f, 4.0f, kOliveDark);
-    c.Line(cx + 4, y + h * 0.62f, cx + 4 - step, y + h - 3.0f, 4.0f, kOliveDark);
-    c.RoundRect((int)(cx - 8), (int)(y + h * 0.3f), 16, (int)(h * 0.36f), 4.0f, uniform);
-    c.Disc(cx, y + h * 0.22f, 6.0f, Rgba{222, 180, 140, 255});
-    c.Disc(cx, y + h * 0.17f, 6.5f, Shade(uniform, 0.8f));
-    c.Line(cx + 6, y + h * 0.42f, cx + 14, y + h * 0.45f, 3.0f, kInk);
-}
-
-void DrawDoor(Canvas& c, int f, int x, int y, int w, int h) {
-    const int open = f % 4;
-    c.Fill(x + 2, y + 2, w - 4, h - 4, Shade(kSand, 0.5f));
-    c.Fill(x + 4 + open * (w - 8) / 4, y + 4, (w - 8) - open * (w - 8) / 4, h - 8, Rgba{120, 84, 50, 255});
-}
-
 } // namespace
 
 bool Write_Fixture_Scenes(const std::string& root) {
     bool ok = Make_Dirs(root + "/Data/fixture");
-    ok = WriteTileAtlas(root, "Data/fixture/tiles0", Rgba{90, 130, 60, 255}) && ok;
-    ok = WriteTileAtlas(root, "Data/fixture/tiles1", Rgba{130, 110, 80, 255}) && ok;
-    std::vector<std::vector<int>> walk;
-    for (int a = 0; a < 150; ++a) walk.push_back({(a * 4) % 64, (a * 4 + 1) % 64, (a * 4 + 2) % 64, (a * 4 + 3) % 64});
-    ok = Write_Sheet(root, "Data/fixture/soldier", SheetLayout{32, 32, 8, 8}, true, DrawSoldier, walk, 0.1f, 0.1f,
-                     150) && ok;
-    std::vector<std::vector<int>> door_anims;
-    for (int a = 0; a < 16; ++a) door_anims.push_back(a % 2 ? std::vector<int>{0, 1, 2, 3} : std::vector<int>{3, 2, 1, 0});
-    door_anims[0] = {0};
-    ok = Write_Sheet(root, "Data/fixture/door", SheetLayout{32, 32, 4, 1}, true, DrawDoor, door_anims, 0.1f, 0.1f) && ok;
-    Canvas crate(32, 32, kClear);
-    crate.Fill(2, 2, 28, 28, Rgba{150, 110, 60, 255});
-    crate.Frame(2, 2, 28, 28, 2, Rgba{90, 60, 30, 255});
-    crate.Line(4, 4, 28, 28, 2.0f, Rgba{90, 60, 30, 255});
-    ok = Save_Canvas(root + "/Data/fixture/crate.tga", crate, true) && ok;
+    // The walk scene's art comes from the walk painters: the camp's ground and walls, the
+    // building interiors, the player with a rifle, a door and a crate.
+    painters::Tile_Palette ground, interior;
+    painters::Tile_Palette_Of("Data/tiles/camp", ground);
+    painters::Tile_Palette_Of("Data/tiles/interior", interior);
+    ok = painters::Write_Tile_Set(root, "Data/fixture/tiles0", ground) && ok;
+    ok = painters::Write_Tile_Set(root, "Data/fixture/tiles1", interior) && ok;
+    ok = painters::Write_Figure_Sheet(root, "Data/fixture/soldier", painters::Player_Look(0, painters::Weapon::Rifle)) &&
+         ok;
+    ok = painters::Write_Door_Sheet(root, "Data/fixture/door") && ok;
+    ok = painters::Write_Crate(root, "Data/fixture/crate") && ok;
 
     // Scene 0: a walk scene, 20 by 20 cells with a wall around it and a pond.
     {
@@ -457,10 +419,10 @@ bool Write_Fixture_Scenes(const std::string& root) {
         s.textures = Hud_Texture_Slots();
         s.textures.push_back({0, "Data/fixture/tiles0"}); // 10: tile set 0
         s.textures.push_back({0, "Data/fixture/tiles1"}); // 11: tile set 1
-        s.textures.push_back({1, "Data/fixture/crate"});  // 12
-        s.textures.push_back({3, "Data/fixture/door"});   // 13: doors of barrel points
-        s.textures.push_back({1, "Data/fixture/crate"});  // 14
-        s.textures.push_back({3, "Data/fixture/soldier"}); // 15: the player
+        s.textures.push_back({0, "Data/fixture/crate"});  // 12
+        s.textures.push_back({2, "Data/fixture/door"});   // 13: doors of barrel points
+        s.textures.push_back({0, "Data/fixture/crate"});  // 14
+        s.textures.push_back({2, "Data/fixture/soldier"}); // 15: the player
         s.has_map = true;
         s.map.width = s.map.height = 20;
         s.map.tiles.assign(400, 1);

@@ -1,0 +1,407 @@
+// Props and buildings seen from above: tents, crates, barrels, sandbags, trees, bushes, a
+// hut roof, a jeep, a flag, a camp fire and a table; the door sheet and the vehicle shadows.
+// Pictures carry real alpha (soft shadows), so their slots are plain kinds.
+#include <cmath>
+#include <filesystem>
+#include <functional>
+
+#include "content/painters/paint.h"
+#include "content/painters/walk_art.h"
+
+namespace painters {
+
+namespace {
+
+using writers::Rgba;
+using writers::Shade;
+constexpr double kPi = 3.14159265358979;
+
+void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, rx, ry);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+    cairo_restore(cr);
+}
+
+void Ink(cairo_t* cr, double w = 2) {
+    cairo_set_source_rgba(cr, 0.08, 0.07, 0.05, 0.9);
+    cairo_set_line_width(cr, w);
+    cairo_stroke(cr);
+}
+
+void Fill_Ink(cairo_t* cr, Rgba c) {
+    Set_Rgb(cr, c);
+    cairo_fill_preserve(cr);
+    Ink(cr);
+}
+
+void Shadow(cairo_t* cr, double x, double y, double w, double h, double r) {
+    Rounded_Rect(cr, x, y, w, h, r);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.33);
+    cairo_fill(cr);
+}
+
+// Linear light from the upper left across a path.
+void Lit(cairo_t* cr, double x0, double y0, double x1, double y1, Rgba c) {
+    cairo_pattern_t* g = cairo_pattern_create_linear(x0, y0, x1, y1);
+    const Rgba hi = Shade(c, 1.25f), lo = Shade(c, 0.7f);
+    cairo_pattern_add_color_stop_rgb(g, 0, hi.r / 255.0, hi.g / 255.0, hi.b / 255.0);
+    cairo_pattern_add_color_stop_rgb(g, 1, lo.r / 255.0, lo.g / 255.0, lo.b / 255.0);
+    cairo_set_source(cr, g);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(g);
+    Ink(cr);
+}
+
+void Tent(cairo_t* cr, int w, int h, Rgba canvas) {
+    // A ridge tent from above: two roof halves meeting at the ridge, the door flap at the
+    // bottom (south), guy ropes and pegs.
+    const double m = w * 0.1;
+    Shadow(cr, m + 10, m + 14, w - 2 * m, h - 2 * m, 6);
+    for (int k = 0; k < 4; ++k) { // ropes
+        const double px = k % 2 ? w - 4 : 4, py = k < 2 ? 8 : h - 8;
+        cairo_move_to(cr, w / 2.0 + (k % 2 ? 1 : -1) * (w / 2.0 - m), py < h / 2.0 ? m + 8 : h - m - 8);
+        cairo_line_to(cr, px, py);
+        cairo_set_source_rgba(cr, 0.85, 0.8, 0.65, 0.9);
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+    }
+    cairo_rectangle(cr, m, m, w / 2.0 - m, h - 2 * m);
+    Lit(cr, m, 0, w / 2.0, 0, Shade(canvas, 1.05f));
+    cairo_rectangle(cr, w / 2.0, m, w / 2.0 - m, h - 2 * m);
+    Lit(cr, w / 2.0, 0, w - m, 0, Shade(canvas, 0.78f));
+    for (int k = 1; k < 4; ++k) { // seams
+        cairo_move_to(cr, m, m + k * (h - 2 * m) / 4);
+        cairo_line_to(cr, w - m, m + k * (h - 2 * m) / 4);
+    }
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.2);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    cairo_move_to(cr, w / 2.0, m);
+    cairo_line_to(cr, w / 2.0, h - m);
+    Ink(cr, 3);
+    // door flap, open
+    cairo_move_to(cr, w / 2.0 - w * 0.12, h - m);
+    cairo_line_to(cr, w / 2.0, h - m - h * 0.18);
+    cairo_line_to(cr, w / 2.0 + w * 0.12, h - m);
+    cairo_close_path(cr);
+    Fill_Ink(cr, Rgba{40, 34, 26, 255});
+}
+
+void Crate(cairo_t* cr, int w, int h) {
+    Shadow(cr, 10, 12, w - 12, h - 12, 3);
+    cairo_rectangle(cr, 4, 4, w - 12, h - 12);
+    Lit(cr, 0, 0, w, h, Rgba{164, 122, 70, 255});
+    for (int k = 1; k < 4; ++k) {
+        cairo_move_to(cr, 4, 4 + k * (h - 12) / 4.0);
+        cairo_line_to(cr, w - 8, 4 + k * (h - 12) / 4.0);
+    }
+    Ink(cr, 1);
+    cairo_rectangle(cr, 8, 8, w - 20, h - 20);
+    cairo_move_to(cr, 8, 8);
+    cairo_line_to(cr, w - 12, h - 12);
+    cairo_set_source_rgba(cr, 0.3, 0.2, 0.1, 0.9);
+    cairo_set_line_width(cr, 4);
+    cairo_stroke(cr);
+}
+
+void Barrel(cairo_t* cr, int w, int h, Rgba c) {
+    Ellipse(cr, w / 2.0 + 6, h / 2.0 + 8, w / 2.0 - 6, h / 2.0 - 6);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.33);
+    cairo_fill(cr);
+    Ellipse(cr, w / 2.0, h / 2.0, w / 2.0 - 6, h / 2.0 - 6);
+    cairo_pattern_t* g = cairo_pattern_create_radial(w * 0.4, h * 0.4, 2, w / 2.0, h / 2.0, w / 2.0);
+    const Rgba hi = Shade(c, 1.3f), lo = Shade(c, 0.6f);
+    cairo_pattern_add_color_stop_rgb(g, 0, hi.r / 255.0, hi.g / 255.0, hi.b / 255.0);
+    cairo_pattern_add_color_stop_rgb(g, 1, lo.r / 255.0, lo.g / 255.0, lo.b / 255.0);
+    cairo_set_source(cr, g);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(g);
+    Ink(cr);
+    Ellipse(cr, w / 2.0, h / 2.0, w / 2.0 - 14, h / 2.0 - 14);
+    Ink(cr, 2);
+    Ellipse(cr, w * 0.62, h * 0.4, 4, 4); // bung
+    Fill_Ink(cr, Shade(c, 0.5f));
+}
+
+void Sandbags(cairo_t* cr, int w, int h) {
+    Shadow(cr, 8, 14, w - 10, h - 16, 8);
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 5; ++c) {
+            const double bw = (w - 10) / 4.6;
+            Rounded_Rect(cr, 4 + c * bw * 0.9 + (r % 2) * bw * 0.45, 6 + r * (h - 14) / 2.2, bw, (h - 14) / 2.0, 8);
+            Lit(cr, 0, 0, 0, h, Rgba{184, 166, 116, 255});
+        }
+}
+
+void Tree(cairo_t* cr, int w, int h, bool pine) {
+    const double cx = w / 2.0, cy = h / 2.0, r = w / 2.0 - 8;
+    Ellipse(cr, cx + 14, cy + 18, r * 0.95, r * 0.85);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
+    cairo_fill(cr);
+    const Rgba leaf = pine ? Rgba{40, 84, 52, 255} : Rgba{62, 112, 46, 255};
+    if (pine) {
+        for (int ring = 0; ring < 3; ++ring) {
+            const double rr = r * (1.0 - ring * 0.28);
+            cairo_move_to(cr, cx + rr, cy);
+            for (int k = 1; k < 18; ++k) {
+                const double a = k * kPi / 9, d = k % 2 ? rr * 0.75 : rr;
+                cairo_line_to(cr, cx + std::cos(a) * d, cy + std::sin(a) * d);
+            }
+            cairo_close_path(cr);
+            Lit(cr, cx - rr, cy - rr, cx + rr, cy + rr, Shade(leaf, 1.0f + ring * 0.15f));
+        }
+        return;
+    }
+    for (int k = 0; k < 9; ++k) { // clumps of foliage round a crown
+        const double a = k * 0.7, d = k == 8 ? 0 : r * 0.45;
+        const double x = cx + std::cos(a) * d, y = cy + std::sin(a) * d, rr = r * (k == 8 ? 0.55 : 0.5);
+        cairo_arc(cr, x, y, rr, 0, 2 * kPi);
+        cairo_pattern_t* g = cairo_pattern_create_radial(x - rr * 0.4, y - rr * 0.4, 1, x, y, rr);
+        const Rgba hi = Shade(leaf, 1.35f), lo = Shade(leaf, 0.65f);
+        cairo_pattern_add_color_stop_rgb(g, 0, hi.r / 255.0, hi.g / 255.0, hi.b / 255.0);
+        cairo_pattern_add_color_stop_rgb(g, 1, lo.r / 255.0, lo.g / 255.0, lo.b / 255.0);
+        cairo_set_source(cr, g);
+        cairo_fill(cr);
+        cairo_pattern_destroy(g);
+    }
+}
+
+void Jeep(cairo_t* cr, int w, int h) {
+    // Facing up: bonnet at the top, seats, spare wheel at the back.
+    Shadow(cr, w * 0.2 + 8, 14, w * 0.6, h - 16, 10);
+    for (int k = 0; k < 4; ++k) {
+        Rounded_Rect(cr, k % 2 ? w * 0.76 : w * 0.14, k < 2 ? h * 0.16 : h * 0.68, w * 0.1, h * 0.16, 4);
+        Fill_Ink(cr, Rgba{30, 30, 30, 255});
+    }
+    Rounded_Rect(cr, w * 0.2, 6, w * 0.6, h - 14, 12);
+    Lit(cr, w * 0.2, 0, w * 0.8, 0, Rgba{96, 110, 62, 255});
+    cairo_rectangle(cr, w * 0.26, h * 0.3, w * 0.48, h * 0.06); // windscreen
+    Fill_Ink(cr, Rgba{150, 190, 200, 255});
+    for (int k = 0; k < 2; ++k) {
+        Rounded_Rect(cr, k ? w * 0.52 : w * 0.28, h * 0.42, w * 0.2, h * 0.16, 4);
+        Fill_Ink(cr, Rgba{80, 60, 40, 255});
+    }
+    Rounded_Rect(cr, w * 0.28, h * 0.64, w * 0.44, h * 0.2, 4);
+    Fill_Ink(cr, Rgba{70, 82, 46, 255});
+    cairo_arc(cr, w * 0.5, h * 0.5, 6, 0, 2 * kPi); // white star
+    cairo_set_source_rgb(cr, 0.9, 0.9, 0.85);
+    cairo_fill(cr);
+}
+
+void Flag(cairo_t* cr, int w, int h) {
+    Ellipse(cr, w / 2.0 + 3, h * 0.85 + 3, 6, 4);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
+    cairo_fill(cr);
+    cairo_move_to(cr, w / 2.0, h * 0.85);
+    cairo_line_to(cr, w / 2.0, h * 0.1);
+    Ink(cr, 4);
+    cairo_move_to(cr, w / 2.0, h * 0.1);
+    cairo_curve_to(cr, w * 0.7, h * 0.05, w * 0.75, h * 0.2, w * 0.95, h * 0.14);
+    cairo_line_to(cr, w * 0.95, h * 0.38);
+    cairo_curve_to(cr, w * 0.75, h * 0.44, w * 0.7, h * 0.3, w / 2.0, h * 0.34);
+    cairo_close_path(cr);
+    Fill_Ink(cr, Rgba{60, 110, 60, 255});
+    cairo_arc(cr, w * 0.72, h * 0.23, w * 0.06, 0, 2 * kPi);
+    cairo_set_source_rgb(cr, 0.95, 0.85, 0.3);
+    cairo_fill(cr);
+}
+
+void Campfire(cairo_t* cr, int w, int h) {
+    for (int k = 0; k < 8; ++k) { // ring of stones
+        const double a = k * kPi / 4;
+        Ellipse(cr, w / 2.0 + std::cos(a) * w * 0.32, h / 2.0 + std::sin(a) * h * 0.32, 6, 5);
+        Fill_Ink(cr, Rgba{130, 128, 120, 255});
+    }
+    for (int k = 0; k < 3; ++k) {
+        cairo_move_to(cr, w * 0.3, h * (0.35 + k * 0.15));
+        cairo_line_to(cr, w * 0.7, h * (0.65 - k * 0.15));
+        cairo_set_source_rgb(cr, 0.35, 0.22, 0.1);
+        cairo_set_line_width(cr, 6);
+        cairo_stroke(cr);
+    }
+    cairo_pattern_t* g = cairo_pattern_create_radial(w / 2.0, h / 2.0, 1, w / 2.0, h / 2.0, w * 0.25);
+    cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.95, 0.6, 1);
+    cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.4, 0.05, 0);
+    cairo_arc(cr, w / 2.0, h / 2.0, w * 0.25, 0, 2 * kPi);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+}
+
+void Table(cairo_t* cr, int w, int h) {
+    Shadow(cr, 12, 14, w - 14, h - 16, 4);
+    cairo_rectangle(cr, 6, 6, w - 14, h - 14);
+    Lit(cr, 0, 0, w, h, Rgba{140, 100, 60, 255});
+    cairo_rectangle(cr, w * 0.3, h * 0.3, w * 0.3, h * 0.22); // a map on it
+    Fill_Ink(cr, Rgba{230, 220, 180, 255});
+}
+
+void Roof(cairo_t* cr, int w, int h) {
+    Shadow(cr, 10, 14, w - 12, h - 12, 2);
+    cairo_rectangle(cr, 4, 4, w / 2.0 - 4, h - 12);
+    Lit(cr, 0, 0, w / 2.0, 0, Rgba{150, 70, 50, 255});
+    cairo_rectangle(cr, w / 2.0, 4, w / 2.0 - 8, h - 12);
+    Lit(cr, w / 2.0, 0, w, 0, Rgba{120, 56, 40, 255});
+    for (int k = 1; k < 8; ++k) {
+        cairo_move_to(cr, 4, 4 + k * (h - 12) / 8.0);
+        cairo_line_to(cr, w - 4, 4 + k * (h - 12) / 8.0);
+    }
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.25);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+}
+
+bool Picture(const std::string& root, const std::string& name, int w, int h,
+             const std::function<void(cairo_t*, int, int)>& draw) {
+    Paint p(w, h);
+    draw(p.cr(), w, h);
+    return p.Save(root + "/" + name + ".tga", false);
+}
+
+// Doors (slot 13): 4 frames from shut to wide open.
+void Door_Cell(cairo_t* cr, int f, double x, double y, double w, double h) {
+    const int open = f % 4;
+    cairo_rectangle(cr, x + 4, y + h * 0.4, w - 8, h * 0.2);
+    cairo_set_source_rgba(cr, 0.1, 0.08, 0.06, 0.9);
+    cairo_fill(cr);
+    cairo_save(cr);
+    cairo_translate(cr, x + 6, y + h / 2);
+    cairo_rotate(cr, -open * kPi / 6);
+    Rounded_Rect(cr, 0, -h * 0.08, w - 12, h * 0.16, 2);
+    Lit(cr, 0, 0, w, 0, Rgba{130, 88, 50, 255});
+    cairo_restore(cr);
+}
+
+// Vehicle shadows (slot 14): a soft dark patch; animation 1 a dust cloud as a vehicle
+// comes into view.
+void Shadow_Cell(cairo_t* cr, int f, double x, double y, double w, double h) {
+    cairo_pattern_t* g = cairo_pattern_create_radial(x + w / 2, y + h / 2, 2, x + w / 2, y + h / 2, w / 2);
+    if (f < 2) {
+        cairo_pattern_add_color_stop_rgba(g, 0, 0, 0, 0, 0.5);
+        cairo_pattern_add_color_stop_rgba(g, 1, 0, 0, 0, 0);
+    } else {
+        cairo_pattern_add_color_stop_rgba(g, 0, 0.7, 0.65, 0.55, 0.7 - (f - 2) * 0.15);
+        cairo_pattern_add_color_stop_rgba(g, 1, 0.7, 0.65, 0.55, 0);
+    }
+    cairo_arc(cr, x + w / 2, y + h / 2, w / 2, 0, 2 * kPi);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+}
+
+} // namespace
+
+bool Write_Door_Sheet(const std::string& root, const std::string& name) {
+    std::vector<std::vector<int>> doors;
+    for (int a = 0; a < 16; ++a) doors.push_back(a % 2 ? std::vector<int>{0, 1, 2, 3} : std::vector<int>{3, 2, 1, 0});
+    doors[0] = {0};
+    return Write_Sheet(root, name, writers::SheetLayout{64, 64, 4, 1}, false, Door_Cell, doors, 0.1f, 0.1f);
+}
+
+bool Write_Crate(const std::string& root, const std::string& name) { return Picture(root, name, 64, 64, Crate); }
+
+bool Write_Props(const std::string& root) {
+    bool ok = writers::Make_Dirs(root + "/Data/props");
+    ok = Picture(root, "Data/props/tent", 192, 256, [](cairo_t* cr, int w, int h) { Tent(cr, w, h, Rgba{150, 150, 96, 255}); }) && ok;
+    ok = Picture(root, "Data/props/tent_hq", 256, 320, [](cairo_t* cr, int w, int h) { Tent(cr, w, h, Rgba{120, 128, 80, 255}); }) && ok;
+    ok = Write_Crate(root, "Data/props/crate") && ok;
+    ok = Picture(root, "Data/props/barrel", 64, 64, [](cairo_t* cr, int w, int h) { Barrel(cr, w, h, Rgba{80, 96, 60, 255}); }) && ok;
+    ok = Picture(root, "Data/props/fuel", 64, 64, [](cairo_t* cr, int w, int h) { Barrel(cr, w, h, Rgba{170, 50, 40, 255}); }) && ok;
+    ok = Picture(root, "Data/props/sandbags", 128, 64, Sandbags) && ok;
+    ok = Picture(root, "Data/props/tree", 192, 192, [](cairo_t* cr, int w, int h) { Tree(cr, w, h, false); }) && ok;
+    ok = Picture(root, "Data/props/pine", 160, 160, [](cairo_t* cr, int w, int h) { Tree(cr, w, h, true); }) && ok;
+    ok = Picture(root, "Data/props/bush", 96, 96, [](cairo_t* cr, int w, int h) { Tree(cr, w, h, false); }) && ok;
+    ok = Picture(root, "Data/props/jeep", 128, 192, Jeep) && ok;
+    ok = Picture(root, "Data/props/flag", 96, 160, Flag) && ok;
+    ok = Picture(root, "Data/props/campfire", 96, 96, Campfire) && ok;
+    ok = Picture(root, "Data/props/table", 128, 96, Table) && ok;
+    ok = Picture(root, "Data/props/roof", 256, 224, Roof) && ok;
+    ok = Write_Door_Sheet(root, art::kDoors) && ok;
+    ok = Write_Sheet(root, art::kShadows, writers::SheetLayout{64, 64, 4, 1}, false, Shadow_Cell, {{0}, {2, 3}}, 0.65f,
+                     0.65f) && ok;
+    return ok;
+}
+
+namespace {
+
+// Writes <to>.tga and <to>.dat as copies of <from>'s: pictures the game asks for under
+// several names (by character, act or story flag) that this content draws once.
+bool Alias(const std::string& root, const std::string& from, const std::string& to) {
+    std::error_code ec;
+    bool ok = true;
+    for (const char* ext : {".tga", ".dat"}) {
+        const std::string src = root + "/" + from + ext, dst = root + "/" + to + ext;
+        if (!std::filesystem::exists(src)) continue;
+        std::filesystem::create_directories(std::filesystem::path(dst).parent_path(), ec);
+        ok = std::filesystem::copy_file(src, dst, std::filesystem::copy_options::overwrite_existing, ec) && ok;
+    }
+    return ok;
+}
+
+} // namespace
+
+bool Write_Walk_Art(const std::string& root) {
+    bool ok = writers::Make_Dirs(root + "/Data/tiles") && writers::Make_Dirs(root + "/Data/chars") &&
+              writers::Make_Dirs(root + "/Data/fx");
+    for (const std::string& name : Tile_Set_Names()) {
+        Tile_Palette p;
+        Tile_Palette_Of(name, p);
+        ok = Write_Tile_Set(root, name, p) && ok;
+    }
+    ok = Write_Effects_Sheet(root, art::kEffects) && ok;
+    ok = Write_Props(root) && ok;
+    // The player by character: the first under the names the scenes list, the second under
+    // the names the texture list substitutes for them, the third (who has no weapon sheets
+    // of its own) for its bare-handed, mud, falling and explosive sheets. (The fallen player
+    // by character, Data/chars/dead*, is a front-end picture painted with the pages.)
+    struct Sheets {
+        const char* bare; const char* rifle; const char* pistol; const char* mgun; const char* wading;
+        const char* cards; const char* mud; const char* falling; const char* tnt;
+    };
+    const Sheets by_char[3] = {
+        {art::kPlayerBare, art::kPlayerRifle, art::kPlayerPistol, art::kPlayerMachine, art::kPlayerWading,
+         "Data/chars/casino", "Data/chars/mud", "Data/chars/falling1", "Data/chars/tnt"},
+        {"Data/chars/green_trench", "Data/chars/green_trench1", "Data/chars/green_trench2",
+         "Data/chars/green_trench3", "Data/chars/green_trenchW", "Data/chars/trench", "Data/chars/mud1",
+         "Data/chars/falling2", "Data/chars/tnt1"},
+        {nullptr, nullptr, nullptr, nullptr, nullptr, "Data/chars/sniper", "Data/chars/mud2", "Data/chars/falling3",
+         "Data/chars/tnt2"},
+    };
+    for (int c = 0; c < 3; ++c) {
+        const Sheets& s = by_char[c];
+        const std::string bare = s.bare ? s.bare : s.cards;
+        ok = Write_Figure_Sheet(root, bare, Player_Look(c, Weapon::None)) && ok;
+        if (s.rifle && c > 0) { // the second character's armed sheets differ only in the face
+            for (auto [from, to] : {std::pair{by_char[0].rifle, s.rifle}, {by_char[0].pistol, s.pistol},
+                                    {by_char[0].mgun, s.mgun}, {by_char[0].wading, s.wading}})
+                ok = Alias(root, from, to) && ok;
+            ok = Alias(root, bare, s.cards) && ok;
+        } else if (s.rifle) {
+            ok = Write_Figure_Sheet(root, s.rifle, Player_Look(c, Weapon::Rifle)) && ok;
+            ok = Write_Figure_Sheet(root, s.pistol, Player_Look(c, Weapon::Pistol)) && ok;
+            ok = Write_Figure_Sheet(root, s.mgun, Player_Look(c, Weapon::MachineGun)) && ok;
+            Figure_Look wading = Player_Look(c, Weapon::Rifle);
+            wading.wading = true;
+            ok = Write_Figure_Sheet(root, s.wading, wading) && ok;
+            ok = Alias(root, bare, s.cards) && ok;
+        }
+        for (const char* n : {s.mud, s.falling, s.tnt}) ok = Alias(root, bare, n) && ok;
+    }
+    // Before the rifle is handed out the rifle slot shows the player carrying it cased.
+    ok = Alias(root, art::kPlayerBare, "Data/chars/green_gunner_case") && ok;
+    ok = Write_Figure_Sheet(root, art::kEnemyRifle, Enemy_Look(Weapon::Rifle)) && ok;
+    ok = Write_Figure_Sheet(root, art::kEnemyPistol, Enemy_Look(Weapon::Pistol)) && ok;
+    ok = Write_Figure_Sheet(root, art::kEnemyMachine, Enemy_Look(Weapon::MachineGun)) && ok;
+    ok = Write_Figure_Sheet(root, art::kAllyRifle, Ally_Look(Weapon::Rifle)) && ok;
+    ok = Write_Figures(root, art::kFigures) && ok;
+    for (const char* n : {"Data/chars/dogman", "Data/chars/dogmanD", "Data/chars/wages", "Data/chars/battleship"})
+        ok = Alias(root, art::kFigures, n) && ok;
+    for (const char* n : {"Data/level10/cave_fx0", "Data/level10/cave_fx1", "Data/level10/cave_fx2",
+                          "Data/level10/cave_fx3", "Data/level11/church_fx1", "Data/level11/church_fx2"})
+        ok = Alias(root, art::kEffects, n) && ok;
+    return ok;
+}
+
+} // namespace painters

@@ -1,0 +1,503 @@
+// Terrain tile sets: textures from periodic value noise (every tile repeats at its own edge,
+// so neighbouring tiles join), edges drawn toward the sides a tile's mask names, and walls,
+// rocks, fences and bottles drawn over the ground with Cairo.
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <memory>
+
+#include "content/maps/terrain.h"
+#include "content/painters/paint.h"
+#include "content/painters/walk_art.h"
+
+namespace painters {
+
+namespace {
+
+using writers::Rgba;
+namespace tile = maps::tile;
+
+constexpr int T = 32; // pixels per tile
+
+uint32_t Hash3(int x, int y, int salt) {
+    uint32_t h = (uint32_t)x * 73856093u ^ (uint32_t)y * 19349663u ^ (uint32_t)salt * 83492791u;
+    h ^= h >> 13;
+    h *= 0x5bd1e995u;
+    return h ^ (h >> 15);
+}
+
+// Value noise with a lattice of `cell` pixels that repeats every T pixels.
+float Noise(float x, float y, int cell, int salt) {
+    const int n = T / cell;
+    const float fx = x / cell, fy = y / cell;
+    const int ix = (int)std::floor(fx), iy = (int)std::floor(fy);
+    const float tx = fx - ix, ty = fy - iy;
+    auto v = [&](int a, int b) { return (Hash3(((a % n) + n) % n, ((b % n) + n) % n, salt) & 0xffff) / 65535.0f; };
+    const float sx = tx * tx * (3 - 2 * tx), sy = ty * ty * (3 - 2 * ty);
+    const float a = v(ix, iy) + (v(ix + 1, iy) - v(ix, iy)) * sx;
+    const float b = v(ix, iy + 1) + (v(ix + 1, iy + 1) - v(ix, iy + 1)) * sx;
+    return a + (b - a) * sy;
+}
+
+float Fbm(float x, float y, int salt) {
+    return 0.5f * Noise(x, y, 8, salt) + 0.3f * Noise(x, y, 4, salt + 1) + 0.2f * Noise(x, y, 2, salt + 2);
+}
+
+struct Col {
+    float r, g, b;
+};
+Col C(Rgba c) { return {(float)c.r, (float)c.g, (float)c.b}; }
+Col Lerp(Col a, Col b, float t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
+Col Scale(Col a, float f) { return {a.r * f, a.g * f, a.b * f}; }
+
+// The ground textures, by pixel inside a tile.
+Col Ground(const Tile_Palette& p, float x, float y) {
+    const float n = Fbm(x, y, 11);
+    Col c = Lerp(C(p.ground), C(p.ground2), std::clamp(n * 1.6f - 0.3f, 0.0f, 1.0f));
+    const float blade = Noise(x * 2.0f, y * 0.5f, 2, 19); // short streaks
+    return Scale(c, 0.9f + 0.2f * blade);
+}
+Col Road(const Tile_Palette& p, float x, float y) {
+    const float n = Fbm(x, y, 23);
+    Col c = Lerp(C(p.road), C(p.road2), n);
+    if (Hash3((int)x, (int)y, 29) % 37 == 0) c = Scale(c, 0.7f); // grit
+    return c;
+}
+Col Sand(const Tile_Palette& p, float x, float y) {
+    const float ripple = 0.5f + 0.5f * std::sin((x * 0.35f + y * 0.8f + 3 * Noise(x, y, 8, 31)) * 6.2831853f / 6.4f);
+    return Scale(Lerp(C(p.sand), C(p.sand2), Fbm(x, y, 37)), 0.94f + 0.08f * ripple);
+}
+Col Mud(const Tile_Palette& p, float x, float y) {
+    const float n = Fbm(x, y, 41);
+    Col c = Lerp(C(p.mud), C(p.mud2), n);
+    if (n > 0.62f) c = Lerp(c, Col{140, 150, 150}, (n - 0.62f) * 1.5f); // wet shine
+    return c;
+}
+Col Water(Rgba base, float x, float y, int frame) {
+    const float w = std::sin((x + frame * 4) * 6.2831853f / 16.0f + Noise(x, y, 8, 53) * 4) *
+                    std::sin((y - frame * 4) * 6.2831853f / 32.0f * 2);
+    Col c = Scale(C(base), 0.92f + 0.12f * Fbm(x, y, 59));
+    if (w > 0.7f) c = Lerp(c, Col{220, 235, 240}, (w - 0.7f) * 1.2f);
+    return c;
+}
+Col Planks(Rgba base, float x, float y) {
+    const int plank = (int)(y / 8);
+    const float grain = Noise(x * 0.3f, y * 2.0f, 4, 61 + plank);
+    Col c = Scale(C(base), 0.85f + 0.25f * grain + 0.06f * (plank % 2));
+    if ((int)y % 8 == 7) c = Scale(c, 0.55f);
+    const int seam = (plank * 13) % 32;
+    if ((int)x == seam) c = Scale(c, 0.6f);
+    return c;
+}
+Col Concrete(Rgba base, float x, float y) {
+    Col c = Scale(C(base), 0.88f + 0.2f * Fbm(x, y, 67));
+    if ((int)x % 16 == 0 || (int)y % 16 == 0) c = Scale(c, 0.8f);
+    return c;
+}
+
+// An edge mask bit's side reached from pixel (x, y): distance to that side in pixels.
+// Bits: north 1 (top of the tile), east 2, south 4, west 8.
+float Side_Distance(int bit, float x, float y) {
+    switch (bit) {
+    case 1: return y;
+    case 2: return T - 1 - x;
+    case 4: return T - 1 - y;
+    default: return x;
+    }
+}
+
+// How far "outside" a pixel of an edged tile is: 1 inside the band toward a masked side.
+float Outside(int mask, float x, float y, int salt, float band) {
+    float o = 0;
+    for (int bit = 1; bit <= 8; bit <<= 1) {
+        if (!(mask & bit)) continue;
+        const float along = (bit == 1 || bit == 4) ? x : y;
+        const float b = band + 3.0f * (Noise(along, (float)bit * 8, 8, salt) - 0.5f) * 2;
+        const float d = Side_Distance(bit, x, y);
+        o = std::max(o, std::clamp((b - d) / 2.0f + 0.5f, 0.0f, 1.0f));
+    }
+    return o;
+}
+
+// The base textures of one palette, one tile's worth each (they repeat every tile).
+struct Textures {
+    Col ground[T][T], road[T][T], sand[T][T], mud[T][T], water[2][T][T], deep[2][T][T];
+    explicit Textures(const Tile_Palette& p) {
+        for (int y = 0; y < T; ++y)
+            for (int x = 0; x < T; ++x) {
+                const float fx = (float)x, fy = (float)y;
+                ground[y][x] = Ground(p, fx, fy);
+                road[y][x] = Road(p, fx, fy);
+                sand[y][x] = Sand(p, fx, fy);
+                mud[y][x] = Mud(p, fx, fy);
+                for (int f = 0; f < 2; ++f) {
+                    water[f][y][x] = Water(p.water, fx, fy, f);
+                    deep[f][y][x] = Water(p.deep, fx, fy, f);
+                }
+            }
+    }
+};
+
+// The per-pixel picture of a tile, before shapes are drawn over it.
+Col Pixel(const Tile_Palette& p, const Textures& tx, int t, int xi, int yi) {
+    const float x = (float)xi, y = (float)yi;
+    const Col g = tx.ground[yi][xi];
+    if (t >= tile::kRoad && t < tile::kRoad + 16) {
+        const float o = Outside(t - tile::kRoad, x, y, 71, 6.0f);
+        return Lerp(tx.road[yi][xi], g, o);
+    }
+    if (t >= tile::kSand && t < tile::kSand + 16) {
+        const float o = Outside(t - tile::kSand, x, y, 73, 6.0f);
+        return Lerp(tx.sand[yi][xi], g, o);
+    }
+    if (t >= tile::kShore && t < tile::kShore + 16) {
+        const int mask = t - tile::kShore;
+        const float wet = Outside(mask, x, y, 79, 9.0f), sea = Outside(mask, x, y, 79, 5.0f);
+        Col c = Lerp(g, Scale(tx.sand[yi][xi], 0.8f), wet);
+        c = Lerp(c, tx.water[0][yi][xi], sea);
+        if (sea > 0.2f && sea < 0.8f) c = Lerp(c, Col{235, 240, 235}, 0.6f); // foam line
+        return c;
+    }
+    if (t == tile::kMudDeep || (t >= 29 && t <= 31)) return tx.mud[yi][xi];
+    if (t >= tile::kMudEdgeFirst && t <= 28) {
+        const int masks[12] = {1, 2, 4, 8, 3, 6, 12, 9, 5, 10, 7, 15};
+        const float o = Outside(masks[t - tile::kMudEdgeFirst], x, y, 83, 7.0f);
+        return Lerp(g, tx.mud[yi][xi], o);
+    }
+    if (t >= tile::kFarmland && t < tile::kFarmland + 4) {
+        const float row = std::fmod(y + (t - tile::kFarmland) * 0.0f, 8.0f);
+        Col c = Lerp(C(p.mud), C(p.road), 0.5f + 0.3f * Fbm(x, y, 89));
+        if (row < 2.5f) c = Scale(c, 0.7f);
+        if (row > 4 && row < 6.5f && Hash3((int)x / 3, (int)y / 8, 97 + t) % 3 == 0) c = Lerp(c, C(p.tuft), 0.8f);
+        return c;
+    }
+    if (t >= tile::kFloorWood && t <= tile::kFloorWood + 4) return Planks(p.floor, x, y + (t - tile::kFloorWood) * 8);
+    if (t >= tile::kFloorConcrete && t < tile::kFloorConcrete + 4) return Concrete(p.floor2, x, y);
+    if (t == tile::kWater || t == tile::kWater + 1) return tx.water[t - tile::kWater][yi][xi];
+    if (t == tile::kDeepWater || t == tile::kDeepWater + 1) return tx.deep[t - tile::kDeepWater][yi][xi];
+    return g;
+}
+
+void Shadowed_Blob(cairo_t* cr, double cx, double cy, double r, Rgba c) {
+    cairo_save(cr);
+    cairo_arc(cr, cx + r * 0.25, cy + r * 0.3, r, 0, 6.2832);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
+    cairo_fill(cr);
+    cairo_pattern_t* g = cairo_pattern_create_radial(cx - r * 0.35, cy - r * 0.35, r * 0.1, cx, cy, r);
+    cairo_pattern_add_color_stop_rgb(g, 0, std::min(1.0, c.r / 255.0 * 1.35), std::min(1.0, c.g / 255.0 * 1.35),
+                                     std::min(1.0, c.b / 255.0 * 1.35));
+    cairo_pattern_add_color_stop_rgb(g, 1, c.r / 255.0 * 0.6, c.g / 255.0 * 0.6, c.b / 255.0 * 0.6);
+    cairo_arc(cr, cx, cy, r, 0, 6.2832);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    cairo_restore(cr);
+}
+
+// A wall tile: a band through the middle with arms toward the joined sides, its top lit,
+// a darker face where its south side is open, and a shadow on the ground.
+void Wall(cairo_t* cr, double x, double y, int joined, int family, const Tile_Palette& p, int t) {
+    const double a = 5, b = T - 5; // the band inside the tile
+    auto shape = [&](double dx, double dy) {
+        cairo_rectangle(cr, x + a + dx, y + a + dy, b - a, b - a);
+        if (joined & 1) cairo_rectangle(cr, x + a + dx, y + dy, b - a, a + 1);
+        if (joined & 4) cairo_rectangle(cr, x + a + dx, y + b - 1 + dy, b - a, T - b + 1);
+        if (joined & 8) cairo_rectangle(cr, x + dx, y + a + dy, a + 1, b - a);
+        if (joined & 2) cairo_rectangle(cr, x + b - 1 + dx, y + a + dy, T - b + 1, b - a);
+    };
+    Rgba top = family == tile::kWallWood ? p.wood
+               : family == tile::kWallStone ? p.stone
+               : family == tile::kHedge ? p.hedge
+               : family == tile::kSandbags ? p.sandbag
+                                           : p.earth;
+    cairo_save(cr);
+    cairo_rectangle(cr, x, y, T, T);
+    cairo_clip(cr);
+    // shadow, then the south face, then the top
+    shape(3, 4);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
+    cairo_fill(cr);
+    shape(0, 3);
+    Set_Rgb(cr, writers::Shade(top, 0.55f));
+    cairo_fill(cr);
+    shape(0, 0);
+    Set_Rgb(cr, top);
+    cairo_fill_preserve(cr);
+    cairo_clip(cr);
+    // the top's texture
+    switch (family) {
+    case tile::kWallWood:
+        for (int k = 0; k < 5; ++k) {
+            cairo_move_to(cr, x, y + 3 + k * 6.5);
+            cairo_line_to(cr, x + T, y + 3 + k * 6.5);
+        }
+        cairo_set_source_rgba(cr, 0.2, 0.12, 0.05, 0.6);
+        cairo_set_line_width(cr, 1.2);
+        cairo_stroke(cr);
+        break;
+    case tile::kWallStone:
+        for (int r = 0; r < 4; ++r)
+            for (int c = -1; c < 3; ++c)
+                cairo_rectangle(cr, x + c * 14 + (r % 2) * 7 + 1, y + r * 8 + 1, 12, 6);
+        Set_Rgb(cr, writers::Shade(top, 1.15f));
+        cairo_fill(cr);
+        break;
+    case tile::kHedge:
+        for (int k = 0; k < 9; ++k) {
+            const double cx = x + 6 + (Hash3(t, k, 3) % 21), cy = y + 6 + (Hash3(t, k, 5) % 21);
+            cairo_arc(cr, cx, cy, 4 + Hash3(t, k, 7) % 3, 0, 6.2832);
+            Set_Rgb(cr, writers::Shade(top, 0.8f + 0.1f * (k % 4)));
+            cairo_fill(cr);
+        }
+        break;
+    case tile::kSandbags:
+        for (int r = 0; r < 3; ++r)
+            for (int c = -1; c < 3; ++c) {
+                Rounded_Rect(cr, x + c * 12 + (r % 2) * 6 + 1, y + 4 + r * 8, 11, 7, 3);
+                Set_Rgb(cr, writers::Shade(top, 0.95f + 0.05f * ((r + c) % 3)));
+                cairo_fill_preserve(cr);
+                cairo_set_source_rgba(cr, 0.25, 0.2, 0.1, 0.7);
+                cairo_set_line_width(cr, 1);
+                cairo_stroke(cr);
+            }
+        break;
+    default: // trench revetment: earth with planks
+        for (int k = 0; k < 3; ++k) {
+            cairo_rectangle(cr, x, y + 6 + k * 9, T, 3);
+        }
+        Set_Rgb(cr, writers::Shade(p.wood, 0.8f));
+        cairo_fill(cr);
+        break;
+    }
+    cairo_restore(cr);
+}
+
+void Rock(cairo_t* cr, double x, double y, int t, const Tile_Palette& p) {
+    const double r = 9 + (t % 3) * 2;
+    Shadowed_Blob(cr, x + 15 + (t % 2), y + 15 + (t % 3) - 1, r, p.stone);
+    cairo_arc(cr, x + 12, y + 12, r * 0.3, 0, 6.2832);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.15);
+    cairo_fill(cr);
+}
+
+void Fence(cairo_t* cr, double x, double y, int kind, const Tile_Palette& p) {
+    const Rgba wood = writers::Shade(p.wood, 1.1f);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    auto rail = [&](double x0, double y0, double x1, double y1) {
+        cairo_move_to(cr, x0 + 1.5, y0 + 2);
+        cairo_line_to(cr, x1 + 1.5, y1 + 2);
+        cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
+        cairo_set_line_width(cr, 3);
+        cairo_stroke(cr);
+        cairo_move_to(cr, x0, y0);
+        cairo_line_to(cr, x1, y1);
+        Set_Rgb(cr, wood);
+        cairo_set_line_width(cr, 3);
+        cairo_stroke(cr);
+    };
+    if (kind == 0) { rail(x, y + 12, x + T, y + 12); rail(x, y + 20, x + T, y + 20); }
+    if (kind == 1) { rail(x + 12, y, x + 12, y + T); rail(x + 20, y, x + 20, y + T); }
+    const double px = x + 16, py = y + 16;
+    cairo_arc(cr, px + 2, py + 2, 4.5, 0, 6.2832);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
+    cairo_fill(cr);
+    cairo_arc(cr, px, py, 4.5, 0, 6.2832);
+    Set_Rgb(cr, writers::Shade(p.wood, 0.8f));
+    cairo_fill(cr);
+    cairo_arc(cr, px - 1, py - 1, 2.5, 0, 6.2832);
+    Set_Rgb(cr, writers::Shade(p.wood, 1.3f));
+    cairo_fill(cr);
+}
+
+void Bottle(cairo_t* cr, double x, double y, bool broken, bool brown) {
+    const double r = brown ? 0.45 : 0.15, g = brown ? 0.28 : 0.55, b = brown ? 0.1 : 0.2;
+    if (broken) {
+        for (int k = 0; k < 6; ++k) {
+            const double a = k * 1.1, d = 4 + (k % 3) * 3;
+            cairo_move_to(cr, x + 16 + std::cos(a) * d, y + 16 + std::sin(a) * d);
+            cairo_rel_line_to(cr, 3, 1);
+            cairo_rel_line_to(cr, -1, 3);
+            cairo_close_path(cr);
+        }
+        cairo_set_source_rgba(cr, r, g, b, 0.9);
+        cairo_fill(cr);
+        return;
+    }
+    cairo_save(cr);
+    cairo_translate(cr, x + 16, y + 16);
+    cairo_rotate(cr, 0.6);
+    Rounded_Rect(cr, -3 + 2, -8 + 2, 7, 15, 3);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
+    cairo_fill(cr);
+    Rounded_Rect(cr, -3, -8, 7, 15, 3);
+    cairo_set_source_rgba(cr, r, g, b, 0.95);
+    cairo_fill(cr);
+    cairo_rectangle(cr, -1, -13, 3, 6);
+    cairo_fill(cr);
+    cairo_rectangle(cr, -2, -6, 2, 9);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.4);
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+void Decor(cairo_t* cr, double x, double y, int t, const Tile_Palette& p) {
+    // tufts, flowers and pebbles on open ground
+    for (int k = 0; k < 5; ++k) {
+        const double cx = x + 4 + Hash3(t, k, 11) % 24, cy = y + 4 + Hash3(t, k, 13) % 24;
+        if ((t + k) % 3 == 0) {
+            cairo_arc(cr, cx, cy, 1.6, 0, 6.2832);
+            static const double petals[4][3] = {{0.95, 0.9, 0.4}, {0.95, 0.95, 0.95}, {0.8, 0.3, 0.3}, {0.6, 0.5, 0.9}};
+            const auto& c = petals[(t + k) % 4];
+            cairo_set_source_rgb(cr, c[0], c[1], c[2]);
+            cairo_fill(cr);
+        } else {
+            for (int j = -1; j <= 1; ++j) {
+                cairo_move_to(cr, cx, cy + 2);
+                cairo_line_to(cr, cx + j * 2.5, cy - 3);
+            }
+            Set_Rgb(cr, p.tuft);
+            cairo_set_line_width(cr, 1.1);
+            cairo_stroke(cr);
+        }
+    }
+}
+
+void Crater(cairo_t* cr, double x, double y, const Tile_Palette& p, bool armed) {
+    if (armed) { // a mound of turned earth over a buried mine
+        cairo_arc(cr, x + 16, y + 16, 6, 0, 6.2832);
+        Set_Rgb(cr, writers::Shade(p.road, 0.9f), 0.7);
+        cairo_fill(cr);
+        return;
+    }
+    cairo_pattern_t* g = cairo_pattern_create_radial(x + 16, y + 16, 2, x + 16, y + 16, 13);
+    cairo_pattern_add_color_stop_rgba(g, 0, 0.12, 0.1, 0.08, 1);
+    cairo_pattern_add_color_stop_rgba(g, 0.7, 0.3, 0.25, 0.2, 0.9);
+    cairo_pattern_add_color_stop_rgba(g, 1, 0.3, 0.25, 0.2, 0);
+    cairo_arc(cr, x + 16, y + 16, 13, 0, 6.2832);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+}
+
+struct Named_Palette {
+    const char* name;
+    Tile_Palette p;
+};
+
+// clang-format off
+const Named_Palette kPalettes[] = {
+    {"Data/tiles/camp", {{88, 128, 58}, {110, 146, 66}, {150, 176, 90}, {150, 122, 86}, {124, 98, 66},
+                         {214, 196, 150}, {196, 176, 128}, {92, 70, 50}, {70, 54, 38}, {64, 110, 130}, {38, 74, 104},
+                         {150, 112, 70}, {150, 150, 146}, {128, 92, 56}, {132, 130, 124}, {52, 96, 44},
+                         {176, 160, 112}, {112, 88, 60}}},
+    {"Data/tiles/farmland", {{120, 138, 62}, {146, 152, 74}, {190, 180, 90}, {160, 130, 88}, {134, 108, 74},
+                             {214, 196, 150}, {196, 176, 128}, {104, 78, 52}, {80, 60, 40}, {70, 112, 120}, {42, 80, 100},
+                             {156, 116, 72}, {150, 150, 146}, {136, 98, 60}, {138, 132, 120}, {66, 104, 46},
+                             {176, 160, 112}, {112, 88, 60}}},
+    {"Data/tiles/village", {{96, 124, 64}, {116, 136, 70}, {160, 170, 96}, {136, 130, 122}, {112, 108, 100},
+                            {214, 196, 150}, {196, 176, 128}, {92, 70, 50}, {70, 54, 38}, {64, 104, 124}, {38, 70, 98},
+                            {140, 100, 64}, {150, 150, 146}, {120, 84, 52}, {150, 140, 126}, {56, 96, 46},
+                            {176, 160, 112}, {112, 88, 60}}},
+    {"Data/tiles/beach", {{222, 204, 156}, {204, 186, 138}, {150, 170, 96}, {190, 170, 124}, {170, 150, 108},
+                          {232, 216, 170}, {214, 198, 150}, {120, 100, 70}, {96, 80, 56}, {70, 150, 170}, {30, 90, 140},
+                          {150, 112, 70}, {150, 150, 146}, {128, 92, 56}, {140, 138, 130}, {70, 110, 60},
+                          {186, 170, 120}, {120, 96, 66}}},
+    {"Data/tiles/trench", {{104, 90, 64}, {86, 76, 54}, {112, 118, 70}, {122, 100, 72}, {100, 82, 58},
+                           {196, 176, 130}, {176, 156, 112}, {78, 62, 44}, {58, 46, 32}, {70, 90, 90}, {44, 62, 70},
+                           {140, 104, 66}, {130, 130, 126}, {114, 84, 52}, {120, 116, 108}, {70, 84, 46},
+                           {166, 150, 104}, {96, 76, 52}}},
+    {"Data/tiles/bunker", {{120, 120, 116}, {104, 104, 100}, {90, 92, 88}, {132, 130, 124}, {112, 110, 106},
+                           {190, 176, 140}, {170, 156, 120}, {76, 66, 52}, {60, 52, 40}, {60, 90, 100}, {36, 60, 76},
+                           {120, 116, 108}, {136, 134, 128}, {96, 80, 60}, {96, 98, 100}, {60, 80, 50},
+                           {150, 136, 100}, {90, 76, 56}}},
+    {"Data/tiles/cellar", {{96, 82, 66}, {82, 70, 56}, {80, 84, 60}, {112, 96, 78}, {96, 82, 66},
+                           {170, 150, 116}, {150, 132, 100}, {70, 56, 42}, {54, 44, 32}, {56, 80, 84}, {34, 54, 64},
+                           {128, 94, 62}, {110, 104, 96}, {100, 74, 48}, {104, 96, 88}, {60, 76, 48},
+                           {150, 136, 100}, {86, 70, 50}}},
+    {"Data/tiles/interior", {{150, 112, 70}, {130, 96, 60}, {120, 110, 80}, {132, 120, 100}, {110, 100, 84},
+                             {200, 184, 140}, {180, 164, 120}, {80, 64, 48}, {64, 50, 36}, {60, 96, 110}, {36, 66, 88},
+                             {156, 116, 74}, {150, 148, 140}, {116, 82, 50}, {126, 124, 118}, {60, 90, 50},
+                             {170, 154, 110}, {100, 80, 56}}},
+};
+// clang-format on
+
+} // namespace
+
+bool Tile_Palette_Of(const std::string& name, Tile_Palette& p) {
+    for (const Named_Palette& n : kPalettes)
+        if (name == n.name) {
+            p = n.p;
+            return true;
+        }
+    return false;
+}
+
+std::vector<std::string> Tile_Set_Names() {
+    std::vector<std::string> v;
+    for (const Named_Palette& n : kPalettes) v.push_back(n.name);
+    return v;
+}
+
+bool Write_Tile_Set(const std::string& root, const std::string& name, const Tile_Palette& p) {
+    Paint pic(16 * T, 32 * T);
+    cairo_surface_t* s = cairo_get_target(pic.cr());
+    cairo_surface_flush(s);
+    unsigned char* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    // Tile t sits at column t % 16 and row t / 16 counted from the bottom of the picture.
+    auto origin = [](int t, int& x, int& y) {
+        x = (t % 16) * T;
+        y = (31 - t / 16) * T;
+    };
+    const auto tx = std::make_unique<Textures>(p);
+    for (int t = 0; t < 512; ++t) {
+        int ox, oy;
+        origin(t, ox, oy);
+        for (int y = 0; y < T; ++y) {
+            uint32_t* row = reinterpret_cast<uint32_t*>(data + (size_t)(oy + y) * stride);
+            for (int x = 0; x < T; ++x) {
+                Col c = t == 0 ? Col{20, 20, 20} : Pixel(p, *tx, t, x, y);
+                auto ch = [](float v) { return (uint32_t)std::clamp((int)v, 0, 255); };
+                row[ox + x] = 0xff000000u | ch(c.r) << 16 | ch(c.g) << 8 | ch(c.b);
+            }
+        }
+    }
+    cairo_surface_mark_dirty(s);
+    cairo_t* cr = pic.cr();
+    for (int t = 0; t < 512; ++t) {
+        int ox, oy;
+        origin(t, ox, oy);
+        cairo_save(cr);
+        cairo_rectangle(cr, ox, oy, T, T);
+        cairo_clip(cr);
+        const double x = ox, y = oy;
+        if (t >= tile::kWallWood && t < tile::kWallWood + 16) Wall(cr, x, y, t - tile::kWallWood, tile::kWallWood, p, t);
+        else if (t >= tile::kWallStone && t < tile::kWallStone + 16) Wall(cr, x, y, t - tile::kWallStone, tile::kWallStone, p, t);
+        else if (t >= tile::kHedge && t < tile::kHedge + 16) Wall(cr, x, y, t - tile::kHedge, tile::kHedge, p, t);
+        else if (t >= tile::kSandbags && t < tile::kSandbags + 16) Wall(cr, x, y, t - tile::kSandbags, tile::kSandbags, p, t);
+        else if (t >= tile::kTrenchWall && t < tile::kTrenchWall + 16) Wall(cr, x, y, t - tile::kTrenchWall, tile::kTrenchWall, p, t);
+        else if (t >= tile::kRockFirst && t <= tile::kRockLast) Rock(cr, x, y, t, p);
+        else if (t == tile::kFenceH || t == tile::kFenceH + 1) Fence(cr, x, y, 0, p);
+        else if (t == tile::kFenceV || t == tile::kFenceV + 1) Fence(cr, x, y, 1, p);
+        else if (t == tile::kFencePost || t == tile::kFencePost + 1) Fence(cr, x, y, 2, p);
+        else if (t >= tile::kBottle && t <= tile::kBottle2 + 1) Bottle(cr, x, y, t % 2 == 1, t >= tile::kBottle2);
+        else if ((t >= tile::kGroundDecorFirst && t <= tile::kGroundDecorLast) ||
+                 (t >= tile::kGroundDecor2First && t <= tile::kGroundDecor2Last))
+            Decor(cr, x, y, t, p);
+        else if (t == tile::kMine || t == 78) Crater(cr, x, y, p, true);
+        else if (t == tile::kCrater || t == 79) Crater(cr, x, y, p, false);
+        else if (t == tile::kFloorWood + 4) { // doorway threshold
+            cairo_rectangle(cr, x, y + 13, T, 6);
+            Set_Rgb(cr, writers::Shade(p.wood, 0.7f));
+            cairo_fill(cr);
+        } else if ((t >= 1 && t <= 13) && t % 5 == 0) { // a pebble now and then
+            Shadowed_Blob(cr, x + 8 + t, y + 20 - t / 2.0, 2.0, p.stone);
+        } else if (t > 135 && t <= 287) { // spare solid tiles: plain stone
+            Wall(cr, x, y, 0, tile::kWallStone, p, t);
+        }
+        cairo_restore(cr);
+    }
+    return pic.Save(root + "/" + name + ".tga", false);
+}
+
+} // namespace painters
