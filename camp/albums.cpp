@@ -2,6 +2,7 @@
 
 #include "camp/camp_conventions.h"
 #include "common/call_trace.h"
+#include "common/fresh_state.h"
 #include "common/game_state.h"
 #include "common/input.h"
 #include "common/scene_state.h"
@@ -78,6 +79,7 @@ int prizes_waiting[SET_COUNT];   // awarded prizes whose text is still to be sho
 int prizes_waiting_count = 0;
 int prize_shown = -1;            // the set whose text is up, -1 none
 int prize_timer = 0;             // when the text shown goes away
+KEEP_FRESH(popup_timer, card_flash_timer, prizes_waiting, prizes_waiting_count, prize_shown, prize_timer);
 
 int Album_Of(int card) { return card / CARDS_PER_ALBUM + 1; }
 

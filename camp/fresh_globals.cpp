@@ -1,6 +1,7 @@
 // The start values of the globals that the camp screens share through their headers, for
 // Reset_Game_State. A global added to one of these headers is added here too.
 #include "common/fresh_state.h"
+#include "camp/albums.h"
 #include "camp/camp.h"
 #include "camp/gallery.h"
 #include "camp/gallery_waves.h"
@@ -12,6 +13,9 @@
 #include "camp/upgrades.h"
 
 namespace {
+
+// camp/albums.h
+KEEP_FRESH(card_queue_count, card_queue_index, card_queue_value);
 
 // camp/camp.h
 KEEP_FRESH(purchased);

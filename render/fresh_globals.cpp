@@ -11,7 +11,7 @@ namespace {
 
 // render/draw.h
 KEEP_FRESH(var5, new_no_sprites, var3, z_buffer_count, sprite_list, var4, hud_z_count, hud_list,
-           view_cone_timer, render_bg, BGList, shake_dx, shake_dy);
+           view_cone_timer, render_bg, BGList);
 
 // render/font.h
 KEEP_FRESH(display_font);

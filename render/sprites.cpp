@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "common/codes.h"
+#include "common/fresh_state.h"
 #include "render/draw.h"
 #include "render/render_inputs.h"
 
@@ -38,6 +39,7 @@ bool batching = false;
 GLuint batch_texture = 0;
 // Placement of the quad being sent: centre, size and turn.
 float place_x = 0.0f, place_y = 0.0f, place_w = 1.0f, place_h = 1.0f, place_cos = 1.0f, place_sin = 0.0f;
+KEEP_FRESH(batch, batching, batch_texture, place_x, place_y, place_w, place_h, place_cos, place_sin);
 
 void Flush_Quads() {
     if (batch.vertices == 0) return;

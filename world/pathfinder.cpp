@@ -84,7 +84,7 @@ float walked_score[RECORDED_SIZE];
 int chain_cells[RECORDED_SIZE];
 int chain_count = 0;
 KEEP_FRESH(marked_cell, marked_code, marked_count, bfs_parent, bfs_stamp, bfs_generation, bfs_queue, chain_cells,
-           chain_count);
+           chain_count, wall_answers, wall_stamp, walk_generation, walked_score);
 
 void Set_Col_Type(int loop) { col_type = (loop == p1_id && p1_id != -1 && has_water) ? COL_WATER : COL_FREE; }
 
