@@ -80,7 +80,7 @@ void Expect_Seamless(const std::vector<float>& b, const std::string& name, bool 
 
 // Every effect is within range, starts without a click, ends silent and has its length.
 TEST(SoundEffects, EveryEffectIsCleanAtBothEnds) {
-    for (const sound::Effect_Spec& s : sound::Effect_Specs()) {
+    for (const sound::Effect_Recipe& s : sound::Effect_Recipes()) {
         SCOPED_TRACE(s.name);
         const dsp::Buffer b = sound::Render_Effect(s);
         ASSERT_EQ(b.size(), (size_t)(s.length * R));
@@ -110,7 +110,7 @@ TEST(SoundEffects, KindsHaveTheirCharacter) {
     };
     for (const Case& c : cases) {
         int seen = 0;
-        for (const sound::Effect_Spec& s : sound::Effect_Specs()) {
+        for (const sound::Effect_Recipe& s : sound::Effect_Recipes()) {
             if (s.kind != c.kind) continue;
             SCOPED_TRACE(s.name);
             ++seen;
@@ -133,7 +133,7 @@ TEST(SoundEffects, FirearmsAreToldApartAndNoTwoFilesAreAlike) {
     EXPECT_GT(low("big_gun"), low("KG60"));
     EXPECT_GT(low("shotgun"), low("pistol"));
     std::map<std::string, std::string> seen;
-    for (const sound::Effect_Spec& s : sound::Effect_Specs()) {
+    for (const sound::Effect_Recipe& s : sound::Effect_Recipes()) {
         const dsp::Buffer b = sound::Render_Effect(s);
         const std::string key(reinterpret_cast<const char*>(b.data()), std::min<size_t>(b.size(), 4096) * sizeof(float));
         const auto [it, fresh] = seen.emplace(key, s.name);
@@ -142,7 +142,7 @@ TEST(SoundEffects, FirearmsAreToldApartAndNoTwoFilesAreAlike) {
 }
 
 TEST(SoundAmbience, LoopsJoinAndSnorePlaysOnce) {
-    for (const sound::Ambience_Spec& a : sound::Ambience_Specs()) {
+    for (const sound::Ambience_Recipe& a : sound::Ambience_Recipes()) {
         SCOPED_TRACE(a.file);
         const dsp::Buffer b = sound::Render_Ambience(a);
         EXPECT_EQ(b.size(), (size_t)(a.length * R));
@@ -287,8 +287,8 @@ TEST(SoundSet, EveryBankFileDecodesLoopsAndBalances) {
     std::vector<std::string> errors;
     ASSERT_TRUE(sound::Write_Sound_Set(".", errors)) << errors.front();
 
-    std::map<std::string, const sound::Effect_Spec*> effects;
-    for (const sound::Effect_Spec& s : sound::Effect_Specs()) effects[std::string(s.name) + ".wav"] = &s;
+    std::map<std::string, const sound::Effect_Recipe*> effects;
+    for (const sound::Effect_Recipe& s : sound::Effect_Recipes()) effects[std::string(s.name) + ".wav"] = &s;
     std::map<std::string, music::Score> scores;
     for (const music::Score_Text& t : music::Scores()) {
         std::string error;

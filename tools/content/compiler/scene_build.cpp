@@ -78,10 +78,10 @@ bool Build_Scenes(const std::string& folder, const std::string& root, std::vecto
                 return false;
             }
         }
-    for (const auto& [image, spec] : art) {
+    for (const auto& [image, recipe] : art) {
         std::string why;
-        if (!painters::Paint_Art(root, image, spec.first.kv, why)) {
-            error = spec.second + ": art " + image + ": " + why;
+        if (!painters::Paint_Art(root, image, recipe.first.kv, why)) {
+            error = recipe.second + ": art " + image + ": " + why;
             return false;
         }
     }

@@ -12,7 +12,7 @@ namespace {
 
 struct Fixed {
     const char* image;
-    const char* spec; // painter=<name> and its key=value arguments
+    const char* recipe; // painter=<name> and its key=value arguments
 };
 
 constexpr Fixed FIXED_ART[] = {
@@ -90,10 +90,10 @@ constexpr Fixed FIXED_ART[] = {
     {"Data/gallery/explosion", "painter=lamp anims=4"},
 };
 
-Art_Args Args_Of(const std::string& spec) {
+Art_Args Args_Of(const std::string& recipe) {
     Art_Args a;
     std::string word;
-    for (char c : spec + " ") {
+    for (char c : recipe + " ") {
         if (c != ' ') {
             word += c;
             continue;
@@ -109,7 +109,7 @@ Art_Args Args_Of(const std::string& spec) {
 
 bool Paint_Fixed_Art(const std::string& root, std::string& error) {
     for (const Fixed& f : FIXED_ART)
-        if (!Paint_Art(root, f.image, Args_Of(f.spec), error)) {
+        if (!Paint_Art(root, f.image, Args_Of(f.recipe), error)) {
             error = std::string(f.image) + ": " + error;
             return false;
         }

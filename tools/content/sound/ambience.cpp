@@ -140,19 +140,19 @@ Buffer Texture(const std::string& kind, float length, dsp::Rng& rng) {
 
 } // namespace
 
-Buffer Render_Ambience(const Ambience_Spec& spec) {
-    dsp::Rng rng{dsp::Seed(spec.file)};
-    Buffer b = Texture(spec.kind, spec.length, rng);
+Buffer Render_Ambience(const Ambience_Recipe& recipe) {
+    dsp::Rng rng{dsp::Seed(recipe.file)};
+    Buffer b = Texture(recipe.kind, recipe.length, rng);
     dsp::Remove_DC(b, R);
-    if (spec.loops) {
+    if (recipe.loops) {
         // The filters settle from silence in the head, which fades in under the tail.
         dsp::Make_Seamless(b, (size_t)(kOverlap * R));
     } else {
-        b.resize((size_t)(spec.length * R));
+        b.resize((size_t)(recipe.length * R));
         dsp::Fade_In(b, 0.05f, R);
         dsp::Fade_Out(b, 0.1f, R);
     }
-    dsp::Normalize(b, spec.level);
+    dsp::Normalize(b, recipe.level);
     return b;
 }
 

@@ -9,7 +9,7 @@ namespace sound {
 using dsp::Buffer;
 using dsp::kPi;
 
-Buffer Voice_Recipe(const Effect_Spec& s, dsp::Rng& rng);
+Buffer Voice_Recipe(const Effect_Recipe& s, dsp::Rng& rng);
 
 namespace {
 
@@ -17,7 +17,7 @@ constexpr int R = kRate;
 
 // The effects, by kind. Levels balance them against each other and against the music:
 // guns and blasts loudest, voices and animals next, steps and interface sounds softest.
-constexpr Effect_Spec kEffects[] = {
+constexpr Effect_Recipe kEffects[] = {
     // Firearms, told apart by their body pitch, brightness, tail and mechanism.
     {.name = "pistol", .kind = Kind::Gun, .length = 0.55f, .pitch = 210, .colour = 0.75f, .level = 0.85f},
     {.name = "sniper", .kind = Kind::Gun, .length = 1.6f, .pitch = 120, .colour = 0.95f, .level = 0.92f, .shape = "bolt"},
@@ -145,7 +145,7 @@ constexpr Effect_Spec kEffects[] = {
 };
 
 // The ambient streams.
-constexpr Ambience_Spec kAmbience[] = {
+constexpr Ambience_Recipe kAmbience[] = {
     {"rain.ogg", "rain", 8.0f, 0.45f, true},       {"waves.ogg", "waves", 10.0f, 0.5f, true},
     {"woods.ogg", "woods", 10.0f, 0.45f, true},    {"burn.wav", "burn", 6.0f, 0.5f, true},
     {"snore.wav", "snore", 4.0f, 0.45f, false},    {"exhaust.ogg", "exhaust", 4.0f, 0.45f, true},
@@ -217,7 +217,7 @@ std::vector<std::string> Words(const char* s) {
 
 // ---- recipes -------------------------------------------------------------------------
 
-Buffer Gun(const Effect_Spec& s, dsp::Rng& rng) {
+Buffer Gun(const Effect_Recipe& s, dsp::Rng& rng) {
     Buffer out = dsp::Silence(s.length, R);
     for (int k = 0; k < s.count; ++k) {
         Buffer shot;
@@ -246,7 +246,7 @@ Buffer Gun(const Effect_Spec& s, dsp::Rng& rng) {
     return out;
 }
 
-Buffer Blast(const Effect_Spec& s, dsp::Rng& rng) {
+Buffer Blast(const Effect_Recipe& s, dsp::Rng& rng) {
     Buffer out = dsp::Silence(s.length, R);
     for (int k = 0; k < s.count; ++k) {
         Buffer b;
@@ -277,7 +277,7 @@ Buffer Blast(const Effect_Spec& s, dsp::Rng& rng) {
     return out;
 }
 
-Buffer Ricochet(const Effect_Spec& s, dsp::Rng& rng) {
+Buffer Ricochet(const Effect_Recipe& s, dsp::Rng& rng) {
     Buffer out = Noise_Burst(rng, 0.04f, 0.0002f, 0.004f, 1500, 9000);
     for (int k = 0; k < s.count; ++k) {
         const float start = 0.005f + k * 0.12f;
@@ -295,7 +295,7 @@ Buffer Ricochet(const Effect_Spec& s, dsp::Rng& rng) {
     return out;
 }
 
-Buffer Step(const Effect_Spec& s, dsp::Rng& rng) {
+Buffer Step(const Effect_Recipe& s, dsp::Rng& rng) {
     const std::string surface = s.shape;
     Buffer out = dsp::Silence(s.length, R);
     for (int part = 0; part < 2; ++part) {  // heel, then toe
@@ -330,7 +330,7 @@ Buffer Step(const Effect_Spec& s, dsp::Rng& rng) {
     return out;
 }
 
-Buffer Glass(const Effect_Spec& s, dsp::Rng& rng) {
+Buffer Glass(const Effect_Recipe& s, dsp::Rng& rng) {
     Buffer out = Noise_Burst(rng, 0.3f, 0.0005f, 0.05f, 2500, 10000);
     dsp::Mix_Into(out, Thud(300, 150, 0.02f, 0.06f), 0, 0.3f);
     for (int k = 0; k < s.count; ++k) {
@@ -343,7 +343,7 @@ Buffer Glass(const Effect_Spec& s, dsp::Rng& rng) {
     return out;
 }
 
-Buffer Coins(const Effect_Spec& s, dsp::Rng& rng, float from = 0.0f) {
+Buffer Coins(const Effect_Recipe& s, dsp::Rng& rng, float from = 0.0f) {
     Buffer out = dsp::Silence(s.length, R);
     float t = from;
     for (int k = 0; k < s.count; ++k) {
@@ -355,11 +355,11 @@ Buffer Coins(const Effect_Spec& s, dsp::Rng& rng, float from = 0.0f) {
     return out;
 }
 
-Buffer Cash(const Effect_Spec& s, dsp::Rng& rng) {
+Buffer Cash(const Effect_Recipe& s, dsp::Rng& rng) {
     Buffer out = Noise_Burst(rng, 0.1f, 0.001f, 0.02f, 200, 1500);  // the drawer's clunk
     dsp::Mix_Into(out, Metal(s.pitch, 0.35f, 1.0f), At(0.08f), 0.6f);
     dsp::Mix_Into(out, Metal(s.pitch * 1.26f, 0.35f, 1.0f), At(0.2f), 0.6f);
-    Effect_Spec c = s;
+    Effect_Recipe c = s;
     c.pitch = 2800;
     c.space = 0.05f;
     dsp::Mix_Into(out, Coins(c, rng, 0.3f), 0, 0.5f);
@@ -367,7 +367,7 @@ Buffer Cash(const Effect_Spec& s, dsp::Rng& rng) {
     return out;
 }
 
-Buffer Click(const Effect_Spec& s, dsp::Rng& rng) {
+Buffer Click(const Effect_Recipe& s, dsp::Rng& rng) {
     Buffer out = dsp::Silence(s.length, R);
     for (int k = 0; k < s.count; ++k) {
         Buffer c = Noise_Burst(rng, 0.03f, 0.0002f, 0.002f + 0.004f * s.colour, s.pitch * 0.5f, s.pitch * 4);
@@ -378,7 +378,7 @@ Buffer Click(const Effect_Spec& s, dsp::Rng& rng) {
     return out;
 }
 
-Buffer Mechanism(const Effect_Spec& s, dsp::Rng& rng) {
+Buffer Mechanism(const Effect_Recipe& s, dsp::Rng& rng) {
     const std::vector<std::string> steps = Words(s.shape);
     Buffer out = dsp::Silence(s.length, R);
     const float slot = s.length / (steps.size() + 0.5f);
@@ -386,7 +386,7 @@ Buffer Mechanism(const Effect_Spec& s, dsp::Rng& rng) {
         const std::string& w = steps[k];
         const size_t at = At(k * slot);
         if (w == "click") {
-            dsp::Mix_Into(out, Click(Effect_Spec{.name = "", .kind = Kind::Click, .length = 0.05f, .pitch = s.pitch}, rng), at, 0.7f);
+            dsp::Mix_Into(out, Click(Effect_Recipe{.name = "", .kind = Kind::Click, .length = 0.05f, .pitch = s.pitch}, rng), at, 0.7f);
         } else if (w == "clack") {
             dsp::Mix_Into(out, Noise_Burst(rng, 0.06f, 0.0003f, 0.006f, 600, 7000), at, 0.9f);
             dsp::Mix_Into(out, Metal(s.pitch * 0.7f, 0.03f, 0.12f), at, 0.35f);
@@ -424,7 +424,7 @@ Buffer Mechanism(const Effect_Spec& s, dsp::Rng& rng) {
     return out;
 }
 
-Buffer Thump(const Effect_Spec& s, dsp::Rng& rng) {
+Buffer Thump(const Effect_Recipe& s, dsp::Rng& rng) {
     Buffer out = Thud(s.pitch * 1.6f, s.pitch * 0.7f, 0.06f, s.length);
     dsp::Mix_Into(out, Noise_Burst(rng, s.length, 0.001f, 0.03f, 60, 500 + 2500 * s.colour), 0, 0.8f);
     if (s.colour > 0.6f) dsp::Mix_Into(out, Noise_Burst(rng, 0.05f, 0.0005f, 0.008f, 1200, 6000), 0, 0.3f * s.colour);
@@ -433,7 +433,7 @@ Buffer Thump(const Effect_Spec& s, dsp::Rng& rng) {
     return out;
 }
 
-Buffer Smash(const Effect_Spec& s, dsp::Rng& rng) {
+Buffer Smash(const Effect_Recipe& s, dsp::Rng& rng) {
     Buffer out = dsp::Silence(s.length, R);
     for (int k = 0; k < s.count; ++k) {
         const float t = k == 0 ? 0.0f : std::pow(rng.uni(), 1.5f) * s.length * 0.5f;
@@ -446,7 +446,7 @@ Buffer Smash(const Effect_Spec& s, dsp::Rng& rng) {
     return out;
 }
 
-Buffer Splat(const Effect_Spec& s, dsp::Rng& rng) {
+Buffer Splat(const Effect_Recipe& s, dsp::Rng& rng) {
     Buffer out;
     size_t at = 0;
     if (std::string(s.shape) == "chop") {  // the blade cuts the air first
@@ -476,7 +476,7 @@ Buffer Splat(const Effect_Spec& s, dsp::Rng& rng) {
     return out;
 }
 
-Buffer Zip(const Effect_Spec& s, dsp::Rng& rng) {
+Buffer Zip(const Effect_Recipe& s, dsp::Rng& rng) {
     Buffer out = dsp::Silence(s.length, R);
     for (int k = 0; k < s.count; ++k) {
         const float t = s.length * 0.85f * std::sqrt((float)k / s.count);  // speeding up
@@ -486,7 +486,7 @@ Buffer Zip(const Effect_Spec& s, dsp::Rng& rng) {
     return out;
 }
 
-Buffer Whoosh(const Effect_Spec& s, dsp::Rng& rng) {
+Buffer Whoosh(const Effect_Recipe& s, dsp::Rng& rng) {
     Buffer out(At(s.length));
     dsp::Biquad band, low;
     for (size_t i = 0; i < out.size(); ++i) {
@@ -499,7 +499,7 @@ Buffer Whoosh(const Effect_Spec& s, dsp::Rng& rng) {
     return out;
 }
 
-Buffer Whistle(const Effect_Spec& s, dsp::Rng& rng) {
+Buffer Whistle(const Effect_Recipe& s, dsp::Rng& rng) {
     Buffer out(At(s.length));
     dsp::Osc o, vib;
     dsp::Biquad band;
@@ -512,7 +512,7 @@ Buffer Whistle(const Effect_Spec& s, dsp::Rng& rng) {
     return out;
 }
 
-Buffer Siren(const Effect_Spec& s, dsp::Rng&) {
+Buffer Siren(const Effect_Recipe& s, dsp::Rng&) {
     Buffer out(At(s.length));
     dsp::Osc o;
     dsp::Biquad low;
@@ -526,7 +526,7 @@ Buffer Siren(const Effect_Spec& s, dsp::Rng&) {
     return out;
 }
 
-Buffer Beam(const Effect_Spec& s, dsp::Rng& rng) {
+Buffer Beam(const Effect_Recipe& s, dsp::Rng& rng) {
     Buffer out(At(s.length));
     dsp::Osc car, mod, hum;
     for (size_t i = 0; i < out.size(); ++i) {
@@ -539,7 +539,7 @@ Buffer Beam(const Effect_Spec& s, dsp::Rng& rng) {
     return out;
 }
 
-Buffer Buzz(const Effect_Spec& s, dsp::Rng& rng) {
+Buffer Buzz(const Effect_Recipe& s, dsp::Rng& rng) {
     Buffer out(At(s.length));
     dsp::Osc o, wob;
     dsp::Biquad band;
@@ -552,12 +552,12 @@ Buffer Buzz(const Effect_Spec& s, dsp::Rng& rng) {
     return out;
 }
 
-Buffer Fireworks(const Effect_Spec& s, dsp::Rng& rng) {
-    Effect_Spec rise = s;
+Buffer Fireworks(const Effect_Recipe& s, dsp::Rng& rng) {
+    Effect_Recipe rise = s;
     rise.length = 0.8f;
     Buffer out = Whistle(rise, rng);
     for (float& v : out) v *= 0.4f;
-    dsp::Mix_Into(out, Blast(Effect_Spec{.name = "", .kind = Kind::Blast, .length = 1.2f, .pitch = 90, .colour = 0.2f}, rng), At(0.8f), 0.8f);
+    dsp::Mix_Into(out, Blast(Effect_Recipe{.name = "", .kind = Kind::Blast, .length = 1.2f, .pitch = 90, .colour = 0.2f}, rng), At(0.8f), 0.8f);
     for (int k = 0; k < s.count; ++k) {
         const float t = 0.9f + rng.uni() * (s.length - 1.1f);
         dsp::Mix_Into(out, Noise_Burst(rng, 0.02f, 0.0002f, 0.003f, 2000, 9000), At(t), 0.35f * (0.5f + rng.uni()));
@@ -585,7 +585,7 @@ Buffer Bell(float freq, float seconds, float hardness) {
     return b;
 }
 
-Buffer Chime(const Effect_Spec& s, dsp::Rng&) {
+Buffer Chime(const Effect_Recipe& s, dsp::Rng&) {
     const std::vector<std::string> notes = Words(s.shape);
     Buffer out = dsp::Silence(s.length, R);
     for (size_t k = 0; k < notes.size(); ++k) {
@@ -598,7 +598,7 @@ Buffer Chime(const Effect_Spec& s, dsp::Rng&) {
     return out;
 }
 
-Buffer Jingle(const Effect_Spec& s, dsp::Rng&) {
+Buffer Jingle(const Effect_Recipe& s, dsp::Rng&) {
     const std::vector<std::string> notes = Words(s.shape);
     Buffer out = dsp::Silence(s.length, R);
     for (size_t k = 0; k < notes.size(); ++k) {
@@ -623,7 +623,7 @@ Buffer Jingle(const Effect_Spec& s, dsp::Rng&) {
     return out;
 }
 
-Buffer Water(const Effect_Spec& s, dsp::Rng& rng) {
+Buffer Water(const Effect_Recipe& s, dsp::Rng& rng) {
     const std::string shape = s.shape;
     Buffer out = dsp::Silence(s.length, R);
     if (shape == "drip") {
@@ -655,7 +655,7 @@ Buffer Water(const Effect_Spec& s, dsp::Rng& rng) {
                 dsp::Mix_Into(out, sl, At(k * 0.32f), k == 0 ? 1.0f : 0.8f);
             }
         } else if (drown) {  // a choked voice under the bubbles
-            Effect_Spec v{.name = "", .kind = Kind::Voice, .length = s.length * 0.7f, .pitch = s.pitch, .pitch_end = s.pitch * 0.7f,
+            Effect_Recipe v{.name = "", .kind = Kind::Voice, .length = s.length * 0.7f, .pitch = s.pitch, .pitch_end = s.pitch * 0.7f,
                           .colour = 0.4f, .shape = "ou", .formant = 0.8f, .tremolo = 20};
             dsp::Rng vr = rng;
             Buffer voice = Voice_Recipe(v, vr);
@@ -673,7 +673,7 @@ Buffer Water(const Effect_Spec& s, dsp::Rng& rng) {
     return out;
 }
 
-Buffer Crunch(const Effect_Spec& s, dsp::Rng& rng) {
+Buffer Crunch(const Effect_Recipe& s, dsp::Rng& rng) {
     Buffer out = dsp::Silence(s.length, R);
     for (int k = 0; k < s.count; ++k) {
         const float t = (float)k / s.count * s.length * 0.7f + rng.uni() * 0.02f;
@@ -681,7 +681,7 @@ Buffer Crunch(const Effect_Spec& s, dsp::Rng& rng) {
                       0.5f + 0.5f * rng.uni());
     }
     if (s.colour < 0.5f) {  // chewing with the mouth closed: a low hum under it
-        Effect_Spec v{.name = "", .kind = Kind::Voice, .length = s.length, .pitch = 150, .pitch_end = 130, .colour = 0.2f, .shape = "m"};
+        Effect_Recipe v{.name = "", .kind = Kind::Voice, .length = s.length, .pitch = 150, .pitch_end = 130, .colour = 0.2f, .shape = "m"};
         dsp::Mix_Into(out, Voice_Recipe(v, rng), 0, 0.25f);
     }
     return out;
@@ -692,7 +692,7 @@ Buffer Crunch(const Effect_Spec& s, dsp::Rng& rng) {
 // A voice: `count` syllables, each walking the vowel path of `shape`; the pitch glides from
 // `pitch` to `pitch_end` over the whole sound; `colour` is breath; `tremolo` a roughness
 // (a gargle, a groan) by amplitude and pitch flutter.
-Buffer Voice_Recipe(const Effect_Spec& s, dsp::Rng& rng) {
+Buffer Voice_Recipe(const Effect_Recipe& s, dsp::Rng& rng) {
     const std::string path = s.shape[0] ? s.shape : "a";
     Buffer out = dsp::Silence(s.length, R);
     const float syllable = s.count > 1 ? s.space * 0.8f : s.length;
@@ -730,15 +730,15 @@ Buffer Voice_Recipe(const Effect_Spec& s, dsp::Rng& rng) {
     return out;
 }
 
-std::span<const Effect_Spec> Effect_Specs() { return kEffects; }
+std::span<const Effect_Recipe> Effect_Recipes() { return kEffects; }
 
-const Effect_Spec* Find_Effect(const std::string& name) {
-    for (const Effect_Spec& s : kEffects)
+const Effect_Recipe* Find_Effect(const std::string& name) {
+    for (const Effect_Recipe& s : kEffects)
         if (name == s.name) return &s;
     return nullptr;
 }
 
-Buffer Render_Effect(const Effect_Spec& s) {
+Buffer Render_Effect(const Effect_Recipe& s) {
     dsp::Rng rng{dsp::Seed(s.name)};
     Buffer b;
     switch (s.kind) {
@@ -782,6 +782,6 @@ const char* Kind_Name(Kind k) {
     return kNames[(int)k];
 }
 
-std::span<const Ambience_Spec> Ambience_Specs() { return kAmbience; }
+std::span<const Ambience_Recipe> Ambience_Recipes() { return kAmbience; }
 
 } // namespace sound

@@ -38,7 +38,7 @@ enum class Kind {
     Voice,      // a voice without words: `shape` is the vowel path, `count` syllables
 };
 
-struct Effect_Spec {
+struct Effect_Recipe {
     const char* name;  // the file is <name>.wav
     Kind kind;
     float length = 0.5f;     // seconds
@@ -54,20 +54,20 @@ struct Effect_Spec {
 };
 
 // Every effect file the game opens, once.
-std::span<const Effect_Spec> Effect_Specs();
-const Effect_Spec* Find_Effect(const std::string& name);
-dsp::Buffer Render_Effect(const Effect_Spec& spec);
+std::span<const Effect_Recipe> Effect_Recipes();
+const Effect_Recipe* Find_Effect(const std::string& name);
+dsp::Buffer Render_Effect(const Effect_Recipe& recipe);
 
 // Ambient streams: seamless loops (snore plays once).
-struct Ambience_Spec {
+struct Ambience_Recipe {
     const char* file;  // with its extension: WAV or Ogg Vorbis as the game opens it
     const char* kind;  // rain, waves, woods, burn, snore, exhaust, airplane, wind, tank
     float length;      // seconds of the loop
     float level;
     bool loops;
 };
-std::span<const Ambience_Spec> Ambience_Specs();
-dsp::Buffer Render_Ambience(const Ambience_Spec& spec);
+std::span<const Ambience_Recipe> Ambience_Recipes();
+dsp::Buffer Render_Ambience(const Ambience_Recipe& recipe);
 
 // Which group a file belongs to on the review sheet and in the tests.
 const char* Kind_Name(Kind k);

@@ -123,8 +123,8 @@ bool Write_Sound_Sheet(const std::string& png, const std::string& root, std::str
     // then anything else found.
     std::map<std::string, std::pair<int, std::string>> order;
     int rank = 0;
-    for (const Effect_Spec& e : Effect_Specs()) order[std::string(e.name) + ".wav"] = {rank++, Kind_Name(e.kind)};
-    for (const Ambience_Spec& a : Ambience_Specs()) order[a.file] = {rank++, std::string("ambience ") + a.kind};
+    for (const Effect_Recipe& e : Effect_Recipes()) order[std::string(e.name) + ".wav"] = {rank++, Kind_Name(e.kind)};
+    for (const Ambience_Recipe& a : Ambience_Recipes()) order[a.file] = {rank++, std::string("ambience ") + a.kind};
     for (const music::Score_Text& m : music::Scores()) order[m.file] = {rank++, "music"};
     std::vector<std::pair<int, std::string>> files;
     std::error_code ec;

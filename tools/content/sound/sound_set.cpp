@@ -45,7 +45,7 @@ bool Write_Sound_Set(const std::string& dir, std::vector<std::string>& errors) {
             return writers::Write_OGG(dir + "/" + file, b, kRate, 0.3f) ? std::string() : "cannot write " + file;
         });
     }
-    for (const Ambience_Spec& a : Ambience_Specs()) {
+    for (const Ambience_Recipe& a : Ambience_Recipes()) {
         jobs.push_back([dir, &a] {
             const dsp::Buffer b = Render_Ambience(a);
             const std::string path = dir + "/" + a.file;
@@ -54,7 +54,7 @@ bool Write_Sound_Set(const std::string& dir, std::vector<std::string>& errors) {
             return ok ? std::string() : "cannot write " + std::string(a.file);
         });
     }
-    for (const Effect_Spec& e : Effect_Specs()) {
+    for (const Effect_Recipe& e : Effect_Recipes()) {
         jobs.push_back([dir, &e] {
             const std::string file = std::string(e.name) + ".wav";
             return writers::Write_WAV(dir + "/" + file, Render_Effect(e), kRate) ? std::string() : "cannot write " + file;
