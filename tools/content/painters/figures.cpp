@@ -30,14 +30,6 @@ constexpr int kDieShot = 5 * kCols, kDieShot2 = 5 * kCols + 4, kDieBlown = 5 * k
 constexpr int kDieBurn = 6 * kCols, kDieCrushed = 6 * kCols + 4, kHandsUp = 6 * kCols + 8, kPickUp = 6 * kCols + 12;
 constexpr int kSit = 7 * kCols;
 
-void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, rx, ry);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
-    cairo_restore(cr);
-}
-
 void Shaded_Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry, Rgba c) {
     Ellipse(cr, cx, cy, rx, ry);
     cairo_pattern_t* g = cairo_pattern_create_radial(cx - rx * 0.3, cy - ry * 0.3, 0.5, cx, cy, std::max(rx, ry));

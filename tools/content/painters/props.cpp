@@ -16,14 +16,6 @@ using writers::Rgba;
 using writers::Shade;
 constexpr double kPi = 3.14159265358979;
 
-void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, rx, ry);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
-    cairo_restore(cr);
-}
-
 void Ink(cairo_t* cr, double w = 2) {
     cairo_set_source_rgba(cr, 0.08, 0.07, 0.05, 0.9);
     cairo_set_line_width(cr, w);
