@@ -32,13 +32,8 @@ constexpr int kSit = 7 * kCols;
 
 void Shaded_Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry, Rgba c) {
     Ellipse(cr, cx, cy, rx, ry);
-    cairo_pattern_t* g = cairo_pattern_create_radial(cx - rx * 0.3, cy - ry * 0.3, 0.5, cx, cy, std::max(rx, ry));
-    const Rgba hi = Shade(c, 1.3f), lo = Shade(c, 0.65f);
-    cairo_pattern_add_color_stop_rgb(g, 0, hi.r / 255.0, hi.g / 255.0, hi.b / 255.0);
-    cairo_pattern_add_color_stop_rgb(g, 1, lo.r / 255.0, lo.g / 255.0, lo.b / 255.0);
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
+    Fill_Shaded(cr, cairo_pattern_create_radial(cx - rx * 0.3, cy - ry * 0.3, 0.5, cx, cy, std::max(rx, ry)), c, 1.3f,
+                0.65f);
     cairo_set_source_rgba(cr, 0.08, 0.08, 0.06, 0.85);
     cairo_set_line_width(cr, 1.2);
     cairo_stroke(cr);

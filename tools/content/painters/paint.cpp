@@ -80,6 +80,18 @@ void Rounded_Rect(cairo_t* cr, double x, double y, double w, double h, double r)
     cairo_close_path(cr);
 }
 
+void Fill_Shaded(cairo_t* cr, cairo_pattern_t* g, writers::Rgba c, float hi, float lo, bool preserve) {
+    const writers::Rgba a = writers::Shade(c, hi), b = writers::Shade(c, lo);
+    cairo_pattern_add_color_stop_rgb(g, 0, a.r / 255.0, a.g / 255.0, a.b / 255.0);
+    cairo_pattern_add_color_stop_rgb(g, 1, b.r / 255.0, b.g / 255.0, b.b / 255.0);
+    cairo_set_source(cr, g);
+    if (preserve)
+        cairo_fill_preserve(cr);
+    else
+        cairo_fill(cr);
+    cairo_pattern_destroy(g);
+}
+
 void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
     cairo_save(cr);
     cairo_translate(cr, cx, cy);

@@ -47,6 +47,9 @@ bool Write_Sheet(const std::string& root, const std::string& name, const writers
 // Small helpers used by many painters.
 void Set_Rgb(cairo_t* cr, writers::Rgba c, double alpha = 1.0);
 void Rounded_Rect(cairo_t* cr, double x, double y, double w, double h, double r);
+// Fills the current path with gradient g running from c lightened by `hi` to c darkened by
+// `lo` (keeping the path when asked), then frees g.
+void Fill_Shaded(cairo_t* cr, cairo_pattern_t* g, writers::Rgba c, float hi, float lo, bool preserve = true);
 // An ellipse path centred on (cx, cy) with radii rx and ry.
 void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry);
 // Text in DejaVu Sans centred on (cx, baseline); returns its width in pixels.

@@ -36,13 +36,7 @@ void Shadow(cairo_t* cr, double x, double y, double w, double h, double r) {
 
 // Linear light from the upper left across a path.
 void Lit(cairo_t* cr, double x0, double y0, double x1, double y1, Rgba c) {
-    cairo_pattern_t* g = cairo_pattern_create_linear(x0, y0, x1, y1);
-    const Rgba hi = Shade(c, 1.25f), lo = Shade(c, 0.7f);
-    cairo_pattern_add_color_stop_rgb(g, 0, hi.r / 255.0, hi.g / 255.0, hi.b / 255.0);
-    cairo_pattern_add_color_stop_rgb(g, 1, lo.r / 255.0, lo.g / 255.0, lo.b / 255.0);
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
+    Fill_Shaded(cr, cairo_pattern_create_linear(x0, y0, x1, y1), c, 1.25f, 0.7f);
     Ink(cr);
 }
 
@@ -103,13 +97,7 @@ void Barrel(cairo_t* cr, int w, int h, Rgba c) {
     cairo_set_source_rgba(cr, 0, 0, 0, 0.33);
     cairo_fill(cr);
     Ellipse(cr, w / 2.0, h / 2.0, w / 2.0 - 6, h / 2.0 - 6);
-    cairo_pattern_t* g = cairo_pattern_create_radial(w * 0.4, h * 0.4, 2, w / 2.0, h / 2.0, w / 2.0);
-    const Rgba hi = Shade(c, 1.3f), lo = Shade(c, 0.6f);
-    cairo_pattern_add_color_stop_rgb(g, 0, hi.r / 255.0, hi.g / 255.0, hi.b / 255.0);
-    cairo_pattern_add_color_stop_rgb(g, 1, lo.r / 255.0, lo.g / 255.0, lo.b / 255.0);
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
+    Fill_Shaded(cr, cairo_pattern_create_radial(w * 0.4, h * 0.4, 2, w / 2.0, h / 2.0, w / 2.0), c, 1.3f, 0.6f);
     Ink(cr);
     Ellipse(cr, w / 2.0, h / 2.0, w / 2.0 - 14, h / 2.0 - 14);
     Ink(cr, 2);
@@ -150,13 +138,7 @@ void Tree(cairo_t* cr, int w, int h, bool pine) {
         const double a = k * 0.7, d = k == 8 ? 0 : r * 0.45;
         const double x = cx + std::cos(a) * d, y = cy + std::sin(a) * d, rr = r * (k == 8 ? 0.55 : 0.5);
         cairo_arc(cr, x, y, rr, 0, 2 * kPi);
-        cairo_pattern_t* g = cairo_pattern_create_radial(x - rr * 0.4, y - rr * 0.4, 1, x, y, rr);
-        const Rgba hi = Shade(leaf, 1.35f), lo = Shade(leaf, 0.65f);
-        cairo_pattern_add_color_stop_rgb(g, 0, hi.r / 255.0, hi.g / 255.0, hi.b / 255.0);
-        cairo_pattern_add_color_stop_rgb(g, 1, lo.r / 255.0, lo.g / 255.0, lo.b / 255.0);
-        cairo_set_source(cr, g);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
+        Fill_Shaded(cr, cairo_pattern_create_radial(x - rr * 0.4, y - rr * 0.4, 1, x, y, rr), leaf, 1.35f, 0.65f, false);
     }
 }
 
