@@ -235,16 +235,20 @@ TEST_F(Walk_Camp, ADeathShowsTheDeathPageAndThePlayerRevives) {
     Run(2000);
     EXPECT_GE(title_sequence, 1); // the page plays
     EXPECT_TRUE(Boxes().empty()) << Box_Texts();
-    // At its end (or on Skip) the soldier is revived at full health and sent to the revival
-    // page 1/25, and from there back into the game.
-    if (!Written(1, 25)) GTEST_SKIP() << "the revival page 1/25 is not generated yet";
+    // At its end (or on Skip) the soldier is revived at full health and sent to his tent
+    // 1/25, and from there he walks out into the camp.
     ASSERT_TRUE(Run_Until([] { return In(1, 25); }, 20000))
         << "the death page did not end; now at " << episode << "/" << scene << Box_Texts();
     EXPECT_TRUE(ply_had_died);
     EXPECT_GT(PLY_VITALITY, 0);
     EXPECT_FLOAT_EQ(player_health, (float)PLY_VITALITY);
+    ASSERT_TRUE(Run_Until([] { return fade >= 1.0f; }, 3000));
+    Click(View_X(sprite[13].w + sprite[13].box_width / 2), View_Y(sprite[13].z + sprite[13].box_height / 2));
     ASSERT_TRUE(Run_Until([] { return game_mode == MODE_WALK && !ply_dead && p1_id != -1; }, 30000))
         << "no way back into the game; now at " << episode << "/" << scene << Box_Texts();
+    EXPECT_TRUE(In(2, 0));
+    EXPECT_EQ(current_spawn, 0);
+    EXPECT_FLOAT_EQ(player_health, (float)PLY_VITALITY);
     EXPECT_TRUE(Boxes().empty()) << Box_Texts();
 }
 

@@ -130,6 +130,19 @@ std::vector<Contract> Make_Contracts() {
     for (int slot = 19; slot <= 24; ++slot) c.push_back(Slot(1, 141, slot, 4, "unlocked perk look"));
     c.push_back(Slot(1, 141, 8, 4, "locked perk look"));
 
+    // ---- Tent (1/25): the doll and the lantern (lit and dark looks), the furniture, the
+    // page buttons lit with animation 1, the room by day and by night, the player (animation
+    // 7 when badly hurt), the life bar (14 and 15), the star effect (animation 8 of slot 39).
+    Sprites(c, 1, 25, {1, 3}, 2, "animation 0 lit, 1 dark");
+    Sprites(c, 1, 25, {4, 12, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 37}, 0,
+            "furniture shown once banked");
+    Sprites(c, 1, 25, {5, 6, 13, 36}, 2, "page button, lit with animation 1");
+    Sprites(c, 1, 25, {7, 35}, 0, "page button");
+    c.push_back(Obj(1, 25, 8, ANY, 2, "the room, animation 0 by day, 1 by night"));
+    c.push_back(Obj(1, 25, 10, ANY, 8, "the player, animation 7 when badly hurt"));
+    c.push_back(Obj(1, 25, 11, ANY, 16, "life bar, animations 14 and 15"));
+    c.push_back(Slot(1, 25, 39, 9, "star effect: animation 8"));
+
     // ---- Card table (1/4): the Hit and Stay buttons and their looks, the dealer's figure
     // (animations 0 and 2), the sprites switched with the buttons, the cards.
     c.push_back(Obj(1, 4, 0, FE_HIT, 2, "Hit button: deal or take a card"));

@@ -8,6 +8,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include "content/painters/camp_art.h"
 #include "content/painters/paint.h"
 #include "content/writers/art.h"
 
@@ -614,8 +615,9 @@ bool Seal(const std::string& root, const std::string& image, const Arg_Reader&) 
                        {{0}, {1, 0}}, 0.3f, 0.3f, 150);
 }
 
-// A five-pointed mark that pops (animation 0).
-bool Star(const std::string& root, const std::string& image, const Arg_Reader&) {
+// A five-pointed mark that pops (animation 0; with `anims=` every animation pops).
+bool Star(const std::string& root, const std::string& image, const Arg_Reader& r) {
+    const std::vector<std::vector<int>> a(r.Int("anims", 1, 1, 32), std::vector<int>{0, 1, 0});
     return Write_Sheet(root, image, SheetLayout{64, 64, 2, 1}, true,
                        [](cairo_t* cr, int f, double x, double y, double w, double h) {
                            const double cx = x + w / 2, cy = y + h / 2, rr = f ? w * 0.42 : w * 0.36;
@@ -631,16 +633,44 @@ bool Star(const std::string& root, const std::string& image, const Arg_Reader&) 
                            cairo_set_line_width(cr, 2);
                            cairo_stroke(cr);
                        },
-                       {{0, 1, 0}}, 0.12f, 0.12f, 120);
+                       a, 0.12f, 0.12f, 120);
 }
 
-// A plain gold strip.
-bool Bar(const std::string& root, const std::string& image, const Arg_Reader&) {
+// A plain gold strip. With `anims=` a sheet of that many animations: the gold strip, but
+// animation 14 green and 15 red (the tent's life bar: health, and health running low).
+bool Bar(const std::string& root, const std::string& image, const Arg_Reader& r) {
+    const int anims = r.Int("anims", 0, 0, 32);
+    if (anims > 0) {
+        std::vector<std::vector<int>> a(anims, std::vector<int>{0});
+        if (anims > 14) a[14] = {1};
+        if (anims > 15) a[15] = {2};
+        return Write_Sheet(root, image, SheetLayout{256, 32, 1, 4}, true, // rows: 1, 2, 4 or 8
+                           [](cairo_t* cr, int f, double x, double y, double w, double h) {
+                               const Rgba c = f == 1 ? Rgba{70, 190, 60, 255} : f == 2 ? kRed : kGold;
+                               cairo_rectangle(cr, x, y + 4, w, h - 8);
+                               Fill_Shaded(cr, cairo_pattern_create_linear(0, y, 0, y + h), c, 1.4f, 0.6f, false);
+                           },
+                           a, 0.5f, 0.06f);
+    }
     Paint p(256, 16);
     Set_Rgb(p.cr(), kGold);
     cairo_rectangle(p.cr(), 0, 4, 256, 8);
     cairo_fill(p.cr());
     return Save_Picture(p, root, image, true);
+}
+
+// The camp screens' own pictures (camp_art.h).
+bool Camp_Piece(const std::string& root, const std::string& image, const Arg_Reader& r) {
+    return Paint_Camp_Piece(root, image, r.Str("piece", ""), r.Int("size", 128, 32, 256), r.error);
+}
+bool Tent_Room(const std::string& root, const std::string& image, const Arg_Reader&) {
+    return Paint_Tent_Room(root, image);
+}
+bool Medals(const std::string& root, const std::string& image, const Arg_Reader&) {
+    return Paint_Medal_Sheet(root, image);
+}
+bool Album(const std::string& root, const std::string& image, const Arg_Reader& r) {
+    return Paint_Album_Sheet(root, image, r.Int("album", 1, 1, 3));
 }
 
 // Playing cards: `collect=k` draws collectible card k (one picture); without it the sheet
@@ -664,17 +694,9 @@ bool Card(const std::string& root, const std::string& image, const Arg_Reader& r
         }
         Set_Rgb(cr, kPaper);
         cairo_fill(cr);
-        if (collect > 0) {
-            Label(cr, "No." + std::to_string(collect), x, y + h * 0.05, w, h * 0.25, h * 0.12, kRed);
-            Soldier(cr, collect % 4, x + w * 0.2, y + h * 0.3, w * 0.6, h * 0.6, Colour_Named(collect % 2 ? "olive" : "steel"));
-            return;
-        }
         Label(cr, faces[f % 14], x, y + h * 0.2, w, h * 0.6, h * 0.4, f % 2 ? kRed : kInk, true, false);
     };
-    if (collect > 0) {
-        std::vector<std::vector<int>> a = {{0}};
-        return Write_Sheet(root, image, SheetLayout{128, 192, 1, 1}, true, draw, a, 0.2f, 0.3f);
-    }
+    if (collect > 0) return Paint_Collect_Card(root, image, collect - 1);
     std::vector<std::vector<int>> a;
     for (int k = 0; k < 14; ++k) a.push_back({k});
     return Write_Sheet(root, image, SheetLayout{64, 96, 8, 2}, true, draw, a, 0.12f, 0.18f);
@@ -768,6 +790,7 @@ constexpr Painter PAINTERS[] = {
     {"lamp", Lamp},         {"switch", Switch}, {"digits", Digits}, {"icon", Icon},     {"logo", Logo},
     {"hole", Hole},         {"branch", Branch}, {"leaf", Leaf},     {"portrait", Portrait},
     {"seal", Seal},         {"star", Star},     {"bar", Bar},       {"card", Card},
+    {"piece", Camp_Piece},  {"tent_room", Tent_Room}, {"medals", Medals}, {"album", Album},
 };
 
 bool Dirs_For(const std::string& root, const std::string& image) {
