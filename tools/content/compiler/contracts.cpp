@@ -143,6 +143,40 @@ std::vector<Contract> Make_Contracts() {
     c.push_back(Obj(1, 25, 11, ANY, 16, "life bar, animations 14 and 15"));
     c.push_back(Slot(1, 25, 39, 9, "star effect: animation 8"));
 
+    // ---- Card albums (1/18): the return and album buttons lit with animation 1, the card
+    // places (a card's picture is animation slot + 2 of the album's sheet, slot 8, 9 or 10),
+    // the prize backdrop, the frame, the arriving card's stars (animation 8 of slot 22).
+    Sprites(c, 1, 18, {1, 16, 17, 18}, 2, "page button, lit with animation 1");
+    Sprites(c, 1, 18, {3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, 0, "card place");
+    Sprites(c, 1, 18, {15, 19}, 0, "prize backdrop and button frame");
+    for (int slot = 8; slot <= 10; ++slot) c.push_back(Slot(1, 18, slot, 14, "album sheet: cards as animations 2 to 13"));
+    c.push_back(Slot(1, 18, 22, 9, "star effect: animation 8"));
+    // ---- Single card (1/54): the Back^to_album button and the card that slides in.
+    c.push_back(Obj(1, 54, 1, ANY, 2, "Back^to_album button"));
+    c.push_back(Obj(1, 54, 3, ANY, 0, "the card, slides in"));
+    // ---- Medal box (1/24): the return and layer buttons, the medal places with the won
+    // medals as animations 2 to 17.
+    Sprites(c, 1, 24, {1, 15, 16, 17}, 2, "page button, lit with animation 1");
+    Sprites(c, 1, 24, {3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, 18, "medal place, won medal animations 2 to 17");
+    // ---- Statistics pages (1/26 and 1/52): the return button.
+    c.push_back(Obj(1, 26, 1, ANY, 2, "Return^to_Tent button"));
+    c.push_back(Obj(1, 52, 1, ANY, 2, "Return^to_game button"));
+    // ---- Tunnels (1/31): the lamp (animation 1 dark), the drip, the way back to the camp,
+    // the destinations (animation 1 played when open), the network buttons, the markers.
+    c.push_back(Obj(1, 31, 2, ANY, 2, "lamp, animations 0 and 1"));
+    c.push_back(Obj(1, 31, 3, ANY, 1, "water drip, animation 0"));
+    c.push_back(Obj(1, 31, 4, ANY, 0, "the way back to the camp"));
+    Sprites(c, 1, 31, {5, 6, 7, 8}, 2, "destination, animation 1 when open");
+    Sprites(c, 1, 31, {10, 11, 12}, 2, "network button, lit with animation 1");
+    Sprites(c, 1, 31, {15, 16, 17}, 0, "mission marker");
+    // ---- Return to camp (1/143), burning camp (1/48) and the raid's conversation (1/49).
+    c.push_back(Obj(1, 143, 0, ANY, 2, "Skip^scene button"));
+    c.push_back(Obj(1, 48, 9, ANY, 0, "slides in"));
+    c.push_back(Obj(1, 49, 0, FE_ACCEPT, 2, "accept"));
+    c.push_back(Obj(1, 49, 6, FE_DECLINE, 2, "decline"));
+    Sprites(c, 1, 49, {2, 5}, 2, "portrait, talking with animation 1");
+    Sprites(c, 1, 49, {3, 4}, 1, "text box");
+
     // ---- Card table (1/4): the Hit and Stay buttons and their looks, the dealer's figure
     // (animations 0 and 2), the sprites switched with the buttons, the cards.
     c.push_back(Obj(1, 4, 0, FE_HIT, 2, "Hit button: deal or take a card"));

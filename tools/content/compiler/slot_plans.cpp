@@ -76,6 +76,12 @@ std::vector<Slot_Plan> Make_Plans() {
                   {6, 3, "Data/cards/btn_take", "Hit button in the player's turn"},
                   {7, 3, "Data/cards/btn_quit", "Stay button while waiting for a bet"},
                   {8, 3, "Data/cards/btn_stay", "Stay button in the player's turn"}}});
+    // The card albums: the sheet of the album shown is slot card_page + 7 (8, 9 or 10).
+    p.push_back({"card_album",
+                 "front_page",
+                 {{8, 3, "Data/cards/album1", "swimsuit album: cards 0 to 11"},
+                  {9, 3, "Data/cards/album2", "costume album: cards 12 to 23"},
+                  {10, 3, "Data/cards/album3", "underwear album: cards 24 to 35"}}});
     // The shooting gallery: the puffs and splinters of slot 2, the explosions of slot 21.
     p.push_back({"gallery", "front_page", {{21, 3, "Data/gallery/explosion", "explosions of balls and pigeons"}}});
     // Cut-scenes and story pages: the HUD's slots only.

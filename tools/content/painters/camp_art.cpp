@@ -384,6 +384,33 @@ void Piece(cairo_t* cr, const std::string& p, double x, double y, double s, bool
         cairo_close_path(cr);
         Solid(cr, Rgba{60, 110, 170, 255}, 36, 58, 64, 90, 1.5);
         Text(cr, "SAT 8PM", 50, 94, 7, kInk);
+    } else if (p == "hatch") { // a tunnel hatch; its second look open and lit
+        if (alt) {
+            cairo_pattern_t* g = cairo_pattern_create_radial(50, 50, 4, 50, 50, 50);
+            cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.9, 0.5, 0.8);
+            cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.9, 0.5, 0);
+            cairo_set_source(cr, g);
+            cairo_paint(cr);
+            cairo_pattern_destroy(g);
+        }
+        Disc(cr, 50, 50, 30, Rgba{90, 86, 80, 255});
+        Disc(cr, 50, 50, 22, alt ? Rgba{40, 30, 20, 255} : Rgba{120, 116, 106, 255});
+        Set_Rgb(cr, kInk, 0.6);
+        cairo_set_line_width(cr, 3);
+        for (int k = -1; k <= 1; ++k) {
+            cairo_move_to(cr, 36, 50 + k * 9);
+            cairo_line_to(cr, 64, 50 + k * 9);
+        }
+        cairo_stroke(cr);
+    } else if (p == "drip") {
+        cairo_move_to(cr, 50, 20);
+        cairo_curve_to(cr, 58, 44, 66, 56, 66, 66);
+        cairo_curve_to(cr, 66, 78, 58, 84, 50, 84);
+        cairo_curve_to(cr, 42, 84, 34, 78, 34, 66);
+        cairo_curve_to(cr, 34, 56, 42, 44, 50, 20);
+        cairo_close_path(cr);
+        Solid(cr, Rgba{120, 170, 220, 255}, 34, 20, 66, 84);
+        Disc(cr, 44, 64, 4, kWhite);
     } else if (p == "medal_box") {
         Box(cr, 10, 34, 80, 48, 4, Rgba{110, 70, 40, 255});
         Box(cr, 6, 24, 88, 18, 4, Rgba{130, 84, 48, 255});
@@ -456,7 +483,7 @@ bool Known_Piece(const std::string& p) {
                                         "rug",     "chair",   "diary",  "golf",   "painting",  "piggy",
                                         "bible",   "flag",    "bedpan", "bogroll", "plate",    "teacup",
                                         "hamlet",  "snuff",   "plane",  "poster", "medal_box", "cot",
-                                        "clipboard", "album"};
+                                        "clipboard", "album", "hatch", "drip"};
     for (const char* n : names)
         if (p == n) return true;
     return false;
@@ -546,6 +573,75 @@ void Tent_Room(cairo_t* cr, double x, double y, double W, double H, bool night) 
         cairo_paint(cr);
         cairo_pattern_destroy(g);
     }
+}
+
+// The tunnel map's places in view units (x to the right, y up, the 4:3 view -1..1 by
+// -0.75..0.75): the camp's way back, then the four destinations of sprites 5 to 8. The tunnel
+// scene puts its hot spot and destination sprites on these places.
+struct Map_Place {
+    double x, y;
+};
+constexpr Map_Place CAMP_PLACE{-0.55, -0.42};
+constexpr Map_Place DESTINATIONS[4] = {{0.55, 0.42}, {0.05, 0.5}, {-0.55, 0.36}, {0.62, -0.24}};
+const char* const DESTINATION_NAMES[3][4] = {{"Pebble Beach", "Light House", "Pebble Bay", "Boat Yard"},
+                                             {"Church", "Grave Yard", "Palace", "Coastal Town"},
+                                             {"Vineyard", "River Bank", "Missile Silo", "Trench"}};
+
+// A view position in the pixels of a backdrop of W x H (the backdrop covers -1.2..1.2 by
+// 0.75..-0.75).
+double Px(double x, double W) { return (x + 1.2) / 2.4 * W; }
+double Py(double y, double H) { return (0.75 - y) / 1.5 * H; }
+
+void Tunnel_Map(cairo_t* cr, double W, double H, int network) {
+    static const Rgba earth[3] = {{84, 70, 50, 255}, {70, 66, 60, 255}, {76, 72, 40, 255}};
+    Fill_Shaded(cr, cairo_pattern_create_radial(W / 2, H / 2, 10, W / 2, H / 2, W * 0.7), earth[network - 1], 1.2f,
+                0.45f, false);
+    cairo_paint(cr);
+    for (int k = 0; k < 220; ++k) { // gravel
+        const double gx = std::fmod(k * 97.31, W), gy = std::fmod(k * 53.17 + k * k * 0.37, H);
+        Set_Rgb(cr, k % 3 ? Rgba{40, 34, 26, 255} : Rgba{130, 120, 100, 255}, 0.5);
+        cairo_arc(cr, gx, gy, 1 + (k % 4) * 0.6, 0, 2 * kPi);
+        cairo_fill(cr);
+    }
+    // The tunnels: from the camp to a hub, from the hub to each destination; dug wide, then
+    // lined with timber.
+    const double hx = Px(0.0, W), hy = Py(0.0, H), cx = Px(CAMP_PLACE.x, W), cy = Py(CAMP_PLACE.y, H);
+    for (int pass = 0; pass < 2; ++pass) {
+        cairo_set_line_width(cr, pass == 0 ? 22 : 12);
+        Set_Rgb(cr, pass == 0 ? Rgba{36, 28, 20, 255} : Rgba{18, 14, 10, 255});
+        cairo_move_to(cr, cx, cy);
+        cairo_curve_to(cr, cx + 30, cy - 10, hx - 30, hy + 30, hx, hy);
+        for (const Map_Place& d : DESTINATIONS) {
+            cairo_move_to(cr, hx, hy);
+            const double dx = Px(d.x, W), dy = Py(d.y, H);
+            cairo_curve_to(cr, (hx + dx) / 2 + 20, hy, (hx + dx) / 2, dy + 20, dx, dy);
+        }
+        cairo_stroke(cr);
+    }
+    Set_Rgb(cr, Rgba{120, 84, 50, 255});
+    for (int k = 0; k < 5; ++k) { // props along the tunnels
+        const double t = 0.2 + 0.15 * k;
+        for (const Map_Place& d : DESTINATIONS) {
+            const double px = hx + (Px(d.x, W) - hx) * t, py = hy + (Py(d.y, H) - hy) * t;
+            cairo_rectangle(cr, px - 2, py - 7, 4, 14);
+            cairo_fill(cr);
+        }
+    }
+    // Labels beside the destinations and the camp.
+    for (int k = 0; k < 4; ++k) {
+        const double dx = Px(DESTINATIONS[k].x, W), dy = Py(DESTINATIONS[k].y, H);
+        Set_Rgb(cr, kInk, 0.6);
+        Rounded_Rect(cr, dx - 44, dy + 16, 88, 16, 4);
+        cairo_fill(cr);
+        Text(cr, DESTINATION_NAMES[network - 1][k], dx, dy + 28, 11, kPaper);
+    }
+    Tent_Shape(cr, cx, cy + 8, 20, Rgba{150, 140, 96, 255});
+    Set_Rgb(cr, kInk, 0.6);
+    Rounded_Rect(cr, cx - 44, cy + 14, 88, 16, 4);
+    cairo_fill(cr);
+    Text(cr, "Summer Camp", cx, cy + 26, 11, kGold);
+    static const char* const titles[3] = {"BEACH TUNNELS", "VILLAGE TUNNELS", "FARMLAND TUNNELS"};
+    Text(cr, titles[network - 1], W / 2, 26, 20, kGold);
 }
 
 // One medal of the medal box: a ribbon and a star, heart or cross in bronze, silver, gold or
@@ -752,6 +848,12 @@ bool Paint_Tent_Room(const std::string& root, const std::string& image) {
     return Write_Sheet(root, image, writers::SheetLayout{512, 320, 2, 1}, false,
                        [](cairo_t* cr, int f, double x, double y, double w, double h) { Tent_Room(cr, x, y, w, h, f == 1); },
                        {{0}, {1}}, 2.4f, 1.5f);
+}
+
+bool Paint_Tunnel_Map(const std::string& root, const std::string& image, int network) {
+    return Write_Sheet(root, image, writers::SheetLayout{512, 320, 1, 1}, false,
+                       [network](cairo_t* cr, int, double, double, double w, double h) { Tunnel_Map(cr, w, h, network); },
+                       {{0}}, 2.4f, 1.5f);
 }
 
 bool Paint_Medal_Sheet(const std::string& root, const std::string& image) {

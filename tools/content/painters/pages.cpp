@@ -267,6 +267,56 @@ bool Backdrop(const std::string& root, const std::string& image, const Arg_Reade
         cairo_rectangle(cr, 0, H * 0.78, W, H * 0.22);
         Set_Rgb(cr, Rgba{70, 58, 40, 255});
         cairo_fill(cr);
+    } else if (theme == "board") { // a slate in a wooden frame, for pages of written text
+        Vertical_Gradient(cr, 0, H, Rgba{110, 76, 44, 255}, Rgba{70, 46, 26, 255});
+        Rounded_Rect(cr, 30, 16, W - 60, H - 32, 6);
+        Set_Rgb(cr, Rgba{34, 52, 40, 255});
+        cairo_fill_preserve(cr);
+        Set_Rgb(cr, kInk, 0.6);
+        cairo_set_line_width(cr, 3);
+        cairo_stroke(cr);
+        for (int k = 0; k < 40; ++k) { // chalk dust
+            Set_Rgb(cr, kWhite, 0.05 + 0.05 * rng.Next());
+            cairo_arc(cr, 40 + rng.Next() * (W - 80), 24 + rng.Next() * (H - 48), 4 + rng.Next() * 16, 0, 6.2832);
+            cairo_fill(cr);
+        }
+    } else if (theme == "camp_fire") { // the camp at night, its tents burning
+        Vertical_Gradient(cr, 0, H, Rgba{20, 8, 10, 255}, Rgba{120, 40, 16, 255});
+        Hills(cr, rng, W, H, H * 0.7, 14, Rgba{24, 18, 14, 255});
+        for (int k = 0; k < 4; ++k) {
+            const double cx = 70 + k * 120, base = H * 0.84;
+            Tent(cr, cx, base, 46, Rgba{50, 40, 30, 255});
+            for (int f = 0; f < 3; ++f) { // flames, then the smoke over them
+                const double fx = cx - 20 + f * 20, fh = 30 + rng.Next() * 30;
+                cairo_move_to(cr, fx - 14, base - 8);
+                cairo_curve_to(cr, fx - 12, base - fh * 0.6, fx - 2, base - fh * 0.7, fx, base - fh);
+                cairo_curve_to(cr, fx + 4, base - fh * 0.6, fx + 14, base - fh * 0.5, fx + 14, base - 8);
+                cairo_close_path(cr);
+                Fill_Shaded(cr, cairo_pattern_create_linear(0, base - fh, 0, base), Rgba{255, 150, 40, 255}, 1.3f,
+                            0.8f, false);
+            }
+            Set_Rgb(cr, Rgba{60, 56, 56, 255}, 0.45);
+            for (int p = 0; p < 4; ++p) {
+                cairo_arc(cr, cx + p * 14 - 10, H * 0.5 - p * 26 - rng.Next() * 10, 16 + p * 6, 0, 6.2832);
+                cairo_fill(cr);
+            }
+        }
+        Wire(cr, W, H * 0.92);
+    } else if (theme == "velvet") { // cloth lining, `colour=` red, steel or olive
+        const Rgba c = r.Str("colour", "red") == "steel" ? Rgba{40, 56, 90, 255}
+                       : r.Str("colour", "red") == "olive" ? Rgba{40, 70, 40, 255}
+                                                          : Rgba{110, 24, 30, 255};
+        Vertical_Gradient(cr, 0, H, Rgba{110, 76, 44, 255}, Rgba{60, 40, 22, 255});
+        cairo_rectangle(cr, 24, 14, W - 48, H - 28);
+        Fill_Shaded(cr, cairo_pattern_create_radial(W / 2, H / 2, 10, W / 2, H / 2, W * 0.6), c, 1.3f, 0.6f, false);
+        for (int k = 0; k < 30; ++k) { // the nap of the cloth
+            Set_Rgb(cr, kInk, 0.08);
+            cairo_set_line_width(cr, 1);
+            const double y = 20 + k * (H - 40) / 30;
+            cairo_move_to(cr, 26, y);
+            cairo_line_to(cr, W - 26, y + 3);
+            cairo_stroke(cr);
+        }
     } else {
         r.error = "unknown backdrop theme '" + theme + "'";
         return false;
@@ -669,6 +719,9 @@ bool Tent_Room(const std::string& root, const std::string& image, const Arg_Read
 bool Medals(const std::string& root, const std::string& image, const Arg_Reader&) {
     return Paint_Medal_Sheet(root, image);
 }
+bool Tunnel_Map(const std::string& root, const std::string& image, const Arg_Reader& r) {
+    return Paint_Tunnel_Map(root, image, r.Int("network", 1, 1, 3));
+}
 bool Album(const std::string& root, const std::string& image, const Arg_Reader& r) {
     return Paint_Album_Sheet(root, image, r.Int("album", 1, 1, 3));
 }
@@ -791,6 +844,7 @@ constexpr Painter PAINTERS[] = {
     {"hole", Hole},         {"branch", Branch}, {"leaf", Leaf},     {"portrait", Portrait},
     {"seal", Seal},         {"star", Star},     {"bar", Bar},       {"card", Card},
     {"piece", Camp_Piece},  {"tent_room", Tent_Room}, {"medals", Medals}, {"album", Album},
+    {"tunnel_map", Tunnel_Map},
 };
 
 bool Dirs_For(const std::string& root, const std::string& image) {
