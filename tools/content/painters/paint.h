@@ -54,5 +54,9 @@ void Fill_Shaded(cairo_t* cr, cairo_pattern_t* g, writers::Rgba c, float hi, flo
 void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry);
 // Text in DejaVu Sans centred on (cx, baseline); returns its width in pixels.
 double Text_Centred(cairo_t* cr, const std::string& s, double cx, double baseline, double size, bool bold);
+// Text lines ('^' a new line, '_' a blank) centred in a box, the size shrunk until the
+// widest line fits; with a drop shadow when asked.
+void Caption(cairo_t* cr, const std::string& text, double x, double y, double w, double h, double size,
+             writers::Rgba colour, bool bold = true, bool shadow = true);
 
 } // namespace painters
