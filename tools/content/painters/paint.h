@@ -38,7 +38,8 @@ private:
 
 // Draws each cell of an animation sheet with draw(cr, frame, x, y, w, h) (the context is
 // clipped to the cell and saved/restored around each call) and writes <name>.tga and
-// <name>.dat under root, laid out as writers::Write_Sheet lays them out.
+// <name>.dat under root, laid out as writers::Write_Sheet lays them out. False for a layout
+// of other than 1, 2, 4 or 8 rows, which the sprite drawer cannot map.
 using CellPainter = std::function<void(cairo_t*, int, double, double, double, double)>;
 bool Write_Sheet(const std::string& root, const std::string& name, const writers::SheetLayout& l, bool keyed,
                  const CellPainter& draw, const std::vector<std::vector<int>>& anims, float width = 0.0f,

@@ -533,10 +533,18 @@ bool Banner(const std::string& root, const std::string& image, const Art_Args& a
         if (c == ',') texts.emplace_back();
         else texts.back() += c;
     }
+    if (texts.size() > 8) {
+        error = "at most 8 captions";
+        return false;
+    }
     std::vector<std::vector<int>> a;
     for (int k = 0; k < (int)texts.size(); ++k) a.push_back({k});
-    return Write_Sheet(root, image, SheetLayout{512, 96, 1, (int)texts.size()}, true,
+    // The sprite drawer reads a sheet of 1, 2, 4 or 8 rows; the spare cells stay empty.
+    int rows = 1;
+    while (rows < (int)texts.size()) rows *= 2;
+    return Write_Sheet(root, image, SheetLayout{512, 96, 1, rows}, true,
                        [&](cairo_t* cr, int f, double x, double y, double w, double h) {
+                           if (f >= (int)texts.size()) return;
                            // a cloth ribbon with folded ends
                            for (int side : {-1, 1}) {
                                const double ex = side < 0 ? x + 4 : x + w - 4, ix = side < 0 ? x + 60 : x + w - 60;
@@ -563,7 +571,7 @@ bool Message(const std::string& root, const std::string& image, const Art_Args& 
     const int n = r.Int("anims", 18, 1, 32);
     std::vector<std::vector<int>> a;
     for (int k = 0; k < n; ++k) a.push_back({k});
-    return Write_Sheet(root, image, SheetLayout{256, 128, 4, (n + 3) / 4}, true,
+    return Write_Sheet(root, image, SheetLayout{256, 128, 8, 4}, true, // 4 rows, as the sprite drawer reads them
                        [&](cairo_t* cr, int f, double x, double y, double w, double h) {
                            const std::string k = std::to_string(f);
                            const std::string button = r.Str("b" + k, ""), lit = r.Str("lit" + k, "");
