@@ -334,6 +334,7 @@ TEST_F(Camp_Shop, TheUpgradeShopOpensOnItsListAndLeadsBackToTheCamp) {
     EXPECT_EQ(shop_sequence, 2);
     EXPECT_FALSE(sprite[4].grab_switch);
     EXPECT_EQ(shop[0], 6); // the pistol's row in the list
+    Run(600);              // faded in
     Shot("shop_upgrade_list");
     Leave_Through_Page(sprite[2], 29);
     Expect_In_Camp_At(9);
