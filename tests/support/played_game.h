@@ -1,0 +1,215 @@
+// The game as a player plays it: the content generator's tree, a screen-sized hidden GL
+// context and the real frame loop on the virtual clock, driven by window messages (keys,
+// pointer moves, clicks held over several ticks). Shared by the end-to-end suites.
+#pragma once
+
+#include "test_scene_fixture.h"
+
+#include <GL/gl.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "audio/audio.h"
+#include "common/game_state.h"
+#include "common/input.h"
+#include "common/scene_state.h"
+#include "common/world_state.h"
+#include "content/scene_loader.h"
+#include "content/writers/tga_writer.h"
+#include "hud/hud.h"
+#include "hud/player_stats.h"
+#include "main/frame_loop.h"
+#include "main/keyboard.h"
+#include "main/messages.h"
+#include "main/window.h"
+#include "render/draw.h"
+#include "support/gl_context.h"
+
+class PlayedGame : public SceneTest {
+protected:
+    static constexpr int kW = 1024, kH = 768;
+
+    // The content is generated once per suite; each test gets its own folder with the scene
+    // files and the save folder copied (the game writes there) and the rest linked.
+    static void SetUpTestSuite() {
+        const std::string generator = std::string(VARNOTH_BINARY_DIR) + "/tools/varnoth_content";
+        if (!std::filesystem::exists(generator)) return;
+        char tmpl[] = "/tmp/varnoth_played_content_XXXXXX";
+        if (mkdtemp(tmpl) == nullptr) return;
+        content_ = tmpl;
+        const std::string cmd = "'" + generator + "' '" + content_ + "' > /dev/null";
+        if (std::system(cmd.c_str()) != 0) content_.clear();
+    }
+    static void TearDownTestSuite() {
+        std::error_code ec;
+        if (!content_.empty()) std::filesystem::remove_all(content_, ec);
+        content_.clear();
+    }
+
+    void SetUp() override {
+        SceneTest::SetUp();
+        audio::UseRecordingDouble(true);
+        if (content_.empty()) GTEST_SKIP() << "generator not built or failed";
+        namespace fs = std::filesystem;
+        fs::create_directories("data");
+        fs::create_symlink(content_ + "/Data", "Data");
+        fs::create_symlink(content_ + "/data/SFX", "data/SFX");
+        fs::copy(content_ + "/data/save", "data/save", fs::copy_options::recursive);
+        fs::copy(content_ + "/scene", "scene", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        Close_Test_GL_Context();
+        gl_ = Test_GL_Context(kW, kH);
+        platform::SetWndProc(WndProc);
+        sc_width = kW;
+        sc_height = kH;
+        InitGL();
+        ReSizeGLScene(kW, kH);
+    }
+
+    // Loads scene e/s as a scene request does, the player made at `spawn` in walk scenes,
+    // and runs until the fade-in ends.
+    void Enter_Scene(int e, int s, int spawn = 0) {
+        episode = e;
+        scene = s;
+        current_spawn = spawn;
+        fade = 1.0f;
+        ASSERT_TRUE(LoadScene(e, s, false)) << Box_Texts();
+        Start_Loop_Stamps();
+        Run_Until([] { return fade >= 1.0f; }, 3000);
+    }
+    // Enters the act-1 camp as a briefing does after a new game.
+    void Enter_Camp(int spawn) {
+        Init_Player();
+        Start_Game();
+        Enter_Scene(2, 0, spawn);
+    }
+
+    // Runs the loop 5 ms at a time (its passes take the waiting messages, then draw) until
+    // ready() holds or ms have passed; false on time-out or when the game ended.
+    static bool Run_Until(const std::function<bool()>& ready, int ms) {
+        for (int t = 0; t < ms; t += 5) {
+            Advance_Ms(5);
+            for (int k = 0; k < 3; ++k) Loop_Pass();
+            if (::done) return false;
+            if (ready()) return true;
+        }
+        return false;
+    }
+    static void Run(int ms) { Run_Until([] { return false; }, ms); }
+    // Runs until scene e/s is on and fully faded in.
+    static bool Settle_On(int e, int s, int ms) {
+        return Run_Until([=] { return In(e, s) && fade >= 1.0f; }, ms);
+    }
+
+    static void Key(int vk, bool down) {
+        platform::PostMessage(platform::MSG{down ? platform::WM_KEYDOWN : platform::WM_KEYUP, (uint64_t)vk, 0});
+    }
+    // A key pressed and held for a few frames, then let go.
+    static void Tap(int vk) {
+        Key(vk, true);
+        Run(40);
+        Key(vk, false);
+        Run(10);
+    }
+    static void Pointer(int px, int py) {
+        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, platform::MakeLParam(px, py)});
+    }
+    // A click held over a few ticks: a button-up in the same tick would clear it.
+    static void Click(int px, int py) {
+        Pointer(px, py);
+        Run(20);
+        platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, platform::MakeLParam(px, py)});
+        Run(40);
+        platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, platform::MakeLParam(px, py)});
+        Run(10);
+    }
+    // The window pixel of a world position (view position plus camera).
+    static int Pixel_X(float wx) { return (int)(((wx - camX) / zoom_factor + 1.0f) * sc_width / 2); }
+    static int Pixel_Y(float wy) { return (int)((1.0f - (wy - camY) / (zoom_factor * sc_ratio)) * sc_height / 2); }
+    // Moves the pointer to the middle of sprite i's box and clicks it.
+    static void Click_Sprite(int i) {
+        ASSERT_LT(i, no_sprites);
+        const object& o = sprite[i];
+        Click(Pixel_X(o.w + o.box_width / 2), Pixel_Y(o.z + o.box_height / 2));
+    }
+    // The pixel of a view position on a front page (the view is 2 x 1.5 units, y up).
+    static int View_X(float x) { return (int)((x + 1.0f) / 2.0f * kW); }
+    static int View_Y(float y) { return (int)((0.75f - y) / 1.5f * kH); }
+
+    static float PX() { return sprite[p1_id].w + sprite[p1_id].box_width / 2; }
+    static float PY() { return sprite[p1_id].z + sprite[p1_id].box_height / 2; }
+    static bool In(int e, int s) { return episode == e && scene == s && !next_scene; }
+    // Whether the generator wrote scene e/s (a test of a page not written yet skips).
+    static bool Written(int e, int s) {
+        return std::filesystem::exists("scene/episode" + std::to_string(e) + "/scene" + std::to_string(s) + ".dat");
+    }
+
+    // Boot to the menu, Start, the first save slot opened empty, a name typed: the intro's
+    // first scene is on. `mouse_only` picks the second control scheme on the name page.
+    void Start_New_Game(bool mouse_only, const char* name = "joe") {
+        ASSERT_TRUE(gl_);
+        Enter_Scene(10, 0);
+        ASSERT_TRUE(Run_Until([] { return In(0, 1) && title_sequence >= 6 && stop_camera; }, 90000))
+            << "menu not reached: " << episode << "/" << scene;
+        ASSERT_TRUE(Boxes().empty()) << Box_Texts();
+        Click_Sprite(22); // Start
+        ASSERT_TRUE(Settle_On(0, 2, 5000)) << "save slots not reached";
+        Click_Sprite(3); // select the first slot
+        ASSERT_EQ(file_selected, 3);
+        Click_Sprite(3); // and open it: empty, so the name page
+        ASSERT_TRUE(Settle_On(0, 5, 5000)) << "name page not reached";
+        for (const char* c = name; *c; ++c) {
+            const int vk = (*c >= 'a' && *c <= 'z') ? *c - 'a' + 'A' : *c;
+            Tap(vk);
+        }
+        if (mouse_only) Click_Sprite(25);
+        ASSERT_EQ(CONTROL_SCHEME, mouse_only);
+        Click_Sprite(3); // Go!
+        ASSERT_TRUE(Settle_On(1, 102, 5000)) << "intro not started: " << episode << "/" << scene;
+        ASSERT_TRUE(Boxes().empty()) << Box_Texts();
+    }
+    // From a new game's intro on (skipped): the intro page, the sleep page, the camp page's
+    // conversation, the briefing and the camp area at its spawn point.
+    void New_Game_Into_The_Camp(bool mouse_only = false) {
+        Start_New_Game(mouse_only);
+        if (HasFatalFailure()) return;
+        ASSERT_TRUE(Settle_On(1, 102, 5000));
+        Run(300);
+        Click_Sprite(2); // Skip^Intro
+        ASSERT_TRUE(Settle_On(0, 4, 20000)) << "intro page not reached";
+        ASSERT_TRUE(Settle_On(1, 57, 15000)) << "sleep page not reached";
+        ASSERT_TRUE(Settle_On(1, 5, 15000)) << "camp page not reached";
+        const int briefing = mouse_only ? 139 : 118;
+        ASSERT_TRUE(Settle_On(1, briefing, 60000)) << "briefing not reached: " << episode << "/" << scene;
+        Run(700); // the button is armed after 500 ms
+        Click_Sprite(1);
+        ASSERT_TRUE(Settle_On(2, 0, 10000)) << "camp area not reached: " << episode << "/" << scene;
+        ASSERT_EQ(game_mode, MODE_WALK);
+        ASSERT_NE(p1_id, -1);
+        ASSERT_TRUE(Boxes().empty()) << Box_Texts();
+    }
+
+    // With VARNOTH_SHOT_DIR set, the frame as drawn goes to <dir>/<name>.tga.
+    static void Shot(const char* name) {
+        const char* dir = std::getenv("VARNOTH_SHOT_DIR");
+        if (!dir) return;
+        render_sequence = 0; // both drawing steps of one frame, then read before any swap
+        DrawGLScene(false);
+        DrawGLScene(false);
+        glFinish();
+        const std::vector<uint8_t> px = Read_Test_Pixels(0, 0, kW, kH);
+        writers::Image img(kW, kH);
+        for (int y = 0; y < kH; ++y) // the pixels come bottom row first, the image is top first
+            for (int x = 0; x < kW; ++x) {
+                const uint8_t* p = &px[((size_t)y * kW + x) * 4];
+                img.at(x, kH - 1 - y) = writers::Rgba{p[0], p[1], p[2], 255};
+            }
+        writers::Write_TGA(std::string(dir) + "/" + name + ".tga", img);
+    }
+
+    inline static std::string content_;
+};
