@@ -178,12 +178,33 @@ std::vector<Contract> Make_Contracts() {
     Sprites(c, 1, 49, {3, 4}, 1, "text box");
 
     // ---- Card table (1/4): the Hit and Stay buttons and their looks, the dealer's figure
-    // (animations 0 and 2), the sprites switched with the buttons, the cards.
+    // (animations 0 and 2 to 4), the sprites switched with the buttons, the bet buttons, a
+    // card for each of the ten places (animation = face, 0 to 13).
     c.push_back(Obj(1, 4, 0, FE_HIT, 2, "Hit button: deal or take a card"));
     c.push_back(Obj(1, 4, 4, FE_STICK, 2, "Stay button: quit or stay"));
-    c.push_back(Obj(1, 4, 3, ANY, 3, "dealer, animations 0 and 2"));
+    c.push_back(Obj(1, 4, 3, ANY, 5, "dealer, animations 0, 2, 3 and 4"));
     Sprites(c, 1, 4, {5, 19, 20}, 0, "shown and hidden with the deal");
     for (int slot = 5; slot <= 8; ++slot) c.push_back(Slot(1, 4, slot, 2, "Hit and Stay looks"));
+    c.push_back(Obj(1, 4, 19, FE_INCREASE, 2, "raise the bet"));
+    c.push_back(Obj(1, 4, 20, FE_DECREASE, 2, "lower the bet"));
+    for (int i = 6; i <= 15; ++i) c.push_back(Obj(1, 4, i, FE_CARD, 14, "card of one place, animation by face"));
+
+    // ---- Shops (1/7 buy, 1/30 upgrade): the mode buttons (rest 0, lit 1), the mode banner
+    // (0 buy, 1 sell, 2 upgrade), the eight rows (0 lit, 1 dimmed, 2 at rest, 3 lit and
+    // dimmed), the scroll bar, the page's back button, the display board (pictures up to
+    // 29) and the page markers; the message box's sheet in slot 3.
+    for (int s : {7, 30}) {
+        Sprites(c, 1, s, {0, 2, 3, 4}, 2, "mode button, animations 0 and 1");
+        c.push_back(Obj(1, s, 6, ANY, 3, "mode banner, animations 0 to 2"));
+        Sprites(c, 1, s, {7, 8, 9, 10, 11, 12, 13, 14}, 4, "list row, animations 0 to 3");
+        Sprites(c, 1, s, {15, 16}, 0, "scroll arrow");
+        c.push_back(Obj(1, s, 17, ANY, 0, "end of the thumb's run"));
+        c.push_back(Obj(1, s, 18, ANY, 0, "scroll thumb"));
+        c.push_back(Obj(1, s, 19, ANY, 0, "back button of an upgrade page"));
+        c.push_back(Obj(1, s, 20, ANY, 30, "display board, pictures 0 to 29"));
+        Sprites(c, 1, s, {21, 22, 23, 24}, 1, "page marker");
+        c.push_back(Slot(1, s, 3, 18, "message box: notes 0, 6, 7, 8; OK 14, 15; Cancel 16, 17"));
+    }
 
     // ---- Camp area (2/0): the spawn points the briefings and the return to camp send the
     // player to, the figure whose look follows the time of day, and the walk sheets: the

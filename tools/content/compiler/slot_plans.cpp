@@ -66,8 +66,12 @@ std::vector<Slot_Plan> Make_Plans() {
                   {29, 2, painters::art::kFigures, "figures playing one animation (units' on_death)"},
                   {30, 2, painters::art::kPlayerWading, "the player wading"},
                   {31, 2, painters::art::kPlayerMachine, "the player with a machine gun"}}});
-    // The shop level: the HUD's slots; the shop draws its tooltips with the font of slot 2.
-    p.push_back({"shop", "hud", {{2, 0, "Data/hud/font2", "the shop's tooltip font"}}});
+    // The shop level: the HUD's slots; the shop draws its tooltips with the font of slot 2,
+    // and its message box (HUD items 2, 40 and 41) from a sheet of its own in slot 3.
+    p.push_back({"shop",
+                 "hud",
+                 {{2, 0, "Data/hud/font2", "the shop's tooltip font"},
+                  {3, 3, "Data/shop/message", "the shop's message box: notes 0, 6, 7, 8; OK 14, 15; Cancel 16, 17"}}});
     // The card table: the Hit button's looks (5 deal, 6 take a card) and the Stay button's
     // (7 quit, 8 stay), switched by the table's steps.
     p.push_back({"card_table",

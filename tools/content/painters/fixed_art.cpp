@@ -89,6 +89,10 @@ constexpr Fixed FIXED_ART[] = {
     {"Data/cards/btn_take", "painter=button text=Hit colour=gold"},
     {"Data/cards/btn_quit", "painter=button text=Quit colour=red"},
     {"Data/cards/btn_stay", "painter=button text=Stay colour=steel"},
+    // Shop plan: the message box's notes (0 confirm a purchase or an upgrade, 6 confirm a
+    // sale, 7 no room, 8 not enough gold) and its OK (14, lit 15) and Cancel (16, lit 17).
+    {"Data/shop/message", "painter=message anims=18 m0=Pay_for_this? m6=Sell_this^for_gold? m7=No_room_in^your_pack! "
+                          "m8=Not_enough^gold! b14=OK lit15=OK b16=Cancel lit17=Cancel"},
     // Gallery plan: the explosions of cannon balls and clay pigeons (slot 21).
     {"Data/gallery/explosion", "painter=lamp anims=4"},
 };

@@ -10,6 +10,7 @@
 
 #include "content/painters/camp_art.h"
 #include "content/painters/paint.h"
+#include "content/painters/shop_art.h"
 #include "content/writers/art.h"
 
 namespace painters {
@@ -728,10 +729,22 @@ bool Album(const std::string& root, const std::string& image, const Arg_Reader& 
 
 // Playing cards: `collect=k` draws collectible card k (one picture); without it the sheet
 // of the card table, the back (animation 0) and the faces ace to king (animations 1 to 13).
+// With `empty=1` animation 0 is an empty place on the baize instead of the back.
 bool Card(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const int collect = r.Int("collect", 0, 0, 36);
+    const bool empty = r.Int("empty", 0, 0, 1) == 1;
     static const char* const faces[14] = {"", "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
     auto draw = [&](cairo_t* cr, int f, double x, double y, double w, double h) {
+        if (collect == 0 && f == 0 && empty) { // a chalked outline where a card will lie
+            const double dash[] = {6, 4};
+            Rounded_Rect(cr, x + 6, y + 6, w - 12, h - 12, 7);
+            Set_Rgb(cr, kPaper, 0.55);
+            cairo_set_dash(cr, dash, 2, 0);
+            cairo_set_line_width(cr, 2);
+            cairo_stroke(cr);
+            cairo_set_dash(cr, nullptr, 0, 0);
+            return;
+        }
         Rounded_Rect(cr, x + 3, y + 3, w - 6, h - 6, 8);
         Set_Rgb(cr, kInk);
         cairo_fill(cr);
@@ -747,7 +760,14 @@ bool Card(const std::string& root, const std::string& image, const Arg_Reader& r
         }
         Set_Rgb(cr, kPaper);
         cairo_fill(cr);
-        Label(cr, faces[f % 14], x, y + h * 0.2, w, h * 0.6, h * 0.4, f % 2 ? kRed : kInk, true, false);
+        // the face's value large, its suit below and in the corners
+        static const char* const suits[4] = {"\u2665", "\u2660", "\u2666", "\u2663"};
+        const Rgba ink = f % 2 ? kRed : kInk;
+        const std::string suit = suits[(f % 2 ? 0 : 1) + 2 * ((f / 2) % 2)];
+        Label(cr, faces[f % 14], x, y + h * 0.14, w, h * 0.42, h * 0.34, ink, true, false);
+        Label(cr, suit, x, y + h * 0.52, w, h * 0.34, h * 0.3, ink, false, false);
+        Label(cr, suit, x + 4, y + 6, w * 0.3, h * 0.18, h * 0.14, ink, false, false);
+        Label(cr, suit, x + w * 0.7 - 4, y + h * 0.82 - 6, w * 0.3, h * 0.18, h * 0.14, ink, false, false);
     };
     if (collect > 0) return Paint_Collect_Card(root, image, collect - 1);
     std::vector<std::vector<int>> a;
@@ -854,6 +874,11 @@ bool Dirs_For(const std::string& root, const std::string& image) {
 
 } // namespace
 
+void Caption(cairo_t* cr, const std::string& text, double x, double y, double w, double h, double size, Rgba colour,
+             bool bold, bool shadow) {
+    Label(cr, text, x, y, w, h, size, colour, bold, shadow);
+}
+
 void Release_Painters() {
     cairo_debug_reset_static_data();
     FcFini();
@@ -862,7 +887,7 @@ void Release_Painters() {
 std::string Painter_Names() {
     std::string s;
     for (const Painter& p : PAINTERS) s += (s.empty() ? "" : ", ") + std::string(p.name);
-    return s;
+    return s + ", " + Shop_Painter_Names();
 }
 
 bool Paint_Art(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
@@ -877,6 +902,17 @@ bool Paint_Art(const std::string& root, const std::string& image, const Art_Args
         Arg_Reader r{args, error};
         error.clear();
         const bool ok = p.paint(root, image, r);
+        if (!error.empty()) return false;
+        if (!ok) error = "could not write " + image;
+        return ok;
+    }
+    if (Shop_Painter paint = Find_Shop_Painter(name)) {
+        if (!Dirs_For(root, image)) {
+            error = "cannot make the folder of " + image;
+            return false;
+        }
+        error.clear();
+        const bool ok = paint(root, image, args, error);
         if (!error.empty()) return false;
         if (!ok) error = "could not write " + image;
         return ok;

@@ -47,6 +47,8 @@ bool Paint::Save(const std::string& path, bool keyed) const {
 bool Write_Sheet(const std::string& root, const std::string& name, const writers::SheetLayout& l, bool keyed,
                  const CellPainter& draw, const std::vector<std::vector<int>>& anims, float width, float height,
                  int delay) {
+    // The sprite drawer maps a sheet of 1, 2, 4 or 8 rows; any other count would draw nothing.
+    if (l.rows != 1 && l.rows != 2 && l.rows != 4 && l.rows != 8) return false;
     Paint p(l.cw * l.cols, l.ch * l.rows);
     for (int f = 0; f < l.frames(); ++f) {
         const double x = (f % l.cols) * l.cw, y = (f / l.cols) * l.ch;

@@ -38,7 +38,8 @@ private:
 
 // Draws each cell of an animation sheet with draw(cr, frame, x, y, w, h) (the context is
 // clipped to the cell and saved/restored around each call) and writes <name>.tga and
-// <name>.dat under root, laid out as writers::Write_Sheet lays them out.
+// <name>.dat under root, laid out as writers::Write_Sheet lays them out. False for a layout
+// of other than 1, 2, 4 or 8 rows, which the sprite drawer cannot map.
 using CellPainter = std::function<void(cairo_t*, int, double, double, double, double)>;
 bool Write_Sheet(const std::string& root, const std::string& name, const writers::SheetLayout& l, bool keyed,
                  const CellPainter& draw, const std::vector<std::vector<int>>& anims, float width = 0.0f,
@@ -54,5 +55,9 @@ void Fill_Shaded(cairo_t* cr, cairo_pattern_t* g, writers::Rgba c, float hi, flo
 void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry);
 // Text in DejaVu Sans centred on (cx, baseline); returns its width in pixels.
 double Text_Centred(cairo_t* cr, const std::string& s, double cx, double baseline, double size, bool bold);
+// Text lines ('^' a new line, '_' a blank) centred in a box, the size shrunk until the
+// widest line fits; with a drop shadow when asked.
+void Caption(cairo_t* cr, const std::string& text, double x, double y, double w, double h, double size,
+             writers::Rgba colour, bool bold = true, bool shadow = true);
 
 } // namespace painters

@@ -300,8 +300,9 @@ bool Write_Hud_Layout(const std::string& root) {
     h[38] = Item(-0.8f, -0.66f, 0.3f, 0.02f, 6, 13, 1.0f, 3);                  // experience bar
     h[39] = Item(-1.0f, -0.75f, 2.0f, 1.5f, 9, 0, 0.0f, 5);                    // rain layer
     h[51] = Item(-1.0f, -0.75f, 2.0f, 1.5f, 9, 0, 0.0f, 5);                    // second rain layer
-    h[40] = Item(-0.35f, -0.1f, 0.7f, 0.3f, 3, 4, 0.0f, 0);                    // modal box
-    h[41] = Item(-0.3f, -0.05f, 0.6f, 0.1f, 3, 5, 0.0f, 0);                    // its second part
+    // The box's two buttons (OK or yes, cancel or no), side by side along the panel's foot.
+    h[40] = Item(-0.2f, 0.115f, 0.16f, 0.08f, 3, 4, 0.0f, 0);
+    h[41] = Item(0.04f, 0.115f, 0.16f, 0.08f, 3, 5, 0.0f, 0);
     h[42] = Item(-0.2f, 0.1f, 0.4f, 0.03f, 6, 3, 0.0f, 1);                     // effects volume
     h[43] = Item(-0.2f, 0.0f, 0.4f, 0.03f, 6, 2, 0.0f, 1);                     // music volume
     h[45] = Item(-0.1f, 0.66f, 0.2f, 0.02f, 6, 14, 0.0f, 1);                   // enemy bar
