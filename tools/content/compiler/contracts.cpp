@@ -14,6 +14,12 @@ constexpr int ANY = -1;
 Contract Obj(int e, int s, int i, int type, int anims, const char* why) { return {e, s, Expect::object, i, type, anims, why}; }
 Contract Pt(int e, int s, int i, int c1, const char* why) { return {e, s, Expect::point, i, c1, 0, why}; }
 Contract Slot(int e, int s, int i, int anims, const char* why) { return {e, s, Expect::slot, i, ANY, anims, why}; }
+// A type 3 object of a kind (the page it opens, the light it is ...).
+Contract Kind(int e, int s, int i, int kind, const char* why) { return {e, s, Expect::object, i, OBJ, 0, why, kind}; }
+// A trigger or ladder that leads to a level (sector).
+Contract Exit(int e, int s, int i, int type, int sector, int anims, const char* why) {
+    return {e, s, Expect::object, i, type, anims, why, ANY, sector};
+}
 
 // Rows for the scene-script sprites with the animations a script starts: a sheet must have
 // at least that animation number + 1 animations.
@@ -220,6 +226,38 @@ std::vector<Contract> Make_Contracts() {
     c.push_back(Slot(2, 0, 2, 90, "effects and drops sheet"));
     c.push_back(Slot(2, 0, 29, 20, "one-animation figures"));
     c.push_back(Slot(2, 0, 14, 2, "vehicle shadows, animation 1"));
+    // The rest of the hub's spawn points: back from a camp page's quit (8), from the
+    // upgrade, trader, pay, casino and map pages (9, 12, 13, 14, 27).
+    c.push_back(Pt(2, 0, 8, CAM_P1, "spawn point after leaving a camp page"));
+    c.push_back(Pt(2, 0, 9, CAM_P1, "spawn point back from the upgrade page"));
+    c.push_back(Pt(2, 0, 12, CAM_P1, "spawn point back from the trader"));
+    c.push_back(Pt(2, 0, 13, CAM_P1, "spawn point back from the pay and card pages"));
+    c.push_back(Pt(2, 0, 14, CAM_P1, "spawn point back from the casino and the kennels"));
+    c.push_back(Pt(2, 0, 27, CAM_P1, "spawn point back from the map page"));
+    // The camp's script: the headquarters mark whose code it switches, the markers it lights
+    // by mission and story flag, the sprites its target arrow points at, the dugout shut
+    // (animation 0) or open (2), the barrier it hides, the tent door it shuts.
+    c.push_back(Pt(2, 0, 5, ANY, "headquarters mark, code switched by the story"));
+    for (int p : {7, 26, 31, 32, 35}) c.push_back(Pt(2, 0, p, ANY, "objective marker lit by the mission"));
+    c.push_back(Exit(2, 0, 42, LAD, 31, 3, "dugout to the tunnels, animations 0 and 2"));
+    c.push_back(Obj(2, 0, 72, ANY, 0, "barrier hidden once the player has slept"));
+    c.push_back(Exit(2, 0, 70, TRI, 6, 0, "exit to the training ground"));
+    c.push_back(Exit(2, 0, 73, TRI, 50, 0, "exit to the coast road"));
+    c.push_back(Exit(2, 0, 123, TRI, 28, 0, "door of the player's tent"));
+    c.push_back(Kind(2, 0, 140, OBJ_BETSY, "the commander"));
+    // The camp's people and boards, each opening its page.
+    struct Page_Kind {
+        int index, kind;
+        const char* why;
+    };
+    static constexpr Page_Kind pages[] = {
+        {43, OBJ_DRILL, "drill sergeant"},     {44, OBJ_WAGES, "paymaster"},   {45, OBJ_CASINO, "casino"},
+        {46, OBJ_GALLERY, "shooting gallery"}, {47, OBJ_CARD_START, "cards"},  {48, OBJ_PATCHES, "surgery"},
+        {49, OBJ_DOGMATE, "kennels"},          {50, OBJ_UPGRADE, "armourer"},  {51, OBJ_DODGYDAN, "trader"},
+        {52, OBJ_SPY, "signals hut"},          {53, OBJ_STARTUP, "recruit"},   {54, OBJ_MAP, "map board"},
+        {55, OBJ_MEDALBOX, "medal case"},
+    };
+    for (const Page_Kind& p : pages) c.push_back(Kind(2, 0, p.index, p.kind, p.why));
     return c;
 }
 
@@ -272,6 +310,13 @@ bool Check_Contracts(int episode, int scene, const writers::SceneFiles& s, const
             const writers::ObjectRec& o = s.objects[c.index];
             if (c.code != ANY && o.type != c.code)
                 broken = "type " + std::to_string(o.type) + ", expected " + std::to_string(c.code);
+            else if (c.kind != ANY && o.sector_action != c.kind)
+                broken = "kind " + std::to_string(o.sector_action) + ", expected " + std::to_string(c.kind);
+            else if (c.sector != ANY && o.sector != c.sector)
+                broken = "sector " + std::to_string(o.sector) + ", expected " + std::to_string(c.sector);
+            else if (c.kind != ANY && Slot_Anims(s, o.id, root) <= o.anim + 1)
+                broken = "slot " + std::to_string(o.id) + " has no animation " + std::to_string(o.anim + 1) +
+                         " to play when the player walks up";
             else if (c.anims > 0) {
                 const int n = Slot_Anims(s, o.id, root);
                 if (n < c.anims)

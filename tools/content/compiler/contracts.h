@@ -20,6 +20,11 @@ struct Contract {
     int code;     // object type or point code (c1); -1 for any
     int anims;    // the least number of animations the object's or slot's sheet must have; 0 none
     const char* why;
+    // Objects only, -1 for any: the kind (sector_action) of a type 3 object, whose sheet must
+    // then also hold the animation after its own (played when the player walks up to it);
+    // the sector (level exit) of a trigger or ladder.
+    int kind = -1;
+    int sector = -1;
 };
 
 // Every row.

@@ -129,6 +129,7 @@ bool Object(Ctx& c, Args a, bool front, const maps::MapResult* m, writers::Objec
     r = writers::ObjectRec{};
     r.anim_state = ANIM_HELD;
     bool box_x = false, box_y = false, box_w = false, box_h = false;
+    float box_dx = 0, box_dy = 0; // the collision box's corner from the drawn corner
     for (const auto& [k, v] : a.kv) {
         int* i = nullptr;
         float* f = nullptr;
@@ -141,6 +142,8 @@ bool Object(Ctx& c, Args a, bool front, const maps::MapResult* m, writers::Objec
         else if (k == "box_y") f = &r.z, box_y = true;
         else if (k == "box_w") f = &r.box_width, box_w = true;
         else if (k == "box_h") f = &r.box_height, box_h = true;
+        else if (k == "box_dx") f = &box_dx;
+        else if (k == "box_dy") f = &box_dy;
         else if (k == "alpha") f = &r.alpha;
         else if (k == "light") f = &r.light;
         else if (k == "slot") i = &r.id;
@@ -150,7 +153,6 @@ bool Object(Ctx& c, Args a, bool front, const maps::MapResult* m, writers::Objec
         else if (k == "linked") i = &r.linked_sprite;
         else if (k == "grab") i = &r.grab_switch;
         else if (k == "mouseover") i = &r.mouseover;
-        else if (k == "action") i = &r.sector_action;
         else if (k == "on_create") i = &r.onCreate;
         else if (k == "on_create_action") i = &r.onCreate_action;
         else if (k == "rank") i = &r.rank;
@@ -161,6 +163,9 @@ bool Object(Ctx& c, Args a, bool front, const maps::MapResult* m, writers::Objec
             continue;
         } else if (k == "type") {
             if (!Code(c, front ? Code_Group::fe_type : Code_Group::obj_type, k, v, r.type)) return false;
+            continue;
+        } else if (k == "action") { // walk scenes: an object's kind by its name (OBJ_MAP ...)
+            if (!Code(c, front ? Code_Group::none : Code_Group::obj_kind, k, v, r.sector_action)) return false;
             continue;
         } else if (k == "sector") {
             if (!Code(c, front ? Code_Group::none : Code_Group::unit_class, k, v, r.sector)) return false;
@@ -185,8 +190,8 @@ bool Object(Ctx& c, Args a, bool front, const maps::MapResult* m, writers::Objec
         if (i && !Code(c, Code_Group::none, k, v, *i)) return false;
     }
     if (!Anchor(c, a, m, r.x, r.y)) return false;
-    if (!box_x) r.w = r.x;
-    if (!box_y) r.z = r.y;
+    if (!box_x) r.w = r.x + box_dx;
+    if (!box_y) r.z = r.y + box_dy;
     if (!box_w) r.box_width = r.width;
     if (!box_h) r.box_height = r.height;
     return true;

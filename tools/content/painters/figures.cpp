@@ -467,3 +467,114 @@ bool Write_Figures(const std::string& root, const std::string& name) {
 }
 
 } // namespace painters
+
+namespace painters {
+
+namespace {
+
+// A dog sitting at its handler's side, looking up; on the greeting frames it wags.
+void Dog(cairo_t* cr, double cx, double cy, int wag) {
+    Ellipse(cr, cx + 3, cy + 4, 13, 9);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
+    cairo_fill(cr);
+    Stroke_Line(cr, cx + 10, cy + 2, cx + 18, cy + (wag ? -6 : 6), 3, Rgba{120, 84, 46, 255}); // tail
+    Shaded_Ellipse(cr, cx, cy, 12, 8, Rgba{138, 96, 54, 255});
+    Shaded_Ellipse(cr, cx - 12, cy - 3, 7, 6, Rgba{150, 106, 60, 255});
+    Shaded_Ellipse(cr, cx - 13, cy - 8, 3, 4, Rgba{90, 60, 34, 255}); // ear
+}
+
+Figure_Look Person_Look(Camp_Person p) {
+    Figure_Look l = Ally_Look(Weapon::None);
+    auto bare = [&](Rgba hair) {
+        l.bare_head = true;
+        l.helmet = hair;
+    };
+    switch (p) {
+    case Camp_Person::Commander: // the commander: dark tunic, gold trim, red hair
+        l.uniform = Rgba{78, 92, 56, 255};
+        l.trim = Rgba{214, 180, 80, 255};
+        l.skin = Rgba{236, 196, 164, 255};
+        bare(Rgba{176, 76, 40, 255});
+        break;
+    case Camp_Person::Drill: // campaign hat, pistol at hand
+        l.weapon = Weapon::Pistol;
+        l.uniform = Rgba{160, 140, 92, 255};
+        l.helmet = Rgba{120, 90, 50, 255};
+        break;
+    case Camp_Person::Paymaster: // shirt sleeves, grey hair
+        l.uniform = Rgba{200, 190, 160, 255};
+        l.trim = Rgba{90, 80, 60, 255};
+        bare(Rgba{170, 170, 170, 255});
+        break;
+    case Camp_Person::Croupier: // white shirt, red waistcoat
+        l.uniform = Rgba{236, 232, 226, 255};
+        l.trim = Rgba{170, 30, 40, 255};
+        bare(Rgba{40, 30, 24, 255});
+        break;
+    case Camp_Person::Gallery: // the range warden with his rifle
+        l.weapon = Weapon::Rifle;
+        l.trim = Rgba{230, 200, 60, 255};
+        break;
+    case Camp_Person::Dealer: // blue shirt, green visor
+        l.uniform = Rgba{80, 110, 160, 255};
+        bare(Rgba{60, 140, 80, 255});
+        break;
+    case Camp_Person::Medic: // white coat with a red band
+        l.uniform = Rgba{236, 236, 230, 255};
+        l.trim = Rgba{200, 30, 30, 255};
+        l.helmet = Rgba{230, 230, 226, 255};
+        break;
+    case Camp_Person::Dog_Handler:
+        l.uniform = Rgba{128, 104, 70, 255};
+        bare(Rgba{90, 60, 34, 255});
+        break;
+    case Camp_Person::Armourer: // grey overalls, machine gun
+        l.weapon = Weapon::MachineGun;
+        l.uniform = Rgba{100, 104, 108, 255};
+        l.trim = Rgba{60, 60, 60, 255};
+        bare(Rgba{50, 40, 30, 255});
+        break;
+    case Camp_Person::Trader: // a civilian's brown coat
+        l.uniform = Rgba{110, 70, 90, 255};
+        l.trim = Rgba{200, 170, 90, 255};
+        bare(Rgba{30, 26, 22, 255});
+        break;
+    case Camp_Person::Spy: // long dark coat and hat
+        l.uniform = Rgba{52, 52, 58, 255};
+        l.trim = Rgba{30, 30, 30, 255};
+        l.helmet = Rgba{36, 34, 32, 255};
+        break;
+    case Camp_Person::Recruit:
+    default:
+        l.weapon = Weapon::Rifle;
+        break;
+    }
+    return l;
+}
+
+} // namespace
+
+bool Write_Camp_People(const std::string& root, const std::string& name) {
+    const int people = (int)Camp_Person::Count;
+    std::vector<std::vector<int>> anims;
+    for (int k = 0; k < people; ++k) {
+        anims.push_back({4 * k, 4 * k, 4 * k, 4 * k + 1});         // at rest: looks about now and then
+        anims.push_back({4 * k + 2, 4 * k + 3, 4 * k + 2, 4 * k + 3}); // greeting
+    }
+    return Write_Sheet(
+        root, name, writers::SheetLayout{kCell, kCell, 16, (people * 4 + 15) / 16}, false,
+        [&](cairo_t* cr, int f, double x, double y, double, double) {
+            const int k = f / 4, phase = f % 4;
+            if (k >= people) return;
+            const Camp_Person who = (Camp_Person)k;
+            const Figure_Look l = Person_Look(who);
+            const double cx = x + kCell / 2.0, cy = y + kCell * 0.55;
+            if (who == Camp_Person::Dog_Handler) Dog(cr, cx + 26, cy + 22, phase == 3);
+            const double angle = phase == 1 ? kFacing[3] : kFacing[0];
+            const Pose pose = phase == 2 ? Pose::Salute : phase == 3 ? Pose::Alert : Pose::Stand;
+            Figure(cr, cx, cy, angle, pose, 0, l);
+        },
+        anims, 0.275f, 0.285f, 260);
+}
+
+} // namespace painters

@@ -142,7 +142,7 @@ void Tree(cairo_t* cr, int w, int h, bool pine) {
     }
 }
 
-void Jeep(cairo_t* cr, int w, int h) {
+void Jeep(cairo_t* cr, int w, int h, Rgba body = Rgba{96, 110, 62, 255}) {
     // Facing up: bonnet at the top, seats, spare wheel at the back.
     Shadow(cr, w * 0.2 + 8, 14, w * 0.6, h - 16, 10);
     for (int k = 0; k < 4; ++k) {
@@ -150,7 +150,7 @@ void Jeep(cairo_t* cr, int w, int h) {
         Fill_Ink(cr, Rgba{30, 30, 30, 255});
     }
     Rounded_Rect(cr, w * 0.2, 6, w * 0.6, h - 14, 12);
-    Lit(cr, w * 0.2, 0, w * 0.8, 0, Rgba{96, 110, 62, 255});
+    Lit(cr, w * 0.2, 0, w * 0.8, 0, body);
     cairo_rectangle(cr, w * 0.26, h * 0.3, w * 0.48, h * 0.06); // windscreen
     Fill_Ink(cr, Rgba{150, 190, 200, 255});
     for (int k = 0; k < 2; ++k) {
@@ -158,7 +158,7 @@ void Jeep(cairo_t* cr, int w, int h) {
         Fill_Ink(cr, Rgba{80, 60, 40, 255});
     }
     Rounded_Rect(cr, w * 0.28, h * 0.64, w * 0.44, h * 0.2, 4);
-    Fill_Ink(cr, Rgba{70, 82, 46, 255});
+    Fill_Ink(cr, Shade(body, 0.74f));
     cairo_arc(cr, w * 0.5, h * 0.5, 6, 0, 2 * kPi); // white star
     cairo_set_source_rgb(cr, 0.9, 0.9, 0.85);
     cairo_fill(cr);
@@ -227,6 +227,161 @@ void Roof(cairo_t* cr, int w, int h) {
     cairo_stroke(cr);
 }
 
+// A covered lorry facing up: cab and bonnet at the top, a canvas tilt with its hoops behind.
+void Lorry(cairo_t* cr, int w, int h, Rgba body, Rgba canvas) {
+    Shadow(cr, w * 0.16 + 8, 14, w * 0.68, h - 16, 8);
+    for (int k = 0; k < 6; ++k) {
+        Rounded_Rect(cr, k % 2 ? w * 0.78 : w * 0.12, h * (0.14 + (k / 2) * 0.28), w * 0.1, h * 0.13, 4);
+        Fill_Ink(cr, Rgba{30, 30, 30, 255});
+    }
+    Rounded_Rect(cr, w * 0.24, 6, w * 0.52, h * 0.3, 10); // bonnet and cab
+    Lit(cr, w * 0.24, 0, w * 0.76, 0, body);
+    cairo_rectangle(cr, w * 0.3, h * 0.2, w * 0.4, h * 0.05); // windscreen
+    Fill_Ink(cr, Rgba{150, 190, 200, 255});
+    Rounded_Rect(cr, w * 0.16, h * 0.3, w * 0.68, h * 0.66, 6); // the tilt
+    Lit(cr, w * 0.16, 0, w * 0.84, 0, canvas);
+    for (int k = 1; k < 5; ++k) {
+        cairo_move_to(cr, w * 0.16, h * (0.3 + k * 0.13));
+        cairo_line_to(cr, w * 0.84, h * (0.3 + k * 0.13));
+    }
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.25);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+}
+
+// The camp's traffic, driving toward the right of the screen: four jeeps and four lorries in
+// their paints, each with two frames (a puff of exhaust behind it comes and goes).
+void Traffic_Cell(cairo_t* cr, int f, double x, double y, double w, double h) {
+    static const Rgba paints[4] = {{96, 110, 62, 255}, {150, 128, 84, 255}, {92, 98, 104, 255}, {60, 84, 60, 255}};
+    const int look = f / 2, phase = f % 2;
+    if (phase) { // exhaust at the back (left)
+        Ellipse(cr, x + w * 0.08, y + h * 0.62, w * 0.05, h * 0.07);
+        cairo_set_source_rgba(cr, 0.6, 0.6, 0.6, 0.5);
+        cairo_fill(cr);
+    }
+    cairo_save(cr);
+    // the pictures face up; turned a quarter right they face right
+    const int pw = look < 4 ? 128 : 144, ph = look < 4 ? 192 : 224;
+    cairo_translate(cr, x + w / 2.0, y + h / 2.0 + (phase ? 1 : 0));
+    cairo_rotate(cr, kPi / 2);
+    const double s = std::min(h / (double)pw, w / (double)ph) * 0.98;
+    cairo_scale(cr, s, s);
+    cairo_translate(cr, -pw / 2.0, -ph / 2.0);
+    if (look < 4) Jeep(cr, pw, ph, paints[look]);
+    else Lorry(cr, pw, ph, paints[look - 4], Shade(paints[look - 4], 1.25f));
+    cairo_restore(cr);
+}
+
+// A dugout hatch in a ring of sandbags: shut, lifting, and open on a ladder going down.
+void Hatch_Cell(cairo_t* cr, int f, double x, double y, double w, double h) {
+    const double cx = x + w / 2, cy = y + h / 2;
+    for (int k = 0; k < 10; ++k) {
+        const double a = k * kPi / 5;
+        Ellipse(cr, cx + std::cos(a) * w * 0.36, cy + std::sin(a) * h * 0.36, w * 0.11, h * 0.08);
+        Lit(cr, x, y, x + w, y + h, Rgba{184, 166, 116, 255});
+    }
+    cairo_rectangle(cr, cx - w * 0.22, cy - h * 0.22, w * 0.44, h * 0.44); // the hole
+    Fill_Ink(cr, Rgba{24, 20, 16, 255});
+    for (int k = 0; k < 4; ++k) { // rungs
+        cairo_move_to(cr, cx - w * 0.1, cy - h * 0.14 + k * h * 0.09);
+        cairo_line_to(cr, cx + w * 0.1, cy - h * 0.14 + k * h * 0.09);
+    }
+    cairo_set_source_rgb(cr, 0.45, 0.32, 0.18);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+    if (f == 3) return; // open
+    const double lift = f == 0 ? 0.0 : f == 1 ? 0.35 : 0.7; // the lid swings up and back
+    cairo_rectangle(cr, cx - w * 0.24, cy - h * 0.24 - lift * h * 0.2, w * 0.48, h * 0.48 * (1 - lift * 0.8));
+    Lit(cr, x, y, x + w, y + h, Rgba{128, 92, 54, 255});
+    for (int k = 1; k < 4; ++k) {
+        cairo_move_to(cr, cx - w * 0.24 + k * w * 0.12, cy - h * 0.24 - lift * h * 0.2);
+        cairo_line_to(cr, cx - w * 0.24 + k * w * 0.12, cy - h * 0.24 - lift * h * 0.2 + h * 0.48 * (1 - lift * 0.8));
+    }
+    Ink(cr, 1);
+}
+
+// A pole barrier across a road between two sandbagged posts, with a warning board.
+void Barrier(cairo_t* cr, int w, int h) {
+    Shadow(cr, 14, h * 0.45, w - 20, h * 0.2, 4);
+    for (int k = 0; k < 2; ++k) {
+        Rounded_Rect(cr, k ? w - 38 : 6, h * 0.25, 32, h * 0.5, 6);
+        Lit(cr, 0, 0, 0, h, Rgba{184, 166, 116, 255});
+    }
+    for (int k = 0; k < 8; ++k) { // striped pole
+        cairo_rectangle(cr, 30 + k * (w - 60) / 8.0, h * 0.42, (w - 60) / 8.0, h * 0.14);
+        Set_Rgb(cr, k % 2 ? Rgba{236, 232, 220, 255} : Rgba{190, 40, 32, 255});
+        cairo_fill(cr);
+    }
+    cairo_rectangle(cr, 30, h * 0.42, w - 60, h * 0.14);
+    Ink(cr, 1.5);
+    Rounded_Rect(cr, w / 2.0 - 34, h * 0.08, 68, h * 0.3, 3);
+    Fill_Ink(cr, Rgba{236, 214, 90, 255});
+    Set_Rgb(cr, Rgba{30, 24, 16, 255});
+    Text_Centred(cr, "HALT", w / 2.0, h * 0.3, h * 0.17, true);
+}
+
+// A map of the coast pinned to a board on an easel; lit, its pins glint.
+void Map_Board_Cell(cairo_t* cr, int f, double x, double y, double w, double h) {
+    Shadow(cr, x + 16, y + 18, w - 22, h - 26, 4);
+    cairo_rectangle(cr, x + 8, y + 8, w - 22, h - 26);
+    Lit(cr, x, y, x + w, y + h, Rgba{120, 86, 50, 255});
+    cairo_rectangle(cr, x + 16, y + 16, w - 38, h - 42);
+    Fill_Ink(cr, Rgba{226, 214, 170, 255});
+    cairo_move_to(cr, x + 16, y + h * 0.6); // the coast line
+    cairo_curve_to(cr, x + w * 0.35, y + h * 0.4, x + w * 0.5, y + h * 0.75, x + w - 22, y + h * 0.35);
+    cairo_line_to(cr, x + w - 22, y + h - 26);
+    cairo_line_to(cr, x + 16, y + h - 26);
+    cairo_close_path(cr);
+    Set_Rgb(cr, Rgba{120, 160, 190, 255});
+    cairo_fill(cr);
+    const double pins[3][2] = {{0.3, 0.35}, {0.55, 0.5}, {0.72, 0.3}};
+    for (const auto& p : pins) {
+        cairo_arc(cr, x + w * p[0], y + h * p[1], f ? 5 : 3.5, 0, 2 * kPi);
+        Set_Rgb(cr, f ? Rgba{255, 90, 60, 255} : Rgba{200, 40, 30, 255});
+        cairo_fill(cr);
+    }
+}
+
+// A glass-topped case of medals on a stand; lit, the glass shines.
+void Medal_Case_Cell(cairo_t* cr, int f, double x, double y, double w, double h) {
+    Shadow(cr, x + 14, y + 20, w - 20, h - 30, 6);
+    Rounded_Rect(cr, x + 8, y + 12, w - 22, h - 32, 6);
+    Lit(cr, x, y, x + w, y + h, Rgba{90, 52, 34, 255});
+    cairo_rectangle(cr, x + 16, y + 20, w - 38, h - 48);
+    Fill_Ink(cr, Rgba{40, 50, 90, 255});
+    for (int k = 0; k < 3; ++k) {
+        const double mx = x + w * (0.27 + k * 0.19), my = y + h * 0.42;
+        cairo_rectangle(cr, mx - 4, my - 14, 8, 12);
+        Set_Rgb(cr, k == 1 ? Rgba{180, 40, 40, 255} : Rgba{60, 90, 160, 255});
+        cairo_fill(cr);
+        cairo_arc(cr, mx, my + 4, 7, 0, 2 * kPi);
+        Fill_Ink(cr, k == 1 ? Rgba{230, 200, 80, 255} : Rgba{200, 200, 210, 255});
+    }
+    cairo_move_to(cr, x + 20, y + h - 30);
+    cairo_line_to(cr, x + w * 0.5, y + 22);
+    cairo_set_source_rgba(cr, 1, 1, 1, f ? 0.55 : 0.2);
+    cairo_set_line_width(cr, f ? 8 : 4);
+    cairo_stroke(cr);
+}
+
+// A painted board on two posts with a name on it.
+void Sign_Cell(cairo_t* cr, const std::string& text, double x, double y, double w, double h) {
+    Shadow(cr, x + 12, y + h * 0.3, w - 16, h * 0.5, 4);
+    for (int k = 0; k < 2; ++k) {
+        cairo_rectangle(cr, x + (k ? w * 0.78 : w * 0.16), y + h * 0.55, 7, h * 0.38);
+        Fill_Ink(cr, Rgba{96, 66, 38, 255});
+    }
+    Rounded_Rect(cr, x + 6, y + h * 0.14, w - 14, h * 0.48, 4);
+    Lit(cr, x, y, x + w, y + h, Rgba{176, 134, 82, 255});
+    Rounded_Rect(cr, x + 11, y + h * 0.19, w - 24, h * 0.38, 3);
+    cairo_set_source_rgba(cr, 0.2, 0.12, 0.05, 0.6);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    Set_Rgb(cr, Rgba{36, 26, 16, 255});
+    Text_Centred(cr, text, x + w / 2 - 3, y + h * 0.46, h * 0.2, true);
+}
+
+
 bool Picture(const std::string& root, const std::string& name, int w, int h,
              const std::function<void(cairo_t*, int, int)>& draw) {
     Paint p(w, h);
@@ -276,6 +431,13 @@ bool Write_Door_Sheet(const std::string& root, const std::string& name) {
 
 bool Write_Crate(const std::string& root, const std::string& name) { return Picture(root, name, 64, 64, Crate); }
 
+const std::vector<std::string>& Camp_Sign_Names() {
+    static const std::vector<std::string> names = {"HQ",       "PAY",     "CASINO",  "GALLERY",  "CARDS",
+                                                   "SURGERY",  "KENNELS", "ARMOURY", "TRADER",   "MEDALS",
+                                                   "TRAINING", "COAST",   "MESS",    "MAP ROOM", "SIGNALS"};
+    return names;
+}
+
 bool Write_Props(const std::string& root) {
     bool ok = writers::Make_Dirs(root + "/Data/props");
     ok = Picture(root, "Data/props/tent", 192, 256, [](cairo_t* cr, int w, int h) { Tent(cr, w, h, Rgba{150, 150, 96, 255}); }) && ok;
@@ -287,11 +449,33 @@ bool Write_Props(const std::string& root) {
     ok = Picture(root, "Data/props/tree", 192, 192, [](cairo_t* cr, int w, int h) { Tree(cr, w, h, false); }) && ok;
     ok = Picture(root, "Data/props/pine", 160, 160, [](cairo_t* cr, int w, int h) { Tree(cr, w, h, true); }) && ok;
     ok = Picture(root, "Data/props/bush", 96, 96, [](cairo_t* cr, int w, int h) { Tree(cr, w, h, false); }) && ok;
-    ok = Picture(root, "Data/props/jeep", 128, 192, Jeep) && ok;
+    ok = Picture(root, "Data/props/jeep", 128, 192, [](cairo_t* cr, int w, int h) { Jeep(cr, w, h); }) && ok;
     ok = Picture(root, "Data/props/flag", 96, 160, Flag) && ok;
     ok = Picture(root, "Data/props/campfire", 96, 96, Campfire) && ok;
     ok = Picture(root, "Data/props/table", 128, 96, Table) && ok;
     ok = Picture(root, "Data/props/roof", 256, 224, Roof) && ok;
+    ok = Picture(root, "Data/props/barrier", 256, 96, Barrier) && ok;
+    ok = Write_Sheet(root, "Data/props/traffic", writers::SheetLayout{224, 144, 4, 4}, false,
+                     [](cairo_t* cr, int f, double x, double y, double w, double h) { Traffic_Cell(cr, f, x, y, w, h); },
+                     {{0, 1}, {2, 3}, {4, 5}, {6, 7}, {8, 9}, {10, 11}, {12, 13}, {14, 15}}, 0.45f, 0.29f, 140) && ok;
+    ok = Write_Sheet(root, "Data/props/hatch", writers::SheetLayout{128, 128, 4, 1}, false, Hatch_Cell,
+                     {{0}, {1, 2}, {3}}, 0.3f, 0.3f, 160) && ok;
+    // Camp boards: the coast map (animations 0 rest, 1 looked at) and the medal case (2, 3).
+    ok = Write_Sheet(root, "Data/props/camp_boards", writers::SheetLayout{160, 128, 4, 1}, false,
+                     [](cairo_t* cr, int f, double x, double y, double w, double h) {
+                         if (f < 2) Map_Board_Cell(cr, f, x, y, w, h);
+                         else Medal_Case_Cell(cr, f - 2, x, y, w, h);
+                     },
+                     {{0}, {1}, {2}, {3}}, 0.3f, 0.24f) && ok;
+    // Name boards of the camp, one animation each (Camp_Sign_Names order).
+    const std::vector<std::string>& names = Camp_Sign_Names();
+    std::vector<std::vector<int>> sign_anims;
+    for (int k = 0; k < (int)names.size(); ++k) sign_anims.push_back({k});
+    ok = Write_Sheet(root, "Data/props/signs", writers::SheetLayout{192, 96, 4, ((int)names.size() + 3) / 4}, false,
+                     [&](cairo_t* cr, int f, double x, double y, double w, double h) {
+                         if (f < (int)names.size()) Sign_Cell(cr, names[f], x, y, w, h);
+                     },
+                     sign_anims, 0.36f, 0.18f) && ok;
     ok = Write_Door_Sheet(root, art::kDoors) && ok;
     ok = Write_Sheet(root, art::kShadows, writers::SheetLayout{64, 64, 4, 1}, false, Shadow_Cell, {{0}, {2, 3}}, 0.65f,
                      0.65f) && ok;
@@ -370,6 +554,7 @@ bool Write_Walk_Art(const std::string& root) {
     ok = Write_Figure_Sheet(root, art::kEnemyMachine, Enemy_Look(Weapon::MachineGun)) && ok;
     ok = Write_Figure_Sheet(root, art::kAllyRifle, Ally_Look(Weapon::Rifle)) && ok;
     ok = Write_Figures(root, art::kFigures) && ok;
+    ok = Write_Camp_People(root, art::kCampPeople) && ok;
     for (const char* n : {"Data/chars/dogman", "Data/chars/dogmanD", "Data/chars/wages", "Data/chars/battleship"})
         ok = Alias(root, art::kFigures, n) && ok;
     for (const char* n : {"Data/level10/cave_fx0", "Data/level10/cave_fx1", "Data/level10/cave_fx2",

@@ -50,6 +50,13 @@ Figure_Look Enemy_Look(Weapon w);
 Figure_Look Ally_Look(Weapon w);
 // The one-animation figures: 8 animations of two frames, one figure each.
 bool Write_Figures(const std::string& root, const std::string& name);
+// The people of the camp who stand at their tents: person k rests with animation 2k and
+// greets the player who walks up to him with 2k + 1 (Camp_Person order).
+enum class Camp_Person {
+    Commander, Drill, Paymaster, Croupier, Gallery, Dealer, Medic, Dog_Handler, Armourer, Trader, Spy, Recruit,
+    Count
+};
+bool Write_Camp_People(const std::string& root, const std::string& name);
 
 // ---- Effects and drops (texture slot 2 of walk scenes) ----
 bool Write_Effects_Sheet(const std::string& root, const std::string& name);
@@ -57,6 +64,8 @@ bool Write_Effects_Sheet(const std::string& root, const std::string& name);
 // ---- Props ----
 // Static pictures and the door and vehicle-shadow sheets.
 bool Write_Props(const std::string& root);
+// The words on the camp's name boards (Data/props/signs), animation k showing word k.
+const std::vector<std::string>& Camp_Sign_Names();
 // The door sheet (4 frames from shut to open; animation 0 shut, odd ones open, even ones
 // from 2 close) and a crate, under any name.
 bool Write_Door_Sheet(const std::string& root, const std::string& name);
@@ -82,6 +91,7 @@ constexpr const char* kEnemyPistol = "Data/chars/enemy_officer";
 constexpr const char* kEnemyMachine = "Data/chars/enemy_mgun";
 constexpr const char* kAllyRifle = "Data/chars/ally_rifle";
 constexpr const char* kFigures = "Data/chars/figures";          // slot 29: one-animation figures
+constexpr const char* kCampPeople = "Data/chars/camp_people";
 } // namespace art
 
 } // namespace painters
