@@ -561,6 +561,9 @@ bool Portrait(const std::string& root, const std::string& image, const Arg_Reade
 bool Room_Art(const std::string& root, const std::string& image, const Arg_Reader& r) {
     return Paint_Room(root, image, r.a, r.error);
 }
+bool Banner(const std::string& root, const std::string& image, const Arg_Reader& r) {
+    return Paint_Banner(root, image, r.a, r.error);
+}
 
 // The title's seal: round, then pressed with its ring (animation 1).
 bool Seal(const std::string& root, const std::string& image, const Arg_Reader&) {
@@ -738,7 +741,7 @@ constexpr Painter PAINTERS[] = {
     {"backdrop", Backdrop}, {"button", Button}, {"plate", Plate},   {"figure", Figure}, {"vehicle", Vehicle},
     {"lamp", Lamp},         {"switch", Switch}, {"digits", Digits}, {"icon", Icon},     {"logo", Logo},
     {"hole", Hole},         {"branch", Branch}, {"leaf", Leaf},     {"portrait", Portrait},
-    {"room", Room_Art},
+    {"room", Room_Art},     {"banner", Banner},
     {"seal", Seal},         {"star", Star},     {"bar", Bar},       {"card", Card},
 };
 

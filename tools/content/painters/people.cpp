@@ -89,6 +89,11 @@ void Shaded(cairo_t* cr, Rgba c, double x0, double y0, double x1, double y1, dou
     Fill_Shaded(cr, cairo_pattern_create_linear(x0, y0, x1, y1), c, 1.18f, 0.72f);
     Stroke(cr, kInk, line);
 }
+// An ellipse that starts a path of its own (no line from the current point).
+void Oval(cairo_t* cr, double cx, double cy, double rx, double ry) {
+    cairo_new_sub_path(cr);
+    Ellipse(cr, cx, cy, rx, ry);
+}
 void Circle(cairo_t* cr, double cx, double cy, double r) {
     cairo_new_sub_path(cr);
     cairo_arc(cr, cx, cy, r, 0, 2 * PI);
@@ -300,7 +305,7 @@ void Torso(cairo_t* cr, const Look& l, const Frame& f, bool back) {
         }
     if (l.dress.count("epaulettes"))
         for (int s : {-1, 1}) {
-            Ellipse(cr, f.cx + s * sw * 0.66, f.top + f.h * 0.05, f.w * 0.09, f.h * 0.03);
+            Oval(cr, f.cx + s * sw * 0.66, f.top + f.h * 0.05, f.w * 0.09, f.h * 0.03);
             Shaded(cr, kGoldTrim, 0, f.top, 0, f.top + f.h * 0.08, f.line * 0.7);
             for (int k = -3; k <= 3; ++k) {
                 cairo_move_to(cr, f.cx + s * sw * 0.66 + k * f.w * 0.022, f.top + f.h * 0.07);
@@ -352,9 +357,9 @@ void Torso(cairo_t* cr, const Look& l, const Frame& f, bool back) {
 
 void Ears(cairo_t* cr, const Look& l, const Frame& f) {
     for (int s : {-1, 1}) {
-        Ellipse(cr, f.cx + s * f.hr * 0.98, f.hy + f.hry * 0.06, f.hr * 0.17, f.hr * 0.27);
+        Oval(cr, f.cx + s * f.hr * 0.98, f.hy + f.hry * 0.06, f.hr * 0.17, f.hr * 0.27);
         Shaded(cr, l.skin, f.cx, f.hy - f.hr, f.cx, f.hy + f.hr, f.line);
-        Ellipse(cr, f.cx + s * f.hr * 0.99, f.hy + f.hry * 0.06, f.hr * 0.07, f.hr * 0.14);
+        Oval(cr, f.cx + s * f.hr * 0.99, f.hy + f.hry * 0.06, f.hr * 0.07, f.hr * 0.14);
         Fill(cr, Shade(l.skin, 0.75f));
     }
 }
@@ -403,7 +408,7 @@ void Hair_Behind(cairo_t* cr, const Look& l, const Frame& f) {
 void Hair_Top(cairo_t* cr, const Look& l, const Frame& f, Rng& rng) {
     if (l.hair == "bald" || l.hair == "none") {
         if (l.hair == "bald") { // a shine
-            Ellipse(cr, f.cx - f.hr * 0.3, f.hy - f.hry * 0.75, f.hr * 0.22, f.hr * 0.1);
+            Oval(cr, f.cx - f.hr * 0.3, f.hy - f.hry * 0.75, f.hr * 0.22, f.hr * 0.1);
             Fill(cr, kWhite, 0.35);
         }
         return;
@@ -479,7 +484,7 @@ void Eyes(cairo_t* cr, const Look& l, const Frame& f, double ey, int frame) {
             Stroke(cr, kInk, f.line * 1.3);
             continue;
         }
-        Ellipse(cr, ex, ey, rx, ry);
+        Oval(cr, ex, ey, rx, ry);
         Fill_Keep(cr, kWhite);
         Stroke(cr, kInk, f.line);
         const double look = l.mood == "shifty" ? -s * rx * 0.0 - rx * 0.35 : 0;
@@ -531,17 +536,17 @@ void Mouth(cairo_t* cr, const Look& l, const Frame& f, double my, int frame) {
     const Rgba lip = l.face.count("lipstick") ? Rgba{180, 30, 50, 255} : Shade(l.skin, 0.55f);
     if (frame == 1 || frame == 2) {
         const double open = frame == 1 ? f.hr * 0.17 : f.hr * 0.08;
-        Ellipse(cr, f.cx, my + open * 0.3, mw * (frame == 1 ? 0.8 : 0.85), open);
+        Oval(cr, f.cx, my + open * 0.3, mw * (frame == 1 ? 0.8 : 0.85), open);
         Fill_Keep(cr, Rgba{90, 30, 30, 255});
         cairo_save(cr);
         cairo_clip_preserve(cr);
         cairo_rectangle(cr, f.cx - mw, my + open * 0.3 - open, 2 * mw, open * 0.45);
         Fill(cr, kWhite);
-        Ellipse(cr, f.cx, my + open * 1.2, mw * 0.5, open * 0.5);
+        Oval(cr, f.cx, my + open * 1.2, mw * 0.5, open * 0.5);
         Fill(cr, Rgba{200, 80, 80, 255});
         cairo_restore(cr);
         cairo_new_path(cr);
-        Ellipse(cr, f.cx, my + open * 0.3, mw * (frame == 1 ? 0.8 : 0.85), open);
+        Oval(cr, f.cx, my + open * 0.3, mw * (frame == 1 ? 0.8 : 0.85), open);
         Stroke(cr, lip, f.line * (l.face.count("lipstick") ? 2.2 : 1.2));
         return;
     }
@@ -644,7 +649,7 @@ void Face_Marks(cairo_t* cr, const Look& l, const Frame& f, double ey, double my
         cairo_move_to(cr, f.cx - f.hr * 1.0, ey - f.hry * 0.5);
         cairo_line_to(cr, f.cx + f.hr * 1.0, ey - f.hry * 0.15);
         Stroke(cr, kBlack, f.line * 1.5);
-        Ellipse(cr, f.cx - f.hr * 0.4, ey + f.hry * 0.02, f.hr * 0.24, f.hr * 0.2);
+        Oval(cr, f.cx - f.hr * 0.4, ey + f.hry * 0.02, f.hr * 0.24, f.hr * 0.2);
         Fill_Keep(cr, kBlack);
         Stroke(cr, kInk, f.line);
     }
@@ -698,7 +703,7 @@ void Hat(cairo_t* cr, const Look& l, const Frame& f, bool back) {
             cairo_line_to(cr, cx - hr * 0.5 + k * hr * 0.25, hy - hry * 1.15);
             Stroke(cr, Shade(c, 0.7f), L * 0.7);
         }
-        Ellipse(cr, cx, hy - hry * 0.2, hr * 1.42, hr * 0.16);
+        Oval(cr, cx, hy - hry * 0.2, hr * 1.42, hr * 0.16);
         Shaded(cr, Shade(c, 0.9f), cx, hy - hry * 0.3, cx, hy - hry * 0.1, L);
         if (!back)
             for (int s : {-1, 1}) { // chin strap
@@ -719,7 +724,7 @@ void Hat(cairo_t* cr, const Look& l, const Frame& f, bool back) {
         Stroke(cr, Shade(c, 0.65f), L);
         if (!back) Badge(cr, f, cx - hr * 0.55, hy - hry * 0.82, hr * 0.1);
     } else if (l.hat == "peaked") { // an officer's peaked cap
-        Ellipse(cr, cx, hy - hry * 1.0, hr * 1.3, hr * 0.42);
+        Oval(cr, cx, hy - hry * 1.0, hr * 1.3, hr * 0.42);
         Shaded(cr, c, cx - hr, hy - hry * 1.3, cx + hr, hy - hry * 0.7, L);
         cairo_rectangle(cr, cx - hr * 1.02, hy - hry * 0.98, hr * 2.04, hry * 0.36);
         Shaded(cr, Shade(c, 0.7f), 0, hy - hry, 0, hy - hry * 0.6, L);
@@ -736,7 +741,7 @@ void Hat(cairo_t* cr, const Look& l, const Frame& f, bool back) {
         cairo_save(cr);
         cairo_translate(cr, cx + hr * 0.2, hy - hry * 0.78);
         cairo_rotate(cr, -0.18);
-        Ellipse(cr, 0, 0, hr * 1.25, hr * 0.5);
+        Oval(cr, 0, 0, hr * 1.25, hr * 0.5);
         cairo_restore(cr);
         Shaded(cr, c, cx - hr, hy - hry * 1.2, cx + hr, hy - hry * 0.5, L);
         cairo_move_to(cr, cx - hr * 1.0, hy - hry * 0.55);
@@ -792,7 +797,7 @@ void Hat(cairo_t* cr, const Look& l, const Frame& f, bool back) {
         Stroke(cr, kInk, L);
     } else if (l.hat == "bowler" || l.hat == "fedora") {
         const bool fed = l.hat == "fedora";
-        Ellipse(cr, cx, hy - hry * 0.62, hr * (fed ? 1.65 : 1.35), hr * 0.2);
+        Oval(cr, cx, hy - hry * 0.62, hr * (fed ? 1.65 : 1.35), hr * 0.2);
         Shaded(cr, c, cx - hr, hy - hry * 0.8, cx + hr, hy - hry * 0.5, L);
         cairo_move_to(cr, cx - hr * 0.95, hy - hry * 0.66);
         if (fed) {
@@ -830,7 +835,7 @@ void Hat(cairo_t* cr, const Look& l, const Frame& f, bool back) {
         }
         if (!back) Badge(cr, f, cx - hr * 0.65, hy - hry * 0.85, hr * 0.14);
     } else if (l.hat == "bush") { // a slouch hat, one side pinned up
-        Ellipse(cr, cx, hy - hry * 0.6, hr * 1.8, hr * 0.3);
+        Oval(cr, cx, hy - hry * 0.6, hr * 1.8, hr * 0.3);
         Shaded(cr, c, cx - hr, hy - hry * 0.8, cx + hr, hy - hry * 0.4, L);
         cairo_move_to(cr, cx - hr * 1.6, hy - hry * 0.7);
         cairo_line_to(cr, cx - hr * 1.2, hy - hry * 1.5);
@@ -931,16 +936,16 @@ void Dog(cairo_t* cr, const Look& l, int frame, double x, double y, double w, do
     const double cx = x + w / 2, hy = y + h * 0.44, hr = w * 0.24, L = std::max(1.5, w / 110.0);
     Rng rng(3);
     // chest and shoulders
-    Ellipse(cr, cx, y + h * 0.98, w * 0.36, h * 0.3);
+    Oval(cr, cx, y + h * 0.98, w * 0.36, h * 0.3);
     Shaded(cr, l.fur, cx - w * 0.3, y + h * 0.7, cx + w * 0.3, y + h, L);
-    Ellipse(cr, cx + w * 0.16, y + h * 0.9, w * 0.1, h * 0.08);
+    Oval(cr, cx + w * 0.16, y + h * 0.9, w * 0.1, h * 0.08);
     Fill(cr, l.spots);
     // floppy ears behind the head
     for (int s : {-1, 1}) {
         cairo_save(cr);
         cairo_translate(cr, cx + s * hr * 0.95, hy - hr * 0.2);
         cairo_rotate(cr, s * (0.35 + (frame == 1 ? 0.12 : 0)));
-        Ellipse(cr, 0, hr * 0.45, hr * 0.3, hr * 0.62);
+        Oval(cr, 0, hr * 0.45, hr * 0.3, hr * 0.62);
         cairo_restore(cr);
         Shaded(cr, l.spots, cx - hr, hy - hr, cx + hr, hy + hr, L);
     }
@@ -955,7 +960,7 @@ void Dog(cairo_t* cr, const Look& l, int frame, double x, double y, double w, do
     cairo_close_path(cr);
     Shaded(cr, l.fur, cx - hr, hy - hr, cx + hr, hy + hr, L);
     // the patch over one eye that gives him his name
-    Ellipse(cr, cx - hr * 0.42, hy - hr * 0.2, hr * 0.36, hr * 0.32);
+    Oval(cr, cx - hr * 0.42, hy - hr * 0.2, hr * 0.36, hr * 0.32);
     Fill(cr, l.spots);
     // eyes
     for (int s : {-1, 1}) {
@@ -975,7 +980,7 @@ void Dog(cairo_t* cr, const Look& l, int frame, double x, double y, double w, do
         Stroke(cr, Shade(l.fur, 0.6f), L * 2);
     }
     // muzzle, nose and mouth
-    Ellipse(cr, cx, hy + hr * 0.42, hr * 0.52, hr * 0.38);
+    Oval(cr, cx, hy + hr * 0.42, hr * 0.52, hr * 0.38);
     Shaded(cr, Mix(l.fur, kWhite, 0.4f), cx, hy, cx, hy + hr * 0.8, L);
     cairo_move_to(cr, cx - hr * 0.17, hy + hr * 0.16);
     cairo_curve_to(cr, cx - hr * 0.17, hy + hr * 0.06, cx + hr * 0.17, hy + hr * 0.06, cx + hr * 0.17, hy + hr * 0.16);
@@ -994,7 +999,7 @@ void Dog(cairo_t* cr, const Look& l, int frame, double x, double y, double w, do
         cairo_close_path(cr);
         Fill_Keep(cr, Rgba{110, 30, 40, 255});
         Stroke(cr, kInk, L);
-        Ellipse(cr, cx + hr * 0.05, hy + hr * 0.5 + open * 0.8, hr * 0.12, open * 0.5);
+        Oval(cr, cx + hr * 0.05, hy + hr * 0.5 + open * 0.8, hr * 0.12, open * 0.5);
         Fill_Keep(cr, Rgba{230, 110, 130, 255});
         Stroke(cr, kInk, L * 0.7);
     } else {
@@ -1071,7 +1076,7 @@ void Hanging_Lamp(cairo_t* cr, double x, double y) {
     cairo_line_to(cr, x + 18, y - 4);
     cairo_close_path(cr);
     Shaded(cr, Rgba{60, 60, 56, 255}, x - 18, y, x + 18, y, 2);
-    Ellipse(cr, x, y + 10, 13, 16);
+    Oval(cr, x, y + 10, 13, 16);
     Fill_Keep(cr, Rgba{255, 220, 140, 255});
     Stroke(cr, kInk, 2);
     Lamp_Glow(cr, x, y + 10, 260, 0.45);
@@ -1174,7 +1179,7 @@ void Sky(cairo_t* cr, double W, double horizon, Rng& rng) {
     for (int k = 0; k < 5; ++k) { // clouds
         const double x = rng.Next() * W, y = horizon * (0.15 + 0.4 * rng.Next());
         for (int j = 0; j < 4; ++j) {
-            Ellipse(cr, x + j * 30, y + (j % 2) * 6, 40, 18);
+            Oval(cr, x + j * 30, y + (j % 2) * 6, 40, 18);
             Fill(cr, kWhite, 0.85);
         }
     }
@@ -1217,7 +1222,7 @@ void Tents_Far(cairo_t* cr, double W, double horizon) {
 void Sandbags(cairo_t* cr, double x, double y, int n, int rows) {
     for (int r = 0; r < rows; ++r)
         for (int k = 0; k < n - r; ++k) {
-            Ellipse(cr, x + k * 52 + r * 26, y - r * 24, 28, 14);
+            Oval(cr, x + k * 52 + r * 26, y - r * 24, 28, 14);
             Shaded(cr, Rgba{190, 170, 120, 255}, 0, y - r * 24 - 14, 0, y - r * 24 + 14, 2);
         }
 }
@@ -1248,8 +1253,8 @@ bool Room(cairo_t* cr, const std::string& theme, double W, double H, uint32_t se
         Stroke(cr, kInk, 3);
         Table(cr, W, H, H * 0.8, Rgba{130, 90, 52, 255});
         Papers(cr, W * 0.62, H * 0.88, rng);
-        Box(cr, W * 0.12, H * 0.76, W * 0.1, H * 0.09, Rgba{70, 78, 60, 255}); // field telephone
-        Circle(cr, W * 0.17, H * 0.805, 14);
+        Box(cr, W * 0.44, H * 0.76, W * 0.1, H * 0.09, Rgba{70, 78, 60, 255}); // field telephone
+        Circle(cr, W * 0.49, H * 0.805, 14);
         Fill_Keep(cr, kBlack);
         Stroke(cr, kInk, 2);
         Hanging_Lamp(cr, W * 0.38, H * 0.2);
@@ -1262,7 +1267,7 @@ bool Room(cairo_t* cr, const std::string& theme, double W, double H, uint32_t se
             Shaded(cr, Rgba{140, 100, 60, 255}, 0, H * 0.5, 0, H * 0.66, 2);
         }
         for (int k = 0; k < 6; ++k) {
-            Ellipse(cr, W * 0.52 + k * 42, H * 0.74 + (k % 2) * 14, 22, 12);
+            Oval(cr, W * 0.52 + k * 42, H * 0.74 + (k % 2) * 14, 22, 12);
             Stroke(cr, kBlack, 9);
         }
         for (int k = 0; k < 7; ++k) {
@@ -1274,17 +1279,29 @@ bool Room(cairo_t* cr, const std::string& theme, double W, double H, uint32_t se
         }
         cairo_rectangle(cr, W * 0.93, H * 0.1, 6, H * 0.55); // flagpole
         Fill(cr, Rgba{200, 200, 200, 255});
-        cairo_rectangle(cr, W * 0.93 - W * 0.08, H * 0.1, W * 0.08, H * 0.08);
-        Fill(cr, Rgba{40, 70, 150, 255});
+        cairo_move_to(cr, W * 0.93, H * 0.1); // the camp's flag, a white saltire on blue
+        cairo_curve_to(cr, W * 0.89, H * 0.08, W * 0.87, H * 0.13, W * 0.83, H * 0.11);
+        cairo_line_to(cr, W * 0.83, H * 0.21);
+        cairo_curve_to(cr, W * 0.87, H * 0.23, W * 0.89, H * 0.18, W * 0.93, H * 0.2);
+        cairo_close_path(cr);
+        Fill_Keep(cr, Rgba{40, 70, 150, 255});
+        cairo_save(cr);
+        cairo_clip(cr);
+        cairo_move_to(cr, W * 0.83, H * 0.11);
+        cairo_line_to(cr, W * 0.93, H * 0.2);
+        cairo_move_to(cr, W * 0.93, H * 0.1);
+        cairo_line_to(cr, W * 0.83, H * 0.21);
+        Stroke(cr, kWhite, 7);
+        cairo_restore(cr);
         Sandbags(cr, W * 0.02, H * 0.95, 8, 2);
     } else if (theme == "cards") {
         Tent_Inside(cr, W, H, Rgba{110, 90, 70, 255});
         cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
         cairo_paint(cr);
         Hanging_Lamp(cr, W * 0.5, H * 0.18);
-        Ellipse(cr, W * 0.5, H * 0.92, W * 0.5, H * 0.2); // green table
+        Oval(cr, W * 0.5, H * 0.92, W * 0.5, H * 0.2); // green table
         Shaded(cr, Rgba{40, 110, 60, 255}, 0, H * 0.75, 0, H, 3);
-        Ellipse(cr, W * 0.5, H * 0.92, W * 0.5, H * 0.2);
+        Oval(cr, W * 0.5, H * 0.92, W * 0.5, H * 0.2);
         Stroke(cr, Rgba{110, 70, 40, 255}, 12);
         for (int k = 0; k < 5; ++k) { // cards dealt
             cairo_save(cr);
@@ -1295,7 +1312,7 @@ bool Room(cairo_t* cr, const std::string& theme, double W, double H, uint32_t se
             cairo_restore(cr);
         }
         for (int k = 0; k < 6; ++k) { // stacks of coins
-            Ellipse(cr, W * 0.72 + (k % 3) * 22, H * 0.84 - (k / 3) * 8, 14, 6);
+            Oval(cr, W * 0.72 + (k % 3) * 22, H * 0.84 - (k / 3) * 8, 14, 6);
             Fill_Keep(cr, kGoldTrim);
             Stroke(cr, Shade(kGoldTrim, 0.6f), 1.5);
         }
@@ -1356,18 +1373,19 @@ bool Room(cairo_t* cr, const std::string& theme, double W, double H, uint32_t se
             cairo_close_path(cr);
             Shaded(cr, Rgba{226, 220, 200, 255}, 0, H * 0.56, 0, H * 0.76, 2);
         }
-        cairo_move_to(cr, W * 0.66, H * 0.9); // the kennel
-        cairo_line_to(cr, W * 0.66, H * 0.66);
-        cairo_line_to(cr, W * 0.76, H * 0.54);
-        cairo_line_to(cr, W * 0.86, H * 0.66);
-        cairo_line_to(cr, W * 0.86, H * 0.9);
+        const double kx = W * 0.4; // the kennel, between the two who talk
+        cairo_move_to(cr, kx, H * 0.9);
+        cairo_line_to(cr, kx, H * 0.66);
+        cairo_line_to(cr, kx + W * 0.1, H * 0.54);
+        cairo_line_to(cr, kx + W * 0.2, H * 0.66);
+        cairo_line_to(cr, kx + W * 0.2, H * 0.9);
         cairo_close_path(cr);
-        Shaded(cr, Rgba{170, 60, 40, 255}, W * 0.66, 0, W * 0.86, 0, 3);
-        Ellipse(cr, W * 0.76, H * 0.83, W * 0.04, H * 0.09);
+        Shaded(cr, Rgba{170, 60, 40, 255}, kx, 0, kx + W * 0.2, 0, 3);
+        Oval(cr, kx + W * 0.1, H * 0.83, W * 0.04, H * 0.09);
         Fill(cr, kBlack);
         Set_Rgb(cr, kWhite);
-        Text_Centred(cr, "PATCHES", W * 0.76, H * 0.68, 22, true);
-        Ellipse(cr, W * 0.55, H * 0.92, 40, 12); // the bowl
+        Text_Centred(cr, "PATCHES", kx + W * 0.1, H * 0.68, 22, true);
+        Oval(cr, kx + W * 0.26, H * 0.92, 40, 12); // the bowl
         Shaded(cr, Rgba{60, 90, 170, 255}, 0, H * 0.9, 0, H * 0.95, 2);
     } else if (theme == "range") {
         Sky(cr, W, H * 0.52, rng);
@@ -1433,6 +1451,73 @@ bool Room(cairo_t* cr, const std::string& theme, double W, double H, uint32_t se
         cairo_rectangle(cr, W * 0.45, H * 0.12 + W * 0.03, W * 0.1, W * 0.04);
         Fill(cr, Rgba{200, 30, 30, 255});
         Hanging_Lamp(cr, W * 0.25, H * 0.1);
+    } else if (theme == "deck") { // a warship's deck: grey steel, a gun turret, the sea beyond
+        Gradient_Box(cr, 0, 0, W, H * 0.45, Rgba{130, 160, 196, 255}, Rgba{210, 214, 206, 255});
+        Gradient_Box(cr, 0, H * 0.42, W, H * 0.1, Rgba{60, 90, 120, 255}, Rgba{40, 66, 92, 255});
+        cairo_move_to(cr, 0, H * 0.5); // the superstructure
+        cairo_line_to(cr, W * 0.1, H * 0.5);
+        cairo_line_to(cr, W * 0.1, H * 0.2);
+        cairo_line_to(cr, W * 0.3, H * 0.2);
+        cairo_line_to(cr, W * 0.3, H * 0.08);
+        cairo_line_to(cr, W * 0.4, H * 0.08);
+        cairo_line_to(cr, W * 0.4, H * 0.5);
+        cairo_line_to(cr, W, H * 0.5);
+        cairo_line_to(cr, W, H);
+        cairo_line_to(cr, 0, H);
+        cairo_close_path(cr);
+        Shaded(cr, Rgba{130, 136, 140, 255}, 0, 0, W, H, 3);
+        for (int k = 0; k < 4; ++k) { // portholes
+            Circle(cr, W * (0.14 + 0.06 * k), H * 0.3, 12);
+            Fill_Keep(cr, Rgba{40, 50, 60, 255});
+            Stroke(cr, Rgba{200, 200, 200, 255}, 3);
+        }
+        Oval(cr, W * 0.72, H * 0.52, W * 0.14, H * 0.08); // the turret and its guns
+        Shaded(cr, Rgba{110, 116, 120, 255}, 0, H * 0.44, 0, H * 0.6, 3);
+        for (int k = 0; k < 2; ++k) {
+            cairo_rectangle(cr, W * 0.8, H * (0.47 + 0.04 * k), W * 0.2, H * 0.025);
+            Shaded(cr, Rgba{90, 96, 100, 255}, 0, 0, 0, H, 2);
+        }
+        for (int k = 0; k < 26; ++k) { // rivets and plate seams
+            Circle(cr, k * W / 25, H * 0.62, 3);
+            Fill(cr, Rgba{90, 94, 98, 255});
+        }
+        for (int k = 0; k < 8; ++k) {
+            cairo_move_to(cr, k * W / 7, H * 0.62);
+            cairo_line_to(cr, k * W / 7 - 60, H);
+            Stroke(cr, Rgba{96, 100, 104, 255}, 2);
+        }
+        for (int k = 0; k < 12; ++k) { // the railing
+            cairo_move_to(cr, W * 0.42 + k * 48, H * 0.5);
+            cairo_line_to(cr, W * 0.42 + k * 48, H * 0.4);
+            Stroke(cr, Rgba{70, 74, 78, 255}, 3);
+        }
+        cairo_move_to(cr, W * 0.42, H * 0.4);
+        cairo_line_to(cr, W, H * 0.4);
+        Stroke(cr, Rgba{70, 74, 78, 255}, 4);
+    } else if (theme == "pen") { // a submarine pen: concrete vault, black water, a conning tower
+        Gradient_Box(cr, 0, 0, W, H, Rgba{90, 92, 90, 255}, Rgba{40, 42, 40, 255});
+        for (int k = 0; k < 5; ++k) { // the vault's ribs
+            cairo_move_to(cr, k * W / 4, 0);
+            cairo_curve_to(cr, k * W / 4 - 20, H * 0.2, k * W / 4 - 20, H * 0.4, k * W / 4, H * 0.55);
+            Stroke(cr, Rgba{60, 62, 60, 255}, 14);
+        }
+        for (int k = 0; k < 4; ++k) Lamp_Glow(cr, W * (0.12 + 0.25 * k), H * 0.08, 160, 0.35);
+        Gradient_Box(cr, 0, H * 0.55, W, H * 0.3, Rgba{20, 40, 50, 255}, Rgba{10, 20, 26, 255});
+        for (int k = 0; k < 30; ++k) {
+            cairo_rectangle(cr, rng.Next() * W, H * 0.56 + rng.Next() * H * 0.28, 20 + rng.Next() * 30, 2);
+            Fill(cr, kWhite, 0.15);
+        }
+        Oval(cr, W * 0.55, H * 0.62, W * 0.38, H * 0.05); // the hull and its tower
+        Shaded(cr, Rgba{60, 66, 70, 255}, 0, H * 0.57, 0, H * 0.67, 3);
+        Rounded_Rect(cr, W * 0.5, H * 0.42, W * 0.1, H * 0.18, 10);
+        Shaded(cr, Rgba{66, 72, 76, 255}, W * 0.5, 0, W * 0.6, 0, 3);
+        cairo_rectangle(cr, W * 0.54, H * 0.32, 6, H * 0.1);
+        Fill(cr, Rgba{50, 50, 54, 255});
+        Gradient_Box(cr, 0, H * 0.85, W, H * 0.15, Rgba{120, 118, 110, 255}, Rgba{70, 68, 62, 255}); // the quay
+        for (int k = 0; k < 10; ++k) {
+            cairo_rectangle(cr, k * W / 10 + 20, H * 0.85, 50, 8);
+            Fill(cr, k % 2 ? Rgba{220, 190, 40, 255} : kBlack);
+        }
     } else if (theme == "bunker") { // a concrete corner of an enemy bunker
         Gradient_Box(cr, 0, 0, W, H, Rgba{120, 118, 108, 255}, Rgba{60, 58, 54, 255});
         for (int r = 0; r < 6; ++r) // shuttering marks
@@ -1506,7 +1591,8 @@ bool Paint_Portrait(const std::string& root, const std::string& image, const Art
                     return;
                 }
                 cairo_restore(cr);
-                Draw_Look(cr, l, f, x + w * 0.2, y + h * 0.18, w * 0.42, h * 0.74);
+                // left of the middle, below the upper speech box
+                Draw_Look(cr, l, f, x + w * 0.05, y + h * 0.34, w * 0.36, h * 0.66);
                 if (l.night) Night_Over(cr, x, y, w, h, false);
             },
             {{0, 0, 0, 0}, {1, 0, 1, 1}}, 1.0f, 1.0f, 150);
@@ -1524,6 +1610,56 @@ bool Paint_Portrait(const std::string& root, const std::string& image, const Art
                         {2},
                         {3}},
                        0.3f, 0.3f, 110);
+}
+
+bool Paint_Banner(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
+    Rgba cloth{34, 34, 38, 255};
+    auto it = args.find("colour");
+    if (it != args.end() && !Find(CLOTH, std::size(CLOTH), it->second, cloth)) {
+        error = "unknown colour '" + it->second + "'";
+        return false;
+    }
+    const double W = 256, H = 320;
+    Paint p((int)W, (int)H);
+    cairo_t* cr = p.cr();
+    cairo_rectangle(cr, 10, 14, W - 20, 12); // the crossbar and its cord
+    Shaded(cr, Rgba{120, 84, 50, 255}, 0, 14, 0, 26, 2);
+    cairo_move_to(cr, 20, 16);
+    cairo_line_to(cr, W / 2, 2);
+    cairo_line_to(cr, W - 20, 16);
+    Stroke(cr, Rgba{200, 180, 120, 255}, 2);
+    cairo_move_to(cr, 24, 26); // the cloth, torn along its foot
+    cairo_line_to(cr, W - 24, 26);
+    cairo_line_to(cr, W - 28, H - 40);
+    for (int k = 8; k >= 0; --k)
+        cairo_line_to(cr, 28 + k * (W - 56) / 8, H - 40 + (k % 2 ? 26 : 0) + (k % 3) * 6);
+    cairo_close_path(cr);
+    Shaded(cr, cloth, 0, 26, W, H, 3);
+    Circle(cr, W / 2, H * 0.42, 62); // the emblem
+    Fill_Keep(cr, Rgba{170, 30, 30, 255});
+    Stroke(cr, kWhite, 4);
+    for (int k = 0; k < 4; ++k) { // a jagged cross
+        cairo_save(cr);
+        cairo_translate(cr, W / 2, H * 0.42);
+        cairo_rotate(cr, k * PI / 2 + PI / 4);
+        cairo_move_to(cr, 0, -6);
+        cairo_line_to(cr, 48, -12);
+        cairo_line_to(cr, 40, 0);
+        cairo_line_to(cr, 48, 12);
+        cairo_line_to(cr, 0, 6);
+        cairo_close_path(cr);
+        cairo_restore(cr);
+        Fill(cr, kBlack);
+    }
+    for (int k = 0; k < 3; ++k) { // bullet holes
+        Circle(cr, 60 + k * 62, H * 0.72 - k * 14, 5);
+        Fill(cr, kBlack);
+    }
+    writers::AnimDef d;
+    d.width = 1.0f;
+    d.height = 1.0f;
+    d.anims = {{0}};
+    return p.Save(root + "/" + image + ".tga", true) && writers::Write_Anim_Def(root + "/" + image + ".dat", d);
 }
 
 bool Paint_Room(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {

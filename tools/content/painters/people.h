@@ -21,4 +21,7 @@ bool Paint_Portrait(const std::string& root, const std::string& image, const Art
 // A room or place behind a conversation: 1024 x 640, opaque, one cell.
 bool Paint_Room(const std::string& root, const std::string& image, const Art_Args& args, std::string& error);
 
+// A captured enemy banner on its crossbar: 256 x 320, keyed, one cell (`colour=` the cloth).
+bool Paint_Banner(const std::string& root, const std::string& image, const Art_Args& args, std::string& error);
+
 } // namespace painters
