@@ -126,6 +126,20 @@ std::vector<Contract> Make_Contracts() {
     Sprites(c, 1, 5, {3, 4}, 1, "text box");
     c.push_back(Obj(1, 5, 9, ANY, 0, "the pacing figure's reference"));
     c.push_back(Obj(1, 5, 14, ANY, 2, "pacing figure, animations 0 and 1"));
+    // ---- Shooting gallery (1/8): the panel, Back, the figures the wave script raises (up,
+    // aiming, shot down, hit, firing, going down), the health and gold they leave, the
+    // rounds left (animations 0 to 3), the player's face (up to animation 17) and life bar
+    // (animations 14 and 15).
+    c.push_back(Obj(1, 8, 0, ANY, 0, "panel that blocks the shots"));
+    c.push_back(Obj(1, 8, 1, ANY, 2, "Back button"));
+    for (int i : {2, 3, 4, 5, 6, 7, 8, 9, 12, 13}) c.push_back(Obj(1, 8, i, MNE, 6, "target figure"));
+    c.push_back(Obj(1, 8, 10, MNE, 2, "health left by figure 12, animation 1"));
+    c.push_back(Obj(1, 8, 11, MNE, 1, "gold left by figure 9, animation 0"));
+    Sprites(c, 1, 8, {17, 18}, 4, "rounds left, animations 0 to 3");
+    c.push_back(Obj(1, 8, 19, ANY, 0, "panel element"));
+    c.push_back(Obj(1, 8, 20, ANY, 18, "the player's face, animations up to 17"));
+    c.push_back(Obj(1, 8, 21, ANY, 16, "life bar, animations 14 and 15"));
+
     // ---- Conversation pages of act one, in the camp and on the way. The commander's tent (1/0) slides in
     // as her portrait and switches to the lamplit picture of slot 16 at night; its captured
     // flag (13) is hidden until the enemy runs. The kennels (1/20) hide the dog (9) until

@@ -1599,6 +1599,32 @@ bool Paint_Portrait(const std::string& root, const std::string& image, const Art
         if (!bad.empty()) error = bad;
         return ok && bad.empty();
     }
+    auto target = args.find("target");
+    if (target != args.end() && target->second == "1") {
+        // A pop-up target of the shooting gallery: the figure painted on a plywood board on
+        // its stick. Animations: 0 up, 1 aiming, 2 shot down, 3 hit, 4 firing, 5 going down.
+        return Write_Sheet(root, image, SheetLayout{256, 256, 2, 2}, true,
+                           [&](cairo_t* cr, int f, double x, double y, double w, double h) {
+                               cairo_rectangle(cr, x + w * 0.46, y + h * 0.8, w * 0.08, h * 0.2);
+                               Shaded(cr, Rgba{120, 86, 52, 255}, x, 0, x + w, 0, 2);
+                               Rounded_Rect(cr, x + w * 0.04, y + h * 0.04, w * 0.92, h * 0.86, w * 0.2);
+                               Shaded(cr, Rgba{196, 170, 120, 255}, x, y, x + w, y + h, std::max(2.0, w / 80));
+                               Draw_Look(cr, l, f, x + w * 0.1, y + h * 0.06, w * 0.8, h * 0.8);
+                               if (f == 3) { // shot down: a splintered hole through the board
+                                   const double hx = x + w * 0.5, hy = y + h * 0.2;
+                                   for (int k = 0; k < 7; ++k) {
+                                       cairo_move_to(cr, hx, hy);
+                                       cairo_line_to(cr, hx + std::cos(k * 0.9) * w * 0.12,
+                                                     hy + std::sin(k * 0.9) * w * 0.1);
+                                       Stroke(cr, Rgba{240, 220, 170, 255}, std::max(1.5, w / 100));
+                                   }
+                                   Circle(cr, hx, hy, w * 0.05);
+                                   Fill_Keep(cr, kBlack);
+                                   Stroke(cr, Rgba{150, 110, 60, 255}, std::max(2.0, w / 80));
+                               }
+                           },
+                           {{0}, {0, 1, 0, 2}, {3}, {2}, {1}, {0}}, 0.3f, 0.3f, 110);
+    }
     return Write_Sheet(root, image, SheetLayout{256, 256, 2, 2}, true,
                        [&](cairo_t* cr, int f, double x, double y, double w, double h) {
                            Draw_Look(cr, l, f, x + 4, y + 4, w - 8, h - 8);
