@@ -27,6 +27,15 @@ void Sprites(std::vector<Contract>& c, int e, int s, std::initializer_list<int> 
     for (int i : ids) c.push_back(Obj(e, s, i, ANY, anims, why));
 }
 
+// The rows of a portrait conversation page: the two portraits that slide in and talk with
+// animation 1, the two speech boxes restarted with each line, accept and decline.
+void Conversation_Page(std::vector<Contract>& c, int e, int s) {
+    c.push_back(Obj(e, s, 0, FE_ACCEPT, 2, "accept a mission"));
+    c.push_back(Obj(e, s, 6, FE_DECLINE, 2, "decline a mission"));
+    Sprites(c, e, s, {2, 5}, 2, "portrait, talking with animation 1");
+    Sprites(c, e, s, {3, 4}, 1, "speech box");
+}
+
 std::vector<Contract> Make_Contracts() {
     std::vector<Contract> c;
     // ---- Title (0/0): the picture lit with animation 1, the stamp pressed with animation
@@ -123,6 +132,32 @@ std::vector<Contract> Make_Contracts() {
     Sprites(c, 1, 5, {3, 4}, 1, "text box");
     c.push_back(Obj(1, 5, 9, ANY, 0, "the pacing figure's reference"));
     c.push_back(Obj(1, 5, 14, ANY, 2, "pacing figure, animations 0 and 1"));
+    // ---- Shooting gallery (1/8): the panel, Back, the figures the wave script raises (up,
+    // aiming, shot down, hit, firing, going down), the health and gold they leave, the
+    // rounds left (animations 0 to 3), the player's face (up to animation 17) and life bar
+    // (animations 14 and 15).
+    c.push_back(Obj(1, 8, 0, ANY, 0, "panel that blocks the shots"));
+    c.push_back(Obj(1, 8, 1, ANY, 2, "Back button"));
+    for (int i : {2, 3, 4, 5, 6, 7, 8, 9, 12, 13}) c.push_back(Obj(1, 8, i, MNE, 6, "target figure"));
+    c.push_back(Obj(1, 8, 10, MNE, 2, "health left by figure 12, animation 1"));
+    c.push_back(Obj(1, 8, 11, MNE, 1, "gold left by figure 9, animation 0"));
+    Sprites(c, 1, 8, {17, 18}, 4, "rounds left, animations 0 to 3");
+    c.push_back(Obj(1, 8, 19, ANY, 0, "panel element"));
+    c.push_back(Obj(1, 8, 20, ANY, 18, "the player's face, animations up to 17"));
+    c.push_back(Obj(1, 8, 21, ANY, 16, "life bar, animations 14 and 15"));
+
+    // ---- Conversation pages of act one, in the camp and on the way. The commander's tent (1/0) slides in
+    // as her portrait and switches to the lamplit picture of slot 16 at night; its captured
+    // flag (13) is hidden until the enemy runs. The kennels (1/20) hide the dog (9) until
+    // he is found. The map page (1/62) slides its map (1) up and has a skip button (2).
+    for (int s : {0, 1, 2, 3, 9, 10, 11, 13, 14, 15, 16, 17, 19, 20, 27, 28, 29, 32, 33, 37, 38, 40, 41, 42, 43,
+                  44, 45, 46, 60})
+        Conversation_Page(c, 1, s);
+    c.push_back(Slot(1, 0, 16, 2, "the tent at night, silent and talking"));
+    c.push_back(Obj(1, 0, 13, ANY, 0, "shown once the enemy runs"));
+    c.push_back(Obj(1, 20, 9, ANY, 0, "the dog, hidden until found"));
+    c.push_back(Obj(1, 62, 1, ANY, 0, "slides up into place"));
+    c.push_back(Obj(1, 62, 2, ANY, 2, "Skip^Scene button"));
     // ---- Sleep page (1/57), briefings (1/118, 1/139), pause (1/53), perks (1/141).
     c.push_back(Obj(1, 57, 2, ANY, 2, "Skip^Scene button"));
     c.push_back(Obj(1, 57, 4, ANY, 0, "slides in"));

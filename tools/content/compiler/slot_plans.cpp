@@ -46,8 +46,10 @@ std::vector<Slot_Plan> Make_Plans() {
                   {22, 3, "Data/front/perk_exp", "experience perk"},
                   {23, 3, "Data/front/perk_kill", "health per kill perk"},
                   {24, 3, "Data/front/perk_ice", "dum-dum rounds perk"}}});
-    // Act start pages 1/0 and 1/122: slot 16 is the night backdrop the page switches to.
-    p.push_back({"act_start", "front_page", {{16, 0, "Data/front/camp_night", "night backdrop"}}});
+    // Act start pages 1/0 and 1/122: the commander in her tent is the picture that slides in
+    // (object 2); slot 16 is its lamplit night picture, which the page switches it to, with
+    // the same silent and talking animations.
+    p.push_back({"act_start", "front_page", {{16, 2, "Data/front/hq_betsy_night", "the tent at night"}}});
     // Walk scenes: slot 2 the effects and drops sheet (hits, flashes, blasts, splashes, smoke,
     // fire, gas, mud, blood, fireworks and every ground item's picture by its animation),
     // the tile sets from slot 10 (10 + map_set, given by the map), the doors of barrel

@@ -10,6 +10,7 @@
 
 #include "content/painters/camp_art.h"
 #include "content/painters/paint.h"
+#include "content/painters/people.h"
 #include "content/painters/shop_art.h"
 #include "content/writers/art.h"
 
@@ -605,42 +606,15 @@ bool Leaf(const std::string& root, const std::string& image, const Arg_Reader&) 
                        {{0}, {1}, {2}}, 0.06f, 0.06f);
 }
 
-// A portrait for conversations: one face, a few expressions (animation k = cell k).
+// A conversation portrait or a room behind one (people.cpp).
 bool Portrait(const std::string& root, const std::string& image, const Arg_Reader& r) {
-    const Rgba helmet = Colour_Named(r.Str("colour", "olive"));
-    const Rgba skin = r.Str("skin", "light") == "dark" ? Rgba{150, 104, 74, 255} : kSkin;
-    return Write_Sheet(root, image, SheetLayout{128, 128, 2, 2}, true,
-                       [&](cairo_t* cr, int f, double x, double y, double w, double h) {
-                           const double cx = x + w / 2, cy = y + h * 0.55, rr = w * 0.32;
-                           Set_Rgb(cr, writers::Shade(helmet, 0.6f));
-                           Rounded_Rect(cr, x + w * 0.15, y + h * 0.8, w * 0.7, h * 0.2, 10);
-                           cairo_fill(cr);
-                           Set_Rgb(cr, kInk);
-                           cairo_arc(cr, cx, cy, rr + 3, 0, 6.2832);
-                           cairo_fill(cr);
-                           Set_Rgb(cr, skin);
-                           cairo_arc(cr, cx, cy, rr, 0, 6.2832);
-                           cairo_fill(cr);
-                           Set_Rgb(cr, helmet);
-                           cairo_arc(cr, cx, cy - rr * 0.15, rr + 6, 3.1416, 6.2832);
-                           cairo_fill(cr);
-                           Set_Rgb(cr, kInk);
-                           for (int s : {-1, 1}) {
-                               cairo_arc(cr, cx + s * rr * 0.38, cy + rr * 0.12, f == 2 ? 2.5 : 4.5, 0, 6.2832);
-                               cairo_fill(cr);
-                           }
-                           cairo_set_line_width(cr, 3);
-                           if (f == 1) {
-                               cairo_arc(cr, cx, cy + rr * 0.35, rr * 0.3, 0.3, 2.84);
-                           } else if (f == 3) {
-                               cairo_arc(cr, cx, cy + rr * 0.55, rr * 0.12, 0, 6.2832);
-                           } else {
-                               cairo_move_to(cr, cx - rr * 0.25, cy + rr * 0.5);
-                               cairo_line_to(cr, cx + rr * 0.25, cy + rr * 0.5);
-                           }
-                           cairo_stroke(cr);
-                       },
-                       {{0}, {1}, {2}, {3}}, 0.3f, 0.3f);
+    return Paint_Portrait(root, image, r.a, r.error);
+}
+bool Room_Art(const std::string& root, const std::string& image, const Arg_Reader& r) {
+    return Paint_Room(root, image, r.a, r.error);
+}
+bool Banner(const std::string& root, const std::string& image, const Arg_Reader& r) {
+    return Paint_Banner(root, image, r.a, r.error);
 }
 
 // The title's seal: round, then pressed with its ring (animation 1).
@@ -862,6 +836,7 @@ constexpr Painter PAINTERS[] = {
     {"backdrop", Backdrop}, {"button", Button}, {"plate", Plate},   {"figure", Figure}, {"vehicle", Vehicle},
     {"lamp", Lamp},         {"switch", Switch}, {"digits", Digits}, {"icon", Icon},     {"logo", Logo},
     {"hole", Hole},         {"branch", Branch}, {"leaf", Leaf},     {"portrait", Portrait},
+    {"room", Room_Art},     {"banner", Banner},
     {"seal", Seal},         {"star", Star},     {"bar", Bar},       {"card", Card},
     {"piece", Camp_Piece},  {"tent_room", Tent_Room}, {"medals", Medals}, {"album", Album},
     {"tunnel_map", Tunnel_Map},
@@ -935,7 +910,6 @@ bool Paint_Plan_Art(const std::string& root) {
         {"Data/front/perk_ice", "ice"}};
     for (auto [image, glyph] : perks)
         ok = Paint_Art(root, image, {{"painter", "icon"}, {"glyph", glyph}}, error) && ok;
-    ok = Paint_Art(root, "Data/front/camp_night", {{"painter", "backdrop"}, {"theme", "camp_night"}}, error) && ok;
     return ok;
 }
 
