@@ -217,6 +217,22 @@ std::vector<Contract> Make_Contracts() {
     c.push_back(Obj(1, 49, 6, FE_DECLINE, 2, "decline"));
     Sprites(c, 1, 49, {2, 5}, 2, "portrait, talking with animation 1");
     Sprites(c, 1, 49, {3, 4}, 1, "text box");
+    // ---- Travel to the boot camp (1/59): the Skip^Scene button and the night shown by day
+    // or night. Story page 1/119 (armed Skip^Page) and course briefing 1/120 (Start^the_fight!).
+    c.push_back(Obj(1, 59, 2, ANY, 2, "Skip^Scene button"));
+    c.push_back(Obj(1, 59, 9, ANY, 0, "shown only at night"));
+    c.push_back(Obj(1, 119, 1, ANY, 2, "Skip^Page button"));
+    c.push_back(Obj(1, 120, 1, ANY, 2, "Start^the_fight! button"));
+    // ---- Short story scenes (1/125 to 1/136): the main figure (sprite 6) starts animation 1
+    // after four seconds (1/131 keeps it still); the sprites that slide.
+    for (int s : {125, 126, 127, 128, 129, 130, 132, 133, 134, 135, 136})
+        c.push_back(Obj(1, s, 6, ANY, 2, "main figure, animation 1"));
+    c.push_back(Obj(1, 131, 6, ANY, 0, "main figure, held still"));
+    Sprites(c, 1, 126, {3, 10}, 0, "sprite 10 crosses past sprite 3");
+    Sprites(c, 1, 127, {7, 8, 9, 10, 11, 12, 13, 14}, 0, "comes in to an anchor by the main figure");
+    Sprites(c, 1, 129, {9, 10, 11, 12, 13, 14, 15}, 0, "falls");
+    Sprites(c, 1, 130, {8, 9}, 0, "moves away");
+    Sprites(c, 1, 135, {7, 8}, 0, "flies off");
 
     // ---- Card table (1/4): the Hit and Stay buttons and their looks, the dealer's figure
     // (animations 0 and 2 to 4), the sprites switched with the buttons, the bet buttons, a
@@ -293,6 +309,25 @@ std::vector<Contract> Make_Contracts() {
         {55, OBJ_MEDALBOX, "medal case"},
     };
     for (const Page_Kind& p : pages) c.push_back(Kind(2, 0, p.index, p.kind, p.why));
+
+    // ---- Training ground (3/1): the way back to the camp (9), the yard gate that opens
+    // (62, animation 1), the drill sergeant (68), the road east (70) and its barriers (71,
+    // 72), the course gate (73, 74), the course walls (76, 77), the range sign (78); the
+    // silo mission's marker (5) and the spawn points of the course briefing, the sergeant's
+    // page and the knife pages; the targets' sheet (splintered: animation 2).
+    c.push_back(Obj(3, 1, 9, TRI, 0, "trigger back to the camp"));
+    c.push_back(Obj(3, 1, 62, ANY, 2, "yard gate, animation 1 when opened"));
+    c.push_back(Obj(3, 1, 68, OBJ, 0, "the drill sergeant"));
+    c.push_back(Obj(3, 1, 70, TRI, 0, "trigger of the road east"));
+    Sprites(c, 3, 1, {71, 72}, 0, "barrier of the road east, removed once the course is passed");
+    Sprites(c, 3, 1, {73, 74}, 0, "course gate, removed while on the course");
+    Sprites(c, 3, 1, {76, 77}, 0, "course wall, shown once the sergeant has met the recruit");
+    c.push_back(Obj(3, 1, 78, ANY, 0, "range sign, hidden once the course is passed"));
+    c.push_back(Pt(3, 1, 5, GLOBAL_MAP_PNT, "marker of the road east"));
+    c.push_back(Pt(3, 1, 1, CAM_P1, "spawn point from the camp"));
+    c.push_back(Pt(3, 1, 6, CAM_P1, "spawn point at the start of the course"));
+    c.push_back(Pt(3, 1, 7, CAM_P1, "spawn point of the knife pages"));
+    c.push_back(Slot(3, 1, 25, 3, "training targets: standing, hit, splintered"));
     return c;
 }
 

@@ -1,5 +1,6 @@
 // Props and buildings seen from above: tents, crates, barrels, sandbags, trees, bushes, a
-// hut roof, a jeep, a flag, a camp fire and a table; the door sheet and the vehicle shadows.
+// hut roof, a jeep, a flag, a camp fire, a table, a road barrier and an obstacle-course wall;
+// the door sheet, the training targets' sheet and the vehicle shadows.
 // Pictures carry real alpha (soft shadows), so their slots are plain kinds.
 #include <cmath>
 #include <filesystem>
@@ -420,7 +421,86 @@ void Shadow_Cell(cairo_t* cr, int f, double x, double y, double w, double h) {
     cairo_pattern_destroy(g);
 }
 
+// Training targets (a sheet): a round board of red and white rings on a post in a sandbag
+// foot. Animation 0 standing, 1 rocked by a hit, 2 shot to splinters (held).
+void Target_Board(cairo_t* cr, double cx, double cy, double r) {
+    const Rgba rings[4] = {Rgba{236, 230, 214, 255}, Rgba{190, 40, 32, 255}, Rgba{236, 230, 214, 255},
+                           Rgba{190, 40, 32, 255}};
+    for (int k = 0; k < 4; ++k) {
+        cairo_arc(cr, cx, cy, r * (1.0 - k * 0.24), 0, 2 * kPi);
+        Set_Rgb(cr, rings[k]);
+        cairo_fill(cr);
+    }
+    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+    Ink(cr, 2.5);
+}
+
+void Target_Cell(cairo_t* cr, int f, double x, double y, double w, double h) {
+    const double cx = x + w / 2, base = y + h * 0.86;
+    cairo_save(cr);
+    Ellipse(cr, cx + 6, base + 2, w * 0.34, h * 0.08);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
+    cairo_fill(cr);
+    Rounded_Rect(cr, cx - w * 0.26, base - h * 0.1, w * 0.52, h * 0.14, 6); // sandbag foot
+    Lit(cr, cx - w * 0.26, 0, cx + w * 0.26, 0, Rgba{170, 150, 100, 255});
+    if (f == 2) {
+        // Splinters: the post snapped, the two halves of the board on the ground.
+        cairo_rectangle(cr, cx - 4, base - h * 0.2, 8, h * 0.12);
+        Lit(cr, cx - 4, 0, cx + 4, 0, Rgba{120, 84, 48, 255});
+        for (int side = -1; side <= 1; side += 2) {
+            cairo_save(cr);
+            cairo_translate(cr, cx + side * w * 0.2, base - h * 0.04);
+            cairo_scale(cr, 1.0, 0.45);
+            cairo_arc(cr, 0, 0, w * 0.17, side < 0 ? kPi * 0.5 : -kPi * 0.5, side < 0 ? kPi * 1.5 : kPi * 0.5);
+            cairo_close_path(cr);
+            Set_Rgb(cr, Rgba{190, 40, 32, 255});
+            cairo_fill_preserve(cr);
+            Ink(cr, 2);
+            cairo_restore(cr);
+        }
+        for (int k = 0; k < 6; ++k) {
+            cairo_move_to(cr, cx - w * 0.3 + k * w * 0.12, base - h * 0.16 - (k % 3) * 4);
+            cairo_rel_line_to(cr, 8, 5 - (k % 2) * 9);
+            Ink(cr, 2.5);
+        }
+        cairo_restore(cr);
+        return;
+    }
+    cairo_translate(cr, cx, base - h * 0.08);
+    cairo_rotate(cr, f == 1 ? 0.28 : 0.0);
+    cairo_rectangle(cr, -4, -h * 0.42, 8, h * 0.42); // post
+    Lit(cr, -4, 0, 4, 0, Rgba{120, 84, 48, 255});
+    Target_Board(cr, 0, -h * 0.5, w * 0.3);
+    cairo_restore(cr);
+}
+
+// A wooden wall of the obstacle course, seen from above and a little from the south:
+// planks between two posts, a plank walk on top.
+void Hurdle(cairo_t* cr, int w, int h) {
+    Shadow(cr, 10, h * 0.3, w - 8, h * 0.62, 5);
+    for (int k = 0; k < 6; ++k) {
+        cairo_rectangle(cr, 6, h * 0.2 + k * h * 0.1, w - 12, h * 0.1);
+        Lit(cr, 0, 0, w, 0, k % 2 ? Rgba{150, 108, 62, 255} : Rgba{138, 98, 56, 255});
+    }
+    for (int side = 0; side < 2; ++side) {
+        cairo_rectangle(cr, side ? w - 16 : 4, h * 0.08, 12, h * 0.76);
+        Lit(cr, 0, 0, 12, 0, Rgba{96, 66, 38, 255});
+    }
+    cairo_rectangle(cr, 4, h * 0.1, w - 8, h * 0.1);
+    Lit(cr, 0, 0, w, 0, Rgba{176, 132, 80, 255});
+}
+
 } // namespace
+
+bool Write_Target_Sheet(const std::string& root, const std::string& name) {
+    return Write_Sheet(root, name, writers::SheetLayout{96, 96, 4, 1}, false, Target_Cell, {{0}, {1, 0}, {2}}, 0.25f,
+                       0.25f);
+}
+
+// A yard gate: animation 0 shut, 1 swung open (each one frame, so a looping gate stays open).
+bool Write_Gate_Sheet(const std::string& root, const std::string& name) {
+    return Write_Sheet(root, name, writers::SheetLayout{64, 64, 4, 1}, false, Door_Cell, {{0}, {3}}, 0.1f, 0.1f);
+}
 
 bool Write_Door_Sheet(const std::string& root, const std::string& name) {
     std::vector<std::vector<int>> doors;
@@ -476,6 +556,9 @@ bool Write_Props(const std::string& root) {
                          if (f < (int)names.size()) Sign_Cell(cr, names[f], x, y, w, h);
                      },
                      sign_anims, 0.36f, 0.18f) && ok;
+    ok = Picture(root, "Data/props/hurdle", 192, 128, Hurdle) && ok;
+    ok = Write_Target_Sheet(root, "Data/props/target") && ok;
+    ok = Write_Gate_Sheet(root, "Data/props/gate") && ok;
     ok = Write_Door_Sheet(root, art::kDoors) && ok;
     ok = Write_Sheet(root, art::kShadows, writers::SheetLayout{64, 64, 4, 1}, false, Shadow_Cell, {{0}, {2, 3}}, 0.65f,
                      0.65f) && ok;

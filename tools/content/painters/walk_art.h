@@ -70,6 +70,10 @@ const std::vector<std::string>& Camp_Sign_Names();
 // from 2 close) and a crate, under any name.
 bool Write_Door_Sheet(const std::string& root, const std::string& name);
 bool Write_Crate(const std::string& root, const std::string& name);
+// The training target: animation 0 standing, 1 rocked by a hit, 2 shot to splinters.
+bool Write_Target_Sheet(const std::string& root, const std::string& name);
+// A yard gate: animation 0 shut, 1 open.
+bool Write_Gate_Sheet(const std::string& root, const std::string& name);
 
 // Everything above that walk scenes use, under the names of walk_art.cpp.
 bool Write_Walk_Art(const std::string& root);
