@@ -302,6 +302,8 @@ TEST_F(Walk_Camp_Screens, TheBurningCampLeadsToTheRaidsConversation) {
     // As the revival sends the player in act 2 before the raid is over.
     Camp_Then(1, 48, [] { current_act = 2; });
     ASSERT_FALSE(HasFatalFailure());
+    Run(2500); // the picture rises into view
+    EXPECT_TRUE(In(1, 48));
     Shot("burning_camp");
     ASSERT_TRUE(Settle_On(1, 49, 10000)) << Box_Texts();
     Run(2000);

@@ -508,7 +508,7 @@ void Tent_Shape(cairo_t* cr, double cx, double base, double s, Rgba c) {
 // right showing the camp outside, a plank floor.
 void Tent_Room(cairo_t* cr, double x, double y, double W, double H, bool night) {
     cairo_translate(cr, x, y);
-    const Rgba canvas = night ? Shade(kCanvas, 0.55f) : kCanvas;
+    const Rgba canvas = night ? Shade(kCanvas, 0.4f) : kCanvas;
     Fill_Shaded(cr, cairo_pattern_create_linear(0, 0, 0, H), canvas, 1.15f, 0.75f, false);
     cairo_paint(cr);
     // The flap: the outside, framed by the folded-back canvas.
