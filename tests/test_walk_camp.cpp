@@ -125,7 +125,7 @@ TEST_F(Walk_Camp, ADeathShowsTheDeathPageAndThePlayerRevives) {
     EXPECT_GT(PLY_VITALITY, 0);
     EXPECT_FLOAT_EQ(player_health, (float)PLY_VITALITY);
     ASSERT_TRUE(Run_Until([] { return fade >= 1.0f; }, 3000));
-    Click(View_X(sprite[13].w + sprite[13].box_width / 2), View_Y(sprite[13].z + sprite[13].box_height / 2));
+    Click_Sprite(13); // Leave_Tent
     ASSERT_TRUE(Run_Until([] { return game_mode == MODE_WALK && !ply_dead && p1_id != -1; }, 30000))
         << "no way back into the game; now at " << episode << "/" << scene << Box_Texts();
     EXPECT_TRUE(In(2, 0));

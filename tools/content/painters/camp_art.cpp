@@ -508,7 +508,7 @@ void Tent_Shape(cairo_t* cr, double cx, double base, double s, Rgba c) {
 // right showing the camp outside, a plank floor.
 void Tent_Room(cairo_t* cr, double x, double y, double W, double H, bool night) {
     cairo_translate(cr, x, y);
-    const Rgba canvas = night ? Shade(kCanvas, 0.55f) : kCanvas;
+    const Rgba canvas = night ? Shade(kCanvas, 0.4f) : kCanvas;
     Fill_Shaded(cr, cairo_pattern_create_linear(0, 0, 0, H), canvas, 1.15f, 0.75f, false);
     cairo_paint(cr);
     // The flap: the outside, framed by the folded-back canvas.
@@ -757,9 +757,11 @@ void Card_Face(cairo_t* cr, double x, double y, double w, double h, int card, co
     const double cx = px + pw / 2 + ((card % 3) - 1) * pw * 0.06, head = py + ph * 0.36, hr = pw * 0.16;
     const Rgba skin = card % 4 == 3 ? Rgba{160, 110, 80, 255} : Rgba{236, 196, 160, 255};
     // Hair behind, shoulders and dress, face, hair in front.
-    Ellipse(cr, cx, head + hr * 0.3, hr * 1.35, hr * (1.2 + 0.3 * (card % 3)));
     Set_Rgb(cr, hair[card % 5]);
-    cairo_fill(cr);
+    for (int side = -1; side <= 1; side += 2) { // locks falling beside the face
+        Ellipse(cr, cx + side * hr * 0.85, head + hr * 0.35, hr * 0.45, hr * (0.9 + 0.3 * (card % 3)));
+        cairo_fill(cr);
+    }
     Ellipse(cr, cx, py + ph * 0.95, pw * 0.36, ph * 0.3);
     Set_Rgb(cr, skin);
     cairo_fill(cr);
@@ -870,15 +872,24 @@ bool Paint_Medal_Sheet(const std::string& root, const std::string& image) {
 }
 
 bool Paint_Album_Sheet(const std::string& root, const std::string& image, int album) {
-    // Cell 0 the empty place; cells 1 to 12 the album's cards. Animations 0 and 1 are the
-    // empty place, 2 to 13 the cards of slots 0 to 11.
-    std::vector<std::vector<int>> a = {{0}, {0}};
-    for (int slot = 0; slot < 12; ++slot) a.push_back({1 + slot});
-    return Write_Sheet(root, image, writers::SheetLayout{128, 192, 13, 1}, true,
+    // The album's sheet stands in the HUD panels' slot on the album page, where the tooltip's
+    // backing box shows its animation 0: that is a dark panel. Animation 1 is the empty place
+    // of a card not found, 2 to 13 the cards of slots 0 to 11 (cell k + 2 each).
+    std::vector<std::vector<int>> a;
+    for (int k = 0; k < 14; ++k) a.push_back({k});
+    return Write_Sheet(root, image, writers::SheetLayout{128, 192, 8, 2}, true,
                        [album](cairo_t* cr, int f, double x, double y, double w, double h) {
-                           if (f == 0) Empty_Place(cr, x, y, w, h);
-                           else {
-                               const int card = (album - 1) * 12 + f - 1;
+                           if (f == 0) {
+                               Rounded_Rect(cr, x + 2, y + 2, w - 4, h - 4, 16);
+                               Set_Rgb(cr, kInk);
+                               cairo_fill(cr);
+                               Rounded_Rect(cr, x + 6, y + 6, w - 12, h - 12, 12);
+                               Set_Rgb(cr, Rgba{40, 44, 36, 255});
+                               cairo_fill(cr);
+                           } else if (f == 1) {
+                               Empty_Place(cr, x, y, w, h);
+                           } else if (f < 14) {
+                               const int card = (album - 1) * 12 + f - 2;
                                Card_Face(cr, x, y, w, h, card, CARD_NAMES[card]);
                            }
                        },

@@ -25,7 +25,8 @@ bool Paint_Tunnel_Map(const std::string& root, const std::string& image, int net
 // The medal box's sheet: animations 2 to 5, 8 to 11 and 14 to 17 the won medals of slots 0
 // to 11; the others an empty place.
 bool Paint_Medal_Sheet(const std::string& root, const std::string& image);
-// Album `album` (1 to 3): animations 0 and 1 an empty place, 2 to 13 its twelve cards.
+// Album `album` (1 to 3): animation 0 a dark panel (the tooltip's backing on the album page,
+// where the sheet takes the HUD panels' slot), 1 an empty place, 2 to 13 its twelve cards.
 bool Paint_Album_Sheet(const std::string& root, const std::string& image, int album);
 // Card `card` (0 to 35) alone, as the single-card page shows it.
 bool Paint_Collect_Card(const std::string& root, const std::string& image, int card);

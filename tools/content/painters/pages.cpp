@@ -278,9 +278,12 @@ bool Backdrop(const std::string& root, const std::string& image, const Arg_Reade
         cairo_set_line_width(cr, 3);
         cairo_stroke(cr);
         for (int k = 0; k < 40; ++k) { // chalk dust
-            Set_Rgb(cr, kWhite, 0.05 + 0.05 * rng.Next());
-            cairo_arc(cr, 40 + rng.Next() * (W - 80), 24 + rng.Next() * (H - 48), 4 + rng.Next() * 16, 0, 6.2832);
-            cairo_fill(cr);
+            Set_Rgb(cr, kWhite, 0.03 + 0.03 * rng.Next());
+            const double dx = 40 + rng.Next() * (W - 80), dy = 24 + rng.Next() * (H - 48), len = 10 + rng.Next() * 30;
+            cairo_set_line_width(cr, 2 + rng.Next() * 4);
+            cairo_move_to(cr, dx, dy);
+            cairo_line_to(cr, dx + len, dy + len * 0.2 * (rng.Next() - 0.5));
+            cairo_stroke(cr);
         }
     } else if (theme == "camp_fire") { // the camp at night, its tents burning
         Vertical_Gradient(cr, 0, H, Rgba{20, 8, 10, 255}, Rgba{120, 40, 16, 255});
