@@ -7,94 +7,38 @@
 // The conversation pages in between (the shopkeeper's 1/27, the upgrade dealer's 1/29 and
 // the dealer's 1/3) play their conversations on the way; a page the content does not hold
 // yet is stood in for by the camp page's files, the layout every conversation page shares.
-#include "test_scene_fixture.h"
+#include "support/played_game.h"
 
-#include <GL/gl.h>
-
-#include <cmath>
-#include <cstdlib>
-#include <functional>
 #include <string>
 
-#include "audio/audio.h"
 #include "camp/camp.h"
 #include "camp/shop_screen.h"
 #include "common/codes.h"
-#include "common/input.h"
-#include "common/scene_state.h"
-#include "content/content_inputs.h"
-#include "content/scene_loader.h"
-#include "content/writers/tga_writer.h"
-#include "hud/hud.h"
 #include "hud/inventory.h"
-#include "hud/player_stats.h"
-#include "main/frame_loop.h"
-#include "main/messages.h"
-#include "main/window.h"
-#include "render/draw.h"
+#include "render/render_inputs.h" // main_mission
 #include "scripts/card_table.h"
 #include "scripts/scripts.h"
 
 namespace {
 
-class Camp_Shop : public SceneTest {
+class Camp_Shop : public PlayedGame {
 protected:
-    // The content is generated once for the suite; each test gets its own folder with the
-    // scene files copied (scenes write snapshots there) and the rest linked.
-    static void SetUpTestSuite() {
-        const std::string generator = std::string(VARNOTH_BINARY_DIR) + "/tools/varnoth_content";
-        if (!std::filesystem::exists(generator)) return;
-        char tmpl[] = "/tmp/varnoth_shop_content_XXXXXX";
-        if (mkdtemp(tmpl) == nullptr) return;
-        content_ = tmpl;
-        const std::string cmd = "'" + generator + "' '" + content_ + "' > /dev/null";
-        if (std::system(cmd.c_str()) != 0) content_.clear();
-    }
-    static void TearDownTestSuite() {
-        std::error_code ec;
-        if (!content_.empty()) std::filesystem::remove_all(content_, ec);
-    }
-    static std::string content_;
-
     void SetUp() override {
-        SceneTest::SetUp();
-        audio::UseRecordingDouble(true);
-        if (content_.empty()) GTEST_SKIP() << "generator not built or failed";
+        PlayedGame::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
         namespace fs = std::filesystem;
-        fs::create_directories("data");
-        fs::create_symlink(content_ + "/Data", "Data");
-        fs::create_symlink(content_ + "/data/SFX", "data/SFX");
-        fs::copy(content_ + "/data/save", "data/save", fs::copy_options::recursive);
-        fs::copy(content_ + "/scene", "scene", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
         for (int page : {3, 27, 29}) {
             const std::string to = "scene/episode1/scene" + std::to_string(page);
             if (fs::exists(to + ".dat")) continue;
             for (const char* ext : {".txd", ".pt", ".nde", ".txt", ".dat"})
                 fs::copy_file("scene/episode1/scene5" + std::string(ext), to + ext);
         }
-        Close_Test_GL_Context();
-        gl_ = Test_GL_Context(kW, kH);
-        platform::SetWndProc(WndProc);
-        sc_width = kW;
-        sc_height = kH;
-        InitGL();
-        ReSizeGLScene(kW, kH);
     }
-
-    static constexpr int kW = 1024, kH = 768;
 
     // A new game in the camp (episode 2 scene 0) at spawn 30, carrying only `gold` and, in
     // slot 15, a silver watch.
-    void Enter_Camp(int gold) {
-        Init_Player();
-        Start_Game();
-        episode = 2;
-        scene = 0;
-        current_spawn = 30;
-        fade = 1.0f;
-        ASSERT_TRUE(LoadScene(2, 0, false)) << Box_Texts();
-        Start_Loop_Stamps();
-        Run_Until([] { return fade >= 1.0f; }, 3000);
+    void Enter_Camp_With(int gold) {
+        Enter_Camp(30);
         for (int s = 0; s < 16; ++s) player_inv[s] = player_inv_value[s] = player_inv_value1[s] = player_inv_value2[s] = 0;
         current_weapon = current_helmet = current_boot = current_grenade = current_gold = -1;
         Calculate_Item(gold, GOLD, -1, 0, -1);
@@ -130,34 +74,6 @@ protected:
         Play_Page(page, choice);
     }
 
-    // Runs the loop 5 ms at a time (three passes each) until done() holds after a pass or
-    // ms have passed; false on time-out.
-    static bool Run_Until(const std::function<bool()>& done, int ms) {
-        for (int t = 0; t < ms; t += 5) {
-            Advance_Ms(5);
-            for (int k = 0; k < 3; ++k) {
-                Loop_Pass();
-                if (::done) return false;
-                if (done()) return true;
-            }
-        }
-        return false;
-    }
-    static void Run(int ms) { Run_Until([] { return false; }, ms); }
-    static void Pointer(int px, int py) {
-        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, platform::MakeLParam(px, py)});
-    }
-    static void Click(int px, int py) {
-        Pointer(px, py);
-        Run(20);
-        platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, platform::MakeLParam(px, py)});
-        Run(40); // held over a few ticks: a button-up in the same tick would clear it
-        platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, platform::MakeLParam(px, py)});
-        Run(10);
-    }
-    // The pixel of a view position on a front page (the view is 2 x 1.5 units, y up).
-    static int View_X(float x) { return (int)((x + 1.0f) / 2.0f * kW); }
-    static int View_Y(float y) { return (int)((0.75f - y) / 1.5f * kH); }
     static void Click_At(float x, float y) { Click(View_X(x), View_Y(y)); }
     // A click on the middle of a scene sprite or a HUD item.
     static void Click_On(const object& o) { Click_At(o.w + o.box_width / 2, o.z + o.box_height / 2); }
@@ -167,7 +83,6 @@ protected:
         Click_On(hud[40]);
         Run(100);
     }
-    static bool In(int e, int s) { return episode == e && scene == s && !next_scene; }
     static int Gold() { return current_gold == -1 ? 0 : player_inv_value[current_gold]; }
     static int Slot_Of(int code) {
         for (int s = 0; s < 16; ++s)
@@ -180,9 +95,6 @@ protected:
             if (player_inv[s] == code) n += player_inv_value[s];
         return n;
     }
-    static float PX() { return sprite[p1_id].w + sprite[p1_id].box_width / 2; }
-    static float PY() { return sprite[p1_id].z + sprite[p1_id].box_height / 2; }
-
     // Back in the camp at the spawn point the page sent the player to.
     void Expect_In_Camp_At(int spawn) {
         EXPECT_EQ(current_spawn, spawn);
@@ -195,31 +107,11 @@ protected:
             EXPECT_NEAR(PY(), points[spawn].y, 0.06f);
         }
     }
-
-    // With VARNOTH_SHOT_DIR set, the frame as drawn goes to <dir>/<name>.tga.
-    static void Shot(const char* name) {
-        const char* dir = std::getenv("VARNOTH_SHOT_DIR");
-        if (!dir) return;
-        render_sequence = 0;
-        DrawGLScene(false);
-        DrawGLScene(false);
-        glFinish();
-        const std::vector<uint8_t> px = Read_Test_Pixels(0, 0, kW, kH);
-        writers::Image img(kW, kH);
-        for (int y = 0; y < kH; ++y)
-            for (int x = 0; x < kW; ++x) {
-                const uint8_t* p = &px[((size_t)y * kW + x) * 4];
-                img.at(x, kH - 1 - y) = writers::Rgba{p[0], p[1], p[2], 255};
-            }
-        writers::Write_TGA(std::string(dir) + "/" + name + ".tga", img);
-    }
 };
-
-std::string Camp_Shop::content_;
 
 TEST_F(Camp_Shop, BuySellAndUpgradeThenBackToTheCamp) {
     ASSERT_TRUE(gl_);
-    Enter_Camp(2000);
+    Enter_Camp_With(2000);
     main_mission[1] = 3; // the first mission reported: the stock holds the pistol
     // The shopkeeper (hub object 46) opens his page; its close opens the buy shop.
     Through_Page(27, 0);
@@ -301,7 +193,7 @@ TEST_F(Camp_Shop, BuySellAndUpgradeThenBackToTheCamp) {
 }
 
 TEST_F(Camp_Shop, ARefusedPurchaseAndACancelledSaleChangeNothing) {
-    Enter_Camp(300);
+    Enter_Camp_With(300);
     main_mission[1] = 3;
     Through_Page(27, 0);
     ASSERT_TRUE(Run_Until([] { return In(1, 7) && title_sequence > 0; }, 5000)) << Box_Texts();
@@ -325,7 +217,7 @@ TEST_F(Camp_Shop, ARefusedPurchaseAndACancelledSaleChangeNothing) {
 }
 
 TEST_F(Camp_Shop, TheUpgradeShopOpensOnItsListAndLeadsBackToTheCamp) {
-    Enter_Camp(1000);
+    Enter_Camp_With(1000);
     Calculate_Item(0, 9, -1, 0, -1); // a Weston Pistol to upgrade
     // The upgrade dealer (hub object 48) opens his page; its close opens the upgrade shop.
     Through_Page(29, 0);
@@ -343,7 +235,7 @@ TEST_F(Camp_Shop, TheUpgradeShopOpensOnItsListAndLeadsBackToTheCamp) {
 
 TEST_F(Camp_Shop, AHandOfTwentyOneIsDealtPlayedAndPaid) {
     ASSERT_TRUE(gl_);
-    Enter_Camp(500);
+    Enter_Camp_With(500);
     // The dealer's page, accepted, sends the player to the table.
     Through_Page(3, 0, 1);
     ASSERT_TRUE(Run_Until([] { return In(1, 4); }, 5000)) << Box_Texts();
