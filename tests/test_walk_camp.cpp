@@ -17,6 +17,7 @@
 #include "common/codes.h"
 #include "common/input.h"
 #include "common/scene_state.h"
+#include "content/camera_load.h"
 #include "content/content_inputs.h"
 #include "content/object_setup.h"
 #include "content/scene_loader.h"
@@ -175,7 +176,7 @@ protected:
         Point_At(x, y);
         Click(last_px_, last_py_);
     }
-    // Puts the player's centre at (x, y), standing, and lets the camera follow.
+    // Puts the player's centre at (x, y), standing, with the view on him.
     static void Place_Player(float x, float y) {
         object& p = sprite[p1_id];
         const float dx = p.x - p.w, dy = p.y - p.z;
@@ -191,6 +192,7 @@ protected:
         p.node_counter = 0;
         p.reached_node = -1;
         p.update = true;
+        Run_Camera(); // the view jumps to him as at a scene load (it only follows walking)
         Run(150);
     }
     // Enters the camp with story flags 60 (commander met, slept) and 66 (training passed)
