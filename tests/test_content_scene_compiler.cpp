@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <map>
 #include <string>
@@ -191,6 +192,48 @@ TEST_F(Contract_Check, ChecksTypesAndPoints) {
     EXPECT_NE(error.find("object 5 (the duck, animations 1 to 3): type 0, expected 27"), std::string::npos) << error;
     EXPECT_NE(error.find("point 0 (the camera glides to the title point): missing"), std::string::npos) << error;
     EXPECT_NE(error.find("texture slot 2 (bullet-hole puffs"), std::string::npos) << error;
+}
+
+TEST_F(Contract_Check, ChecksKindsExitsAndTheGreetingAnimation) {
+    // The act-1 camp with its objects all in place, then one fault at a time.
+    Sheet("Data/people", 24);
+    writers::SceneFiles s;
+    s.textures.resize(40, {2, "Data/people"});
+    s.objects.resize(141);
+    s.points.resize(41);
+    for (auto& p : s.points) p.c1 = CAM_P1;
+    for (auto& o : s.objects) o.id = 0;
+    const std::pair<int, int> kinds[] = {{43, OBJ_DRILL},     {44, OBJ_WAGES},   {45, OBJ_CASINO},  {46, OBJ_GALLERY},
+                                         {47, OBJ_CARD_START}, {48, OBJ_PATCHES}, {49, OBJ_DOGMATE}, {50, OBJ_UPGRADE},
+                                         {51, OBJ_DODGYDAN},   {52, OBJ_SPY},     {53, OBJ_STARTUP}, {54, OBJ_MAP},
+                                         {55, OBJ_MEDALBOX},   {140, OBJ_BETSY}};
+    for (auto [i, k] : kinds) s.objects[i].type = OBJ, s.objects[i].sector_action = k;
+    s.objects[15].type = UNT;
+    s.objects[42].type = LAD, s.objects[42].sector = 31;
+    for (auto [i, sector] : {std::pair{70, 6}, {73, 50}, {123, 28}}) s.objects[i].type = TRI, s.objects[i].sector = sector;
+    s.points[5].c1 = MAP_HQ_PNT;
+    std::string error;
+    // The plan's sheets are not there: only those rows may fail.
+    compiler::Check_Contracts(2, 0, s, root_.string(), error);
+    EXPECT_EQ(error.find("object"), std::string::npos) << error;
+
+    struct Fault {
+        std::function<void(writers::SceneFiles&)> make;
+        const char* message;
+    };
+    const Fault faults[] = {
+        {[](writers::SceneFiles& f) { f.objects[45].sector_action = OBJ_GALLERY; },
+         "object 45 (casino): kind 28, expected 16"},
+        {[](writers::SceneFiles& f) { f.objects[73].sector = 6; }, "object 73 (exit to the coast road): sector 6, expected 50"},
+        {[](writers::SceneFiles& f) { f.objects[140].anim = 23; },
+         "object 140 (the commander): slot 0 has no animation 24 to play when the player walks up"},
+    };
+    for (const Fault& f : faults) {
+        writers::SceneFiles bad = s;
+        f.make(bad);
+        EXPECT_FALSE(compiler::Check_Contracts(2, 0, bad, root_.string(), error));
+        EXPECT_NE(error.find(f.message), std::string::npos) << error;
+    }
 }
 
 TEST_F(Contract_Check, BuildStopsOnAPictureNobodyPaints) {

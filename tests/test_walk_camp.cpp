@@ -1,8 +1,10 @@
 // The act-1 camp as generated, played through the real frame loop on the virtual clock: the
 // player stands at the spawn point he was sent to and walks under either control scheme,
-// and the pages a walk scene leads to (pause, perk page, death page) open and lead back.
-// No message box at any point.
-#include "support/played_game.h"
+// and the pages a walk scene leads to (pause, perk page, death page) open and lead back; the
+// camp's people and boards ask for their pages when he walks up to them, its exits for their
+// scenes, the barrier and the dugout follow the story, the traffic drives its routes and the
+// soldier by the fire sleeps at night. No message box at any point.
+#include "test_scene_fixture.h"
 
 #include <GL/gl.h>
 
@@ -15,7 +17,9 @@
 #include "common/codes.h"
 #include "common/input.h"
 #include "common/scene_state.h"
+#include "content/camera_load.h"
 #include "content/content_inputs.h"
+#include "content/object_setup.h"
 #include "content/scene_loader.h"
 #include "content/writers/tga_writer.h"
 #include "hud/hud.h"
@@ -23,16 +27,234 @@
 #include "main/frame_loop.h"
 #include "main/keyboard.h"
 #include "main/messages.h"
+#include "main/timer.h"
 #include "main/window.h"
 #include "render/draw.h"
+#include "render/render_inputs.h"
 #include "scripts/scripts.h"
 #include "world/collision.h"
+#include "world/world_clock.h"
 
 namespace {
 
 constexpr int kSpawn = 30;
 
-class Walk_Camp : public PlayedGame {};
+class Walk_Camp : public SceneTest {
+protected:
+    // The content is generated once for the whole suite; each test gets its own folder with
+    // the scene files copied (scenes write snapshots there) and the rest linked.
+    static void SetUpTestSuite() {
+        const std::string generator = std::string(VARNOTH_BINARY_DIR) + "/tools/varnoth_content";
+        if (!std::filesystem::exists(generator)) return;
+        char tmpl[] = "/tmp/varnoth_walk_content_XXXXXX";
+        if (mkdtemp(tmpl) == nullptr) return;
+        content_ = tmpl;
+        const std::string cmd = "'" + generator + "' '" + content_ + "' > /dev/null";
+        if (std::system(cmd.c_str()) != 0) content_.clear();
+    }
+    static void TearDownTestSuite() {
+        std::error_code ec;
+        if (!content_.empty()) std::filesystem::remove_all(content_, ec);
+    }
+    static std::string content_;
+    // The runs stop at a scene request, so that a test sees it before the scene loads.
+    static inline bool stop_at_request_ = false;
+    // Within its scope the runs go on through requests.
+    struct Full_Runs {
+        bool saved = stop_at_request_;
+        Full_Runs() { stop_at_request_ = false; }
+        ~Full_Runs() { stop_at_request_ = saved; }
+    };
+
+    void SetUp() override {
+        SceneTest::SetUp();
+        stop_at_request_ = false;
+        audio::UseRecordingDouble(true);
+        if (content_.empty()) GTEST_SKIP() << "generator not built or failed";
+        namespace fs = std::filesystem;
+        fs::create_directories("data");
+        fs::create_symlink(content_ + "/Data", "Data");
+        fs::create_symlink(content_ + "/data/SFX", "data/SFX");
+        fs::copy(content_ + "/data/save", "data/save", fs::copy_options::recursive);
+        fs::copy(content_ + "/scene", "scene", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        // A screen-sized context, so that the pointer and the view are those of a real window.
+        Close_Test_GL_Context();
+        gl_ = Test_GL_Context(kW, kH);
+        platform::SetWndProc(WndProc);
+        sc_width = kW;
+        sc_height = kH;
+        InitGL();
+        ReSizeGLScene(kW, kH);
+    }
+
+    static constexpr int kW = 1024, kH = 768;
+
+    // Enters the camp as a briefing does after a new game: episode 2 scene 0 at a spawn point.
+    void Enter_Camp(int spawn) {
+        Init_Player();
+        Start_Game();
+        episode = 2;
+        scene = 0;
+        current_spawn = spawn;
+        fade = 1.0f;
+        ASSERT_TRUE(LoadScene(2, 0, false)) << Box_Texts();
+        Start_Loop_Stamps();
+        Run_Until([] { return fade >= 1.0f; }, 3000);
+    }
+
+    // Runs the loop 5 ms at a time (its passes take the waiting messages, then draw) until
+    // done() holds or ms have passed; false on time-out.
+    static bool Run_Until(const std::function<bool()>& done, int ms) {
+        for (int t = 0; t < ms; t += 5) {
+            Advance_Ms(5);
+            for (int k = 0; k < 3; ++k) Loop_Pass();
+            if (::done) return false;
+            if (done()) return true;
+        }
+        return false;
+    }
+    static void Run(int ms) { Run_Until([] { return false; }, ms); }
+    static void Key(int vk, bool down) {
+        platform::PostMessage(platform::MSG{down ? platform::WM_KEYDOWN : platform::WM_KEYUP, (uint64_t)vk, 0});
+    }
+    // A key pressed and held for a few frames, then let go.
+    static void Tap(int vk) {
+        Key(vk, true);
+        Run(40);
+        Key(vk, false);
+        Run(10);
+    }
+    static void Pointer(int px, int py) {
+        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, platform::MakeLParam(px, py)});
+    }
+    static void Click(int px, int py) {
+        Pointer(px, py);
+        Run(20);
+        platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, platform::MakeLParam(px, py)});
+        Run(40); // held over a few ticks: a button-up in the same tick would clear it
+        platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, platform::MakeLParam(px, py)});
+        // The button-up is taken even when the click has made a request (one pass: the
+        // scene's fade-out has only begun).
+        Advance_Ms(5);
+        Loop_Pass();
+        Run(10);
+    }
+    // Moves the pointer to the middle of sprite i's box and clicks it.
+    static void Click_Sprite(int i) {
+        ASSERT_LT(i, no_sprites);
+        const object& o = sprite[i];
+        const float wx = o.w + o.box_width / 2 - camX, wy = o.z + o.box_height / 2 - camY;
+        Click((int)((wx / zoom_factor + 1.0f) * sc_width / 2),
+              (int)((1.0f - wy / (zoom_factor * sc_ratio)) * sc_height / 2));
+    }
+    // The pixel of a view position on a front page (the view is 2 x 1.5 units, y up).
+    static int View_X(float x) { return (int)((x + 1.0f) / 2.0f * kW); }
+    static int View_Y(float y) { return (int)((0.75f - y) / 1.5f * kH); }
+    static float PX() { return sprite[p1_id].w + sprite[p1_id].box_width / 2; }
+    static float PY() { return sprite[p1_id].z + sprite[p1_id].box_height / 2; }
+    static bool In(int e, int s) { return episode == e && scene == s && !next_scene; }
+    // Pages are written by the generator as they come; a test of one that is not there yet
+    // skips rather than fail on its missing files.
+    static bool Written(int e, int s) {
+        return std::filesystem::exists("scene/episode" + std::to_string(e) + "/scene" + std::to_string(s) + ".dat");
+    }
+
+    // The centre of an object's collision box.
+    static float Box_X(int i) { return sprite[i].w + sprite[i].box_width / 2; }
+    static float Box_Y(int i) { return sprite[i].z + sprite[i].box_height / 2; }
+    // Points the pointer at the world position (x, y), with the camera where it is now: the
+    // pointer's world position is read at two pixels and the line through them followed.
+    static void Point_At(float x, float y) {
+        Full_Runs full;
+        const int cx = kW / 2, cy = kH / 2, step = 100;
+        Pointer(cx, cy);
+        Run(10);
+        const float x0 = mouseX, y0 = mouseY;
+        Pointer(cx + step, cy + step);
+        Run(10);
+        const float sx = (mouseX - x0) / step, sy = (mouseY - y0) / step;
+        last_px_ = cx + (int)std::lround((x - x0) / sx);
+        last_py_ = cy + (int)std::lround((y - y0) / sy);
+        Pointer(last_px_, last_py_);
+        Run(10);
+    }
+    static inline int last_px_ = 0, last_py_ = 0;
+    // Clicks on the world position (x, y).
+    static void Click_At(float x, float y) {
+        Point_At(x, y);
+        Click(last_px_, last_py_);
+    }
+    // Puts the player's centre at (x, y), standing, with the view on him.
+    static void Place_Player(float x, float y) {
+        object& p = sprite[p1_id];
+        const float dx = p.x - p.w, dy = p.y - p.z;
+        p.w = x - p.box_width / 2;
+        p.z = y - p.box_height / 2;
+        p.x = p.w + dx;
+        p.y = p.z + dy;
+        p.mov_x = p.end_x = x;
+        p.mov_y = p.end_y = y;
+        p.moving = false;
+        p.fire_target = -1;
+        p.status = 3; // idle, with no path to follow
+        p.node_counter = 0;
+        p.reached_node = -1;
+        p.update = true;
+        Run_Camera(); // the view jumps to him as at a scene load (it only follows walking)
+        Run(150);
+    }
+    // Enters the camp with story flags 60 (commander met, slept) and 66 (training passed)
+    // set; the game's start clears them, the camp's script reads them on every tick.
+    void Enter_Camp_With(int spawn, int flag60, int flag66) {
+        CONTROL_SCHEME = true; // the pointer walks the player
+        Enter_Camp(spawn);
+        global_objects[60] = (char)flag60;
+        global_objects[66] = (char)flag66;
+        Run(100);
+    }
+    // Runs the loop one pass at a time until a scene is requested (before it loads).
+    static bool Run_Until_Request(int ms) {
+        for (int t = 0; t < ms; t += 5) {
+            Advance_Ms(5);
+            Loop_Pass();
+            if (::done) return false;
+            if (next_scene || next_scene1 != -1) return true;
+        }
+        return false;
+    }
+    // Back in the camp after a request the test has seen, before the page loads.
+    static void Cancel_Request() {
+        next_scene = false;
+        episode = 2;
+        scene = 0;
+        next_scene1 = next_episode1 = -1;
+        tunnel_timer = -1;
+        lock_player = false;
+        fade = 1.0f;
+        c_fade_out = 3; // the camp's own fade-out, as loaded
+        mouseleft = mouseheld = false;
+    }
+
+    // With VARNOTH_SHOT_DIR set, the frame as drawn goes to <dir>/<name>.tga.
+    static void Shot(const char* name) {
+        const char* dir = std::getenv("VARNOTH_SHOT_DIR");
+        if (!dir) return;
+        render_sequence = 0; // both drawing steps of one frame, then read before any swap
+        DrawGLScene(false);
+        DrawGLScene(false);
+        glFinish();
+        const std::vector<uint8_t> px = Read_Test_Pixels(0, 0, kW, kH);
+        writers::Image img(kW, kH);
+        for (int y = 0; y < kH; ++y) // the pixels come bottom row first, the image is top first
+            for (int x = 0; x < kW; ++x) {
+                const uint8_t* p = &px[((size_t)y * kW + x) * 4];
+                img.at(x, kH - 1 - y) = writers::Rgba{p[0], p[1], p[2], 255};
+            }
+        writers::Write_TGA(std::string(dir) + "/" + name + ".tga", img);
+    }
+};
+
+std::string Walk_Camp::content_;
 
 TEST_F(Walk_Camp, ThePlayerStandsAtTheSpawnAndWalksUnderEitherScheme) {
     ASSERT_TRUE(gl_);
@@ -132,6 +354,206 @@ TEST_F(Walk_Camp, ADeathShowsTheDeathPageAndThePlayerRevives) {
     EXPECT_EQ(current_spawn, 0);
     EXPECT_FLOAT_EQ(player_health, (float)PLY_VITALITY);
     EXPECT_TRUE(Boxes().empty()) << Box_Texts();
+}
+
+// Each of the camp's people and boards, with the player standing just in front of it and
+// taking it as his target (what a click on it does), greets him and asks for its page; the page itself is another scene's
+// business, so the test stops at the request.
+TEST_F(Walk_Camp, EveryPersonAndBoardAsksForItsPage) {
+    struct Row {
+        int index, kind, episode, scene;
+        const char* name;
+    };
+    const Row rows[] = {
+        {140, OBJ_BETSY, 1, 0, "commander"},     {43, OBJ_DRILL, 1, 1, "drill"},
+        {44, OBJ_WAGES, 1, 2, "wages"},          {45, OBJ_CASINO, 1, 3, "casino"},
+        {46, OBJ_GALLERY, 1, 8, "gallery"},      {47, OBJ_CARD_START, 1, 17, "cards"},
+        {48, OBJ_PATCHES, 1, 19, "surgery"},     {49, OBJ_DOGMATE, 1, 20, "kennels"},
+        {55, OBJ_MEDALBOX, 1, 24, "medals"},     {50, OBJ_UPGRADE, 1, 29, "armoury"},
+        {51, OBJ_DODGYDAN, 1, 27, "trader"},     {52, OBJ_SPY, 1, 28, "signals"},
+        {53, OBJ_STARTUP, 1, 5, "recruit"},      {54, OBJ_MAP, 1, 62, "map"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        stop_at_request_ = false;
+        Enter_Camp_With(kSpawn, 1, 0); // each visit from a fresh load
+        first_time_playing = false;
+        ASSERT_NE(p1_id, -1);
+        stop_at_request_ = true;
+        const object& o = sprite[r.index];
+        ASSERT_EQ(o.type, OBJ);
+        ASSERT_EQ(o.sector_action, r.kind);
+        EXPECT_FALSE(o.mouseover) << "the object is not usable";
+        const int rest = o.anim;
+        Place_Player(Box_X(r.index), Box_Y(r.index) - 0.14f);
+        // He stands on open ground in front of it.
+        const int under = map_col[Get_Tile_Index(PX(), PY())];
+        EXPECT_TRUE(under != COL_SOLID && under != COL_SOLID_SHOOTTHRU && under != COL_WATER) << under;
+        Shot((std::string("camp_") + r.name).c_str());
+        sprite[p1_id].fire_target = r.index;
+        ASSERT_TRUE(next_scene || Run_Until_Request(4000))
+            << "no request; the player is at " << PX() << "," << PY() << Box_Texts();
+        EXPECT_EQ(episode, r.episode);
+        EXPECT_EQ(scene, r.scene);
+        EXPECT_EQ(sprite[r.index].anim, rest + 1) << "the greeting";
+        Cancel_Request();
+    }
+    EXPECT_TRUE(Boxes().empty()) << Box_Texts();
+}
+
+// The exits: the player steps into each and it asks for its scene with its spawn point.
+TEST_F(Walk_Camp, EachExitAsksForItsScene) {
+    struct Row {
+        int index, episode, scene, spawn;
+        float from_x, from_y; // where he starts, from the exit's centre
+        const char* name;
+    };
+    const Row rows[] = {
+        {73, 1, 55, 0, -0.5f, 0.0f, "coast road"},
+        {70, 3, 1, 1, 0.5f, 0.0f, "training ground"},
+        {123, 1, 25, 0, 0.0f, -0.3f, "tent"},
+    };
+    // Has met the commander and slept (the barrier is gone) and passed the training (the
+    // dugout is open); each visit from a fresh load.
+    auto visit = [this] {
+        stop_at_request_ = false;
+        Enter_Camp_With(1, 1, 1);
+        ASSERT_NE(p1_id, -1);
+        stop_at_request_ = true;
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        visit();
+        ASSERT_EQ(sprite[r.index].type, TRI);
+        {
+            Full_Runs full; // the look before he steps in
+            Place_Player(Box_X(r.index) + r.from_x, Box_Y(r.index) + r.from_y);
+            Shot((std::string("camp_exit_") + std::to_string(r.index)).c_str());
+        }
+        Place_Player(Box_X(r.index), Box_Y(r.index));
+        ASSERT_TRUE(next_scene || Run_Until_Request(4000))
+            << "no request; the player is at " << PX() << "," << PY() << Box_Texts();
+        EXPECT_EQ(episode, r.episode);
+        EXPECT_EQ(scene, r.scene);
+        EXPECT_EQ(current_spawn, r.spawn);
+        Cancel_Request();
+    }
+    // The dugout, open since the training was passed: he climbs down toward the tunnels.
+    visit();
+    EXPECT_EQ(sprite[42].anim, 2);
+    Place_Player(Box_X(42), Box_Y(42) - 0.3f);
+    Shot("camp_dugout");
+    Place_Player(Box_X(42), Box_Y(42));
+    ASSERT_TRUE(next_scene1 == 31 || Run_Until_Request(4000))
+        << "the dugout took no one; the player is at " << PX() << "," << PY() << Box_Texts();
+    EXPECT_EQ(next_scene1, 31);
+    EXPECT_EQ(next_episode1, 1);
+    EXPECT_TRUE(Boxes().empty()) << Box_Texts();
+}
+
+// Before the training the dugout is shut: it shows its first animation and takes no one.
+TEST_F(Walk_Camp, TheDugoutStaysShutBeforeTheTraining) {
+    Enter_Camp_With(kSpawn, 1, 0);
+    stop_at_request_ = true;
+    EXPECT_EQ(sprite[42].anim, 0);
+    Place_Player(Box_X(42), Box_Y(42));
+    Run(2500);
+    EXPECT_EQ(next_scene1, -1);
+    EXPECT_FALSE(next_scene);
+    EXPECT_EQ(episode, 2);
+}
+
+// The barrier on the gate road keeps the player in the camp until he has slept (story flag
+// 60 = 1); then the camp's script takes it away and he walks out to the outer road.
+TEST_F(Walk_Camp, TheBarrierHoldsThePlayerInUntilHeHasSlept) {
+    for (int flag : {0, 2, 1}) {
+        SCOPED_TRACE("story flag 60 = " + std::to_string(flag));
+        Enter_Camp_With(0, flag, 0); // just inside the barrier
+        ASSERT_NE(p1_id, -1);
+        const float y0 = PY();
+        const float gate_y = Box_Y(72);
+        ASSERT_LT(gate_y, y0);
+        // The arrow leads to the commander first, then to the tent.
+        if (flag == 0) {
+            EXPECT_EQ(arrow_point, 140);
+        } else if (flag == 2) {
+            EXPECT_EQ(arrow_point, 123);
+        }
+        EXPECT_EQ(sprite[123].moving, flag == 0) << "the tent door is shut only before the commander";
+        if (flag == 2) Shot("camp_barrier");
+        // He tries to walk south through the gap, 0.5 past the barrier.
+        Click_At(PX(), gate_y - 0.5f);
+        Run(4000);
+        if (flag == 1) {
+            EXPECT_LT(PY(), gate_y - 0.2f) << "he did not get past the open gap";
+            EXPECT_FLOAT_EQ(sprite[72].alpha, 0.0f);
+        } else {
+            EXPECT_GT(PY(), gate_y) << "he got past the barrier";
+            EXPECT_FLOAT_EQ(sprite[72].alpha, 1.0f);
+        }
+    }
+    EXPECT_TRUE(Boxes().empty()) << Box_Texts();
+}
+
+// The lorries and jeeps drive from their start point to their end point and begin again; a
+// vehicle that reaches the player knocks him down.
+TEST_F(Walk_Camp, TheTrafficDrivesItsRoutes) {
+    Enter_Camp_With(kSpawn, 1, 0);
+    ASSERT_EQ(cpatrol_count, 6);
+    Run(50);
+    title_timer = Now(); // the traffic starts at once rather than after its random wait
+    std::vector<float> x0;
+    for (int k = 0; k < cpatrol_count; ++k) {
+        const object& v = sprite[cpatrol_list[k]];
+        EXPECT_EQ(v.type, BUD);
+        ASSERT_TRUE(v.score >= 0 && v.score < no_points && v.linked_sprite >= 0 && v.linked_sprite < no_points);
+        // Start and end lie on the same street, the end to the east.
+        EXPECT_GT(points[v.linked_sprite].x, points[v.score].x + 5.0f);
+        EXPECT_NEAR(points[v.linked_sprite].y, points[v.score].y + v.box_height / 2, 0.1f);
+        x0.push_back(Box_X(cpatrol_list[k]));
+    }
+    Run(2000);
+    for (int k = 0; k < cpatrol_count; ++k) {
+        const int i = cpatrol_list[k];
+        EXPECT_NEAR(Box_X(i) - x0[k], 2000 * 0.000192f, 0.05f) << "vehicle " << i;
+        EXPECT_GE(sprite[i].anim, 0);
+        EXPECT_LE(sprite[i].anim, 7);
+    }
+    // One brought near its end point arrives and starts again from its start point.
+    const int v = cpatrol_list[0];
+    const a_point& start = points[sprite[v].score];
+    const a_point& end = points[sprite[v].linked_sprite];
+    {
+        object& o = sprite[v];
+        const float dx = end.x - 0.15f - Box_X(v), dy = end.y - Box_Y(v);
+        o.x += dx, o.w += dx, o.y += dy, o.z += dy;
+    }
+    Run(1500);
+    EXPECT_LT(sprite[v].x, start.x + 1.0f) << "it did not start again";
+    EXPECT_NEAR(sprite[v].y, start.y, 0.02f);
+    // Standing on its road, the player is knocked down when it reaches him.
+    Place_Player(Box_X(v) + 0.5f, Box_Y(v));
+    Shot("camp_traffic");
+    ASSERT_TRUE(Run_Until([] { return sprite[p1_id].status == 72; }, 6000)) << "the vehicle drove through him";
+    EXPECT_TRUE(Boxes().empty()) << Box_Texts();
+}
+
+// The soldier by the fire sits awake by day and sleeps at night.
+TEST_F(Walk_Camp, TheSoldierByTheFireSleepsAtNight) {
+    for (bool night : {false, true}) {
+        SCOPED_TRACE(night ? "night" : "day");
+        Enter_Camp(kSpawn);
+        hours = night ? 23 : 12; // the clock sets the night flag from the hour
+        daytime = night;
+        Run(100);
+        ASSERT_EQ(daytime, night);
+        EXPECT_EQ(sprite[15].anim, night ? 4 : 19);
+        EXPECT_EQ(sprite[15].anim_state, ANIM_LOOP);
+        if (night) {
+            Place_Player(Box_X(15) + 0.4f, Box_Y(15) - 0.3f);
+            Shot("camp_fire_night");
+        }
+    }
 }
 
 } // namespace
