@@ -10,8 +10,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <chrono>
+#include <fstream>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "audio/audio.h"
@@ -32,6 +35,8 @@
 
 namespace {
 
+struct Page_Case;
+
 constexpr int SAME = -99;   // a request without a spawn point: the spawn is not looked at
 constexpr int PLAYER = 14;  // texture slot of the player's portrait on every conversation page
 constexpr int SPEAKER = 16; // texture slot of the person met (the commander's tent: 15)
@@ -40,20 +45,58 @@ constexpr int CARD = 42;    // pickup code of a collectible card
 
 class Walk_Camp_Pages : public SceneTest {
 protected:
-    // The content is generated once for the whole suite; each test gets its own folder with
-    // the scene files copied (scenes write snapshots there) and the rest linked.
+    // The content is generated once and shared by every process of this suite (CTest runs
+    // each test in a process of its own): a folder under the temporary directory named by
+    // the generator and the newest scene description, made whole before it is renamed into
+    // place. Each test gets its own folder with the scene files copied (scenes write
+    // snapshots there) and the rest linked.
     static void SetUpTestSuite() {
+        namespace fs = std::filesystem;
         const std::string generator = std::string(VARNOTH_BINARY_DIR) + "/tools/varnoth_content";
-        if (!std::filesystem::exists(generator)) return;
-        char tmpl[] = "/tmp/varnoth_pages_content_XXXXXX";
-        if (mkdtemp(tmpl) == nullptr) return;
-        content_ = tmpl;
-        const std::string cmd = "'" + generator + "' '" + content_ + "' > /dev/null";
-        if (std::system(cmd.c_str()) != 0) content_.clear();
-    }
-    static void TearDownTestSuite() {
         std::error_code ec;
-        if (!content_.empty()) std::filesystem::remove_all(content_, ec);
+        if (!fs::exists(generator)) return;
+        auto stamp = [](const fs::path& p) {
+            std::error_code e;
+            return (long long)fs::last_write_time(p, e).time_since_epoch().count();
+        };
+        long long newest = stamp(generator);
+        for (const auto& e :
+             fs::recursive_directory_iterator(std::string(VARNOTH_SOURCE_DIR) + "/tools/content/scenes", ec))
+            newest = std::max(newest, stamp(e.path()));
+        const std::string prefix = "varnoth_pages_content_";
+        const fs::path cache = fs::temp_directory_path() /
+                               (prefix + std::to_string(fs::file_size(generator, ec)) + "_" + std::to_string(newest));
+        // One process generates while the others wait for it (a lock left by a process that
+        // was stopped is taken over after five minutes).
+        const fs::path lock = cache.string() + ".lock";
+        for (int waited = 0; !fs::exists(cache / "complete") && waited < 900; ++waited) {
+            if (fs::create_directory(lock, ec)) break;
+            const auto age = fs::file_time_type::clock::now() - fs::last_write_time(lock, ec);
+            if (!ec && age > std::chrono::minutes(5)) fs::remove_all(lock, ec);
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+        }
+        if (!fs::exists(cache / "complete")) {
+            const std::string tmpl_s = (fs::temp_directory_path() / "varnoth_pages_new_XXXXXX").string();
+            std::vector<char> tmpl(tmpl_s.begin(), tmpl_s.end());
+            tmpl.push_back('\0');
+            if (mkdtemp(tmpl.data()) == nullptr) return;
+            const std::string fresh = tmpl.data();
+            const std::string cmd = "'" + generator + "' '" + fresh + "' > /dev/null";
+            if (std::system(cmd.c_str()) != 0) {
+                fs::remove_all(fresh, ec);
+                fs::remove_all(lock, ec);
+                return;
+            }
+            std::ofstream(fresh + "/complete") << "1";
+            fs::rename(fresh, cache, ec);
+            if (ec) fs::remove_all(fresh, ec); // another process was first
+            // Content of earlier builds is of no more use.
+            for (const auto& e : fs::directory_iterator(fs::temp_directory_path(), ec))
+                if (e.path().filename().string().rfind(prefix, 0) == 0 && e.path() != cache)
+                    fs::remove_all(e.path(), ec);
+        }
+        fs::remove_all(lock, ec);
+        if (fs::exists(cache / "complete")) content_ = cache.string();
     }
     static std::string content_;
 
@@ -67,8 +110,10 @@ protected:
         fs::create_symlink(content_ + "/data/SFX", "data/SFX");
         fs::copy(content_ + "/data/save", "data/save", fs::copy_options::recursive);
         fs::copy(content_ + "/scene", "scene", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        // The game draws for a 1024 x 768 window; the surface behind it is that size only
+        // when screenshots are asked for (a small one keeps the long walks quick).
         Close_Test_GL_Context();
-        gl_ = Test_GL_Context(kW, kH);
+        gl_ = std::getenv("VARNOTH_SHOT_DIR") ? Test_GL_Context(kW, kH) : Test_GL_Context(64, 64);
         platform::SetWndProc(WndProc);
         sc_width = kW;
         sc_height = kH;
@@ -225,6 +270,11 @@ protected:
         return v;
     }
 
+    // Visits each page of a table in turn from the camp and follows its conversation.
+    template <size_t N>
+    void Play_Pages(const Page_Case (&cases)[N]);
+    void Play_Page(const Page_Case& c, int k);
+
     // Into the camp at the spawn point the page asked for.
     void Back_In_Camp(int spawn) {
         ASSERT_TRUE(Run_Until([] { return In(2, 0) && game_mode == MODE_WALK && p1_id != -1; }, 6000))
@@ -305,7 +355,8 @@ void Recruit(int character) {
     current_char = character;
 }
 
-const Page_Case CASES[] = {
+// The commander in her tent: the arrival and the next mission.
+const Page_Case HQ_CASES[] = {
     {"commander: the arrival", 0, false, [] { global_objects[60] = 0; }, {}, "So_ye&re^Alexand_then?", 15, 7, 2,
      0, 4, [] {
          EXPECT_EQ(global_objects[60], 2);
@@ -323,6 +374,10 @@ const Page_Case CASES[] = {
          EXPECT_EQ(mission_at_close, 10);
          EXPECT_EQ(global_objects[95], 1);
      }},
+};
+
+// The sergeant on the drill ground; the commander after the raid and tied up.
+const Page_Case SERGEANT_CASES[] = {
     {"sergeant: the recruit's pistol", 1, false, [] { Recruit(0); },
      {}, "So_your_Alexand?^We&ll_make_a^man_of_you_yet!^Now_give_me_fifty!", SPEAKER, 6, 1, 119, SAME, [] {
          EXPECT_EQ(global_objects[11], 1);
@@ -334,6 +389,12 @@ const Page_Case CASES[] = {
     {"sergeant: the second recruit goes straight to the course", 1, false, [] { Recruit(1); }, {},
      "So_your_Alexand?^We&ll_make_a^man_of_you_yet!^Now_give_me_fifty!", SPEAKER, 6, 3, 1, 6,
      [] { EXPECT_EQ(global_objective[3], 1); }},
+    {"commander in the wrecked tent", 11, false, No_Story, {}, nullptr, 0, 0, 2, 0, 4, No_Check},
+    {"commander tied up", 16, false, No_Story, {}, nullptr, 0, 0, 3, 13, 13, No_Check},
+};
+
+// Pay day and the card tent.
+const Page_Case CAMP_CASES[] = {
     {"quartermaster: pay day", 2, false, No_Story, {}, nullptr, 0, 0, 2, 0, 13, No_Check},
     {"card sharp: in", 3, false, [] { current_gold = 0; Give(0, GOLD, 100); }, {1},
      "Ah_the_new^fella!_Bet_your^a_real_card^shark_eh?", SPEAKER, 5, 1, 4, 1,
@@ -342,14 +403,20 @@ const Page_Case CASES[] = {
      "Ah_the_new^fella!_Bet_your^a_real_card^shark_eh?", SPEAKER, 3, 2, 0, 14, No_Check},
     {"card sharp: no gold", 3, false, No_Story, {}, "Ah_the_new^fella!_Bet_your^a_real_card^shark_eh?", SPEAKER, 2,
      2, 0, 14, [] { EXPECT_EQ(global_objects[64], 1); }},
+};
+
+// The mess, the range and the ways out of the camp.
+const Page_Case WAYS_OUT_CASES[] = {
     {"cook: supper", 9, false, No_Story, {}, nullptr, 0, 0, 2, 0, 13, No_Check},
     {"range corporal: the prizes", 10, false, No_Story, {}, "Hit_the_enemy^targets_and_win^special_prizes!", SPEAKER,
      1, 1, 8, SAME, No_Check},
-    {"commander in the wrecked tent", 11, false, No_Story, {}, nullptr, 0, 0, 2, 0, 4, No_Check},
     {"gunner: to the road", 13, false, No_Story, {}, nullptr, 0, 0, 2, 4, 3, No_Check},
     {"boatman: down the coast", 14, false, No_Story, {}, nullptr, 0, 0, 2, 5, 4, No_Check},
     {"general", 15, false, No_Story, {}, "Alexand!^I&ve_heard_much^about_you_son.", SPEAKER, 6, 2, 5, 3, No_Check},
-    {"commander tied up", 16, false, No_Story, {}, nullptr, 0, 0, 3, 13, 13, No_Check},
+};
+
+// The medic, Patches and his handler.
+const Page_Case PEOPLE_CASES[] = {
     {"medic: the first visit", 17, true, No_Story, {}, "Ahh!_Alexand^w-we_meet_again.", SPEAKER, 7, 1, 18, SAME,
      No_Check},
     {"medic: seeing the player off", 17, false, [] { shop_intro_type = 1; global_objects[61] = 1; }, {},
@@ -363,6 +430,10 @@ const Page_Case CASES[] = {
          EXPECT_EQ(global_objects[2], 1);
          EXPECT_TRUE(Holds(CARD, 8, true)) << "card 8";
      }},
+};
+
+// The shop keeper, the spy and the mechanic.
+const Page_Case TRADE_CASES[] = {
     {"shop keeper: the greeting", 27, true, No_Story, {}, "AH!_a_new^sucker_I_mean^customer..welcome!", SPEAKER,
      5, 1, 7, SAME, [] { EXPECT_EQ(global_objects[62], 1); }},
     {"shop keeper: seeing the player off", 27, false, [] { shop_intro_type = 1; }, {},
@@ -378,7 +449,11 @@ const Page_Case CASES[] = {
     {"mechanic: seeing the player off", 29, false, [] { shop_intro_type = 1; }, {},
      "Need_a_more^powerful_gun..^I&m_your_guy...", SPEAKER, 1, 2, 0, 9,
      [] { EXPECT_EQ(global_objects[63], 1); }},
-    // On the way through act one.
+    // On the way through act one.,
+};
+
+// The pirate girl and Agent Biggs on the battleship.
+const Page_Case BATTLESHIP_CASES[] = {
     {"pirate girl: her wares", 32, false, No_Story, {}, "Arghh_Matey!^What&ll_it_be?", SPEAKER, 2, 1, 7, SAME,
      No_Check},
     {"Biggs: the lower decks declined", 33, false, No_Story, {2}, "O-Oh!_Alexand^You_s-scared_m-me!", SPEAKER, 5, 3,
@@ -390,17 +465,29 @@ const Page_Case CASES[] = {
          EXPECT_EQ(global_objects[17], 3);
          EXPECT_TRUE(Holds(GOLD, 1000));
      }},
-    {"spy in the enemy camp: the disguise", 37, false, No_Story, {}, "AIEEEE!^Don&t_sneak_up^on_me_like^that.", SPEAKER,
-     7, 3, 9, 1, [] { EXPECT_EQ(global_objects[27], 1); }},
-    {"madman", 38, false, No_Story, {}, "So_you_finally^made_it...", SPEAKER, 9, 1, 46, SAME, No_Check},
+};
+
+// Between the gallery rounds on the battleship: the scout, the beaten admiral, Biggs.
+const Page_Case BELOW_DECKS_CASES[] = {
     {"scout: the secret tunnel", 40, false, No_Story, {}, "Look_what_I^found...", SPEAKER, 4, 1, 23, 1, No_Check},
     {"admiral beaten", 41, false, No_Story, {}, "(COUGH)..YOU..^..YOU..^PUNY_MAN!...", SPEAKER, 4, 1, 42, 1,
      No_Check},
     {"Biggs: did he get him", 42, false, No_Story, {}, "D-Did_I_get_him?", SPEAKER, 7, 1, 128, SAME, No_Check},
+};
+
+// The spy in the enemy's camp, the madman and the Professor.
+const Page_Case ENEMY_CASES[] = {
+    {"spy in the enemy camp: the disguise", 37, false, No_Story, {}, "AIEEEE!^Don&t_sneak_up^on_me_like^that.", SPEAKER,
+     7, 3, 9, 1, [] { EXPECT_EQ(global_objects[27], 1); }},
+    {"madman", 38, false, No_Story, {}, "So_you_finally^made_it...", SPEAKER, 9, 1, 46, SAME, No_Check},
     {"the Professor cornered", 43, false, No_Story, {}, "There&s_no_escape^this_time_fatso.", PLAYER, 4, 1, 34, SAME,
      No_Check},
     {"the Professor got away: act one ends", 44, false, No_Story, {}, "DAMN_AND_BLAST^THE_PROFESSOR!", SPEAKER, 8, 1,
      130, SAME, [] { EXPECT_EQ(current_act, 2); }},
+};
+
+// The telescope, the admiral and his bridge.
+const Page_Case ADMIRAL_CASES[] = {
     {"through the telescope", 45, false, No_Story, {}, "SO?_YOU^FIND_IT_THEN?", SPEAKER, 6, 3, 7, 1,
      [] { EXPECT_EQ(mission_at_close, 28); }},
     {"the admiral shows himself", 46, false, No_Story, {}, "YES!_IT_IS_I!^THE_GREATEST^ADMIRAL_EVER!", SPEAKER, 5, 3,
@@ -412,41 +499,64 @@ const Page_Case CASES[] = {
      SAME, No_Check},
 };
 
-TEST_F(Walk_Camp_Pages, EachPageTalksAndLeadsWhereTheStorySays) {
+
+// Visits each page of the table in turn from the camp and follows its conversation.
+template <size_t N>
+void Walk_Camp_Pages::Play_Pages(const Page_Case (&cases)[N]) {
     ASSERT_TRUE(gl_);
-    for (const Page_Case& c : CASES) {
-        SCOPED_TRACE(c.name);
-        if (!(episode == 2 && scene == 0 && game_mode == MODE_WALK && !next_scene)) Enter_Camp();
+    int k = 0;
+    for (const Page_Case& c : cases) {
+        Play_Page(c, k++);
         if (HasFatalFailure()) return;
-        Fresh_Story();
-        c.story();
-        std::string shot = std::string("page_1_") + std::to_string(c.scene) + "_" + std::to_string(&c - CASES);
-        const Visit v = Talk(c.scene, c.greeting, c.answers, shot);
-        if (HasFatalFailure() || !v.closed) return;
-        if (c.first) {
-            ASSERT_FALSE(v.lines.empty());
-            EXPECT_EQ(v.lines.front(), c.first);
-            EXPECT_EQ(v.faces.front(), c.first_face) << "the wrong face talks";
-        } else {
-            EXPECT_TRUE(v.lines.empty()) << v.lines.front();
-        }
-        if (c.lines >= 0) EXPECT_EQ((int)v.lines.size(), c.lines);
-        // Every line of the player is said by the player's face, every other by the speaker's.
-        for (size_t k = 0; k < v.faces.size(); ++k) EXPECT_NE(v.faces[k], -1) << "no face talks: " << v.lines[k];
-        EXPECT_EQ((int)c.answers.size(), v.answered);
-        EXPECT_EQ(v.e, c.e);
-        EXPECT_EQ(v.s, c.s);
-        if (c.spawn != SAME) EXPECT_EQ(v.spawn, c.spawn);
-        mission_at_close = v.new_mission;
-        c.after();
-        EXPECT_TRUE(Boxes().empty()) << Box_Texts();
-        if (v.e == 2 && v.s == 0) Back_In_Camp(v.spawn);
-        else { // the scene asked for is another part of the game's: back to the camp instead
-            next_scene = false;
-            Enter_Camp();
-        }
     }
 }
+void Walk_Camp_Pages::Play_Page(const Page_Case& c, int k) {
+    SCOPED_TRACE(c.name);
+    if (!(episode == 2 && scene == 0 && game_mode == MODE_WALK && !next_scene)) Enter_Camp();
+    if (HasFatalFailure()) return;
+    Fresh_Story();
+    c.story();
+    std::string shot = std::string("page_1_") + std::to_string(c.scene) + "_" + std::to_string(k);
+    const Visit v = Talk(c.scene, c.greeting, c.answers, shot);
+    if (HasFatalFailure() || !v.closed) return;
+    if (c.first) {
+        ASSERT_FALSE(v.lines.empty());
+        EXPECT_EQ(v.lines.front(), c.first);
+        EXPECT_EQ(v.faces.front(), c.first_face) << "the wrong face talks";
+    } else {
+        EXPECT_TRUE(v.lines.empty()) << v.lines.front();
+    }
+    if (c.lines >= 0) {
+        EXPECT_EQ((int)v.lines.size(), c.lines);
+    }
+    // With every line one face talks, and only one.
+    for (size_t j = 0; j < v.faces.size(); ++j) EXPECT_NE(v.faces[j], -1) << "no face talks: " << v.lines[j];
+    EXPECT_EQ((int)c.answers.size(), v.answered);
+    EXPECT_EQ(v.e, c.e);
+    EXPECT_EQ(v.s, c.s);
+    if (c.spawn != SAME) {
+        EXPECT_EQ(v.spawn, c.spawn);
+    }
+    mission_at_close = v.new_mission;
+    c.after();
+    EXPECT_TRUE(Boxes().empty()) << Box_Texts();
+    if (v.e == 2 && v.s == 0) Back_In_Camp(v.spawn);
+    else { // the scene asked for is another part of the game's: back to the camp instead
+        next_scene = false;
+        Enter_Camp();
+    }
+}
+
+TEST_F(Walk_Camp_Pages, TheCommanderTalksAndLeadsWhereTheStorySays) { Play_Pages(HQ_CASES); }
+TEST_F(Walk_Camp_Pages, TheSergeantTalksAndLeadsWhereTheStorySays) { Play_Pages(SERGEANT_CASES); }
+TEST_F(Walk_Camp_Pages, PayDayAndTheCardTentTalkAndLeadWhereTheStorySays) { Play_Pages(CAMP_CASES); }
+TEST_F(Walk_Camp_Pages, TheWaysOutOfTheCampTalkAndLeadWhereTheStorySays) { Play_Pages(WAYS_OUT_CASES); }
+TEST_F(Walk_Camp_Pages, TheMedicAndTheDogTalkAndLeadWhereTheStorySays) { Play_Pages(PEOPLE_CASES); }
+TEST_F(Walk_Camp_Pages, TheTradersTalkAndLeadWhereTheStorySays) { Play_Pages(TRADE_CASES); }
+TEST_F(Walk_Camp_Pages, OnTheBattleshipTalkAndLeadWhereTheStorySays) { Play_Pages(BATTLESHIP_CASES); }
+TEST_F(Walk_Camp_Pages, BetweenTheGalleryRoundsTalkAndLeadWhereTheStorySays) { Play_Pages(BELOW_DECKS_CASES); }
+TEST_F(Walk_Camp_Pages, InTheEnemysHandsTalkAndLeadWhereTheStorySays) { Play_Pages(ENEMY_CASES); }
+TEST_F(Walk_Camp_Pages, TheAdmiralTalksAndLeadsWhereTheStorySays) { Play_Pages(ADMIRAL_CASES); }
 
 TEST_F(Walk_Camp_Pages, TheCommandersTentIsLampLitAtNightAndHidesTheFlagUntilTheEnemyRuns) {
     struct Light_Case {
