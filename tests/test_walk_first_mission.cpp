@@ -388,6 +388,7 @@ TEST_F(Walk_First_Mission, TheRoadToTheBootCampLeadsToTheTrainingGroundByDayAndB
         EXPECT_EQ(arrow_point, kSarge);
         EXPECT_TRUE(Shown(73) && Shown(74));
         EXPECT_TRUE(Gone(76) && Gone(77));
+        Run(1500); // the player has faded in
         Shot(c.night ? "training_arrival_night" : "training_arrival");
         EXPECT_TRUE(Boxes().empty()) << Box_Texts();
     }
