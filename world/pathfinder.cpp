@@ -2,6 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "combat/combat.h"
 #include "common/fresh_state.h"
@@ -54,6 +59,8 @@ int bfs_parent[GRID_CELLS];
 unsigned bfs_stamp[GRID_CELLS];
 unsigned bfs_generation = 0;
 int bfs_queue[GRID_CELLS];
+int bfs_col[GRID_CELLS];
+int bfs_row[GRID_CELLS];
 
 // The wall tests of the cells a walk looks at, worked out once per cell and walk: the walk
 // only marks cells as walked, which no wall test reads, so a cell's answers hold for the
@@ -83,8 +90,27 @@ float walked_score[RECORDED_SIZE];
 // The kept chain's cells, from the goal to the start (the segment cell list).
 int chain_cells[RECORDED_SIZE];
 int chain_count = 0;
-KEEP_FRESH(marked_cell, marked_code, marked_count, bfs_parent, bfs_stamp, bfs_generation, bfs_queue, chain_cells,
-           chain_count, wall_answers, wall_stamp, walk_generation, walked_score);
+
+// The search window as rows of bits, one bit per cell, with a border of one cell all round:
+// bit x of row y is cell (min_c - 1 + x, min_r - 1 + y). The walk reads whole rows instead
+// of testing cell by cell; the answers are the cell-by-cell tests' own:
+//   wall   the cell blocks (a wall code, or off the map)
+//   stw    Stuck_To_Wall
+//   cand   the walk may step onto it: a code that counts as free, not Stuck_Check (the goal
+//          excepted), not yet walked; only inside the window
+// water holds the water tiles of the rows the line tests asked for (water_row marks them).
+// Kept from the walk to the line-of-sight shortening, which sees the same walls.
+constexpr int WINDOW_ROWS = 2 * 24 + 3;
+struct Search_Window {
+    bool valid = false;
+    int min_c = 0, min_r = 0, w = 0, h = 0;
+    uint64_t wall[WINDOW_ROWS] = {}, stw[WINDOW_ROWS] = {}, cand[WINDOW_ROWS] = {}, water[WINDOW_ROWS] = {};
+    bool water_row[WINDOW_ROWS] = {};
+};
+Search_Window window;
+
+KEEP_FRESH(marked_cell, marked_code, marked_count, bfs_parent, bfs_stamp, bfs_generation, bfs_queue, bfs_col, bfs_row, chain_cells,
+           chain_count, wall_answers, wall_stamp, walk_generation, walked_score, window);
 
 void Set_Col_Type(int loop) { col_type = (loop == p1_id && p1_id != -1 && has_water) ? COL_WATER : COL_FREE; }
 
@@ -120,6 +146,69 @@ bool Diagonal_Check(int on_node, int y, int x) {
 // little short of the grid line, so that a walk that has not reached it has surely not
 // crossed the line (the margin is far larger than the rounding of the float sums).
 namespace {
+// Whether a line walk surely meets no blocking cell, found row by row without walking it:
+// every probe of the walk lies within its half-side h, plus the rounding of its float steps,
+// of the segment from (x1, y1) to the last walked point, so no blocking cell in the cells
+// of that segment widened by the margin means no blocking probe. False means "not sure":
+// the walk itself decides. span_blocks(row, c0, c1) tells whether a cell from column c0 to
+// c1 of a row blocks (cells off the map block).
+template <class Span>
+bool Line_Surely_Clear(float x1, float y1, float sx, float sy, int n, float h, Span span_blocks) {
+    if (n < 1 || n > 4000) return false;
+    const double ex = (double)x1 + (double)n * sx, ey = (double)y1 + (double)n * sy;
+    const double big = std::max({std::fabs((double)x1), std::fabs((double)y1), std::fabs(ex), std::fabs(ey),
+                                 std::fabs((double)map_startX), std::fabs((double)map_startY)});
+    if (!(big < 64.0)) return false; // also not a number
+    const double margin = ((double)h + (double)n * (big + 1.0) * 1.2e-7 + 1.0e-4) * 10.0 + 1.0e-3;
+    const double ax = ((double)x1 + map_startX) * 10.0, ay = ((double)y1 + map_startY) * 10.0;
+    const double bx = (ex + map_startX) * 10.0, by = (ey + map_startY) * 10.0;
+    const double dx = bx - ax, dy = by - ay;
+    const int r0 = (int)std::floor(std::min(ay, by) - margin), r1 = (int)std::floor(std::max(ay, by) + margin);
+    for (int r = r0; r <= r1; ++r) {
+        double t0 = 0.0, t1 = 1.0;
+        if (dy != 0.0) {
+            double ta = ((double)r - margin - ay) / dy, tb = ((double)r + 1.0 + margin - ay) / dy;
+            if (ta > tb) std::swap(ta, tb);
+            t0 = std::max(t0, ta);
+            t1 = std::min(t1, tb);
+            if (t0 > t1) continue;
+        }
+        const double xa = ax + t0 * dx, xb = ax + t1 * dx;
+        const int c0 = (int)std::floor(std::min(xa, xb) - margin), c1 = (int)std::floor(std::max(xa, xb) + margin);
+        if (span_blocks(r, c0, c1)) return false;
+    }
+    return true;
+}
+
+// Set while the line-of-sight shortening runs: the window still holds the walk's walls.
+bool rays_in_window = false;
+KEEP_FRESH(rays_in_window);
+
+// Whether a cell from column c0 to c1 of row r blocks a line that treats every wall code as
+// a wall (water too unless it passes), from the window's rows; -1 when the span is not in
+// the window.
+int Window_Span_Blocks(int r, int c0, int c1, bool water_passes) {
+    Search_Window& wn = window;
+    const int y = r - (wn.min_r - 1), x0 = c0 - (wn.min_c - 1), x1 = c1 - (wn.min_c - 1);
+    if (y < 0 || y > wn.h + 1 || x0 < 0 || x1 > wn.w + 1 || x0 > x1) return -1;
+    uint64_t blocking = wn.wall[y];
+    if (!water_passes) {
+        if (!wn.water_row[y]) {
+            uint64_t bits = 0;
+            if (r >= 0 && r < Grid_Height())
+                for (int x = 0; x < wn.w + 2; ++x) {
+                    const int cell = Cell_Index(wn.min_c - 1 + x, r);
+                    if (cell >= 0 && Water_Tile(tiles[cell])) bits |= 1ull << x;
+                }
+            wn.water[y] = bits;
+            wn.water_row[y] = true;
+        }
+        blocking |= wn.water[y];
+    }
+    const uint64_t span = (~0ull >> (63 - x1)) & (~0ull << x0);
+    return (blocking & span) != 0 ? 1 : 0;
+}
+
 double Probe_Boundary(int c, float start, float off, int dir) {
     constexpr double margin = 1.0e-4;
     if (dir > 0) return (c + 1) / 10.0 - start - off - margin;
@@ -155,6 +244,19 @@ bool Shoot_Ray(int loop, float x1, float y1, float x2, float y2, bool grey_test,
         if (code == COL_SOLID) return true;
         return !water_passes && Water_Tile(tiles[cell]);
     };
+    if (!cell_by_cell_search) {
+        const bool window_walls = rays_in_window && grey_test && window.valid;
+        auto span_blocks = [&](int row, int c0, int c1) {
+            if (window_walls) {
+                const int answer = Window_Span_Blocks(row, c0, c1, water_passes);
+                if (answer >= 0) return answer == 1;
+            }
+            for (int c = c0; c <= c1; ++c)
+                if (blocks(c, row)) return true;
+            return false;
+        };
+        if (Line_Surely_Clear(x1, y1, sx, sy, iterations + 1, h, span_blocks)) return false;
+    }
     const float mh = -h;
     // Walk directions (+1, -1, or 0 for none) and, as sign * coordinate, the next points at
     // which the probes' columns or rows must be computed again.
@@ -269,6 +371,7 @@ int Path_finder(int loop, int last_node, int goal_node) {
 
     map_col[goal_node] = saved_goal;
     map_col[last_node] = saved_start;
+    window.valid = false;
 
     if (Path_Found) {
         int n = count < PATH_NODES ? count : PATH_NODES;
@@ -288,6 +391,194 @@ int Path_finder(int loop, int last_node, int goal_node) {
     return Path_Found;
 }
 
+namespace {
+
+// Bits of n (at most 64) codes in a row: which block (a wall code) and which count as free
+// for the walk (free, the goal mark, or the unit's own free code).
+void Row_Bits(const char* codes, int n, uint64_t& wall, uint64_t& free_bits) {
+    wall = free_bits = 0;
+#if defined(__SSE2__)
+    alignas(16) char buf[64];
+    std::memset(buf, COL_VISITED, sizeof buf); // neither a wall nor free
+    std::memcpy(buf, codes, (size_t)n);
+    const __m128i solid = _mm_set1_epi8(COL_SOLID), foot = _mm_set1_epi8(COL_FOOTPRINT),
+                  thru = _mm_set1_epi8(COL_SOLID_SHOOTTHRU), free0 = _mm_set1_epi8(COL_FREE),
+                  goal = _mm_set1_epi8(COL_SEARCH_GOAL), own = _mm_set1_epi8((char)col_type);
+    for (int k = 0; k < 4; ++k) {
+        const __m128i v = _mm_load_si128((const __m128i*)(buf + 16 * k));
+        const __m128i wv = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, solid), _mm_cmpeq_epi8(v, foot)),
+                                        _mm_cmpeq_epi8(v, thru));
+        const __m128i fv = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, free0), _mm_cmpeq_epi8(v, goal)),
+                                        _mm_cmpeq_epi8(v, own));
+        wall |= (uint64_t)(unsigned)_mm_movemask_epi8(wv) << (16 * k);
+        free_bits |= (uint64_t)(unsigned)_mm_movemask_epi8(fv) << (16 * k);
+    }
+#else
+    for (int i = 0; i < n; ++i) {
+        const int code = codes[i];
+        if (Wall_Code(code)) wall |= 1ull << i;
+        if (code == COL_FREE || code == COL_SEARCH_GOAL || code == col_type) free_bits |= 1ull << i;
+    }
+#endif
+}
+
+// Fills the window of a walk over columns min_c..max_c and rows min_r..max_r (on the map);
+// false when it does not fit in the bit rows or the grid's cells and rows are not one to one
+// (a map wider than its stored rows), where the walk goes cell by cell.
+bool Fill_Window(int min_c, int max_c, int min_r, int max_r, int goal_node) {
+    Search_Window& wn = window;
+    wn.valid = false;
+    const int w = max_c - min_c + 1, h = max_r - min_r + 1;
+    if (w < 1 || h < 1 || w + 2 > 64 || h + 2 > WINDOW_ROWS || Grid_Width() > Grid_Stride()) return false;
+    const int W = Grid_Width(), H = Grid_Height(), stride = Grid_Stride();
+    const uint64_t all = w + 2 == 64 ? ~0ull : (1ull << (w + 2)) - 1;
+    const uint64_t inside = all & ~1ull & ~(1ull << (w + 1));
+    uint64_t free_rows[WINDOW_ROWS];
+    for (int y = 0; y < h + 2; ++y) {
+        wn.water_row[y] = false;
+        const int r = min_r - 1 + y;
+        if (r < 0 || r >= H) {
+            wn.wall[y] = all;
+            free_rows[y] = 0;
+            continue;
+        }
+        int c0 = min_c - 1, c1 = max_c + 1;
+        uint64_t wall = 0;
+        if (c0 < 0) {
+            wall |= 1;
+            c0 = 0;
+        }
+        if (c1 >= W) {
+            wall |= 1ull << (w + 1);
+            c1 = W - 1;
+        }
+        uint64_t wb = 0, fb = 0;
+        Row_Bits(&map_col[r * stride + c0], c1 - c0 + 1, wb, fb);
+        const int shift = c0 - (min_c - 1);
+        wn.wall[y] = (wall | (wb << shift)) & all;
+        free_rows[y] = (y >= 1 && y <= h) ? (fb << shift) & inside : 0;
+    }
+    const int gx = Cell_Column_Of(goal_node) - min_c + 1, gy = Cell_Row_Of(goal_node) - min_r + 1;
+    for (int y = 1; y <= h; ++y) {
+        const uint64_t u = wn.wall[y - 1], d = wn.wall[y + 1], l = wn.wall[y] << 1, r = wn.wall[y] >> 1;
+        const uint64_t stuck = (u & l & r) | (u & l & d) | (u & r & d) | (l & r & d);
+        wn.stw[y] = u | d | (u << 1) | (u >> 1) | (d << 1) | (d >> 1) | l | r;
+        wn.cand[y] = free_rows[y] & ~stuck;
+        if (y == gy && gx >= 1 && gx <= w) {
+            const uint64_t g = 1ull << gx;
+            wn.cand[y] = (wn.cand[y] & ~g) | (free_rows[y] & g); // the goal is never too narrow
+        }
+    }
+    wn.stw[0] = wn.stw[h + 1] = wn.cand[0] = wn.cand[h + 1] = 0;
+    wn.min_c = min_c;
+    wn.min_r = min_r;
+    wn.w = w;
+    wn.h = h;
+    wn.valid = true;
+    return true;
+}
+
+// Float distance between two cells, as Node_Distance1 gives it for their coordinates.
+float Cell_Distance(int dc, int dr) {
+    const float x = (float)dc, y = (float)dr;
+    return std::sqrt(x * x + y * y);
+}
+
+// The walk of Record_Pathway on the window's bit rows: the same steps and the same cells in
+// the same order. Cells are window positions y * 64 + x. One shortcut: once a step only
+// touches the goal from the junction it started at and comes back there with nothing else
+// changed, every later step does the same, so the walk ends there.
+int Walk_Window(int last_node, int goal_node, int steps) {
+    Search_Window& wn = window;
+    const int stride = Grid_Stride();
+    const int base = (wn.min_r - 1) * stride + (wn.min_c - 1); // grid index of window cell 0
+    auto grid_of = [&](int p) { return base + (p >> 6) * stride + (p & 63); };
+    const int sx = Cell_Column_Of(last_node) - wn.min_c + 1, sy = Cell_Row_Of(last_node) - wn.min_r + 1;
+    const int gx = Cell_Column_Of(goal_node) - wn.min_c + 1, gy = Cell_Row_Of(goal_node) - wn.min_r + 1;
+    const int goal = (gx >= 1 && gx <= wn.w && gy >= 1 && gy <= wn.h) ? gy * 64 + gx : -1;
+
+    int count = 0;
+    int current = sy * 64 + sx;
+    bool wall_follow = false, stuck = false;
+    int most_promising = -1;
+    int junction[JUNCTIONS];
+    int top = 0;
+    junction[0] = -1;
+    int walked_at[RECORDED_SIZE]; // window position of each recorded cell
+
+    for (int step = 0; step < steps; ++step) {
+        const int x = current & 63, y = current >> 6;
+        const int start_cell = current;
+        const bool start_follow = wall_follow, start_stuck = stuck;
+        if (!stuck && !wall_follow && ((wn.stw[y] >> x) & 1)) {
+            wall_follow = true;
+            junction[top] = current;
+        }
+        // Neighbours above, left, right, below; the first nearest to the goal wins.
+        const uint64_t need_up = wall_follow ? wn.cand[y - 1] & wn.stw[y - 1] : wn.cand[y - 1];
+        const uint64_t need_row = wall_follow ? wn.cand[y] & wn.stw[y] : wn.cand[y];
+        const uint64_t need_down = wall_follow ? wn.cand[y + 1] & wn.stw[y + 1] : wn.cand[y + 1];
+        const bool ok[4] = {((need_up >> x) & 1) != 0, ((need_row >> (x - 1)) & 1) != 0,
+                            ((need_row >> (x + 1)) & 1) != 0, ((need_down >> x) & 1) != 0};
+        const int dx = x - gx, dy = y - gy;
+        const int dist[4] = {dx * dx + (dy - 1) * (dy - 1), (dx - 1) * (dx - 1) + dy * dy,
+                             (dx + 1) * (dx + 1) + dy * dy, dx * dx + (dy + 1) * (dy + 1)};
+        const int to[4] = {current - 64, current - 1, current + 1, current + 64};
+        int best = current, candidates = 0, closest = -1;
+        for (int k = 0; k < 4; ++k) {
+            if (!ok[k]) continue;
+            candidates++;
+            if (closest < 0 || dist[k] < closest) {
+                closest = dist[k];
+                best = to[k];
+            }
+        }
+        if (candidates > 1 && wall_follow) {
+            if (top < JUNCTIONS - 1) top++;
+            junction[top] = current;
+        }
+        const bool at_goal = best == goal;
+        if (at_goal) {
+            Path_Found = true;
+            current = goal;
+        }
+        if (current == best) {
+            if (junction[top] != -1 && junction[top] != current) {
+                current = junction[top];
+                stuck = false;
+                if (at_goal && current == start_cell && wall_follow == start_follow && !start_stuck) return count;
+            } else {
+                top--;
+                if (top < 0) return count;
+                if (most_promising != -1) current = walked_at[most_promising];
+                wall_follow = false;
+                stuck = true;
+            }
+        } else {
+            current = best;
+            const int bx = current & 63, by = current >> 6;
+            wn.cand[by] &= ~(1ull << bx);
+            const int cell = grid_of(current);
+            Mark_Visited(cell);
+            const int at = count < RECORDED_SIZE - 1 ? count++ : count - 1;
+            recorded[at] = cell;
+            walked_at[at] = current;
+            walked_score[at] = Cell_Distance(bx - gx, by - gy) + Cell_Distance(bx - sx, by - sy) / 2.0f;
+            if (at == most_promising) {
+                most_promising = -1;
+                for (int i = 0; i < count; ++i)
+                    if (walked_score[i] < (most_promising == -1 ? 1.0e9f : walked_score[most_promising])) most_promising = i;
+            } else if (walked_score[at] < (most_promising == -1 ? 1.0e9f : walked_score[most_promising])) {
+                most_promising = at;
+            }
+            stuck = false;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
 int Record_Pathway(bool, int last_node, int goal_node, bool) {
     marked_count = 0;
     New_Walk();
@@ -298,6 +589,8 @@ int Record_Pathway(bool, int last_node, int goal_node, bool) {
     const int min_r = sr - limit_value < 0 ? 0 : sr - limit_value;
     const int max_r = sr + limit_value > Grid_Height() - 1 ? Grid_Height() - 1 : sr + limit_value;
     const int steps = limit_value * limit_value;
+    if (!cell_by_cell_search && Fill_Window(min_c, max_c, min_r, max_r, goal_node))
+        return Walk_Window(last_node, goal_node, steps);
 
     int count = 0;
     int current = last_node;
@@ -393,14 +686,19 @@ void Calculate_Path(int path_id, int last_node, int goal_node) {
         for (int i = 0; i < GRID_CELLS; ++i) bfs_stamp[i] = 0;
         bfs_generation = 1;
     }
+    // Where cells and (column, row) pairs are one to one, each queued cell keeps its column
+    // and row instead of working them out again.
+    const bool one_to_one = Grid_Width() <= Grid_Stride();
     int head = 0, tail = 0;
-    bfs_queue[tail++] = goal_node;
+    bfs_queue[tail] = goal_node;
+    bfs_col[tail] = Cell_Column_Of(goal_node);
+    bfs_row[tail++] = Cell_Row_Of(goal_node);
     bfs_stamp[goal_node] = bfs_generation;
     bfs_parent[goal_node] = -1;
     bool reached = false;
     while (head < tail && !reached) {
-        const int cell = bfs_queue[head++];
-        const int c = Cell_Column_Of(cell), r = Cell_Row_Of(cell);
+        const int cell = bfs_queue[head], c = bfs_col[head], r = bfs_row[head];
+        head++;
         for (int k = 0; k < 4; ++k) {
             const int n = Cell_Index(c + SIDE_DC[k], r + SIDE_DR[k]);
             if (n < 0 || bfs_stamp[n] == bfs_generation) continue;
@@ -412,7 +710,9 @@ void Calculate_Path(int path_id, int last_node, int goal_node) {
                 reached = true;
                 break;
             }
-            bfs_queue[tail++] = n;
+            bfs_queue[tail] = n;
+            bfs_col[tail] = one_to_one ? c + SIDE_DC[k] : Cell_Column_Of(n);
+            bfs_row[tail++] = one_to_one ? r + SIDE_DR[k] : Cell_Row_Of(n);
         }
     }
     if (!reached) return;
@@ -451,15 +751,19 @@ int Clean_Pathway(int count, int start_point, int loop) {
     float ax = Cell_Centre_X(Cell_Column_Of(start_point));
     float ay = Cell_Centre_Y(Cell_Row_Of(start_point));
     int kept[RECORDED_SIZE];
+    float centre_x[RECORDED_SIZE], centre_y[RECORDED_SIZE];
+    for (int i = 0; i < count; ++i) {
+        centre_x[i] = Cell_Centre_X(Cell_Column_Of(recorded[i]));
+        centre_y[i] = Cell_Centre_Y(Cell_Row_Of(recorded[i]));
+    }
     int kept_count = 0;
     int pos = 0;
+    rays_in_window = true;
     const long max_passes = (long)count * count + 1;
     for (long pass = 0; pos < count && pass < max_passes; ++pass) {
         int blocked_at = -1;
         for (int i = pos; i < count; ++i) {
-            float px = Cell_Centre_X(Cell_Column_Of(recorded[i]));
-            float py = Cell_Centre_Y(Cell_Row_Of(recorded[i]));
-            if (Shoot_Ray(loop, ax, ay, px, py, true, false)) {
+            if (Shoot_Ray(loop, ax, ay, centre_x[i], centre_y[i], true, false)) {
                 blocked_at = i;
                 break;
             }
@@ -477,6 +781,7 @@ int Clean_Pathway(int count, int start_point, int loop) {
         pos = k + 1;
         if (pos >= count) break;
     }
+    rays_in_window = false;
     for (int i = 0; i < kept_count; ++i) recorded[i] = kept[i];
     for (int i = kept_count; i < RECORDED_SIZE; ++i) recorded[i] = -1;
     return kept_count;
