@@ -146,25 +146,55 @@ bool Diagonal_Check(int on_node, int y, int x) {
 // little short of the grid line, so that a walk that has not reached it has surely not
 // crossed the line (the margin is far larger than the rounding of the float sums).
 namespace {
-// Whether a line walk surely meets no blocking cell, found row by row without walking it:
-// every probe of the walk lies within its half-side h, plus the rounding of its float steps,
-// of the segment from (x1, y1) to the last walked point, so no blocking cell in the cells
-// of that segment widened by the margin means no blocking probe. False means "not sure":
-// the walk itself decides. span_blocks(row, c0, c1) tells whether a cell from column c0 to
-// c1 of a row blocks (cells off the map block).
-template <class Span>
-bool Line_Surely_Clear(float x1, float y1, float sx, float sy, int n, float h, Span span_blocks) {
-    if (n < 1 || n > 4000) return false;
-    const double ex = (double)x1 + (double)n * sx, ey = (double)y1 + (double)n * sy;
-    const double big = std::max({std::fabs((double)x1), std::fabs((double)y1), std::fabs(ex), std::fabs(ey),
-                                 std::fabs((double)map_startX), std::fabs((double)map_startY)});
-    if (!(big < 64.0)) return false; // also not a number
-    const double margin = ((double)h + (double)n * (big + 1.0) * 1.2e-7 + 1.0e-4) * 10.0 + 1.0e-3;
+// The answer of the line walk from (x1, y1) to (x2, y2) worked out row by row without
+// walking it, where it is sure: 0 clear, 1 blocked, -1 not sure (the walk decides). The
+// walk's probe points lie within its half-side h, plus the rounding of its float steps and
+// angle, of the segment from the start to one step past the end: when no cell of that
+// segment, widened by the margin, blocks, no probe can meet one. And a blocking cell that the
+// segment from one step after the start to one step before the end (where the walk surely
+// steps) crosses deep inside, farther from the cell's sides than the probe offset, half a
+// step and the rounding, surely holds a probe point. blocking_cells(row, c0, c1, on_cell)
+// calls on_cell(column) for each blocking cell from column c0 to c1 of the row (cells off the
+// map block) until on_cell returns true.
+template <class Blocking>
+int Line_Answer(float x1, float y1, float x2, float y2, float h, Blocking blocking_cells) {
+    constexpr double STEP = 0.005; // the walk's step, to within its float rounding
+    const double vx = (double)x2 - x1, vy = (double)y2 - y1;
+    const double dist = std::sqrt(vx * vx + vy * vy);
+    const double big = std::max({std::fabs((double)x1), std::fabs((double)y1), std::fabs((double)x2),
+                                 std::fabs((double)y2), std::fabs((double)map_startX), std::fabs((double)map_startY)});
+    if (!(big < 64.0) || !(dist > 1.0e-3) || dist > 20.0) return -1; // also not a number
+    const double ux = vx / dist, uy = vy / dist;
+    const double steps = dist / (STEP * 0.99) + 2.0;
+    const double rounding = steps * (big + 1.0) * 1.2e-7 + dist * 1.0e-6 + 1.0e-4;
+    const double margin = ((double)h + rounding) * 10.0 + 1.0e-3;
+    const double deep = ((double)h + STEP / 2.0 + rounding) * 10.0 + 1.0e-3;
+    // Grid coordinates of the start and of one step past the end.
+    const double reach = dist + STEP * 1.01;
     const double ax = ((double)x1 + map_startX) * 10.0, ay = ((double)y1 + map_startY) * 10.0;
-    const double bx = (ex + map_startX) * 10.0, by = (ey + map_startY) * 10.0;
-    const double dx = bx - ax, dy = by - ay;
+    const double dx = ux * reach * 10.0, dy = uy * reach * 10.0;
+    // The part of [0, 1] where the walk surely steps: one step after the start to one step
+    // before the end.
+    const double sure_from = STEP * 1.01 / reach, sure_to = (dist - STEP * 1.01 - dist * 1.0e-6) / reach;
+    auto surely_probed = [&](int c, int r) {
+        if (c < 0 || r < 0 || !(sure_from < sure_to)) return false;
+        const double lo_x = c + deep, hi_x = c + 1 - deep, lo_y = r + deep, hi_y = r + 1 - deep;
+        if (lo_x >= hi_x || lo_y >= hi_y) return false;
+        double t0 = sure_from, t1 = sure_to;
+        auto clip = [&](double p, double d, double lo, double hi) {
+            if (d == 0.0) return p > lo && p < hi;
+            double ta = (lo - p) / d, tb = (hi - p) / d;
+            if (ta > tb) std::swap(ta, tb);
+            t0 = std::max(t0, ta);
+            t1 = std::min(t1, tb);
+            return t0 < t1;
+        };
+        return clip(ax, dx, lo_x, hi_x) && clip(ay, dy, lo_y, hi_y);
+    };
+    const double by = ay + dy;
     const int r0 = (int)std::floor(std::min(ay, by) - margin), r1 = (int)std::floor(std::max(ay, by) + margin);
-    for (int r = r0; r <= r1; ++r) {
+    bool unsure = false, sure_block = false;
+    for (int r = r0; r <= r1 && !sure_block; ++r) {
         double t0 = 0.0, t1 = 1.0;
         if (dy != 0.0) {
             double ta = ((double)r - margin - ay) / dy, tb = ((double)r + 1.0 + margin - ay) / dy;
@@ -175,38 +205,46 @@ bool Line_Surely_Clear(float x1, float y1, float sx, float sy, int n, float h, S
         }
         const double xa = ax + t0 * dx, xb = ax + t1 * dx;
         const int c0 = (int)std::floor(std::min(xa, xb) - margin), c1 = (int)std::floor(std::max(xa, xb) + margin);
-        if (span_blocks(r, c0, c1)) return false;
+        blocking_cells(r, c0, c1, [&](int c) {
+            if (surely_probed(c, r)) {
+                sure_block = true;
+                return true;
+            }
+            unsure = true;
+            return false;
+        });
     }
-    return true;
+    if (sure_block) return 1;
+    return unsure ? -1 : 0;
 }
 
 // Set while the line-of-sight shortening runs: the window still holds the walk's walls.
 bool rays_in_window = false;
 KEEP_FRESH(rays_in_window);
 
-// Whether a cell from column c0 to c1 of row r blocks a line that treats every wall code as
-// a wall (water too unless it passes), from the window's rows; -1 when the span is not in
-// the window.
-int Window_Span_Blocks(int r, int c0, int c1, bool water_passes) {
+// The blocking cells from column c0 to c1 of row r for a line that treats every wall code as
+// a wall (water too unless it passes), from the window's rows, as bits from bit 0 = column
+// c0; false when the span is not in the window.
+bool Window_Blocking(int r, int c0, int c1, bool water_passes, uint64_t& bits) {
     Search_Window& wn = window;
     const int y = r - (wn.min_r - 1), x0 = c0 - (wn.min_c - 1), x1 = c1 - (wn.min_c - 1);
-    if (y < 0 || y > wn.h + 1 || x0 < 0 || x1 > wn.w + 1 || x0 > x1) return -1;
+    if (y < 0 || y > wn.h + 1 || x0 < 0 || x1 > wn.w + 1 || x0 > x1) return false;
     uint64_t blocking = wn.wall[y];
     if (!water_passes) {
         if (!wn.water_row[y]) {
-            uint64_t bits = 0;
+            uint64_t water = 0;
             if (r >= 0 && r < Grid_Height())
                 for (int x = 0; x < wn.w + 2; ++x) {
                     const int cell = Cell_Index(wn.min_c - 1 + x, r);
-                    if (cell >= 0 && Water_Tile(tiles[cell])) bits |= 1ull << x;
+                    if (cell >= 0 && Water_Tile(tiles[cell])) water |= 1ull << x;
                 }
-            wn.water[y] = bits;
+            wn.water[y] = water;
             wn.water_row[y] = true;
         }
         blocking |= wn.water[y];
     }
-    const uint64_t span = (~0ull >> (63 - x1)) & (~0ull << x0);
-    return (blocking & span) != 0 ? 1 : 0;
+    bits = (blocking & (~0ull >> (63 - x1))) >> x0;
+    return true;
 }
 
 double Probe_Boundary(int c, float start, float off, int dir) {
@@ -226,16 +264,6 @@ bool Shoot_Ray(int loop, float x1, float y1, float x2, float y2, bool grey_test,
     float h = 0.005f;
     const bool water_passes = shooting || (loop == p1_id && p1_id != -1 && has_water);
     if (shooting) h = 0.0025f;
-    float distance = Node_Distance1(x1, y1, x2, y2);
-    float angle = std::atan2(y2 - y1, x2 - x1);
-    float sx = std::cos(angle) * 0.005f, sy = std::sin(angle) * 0.005f;
-    float step = Node_Distance1(0.0f, 0.0f, sx, sy);
-    int iterations = 0;
-    if (step > 0.0f) {
-        float q = distance / step;
-        iterations = (q < 1.0e7f) ? (int)q - 1 : 10000000;
-        if (iterations < 0) iterations = 0;
-    }
     auto blocks = [&](int col, int row) {
         const int cell = Cell_Index(col, row);
         if (cell < 0) return true; // the line leaves the map
@@ -246,16 +274,28 @@ bool Shoot_Ray(int loop, float x1, float y1, float x2, float y2, bool grey_test,
     };
     if (!cell_by_cell_search) {
         const bool window_walls = rays_in_window && grey_test && window.valid;
-        auto span_blocks = [&](int row, int c0, int c1) {
-            if (window_walls) {
-                const int answer = Window_Span_Blocks(row, c0, c1, water_passes);
-                if (answer >= 0) return answer == 1;
+        auto blocking_cells = [&](int row, int c0, int c1, auto&& on_cell) {
+            uint64_t bits = 0;
+            if (window_walls && Window_Blocking(row, c0, c1, water_passes, bits)) {
+                for (; bits; bits &= bits - 1)
+                    if (on_cell(c0 + __builtin_ctzll(bits))) return;
+                return;
             }
             for (int c = c0; c <= c1; ++c)
-                if (blocks(c, row)) return true;
-            return false;
+                if (blocks(c, row) && on_cell(c)) return;
         };
-        if (Line_Surely_Clear(x1, y1, sx, sy, iterations + 1, h, span_blocks)) return false;
+        const int answer = Line_Answer(x1, y1, x2, y2, h, blocking_cells);
+        if (answer >= 0) return answer == 1;
+    }
+    float distance = Node_Distance1(x1, y1, x2, y2);
+    float angle = std::atan2(y2 - y1, x2 - x1);
+    float sx = std::cos(angle) * 0.005f, sy = std::sin(angle) * 0.005f;
+    float step = Node_Distance1(0.0f, 0.0f, sx, sy);
+    int iterations = 0;
+    if (step > 0.0f) {
+        float q = distance / step;
+        iterations = (q < 1.0e7f) ? (int)q - 1 : 10000000;
+        if (iterations < 0) iterations = 0;
     }
     const float mh = -h;
     // Walk directions (+1, -1, or 0 for none) and, as sign * coordinate, the next points at
