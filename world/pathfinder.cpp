@@ -98,13 +98,17 @@ int chain_count = 0;
 //   stw    Stuck_To_Wall
 //   cand   the walk may step onto it: a code that counts as free, not Stuck_Check (the goal
 //          excepted), not yet walked; only inside the window
+//   walked the cells the walk has marked
 // water holds the water tiles of the rows the line tests asked for (water_row marks them).
+// unmarked: no cell of the window or its border held a search mark (walked, search start)
+// before the walk but its start, so a chain search over walked cells never leaves the window.
 // Kept from the walk to the line-of-sight shortening, which sees the same walls.
 constexpr int WINDOW_ROWS = 2 * 24 + 3;
 struct Search_Window {
-    bool valid = false;
+    bool valid = false, unmarked = false;
     int min_c = 0, min_r = 0, w = 0, h = 0;
     uint64_t wall[WINDOW_ROWS] = {}, stw[WINDOW_ROWS] = {}, cand[WINDOW_ROWS] = {}, water[WINDOW_ROWS] = {};
+    uint64_t walked[WINDOW_ROWS] = {};
     bool water_row[WINDOW_ROWS] = {};
 };
 Search_Window window;
@@ -435,22 +439,25 @@ namespace {
 
 // Bits of n (at most 64) codes in a row: which block (a wall code) and which count as free
 // for the walk (free, the goal mark, or the unit's own free code).
-void Row_Bits(const char* codes, int n, uint64_t& wall, uint64_t& free_bits) {
-    wall = free_bits = 0;
+void Row_Bits(const char* codes, int n, uint64_t& wall, uint64_t& free_bits, uint64_t& marks) {
+    wall = free_bits = marks = 0;
 #if defined(__SSE2__)
     alignas(16) char buf[64];
-    std::memset(buf, COL_VISITED, sizeof buf); // neither a wall nor free
+    std::memset(buf, COL_SEGMENT, sizeof buf); // neither a wall, nor free, nor a search mark
     std::memcpy(buf, codes, (size_t)n);
     const __m128i solid = _mm_set1_epi8(COL_SOLID), foot = _mm_set1_epi8(COL_FOOTPRINT),
                   thru = _mm_set1_epi8(COL_SOLID_SHOOTTHRU), free0 = _mm_set1_epi8(COL_FREE),
-                  goal = _mm_set1_epi8(COL_SEARCH_GOAL), own = _mm_set1_epi8((char)col_type);
+                  goal = _mm_set1_epi8(COL_SEARCH_GOAL), own = _mm_set1_epi8((char)col_type),
+                  walked = _mm_set1_epi8(COL_VISITED), start = _mm_set1_epi8(COL_SEARCH_START);
     for (int k = 0; k < 4; ++k) {
         const __m128i v = _mm_load_si128((const __m128i*)(buf + 16 * k));
         const __m128i wv = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, solid), _mm_cmpeq_epi8(v, foot)),
                                         _mm_cmpeq_epi8(v, thru));
         const __m128i fv = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, free0), _mm_cmpeq_epi8(v, goal)),
                                         _mm_cmpeq_epi8(v, own));
+        const __m128i mv = _mm_or_si128(_mm_cmpeq_epi8(v, walked), _mm_cmpeq_epi8(v, start));
         wall |= (uint64_t)(unsigned)_mm_movemask_epi8(wv) << (16 * k);
+        marks |= (uint64_t)(unsigned)_mm_movemask_epi8(mv) << (16 * k);
         free_bits |= (uint64_t)(unsigned)_mm_movemask_epi8(fv) << (16 * k);
     }
 #else
@@ -458,6 +465,7 @@ void Row_Bits(const char* codes, int n, uint64_t& wall, uint64_t& free_bits) {
         const int code = codes[i];
         if (Wall_Code(code)) wall |= 1ull << i;
         if (code == COL_FREE || code == COL_SEARCH_GOAL || code == col_type) free_bits |= 1ull << i;
+        if (code == COL_VISITED || code == COL_SEARCH_START) marks |= 1ull << i;
     }
 #endif
 }
@@ -465,7 +473,7 @@ void Row_Bits(const char* codes, int n, uint64_t& wall, uint64_t& free_bits) {
 // Fills the window of a walk over columns min_c..max_c and rows min_r..max_r (on the map);
 // false when it does not fit in the bit rows or the grid's cells and rows are not one to one
 // (a map wider than its stored rows), where the walk goes cell by cell.
-bool Fill_Window(int min_c, int max_c, int min_r, int max_r, int goal_node) {
+bool Fill_Window(int min_c, int max_c, int min_r, int max_r, int start_node, int goal_node) {
     Search_Window& wn = window;
     wn.valid = false;
     const int w = max_c - min_c + 1, h = max_r - min_r + 1;
@@ -474,8 +482,11 @@ bool Fill_Window(int min_c, int max_c, int min_r, int max_r, int goal_node) {
     const uint64_t all = w + 2 == 64 ? ~0ull : (1ull << (w + 2)) - 1;
     const uint64_t inside = all & ~1ull & ~(1ull << (w + 1));
     uint64_t free_rows[WINDOW_ROWS];
+    uint64_t marks = 0;
+    const int start_x = Cell_Column_Of(start_node) - min_c + 1, start_y = Cell_Row_Of(start_node) - min_r + 1;
     for (int y = 0; y < h + 2; ++y) {
         wn.water_row[y] = false;
+        wn.walked[y] = 0;
         const int r = min_r - 1 + y;
         if (r < 0 || r >= H) {
             wn.wall[y] = all;
@@ -492,9 +503,12 @@ bool Fill_Window(int min_c, int max_c, int min_r, int max_r, int goal_node) {
             wall |= 1ull << (w + 1);
             c1 = W - 1;
         }
-        uint64_t wb = 0, fb = 0;
-        Row_Bits(&map_col[r * stride + c0], c1 - c0 + 1, wb, fb);
+        uint64_t wb = 0, fb = 0, mb = 0;
+        Row_Bits(&map_col[r * stride + c0], c1 - c0 + 1, wb, fb, mb);
         const int shift = c0 - (min_c - 1);
+        mb <<= shift;
+        if (y == start_y) mb &= ~(1ull << start_x);
+        marks |= mb;
         wn.wall[y] = (wall | (wb << shift)) & all;
         free_rows[y] = (y >= 1 && y <= h) ? (fb << shift) & inside : 0;
     }
@@ -514,6 +528,7 @@ bool Fill_Window(int min_c, int max_c, int min_r, int max_r, int goal_node) {
     wn.min_r = min_r;
     wn.w = w;
     wn.h = h;
+    wn.unmarked = marks == 0;
     wn.valid = true;
     return true;
 }
@@ -558,21 +573,20 @@ int Walk_Window(int last_node, int goal_node, int steps) {
         const uint64_t need_up = wall_follow ? wn.cand[y - 1] & wn.stw[y - 1] : wn.cand[y - 1];
         const uint64_t need_row = wall_follow ? wn.cand[y] & wn.stw[y] : wn.cand[y];
         const uint64_t need_down = wall_follow ? wn.cand[y + 1] & wn.stw[y + 1] : wn.cand[y + 1];
-        const bool ok[4] = {((need_up >> x) & 1) != 0, ((need_row >> (x - 1)) & 1) != 0,
-                            ((need_row >> (x + 1)) & 1) != 0, ((need_down >> x) & 1) != 0};
+        const int ok0 = (int)((need_up >> x) & 1), ok1 = (int)((need_row >> (x - 1)) & 1),
+                  ok2 = (int)((need_row >> (x + 1)) & 1), ok3 = (int)((need_down >> x) & 1);
+        const int candidates = ok0 + ok1 + ok2 + ok3;
+        // Squared distances (the order of the float distances) times 4 plus the neighbour's
+        // place: the least is the first nearest.
         const int dx = x - gx, dy = y - gy;
-        const int dist[4] = {dx * dx + (dy - 1) * (dy - 1), (dx - 1) * (dx - 1) + dy * dy,
-                             (dx + 1) * (dx + 1) + dy * dy, dx * dx + (dy + 1) * (dy + 1)};
-        const int to[4] = {current - 64, current - 1, current + 1, current + 64};
-        int best = current, candidates = 0, closest = -1;
-        for (int k = 0; k < 4; ++k) {
-            if (!ok[k]) continue;
-            candidates++;
-            if (closest < 0 || dist[k] < closest) {
-                closest = dist[k];
-                best = to[k];
-            }
-        }
+        constexpr int NONE = 0x7fffffff;
+        const int k0 = ok0 ? (dx * dx + (dy - 1) * (dy - 1)) * 4 : NONE;
+        const int k1 = ok1 ? ((dx - 1) * (dx - 1) + dy * dy) * 4 + 1 : NONE;
+        const int k2 = ok2 ? ((dx + 1) * (dx + 1) + dy * dy) * 4 + 2 : NONE;
+        const int k3 = ok3 ? (dx * dx + (dy + 1) * (dy + 1)) * 4 + 3 : NONE;
+        const int least = std::min(std::min(k0, k1), std::min(k2, k3));
+        constexpr int OFFSET[4] = {-64, -1, 1, 64};
+        const int best = candidates ? current + OFFSET[least & 3] : current;
         if (candidates > 1 && wall_follow) {
             if (top < JUNCTIONS - 1) top++;
             junction[top] = current;
@@ -598,6 +612,7 @@ int Walk_Window(int last_node, int goal_node, int steps) {
             current = best;
             const int bx = current & 63, by = current >> 6;
             wn.cand[by] &= ~(1ull << bx);
+            wn.walked[by] |= 1ull << bx;
             const int cell = grid_of(current);
             Mark_Visited(cell);
             const int at = count < RECORDED_SIZE - 1 ? count++ : count - 1;
@@ -629,7 +644,7 @@ int Record_Pathway(bool, int last_node, int goal_node, bool) {
     const int min_r = sr - limit_value < 0 ? 0 : sr - limit_value;
     const int max_r = sr + limit_value > Grid_Height() - 1 ? Grid_Height() - 1 : sr + limit_value;
     const int steps = limit_value * limit_value;
-    if (!cell_by_cell_search && Fill_Window(min_c, max_c, min_r, max_r, goal_node))
+    if (!cell_by_cell_search && Fill_Window(min_c, max_c, min_r, max_r, last_node, goal_node))
         return Walk_Window(last_node, goal_node, steps);
 
     int count = 0;
@@ -715,10 +730,64 @@ int Record_Pathway(bool, int last_node, int goal_node, bool) {
     return count;
 }
 
+namespace {
+
+// Scratch of the chain search on the window: parent and queue of window positions.
+short window_parent[WINDOW_ROWS * 64];
+short window_queue[WINDOW_ROWS * 64];
+KEEP_FRESH(window_parent, window_queue);
+
+// The chain search of Calculate_Path on the window's bit rows, for a walk whose marked cells
+// are the window's walked cells and whose window held no other search mark: the same
+// breadth-first order, so the same chain. False when it cannot be used.
+bool Window_Chain(int last_node, int goal_node) {
+    const Search_Window& wn = window;
+    if (!wn.valid || !wn.unmarked || cell_by_cell_search) return false;
+    const int stride = Grid_Stride();
+    const int sx = Cell_Column_Of(last_node) - wn.min_c + 1, sy = Cell_Row_Of(last_node) - wn.min_r + 1;
+    const int gx = Cell_Column_Of(goal_node) - wn.min_c + 1, gy = Cell_Row_Of(goal_node) - wn.min_r + 1;
+    if (sx < 1 || sx > wn.w || sy < 1 || sy > wn.h || gx < 1 || gx > wn.w || gy < 1 || gy > wn.h) return false;
+    const int start = sy * 64 + sx, goal = gy * 64 + gx;
+    // Cells the search may enter and has not reached yet.
+    uint64_t open[WINDOW_ROWS];
+    for (int y = 0; y < wn.h + 2; ++y) open[y] = wn.walked[y];
+    open[sy] |= 1ull << sx;
+    open[gy] &= ~(1ull << gx);
+    int head = 0, tail = 0;
+    window_queue[tail++] = (short)goal;
+    window_parent[goal] = -1;
+    bool reached = false;
+    constexpr int OFFSET[4] = {-64, -1, 1, 64}; // above, left, right, below
+    while (head < tail && !reached) {
+        const int cell = window_queue[head++];
+        for (int k = 0; k < 4; ++k) {
+            const int n = cell + OFFSET[k];
+            const int x = n & 63, y = n >> 6;
+            if (!((open[y] >> x) & 1)) continue;
+            open[y] &= ~(1ull << x);
+            window_parent[n] = (short)cell;
+            if (n == start) {
+                reached = true;
+                break;
+            }
+            window_queue[tail++] = (short)n;
+        }
+    }
+    if (!reached) return true;
+    const int base = (wn.min_r - 1) * stride + (wn.min_c - 1);
+    for (int cell = window_parent[start]; cell != -1 && chain_count < RECORDED_SIZE - 1; cell = window_parent[cell])
+        chain_cells[chain_count++] = base + (cell >> 6) * stride + (cell & 63);
+    path[0] = sPath{chain_count, goal_node, -2, 0, false};
+    return true;
+}
+
+} // namespace
+
 void Calculate_Path(int path_id, int last_node, int goal_node) {
     (void)path_id;
     chain_count = 0;
     for (int i = 0; i < PATH_SEGMENTS; ++i) path[i] = sPath{0, -1, -1, 0, false};
+    if (Window_Chain(last_node, goal_node)) return;
     // Breadth first from the goal over the walked cells (and the start): the first chain
     // that reaches the start is the one with the fewest cells; ties keep the first found
     // in the order above, left, right, below.
