@@ -1,6 +1,7 @@
 #include "world/pathfinder.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -160,6 +161,12 @@ namespace {
 // step and the rounding, surely holds a probe point. blocking_cells(row, c0, c1, on_cell)
 // calls on_cell(column) for each blocking cell from column c0 to c1 of the row (cells off the
 // map block) until on_cell returns true.
+// Floor of a value well inside the int range.
+inline int Floor_Int(double v) {
+    const int i = (int)v;
+    return i - (v < (double)i ? 1 : 0);
+}
+
 template <class Blocking>
 int Line_Answer(float x1, float y1, float x2, float y2, float h, Blocking blocking_cells) {
     constexpr double STEP = 0.005; // the walk's step, to within its float rounding
@@ -168,7 +175,8 @@ int Line_Answer(float x1, float y1, float x2, float y2, float h, Blocking blocki
     const double big = std::max({std::fabs((double)x1), std::fabs((double)y1), std::fabs((double)x2),
                                  std::fabs((double)y2), std::fabs((double)map_startX), std::fabs((double)map_startY)});
     if (!(big < 64.0) || !(dist > 1.0e-3) || dist > 20.0) return -1; // also not a number
-    const double ux = vx / dist, uy = vy / dist;
+    const double inv_dist = 1.0 / dist;
+    const double ux = vx * inv_dist, uy = vy * inv_dist;
     const double steps = dist / (STEP * 0.99) + 2.0;
     const double rounding = steps * (big + 1.0) * 1.2e-7 + dist * 1.0e-6 + 1.0e-4;
     const double margin = ((double)h + rounding) * 10.0 + 1.0e-3;
@@ -179,7 +187,8 @@ int Line_Answer(float x1, float y1, float x2, float y2, float h, Blocking blocki
     const double dx = ux * reach * 10.0, dy = uy * reach * 10.0;
     // The part of [0, 1] where the walk surely steps: one step after the start to one step
     // before the end.
-    const double sure_from = STEP * 1.01 / reach, sure_to = (dist - STEP * 1.01 - dist * 1.0e-6) / reach;
+    const double inv_reach = 1.0 / reach;
+    const double sure_from = STEP * 1.01 * inv_reach, sure_to = (dist - STEP * 1.01 - dist * 1.0e-6) * inv_reach;
     auto surely_probed = [&](int c, int r) {
         if (c < 0 || r < 0 || !(sure_from < sure_to)) return false;
         const double lo_x = c + deep, hi_x = c + 1 - deep, lo_y = r + deep, hi_y = r + 1 - deep;
@@ -196,19 +205,20 @@ int Line_Answer(float x1, float y1, float x2, float y2, float h, Blocking blocki
         return clip(ax, dx, lo_x, hi_x) && clip(ay, dy, lo_y, hi_y);
     };
     const double by = ay + dy;
-    const int r0 = (int)std::floor(std::min(ay, by) - margin), r1 = (int)std::floor(std::max(ay, by) + margin);
+    const int r0 = Floor_Int(std::min(ay, by) - margin), r1 = Floor_Int(std::max(ay, by) + margin);
+    const double inv_dy = dy != 0.0 ? 1.0 / dy : 0.0;
     bool unsure = false, sure_block = false;
     for (int r = r0; r <= r1 && !sure_block; ++r) {
         double t0 = 0.0, t1 = 1.0;
         if (dy != 0.0) {
-            double ta = ((double)r - margin - ay) / dy, tb = ((double)r + 1.0 + margin - ay) / dy;
+            double ta = ((double)r - margin - ay) * inv_dy, tb = ((double)r + 1.0 + margin - ay) * inv_dy;
             if (ta > tb) std::swap(ta, tb);
             t0 = std::max(t0, ta);
             t1 = std::min(t1, tb);
             if (t0 > t1) continue;
         }
         const double xa = ax + t0 * dx, xb = ax + t1 * dx;
-        const int c0 = (int)std::floor(std::min(xa, xb) - margin), c1 = (int)std::floor(std::max(xa, xb) + margin);
+        const int c0 = Floor_Int(std::min(xa, xb) - margin), c1 = Floor_Int(std::max(xa, xb) + margin);
         blocking_cells(r, c0, c1, [&](int c) {
             if (surely_probed(c, r)) {
                 sure_block = true;
@@ -226,6 +236,25 @@ int Line_Answer(float x1, float y1, float x2, float y2, float h, Blocking blocki
 bool rays_in_window = false;
 KEEP_FRESH(rays_in_window);
 
+// Bits of the water tiles among n (at most 64) tiles in a row.
+uint64_t Water_Bits(const int* row, int n) {
+    uint64_t bits = 0;
+#if defined(__SSE2__)
+    alignas(16) int buf[64] = {};
+    std::memcpy(buf, row, sizeof(int) * (size_t)n);
+    const __m128i lo = _mm_set1_epi32(479), hi = _mm_set1_epi32(484);
+    for (int k = 0; k < (n + 3) / 4; ++k) {
+        const __m128i v = _mm_load_si128((const __m128i*)(buf + 4 * k));
+        const __m128i in = _mm_and_si128(_mm_cmpgt_epi32(v, lo), _mm_cmplt_epi32(v, hi));
+        bits |= (uint64_t)(unsigned)_mm_movemask_ps(_mm_castsi128_ps(in)) << (4 * k);
+    }
+#else
+    for (int i = 0; i < n; ++i)
+        if (Water_Tile(row[i])) bits |= 1ull << i;
+#endif
+    return bits;
+}
+
 // The blocking cells from column c0 to c1 of row r for a line that treats every wall code as
 // a wall (water too unless it passes), from the window's rows, as bits from bit 0 = column
 // c0; false when the span is not in the window.
@@ -237,11 +266,11 @@ bool Window_Blocking(int r, int c0, int c1, bool water_passes, uint64_t& bits) {
     if (!water_passes) {
         if (!wn.water_row[y]) {
             uint64_t water = 0;
-            if (r >= 0 && r < Grid_Height())
-                for (int x = 0; x < wn.w + 2; ++x) {
-                    const int cell = Cell_Index(wn.min_c - 1 + x, r);
-                    if (cell >= 0 && Water_Tile(tiles[cell])) water |= 1ull << x;
-                }
+            if (r >= 0 && r < Grid_Height()) {
+                const int first = std::max(wn.min_c - 1, 0), last = std::min(wn.min_c + wn.w, Grid_Width() - 1);
+                if (first <= last)
+                    water = Water_Bits(&tiles[r * Grid_Stride() + first], last - first + 1) << (first - (wn.min_c - 1));
+            }
             wn.water[y] = water;
             wn.water_row[y] = true;
         }
@@ -534,7 +563,16 @@ bool Fill_Window(int min_c, int max_c, int min_r, int max_r, int start_node, int
 }
 
 // Float distance between two cells, as Node_Distance1 gives it for their coordinates.
+// (The squares are whole numbers, exact as floats; near ones come from a table of roots.)
 float Cell_Distance(int dc, int dr) {
+    constexpr int ROOTS = 4096;
+    static const auto roots = [] {
+        std::array<float, ROOTS> r{};
+        for (int n = 0; n < ROOTS; ++n) r[n] = std::sqrt((float)n);
+        return r;
+    }();
+    const int n = dc * dc + dr * dr;
+    if (n < ROOTS) return roots[n];
     const float x = (float)dc, y = (float)dr;
     return std::sqrt(x * x + y * y);
 }
@@ -613,10 +651,10 @@ int Walk_Window(int last_node, int goal_node, int steps) {
             const int bx = current & 63, by = current >> 6;
             wn.cand[by] &= ~(1ull << bx);
             wn.walked[by] |= 1ull << bx;
-            const int cell = grid_of(current);
-            Mark_Visited(cell);
+            // The grid marks serve only the cell-by-cell chain search: the window's walked
+            // rows stand in for them when the window held no other mark.
+            if (!wn.unmarked) Mark_Visited(grid_of(current));
             const int at = count < RECORDED_SIZE - 1 ? count++ : count - 1;
-            recorded[at] = cell;
             walked_at[at] = current;
             walked_score[at] = Cell_Distance(bx - gx, by - gy) + Cell_Distance(bx - sx, by - sy) / 2.0f;
             if (at == most_promising) {
