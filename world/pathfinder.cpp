@@ -146,11 +146,13 @@ bool Diagonal_Check(int on_node, int y, int x) {
     return Blocks(c - x, r) && Blocks(c, r - y);
 }
 
-// Where a probe's column (or row) next changes along a walk in direction `dir`, given the
-// column `c` it is in and its offset `off` from the walked point: a world coordinate a
-// little short of the grid line, so that a walk that has not reached it has surely not
-// crossed the line (the margin is far larger than the rounding of the float sums).
 namespace {
+// Floor of a value well inside the int range.
+inline int Floor_Int(double v) {
+    const int i = (int)v;
+    return i - (v < (double)i ? 1 : 0);
+}
+
 // The answer of the line walk from (x1, y1) to (x2, y2) worked out row by row without
 // walking it, where it is sure: 0 clear, 1 blocked, -1 not sure (the walk decides). The
 // walk's probe points lie within its half-side h, plus the rounding of its float steps and
@@ -161,12 +163,6 @@ namespace {
 // step and the rounding, surely holds a probe point. blocking_cells(row, c0, c1, on_cell)
 // calls on_cell(column) for each blocking cell from column c0 to c1 of the row (cells off the
 // map block) until on_cell returns true.
-// Floor of a value well inside the int range.
-inline int Floor_Int(double v) {
-    const int i = (int)v;
-    return i - (v < (double)i ? 1 : 0);
-}
-
 template <class Blocking>
 int Line_Answer(float x1, float y1, float x2, float y2, float h, Blocking blocking_cells) {
     constexpr double STEP = 0.005; // the walk's step, to within its float rounding
@@ -185,7 +181,7 @@ int Line_Answer(float x1, float y1, float x2, float y2, float h, Blocking blocki
     const double reach = dist + STEP * 1.01;
     const double ax = ((double)x1 + map_startX) * 10.0, ay = ((double)y1 + map_startY) * 10.0;
     const double dx = ux * reach * 10.0, dy = uy * reach * 10.0;
-    // The part of [0, 1] where the walk surely steps: one step after the start to one step
+    // The stretch of [0, 1] where the walk surely steps: one step after the start to one step
     // before the end.
     const double inv_reach = 1.0 / reach;
     const double sure_from = STEP * 1.01 * inv_reach, sure_to = (dist - STEP * 1.01 - dist * 1.0e-6) * inv_reach;
@@ -280,6 +276,10 @@ bool Window_Blocking(int r, int c0, int c1, bool water_passes, uint64_t& bits) {
     return true;
 }
 
+// Where a probe's column (or row) next changes along a walk in direction `dir`, given the
+// column `c` it is in and its offset `off` from the walked point: a world coordinate a
+// little short of the grid line, so that a walk that has not reached it has surely not
+// crossed the line (the margin is far larger than the rounding of the float sums).
 double Probe_Boundary(int c, float start, float off, int dir) {
     constexpr double margin = 1.0e-4;
     if (dir > 0) return (c + 1) / 10.0 - start - off - margin;
@@ -292,7 +292,9 @@ double Probe_Boundary(int c, float start, float off, int dir) {
 // (x + h, x - h) and two rows (y + h, y - h), which change only every twentieth step or so:
 // the cells are computed and looked up only once the walk reaches a point where one of them
 // may change. Positions and cells are the same float values as a probe-by-probe walk gives,
-// so the answer is the same: whether any probed cell blocks.
+// so the answer is the same: whether any probed cell blocks. Most lines never get walked:
+// Line_Answer settles them from the cells along them first, and the walk decides only where
+// that is not sure.
 bool Shoot_Ray(int loop, float x1, float y1, float x2, float y2, bool grey_test, bool shooting) {
     float h = 0.005f;
     const bool water_passes = shooting || (loop == p1_id && p1_id != -1 && has_water);
