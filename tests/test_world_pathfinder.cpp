@@ -307,6 +307,46 @@ TEST_F(WorldPath, ShootRayAgreesWithAProbeByProbeWalk) {
     EXPECT_GT(open, 1000);
 }
 
+// Lines that end, start or run right at the side of a blocking cell, where a probe square
+// just touches it or just misses it: within a step and a probe's width of the side.
+TEST_F(WorldPath, ShootRayAtTheSidesOfBlockingCells) {
+    std::srand(99);
+    for (int k = 0; k < 40; ++k) Wall(20 + (k * 7) % 110, 20 + (k * 13) % 110, k % 2 ? COL_SOLID : COL_FOOTPRINT);
+    int blocked = 0, open = 0;
+    for (int n = 0; n < 4000; ++n) {
+        const int k = n % 40;
+        const int wc = 20 + (k * 7) % 110, wr = 20 + (k * 13) % 110;
+        // A point off one side of the wall cell, by -0.012 to +0.012 across the side.
+        const float across = -0.012f + 0.024f * (float)(std::rand() % 1000) / 1000.0f;
+        const float along = -0.06f + 0.12f * (float)(std::rand() % 1000) / 1000.0f;
+        float ex = CX(wc), ey = CY(wr);
+        switch (n % 4) {
+        case 0: ex += -0.05f + across, ey += along; break;
+        case 1: ex += 0.05f + across, ey += along; break;
+        case 2: ey += -0.05f + across, ex += along; break;
+        default: ey += 0.05f + across, ex += along; break;
+        }
+        // From a point some cells away, or along the side itself.
+        const float dist = 0.02f + 0.5f * (float)(std::rand() % 1000) / 1000.0f;
+        const float angle = 6.2831853f * (float)(std::rand() % 1000) / 1000.0f;
+        float sx = ex + dist * std::cos(angle), sy = ey + dist * std::sin(angle);
+        if (n % 9 == 0) sx = ex, sy = ey + dist; // along a vertical side
+        if (n % 11 == 0) sy = ey, sx = ex + dist; // along a horizontal side
+        const bool backwards = n % 3 == 0;        // the line starts at the side
+        const float x1 = backwards ? ex : sx, y1 = backwards ? ey : sy;
+        const float x2 = backwards ? sx : ex, y2 = backwards ? sy : ey;
+        for (int flags = 0; flags < 3; ++flags) {
+            const bool grey = flags != 0, shooting = flags == 2;
+            const bool expected = Probe_By_Probe(UNIT, x1, y1, x2, y2, grey, shooting);
+            ASSERT_EQ(Shoot_Ray(UNIT, x1, y1, x2, y2, grey, shooting), expected)
+                << "line " << n << " (" << x1 << ", " << y1 << ") to (" << x2 << ", " << y2 << ") flags " << flags;
+            (expected ? blocked : open)++;
+        }
+    }
+    EXPECT_GT(blocked, 2000);
+    EXPECT_GT(open, 2000);
+}
+
 TEST_F(WorldPath, GridHelpersOfTheWalk) {
     Wall(10, 11);
     Wall(9, 10);
@@ -387,4 +427,104 @@ TEST_F(WorldPath, RandomFieldsLeaveTheGridCleanAndPathsWalkable) {
         }
     }
     EXPECT_GT(found, 10);
+}
+
+// The planner reads the search window as rows of bits and answers most line tests from the
+// cells along the line; cell_by_cell_search turns both off. Every plan must come out the
+// same either way: the unit's whole record (waypoints, move target, timers), the grid, the
+// plan's cells and the debug path. The fields mix walls of every code, water, units'
+// footprints, a few cells left marked as if by a search, narrow gaps and dead ends, goals
+// near and far (some off the window, some on walls), the player wading or not, on square
+// maps and on maps narrower or wider than tall.
+TEST_F(WorldPath, RowWiseSearchPlansExactlyAsTheCellByCellSearch) {
+    std::srand(4242);
+    struct Map_Shape { int w, h; float start_x, start_y; };
+    const Map_Shape shapes[] = {{150, 150, 7.5f, 7.5f}, {90, 150, 4.5f, 7.5f}, {150, 100, 7.5f, 5.0f}, {40, 40, 2.0f, 2.0f}};
+    int plans = 0, searched = 0, found = 0;
+    for (int round = 0; round < 240; ++round) {
+        const Map_Shape& shape = shapes[round % 4];
+        MAP_WIDTH = shape.w;
+        MAP_HEIGHT = shape.h;
+        map_startX = shape.start_x;
+        map_startY = shape.start_y;
+        std::memset(map_col, 0, sizeof(map_col));
+        std::memset(tiles, 0, sizeof(tiles));
+        const int W = shape.w, H = shape.h;
+        const int walls = W * H / 40;
+        for (int k = 0; k < walls; ++k) {
+            const int c = std::rand() % W, r = std::rand() % H, len = 1 + std::rand() % 12;
+            const bool horizontal = std::rand() % 2;
+            const int kind = std::rand() % 10;
+            for (int j = 0; j < len; ++j) {
+                const int cc = horizontal ? c + j : c, rr = horizontal ? r : r + j;
+                const int cell = Cell_Index(cc, rr);
+                if (cell < 0) continue;
+                if (kind < 5) map_col[cell] = COL_SOLID;
+                else if (kind < 7) map_col[cell] = COL_SOLID_SHOOTTHRU;
+                else if (kind < 8) map_col[cell] = COL_FOOTPRINT;
+                else {
+                    tiles[cell] = 480 + j % 4;
+                    map_col[cell] = COL_WATER;
+                }
+            }
+        }
+        if (round % 5 == 0) map_col[Cell_Index(std::rand() % W, std::rand() % H)] = COL_VISITED;
+        if (round % 7 == 0) map_col[Cell_Index(std::rand() % W, std::rand() % H)] = COL_SEARCH_START;
+
+        const bool player = round % 3 == 0;
+        const int unit = player ? 0 : UNIT;
+        has_water = round % 2 == 0;
+        const int sc = std::rand() % W, sr = std::rand() % H;
+        const int spread = round % 8 == 0 ? 70 : 30;
+        const int gc = sc + std::rand() % (2 * spread + 1) - spread, gr = sr + std::rand() % (2 * spread + 1) - spread;
+        if (!player) Unit_At(0, std::rand() % W, std::rand() % H);
+        map_col[Cell_Index(sc, sr)] = COL_FREE;
+        Unit_At(unit, sc, sr);
+        p1_id = 0;
+        sprite[unit].end_x = Cell_Centre_X(gc) + (float)(std::rand() % 60 - 30) / 1000.0f;
+        sprite[unit].end_y = Cell_Centre_Y(gr) + (float)(std::rand() % 60 - 30) / 1000.0f;
+        sprite[unit].col_timer = 0;
+
+        const std::vector<char> grid = Grid();
+        object start_record;
+        std::memcpy(&start_record, &sprite[unit], sizeof(object));
+        struct Outcome {
+            bool answer, path_found;
+            std::vector<char> grid;
+            std::vector<unsigned char> record;
+            std::vector<int> plan;
+            std::vector<float> debug;
+        };
+        auto plan = [&](bool cell_by_cell) {
+            std::memcpy(map_col, grid.data(), grid.size());
+            std::memcpy(&sprite[unit], &start_record, sizeof(object));
+            cell_by_cell_search = cell_by_cell;
+            Path_Found = false;
+            Outcome o;
+            o.answer = Find_Path(unit);
+            cell_by_cell_search = false;
+            o.path_found = Path_Found;
+            o.grid = Grid();
+            const unsigned char* bytes = reinterpret_cast<const unsigned char*>(&sprite[unit]);
+            o.record.assign(bytes, bytes + sizeof(object));
+            o.plan.assign(recorded, recorded + RECORDED_SIZE);
+            o.debug.assign(debug_pathX, debug_pathX + debug_path_count);
+            o.debug.insert(o.debug.end(), debug_pathY, debug_pathY + debug_path_count);
+            return o;
+        };
+        const Outcome slow = plan(true), fast = plan(false);
+        ASSERT_EQ(fast.answer, slow.answer) << "round " << round;
+        ASSERT_EQ(fast.path_found, slow.path_found) << "round " << round;
+        ASSERT_EQ(fast.grid, slow.grid) << "round " << round;
+        ASSERT_EQ(fast.plan, slow.plan) << "round " << round;
+        ASSERT_EQ(fast.debug, slow.debug) << "round " << round;
+        ASSERT_EQ(fast.record, slow.record) << "round " << round << ": " << sprite[unit].node_count << " waypoints";
+        plans++;
+        if (fast.path_found || sprite[unit].node_count != -1 || !fast.answer) searched++;
+        if (fast.path_found) found++;
+    }
+    // The fields give searches that succeed and that fail, not only clear lines.
+    EXPECT_EQ(plans, 240);
+    EXPECT_GT(found, 60);
+    EXPECT_GT(searched - found, 20);
 }

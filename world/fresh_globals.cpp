@@ -14,7 +14,7 @@ KEEP_FRESH(animate_sprites, rythm_delay);
 
 // world/pathfinder.h
 KEEP_FRESH(recorded, path, limit_value, col_type, Path_Found, debug_pathX, debug_pathY,
-           debug_path_count, wall_offset_X, wall_offset_Y);
+           debug_path_count, wall_offset_X, wall_offset_Y, cell_by_cell_search);
 
 // world/sprite_construction.h
 KEEP_FRESH(player_list, player_counter, door_list, door_counter);

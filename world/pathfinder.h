@@ -31,6 +31,9 @@ inline float debug_pathY[PATH_NODES];
 inline int debug_path_count = 0;
 inline float wall_offset_X = 0.0f;
 inline float wall_offset_Y = 0.0f;
+// Plans with the plain cell-by-cell walk and line tests only, never their faster row-wise
+// forms; both give the same answers, and checks compare the two.
+inline bool cell_by_cell_search = false;
 
 // Plans the route of unit loop to its end_x, end_y. A unit other than the player plans at
 // most once every 750 ms. A goal off the map is moved to the nearest cell on the map.
