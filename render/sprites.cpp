@@ -59,6 +59,12 @@ void Begin_Batches() {
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
+    // A fragment of alpha 0 leaves the picture as it was under the normal blend, so the
+    // rasteriser may drop it before blending: the transparent margins of the sheets cost
+    // no framebuffer traffic. The multiplying layer's blend does change the picture under
+    // a transparent fragment; it is drawn without the test.
+    glAlphaFunc(GL_GREATER, 0.0f);
+    glEnable(GL_ALPHA_TEST);
 }
 
 void End_Batches() {
@@ -66,6 +72,7 @@ void End_Batches() {
     glDisableClientState(GL_VERTEX_ARRAY);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glDisableClientState(GL_COLOR_ARRAY);
+    glDisable(GL_ALPHA_TEST);
     // The current colour is what the last vertex sent would have left.
     glColor4fv(Gcolor);
     batching = false;
@@ -340,12 +347,14 @@ void Draw_Sprite() {
             if (multiply) {
                 Flush_Quads();
                 glBlendFunc((GLenum)src_one, (GLenum)src_two);
+                glDisable(GL_ALPHA_TEST);
             }
             Batch_Bind(display.id);
             Stored_Quad(display, r, g, b, display.alpha);
             if (multiply) {
                 Flush_Quads();
                 glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+                glEnable(GL_ALPHA_TEST);
             }
         }
     }
