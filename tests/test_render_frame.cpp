@@ -22,6 +22,7 @@
 #include "main/window.h"
 #include "render/draw.h"
 #include "render/render_inputs.h"
+#include "render/sprites.h"
 #include "render/tile_map.h"
 #include "support/gl_context.h"
 #include "support/render_fixture.h"
@@ -617,6 +618,60 @@ TEST_F(RenderSpriteQuad, TransparentTexelsOfOrdinarySpritesAndOfMultiplyingLayer
         auto got = At(img, r.x, 0.0f);
         for (int k = 0; k < 3; ++k) EXPECT_NEAR(got[k], r.want[k], 3) << r.what << ", channel " << k;
     }
+}
+
+// A crowd of overlapping sprites and effects of every kind (sheets, plain images, multiplying
+// layers, hit flashes, turned effects) drawn in one pass gives exactly the picture that
+// drawing the records one at a time in the draw order gives.
+TEST_F(RenderFrame, CrowdInOnePassMatchesRecordByRecord) {
+    using namespace render_fixture;
+    Reset_Scene_State();
+    hud_no_sprites = 0;
+    radar_on = false;
+    Light_Level = 100.0f;
+    srand(5);
+    auto rnd = [](float lo, float hi) { return lo + (hi - lo) * (float)(rand() % 1000) / 1000.0f; };
+    const int kinds[] = {SLOT_SHEET, SLOT_SHEET, SLOT_PLAIN, SLOT_MULTIPLY};
+    for (int i = 0; i < 160; ++i) {
+        object& o = Add_Sprite(kinds[rand() % 4], rnd(-1.1f, 0.9f), rnd(-0.85f, 0.65f), rnd(0.05f, 0.3f),
+                               rnd(0.05f, 0.3f), rand() % 7, rand() % 3 == 0 ? UNT : OBJ);
+        o.frame = rand() % 8;
+        o.angle = rnd(-3.0f, 3.0f);
+        o.flash_target = rand() % 9 == 0;
+    }
+    for (int i = 0; i < 60; ++i) {
+        object& e = Add_Fx(rand() % 2 ? SLOT_SHEET : SLOT_PLAIN, rnd(-1.1f, 0.9f), rnd(-0.85f, 0.65f),
+                           0.12f, 0.12f, rand() % 4, GFX);
+        e.angle = rnd(0.0f, 360.0f);
+        e.frame = rand() % 8;
+    }
+    new_no_sprites = 0;
+    View_Cone(true);
+    View_Cone(false);
+    Z_Buffer(true);
+    ASSERT_GT(z_buffer_count, 200);
+    auto world_view = [] {
+        glLoadIdentity();
+        Zoom(zoom_factor);
+        glTranslatef(camX, camY, 0.0f);
+    };
+    Clear(0.2f, 0.3f, 0.4f);
+    world_view();
+    Draw_Sprite();
+    image whole = Grab();
+
+    std::vector<int> order(var3, var3 + z_buffer_count);
+    Clear(0.2f, 0.3f, 0.4f);
+    world_view();
+    for (int entry : order) {
+        var3[0] = entry;
+        z_buffer_count = 1;
+        Draw_Sprite();
+    }
+    image one_by_one = Grab();
+    int differing = 0;
+    for (size_t k = 0; k < whole.rgb.size(); ++k) differing += whole.rgb[k] != one_by_one.rgb[k];
+    EXPECT_EQ(differing, 0);
 }
 
 // HUD items whose quad turns: the rain layers by the rain slant, item 56 by its own angle.
