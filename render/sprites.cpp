@@ -31,7 +31,10 @@ namespace {
 // batches after that one overlaps it: only quads that share no pixel change their order, so
 // the picture is the one that drawing quad by quad gives. Outside the sprite pass (the HUD)
 // quads are sent one by one under the caller's matrix.
-enum Quad_Mode { QUAD_NORMAL, QUAD_FLASH, QUAD_MULTIPLY };
+
+// How a batch is drawn: images and animation sheets with the normal blend (sheets with the
+// alpha test below), sheets in a hit flash, multiplying layers.
+enum Quad_Mode { QUAD_PLAIN, QUAD_SHEET, QUAD_FLASH, QUAD_MULTIPLY };
 
 struct Quad_Queue {
     static constexpr int MAX_QUADS = 1024;
@@ -61,7 +64,7 @@ struct Quad_Queue {
 Quad_Queue queue;
 bool batching = false;
 GLuint batch_texture = 0;   // texture of the quads being sent
-int batch_mode = QUAD_NORMAL;
+int batch_mode = QUAD_PLAIN;
 GLuint gl_texture = 0;      // texture bound in GL
 // Placement of the quad being sent: centre, size and turn.
 float place_x = 0.0f, place_y = 0.0f, place_w = 1.0f, place_h = 1.0f, place_cos = 1.0f, place_sin = 0.0f;
@@ -77,17 +80,15 @@ constexpr int LOOK_BACK = 48;
 
 void Set_Mode(int mode) {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, mode == QUAD_FLASH ? GL_BLEND : GL_MODULATE);
-    if (mode == QUAD_MULTIPLY) {
-        glBlendFunc((GLenum)src_one, (GLenum)src_two);
-        glDisable(GL_ALPHA_TEST);
-    } else {
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        // A fragment of alpha 0 leaves the picture as it was under the normal blend, so the
-        // rasteriser may drop it before blending: the transparent margins of the sheets cost
-        // no framebuffer traffic. The multiplying layer's blend does change the picture under
-        // a transparent fragment; it is drawn without the test.
-        glEnable(GL_ALPHA_TEST);
-    }
+    if (mode == QUAD_MULTIPLY) glBlendFunc((GLenum)src_one, (GLenum)src_two);
+    else glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // A fragment of alpha 0 leaves the picture as it was under the normal blend, so the
+    // rasteriser may drop it before blending: the transparent margins around the frames of
+    // a sheet cost no framebuffer traffic. Images (backdrops mostly) are opaque or nearly,
+    // where the test would only add work; the multiplying layer's blend does change the
+    // picture under a transparent fragment.
+    if (mode == QUAD_SHEET || mode == QUAD_FLASH) glEnable(GL_ALPHA_TEST);
+    else glDisable(GL_ALPHA_TEST);
 }
 
 // Draws every queued quad, batch by batch, and empties the queue.
@@ -107,7 +108,7 @@ void Flush_Quads() {
         std::copy_n(&q.uv[k * 8], 8, &q.out_uv[slot * 8]);
         std::copy_n(&q.rgba[k * 16], 16, &q.out_rgba[slot * 16]);
     }
-    int mode = QUAD_NORMAL;
+    int mode = QUAD_PLAIN;
     for (int b = 0; b < q.batches; ++b) {
         if (q.texture[b] != gl_texture) {
             glBindTexture(GL_TEXTURE_2D, q.texture[b]);
@@ -119,7 +120,7 @@ void Flush_Quads() {
         }
         glDrawArrays(GL_QUADS, 4 * start[b], 4 * q.count[b]);
     }
-    if (mode != QUAD_NORMAL) Set_Mode(QUAD_NORMAL);
+    if (mode != QUAD_PLAIN) Set_Mode(QUAD_PLAIN);
     q.quads = 0;
     q.batches = 0;
 }
@@ -184,7 +185,7 @@ void Begin_Batches() {
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
     gl_texture = (GLuint)bound;
     batch_texture = gl_texture;
-    batch_mode = QUAD_NORMAL;
+    batch_mode = QUAD_PLAIN;
     glVertexPointer(2, GL_FLOAT, 0, queue.out_xy);
     glTexCoordPointer(2, GL_FLOAT, 0, queue.out_uv);
     glColorPointer(4, GL_FLOAT, 0, queue.out_rgba);
@@ -192,7 +193,6 @@ void Begin_Batches() {
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
     glAlphaFunc(GL_GREATER, 0.0f);
-    glEnable(GL_ALPHA_TEST);
 }
 
 void End_Batches() {
@@ -458,7 +458,7 @@ void Draw_Sprite() {
             bool mirrored = (display.type == UNT && display.angle > -1.875f &&
                              display.angle < 1.875f) ||
                             (game_mode == MODE_FRONT && display.type == FE_FLIP);
-            Batch_State(display.id, flash ? QUAD_FLASH : QUAD_NORMAL);
+            Batch_State(display.id, flash ? QUAD_FLASH : QUAD_SHEET);
             Sheet_Quad(u, uw, vb, vt, mirrored, r, g, b, display.alpha);
         } else {
             Place_Quad(display.x + display.width / 2.0f, display.y + display.height / 2.0f, display.width,
@@ -470,7 +470,7 @@ void Draw_Sprite() {
                 b = 0.0f;
             }
             bool multiply = Slot_Kind(display.id) == 5;
-            Batch_State(display.id, multiply ? QUAD_MULTIPLY : QUAD_NORMAL);
+            Batch_State(display.id, multiply ? QUAD_MULTIPLY : QUAD_PLAIN);
             Stored_Quad(display, r, g, b, display.alpha);
         }
     }
