@@ -29,6 +29,7 @@
 #include "main/window.h"
 #include "platform/platform.h"
 #include "render/draw.h"
+#include "process_cpu.h"
 #include "support/fight_scene.h"
 
 namespace {
@@ -146,13 +147,17 @@ void Fight_Frame(benchmark::State& state, double ms_per_frame) {
     if (!Start_Fight(state)) return;
     glViewport(0, 0, W, H);
     for (int p = 0; p < 1000; ++p) fight_scene::Fight_Pass();
+    const double cpu0 = Process_Cpu_Ms();
+    long frames = 0;
     for (auto _ : state) {
         DrawGLScene(false);
         DrawGLScene(false);
         glFinish();
         platform::AdvanceVirtualClock(ms_per_frame);
+        frames++;
     }
     state.counters["visible"] = new_no_sprites;
+    state.counters["cpu_ms"] = frames ? (Process_Cpu_Ms() - cpu0) / (double)frames : 0.0;
     if (BGList != 0) glDeleteLists(BGList, 1);
     BGList = 0;
 }

@@ -17,6 +17,7 @@
 #include "main/window.h"
 #include "platform/platform.h"
 #include "render/draw.h"
+#include "process_cpu.h"
 #include "support/render_fixture.h"
 
 namespace {
@@ -85,12 +86,16 @@ void Frame(benchmark::State& state, double ms_per_frame) {
     render_fixture::Make_Textures();
     Build_Full_Scene();
     platform::AdvanceVirtualClock(1);
+    const double cpu0 = Process_Cpu_Ms();
+    long frames = 0;
     for (auto _ : state) {
         render_fixture::Draw_Frame();
         glFinish();
         platform::AdvanceVirtualClock(ms_per_frame);
+        frames++;
     }
     state.counters["visible"] = new_no_sprites;
+    state.counters["cpu_ms"] = frames ? (Process_Cpu_Ms() - cpu0) / (double)frames : 0.0;
     if (BGList != 0) glDeleteLists(BGList, 1);
     BGList = 0;
     Free_Records();

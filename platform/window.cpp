@@ -166,8 +166,11 @@ bool CreateGLContext(int bits) {
         gl_context = nullptr;
         return false;
     }
-    // The frame loop paces its own swaps; a swap must not wait for the display.
-    SDL_GL_SetSwapInterval(0);
+    // A swap waits for the display's next refresh, so the loop shows no more frames than the
+    // display can (its own pacing keeps them at least 10 ms apart as well). Drivers that
+    // cannot wait (software rendering without a display) refuse or ignore this, and swap at
+    // once.
+    SDL_GL_SetSwapInterval(1);
     return true;
 }
 

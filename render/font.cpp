@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "common/codes.h"
+#include "common/fresh_state.h"
 #include "main/window.h"
 #include "render/hud_layer.h"
 #include "render/render_inputs.h"
@@ -141,6 +142,17 @@ int Walk_Font(int i, Emit&& emit) {
 }
 } // namespace
 
+namespace {
+// Corners of the glyph quads of the slot being drawn: a slot holds at most 1024 glyphs.
+struct Glyph_Batch {
+    static constexpr int MAX_GLYPHS = (int)sizeof(font::word);
+    float xy[MAX_GLYPHS * 4 * 2];
+    float uv[MAX_GLYPHS * 4 * 2];
+};
+Glyph_Batch glyphs;
+KEEP_FRESH(glyphs);
+} // namespace
+
 int Font_Layout(int i, glyph_place* out, int max) {
     if (i < 0 || i >= TEXT_SLOTS) return 0;
     display_font = counter[i];
@@ -170,23 +182,37 @@ void Draw_Font(int i) {
     if (Level == LVL_SHOP) texture = i == 5 ? 2 : 0;
     const float cell = 1.0f / 16.0f;
 
+    // The slot's glyphs share one texture and one colour: they go to GL as one array of
+    // quads, in text order. Slot 6 (the timing line) is laid out in fixed screen units.
+    int n = 0;
     Walk_Font(i, [&](const glyph_place& g) {
-        if (i == 6) Zoom(101.0f);
-        if (display_font.alpha != 0.0f) {
-            float u = g.column * cell, v = g.row * cell;
-            Bind_Slot(texture);
-            glBegin(GL_QUADS);
-            glColor4f(c, c, c, display_font.alpha);
-            glTexCoord2f(u, v);
-            glVertex2f(g.x - w, g.y - h);
-            glTexCoord2f(u + cell, v);
-            glVertex2f(g.x + w, g.y - h);
-            glTexCoord2f(u + cell, v + cell);
-            glVertex2f(g.x + w, g.y + h);
-            glTexCoord2f(u, v + cell);
-            glVertex2f(g.x - w, g.y + h);
-            glEnd();
+        if (n >= Glyph_Batch::MAX_GLYPHS) return;
+        const float u = g.column * cell, v = g.row * cell;
+        const float xs[4] = {g.x - w, g.x + w, g.x + w, g.x - w};
+        const float ys[4] = {g.y - h, g.y - h, g.y + h, g.y + h};
+        const float us[4] = {u, u + cell, u + cell, u};
+        const float vs[4] = {v, v, v + cell, v + cell};
+        for (int k = 0; k < 4; ++k) {
+            const int q = 4 * n + k;
+            glyphs.xy[2 * q] = xs[k];
+            glyphs.xy[2 * q + 1] = ys[k];
+            glyphs.uv[2 * q] = us[k];
+            glyphs.uv[2 * q + 1] = vs[k];
         }
-        if (i == 6) Zoom(zoom_factor);
+        n++;
     });
+    if (n == 0) return;
+    if (i == 6) Zoom(101.0f);
+    if (display_font.alpha != 0.0f) {
+        Bind_Slot(texture);
+        glColor4f(c, c, c, display_font.alpha);
+        glVertexPointer(2, GL_FLOAT, 0, glyphs.xy);
+        glTexCoordPointer(2, GL_FLOAT, 0, glyphs.uv);
+        glEnableClientState(GL_VERTEX_ARRAY);
+        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+        glDrawArrays(GL_QUADS, 0, 4 * n);
+        glDisableClientState(GL_VERTEX_ARRAY);
+        glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    }
+    if (i == 6) Zoom(zoom_factor);
 }

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/codes.h"
@@ -23,42 +24,175 @@ void Set_Values(float x, float y, float R, float G, float B, float A, float u, f
 namespace {
 
 // The world sprites go to GL in batches through vertex arrays: each quad's corners are
-// placed here (the translation, scale and turn that a matrix per quad would give) and a
-// batch is drawn when the texture, the blending or the texture mode changes, or when it is
-// full. Quads keep their order, so what is drawn over what does not change. Outside the
-// sprite pass (the HUD) quads are sent one by one under the caller's matrix.
-struct Quad_Batch {
-    static constexpr int MAX_VERTICES = 4 * 512;
-    float xy[MAX_VERTICES * 2];
-    float uv[MAX_VERTICES * 2];
-    float rgba[MAX_VERTICES * 4];
-    int vertices = 0;
+// placed here (the translation, scale and turn that a matrix per quad would give) with the
+// state it is drawn with (texture and blend), and the pass is drawn at its end, one draw per
+// batch of quads that share that state. Each change of state costs the rasteriser a copy of
+// its whole state, so a quad joins an earlier batch of its own state when no quad of the
+// batches after that one overlaps it: only quads that share no pixel change their order, so
+// the picture is the one that drawing quad by quad gives. Outside the sprite pass (the HUD)
+// quads are sent one by one under the caller's matrix.
+
+// How a batch is drawn: images and animation sheets with the normal blend (sheets with the
+// alpha test below), sheets in a hit flash, multiplying layers.
+enum Quad_Mode { QUAD_PLAIN, QUAD_SHEET, QUAD_FLASH, QUAD_MULTIPLY };
+
+struct Quad_Queue {
+    static constexpr int MAX_QUADS = 1024;
+    static constexpr int MAX_BATCHES = MAX_QUADS;
+    // Quads in the order they were sent.
+    float xy[MAX_QUADS * 4 * 2];
+    float uv[MAX_QUADS * 4 * 2];
+    float rgba[MAX_QUADS * 4 * 4];
+    float box[MAX_QUADS][4];       // left, bottom, right, top, widened by BOX_MARGIN
+    int batch_of[MAX_QUADS];
+    int quads = 0;
+    int vertices = 0;              // corners of the quad being sent
+    // Batches in drawing order.
+    GLuint texture[MAX_BATCHES];
+    int mode[MAX_BATCHES];
+    int count[MAX_BATCHES];
+    int first_quad[MAX_BATCHES];   // the batch's quads, in order: first, last, and the next
+    int last_quad[MAX_BATCHES];    // after each quad (-1 after the last)
+    int next_in_batch[MAX_QUADS];
+    float union_box[MAX_BATCHES][4];
+    int batches = 0;
+    // The quads in drawing order, as GL reads them.
+    float out_xy[MAX_QUADS * 4 * 2];
+    float out_uv[MAX_QUADS * 4 * 2];
+    float out_rgba[MAX_QUADS * 4 * 4];
 };
-Quad_Batch batch;
+Quad_Queue queue;
 bool batching = false;
-GLuint batch_texture = 0;
+GLuint batch_texture = 0;   // texture of the quads being sent
+int batch_mode = QUAD_PLAIN;
+GLuint gl_texture = 0;      // texture bound in GL
 // Placement of the quad being sent: centre, size and turn.
 float place_x = 0.0f, place_y = 0.0f, place_w = 1.0f, place_h = 1.0f, place_cos = 1.0f, place_sin = 0.0f;
-KEEP_FRESH(batch, batching, batch_texture, place_x, place_y, place_w, place_h, place_cos, place_sin);
+KEEP_FRESH(queue, batching, batch_texture, batch_mode, gl_texture, place_x, place_y, place_w, place_h,
+           place_cos, place_sin);
 
+// Quads this close count as overlapping: rasterisation snaps corners to a fraction of a
+// pixel, so boxes that all but touch could still share one (world units; a pixel is about
+// 0.002 at the game's zoom).
+constexpr float BOX_MARGIN = 0.01f;
+// How far back a quad looks for a batch to join.
+constexpr int LOOK_BACK = 48;
+
+void Set_Mode(int mode) {
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, mode == QUAD_FLASH ? GL_BLEND : GL_MODULATE);
+    if (mode == QUAD_MULTIPLY) glBlendFunc((GLenum)src_one, (GLenum)src_two);
+    else glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // A fragment of alpha 0 leaves the picture as it was under the normal blend, so the
+    // rasteriser may drop it before blending: the transparent margins around the frames of
+    // a sheet cost no framebuffer traffic. Images (backdrops mostly) are opaque or nearly,
+    // where the test would only add work; the multiplying layer's blend does change the
+    // picture under a transparent fragment.
+    if (mode == QUAD_SHEET || mode == QUAD_FLASH) glEnable(GL_ALPHA_TEST);
+    else glDisable(GL_ALPHA_TEST);
+}
+
+// Draws every queued quad, batch by batch, and empties the queue.
 void Flush_Quads() {
-    if (batch.vertices == 0) return;
-    glDrawArrays(GL_QUADS, 0, batch.vertices);
-    batch.vertices = 0;
+    Quad_Queue& q = queue;
+    if (q.quads == 0) return;
+    int start[Quad_Queue::MAX_BATCHES];
+    for (int b = 0, at = 0; b < q.batches; ++b) {
+        start[b] = at;
+        at += q.count[b];
+    }
+    int next[Quad_Queue::MAX_BATCHES];
+    std::copy(start, start + q.batches, next);
+    for (int k = 0; k < q.quads; ++k) {
+        const int slot = next[q.batch_of[k]]++;
+        std::copy_n(&q.xy[k * 8], 8, &q.out_xy[slot * 8]);
+        std::copy_n(&q.uv[k * 8], 8, &q.out_uv[slot * 8]);
+        std::copy_n(&q.rgba[k * 16], 16, &q.out_rgba[slot * 16]);
+    }
+    int mode = QUAD_PLAIN;
+    for (int b = 0; b < q.batches; ++b) {
+        if (q.texture[b] != gl_texture) {
+            glBindTexture(GL_TEXTURE_2D, q.texture[b]);
+            gl_texture = q.texture[b];
+        }
+        if (q.mode[b] != mode) {
+            Set_Mode(q.mode[b]);
+            mode = q.mode[b];
+        }
+        glDrawArrays(GL_QUADS, 4 * start[b], 4 * q.count[b]);
+    }
+    if (mode != QUAD_PLAIN) Set_Mode(QUAD_PLAIN);
+    q.quads = 0;
+    q.batches = 0;
+}
+
+// Files the quad just sent (the last four corners) into a batch.
+void File_Quad() {
+    Quad_Queue& q = queue;
+    const int k = q.quads;
+    float* b = q.box[k];
+    b[0] = b[2] = q.xy[k * 8];
+    b[1] = b[3] = q.xy[k * 8 + 1];
+    for (int v = 1; v < 4; ++v) {
+        const float x = q.xy[k * 8 + 2 * v], y = q.xy[k * 8 + 2 * v + 1];
+        b[0] = std::min(b[0], x), b[2] = std::max(b[2], x);
+        b[1] = std::min(b[1], y), b[3] = std::max(b[3], y);
+    }
+    b[0] -= BOX_MARGIN, b[1] -= BOX_MARGIN, b[2] += BOX_MARGIN, b[3] += BOX_MARGIN;
+    // Back from the newest batch: a batch of the same state is a place to join (the quad is
+    // then drawn after all of it and before every later batch); a batch with a quad that
+    // overlaps this one is a wall it cannot be moved past.
+    auto overlaps = [b](const float* o) {
+        return o[0] < b[2] && b[0] < o[2] && o[1] < b[3] && b[1] < o[3];
+    };
+    int target = -1;
+    const int oldest = std::max(0, q.batches - LOOK_BACK);
+    for (int t = q.batches - 1; t >= oldest; --t) {
+        if (q.texture[t] == batch_texture && q.mode[t] == batch_mode) {
+            target = t;
+            break;
+        }
+        bool wall = false;
+        if (overlaps(q.union_box[t]))
+            for (int j = q.first_quad[t]; j >= 0 && !wall; j = q.next_in_batch[j]) wall = overlaps(q.box[j]);
+        if (wall) break;
+    }
+    if (target < 0) {
+        target = q.batches++;
+        q.texture[target] = batch_texture;
+        q.mode[target] = batch_mode;
+        q.count[target] = 0;
+        q.first_quad[target] = k;
+        std::copy_n(b, 4, q.union_box[target]);
+    } else {
+        q.next_in_batch[q.last_quad[target]] = k;
+        float* u = q.union_box[target];
+        u[0] = std::min(u[0], b[0]), u[1] = std::min(u[1], b[1]);
+        u[2] = std::max(u[2], b[2]), u[3] = std::max(u[3], b[3]);
+    }
+    q.last_quad[target] = k;
+    q.next_in_batch[k] = -1;
+    q.batch_of[k] = target;
+    q.count[target]++;
+    q.quads++;
 }
 
 void Begin_Batches() {
     batching = true;
-    batch.vertices = 0;
+    queue.quads = 0;
+    queue.batches = 0;
+    queue.vertices = 0;
     GLint bound = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-    batch_texture = (GLuint)bound;
-    glVertexPointer(2, GL_FLOAT, 0, batch.xy);
-    glTexCoordPointer(2, GL_FLOAT, 0, batch.uv);
-    glColorPointer(4, GL_FLOAT, 0, batch.rgba);
+    gl_texture = (GLuint)bound;
+    batch_texture = gl_texture;
+    batch_mode = QUAD_PLAIN;
+    glVertexPointer(2, GL_FLOAT, 0, queue.out_xy);
+    glTexCoordPointer(2, GL_FLOAT, 0, queue.out_uv);
+    glColorPointer(4, GL_FLOAT, 0, queue.out_rgba);
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
+    glAlphaFunc(GL_GREATER, 0.0f);
 }
 
 void End_Batches() {
@@ -66,6 +200,7 @@ void End_Batches() {
     glDisableClientState(GL_VERTEX_ARRAY);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glDisableClientState(GL_COLOR_ARRAY);
+    glDisable(GL_ALPHA_TEST);
     // The current colour is what the last vertex sent would have left.
     glColor4fv(Gcolor);
     batching = false;
@@ -88,13 +223,12 @@ void Place_Quad(float x, float y, float w, float h, float angle) {
     }
 }
 
-void Batch_Bind(int id) {
+// The state of the quads sent from here on: the texture of slot id, drawn as `mode`.
+void Batch_State(int id, int mode) {
     GLuint name = 0;
     if (texID != nullptr && id >= 0 && id < numsubmtls) name = texID[id];
-    if (name == batch_texture) return;
-    Flush_Quads();
-    glBindTexture(GL_TEXTURE_2D, name);
     batch_texture = name;
+    batch_mode = mode;
 }
 
 void Send_Vertex() {
@@ -104,22 +238,29 @@ void Send_Vertex() {
         glVertex2fv(Gvector);
         return;
     }
-    const int v = batch.vertices++;
+    Quad_Queue& q = queue;
+    const int v = q.quads * 4 + q.vertices++;
     const float px = Gvector[0], py = Gvector[1];
-    batch.xy[2 * v] = place_x + place_w * (place_cos * px - place_sin * py);
-    batch.xy[2 * v + 1] = place_y + place_h * (place_sin * px + place_cos * py);
-    batch.uv[2 * v] = Gtex[0];
-    batch.uv[2 * v + 1] = Gtex[1];
-    for (int k = 0; k < 4; ++k) batch.rgba[4 * v + k] = Gcolor[k];
+    q.xy[2 * v] = place_x + place_w * (place_cos * px - place_sin * py);
+    q.xy[2 * v + 1] = place_y + place_h * (place_sin * px + place_cos * py);
+    q.uv[2 * v] = Gtex[0];
+    q.uv[2 * v + 1] = Gtex[1];
+    for (int k = 0; k < 4; ++k) q.rgba[4 * v + k] = Gcolor[k];
 }
 
 void Begin_Quad() {
-    if (batching && batch.vertices + 4 > Quad_Batch::MAX_VERTICES) Flush_Quads();
+    if (batching && queue.quads >= Quad_Queue::MAX_QUADS) Flush_Quads();
+    if (batching) queue.vertices = 0;
     if (!batching) glBegin(GL_QUADS);
 }
 
 void End_Quad() {
-    if (!batching) glEnd();
+    if (!batching) {
+        glEnd();
+        return;
+    }
+    if (queue.vertices == 4) File_Quad();
+    queue.vertices = 0;
 }
 
 } // namespace
@@ -307,10 +448,6 @@ void Draw_Sprite() {
             if (display.sector == UNIT_PLANE) qy = qy + 0.3f;
 
             bool flash = display.flash_target && !ply_dead;
-            if (flash) {
-                Flush_Quads();
-                glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_BLEND);
-            }
             Place_Quad(qx + qw / 2.0f, qy + qh / 2.0f, qw, qh, rotated ? display.angle : 0.0f);
             float r = c, g = c, b = c;
             if (player_flash) {
@@ -321,12 +458,8 @@ void Draw_Sprite() {
             bool mirrored = (display.type == UNT && display.angle > -1.875f &&
                              display.angle < 1.875f) ||
                             (game_mode == MODE_FRONT && display.type == FE_FLIP);
-            Batch_Bind(display.id);
+            Batch_State(display.id, flash ? QUAD_FLASH : QUAD_SHEET);
             Sheet_Quad(u, uw, vb, vt, mirrored, r, g, b, display.alpha);
-            if (flash) {
-                Flush_Quads();
-                glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-            }
         } else {
             Place_Quad(display.x + display.width / 2.0f, display.y + display.height / 2.0f, display.width,
                        display.height, rotated ? display.angle : 0.0f);
@@ -337,16 +470,8 @@ void Draw_Sprite() {
                 b = 0.0f;
             }
             bool multiply = Slot_Kind(display.id) == 5;
-            if (multiply) {
-                Flush_Quads();
-                glBlendFunc((GLenum)src_one, (GLenum)src_two);
-            }
-            Batch_Bind(display.id);
+            Batch_State(display.id, multiply ? QUAD_MULTIPLY : QUAD_PLAIN);
             Stored_Quad(display, r, g, b, display.alpha);
-            if (multiply) {
-                Flush_Quads();
-                glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-            }
         }
     }
     End_Batches();

@@ -2,6 +2,10 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 #include "common/game_state.h"
 #include "common/world_state.h"
 #include "render/draw.h"
@@ -74,13 +78,18 @@ void Draw_BG(int temp1, int temp2, bool alpha_pass, bool is_debug) {
     if (fade < flat_shade) flat_shade = fade;
     if (quit_active && game_mode == MODE_WALK) flat_shade -= 0.5f;
 
-    if (BGList != 0 && glIsList(BGList)) glDeleteLists(BGList, 1);
-    BGList = glGenLists(1);
-    glNewList(BGList, GL_COMPILE);
-    glPushMatrix();
-    Bind_Slot(base_slot);
-    glBegin(GL_QUADS);
-    int last_set = -1;
+    // The window's cells in row order, each with its corners; then ordered by tile set, row
+    // order kept within a set, so that the list binds each set's texture once and draws all
+    // its tiles with one call. Tiles never overlap and are drawn without blending, so the
+    // order of the sets does not change the picture.
+    const int cells = (n_r > 0 && n_c > 0) ? n_r * n_c : 0;
+    std::vector<float> xy, uv, rgb;
+    std::vector<int> set_of, order;
+    xy.reserve((size_t)cells * 8);
+    uv.reserve((size_t)cells * 8);
+    rgb.reserve((size_t)cells * 12);
+    set_of.reserve((size_t)cells);
+    int set_count[256] = {};
     for (int r = r0; r < r0 + n_r; ++r) {
         if (r < 0 || r >= rows) continue;
         for (int c = c0; c < c0 + n_c; ++c) {
@@ -104,22 +113,55 @@ void Draw_BG(int temp1, int temp2, bool alpha_pass, bool is_debug) {
             const float us[4] = {ul, ur, ur, ul};
             const float vs[4] = {vb, vb, vt, vt};
             const int codes[4] = {8, 7, 5, 6};
-
-            if (s != last_set) {
-                glEnd();
-                Bind_Slot(base_slot + s);
-                glBegin(GL_QUADS);
-                last_set = s;
-            }
             for (int k = 0; k < 4; ++k) {
                 float g = flat ? flat_shade : Get_Vert_Fade(r, c, codes[k]);
-                glColor3f(g, g, g);
-                glTexCoord2f(us[k], vs[k]);
-                glVertex2f(xs[k], ys[k]);
+                rgb.insert(rgb.end(), {g, g, g});
+                uv.insert(uv.end(), {us[k], vs[k]});
+                xy.insert(xy.end(), {xs[k], ys[k]});
             }
+            set_of.push_back(s & 255);
+            set_count[s & 255]++;
         }
     }
-    glEnd();
+    int set_start[256];
+    for (int s = 0, at = 0; s < 256; ++s) {
+        set_start[s] = at;
+        at += set_count[s];
+    }
+    order.resize(set_of.size());
+    {
+        int next[256];
+        std::copy(std::begin(set_start), std::end(set_start), std::begin(next));
+        for (int k = 0; k < (int)set_of.size(); ++k) order[(size_t)next[set_of[(size_t)k]]++] = k;
+    }
+    std::vector<float> sxy(xy.size()), suv(uv.size()), srgb(rgb.size());
+    for (size_t q = 0; q < order.size(); ++q) {
+        const size_t k = (size_t)order[q];
+        std::copy_n(&xy[k * 8], 8, &sxy[q * 8]);
+        std::copy_n(&uv[k * 8], 8, &suv[q * 8]);
+        std::copy_n(&rgb[k * 12], 12, &srgb[q * 12]);
+    }
+
+    if (BGList != 0 && glIsList(BGList)) glDeleteLists(BGList, 1);
+    BGList = glGenLists(1);
+    // Array pointers and enables are client state: they act now and are not compiled; the
+    // draw calls copy the arrays into the list.
+    glVertexPointer(2, GL_FLOAT, 0, sxy.data());
+    glTexCoordPointer(2, GL_FLOAT, 0, suv.data());
+    glColorPointer(3, GL_FLOAT, 0, srgb.data());
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glNewList(BGList, GL_COMPILE);
+    glPushMatrix();
+    for (int s = 0; s < 256; ++s) {
+        if (set_count[s] == 0) continue;
+        Bind_Slot(base_slot + s);
+        glDrawArrays(GL_QUADS, 4 * set_start[s], 4 * set_count[s]);
+    }
     glPopMatrix();
     glEndList();
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_COLOR_ARRAY);
 }

@@ -22,6 +22,7 @@
 #include "main/window.h"
 #include "render/draw.h"
 #include "render/render_inputs.h"
+#include "render/sprites.h"
 #include "render/tile_map.h"
 #include "support/gl_context.h"
 #include "support/render_fixture.h"
@@ -169,6 +170,40 @@ TEST_F(RenderFrame, WaterTilesAlternateOnEachRebuildOnly) {
     EXPECT_EQ(replayed, light_blue);
     EXPECT_EQ(second, deep_blue);
     EXPECT_EQ(third, light_blue);
+}
+
+// Cells of three tile sets mixed along rows and columns: each cell shows its picture from
+// its own set's texture (slots 10, 11 and 12), in its own place.
+TEST_F(RenderFrame, EveryCellShowsItsTileFromItsOwnSet) {
+    using namespace render_fixture;
+    Reset_Scene_State();
+    hud_no_sprites = 0;
+    radar_on = false;
+    Light_Level = 100.0f;
+    Cells(SLOT_TILES + 1, 16, 32, 4, [](int, int, int, int) { return Rgba(250, 20, 200, 255); });
+    Cells(SLOT_TILES + 2, 16, 32, 4, [](int, int, int, int) { return Rgba(20, 220, 40, 255); });
+    auto set_of = [](int r, int c) { return (r * 5 + c * 2 + c / 3) % 3; };
+    for (int r = 70; r < 80; ++r)
+        for (int c = 66; c < 84; ++c) map_set[r * 150 + c] = (unsigned char)set_of(r, c);
+    Clear(0, 0, 0);
+    Draw_Frame();
+    image img = Grab();
+    int wrong = 0;
+    for (int r = 70; r < 80; ++r)
+        for (int c = 66; c < 84; ++c) {
+            // Centre of the cell: world (c / 10 - 7.45, r / 10 - 7.45).
+            int px = (int)(((float)c * 0.1f - 7.45f + 1.0f) * 64.0f);
+            int py = (int)(((float)r * 0.1f - 7.45f + 0.75f) * 64.0f);
+            int t = (r * 7 + c * 3) % 64;
+            std::array<int, 3> want = {Hash8(t * 3 + 1), Hash8(t * 5 + 2), Hash8(t * 7 + 3)};
+            if (set_of(r, c) == 1) want = {250, 20, 200};
+            if (set_of(r, c) == 2) want = {20, 220, 40};
+            if (Pixel(img, px, py) != want) {
+                ++wrong;
+                ADD_FAILURE() << "cell row " << r << " column " << c << " set " << set_of(r, c);
+            }
+            if (wrong > 5) return;
+        }
 }
 
 TEST_F(RenderFrame, PassesAlternateAndOnlyTheSecondAsksForTheSwap) {
@@ -552,6 +587,91 @@ TEST_F(RenderSpriteQuad, MultiplyingLayerScalesWhatLiesUnderIt) {
         EXPECT_NEAR(ground_only[k], 200, 2) << "channel " << k;
         EXPECT_NEAR(half[k], 228, 3) << "channel " << k;
     }
+}
+
+// Texels of alpha 0: an ordinary sprite leaves what lies under it as it was, a multiplying
+// layer scales it by the texel's colour all the same (its blend takes no source alpha).
+TEST_F(RenderSpriteQuad, TransparentTexelsOfOrdinarySpritesAndOfMultiplyingLayers) {
+    using namespace render_fixture;
+    object& ground = Textured_Sprite(false, [](int, int) { return Rgba(200, 200, 200, 255); });
+    ground.x = ground.w = -0.8f;
+    ground.width = ground.box_width = 1.6f;
+    Cells(SLOT_MULTIPLY, 1, 1, 4, [](int, int, int, int) { return Rgba(255, 128, 64, 0); });
+    Add_Sprite(SLOT_MULTIPLY, -0.6f, -0.1f, 0.4f, 0.2f, 1, OBJ);
+    // Left half opaque red, right half transparent red.
+    Cells(SLOT_PLAIN, 1, 1, 4, [](int, int, int x, int) {
+        return x < 2 ? Rgba(255, 0, 0, 255) : Rgba(255, 0, 0, 0);
+    });
+    Add_Sprite(SLOT_PLAIN, 0.2f, -0.1f, 0.4f, 0.2f, 0, OBJ);
+    image img = Frame_Image();
+    struct row {
+        const char* what;
+        float x;
+        int want[3];
+    } table[] = {
+        {"under the multiplying layer", -0.4f, {200, 100, 50}},
+        {"ground alone", 0.0f, {200, 200, 200}},
+        {"opaque texel", 0.3f, {255, 0, 0}},
+        {"transparent texel", 0.5f, {200, 200, 200}},
+    };
+    for (const row& r : table) {
+        auto got = At(img, r.x, 0.0f);
+        for (int k = 0; k < 3; ++k) EXPECT_NEAR(got[k], r.want[k], 3) << r.what << ", channel " << k;
+    }
+}
+
+// A crowd of overlapping sprites and effects of every kind (sheets, plain images, multiplying
+// layers, hit flashes, turned effects) drawn in one pass gives exactly the picture that
+// drawing the records one at a time in the draw order gives.
+TEST_F(RenderFrame, CrowdInOnePassMatchesRecordByRecord) {
+    using namespace render_fixture;
+    Reset_Scene_State();
+    hud_no_sprites = 0;
+    radar_on = false;
+    Light_Level = 100.0f;
+    srand(5);
+    auto rnd = [](float lo, float hi) { return lo + (hi - lo) * (float)(rand() % 1000) / 1000.0f; };
+    const int kinds[] = {SLOT_SHEET, SLOT_SHEET, SLOT_PLAIN, SLOT_MULTIPLY};
+    for (int i = 0; i < 160; ++i) {
+        object& o = Add_Sprite(kinds[rand() % 4], rnd(-1.1f, 0.9f), rnd(-0.85f, 0.65f), rnd(0.05f, 0.3f),
+                               rnd(0.05f, 0.3f), rand() % 7, rand() % 3 == 0 ? UNT : OBJ);
+        o.frame = rand() % 8;
+        o.angle = rnd(-3.0f, 3.0f);
+        o.flash_target = rand() % 9 == 0;
+    }
+    for (int i = 0; i < 60; ++i) {
+        object& e = Add_Fx(rand() % 2 ? SLOT_SHEET : SLOT_PLAIN, rnd(-1.1f, 0.9f), rnd(-0.85f, 0.65f),
+                           0.12f, 0.12f, rand() % 4, GFX);
+        e.angle = rnd(0.0f, 360.0f);
+        e.frame = rand() % 8;
+    }
+    new_no_sprites = 0;
+    View_Cone(true);
+    View_Cone(false);
+    Z_Buffer(true);
+    ASSERT_GT(z_buffer_count, 200);
+    auto world_view = [] {
+        glLoadIdentity();
+        Zoom(zoom_factor);
+        glTranslatef(camX, camY, 0.0f);
+    };
+    Clear(0.2f, 0.3f, 0.4f);
+    world_view();
+    Draw_Sprite();
+    image whole = Grab();
+
+    std::vector<int> order(var3, var3 + z_buffer_count);
+    Clear(0.2f, 0.3f, 0.4f);
+    world_view();
+    for (int entry : order) {
+        var3[0] = entry;
+        z_buffer_count = 1;
+        Draw_Sprite();
+    }
+    image one_by_one = Grab();
+    int differing = 0;
+    for (size_t k = 0; k < whole.rgb.size(); ++k) differing += whole.rgb[k] != one_by_one.rgb[k];
+    EXPECT_EQ(differing, 0);
 }
 
 // HUD items whose quad turns: the rain layers by the rain slant, item 56 by its own angle.
