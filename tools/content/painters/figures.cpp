@@ -561,8 +561,10 @@ bool Write_Camp_People(const std::string& root, const std::string& name) {
         anims.push_back({4 * k, 4 * k, 4 * k, 4 * k + 1});         // at rest: looks about now and then
         anims.push_back({4 * k + 2, 4 * k + 3, 4 * k + 2, 4 * k + 3}); // greeting
     }
+    int rows = 1; // the drawer maps sheets of 1, 2, 4 or 8 rows
+    while (rows * 16 < people * 4) rows *= 2;
     return Write_Sheet(
-        root, name, writers::SheetLayout{kCell, kCell, 16, (people * 4 + 15) / 16}, false,
+        root, name, writers::SheetLayout{kCell, kCell, 16, rows}, false,
         [&](cairo_t* cr, int f, double x, double y, double, double) {
             const int k = f / 4, phase = f % 4;
             if (k >= people) return;

@@ -812,8 +812,8 @@ struct Named {
     const char* name;
     Shop_Painter paint;
 };
-constexpr Named SHOP_PAINTERS[] = {{"goods", Goods},     {"shop_row", Shop_Row}, {"banner", Banner}, {"message", Message},
-                                   {"shop_part", Shop_Part}, {"room", Room},     {"dealer", Dealer}};
+constexpr Named SHOP_PAINTERS[] = {{"goods", Goods},     {"shop_row", Shop_Row}, {"shop_banner", Banner}, {"message", Message},
+                                   {"shop_part", Shop_Part}, {"shop_room", Room}, {"dealer", Dealer}};
 
 } // namespace
 
