@@ -4,7 +4,7 @@
 // camp's people and boards ask for their pages when he walks up to them, its exits for their
 // scenes, the barrier and the dugout follow the story, the traffic drives its routes and the
 // soldier by the fire sleeps at night. No message box at any point.
-#include "test_scene_fixture.h"
+#include "support/played_game.h"
 
 #include <GL/gl.h>
 
@@ -39,24 +39,8 @@ namespace {
 
 constexpr int kSpawn = 30;
 
-class Walk_Camp : public SceneTest {
+class Walk_Camp : public PlayedGame {
 protected:
-    // The content is generated once for the whole suite; each test gets its own folder with
-    // the scene files copied (scenes write snapshots there) and the rest linked.
-    static void SetUpTestSuite() {
-        const std::string generator = std::string(VARNOTH_BINARY_DIR) + "/tools/varnoth_content";
-        if (!std::filesystem::exists(generator)) return;
-        char tmpl[] = "/tmp/varnoth_walk_content_XXXXXX";
-        if (mkdtemp(tmpl) == nullptr) return;
-        content_ = tmpl;
-        const std::string cmd = "'" + generator + "' '" + content_ + "' > /dev/null";
-        if (std::system(cmd.c_str()) != 0) content_.clear();
-    }
-    static void TearDownTestSuite() {
-        std::error_code ec;
-        if (!content_.empty()) std::filesystem::remove_all(content_, ec);
-    }
-    static std::string content_;
     // The runs stop at a scene request, so that a test sees it before the scene loads.
     static inline bool stop_at_request_ = false;
     // Within its scope the runs go on through requests.
@@ -67,66 +51,10 @@ protected:
     };
 
     void SetUp() override {
-        SceneTest::SetUp();
         stop_at_request_ = false;
-        audio::UseRecordingDouble(true);
-        if (content_.empty()) GTEST_SKIP() << "generator not built or failed";
-        namespace fs = std::filesystem;
-        fs::create_directories("data");
-        fs::create_symlink(content_ + "/Data", "Data");
-        fs::create_symlink(content_ + "/data/SFX", "data/SFX");
-        fs::copy(content_ + "/data/save", "data/save", fs::copy_options::recursive);
-        fs::copy(content_ + "/scene", "scene", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-        // A screen-sized context, so that the pointer and the view are those of a real window.
-        Close_Test_GL_Context();
-        gl_ = Test_GL_Context(kW, kH);
-        platform::SetWndProc(WndProc);
-        sc_width = kW;
-        sc_height = kH;
-        InitGL();
-        ReSizeGLScene(kW, kH);
+        PlayedGame::SetUp();
     }
 
-    static constexpr int kW = 1024, kH = 768;
-
-    // Enters the camp as a briefing does after a new game: episode 2 scene 0 at a spawn point.
-    void Enter_Camp(int spawn) {
-        Init_Player();
-        Start_Game();
-        episode = 2;
-        scene = 0;
-        current_spawn = spawn;
-        fade = 1.0f;
-        ASSERT_TRUE(LoadScene(2, 0, false)) << Box_Texts();
-        Start_Loop_Stamps();
-        Run_Until([] { return fade >= 1.0f; }, 3000);
-    }
-
-    // Runs the loop 5 ms at a time (its passes take the waiting messages, then draw) until
-    // done() holds or ms have passed; false on time-out.
-    static bool Run_Until(const std::function<bool()>& done, int ms) {
-        for (int t = 0; t < ms; t += 5) {
-            Advance_Ms(5);
-            for (int k = 0; k < 3; ++k) Loop_Pass();
-            if (::done) return false;
-            if (done()) return true;
-        }
-        return false;
-    }
-    static void Run(int ms) { Run_Until([] { return false; }, ms); }
-    static void Key(int vk, bool down) {
-        platform::PostMessage(platform::MSG{down ? platform::WM_KEYDOWN : platform::WM_KEYUP, (uint64_t)vk, 0});
-    }
-    // A key pressed and held for a few frames, then let go.
-    static void Tap(int vk) {
-        Key(vk, true);
-        Run(40);
-        Key(vk, false);
-        Run(10);
-    }
-    static void Pointer(int px, int py) {
-        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, platform::MakeLParam(px, py)});
-    }
     static void Click(int px, int py) {
         Pointer(px, py);
         Run(20);
@@ -143,20 +71,7 @@ protected:
     static void Click_Sprite(int i) {
         ASSERT_LT(i, no_sprites);
         const object& o = sprite[i];
-        const float wx = o.w + o.box_width / 2 - camX, wy = o.z + o.box_height / 2 - camY;
-        Click((int)((wx / zoom_factor + 1.0f) * sc_width / 2),
-              (int)((1.0f - wy / (zoom_factor * sc_ratio)) * sc_height / 2));
-    }
-    // The pixel of a view position on a front page (the view is 2 x 1.5 units, y up).
-    static int View_X(float x) { return (int)((x + 1.0f) / 2.0f * kW); }
-    static int View_Y(float y) { return (int)((0.75f - y) / 1.5f * kH); }
-    static float PX() { return sprite[p1_id].w + sprite[p1_id].box_width / 2; }
-    static float PY() { return sprite[p1_id].z + sprite[p1_id].box_height / 2; }
-    static bool In(int e, int s) { return episode == e && scene == s && !next_scene; }
-    // Pages are written by the generator as they come; a test of one that is not there yet
-    // skips rather than fail on its missing files.
-    static bool Written(int e, int s) {
-        return std::filesystem::exists("scene/episode" + std::to_string(e) + "/scene" + std::to_string(s) + ".dat");
+        Click(Pixel_X(o.w + o.box_width / 2), Pixel_Y(o.z + o.box_height / 2));
     }
 
     // The centre of an object's collision box.
@@ -235,26 +150,7 @@ protected:
         mouseleft = mouseheld = false;
     }
 
-    // With VARNOTH_SHOT_DIR set, the frame as drawn goes to <dir>/<name>.tga.
-    static void Shot(const char* name) {
-        const char* dir = std::getenv("VARNOTH_SHOT_DIR");
-        if (!dir) return;
-        render_sequence = 0; // both drawing steps of one frame, then read before any swap
-        DrawGLScene(false);
-        DrawGLScene(false);
-        glFinish();
-        const std::vector<uint8_t> px = Read_Test_Pixels(0, 0, kW, kH);
-        writers::Image img(kW, kH);
-        for (int y = 0; y < kH; ++y) // the pixels come bottom row first, the image is top first
-            for (int x = 0; x < kW; ++x) {
-                const uint8_t* p = &px[((size_t)y * kW + x) * 4];
-                img.at(x, kH - 1 - y) = writers::Rgba{p[0], p[1], p[2], 255};
-            }
-        writers::Write_TGA(std::string(dir) + "/" + name + ".tga", img);
-    }
 };
-
-std::string Walk_Camp::content_;
 
 TEST_F(Walk_Camp, ThePlayerStandsAtTheSpawnAndWalksUnderEitherScheme) {
     ASSERT_TRUE(gl_);

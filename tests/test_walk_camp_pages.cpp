@@ -4,7 +4,7 @@
 // line short, Accept or Decline where a mission is offered), and the page leads where the
 // story says: the camp at the right spawn point, the next page or a level. The face that
 // talks is the one whose line is shown. No message box at any point.
-#include "test_scene_fixture.h"
+#include "support/played_game.h"
 
 #include <GL/gl.h>
 
@@ -43,117 +43,31 @@ constexpr int SPEAKER = 16; // texture slot of the person met (the commander's t
 constexpr int GOLD = 1;     // pickup code of gold
 constexpr int CARD = 42;    // pickup code of a collectible card
 
-class Walk_Camp_Pages : public SceneTest {
+class Walk_Camp_Pages : public PlayedGame {
 protected:
-    // The content is generated once and shared by every process of this suite (CTest runs
-    // each test in a process of its own): a folder under the temporary directory named by
-    // the generator and the newest scene description, made whole before it is renamed into
-    // place. Each test gets its own folder with the scene files copied (scenes write
-    // snapshots there) and the rest linked.
-    static void SetUpTestSuite() {
-        namespace fs = std::filesystem;
-        const std::string generator = std::string(VARNOTH_BINARY_DIR) + "/tools/varnoth_content";
-        std::error_code ec;
-        if (!fs::exists(generator)) return;
-        auto stamp = [](const fs::path& p) {
-            std::error_code e;
-            return (long long)fs::last_write_time(p, e).time_since_epoch().count();
-        };
-        long long newest = stamp(generator);
-        for (const auto& e :
-             fs::recursive_directory_iterator(std::string(VARNOTH_SOURCE_DIR) + "/tools/content/scenes", ec))
-            newest = std::max(newest, stamp(e.path()));
-        const std::string prefix = "varnoth_pages_content_";
-        const fs::path cache = fs::temp_directory_path() /
-                               (prefix + std::to_string(fs::file_size(generator, ec)) + "_" + std::to_string(newest));
-        // One process generates while the others wait for it (a lock left by a process that
-        // was stopped is taken over after five minutes).
-        const fs::path lock = cache.string() + ".lock";
-        for (int waited = 0; !fs::exists(cache / "complete") && waited < 900; ++waited) {
-            if (fs::create_directory(lock, ec)) break;
-            const auto age = fs::file_time_type::clock::now() - fs::last_write_time(lock, ec);
-            if (!ec && age > std::chrono::minutes(5)) fs::remove_all(lock, ec);
-            std::this_thread::sleep_for(std::chrono::seconds(1));
-        }
-        if (!fs::exists(cache / "complete")) {
-            const std::string tmpl_s = (fs::temp_directory_path() / "varnoth_pages_new_XXXXXX").string();
-            std::vector<char> tmpl(tmpl_s.begin(), tmpl_s.end());
-            tmpl.push_back('\0');
-            if (mkdtemp(tmpl.data()) == nullptr) return;
-            const std::string fresh = tmpl.data();
-            const std::string cmd = "'" + generator + "' '" + fresh + "' > /dev/null";
-            if (std::system(cmd.c_str()) != 0) {
-                fs::remove_all(fresh, ec);
-                fs::remove_all(lock, ec);
-                return;
-            }
-            std::ofstream(fresh + "/complete") << "1";
-            fs::rename(fresh, cache, ec);
-            if (ec) fs::remove_all(fresh, ec); // another process was first
-            // Content of earlier builds is of no more use.
-            for (const auto& e : fs::directory_iterator(fs::temp_directory_path(), ec))
-                if (e.path().filename().string().rfind(prefix, 0) == 0 && e.path() != cache)
-                    fs::remove_all(e.path(), ec);
-        }
-        fs::remove_all(lock, ec);
-        if (fs::exists(cache / "complete")) content_ = cache.string();
-    }
-    static std::string content_;
-
     void SetUp() override {
-        SceneTest::SetUp();
-        audio::UseRecordingDouble(true);
-        if (content_.empty()) GTEST_SKIP() << "generator not built or failed";
-        namespace fs = std::filesystem;
-        fs::create_directories("data");
-        fs::create_symlink(content_ + "/Data", "Data");
-        fs::create_symlink(content_ + "/data/SFX", "data/SFX");
-        fs::copy(content_ + "/data/save", "data/save", fs::copy_options::recursive);
-        fs::copy(content_ + "/scene", "scene", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        PlayedGame::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
         // The game draws for a 1024 x 768 window; the surface behind it is that size only
         // when screenshots are asked for (a small one keeps the long walks quick).
-        Close_Test_GL_Context();
-        gl_ = std::getenv("VARNOTH_SHOT_DIR") ? Test_GL_Context(kW, kH) : Test_GL_Context(64, 64);
-        platform::SetWndProc(WndProc);
-        sc_width = kW;
-        sc_height = kH;
-        InitGL();
-        ReSizeGLScene(kW, kH);
+        if (!std::getenv("VARNOTH_SHOT_DIR")) {
+            Close_Test_GL_Context();
+            gl_ = Test_GL_Context(64, 64);
+            InitGL();
+            ReSizeGLScene(kW, kH);
+        }
     }
-
-    static constexpr int kW = 1024, kH = 768;
 
     // A new game standing in the act-1 camp at the first briefing's spawn point.
     void Enter_Camp() {
         Init_Player();
         Start_Game();
         std::strcpy(player_name, "Alexander");
-        episode = 2;
-        scene = 0;
-        current_spawn = 30;
-        fade = 1.0f;
-        ASSERT_TRUE(LoadScene(2, 0, false)) << Box_Texts();
-        Start_Loop_Stamps();
+        Enter_Scene(2, 0, 30);
         ASSERT_TRUE(Run_Until([] { return In(2, 0) && fade >= 1.0f && game_mode == MODE_WALK; }, 5000))
             << Box_Texts();
     }
 
-    // Runs the loop 5 ms at a time until done() holds or ms have passed; false on time-out.
-    // done() is asked after every pass, so a scene request is seen before the pass that
-    // loads the scene asked for.
-    static bool Run_Until(const std::function<bool()>& done, int ms) {
-        for (int t = 0; t < ms; t += 5) {
-            Advance_Ms(5);
-            for (int k = 0; k < 3; ++k) {
-                Loop_Pass();
-                if (::done) return false;
-                if (done()) return true;
-            }
-        }
-        return false;
-    }
-    static void Run(int ms) { Run_Until([] { return false; }, ms); }
-    static bool In(int e, int s) { return episode == e && scene == s && !next_scene; }
 
     // Window pixels of a view position on a front page.
     static int64_t Pixels(float vx, float vy) {
@@ -176,23 +90,6 @@ protected:
         if (!next_scene) run(20);
     }
 
-    // With VARNOTH_SHOT_DIR set, the frame as drawn goes to <dir>/<name>.tga.
-    static void Shot(const std::string& name) {
-        const char* dir = std::getenv("VARNOTH_SHOT_DIR");
-        if (!dir) return;
-        render_sequence = 0;
-        DrawGLScene(false);
-        DrawGLScene(false);
-        glFinish();
-        const std::vector<uint8_t> px = Read_Test_Pixels(0, 0, kW, kH);
-        writers::Image img(kW, kH);
-        for (int y = 0; y < kH; ++y)
-            for (int x = 0; x < kW; ++x) {
-                const uint8_t* p = &px[((size_t)y * kW + x) * 4];
-                img.at(x, kH - 1 - y) = writers::Rgba{p[0], p[1], p[2], 255};
-            }
-        writers::Write_TGA(std::string(dir) + "/" + name + ".tga", img);
-    }
 
     // What a visit showed: each line with the texture slot of the face that talked, how
     // many questions were answered, and the scene the page asked for at its close.
@@ -287,8 +184,6 @@ protected:
     }
 
 };
-
-std::string Walk_Camp_Pages::content_;
 
 // new_mission as the page left it (the next scene's start message takes it).
 int mission_at_close = -1;

@@ -8,7 +8,7 @@
 // leads to the training ground as well. Input arrives as window messages (mouse-only
 // scheme: the player walks where he clicks and shoots what he clicks); no message box may
 // appear at any point.
-#include "test_scene_fixture.h"
+#include "support/played_game.h"
 
 #include <GL/gl.h>
 
@@ -41,46 +41,8 @@ namespace {
 constexpr int kTargets[] = {10, 11, 12, 13, 14, 15, 16, 17, 18};
 constexpr int kSarge = 68, kBackToCamp = 9;
 
-class Walk_First_Mission : public SceneTest {
+class Walk_First_Mission : public PlayedGame {
 protected:
-    // The content is generated once for the whole suite; each test gets its own folder with
-    // the scene files copied (scenes write snapshots there) and the rest linked.
-    static void SetUpTestSuite() {
-        const std::string generator = std::string(VARNOTH_BINARY_DIR) + "/tools/varnoth_content";
-        if (!std::filesystem::exists(generator)) return;
-        char tmpl[] = "/tmp/varnoth_mission_content_XXXXXX";
-        if (mkdtemp(tmpl) == nullptr) return;
-        content_ = tmpl;
-        const std::string cmd = "'" + generator + "' '" + content_ + "' > /dev/null";
-        if (std::system(cmd.c_str()) != 0) content_.clear();
-    }
-    static void TearDownTestSuite() {
-        std::error_code ec;
-        if (!content_.empty()) std::filesystem::remove_all(content_, ec);
-    }
-    static std::string content_;
-
-    void SetUp() override {
-        SceneTest::SetUp();
-        audio::UseRecordingDouble(true);
-        if (content_.empty()) GTEST_SKIP() << "generator not built or failed";
-        namespace fs = std::filesystem;
-        fs::create_directories("data");
-        fs::create_symlink(content_ + "/Data", "Data");
-        fs::create_symlink(content_ + "/data/SFX", "data/SFX");
-        fs::copy(content_ + "/data/save", "data/save", fs::copy_options::recursive);
-        fs::copy(content_ + "/scene", "scene", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-        Close_Test_GL_Context();
-        gl_ = Test_GL_Context(kW, kH);
-        platform::SetWndProc(WndProc);
-        sc_width = kW;
-        sc_height = kH;
-        InitGL();
-        ReSizeGLScene(kW, kH);
-    }
-
-    static constexpr int kW = 1024, kH = 768;
-
     // A new game in the mouse-only scheme, standing in the camp as the commander left him:
     // the training mission given, the sergeant not yet met.
     void New_Recruit_In_Camp() {
@@ -92,13 +54,7 @@ protected:
         main_mission[1] = 2;
         global_objective[3] = 0;
         global_objects[60] = 1; // the commander gives the missions of his chain
-        episode = 2;
-        scene = 0;
-        current_spawn = 30;
-        fade = 1.0f;
-        ASSERT_TRUE(LoadScene(2, 0, false)) << Box_Texts();
-        Start_Loop_Stamps();
-        Run_Until([] { return fade >= 1.0f; }, 3000);
+        Enter_Scene(2, 0, 30);
     }
 
     // A portrait conversation as its page plays it: its steps from the first until it
@@ -125,39 +81,17 @@ protected:
         return false;
     }
 
-    // Runs the loop 5 ms at a time (its passes take the waiting messages, then draw) until
-    // done() holds after a pass or ms have passed; false on time-out.
-    static bool Run_Until(const std::function<bool()>& done, int ms) {
-        for (int t = 0; t < ms; t += 5) {
-            Advance_Ms(5);
-            for (int k = 0; k < 3; ++k) {
-                Loop_Pass();
-                if (::done) return false;
-                if (done()) return true;
-            }
-        }
-        return false;
-    }
-    static void Run(int ms) { Run_Until([] { return false; }, ms); }
-    static bool In(int e, int s) { return episode == e && scene == s && !next_scene; }
     static bool Settled_In(int e, int s) { return In(e, s) && fade >= 1.0f; }
-    static bool Written(int e, int s) {
-        return std::filesystem::exists("scene/episode" + std::to_string(e) + "/scene" + std::to_string(s) + ".dat");
-    }
     static bool Requested(int e, int s) { return next_scene && episode == e && scene == s; }
 
-    // Window pixels of a world position in a walk scene (of a view position on a page,
-    // where the camera stands at 0).
-    static int Px(float wx) { return (int)(((wx + camX) / zoom_factor + 1.0f) * sc_width / 2); }
-    static int Py(float wy) { return (int)((1.0f - (wy + camY) / (zoom_factor * sc_ratio)) * sc_height / 2); }
     // A click held over a few ticks (a button-up in the same tick would clear it); with
     // `stop`, the loop stops as soon as it holds and the rest of the click is not posted.
     // The view leans toward the pointer, so the pointer is set again on the world position
     // just before the button goes down.
     static bool Click_At(float wx, float wy, const std::function<bool()>& stop = [] { return false; }) {
-        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, platform::MakeLParam(Px(wx), Py(wy))});
+        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy))});
         if (Run_Until(stop, 30)) return true;
-        const int64_t at = platform::MakeLParam(Px(wx), Py(wy));
+        const int64_t at = platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy));
         platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
         platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
         if (Run_Until(stop, 60)) return true;
@@ -202,23 +136,6 @@ protected:
     static float Col(int c) { return c * 0.1f + 0.05f - 3.5f; }
     static float Row(int r) { return (69 - r) * 0.1f + 0.05f - 3.5f; }
 
-    // With VARNOTH_SHOT_DIR set, the frame as drawn goes to <dir>/<name>.tga.
-    static void Shot(const char* name) {
-        const char* dir = std::getenv("VARNOTH_SHOT_DIR");
-        if (!dir) return;
-        render_sequence = 0; // both drawing steps of one frame, then read before any swap
-        DrawGLScene(false);
-        DrawGLScene(false);
-        glFinish();
-        const std::vector<uint8_t> px = Read_Test_Pixels(0, 0, kW, kH);
-        writers::Image img(kW, kH);
-        for (int y = 0; y < kH; ++y)
-            for (int x = 0; x < kW; ++x) {
-                const uint8_t* p = &px[((size_t)y * kW + x) * 4];
-                img.at(x, kH - 1 - y) = writers::Rgba{p[0], p[1], p[2], 255};
-            }
-        writers::Write_TGA(std::string(dir) + "/" + name + ".tga", img);
-    }
     static int Standing_Targets() {
         int n = 0;
         for (int t : kTargets) n += sprite[t].score > 0;
@@ -232,8 +149,6 @@ protected:
         return n;
     }
 };
-
-std::string Walk_First_Mission::content_;
 
 TEST_F(Walk_First_Mission, TheTrainingMissionIsPlayedFromTheSergeantsWordToTheReportInCamp) {
     ASSERT_TRUE(gl_);

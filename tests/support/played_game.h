@@ -7,11 +7,15 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "audio/audio.h"
@@ -34,21 +38,60 @@ class PlayedGame : public SceneTest {
 protected:
     static constexpr int kW = 1024, kH = 768;
 
-    // The content is generated once per suite; each test gets its own folder with the scene
-    // files and the save folder copied (the game writes there) and the rest linked.
+    // The content is generated once and shared by every process of a build's suites (CTest
+    // runs each test in a process of its own): a folder under the temporary directory named
+    // by the generator and the newest scene description, made whole before it is renamed into
+    // place. Each test gets its own folder with the scene files and the save folder copied
+    // (the game writes there) and the rest linked.
     static void SetUpTestSuite() {
-        const std::string generator = std::string(VARNOTH_BINARY_DIR) + "/tools/varnoth_content";
-        if (!std::filesystem::exists(generator)) return;
-        char tmpl[] = "/tmp/varnoth_played_content_XXXXXX";
-        if (mkdtemp(tmpl) == nullptr) return;
-        content_ = tmpl;
-        const std::string cmd = "'" + generator + "' '" + content_ + "' > /dev/null";
-        if (std::system(cmd.c_str()) != 0) content_.clear();
-    }
-    static void TearDownTestSuite() {
-        std::error_code ec;
-        if (!content_.empty()) std::filesystem::remove_all(content_, ec);
+        namespace fs = std::filesystem;
         content_.clear();
+        const std::string generator = std::string(VARNOTH_BINARY_DIR) + "/tools/varnoth_content";
+        std::error_code ec;
+        if (!fs::exists(generator)) return;
+        auto stamp = [](const fs::path& p) {
+            std::error_code e;
+            return (long long)fs::last_write_time(p, e).time_since_epoch().count();
+        };
+        long long newest = stamp(generator);
+        for (const auto& e :
+             fs::recursive_directory_iterator(std::string(VARNOTH_SOURCE_DIR) + "/tools/content/scenes", ec))
+            newest = std::max(newest, stamp(e.path()));
+        const std::string prefix = "varnoth_played_content_";
+        const fs::path cache = fs::temp_directory_path() /
+                               (prefix + std::to_string(fs::file_size(generator, ec)) + "_" + std::to_string(newest));
+        // One process generates while the others wait for it (a lock left by a process that
+        // was stopped is taken over after five minutes).
+        const fs::path lock = cache.string() + ".lock";
+        for (int waited = 0; !fs::exists(cache / "complete") && waited < 900; ++waited) {
+            if (fs::create_directory(lock, ec)) break;
+            const auto age = fs::file_time_type::clock::now() - fs::last_write_time(lock, ec);
+            if (!ec && age > std::chrono::minutes(5)) fs::remove_all(lock, ec);
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+        }
+        if (!fs::exists(cache / "complete")) {
+            const std::string tmpl_s = (fs::temp_directory_path() / "varnoth_played_new_XXXXXX").string();
+            std::vector<char> tmpl(tmpl_s.begin(), tmpl_s.end());
+            tmpl.push_back('\0');
+            if (mkdtemp(tmpl.data()) == nullptr) return;
+            const std::string fresh = tmpl.data();
+            const std::string cmd = "'" + generator + "' '" + fresh + "' > /dev/null";
+            if (std::system(cmd.c_str()) != 0) {
+                fs::remove_all(fresh, ec);
+                fs::remove_all(lock, ec);
+                return;
+            }
+            std::ofstream(fresh + "/complete") << "1";
+            fs::rename(fresh, cache, ec);
+            if (ec) fs::remove_all(fresh, ec); // another process was first
+            // Content of earlier builds is of no more use.
+            for (const auto& e : fs::directory_iterator(fs::temp_directory_path(), ec))
+                if (e.path().filename().string().rfind(prefix, 0) == 0 && e.path() != cache &&
+                    e.path().extension() != ".lock")
+                    fs::remove_all(e.path(), ec);
+        }
+        fs::remove_all(lock, ec);
+        if (fs::exists(cache / "complete")) content_ = cache.string();
     }
 
     void SetUp() override {
@@ -89,13 +132,16 @@ protected:
     }
 
     // Runs the loop 5 ms at a time (its passes take the waiting messages, then draw) until
-    // ready() holds or ms have passed; false on time-out or when the game ended.
+    // ready() holds or ms have passed; false on time-out or when the game ended. ready() is
+    // asked after every pass, so a scene request is seen before the pass that loads the scene.
     static bool Run_Until(const std::function<bool()>& ready, int ms) {
         for (int t = 0; t < ms; t += 5) {
             Advance_Ms(5);
-            for (int k = 0; k < 3; ++k) Loop_Pass();
-            if (::done) return false;
-            if (ready()) return true;
+            for (int k = 0; k < 3; ++k) {
+                Loop_Pass();
+                if (::done) return false;
+                if (ready()) return true;
+            }
         }
         return false;
     }
@@ -127,9 +173,9 @@ protected:
         platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, platform::MakeLParam(px, py)});
         Run(10);
     }
-    // The window pixel of a world position (view position plus camera).
-    static int Pixel_X(float wx) { return (int)(((wx - camX) / zoom_factor + 1.0f) * sc_width / 2); }
-    static int Pixel_Y(float wy) { return (int)((1.0f - (wy - camY) / (zoom_factor * sc_ratio)) * sc_height / 2); }
+    // The window pixel of a world position (the view is drawn shifted by the camera).
+    static int Pixel_X(float wx) { return (int)(((wx + camX) / zoom_factor + 1.0f) * sc_width / 2); }
+    static int Pixel_Y(float wy) { return (int)((1.0f - (wy + camY) / (zoom_factor * sc_ratio)) * sc_height / 2); }
     // Moves the pointer to the middle of sprite i's box and clicks it.
     static void Click_Sprite(int i) {
         ASSERT_LT(i, no_sprites);
@@ -194,7 +240,7 @@ protected:
     }
 
     // With VARNOTH_SHOT_DIR set, the frame as drawn goes to <dir>/<name>.tga.
-    static void Shot(const char* name) {
+    static void Shot(const std::string& name) {
         const char* dir = std::getenv("VARNOTH_SHOT_DIR");
         if (!dir) return;
         render_sequence = 0; // both drawing steps of one frame, then read before any swap
