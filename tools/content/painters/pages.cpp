@@ -41,24 +41,6 @@ uint32_t Hash(const std::string& s) {
     return h;
 }
 
-struct Arg_Reader {
-    const Art_Args& a;
-    std::string& error;
-    std::string Str(const std::string& k, const std::string& def) const {
-        auto it = a.find(k);
-        return it == a.end() ? def : it->second;
-    }
-    int Int(const std::string& k, int def, int lo, int hi) const {
-        auto it = a.find(k);
-        if (it == a.end()) return def;
-        const int v = std::atoi(it->second.c_str());
-        if (v < lo || v > hi) {
-            error = k + "=" + it->second + " out of " + std::to_string(lo) + ".." + std::to_string(hi);
-            return def;
-        }
-        return v;
-    }
-};
 
 // The game's text codes in a label: '^' a new line, '_' a blank.
 std::vector<std::string> Label_Lines(const std::string& text) {
@@ -873,6 +855,10 @@ bool Paint_Art(const std::string& root, const std::string& image, const Art_Args
     const std::string name = it == args.end() ? "" : it->second;
     for (const Painter& p : PAINTERS) {
         if (name != p.name) continue;
+        if (Find_Shop_Painter(name)) { // two painters of one name: the scene could not tell which
+            error = "painter '" + name + "' is defined twice";
+            return false;
+        }
         if (!Dirs_For(root, image)) {
             error = "cannot make the folder of " + image;
             return false;

@@ -4,12 +4,33 @@
 // seed, so the content is the same on every run.
 #pragma once
 
+#include <cstdlib>
 #include <map>
 #include <string>
 
 namespace painters {
 
 using Art_Args = std::map<std::string, std::string>;
+
+// Reads a painter's arguments; a number out of its range sets `error` and gives the default.
+struct Arg_Reader {
+    const Art_Args& a;
+    std::string& error;
+    std::string Str(const std::string& k, const std::string& def) const {
+        auto it = a.find(k);
+        return it == a.end() ? def : it->second;
+    }
+    int Int(const std::string& k, int def, int lo, int hi) const {
+        auto it = a.find(k);
+        if (it == a.end()) return def;
+        const int v = std::atoi(it->second.c_str());
+        if (v < lo || v > hi) {
+            error = k + "=" + it->second + " out of " + std::to_string(lo) + ".." + std::to_string(hi);
+            return def;
+        }
+        return v;
+    }
+};
 
 // Paints one picture named `image` (path under root without ending) with the painter named
 // by args["painter"] and the painter's own arguments. False with a reason in error for an

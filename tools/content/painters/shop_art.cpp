@@ -27,24 +27,6 @@ const Rgba kInk{22, 24, 20, 255}, kPaper{230, 218, 186, 255}, kGold{226, 182, 64
     kSteel{96, 104, 114, 255}, kGunmetal{52, 56, 62, 255}, kWood{132, 82, 44, 255}, kBrass{196, 160, 70, 255},
     kOlive{92, 108, 58, 255}, kWhite{244, 242, 232, 255}, kFelt{34, 92, 56, 255}, kSilver{200, 204, 210, 255};
 
-struct Args {
-    const Art_Args& a;
-    std::string& error;
-    std::string Str(const std::string& k, const std::string& def) const {
-        auto it = a.find(k);
-        return it == a.end() ? def : it->second;
-    }
-    int Int(const std::string& k, int def, int lo, int hi) const {
-        auto it = a.find(k);
-        if (it == a.end()) return def;
-        const int v = std::atoi(it->second.c_str());
-        if (v < lo || v > hi) {
-            error = k + "=" + it->second + " out of " + std::to_string(lo) + ".." + std::to_string(hi);
-            return def;
-        }
-        return v;
-    }
-};
 
 // ---- Drawing helpers: a shape filled with a shaded gradient and outlined in ink ----
 
@@ -487,7 +469,7 @@ void Good_Shape(cairo_t* cr, const std::string& g, double x, double y, double s)
 
 // The display board: animation k shows GOODS[k] on the board (0 and 20 the empty board).
 bool Goods(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    Args r{args, error};
+    Arg_Reader r{args, error};
     const int size = r.Int("size", 128, 64, 256);
     std::vector<std::vector<int>> a;
     for (int k = 0; k < GOODS_PICTURES; ++k) a.push_back({k});
@@ -502,7 +484,7 @@ bool Goods(const std::string& root, const std::string& image, const Art_Args& ar
 // A row of the shop's list: 0 lit, 1 dimmed (sold out or not offered), 2 at rest, 3 lit
 // while dimmed. Drawn with soft alpha, so the slot is plain (kinds 0 and 2).
 bool Shop_Row(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    Args r{args, error};
+    Arg_Reader r{args, error};
     const int w = r.Int("w", 512, 64, 1024), h = r.Int("h", 48, 16, 128);
     return Write_Sheet(root, image, SheetLayout{w, h, 1, 4}, false,
                        [&](cairo_t* cr, int f, double x, double y, double cw, double ch) {
@@ -527,7 +509,7 @@ bool Shop_Row(const std::string& root, const std::string& image, const Art_Args&
 
 // A banner with one animation per caption: texts=A,B,C.
 bool Banner(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    Args r{args, error};
+    Arg_Reader r{args, error};
     std::vector<std::string> texts(1);
     for (char c : r.Str("texts", "")) {
         if (c == ',') texts.emplace_back();
@@ -567,7 +549,7 @@ bool Banner(const std::string& root, const std::string& image, const Art_Args& a
 // m<k>=text draws a note with that text as animation k, b<k>=text a button at rest and
 // lit<k>=text a lit button; the other animations up to `anims` are plain notes.
 bool Message(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    Args r{args, error};
+    Arg_Reader r{args, error};
     const int n = r.Int("anims", 18, 1, 32);
     std::vector<std::vector<int>> a;
     for (int k = 0; k < n; ++k) a.push_back({k});
@@ -607,7 +589,7 @@ bool Message(const std::string& root, const std::string& image, const Art_Args& 
 // The parts of the list's scroll bar and the markers: part=up|down|thumb|track|marker|coin.
 // Arrows and the thumb have a rest and a lit look; the marker blinks.
 bool Shop_Part(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    Args r{args, error};
+    Arg_Reader r{args, error};
     const std::string part = r.Str("part", "up");
     if (part != "up" && part != "down" && part != "thumb" && part != "track" && part != "marker" && part != "coin") {
         error = "unknown part '" + part + "'";
@@ -645,7 +627,7 @@ bool Shop_Part(const std::string& root, const std::string& image, const Art_Args
 // The room behind a screen, a whole-view backdrop (512 x 320): room=shop the trading post's
 // counter with shelves of goods, room=cards a card table's green baize under a lamp.
 bool Room(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    Args r{args, error};
+    Arg_Reader r{args, error};
     const std::string room = r.Str("room", "shop");
     if (room != "shop" && room != "cards") {
         error = "unknown room '" + room + "'";
@@ -750,7 +732,7 @@ bool Room(const std::string& root, const std::string& image, const Art_Args& arg
 // The card dealer behind the table, from the waist up: 0 dealing (the hand moves), 1 still,
 // 2 waiting (drumming fingers), 3 sour (the player won), 4 grinning (the dealer won).
 bool Dealer(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    Args r{args, error};
+    Arg_Reader r{args, error};
     const Rgba coat = r.Str("coat", "steel") == "red" ? kRed : Rgba{60, 70, 84, 255};
     const Rgba skin{222, 180, 140, 255};
     // cells: 0, 1 dealing; 2 still; 3, 4 waiting; 5 sour; 6, 7 grinning
