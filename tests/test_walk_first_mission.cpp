@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -40,6 +41,7 @@ namespace {
 
 constexpr int kTargets[] = {10, 11, 12, 13, 14, 15, 16, 17, 18};
 constexpr int kSarge = 68, kBackToCamp = 9;
+constexpr int kCommander = 140, kDrill = 43, kTentDoor = 123; // in the camp
 
 class Walk_First_Mission : public PlayedGame {
 protected:
@@ -148,32 +150,109 @@ protected:
         for (int i = 0; i < 16; ++i) n += player_inv[i] == code;
         return n;
     }
-};
 
-TEST_F(Walk_First_Mission, TheTrainingMissionIsPlayedFromTheSergeantsWordToTheReportInCamp) {
-    ASSERT_TRUE(gl_);
-    New_Recruit_In_Camp();
-    ASSERT_NE(p1_id, -1);
+    static std::string Where() { return "at " + std::to_string(episode) + "/" + std::to_string(scene) + Box_Texts(); }
 
-    // The sergeant's first word: the pistol and its rounds, then the story page.
-    const std::vector<std::string> first = Talk(11);
-    EXPECT_TRUE(Said(first, "(Received_Weston^Pistol!)"));
-    EXPECT_NE(current_weapon, -1);
-    const int weapon_slot = current_weapon;
-    const int pistol_code = current_weapon >= 0 ? player_inv[current_weapon] : -1;
-    EXPECT_EQ(global_objective[3], 1);
-    ASSERT_TRUE(Run_Until([] { return Settled_In(1, 119); }, 5000)) << "at " << episode << "/" << scene << Box_Texts();
-    Run(300);
-    Shot("mission_story_page");
-    Click_Sprite(1); // Skip^Page, within the first 500 ms: not yet armed
-    Run(200);
-    EXPECT_TRUE(In(1, 119));
-    Run(300);
-    Click_Sprite(1);
-    ASSERT_TRUE(Run_Until([] { return Settled_In(1, 120); }, 5000)) << "at " << episode << "/" << scene << Box_Texts();
-    Shot("mission_briefing");
-    Click_Sprite(1); // Start^the_fight!
+    // Walks up in front of sprite i and clicks it: what it opens opens once he stands at it.
+    static bool Visit(int i, const std::function<bool()>& opened) {
+        if (!Walk_To(CX(i), CY(i) - 0.14f, 0.05f, opened)) return opened();
+        if (Click_At(CX(i), CY(i), opened)) return true;
+        return Run_Until(opened, 8000);
+    }
 
+    static bool Open_Ground(float x, float y) {
+        const int cell = Get_Tile_Index(x, y);
+        if (cell < 0 || cell >= GRID_CELLS) return false;
+        const int c = map_col[cell];
+        return c != COL_SOLID && c != COL_SOLID_SHOOTTHRU && c != COL_WATER && c != COL_FOOTPRINT;
+    }
+    // Walks to (x, y) as a player does on a map larger than the screen: the way is looked
+    // up on the map's cells (a player sees where the gaps are), then walked by clicks on it
+    // a few steps apart, each within the screen. True once he stands within `near` of the
+    // goal or stop() holds.
+    static bool Walk_To(float x, float y, float near, const std::function<bool()>& stop) {
+        const std::vector<int> way = Way_To(x, y);
+        if (way.empty()) {
+            ADD_FAILURE() << "no open way from (" << CX(p1_id) << ", " << CY(p1_id) << ") to (" << x << ", " << y << ")";
+            return false;
+        }
+        for (size_t k = 4; k < way.size() + 4; k += 4) {
+            const int cell = way[std::min(k, way.size() - 1)];
+            const float hx = Cell_Centre_X(Cell_Column_Of(cell)), hy = Cell_Centre_Y(Cell_Row_Of(cell));
+            for (int tries = 0; tries < 3 && std::hypot(hx - CX(p1_id), hy - CY(p1_id)) > 0.08f; ++tries) {
+                if (Click_At(hx, hy, stop)) return true;
+                if (Run_Until([&] { return stop() || !sprite[p1_id].moving; }, 4000) && stop()) return true;
+            }
+        }
+        return stop() || std::hypot(x - CX(p1_id), y - CY(p1_id)) < near;
+    }
+    // The cells of the shortest way over open ground from the player to (x, y), the
+    // player's own first; empty when there is none.
+    static std::vector<int> Way_To(float x, float y) {
+        const int from = Cell_Of(CX(p1_id), CY(p1_id)), to = Cell_Of(x, y);
+        if (from < 0 || to < 0) return {};
+        std::vector<int> came(GRID_CELLS, -1);
+        std::vector<int> queue{from};
+        came[from] = from;
+        for (size_t q = 0; q < queue.size() && came[to] == -1; ++q) {
+            const int c = queue[q], col = Cell_Column_Of(c), row = Cell_Row_Of(c);
+            for (const auto& [dc, dr] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                const int n = Cell_Index(col + dc, row + dr);
+                if (n < 0 || came[n] != -1) continue;
+                if (n != to && !Open_Ground(Cell_Centre_X(col + dc), Cell_Centre_Y(row + dr))) continue;
+                came[n] = c;
+                queue.push_back(n);
+            }
+        }
+        if (came[to] == -1) return {};
+        std::vector<int> way;
+        for (int c = to; c != from; c = came[c]) way.push_back(c);
+        way.push_back(from);
+        std::reverse(way.begin(), way.end());
+        return way;
+    }
+    // Follows a portrait page's conversation as a player does: each line read and skipped,
+    // each question answered by the next of `answers` (true: yes), until the page asks for
+    // the next scene. The lines shown, in order.
+    static std::vector<std::string> Follow_Page(std::vector<bool> answers) {
+        std::vector<std::string> lines;
+        int seen = -1;
+        const auto closing = [] { return next_scene; };
+        for (int guard = 0; guard < 200 && !next_scene && !::done; ++guard) {
+            const bool moved = Run_Until(
+                [&] { return next_scene || decision == 3 || (text_queue != seen && (counter[0].word[0] || counter[1].word[0])); },
+                12000);
+            if (next_scene) break;
+            if (!moved) {
+                ADD_FAILURE() << "the conversation on " << episode << "/" << scene << " stands at line " << text_queue
+                              << " (decision " << decision << ", shown \"" << counter[0].word << "\" \"" << counter[1].word
+                              << "\") after " << lines.size() << " lines";
+                break;
+            }
+            if (decision == 3) {
+                if (answers.empty()) {
+                    ADD_FAILURE() << "an unexpected question on " << episode << "/" << scene;
+                    break;
+                }
+                const bool yes = answers.front();
+                answers.erase(answers.begin());
+                seen = -1;
+                Click_At(CX(yes ? 0 : 6), CY(yes ? 0 : 6), closing);
+            } else {
+                seen = text_queue;
+                for (int slot = 0; slot < 2; ++slot)
+                    if (counter[slot].word[0]) lines.push_back(counter[slot].word);
+                Run(300);
+                Click_At(CX(7), CY(7), closing); // Skip text
+            }
+        }
+        EXPECT_TRUE(answers.empty()) << answers.size() << " questions not asked";
+        return lines;
+    }
+
+    // From the briefing's Start^the_fight! on: the course walked, the nine targets shot, the
+    // short story scene, and back on the range with the sergeant to report to.
+    void Play_The_Course() {
     // The training ground at the start of the course, the course open, its walls up.
     ASSERT_TRUE(Run_Until([] { return In(3, 1); }, 5000)) << "at " << episode << "/" << scene << Box_Texts();
     ASSERT_NE(p1_id, -1);
@@ -231,6 +310,35 @@ TEST_F(Walk_First_Mission, TheTrainingMissionIsPlayedFromTheSergeantsWordToTheRe
     EXPECT_EQ(Standing_Targets(), 0);
     Run(3000);
     EXPECT_TRUE(In(3, 1)) << "the course ended twice";
+    }
+};
+
+TEST_F(Walk_First_Mission, TheTrainingMissionIsPlayedFromTheSergeantsWordToTheReportInCamp) {
+    ASSERT_TRUE(gl_);
+    New_Recruit_In_Camp();
+    ASSERT_NE(p1_id, -1);
+
+    // The sergeant's first word: the pistol and its rounds, then the story page.
+    const std::vector<std::string> first = Talk(11);
+    EXPECT_TRUE(Said(first, "(Received_Weston^Pistol!)"));
+    EXPECT_NE(current_weapon, -1);
+    const int weapon_slot = current_weapon;
+    const int pistol_code = current_weapon >= 0 ? player_inv[current_weapon] : -1;
+    EXPECT_EQ(global_objective[3], 1);
+    ASSERT_TRUE(Run_Until([] { return Settled_In(1, 119); }, 5000)) << "at " << episode << "/" << scene << Box_Texts();
+    Run(300);
+    Shot("mission_story_page");
+    Click_Sprite(1); // Skip^Page, within the first 500 ms: not yet armed
+    Run(200);
+    EXPECT_TRUE(In(1, 119));
+    Run(300);
+    Click_Sprite(1);
+    ASSERT_TRUE(Run_Until([] { return Settled_In(1, 120); }, 5000)) << "at " << episode << "/" << scene << Box_Texts();
+    Shot("mission_briefing");
+    Click_Sprite(1); // Start^the_fight!
+
+    Play_The_Course();
+    if (HasFatalFailure()) return;
 
     // Out at the range's east end, down to the road east and through its open barrier to
     // the sergeant (the course gate has shut behind the recruit); walking up to him opens
@@ -309,4 +417,105 @@ TEST_F(Walk_First_Mission, TheRoadToTheBootCampLeadsToTheTrainingGroundByDayAndB
     }
 }
 
+} // namespace
+
+namespace {
+
+// The whole road of a new recruit as a player walks it: from the menu into the camp, the
+// commander's welcome, a night's sleep in the tent, the training mission from the commander,
+// the sergeant's word and on through the training ground back to the commander's report.
+TEST_F(Walk_First_Mission, ANewGameIsPlayedThroughTheTrainingToTheReportInCamp) {
+    ASSERT_TRUE(gl_);
+    New_Game_Into_The_Camp(true);
+    if (HasFatalFailure()) return;
+    EXPECT_EQ(global_objects[60], 0) << "the commander is met first";
+    EXPECT_EQ(arrow_point, kCommander);
+    Shot("chain_camp_arrival");
+
+    // Up to the commander: her welcome sends him to his tent.
+    const auto page = [](int s) { return [s] { return next_scene || In(1, s); }; };
+    ASSERT_TRUE(Visit(kCommander, page(0))) << Where();
+    ASSERT_TRUE(Settle_On(1, 0, 6000)) << Where();
+    std::vector<std::string> lines = Follow_Page({});
+    EXPECT_EQ(lines.front(), "So_ye&re^joe_then?");
+    ASSERT_TRUE(Run_Until([] { return Settled_In(2, 0) && p1_id != -1; }, 8000)) << Where();
+    EXPECT_EQ(global_objects[60], 2);
+    EXPECT_NEAR(CX(p1_id), points[4].x, 0.06f);
+    EXPECT_NEAR(CY(p1_id), points[4].y, 0.06f);
+
+    // Into the tent and to sleep: he wakes before dawn and walks out at its door.
+    ASSERT_TRUE(Visit(kTentDoor, page(25))) << Where();
+    ASSERT_TRUE(Settle_On(1, 25, 8000)) << Where();
+    Run(600);
+    Click_Sprite(6); // the bed
+    ASSERT_TRUE(Run_Until([] { return was_sleeping; }, 1000));
+    ASSERT_TRUE(Settle_On(1, 25, 15000)) << Where();
+    EXPECT_EQ(hours, 5);
+    Run(600);
+    Click_Sprite(13); // Leave_Tent
+    ASSERT_TRUE(Run_Until([] { return Settled_In(2, 0) && p1_id != -1; }, 8000)) << Where();
+    EXPECT_EQ(global_objects[60], 1);
+    EXPECT_NEAR(CX(p1_id), points[0].x, 0.06f);
+    EXPECT_NEAR(CY(p1_id), points[0].y, 0.06f);
+
+    // The commander hands over the training.
+    ASSERT_TRUE(Visit(kCommander, page(0))) << Where();
+    ASSERT_TRUE(Settle_On(1, 0, 6000)) << Where();
+    Follow_Page({});
+    ASSERT_TRUE(Run_Until([] { return Settled_In(2, 0) && p1_id != -1; }, 8000)) << Where();
+    EXPECT_EQ(main_mission[1], 2);
+    EXPECT_EQ(current_main, 1);
+    Shot("chain_mission_given");
+
+    // The sergeant: the pistol, then the story page and the briefing.
+    ASSERT_TRUE(Visit(kDrill, page(1))) << Where();
+    ASSERT_TRUE(Settle_On(1, 1, 6000)) << Where();
+    lines = Follow_Page({});
+    EXPECT_EQ(lines.front(), "So_your_joe?^We&ll_make_a^man_of_you_yet!^Now_give_me_fifty!");
+    EXPECT_TRUE(Said(lines, "(Received_Weston^Pistol!)"));
+    EXPECT_NE(current_weapon, -1);
+    ASSERT_TRUE(Run_Until([] { return Settled_In(1, 119); }, 8000)) << Where();
+    Run(600);
+    Click_Sprite(1); // Skip^Page
+    ASSERT_TRUE(Run_Until([] { return Settled_In(1, 120); }, 5000)) << Where();
+    Run(300);
+    Click_Sprite(1); // Start^the_fight!
+    Play_The_Course();
+    if (HasFatalFailure()) return;
+    Shot("chain_course_passed");
+
+    // Back up the road to the sergeant: his page takes the report.
+    ASSERT_TRUE(Visit(kSarge, page(1))) << Where();
+    ASSERT_TRUE(Settle_On(1, 1, 6000)) << Where();
+    lines = Follow_Page({});
+    EXPECT_TRUE(Said(lines, "Alright_you_passed^but_I&ve_got_my^eye_on_you.")) << lines.size() << " lines";
+    EXPECT_EQ(global_objects[66], 1);
+    ASSERT_TRUE(Run_Until([] { return Settled_In(3, 1) && p1_id != -1; }, 8000)) << Where();
+    Run(100);
+    EXPECT_EQ(arrow_point, kBackToCamp);
+
+    // Out at the south end of the road and up to the commander with the report.
+    ASSERT_TRUE(Walk_To(CX(kBackToCamp), CY(kBackToCamp), 0.05f, [] { return next_scene || episode != 3; })) << Where();
+    ASSERT_TRUE(Run_Until([] { return Settled_In(2, 0) && p1_id != -1; }, 8000)) << Where();
+    ASSERT_TRUE(Visit(kCommander, page(0))) << Where();
+    ASSERT_TRUE(Settle_On(1, 0, 6000)) << Where();
+    Follow_Page({});
+    // The report done, the next orders are briefed on their page, whose start leads back
+    // into the camp.
+    ASSERT_TRUE(Run_Until([] { return Requested(1, 121) || In(1, 121); }, 8000)) << Where();
+    EXPECT_EQ(main_mission[1], 3);
+    EXPECT_EQ(main_mission[2], 2);
+    EXPECT_EQ(current_main, 2);
+    EXPECT_EQ(INV_GRENADE_COUNT, 6);
+    if (Written(1, 121)) {
+        ASSERT_TRUE(Settle_On(1, 121, 6000)) << Where();
+        Run(600);
+        Click_Sprite(1); // Start^the_fight!
+        ASSERT_TRUE(Run_Until([] { return Settled_In(2, 0) && p1_id != -1; }, 8000)) << Where();
+        EXPECT_NEAR(CX(p1_id), points[4].x, 0.06f);
+        EXPECT_NEAR(CY(p1_id), points[4].y, 0.06f);
+        Shot("chain_report_given");
+        EXPECT_TRUE(Boxes().empty()) << Box_Texts();
+    }
+}
 } // namespace
