@@ -10,6 +10,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "combat/combat.h"
 #include "combat/damage.h"
@@ -165,6 +166,43 @@ TEST_F(Walk_Episode2_North, EveryExitAsksForItsSceneAndLeadsThere) {
         }
         Shot(std::string("north_exit_") + std::to_string(r.scene) + "_" + std::to_string(r.exit));
     }
+}
+
+// Every spawn point of the maps takes the player in where it stands, on open ground with
+// room to step off in at least two of the four directions, and no message box comes up.
+TEST_F(Walk_Episode2_North, EverySpawnPointStandsOnOpenGround) {
+    ASSERT_TRUE(gl_);
+    struct Row {
+        int episode, scene;
+        std::vector<int> spawns;
+    };
+    const Row rows[] = {
+        {2, 6, {0, 1}},
+        {2, 7, {0, 1, 2}},
+        {2, 8, {0, 1, 4}},
+        {2, 9, {0, 5, 6, 7}},
+        {2, 10, {0, 1, 2, 3, 4, 8, 9, 10, 12, 13, 14, 27, 30}},
+        {2, 11, {0, 1, 2, 3, 4, 8, 9, 10, 12, 13, 14, 27, 30}},
+        {3, 4, {0, 1, 2}},
+    };
+    auto open = [](int col, int row) {
+        const int cell = Cell_Index(col, row);
+        return cell >= 0 && map_col[cell] != COL_SOLID && map_col[cell] != COL_SOLID_SHOOTTHRU &&
+               map_col[cell] != COL_WATER && map_col[cell] != COL_FOOTPRINT;
+    };
+    for (const Row& r : rows)
+        for (int k : r.spawns) {
+            SCOPED_TRACE(std::to_string(r.episode) + "/" + std::to_string(r.scene) + " spawn " + std::to_string(k));
+            Start_Act(r.scene == 11 ? 4 : 3);
+            Enter_Scene(r.episode, r.scene, k);
+            if (HasFatalFailure()) return;
+            ASSERT_NE(p1_id, -1);
+            EXPECT_TRUE(At_Spawn(k)) << Where();
+            const int col = Cell_Column(PX()), row = Cell_Row(PY());
+            const int free_sides = open(col - 1, row) + open(col + 1, row) + open(col, row - 1) + open(col, row + 1);
+            EXPECT_GE(free_sides, 2) << Where();
+            EXPECT_TRUE(Boxes().empty()) << Box_Texts();
+        }
 }
 
 // The fortress's gate follows the clock while the fortress mission is on: by day it bars the
