@@ -359,7 +359,9 @@ std::vector<Contract> Make_Contracts() {
     for (int p : {1, 2, 3, 4}) c.push_back(Pt(2, 9, p, GLOBAL_MAP_PNT, "marker lit by the farms' script"));
     c.push_back(Pt(2, 9, 0, CAM_P1, "spawn point from the fork's travel page"));
     c.push_back(Exit(2, 9, 0, TRI, 70, 0, "lane back to the fork road"));
-    for (int slot : {18, 25, 28}) c.push_back(Slot(2, 9, slot, 1, "sheet of the spawned patrols"));
+    // The sheets the area's patrols are drawn with (fortress and farms both send them in).
+    for (int s : {8, 9})
+        for (int slot : {18, 20, 25, 28}) c.push_back(Slot(2, s, slot, 1, "sheet of the spawned patrols"));
     // The camps of acts 3 and 4 (2/10, 2/11): the spawn points the briefings and the return
     // to camp send the player to, the walk sheets, the exits the act-3 arrow points at (17,
     // 49), the commander the arrows point at once a mission is done (91, 123), the markers
