@@ -239,7 +239,7 @@ TEST_F(Walk_Episode2_North, TheFortressGateOpensOnlyAtNightForItsMission) {
     EXPECT_TRUE(Boxes().empty()) << Box_Texts();
 }
 
-// The radar mission in the farms: its three masts are lit on the map while they stand; shot
+// The radar mission in the farms: the medals count the farm's animals and gates; its three masts are lit on the map while they stand; shot
 // down, each goes off in a chain of explosions and the last completes the mission with the
 // player's pose. The windmill's way in is chained off unless its mission is on.
 TEST_F(Walk_Episode2_North, TheFarmsMastsAreTheRadarMissionsTargets) {
@@ -250,6 +250,10 @@ TEST_F(Walk_Episode2_North, TheFarmsMastsAreTheRadarMissionsTargets) {
     ASSERT_NE(p1_id, -1);
     Calm_The_Scene();
     Run(300);
+    // The farm's medals count its own cows, gates and crows.
+    EXPECT_EQ(total_cow_count, 4);
+    EXPECT_EQ(total_gate_count, 4);
+    EXPECT_EQ(total_crow_count, 5);
     EXPECT_FALSE(sprite[323].mouseover) << "the windmill's chain is off without its mission";
     EXPECT_TRUE(sprite[297].moving) << "the windmill's door is armed without its mission";
     const int masts[] = {320, 321, 322}, marks[] = {4, 3, 2};
