@@ -328,6 +328,79 @@ std::vector<Contract> Make_Contracts() {
     c.push_back(Pt(3, 1, 6, CAM_P1, "spawn point at the start of the course"));
     c.push_back(Pt(3, 1, 7, CAM_P1, "spawn point of the knife pages"));
     c.push_back(Slot(3, 1, 25, 3, "training targets: standing, hit, splintered"));
+
+    // ---- The northern roads of episode 2 and the convoy (2/6 to 2/11, 3/4).
+    // The boot road (2/6): north to the boot camp's lorry, south to the act's camp.
+    c.push_back(Exit(2, 6, 0, TRI, 53, 0, "road north to the boot camp"));
+    c.push_back(Exit(2, 6, 1, TRI, 0, 0, "road south to the act's camp"));
+    for (int p : {0, 1}) c.push_back(Pt(2, 6, p, CAM_P1, "spawn point at an end of the road"));
+    // The beach road (2/7): west to the camp, east to the beach, the pillbox hatch.
+    c.push_back(Exit(2, 7, 0, TRI, 0, 0, "road west to the act's camp"));
+    c.push_back(Exit(2, 7, 1, TRI, 50, 0, "road east to the beach landing"));
+    c.push_back(Exit(2, 7, 2, LAD, 31, 3, "pillbox hatch to the tunnels, shown open"));
+    for (int p : {0, 1, 2}) c.push_back(Pt(2, 7, p, CAM_P1, "spawn point on the beach road"));
+    // The fortress (2/8): the gateway its script arms at night (0), the gate it hides (7),
+    // the hatch it opens into the tunnels with the third animation (8), the marker (2), the
+    // spawn point the trench gallery's travel page names (4).
+    c.push_back(Exit(2, 8, 0, TRI, 63, 0, "gateway into the fort, armed at night"));
+    c.push_back(Obj(2, 8, 7, ANY, 1, "gate drawn back at night for the fortress mission"));
+    c.push_back(Obj(2, 8, 8, ANY, 3, "hatch opened into a tunnel: animation 2 held"));
+    c.push_back(Pt(2, 8, 2, GLOBAL_MAP_PNT, "marker of the fortress mission"));
+    c.push_back(Pt(2, 8, 4, CAM_P1, "spawn point from the trench gallery's travel page"));
+    c.push_back(Exit(2, 8, 1, TRI, 17, 0, "road south to the roadway"));
+    c.push_back(Exit(2, 8, 2, TRI, 58, 0, "trench west to the trench gallery"));
+    // The farms (2/9): the hatches its script opens (293, 294), the windmill door it arms
+    // (297) and the chain it takes off (323), the three masts broken with animation 1 or 2,
+    // the markers 1 to 4, the spawn point of the fork's travel page (0), the patrols' sheets.
+    Sprites(c, 2, 9, {293, 294}, 3, "well hatch opened into a tunnel: animation 2 held");
+    c.push_back(Exit(2, 9, 297, TRI, 4, 0, "windmill door, armed for the windmill mission"));
+    c.push_back(Obj(2, 9, 323, ANY, 0, "chain before the windmill, hidden for its mission"));
+    for (int i : {320, 321, 322}) c.push_back(Obj(2, 9, i, BAG, 3, "radio mast: standing, broken, wrecked"));
+    for (int p : {1, 2, 3, 4}) c.push_back(Pt(2, 9, p, GLOBAL_MAP_PNT, "marker lit by the farms' script"));
+    c.push_back(Pt(2, 9, 0, CAM_P1, "spawn point from the fork's travel page"));
+    c.push_back(Exit(2, 9, 0, TRI, 70, 0, "lane back to the fork road"));
+    // The sheets the area's patrols are drawn with (fortress and farms both send them in).
+    for (int s : {8, 9})
+        for (int slot : {18, 20, 25, 28}) c.push_back(Slot(2, s, slot, 1, "sheet of the spawned patrols"));
+    // The camps of acts 3 and 4 (2/10, 2/11): the spawn points the briefings and the return
+    // to camp send the player to, the walk sheets, the exits the act-3 arrow points at (17,
+    // 49), the commander the arrows point at once a mission is done (91, 123), the markers
+    // the act-3 script lights, the people and boards, and the act-4 traffic's looks.
+    for (int s : {10, 11}) {
+        for (int p : {0, 1, 4, 8, 9, 10, 12, 13, 14, 27, 30})
+            c.push_back(Pt(2, s, p, CAM_P1, "spawn point of the hub"));
+        for (int slot : {15, 16, 17, 30, 31}) c.push_back(Slot(2, s, slot, 59, "the player's sheet"));
+        c.push_back(Slot(2, s, 2, 90, "effects and drops sheet"));
+        c.push_back(Slot(2, s, 29, 20, "one-animation figures"));
+        c.push_back(Exit(2, s, 17, TRI, 17, 0, "lane south to the roadway"));
+        c.push_back(Exit(2, s, 49, TRI, 1, 0, "lane south to the highway"));
+        c.push_back(Exit(2, s, 70, TRI, 38, 0, "outer road west to the boot road"));
+        c.push_back(Exit(2, s, 73, TRI, 39, 0, "outer road east to the beach road"));
+        c.push_back(Exit(2, s, 42, LAD, 31, 3, "dugout to the tunnels, shown open"));
+        c.push_back(Exit(2, s, 92, TRI, 28, 0, "door of the player's tent"));
+        struct Page_Kind {
+            int index, kind;
+        };
+        static constexpr Page_Kind pages[] = {{43, OBJ_DRILL},     {44, OBJ_WAGES},   {45, OBJ_CASINO},
+                                              {46, OBJ_GALLERY},   {47, OBJ_CARD_START}, {48, OBJ_PATCHES},
+                                              {93, OBJ_DOGMATE},   {50, OBJ_UPGRADE}, {51, OBJ_DODGYDAN},
+                                              {52, OBJ_SPY},       {53, OBJ_STARTUP}, {54, OBJ_MAP},
+                                              {55, OBJ_MEDALBOX}};
+        for (const Page_Kind& p : pages) c.push_back(Kind(2, s, p.index, p.kind, "camp page"));
+    }
+    for (int p : {26, 31}) c.push_back(Pt(2, 10, p, GLOBAL_MAP_PNT, "marker lit by the act-3 camp's script"));
+    c.push_back(Kind(2, 10, 91, OBJ_BETSY, "the commander, the arrow's target once a mission is done"));
+    c.push_back(Kind(2, 11, 123, OBJ_BETSY, "the commander, the arrow's target once a mission is done"));
+    for (int i = 74; i <= 79; ++i) c.push_back(Obj(2, 11, i, BUD, 8, "traffic: looks 0 to 7"));
+    for (int p = 40; p <= 45; ++p) c.push_back(Pt(2, 11, p, ANY, "start or end point of the traffic"));
+    // The convoy road (3/4): the escorted lorry, the depot's switch (131) it drives onto,
+    // the powder barrels the tripwire blows up, the lorry's marker (8) and its destination.
+    c.push_back(Obj(3, 4, 1, UNT, 1, "the escorted lorry"));
+    c.push_back(Obj(3, 4, 131, SWI, 0, "the depot's gate switch"));
+    for (int i : {79, 105, 106, 107}) c.push_back(Obj(3, 4, i, BAG, 3, "powder barrel set off by the tripwire"));
+    c.push_back(Pt(3, 4, 8, GLOBAL_MAP_PNT, "marker that follows the lorry"));
+    c.push_back(Pt(3, 4, 9, PATROL_PNT, "the lorry's destination"));
+    c.push_back(Pt(3, 4, 0, CAM_P1, "spawn point beside the lorry"));
     return c;
 }
 

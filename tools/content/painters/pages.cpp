@@ -11,6 +11,7 @@
 #include "content/painters/camp_art.h"
 #include "content/painters/paint.h"
 #include "content/painters/people.h"
+#include "content/painters/ep2b_art.h"
 #include "content/painters/shop_art.h"
 #include "content/writers/art.h"
 
@@ -825,6 +826,10 @@ constexpr Painter PAINTERS[] = {
     {"seal", Seal},         {"star", Star},     {"bar", Bar},       {"card", Card},
     {"piece", Camp_Piece},  {"tent_room", Tent_Room}, {"medals", Medals}, {"album", Album},
     {"tunnel_map", Tunnel_Map},
+    // The northern roads of the second episode.
+    {"ep2b_truck", Ep2b_Truck}, {"ep2b_radar", Ep2b_Radar}, {"ep2b_cow", Ep2b_Cow}, {"ep2b_crow", Ep2b_Crow},
+    {"ep2b_gate", Ep2b_Gate}, {"ep2b_powder", Ep2b_Powder},
+    {"ep2b_windmill", Ep2b_Windmill},
 };
 
 bool Dirs_For(const std::string& root, const std::string& image) {
