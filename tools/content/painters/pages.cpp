@@ -12,6 +12,7 @@
 #include "content/painters/paint.h"
 #include "content/painters/people.h"
 #include "content/painters/shop_art.h"
+#include "content/painters/story_art.h"
 #include "content/writers/art.h"
 
 namespace painters {
@@ -825,6 +826,9 @@ constexpr Painter PAINTERS[] = {
     {"seal", Seal},         {"star", Star},     {"bar", Bar},       {"card", Card},
     {"piece", Camp_Piece},  {"tent_room", Tent_Room}, {"medals", Medals}, {"album", Album},
     {"tunnel_map", Tunnel_Map},
+    // The story pages' pictures.
+    {"story_panorama", Story_Panorama}, {"story_credits", Story_Credits}, {"story_alarm", Story_Alarm},
+    {"story_lock", Story_Lock},
 };
 
 bool Dirs_For(const std::string& root, const std::string& image) {
