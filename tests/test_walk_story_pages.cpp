@@ -190,7 +190,7 @@ TEST_F(Walk_Story_Pages, BriefingsAndActPagesShowAndLeadWhereTheStorySays) {
             bool shot_taken = false;
             l = Until_Leaves(c.within, [&] {
                 look();
-                if (!shot_taken && In(c.e, c.s) && TimerGetTime() - start >= 2500) {
+                if (!shot_taken && In(c.e, c.s) && TimerGetTime() - start >= 4500) {
                     Shot(shot);
                     shot_taken = true;
                 }
@@ -227,7 +227,10 @@ TEST_F(Walk_Story_Pages, TheAlarmBriefingRaisesTheSergeantAndFlashesTheLight) {
             glowed = glowed || sprite[5].anim == 2;
             lowest = std::min(lowest, sprite[6].y);
             highest = std::max(highest, sprite[6].y);
-            if (sprite[6].anim == 1 && On_View(6) && sprite[6].y + sprite[6].height > -0.5f) shouted_in_view = true;
+            if (sprite[6].anim == 1 && On_View(6) && sprite[6].y + sprite[6].height > -0.5f) {
+                if (!shouted_in_view) Shot("story_1_51_alarm");
+                shouted_in_view = true;
+            }
         });
     ASSERT_TRUE(l.left);
     EXPECT_TRUE(flashed);
@@ -400,11 +403,13 @@ TEST_F(Walk_Story_Pages, CreditsRunToTheirEndAndLandOnTheMainMenu) {
             const std::pair<int, int> now{episode, scene};
             if (!next_scene && fade >= 1.0f && visited.back() != now) {
                 visited.push_back(now);
-                Shot("story_credits_" + std::to_string(episode) + "_" + std::to_string(scene));
+                if (scene % 2 == 0) Shot("story_credits_" + std::to_string(episode) + "_" + std::to_string(scene));
             }
             if (episode == 4 && !next_scene && hud_sequence == 2 && On_View(2) && On_View(5) &&
-                (faces_shown.empty() || faces_shown.back() != now))
+                (faces_shown.empty() || faces_shown.back() != now)) {
                 faces_shown.push_back(now);
+                Shot("story_credits_" + std::to_string(episode) + "_" + std::to_string(scene));
+            }
             return In(0, 1) && fade >= 1.0f;
         },
         90000);

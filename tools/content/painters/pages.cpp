@@ -828,7 +828,7 @@ constexpr Painter PAINTERS[] = {
     {"tunnel_map", Tunnel_Map},
     // The story pages' pictures.
     {"story_panorama", Story_Panorama}, {"story_credits", Story_Credits}, {"story_alarm", Story_Alarm},
-    {"story_lock", Story_Lock},
+    {"story_lock", Story_Lock}, {"story_warship", Story_Warship},
 };
 
 bool Dirs_For(const std::string& root, const std::string& image) {

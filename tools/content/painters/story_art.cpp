@@ -276,16 +276,13 @@ bool Story_Alarm(const std::string& root, const std::string& image, const Arg_Re
                                cairo_move_to(cr, cx, cy);
                                cairo_arc(cr, cx, cy, w * 0.5, a - 0.45, a + 0.45);
                                cairo_close_path(cr);
-                               cairo_set_source_rgba(cr, 1, 0.2, 0.1, 0.55);
+                               cairo_set_source_rgba(cr, 1, 0.25, 0.1, 0.85);
                                cairo_fill(cr);
                            }
-                           if (f == 5) {
-                               cairo_pattern_t* g = cairo_pattern_create_radial(cx, cy, 2, cx, cy, w * 0.45);
-                               cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.4, 0.2, 0.5);
-                               cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.3, 0.1, 0);
-                               cairo_set_source(cr, g);
-                               cairo_paint(cr);
-                               cairo_pattern_destroy(g);
+                           if (f == 5) { // a steady halo (solid: the sheet is keyed)
+                               cairo_arc(cr, cx, cy + h * 0.06, w * 0.3, 0, kTau);
+                               cairo_set_source_rgba(cr, 1, 0.55, 0.3, 0.8);
+                               cairo_fill(cr);
                            }
                            // The bracket and the base.
                            Set_Rgb(cr, Rgba{60, 62, 66, 255});
@@ -362,6 +359,74 @@ bool Story_Lock(const std::string& root, const std::string& image, const Arg_Rea
                            }
                        },
                        {{0}, {1, 2}, {3}}, 0.1f, 0.1f, 150);
+}
+
+bool Story_Warship(const std::string& root, const std::string& image, const Arg_Reader& r) {
+    const int tilt = r.Int("tilt", 0, -30, 30);
+    const double W = 512, H = 256;
+    Paint p((int)W, (int)H);
+    cairo_t* cr = p.cr();
+    Dice d(image);
+    cairo_save(cr);
+    cairo_translate(cr, W / 2, H * 0.7);
+    cairo_rotate(cr, tilt * kTau / 360);
+    // The hull: a long bow on the left, the stern cut square.
+    cairo_move_to(cr, -W * 0.46, -H * 0.12);
+    cairo_line_to(cr, W * 0.42, -H * 0.12);
+    cairo_line_to(cr, W * 0.4, H * 0.1);
+    cairo_line_to(cr, -W * 0.36, H * 0.1);
+    cairo_close_path(cr);
+    Set_Rgb(cr, Rgba{70, 76, 86, 255});
+    cairo_fill_preserve(cr);
+    Set_Rgb(cr, kInk);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    // Superstructure, bridge, funnels and the gun turrets.
+    Set_Rgb(cr, Rgba{88, 94, 104, 255});
+    cairo_rectangle(cr, -W * 0.12, -H * 0.3, W * 0.26, H * 0.18);
+    cairo_fill(cr);
+    cairo_rectangle(cr, -W * 0.06, -H * 0.44, W * 0.1, H * 0.14);
+    cairo_fill(cr);
+    Set_Rgb(cr, Rgba{50, 52, 58, 255});
+    for (double fx : {0.08, 0.16}) {
+        cairo_rectangle(cr, W * fx, -H * 0.42, W * 0.04, H * 0.3);
+        cairo_fill(cr);
+    }
+    for (double tx : {-0.32, -0.22, 0.28}) {
+        Rounded_Rect(cr, W * tx, -H * 0.2, W * 0.08, H * 0.08, 4);
+        cairo_fill(cr);
+        cairo_set_line_width(cr, 4);
+        cairo_move_to(cr, W * (tx + (tx < 0 ? 0.0 : 0.08)), -H * 0.17);
+        cairo_line_to(cr, W * (tx + (tx < 0 ? -0.08 : 0.16)), -H * 0.2);
+        cairo_stroke(cr);
+    }
+    // Portholes.
+    Set_Rgb(cr, Rgba{200, 190, 140, 255});
+    for (double x = -W * 0.3; x < W * 0.36; x += W * 0.05) {
+        cairo_arc(cr, x, -H * 0.02, 2.5, 0, kTau);
+        cairo_fill(cr);
+    }
+    // Fire on deck and black smoke rising.
+    for (int k = 0; k < 6; ++k) {
+        const double fx = W * (-0.2 + d.Next() * 0.5), fy = -H * 0.12;
+        cairo_move_to(cr, fx - 12, fy);
+        cairo_curve_to(cr, fx - 8, fy - 30, fx + 4, fy - 20, fx, fy - 46 - d.Next() * 20);
+        cairo_curve_to(cr, fx + 8, fy - 24, fx + 14, fy - 20, fx + 12, fy);
+        cairo_close_path(cr);
+        cairo_set_source_rgba(cr, 1, 0.55 + d.Next() * 0.3, 0.1, 1);
+        cairo_fill(cr);
+    }
+    cairo_restore(cr);
+    for (int k = 0; k < 9; ++k) {
+        cairo_set_source_rgba(cr, 0.12, 0.12, 0.14, 1);
+        cairo_arc(cr, W * 0.55 + k * 14 + d.Next() * 10, H * 0.36 - k * 12, 14 + k * 3, 0, kTau);
+        cairo_fill(cr);
+    }
+    // The sea closing over the waterline.
+    Set_Rgb(cr, Rgba{24, 40, 66, 255});
+    cairo_rectangle(cr, 0, H * 0.78, W, H * 0.22);
+    cairo_fill(cr);
+    return Save_Still(p, root, image, true);
 }
 
 } // namespace painters

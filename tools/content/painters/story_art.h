@@ -1,5 +1,6 @@
 // Pictures of the story pages: the wide panorama the act-four start pans across, the credits
-// cards, the alarm light of the alarm briefing and the padlock of the act-three briefing.
+// cards, the alarm light of the alarm briefing, the padlock of the act-three briefing and the
+// sinking warships of the act end.
 #pragma once
 
 #include <string>
@@ -22,5 +23,8 @@ bool Story_Alarm(const std::string& root, const std::string& image, const Arg_Re
 // A padlock on a chained gate: animation 0 locked, 1 the bolt-cutter biting (two frames),
 // 2 the shackle sprung open.
 bool Story_Lock(const std::string& root, const std::string& image, const Arg_Reader& r);
+// A warship of the enemy's fleet burning and sinking by the stern, `tilt` degrees (-30 to
+// 30) down by the bow or stern, the sea over its waterline.
+bool Story_Warship(const std::string& root, const std::string& image, const Arg_Reader& r);
 
 } // namespace painters
