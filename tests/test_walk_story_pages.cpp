@@ -26,6 +26,8 @@ namespace {
 
 constexpr int SAME = -99; // a request without a spawn point: the spawn is not looked at
 
+struct Page_Case;
+
 // The scene a page asked for, seen in the tick of the request.
 struct Leave {
     bool left = false;
@@ -118,6 +120,10 @@ protected:
         return l;
     }
 
+    // Opens each page of a table in turn, watches it and follows it to its request.
+    template <size_t N>
+    void Play_Pages(const Page_Case (&cases)[N]);
+
     // Whether sprite i is drawn somewhere in the 4:3 view.
     static bool On_View(int i) {
         const object& o = sprite[i];
@@ -141,11 +147,10 @@ struct Page_Case {
 
 void No_Check() {}
 
-const Page_Case PAGES[] = {
+// Pages that leave by themselves when their time is up.
+const Page_Case TIMED_PAGES[] = {
     {"alarm briefing runs out", 1, 51, 1, -1, 15000, 2, 0, 0, {2, 5, 6}, No_Check},
-    {"alarm briefing left at once", 1, 51, 2, 2, 1000, 2, 3, 0, {2}, No_Check},
     {"act two runs out", 1, 64, 2, -1, 9000, 2, 3, 0, {1, 2, 3}, No_Check},
-    {"act two skipped", 1, 64, 2, 2, 1000, 2, 3, 0, {2}, No_Check},
     {"act three: the padlock", 1, 82, 3, -1, 9000, 2, 10, 0, {1, 2, 3, 4}, No_Check},
     {"act four runs out", 1, 117, 4, -1, 9000, 2, 11, 0, {1, 2, 3}, No_Check},
     {"act end", 1, 116, 3, -1, 11000, 0, 0, SAME, {5, 6},
@@ -153,11 +158,6 @@ const Page_Case PAGES[] = {
          EXPECT_EQ(current_act, 4);
          EXPECT_EQ(main_mission[13], 3);
      }},
-    {"radio station briefing", 1, 121, 1, 1, 1500, 2, 0, 4, {1, 2}, [] { EXPECT_EQ(new_mission, 10); }},
-    {"after the radio station", 1, 124, 1, 1, 1500, 2, 0, 4, {1, 2}, No_Check},
-    {"battleship briefing in act two", 1, 142, 2, 1, 1500, 2, 3, 4, {1, 2}, No_Check},
-    {"the Colt recruit's page", 1, 138, 1, 1, 1500, 3, 1, 7, {1, 2, 3}, No_Check},
-    {"the knife recruit's page", 1, 140, 1, 1, 1500, 3, 1, 7, {1, 2, 3}, No_Check},
     {"act-four start", 0, 12, 3, -1, 15000, 2, 5, SAME, {0, 2},
      [] {
          EXPECT_EQ(current_act, 4);
@@ -165,9 +165,21 @@ const Page_Case PAGES[] = {
      }},
 };
 
-TEST_F(Walk_Story_Pages, BriefingsAndActPagesShowAndLeadWhereTheStorySays) {
+// Pages left by their button.
+const Page_Case BUTTON_PAGES[] = {
+    {"alarm briefing left at once", 1, 51, 2, 2, 1000, 2, 3, 0, {2}, No_Check},
+    {"act two skipped", 1, 64, 2, 2, 1000, 2, 3, 0, {2}, No_Check},
+    {"radio station briefing", 1, 121, 1, 1, 1500, 2, 0, 4, {1, 2}, [] { EXPECT_EQ(new_mission, 10); }},
+    {"after the radio station", 1, 124, 1, 1, 1500, 2, 0, 4, {1, 2}, No_Check},
+    {"battleship briefing in act two", 1, 142, 2, 1, 1500, 2, 3, 4, {1, 2}, No_Check},
+    {"the Colt recruit's page", 1, 138, 1, 1, 1500, 3, 1, 7, {1, 2, 3}, No_Check},
+    {"the knife recruit's page", 1, 140, 1, 1, 1500, 3, 1, 7, {1, 2, 3}, No_Check},
+};
+
+template <size_t N>
+void Walk_Story_Pages::Play_Pages(const Page_Case (&cases)[N]) {
     ASSERT_TRUE(gl_);
-    for (const Page_Case& c : PAGES) {
+    for (const Page_Case& c : cases) {
         SCOPED_TRACE(c.name);
         Story(c.act);
         if (!Open(c.e, c.s)) return;
@@ -210,6 +222,9 @@ TEST_F(Walk_Story_Pages, BriefingsAndActPagesShowAndLeadWhereTheStorySays) {
         Enter_Scene(0, 9);
     }
 }
+
+TEST_F(Walk_Story_Pages, TimedBriefingsAndActPagesShowAndLeadWhereTheStorySays) { Play_Pages(TIMED_PAGES); }
+TEST_F(Walk_Story_Pages, BriefingsLeftByTheirButtonsLeadWhereTheStorySays) { Play_Pages(BUTTON_PAGES); }
 
 // On the alarm briefing the light flashes and then glows, and the sergeant rises fully into
 // view before he shouts and sinks away.
