@@ -32,7 +32,7 @@ struct Page_Case;
 struct Leave {
     bool left = false;
     int e = -1, s = -1, spawn = -1;
-    int ms = 0; // virtual milliseconds from the end of the fade-in to the request
+    int ms = 0; // virtual milliseconds the watch ran
 };
 
 class Walk_Story_Pages : public PlayedGame {
