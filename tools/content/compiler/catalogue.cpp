@@ -219,9 +219,15 @@ const std::vector<Catalogue_Entry> CATALOGUE = {
     {3, 35, AREA | SCRIPT},
     {3, 36, AREA | SCRIPT},
     {3, 37, AREA | SCRIPT},
+    // The credits: the cast pages' conversations move on to episode 4 and the transition's
+    // episode-4 chain loads the next scene (2, 4, 6), each timed by its countdown; 6 leads
+    // to the main menu.
     {4, 1, PAGE},
+    {4, 2, REQUEST},
     {4, 3, PAGE},
+    {4, 4, REQUEST},
     {4, 5, PAGE},
+    {4, 6, REQUEST},
     {10, 0, REQUEST | SCRIPT},
 };
 

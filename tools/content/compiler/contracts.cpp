@@ -401,6 +401,23 @@ std::vector<Contract> Make_Contracts() {
     c.push_back(Pt(3, 4, 8, GLOBAL_MAP_PNT, "marker that follows the lorry"));
     c.push_back(Pt(3, 4, 9, PATROL_PNT, "the lorry's destination"));
     c.push_back(Pt(3, 4, 0, CAM_P1, "spawn point beside the lorry"));
+    // ---- Story pages: the later acts' conversation pages and the credits' cast pages
+    // (portraits, speech boxes, accept and decline); the act-four tent (1/122) with its night
+    // picture of slot 16 and the flag it hides; the briefings' buttons (sprite 2 on the timed
+    // pages, sprite 1 on the armed ones), the alarm light (5: animations 1 and 2) and the
+    // figure that rises and shouts (6) of 1/51, the padlock of 1/82 (4: animations 1 and
+    // 2); the panorama the act-four start pans (0/12).
+    for (int s : {39, 65, 68, 72, 74, 76, 77, 78, 81, 83, 86, 91, 92, 93, 122}) Conversation_Page(c, 1, s);
+    for (int s : {1, 3, 5}) Conversation_Page(c, 4, s);
+    c.push_back(Slot(1, 122, 16, 2, "the tent at night, silent and talking"));
+    c.push_back(Obj(1, 122, 13, ANY, 0, "hidden in act four"));
+    for (int s : {51, 64, 82, 117}) c.push_back(Obj(1, s, 2, ANY, 2, "Start^the_fight! button"));
+    for (int s : {121, 124, 142}) c.push_back(Obj(1, s, 1, ANY, 2, "Start^the_fight! button"));
+    for (int s : {138, 140}) c.push_back(Obj(1, s, 1, ANY, 2, "Skip^Page button"));
+    c.push_back(Obj(1, 51, 5, ANY, 3, "alarm light, animations 1 and 2"));
+    c.push_back(Obj(1, 51, 6, ANY, 2, "slides in and out, animation 1"));
+    c.push_back(Obj(1, 82, 4, ANY, 3, "padlock, animations 1 and 2"));
+    c.push_back(Obj(0, 12, 2, ANY, 0, "panning backdrop"));
     return c;
 }
 

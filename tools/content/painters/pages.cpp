@@ -13,6 +13,7 @@
 #include "content/painters/people.h"
 #include "content/painters/ep2b_art.h"
 #include "content/painters/shop_art.h"
+#include "content/painters/story_art.h"
 #include "content/writers/art.h"
 
 namespace painters {
@@ -830,6 +831,9 @@ constexpr Painter PAINTERS[] = {
     {"ep2b_truck", Ep2b_Truck}, {"ep2b_radar", Ep2b_Radar}, {"ep2b_cow", Ep2b_Cow}, {"ep2b_crow", Ep2b_Crow},
     {"ep2b_gate", Ep2b_Gate}, {"ep2b_powder", Ep2b_Powder},
     {"ep2b_windmill", Ep2b_Windmill},
+    // The story pages' pictures.
+    {"story_panorama", Story_Panorama}, {"story_credits", Story_Credits}, {"story_alarm", Story_Alarm},
+    {"story_lock", Story_Lock}, {"story_warship", Story_Warship},
 };
 
 bool Dirs_For(const std::string& root, const std::string& image) {
