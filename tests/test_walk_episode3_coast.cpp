@@ -63,6 +63,12 @@ protected:
         p.update = true;
         Run_Camera();
     }
+    // The player stands on open ground: no wall, rock or water tile under him.
+    static void Expect_On_Open_Ground() {
+        const int tile = tiles[Get_Tile_Index(PX(), PY())];
+        EXPECT_FALSE(tile >= 32 && tile <= 287) << "in a wall: tile " << tile;
+        EXPECT_FALSE(tile >= 480 && tile <= 483) << "in the water: tile " << tile;
+    }
     // Runs the loop one pass at a time until a scene is requested (before it loads).
     static bool Run_Until_Request(int ms) {
         for (int t = 0; t < ms; t += 5) {
@@ -87,9 +93,8 @@ protected:
         EXPECT_EQ(points[spawn].c1, CAM_P1) << "spawn point " << spawn;
         EXPECT_NEAR(PX(), points[spawn].x, 0.06f) << "not at spawn point " << spawn;
         EXPECT_NEAR(PY(), points[spawn].y, 0.06f) << "not at spawn point " << spawn;
-        // He stands on open ground, not inside a trigger that would send him off again.
-        const int under = map_col[Get_Tile_Index(PX(), PY())];
-        EXPECT_TRUE(under != COL_SOLID && under != COL_SOLID_SHOOTTHRU && under != COL_WATER) << under;
+        Expect_On_Open_Ground();
+        // Not inside a trigger that would send him off again.
         Run(300);
         EXPECT_TRUE(In(e, s)) << "sent on at once to " << episode << "/" << scene;
         Shot(shot);
@@ -223,6 +228,7 @@ TEST_F(Walk_Coast, TheWaysOutOfTheCoastAskForTheirScenes) {
         ASSERT_NE(p1_id, -1);
         EXPECT_NEAR(PX(), points[r.spawn].x, 0.06f);
         EXPECT_NEAR(PY(), points[r.spawn].y, 0.06f);
+        Expect_On_Open_Ground();
         Run(200);
         Shot("coast_out_" + std::to_string(r.from));
         Step_Out(r.way, r.episode, r.scene, r.spawn_there);
@@ -328,6 +334,45 @@ TEST_F(Walk_Coast, TheBunkerStoreDoorOpensWithItsFlag) {
             }
             Shot("bunker_" + std::to_string(r.scene) + "_store_door_" + std::to_string(flag));
         }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The rock fall in the cave's neck shuts the way to the deep chamber from wall to wall until
+// the cave mission is given; then it is gone, the neck is open and the back way with it.
+TEST_F(Walk_Coast, TheRockFallShutsTheCaveUntilTheCaveMission) {
+    for (int state : {0, 2}) {
+        SCOPED_TRACE("cave mission state " + std::to_string(state));
+        Start_Act1();
+        main_mission[5] = state;
+        Enter_Scene(3, 9, 1);
+        ASSERT_NE(p1_id, -1);
+        Run(200);
+        const object& rock = sprite[21];
+        const float y = rock.z + rock.box_height / 2, cx = rock.w + rock.box_width / 2;
+        // The floor cells of the neck across the rock fall's middle, out to the rock walls.
+        int cells = 0, open = 0;
+        for (int dir : {-1, 1}) {
+            for (int k = dir > 0 ? 1 : 0; k < 20; ++k) {
+                const int cell = Get_Tile_Index(cx + dir * k * 0.1f, y);
+                if (tiles[cell] >= 32 && tiles[cell] <= 287) break; // the rock wall
+                ++cells;
+                if (map_col[cell] == COL_FREE) ++open;
+            }
+        }
+        EXPECT_GE(cells, 5) << "the neck is narrower than the rock fall";
+        if (state == 0) {
+            EXPECT_EQ(open, 0) << "a gap beside the rock fall";
+            EXPECT_TRUE(sprite[17].moving) << "the back way is open";
+        } else {
+            EXPECT_EQ(open, cells) << "the rock fall still blocks the neck";
+            EXPECT_TRUE(sprite[21].mouseover) << "the rock fall is still shown";
+            EXPECT_FALSE(sprite[17].moving) << "the back way is shut";
+        }
+        Shot("cave_neck_" + std::to_string(state));
     }
 }
 
