@@ -5,6 +5,7 @@
 // the player's head (or, with the partner bunker already taken, the success pose instead).
 #include "support/played_game.h"
 
+#include <cmath>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -18,6 +19,7 @@
 #include "common/world_state.h"
 #include "content/camera_load.h"
 #include "content/content_inputs.h"
+#include "content/object_setup.h"
 #include "content/scene_loader.h"
 #include "content/snapshots.h"
 #include "hud/hud.h"
@@ -374,6 +376,41 @@ TEST_F(Walk_Coast, TheRockFallShutsTheCaveUntilTheCaveMission) {
         }
         Shot("cave_neck_" + std::to_string(state));
     }
+}
+
+} // namespace
+
+namespace {
+
+// The convoy road on the convoy mission: the lorry sets off after its pause, and once it
+// stands on the depot gate's switch the escort has succeeded and the lorry leaves the road.
+// (The lorry is put on the gate: the unit AI does not drive a vehicle by itself.)
+TEST_F(Walk_Coast, TheConvoyEndsAtTheDepotGate) {
+    Start_Act1();
+    current_main = 6;
+    main_mission[6] = 2;
+    Enter_Scene(3, 4, 1);
+    ASSERT_NE(p1_id, -1);
+    ASSERT_NE(a_vehicle, -1);
+    const int lorry = a_vehicle;
+    ASSERT_TRUE(Run_Until([] { return title_sequence == 2; }, 8000)) << "the lorry never set off";
+    EXPECT_EQ(success_condition, 0);
+    // The gate's switch takes the lorry only; the player on it throws nothing.
+    const object& gate = sprite[131];
+    ASSERT_EQ(gate.type, SWI);
+    Place_Player(gate.w + gate.box_width / 2, gate.z + gate.box_height / 2);
+    Run(300);
+    EXPECT_NE(a_vehicle, -1) << "the player threw the lorry's switch";
+    EXPECT_EQ(success_condition, 0);
+    object& v = sprite[lorry];
+    const float dx = gate.w + gate.box_width / 2 - (v.w + v.box_width / 2);
+    const float dy = gate.z + gate.box_height / 2 - (v.z + v.box_height / 2);
+    v.x += dx, v.w += dx, v.mov_x += dx, v.end_x += dx;
+    v.y += dy, v.z += dy, v.mov_y += dy, v.end_y += dy;
+    ASSERT_TRUE(Run_Until([] { return a_vehicle == -1; }, 3000)) << "the gate's switch took no notice";
+    EXPECT_EQ(success_condition, 1);
+    EXPECT_TRUE(sprite[lorry].turn_off);
+    EXPECT_TRUE(Boxes().empty()) << Box_Texts();
 }
 
 } // namespace
