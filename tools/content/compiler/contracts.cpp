@@ -393,14 +393,6 @@ std::vector<Contract> Make_Contracts() {
     c.push_back(Kind(2, 11, 123, OBJ_BETSY, "the commander, the arrow's target once a mission is done"));
     for (int i = 74; i <= 79; ++i) c.push_back(Obj(2, 11, i, BUD, 8, "traffic: looks 0 to 7"));
     for (int p = 40; p <= 45; ++p) c.push_back(Pt(2, 11, p, ANY, "start or end point of the traffic"));
-    // The convoy road (3/4): the escorted lorry, the depot's switch (131) it drives onto,
-    // the powder barrels the tripwire blows up, the lorry's marker (8) and its destination.
-    c.push_back(Obj(3, 4, 1, UNT, 1, "the escorted lorry"));
-    c.push_back(Obj(3, 4, 131, SWI, 0, "the depot's gate switch"));
-    for (int i : {79, 105, 106, 107}) c.push_back(Obj(3, 4, i, BAG, 3, "powder barrel set off by the tripwire"));
-    c.push_back(Pt(3, 4, 8, GLOBAL_MAP_PNT, "marker that follows the lorry"));
-    c.push_back(Pt(3, 4, 9, PATROL_PNT, "the lorry's destination"));
-    c.push_back(Pt(3, 4, 0, CAM_P1, "spawn point beside the lorry"));
     // ---- Story pages: the later acts' conversation pages and the credits' cast pages
     // (portraits, speech boxes, accept and decline); the act-four tent (1/122) with its night
     // picture of slot 16 and the flag it hides; the briefings' buttons (sprite 2 on the timed
@@ -418,6 +410,39 @@ std::vector<Contract> Make_Contracts() {
     c.push_back(Obj(1, 51, 6, ANY, 2, "slides in and out, animation 1"));
     c.push_back(Obj(1, 82, 4, ANY, 3, "padlock, animations 1 and 2"));
     c.push_back(Obj(0, 12, 2, ANY, 0, "panning backdrop"));
+    // ---- The coast of episode 3 (3/0, 3/2 to 3/16): the beach (3/3) with the ways into
+    // bunkers A and C its script shuts (27, 29), the tunnel hatches it opens (third
+    // animation), the bunkers' lanterns it darkens (animation - 1), the boat, the cave's rock
+    // fall (base 1, shown + 2), the bunker doors (+ 1), the masts and the lorry (+ 1), the
+    // convoy road's way out and the markers it lights; the travel's spawn point 0. The
+    // bunkers' store doors shown open (3/5 164, 3/6 234, 3/7 170), the cave's explosives,
+    // back way and rock fall, the cook's corner marker, the charges of basement C, the
+    // cellar's conversation spawn, the cove's chest, the orchard's trees (base 2, shown - 2),
+    // the bay's hatch, and the convoy road's switch, drums and marker.
+    c.push_back(Exit(3, 3, 27, TRI, 10, 0, "way into bunker A, shut by the script"));
+    c.push_back(Exit(3, 3, 29, TRI, 12, 0, "way into bunker C, shut by the script"));
+    c.push_back(Exit(3, 3, 180, TRI, 8, 0, "the convoy road"));
+    for (int i : {28, 33, 190, 191}) c.push_back(Obj(3, 3, i, ANY, 3, "tunnel hatch, opened with animation 2"));
+    Sprites(c, 3, 3, {50, 52, 54}, 2, "lantern of a bunker, animation 1 darkened to 0");
+    Sprites(c, 3, 3, {82, 83, 113, 135, 138, 161, 181, 182}, 0, "object shown or hidden by the script");
+    Sprites(c, 3, 3, {137, 177, 178, 179}, 2, "object switched to animation 1");
+    c.push_back(Obj(3, 3, 142, ANY, 4, "rock fall, animation 1 shown as 3"));
+    Sprites(c, 3, 3, {163, 165}, 3, "bunker door, animation 1 shown as 2");
+    for (int p : {6, 7, 8, 15, 16, 19, 26, 27, 32}) c.push_back(Pt(3, 3, p, GLOBAL_MAP_PNT, "objective marker"));
+    c.push_back(Pt(3, 3, 0, CAM_P1, "spawn point of the travel down the coast"));
+    c.push_back(Obj(3, 5, 164, ANY, 2, "store door of bunker A, animation 1 when open"));
+    c.push_back(Obj(3, 6, 234, ANY, 2, "store door of bunker B, animation 1 when open"));
+    c.push_back(Obj(3, 7, 170, ANY, 2, "store door of bunker C, animation 1 when open"));
+    Sprites(c, 3, 9, {16, 17, 21}, 0, "cave object hidden by the script");
+    c.push_back(Pt(3, 2, 3, GLOBAL_MAP_PNT, "marker of the fortress mission"));
+    c.push_back(Obj(3, 12, 121, ANY, 0, "charges of the windmill mission"));
+    c.push_back(Pt(3, 13, 13, CAM_P1, "spawn point of the conversation"));
+    c.push_back(Obj(3, 14, 132, ANY, 2, "the chest, animation 1 once opened"));
+    Sprites(c, 3, 15, {10, 11, 12}, 3, "fruit tree, animation 2 shown as 0");
+    c.push_back(Obj(3, 16, 36, ANY, 3, "tunnel hatch, opened with animation 2"));
+    c.push_back(Obj(3, 4, 131, SWI, 0, "the destination switch"));
+    Sprites(c, 3, 4, {79, 105, 106, 107}, 0, "drum hit by a tripwire");
+    c.push_back(Pt(3, 4, 8, ANY, "marker that follows the vehicle"));
     return c;
 }
 

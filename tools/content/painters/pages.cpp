@@ -9,6 +9,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include "content/painters/camp_art.h"
+#include "content/painters/ep3a_art.h"
 #include "content/painters/paint.h"
 #include "content/painters/people.h"
 #include "content/painters/ep2b_art.h"
@@ -834,6 +835,8 @@ constexpr Painter PAINTERS[] = {
     // The story pages' pictures.
     {"story_panorama", Story_Panorama}, {"story_credits", Story_Credits}, {"story_alarm", Story_Alarm},
     {"story_lock", Story_Lock}, {"story_warship", Story_Warship},
+    // The coast's switched things.
+    {"ep3a_kit", Ep3a_Kit},
 };
 
 bool Dirs_For(const std::string& root, const std::string& image) {
