@@ -93,8 +93,10 @@ constexpr Fixed FIXED_ART[] = {
     // sale, 7 no room, 8 not enough gold) and its OK (14, lit 15) and Cancel (16, lit 17).
     {"Data/shop/message", "painter=message anims=18 m0=Pay_for_this? m6=Sell_this^for_gold? m7=No_room_in^your_pack! "
                           "m8=Not_enough^gold! b14=OK lit15=OK b16=Cancel lit17=Cancel"},
-    // Gallery plan: the explosions of cannon balls and clay pigeons (slot 21).
-    {"Data/gallery/explosion", "painter=lamp anims=4"},
+    // Gallery plan: the explosions of cannon balls and clay pigeons (slot 21); the shots' dust
+    // and the crates' splinters (slot 2, animations 12 and 54).
+    {"Data/gallery/explosion", "painter=gal_blast"},
+    {"Data/gallery/effects", "painter=gal_effects"},
 };
 
 Art_Args Args_Of(const std::string& recipe) {

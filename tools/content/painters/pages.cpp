@@ -9,6 +9,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include "content/painters/camp_art.h"
+#include "content/painters/gallery_art.h"
 #include "content/painters/paint.h"
 #include "content/painters/people.h"
 #include "content/painters/shop_art.h"
@@ -825,6 +826,13 @@ constexpr Painter PAINTERS[] = {
     {"seal", Seal},         {"star", Star},     {"bar", Bar},       {"card", Card},
     {"piece", Camp_Piece},  {"tent_room", Tent_Room}, {"medals", Medals}, {"album", Album},
     {"tunnel_map", Tunnel_Map},
+    // The shooting gallery and its finale.
+    {"gal_deck", Gal_Deck}, {"gal_trench", Gal_Trench}, {"gal_airship_view", Gal_Airship_View},
+    {"gal_woods", Gal_Woods}, {"gal_sky", Gal_Sky}, {"gal_cover", Gal_Cover}, {"gal_target", Gal_Target},
+    {"gal_prop", Gal_Prop}, {"gal_cannon", Gal_Cannon}, {"gal_ball", Gal_Ball}, {"gal_gondola", Gal_Gondola},
+    {"gal_pigeon", Gal_Pigeon}, {"gal_blast", Gal_Blast}, {"gal_airship", Gal_Airship},
+    {"gal_faller", Gal_Faller}, {"gal_debris", Gal_Debris}, {"gal_plane", Gal_Plane},
+    {"gal_fortress", Gal_Fortress}, {"gal_effects", Gal_Effects},
 };
 
 bool Dirs_For(const std::string& root, const std::string& image) {
