@@ -1435,3 +1435,232 @@ bool Gal_Effects(const std::string& root, const std::string& image, const Arg_Re
 }
 
 } // namespace painters
+
+namespace painters {
+
+namespace {
+
+void Night_Veil(cairo_t* cr, double W, double H, Rng& rng) {
+    cairo_rectangle(cr, 0, 0, W, H);
+    Fill(cr, Rgba{8, 12, 40, 255}, 0.55);
+    for (int k = 0; k < 60; ++k) {
+        Circle(cr, rng.Next() * W, rng.Next() * H * 0.35, 1 + rng.Next() * 1.5);
+        Fill(cr, kWhite, 0.8);
+    }
+    Circle(cr, W * 0.82, H * 0.12, 22);
+    Fill(cr, Rgba{240, 236, 210, 255});
+}
+
+void Cottage(cairo_t* cr, double x, double base, double w, double h, Rgba wall, Rgba roof) {
+    cairo_rectangle(cr, x, base - h, w, h);
+    Fill_V(cr, base - h, base, Mix(wall, kWhite, 0.1), Mix(wall, kBlack, 0.2), true);
+    Stroke(cr, kInk, 2, 0.6);
+    cairo_move_to(cr, x - w * 0.08, base - h);
+    cairo_line_to(cr, x + w / 2, base - h * 1.7);
+    cairo_line_to(cr, x + w * 1.08, base - h);
+    cairo_close_path(cr);
+    Fill_Keep(cr, roof);
+    Stroke(cr, kInk, 2, 0.6);
+    cairo_rectangle(cr, x + w * 0.15, base - h * 0.6, w * 0.2, h * 0.25);
+    Fill(cr, Rgba{250, 220, 140, 255});
+    cairo_rectangle(cr, x + w * 0.6, base - h * 0.55, w * 0.22, h * 0.55);
+    Fill(cr, Rgba{90, 60, 40, 255});
+}
+
+} // namespace
+
+// A place the player comes back from, as the statistics page shows it behind its figures
+// (`place=` beach, farms, village, garden, cave, straw, lab, fortress; `night=1` by night).
+bool Gal_Place(const std::string& root, const std::string& image, const Arg_Reader& r) {
+    const std::string place = r.Str("place", "beach");
+    const double W = 1024, H = 640;
+    Paint p((int)W, (int)H);
+    cairo_t* cr = p.cr();
+    Rng rng(Hash(image));
+    if (place == "beach") { // the landing beach: the sea, the sand, steel hedgehogs, a bunker
+        Sky(cr, W, H * 0.45, "day");
+        for (int k = 0; k < 3; ++k) Cloud(cr, rng, 160 + k * 330, 70 + rng.Next() * 50, 220, kWhite, 0.8);
+        Sea_Band(cr, rng, W, H * 0.42, H * 0.2);
+        cairo_move_to(cr, 0, H * 0.62);
+        cairo_curve_to(cr, W * 0.3, H * 0.58, W * 0.7, H * 0.66, W, H * 0.6);
+        cairo_line_to(cr, W, H);
+        cairo_line_to(cr, 0, H);
+        cairo_close_path(cr);
+        Fill_V(cr, H * 0.58, H, Rgba{226, 206, 160, 255}, Rgba{180, 156, 110, 255});
+        for (int k = 0; k < 7; ++k) { // hedgehogs
+            const double x = 60 + k * 140 + rng.Next() * 30, y = H * (0.68 + 0.05 * (k % 3));
+            for (int b = 0; b < 3; ++b) {
+                cairo_move_to(cr, x - 26 + b * 6, y + 14);
+                cairo_line_to(cr, x + 26 - b * 20, y - 24 + b * 10);
+                Stroke(cr, Rgba{60, 56, 54, 255}, 6);
+            }
+        }
+        cairo_move_to(cr, W * 0.7, H * 0.6); // a bunker in the dunes
+        cairo_curve_to(cr, W * 0.72, H * 0.48, W * 0.9, H * 0.48, W * 0.92, H * 0.6);
+        cairo_close_path(cr);
+        Fill_V(cr, H * 0.48, H * 0.6, Rgba{150, 146, 136, 255}, Rgba{100, 96, 90, 255});
+        cairo_rectangle(cr, W * 0.76, H * 0.53, W * 0.12, H * 0.025);
+        Fill(cr, kBlack);
+    } else if (place == "farms" || place == "straw") {
+        if (place == "straw") { // inside the barn: beams, bales, light through the door
+            Box_V(cr, 0, 0, W, H, Rgba{110, 76, 44, 255}, Rgba{70, 46, 26, 255});
+            for (int k = 0; k < 14; ++k) {
+                cairo_rectangle(cr, k * W / 13, 0, 8, H);
+                Fill(cr, Rgba{60, 40, 22, 255}, 0.6);
+            }
+            cairo_rectangle(cr, W * 0.4, H * 0.2, W * 0.2, H * 0.55);
+            Fill(cr, Rgba{250, 230, 170, 255});
+            Glow(cr, W * 0.5, H * 0.6, 300, Rgba{255, 230, 160, 255}, 0.35);
+            for (int row = 0; row < 3; ++row)
+                for (int k = 0; k < 6 - row; ++k) {
+                    const double bx = (k < 3 - row / 2 ? 20 : W * 0.62) + (k % 3) * 120 + row * 60, by = H * (0.8 - row * 0.13);
+                    Rounded_Rect(cr, bx, by, 118, H * 0.13, 8);
+                    Fill_V(cr, by, by + H * 0.13, Rgba{230, 200, 110, 255}, Rgba{170, 140, 70, 255}, true);
+                    Stroke(cr, Rgba{140, 110, 50, 255}, 2);
+                }
+            Box_V(cr, 0, H * 0.92, W, H * 0.08, Rgba{160, 130, 70, 255}, Rgba{120, 96, 50, 255});
+        } else { // farmland: a patchwork of fields, a farmhouse, haystacks
+            Sky(cr, W, H * 0.5, "day");
+            for (int k = 0; k < 3; ++k) Cloud(cr, rng, 160 + k * 330, 60 + rng.Next() * 60, 240, kWhite, 0.8);
+            for (int band = 0; band < 5; ++band) {
+                const double y0 = H * (0.46 + band * 0.11);
+                cairo_move_to(cr, 0, y0);
+                cairo_curve_to(cr, W * 0.3, y0 - 12, W * 0.7, y0 + 12, W, y0 - 6);
+                cairo_line_to(cr, W, H);
+                cairo_line_to(cr, 0, H);
+                cairo_close_path(cr);
+                Fill(cr, band % 2 ? Rgba{200, 176, 90, 255} : Rgba{110, 140, 64, 255});
+            }
+            Cottage(cr, W * 0.62, H * 0.52, 130, 70, Rgba{220, 206, 180, 255}, Rgba{150, 60, 40, 255});
+            for (int k = 0; k < 4; ++k) {
+                const double x = 120 + k * 150, y = H * (0.68 + 0.06 * (k % 2));
+                cairo_arc(cr, x, y, 34, PI, 2 * PI);
+                Fill_V(cr, y - 34, y, Rgba{236, 200, 110, 255}, Rgba{190, 150, 70, 255});
+            }
+        }
+    } else if (place == "village" || place == "garden") {
+        Sky(cr, W, H * 0.55, "day");
+        for (int k = 0; k < 3; ++k) Cloud(cr, rng, 160 + k * 330, 60 + rng.Next() * 60, 220, kWhite, 0.8);
+        if (place == "village") {
+            cairo_rectangle(cr, W * 0.46, H * 0.12, W * 0.06, H * 0.44); // the church spire
+            Fill(cr, Rgba{190, 184, 170, 255});
+            cairo_move_to(cr, W * 0.45, H * 0.12);
+            cairo_line_to(cr, W * 0.49, H * 0.0);
+            cairo_line_to(cr, W * 0.53, H * 0.12);
+            Fill(cr, Rgba{80, 84, 96, 255});
+            for (int k = 0; k < 6; ++k)
+                Cottage(cr, 20 + k * 170 + (k > 2 ? 60 : 0), H * 0.6, 120, 80 + 20 * (k % 2),
+                        Rgba{(uint8_t)(200 + 8 * k), 190, 160, 255}, k % 2 ? Rgba{150, 60, 40, 255} : Rgba{90, 80, 70, 255});
+            Box_V(cr, 0, H * 0.6, W, H * 0.4, Rgba{150, 140, 120, 255}, Rgba{110, 100, 86, 255});
+            for (int k = 0; k < 120; ++k) { // cobbles
+                cairo_save(cr);
+                cairo_translate(cr, rng.Next() * W, H * (0.62 + 0.38 * rng.Next()));
+                cairo_scale(cr, 1, 0.5);
+                Circle(cr, 0, 0, 10);
+                cairo_restore(cr);
+                Stroke(cr, Rgba{90, 84, 72, 255}, 1.5, 0.6);
+            }
+        } else { // the palace gardens: clipped hedges, a fountain, the palace beyond
+            cairo_rectangle(cr, W * 0.2, H * 0.18, W * 0.6, H * 0.3);
+            Fill_V(cr, H * 0.18, H * 0.48, Rgba{230, 220, 200, 255}, Rgba{180, 170, 150, 255});
+            for (int k = 0; k < 9; ++k) {
+                cairo_rectangle(cr, W * (0.23 + 0.064 * k), H * 0.26, W * 0.03, H * 0.12);
+                Fill(cr, Rgba{90, 110, 140, 255});
+            }
+            Box_V(cr, 0, H * 0.48, W, H * 0.52, Rgba{120, 160, 80, 255}, Rgba{80, 120, 50, 255});
+            for (int k = 0; k < 8; ++k) { // cone-clipped hedges
+                const double x = 60 + k * 130, base = H * 0.62;
+                cairo_move_to(cr, x - 26, base);
+                cairo_line_to(cr, x, base - 90);
+                cairo_line_to(cr, x + 26, base);
+                Fill(cr, Rgba{40, 90, 44, 255});
+            }
+            cairo_save(cr);
+            cairo_translate(cr, W * 0.5, H * 0.8);
+            cairo_scale(cr, 1, 0.3);
+            Circle(cr, 0, 0, 160);
+            cairo_restore(cr);
+            Fill_Keep(cr, Rgba{110, 160, 200, 255});
+            Stroke(cr, Rgba{200, 196, 186, 255}, 10);
+            for (int k = 0; k < 5; ++k) {
+                cairo_move_to(cr, W * 0.5, H * 0.78);
+                cairo_curve_to(cr, W * 0.5, H * 0.6, W * (0.44 + 0.03 * k), H * 0.6, W * (0.42 + 0.04 * k), H * 0.76);
+                Stroke(cr, Rgba{200, 230, 250, 255}, 3, 0.8);
+            }
+        }
+    } else if (place == "cave" || place == "lab") {
+        Box_V(cr, 0, 0, W, H, Rgba{60, 56, 52, 255}, Rgba{24, 22, 20, 255});
+        if (place == "cave") {
+            for (int k = 0; k < 16; ++k) { // stalactites and stalagmites
+                const double x = rng.Next() * W, l = 60 + rng.Next() * 120;
+                cairo_move_to(cr, x - 20, 0);
+                cairo_line_to(cr, x, l);
+                cairo_line_to(cr, x + 20, 0);
+                Fill(cr, Rgba{90, 84, 76, 255});
+                cairo_move_to(cr, x - 26, H);
+                cairo_line_to(cr, x + 10, H - l * 0.8);
+                cairo_line_to(cr, x + 30, H);
+                Fill(cr, Rgba{70, 66, 60, 255});
+            }
+            Glow(cr, W * 0.3, H * 0.55, 260, Rgba{255, 190, 100, 255}, 0.5); // a lantern
+            Circle(cr, W * 0.3, H * 0.55, 12);
+            Fill(cr, Rgba{255, 230, 160, 255});
+            cairo_save(cr);
+            cairo_translate(cr, W * 0.65, H * 0.85);
+            cairo_scale(cr, 1, 0.2);
+            Circle(cr, 0, 0, 200);
+            cairo_restore(cr);
+            Fill(cr, Rgba{40, 70, 90, 255}, 0.8); // an underground pool
+        } else { // the secret laboratory: tiled walls, benches with glassware, a big tank
+            for (int y = 0; y < 8; ++y)
+                for (int x = 0; x < 16; ++x) {
+                    cairo_rectangle(cr, x * 64 + 2, y * 50 + 2, 60, 46);
+                    Fill(cr, Rgba{180, 200, 196, 255}, 0.9);
+                }
+            Box_V(cr, 0, H * 0.62, W, H * 0.38, Rgba{90, 96, 100, 255}, Rgba{50, 54, 58, 255});
+            cairo_rectangle(cr, W * 0.05, H * 0.55, W * 0.45, H * 0.08);
+            Fill(cr, Rgba{120, 90, 60, 255});
+            for (int k = 0; k < 6; ++k) { // flasks
+                const double x = W * (0.08 + 0.07 * k), y = H * 0.55;
+                Circle(cr, x, y - 20, 18);
+                Fill(cr, k % 2 ? Rgba{90, 220, 110, 255} : Rgba{220, 90, 200, 255}, 0.8);
+                cairo_rectangle(cr, x - 5, y - 58, 10, 24);
+                Fill(cr, kWhite, 0.6);
+            }
+            Rounded_Rect(cr, W * 0.64, H * 0.12, W * 0.2, H * 0.6, 40); // the tank
+            Fill_V(cr, H * 0.12, H * 0.72, Rgba{120, 240, 140, 255}, Rgba{30, 120, 60, 255}, true);
+            Stroke(cr, Rgba{60, 64, 70, 255}, 10);
+            for (int k = 0; k < 10; ++k) {
+                Circle(cr, W * (0.68 + 0.12 * rng.Next()), H * (0.2 + 0.5 * rng.Next()), 4 + rng.Next() * 6);
+                Stroke(cr, kWhite, 2, 0.7);
+            }
+        }
+    } else if (place == "fortress") { // the Zarvok's fortress on its crag, under a red sky
+        Sky(cr, W, H, "dusk");
+        for (int layer = 0; layer < 2; ++layer) {
+            cairo_move_to(cr, 0, H);
+            for (int k = 0; k <= 10; ++k) cairo_line_to(cr, k * W / 10, H * (0.6 + 0.12 * layer) - 40 * rng.Next());
+            cairo_line_to(cr, W, H);
+            cairo_close_path(cr);
+            Fill(cr, Mix(Rgba{80, 70, 80, 255}, Rgba{40, 36, 34, 255}, layer * 1.0));
+        }
+        const double fx = W * 0.3, fy = H * 0.22, fw = W * 0.4, fh = H * 0.45;
+        cairo_rectangle(cr, fx, fy + fh * 0.4, fw, fh * 0.6);
+        Fill_V(cr, fy, fy + fh, Rgba{110, 104, 100, 255}, Rgba{60, 56, 54, 255});
+        for (int k = 0; k < 3; ++k) {
+            const double tx = fx + fw * (0.05 + 0.4 * k), th = fh * (k == 1 ? 1.0 : 0.75);
+            cairo_rectangle(cr, tx, fy + fh - th, fw * 0.1, th);
+            Fill_V(cr, fy, fy + fh, Rgba{120, 114, 108, 255}, Rgba{60, 56, 54, 255});
+            cairo_rectangle(cr, tx + fw * 0.035, fy + fh - th + 20, fw * 0.03, 24);
+            Fill(cr, Rgba{255, 190, 90, 255});
+        }
+        Emblem(cr, W * 0.5, fy + fh * 0.7, 30);
+    } else {
+        r.error = "unknown place '" + place + "'";
+        return false;
+    }
+    if (r.Str("night", "0") == "1") Night_Veil(cr, W, H, rng);
+    return Save_Single(p, root, image, false);
+}
+
+} // namespace painters

@@ -30,5 +30,6 @@ bool Gal_Debris(const std::string& root, const std::string& image, const Arg_Rea
 bool Gal_Plane(const std::string& root, const std::string& image, const Arg_Reader& r);
 bool Gal_Fortress(const std::string& root, const std::string& image, const Arg_Reader& r);
 bool Gal_Effects(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Gal_Place(const std::string& root, const std::string& image, const Arg_Reader& r);
 
 } // namespace painters

@@ -832,7 +832,7 @@ constexpr Painter PAINTERS[] = {
     {"gal_prop", Gal_Prop}, {"gal_cannon", Gal_Cannon}, {"gal_ball", Gal_Ball}, {"gal_gondola", Gal_Gondola},
     {"gal_pigeon", Gal_Pigeon}, {"gal_blast", Gal_Blast}, {"gal_airship", Gal_Airship},
     {"gal_faller", Gal_Faller}, {"gal_debris", Gal_Debris}, {"gal_plane", Gal_Plane},
-    {"gal_fortress", Gal_Fortress}, {"gal_effects", Gal_Effects},
+    {"gal_fortress", Gal_Fortress}, {"gal_effects", Gal_Effects}, {"gal_place", Gal_Place},
 };
 
 bool Dirs_For(const std::string& root, const std::string& image) {
