@@ -339,7 +339,6 @@ TEST_F(Walk_Gallery, EachFinaleSceneSkipsToItsNext) {
         SCOPED_TRACE(k.from);
         Enter_Page(k.from);
         if (HasFatalFailure()) return;
-        if (k.from == 123) Shot("finale_1_123");
         Run(300);
         Fire_At(2);
         Run_Until([=] { return Left(k.from); }, 300);
@@ -349,6 +348,8 @@ TEST_F(Walk_Gallery, EachFinaleSceneSkipsToItsNext) {
     }
     Enter_Page(123);
     if (HasFatalFailure()) return;
+    Run(500);
+    Shot("finale_1_123");
     ASSERT_TRUE(Run_Until([] { return Left(123); }, 5000)) << "1/123 never ended";
     EXPECT_EQ(scene, 98);
 }
