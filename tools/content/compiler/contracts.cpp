@@ -443,6 +443,65 @@ std::vector<Contract> Make_Contracts() {
     c.push_back(Obj(3, 4, 131, SWI, 0, "the destination switch"));
     Sprites(c, 3, 4, {79, 105, 106, 107}, 0, "drum hit by a tripwire");
     c.push_back(Pt(3, 4, 8, ANY, "marker that follows the vehicle"));
+    // ---- Shooting gallery rounds (1/21 to 1/115) and the gallery's finale (1/99, 1/100,
+    // 1/101, 1/144, 1/123). Every round: the panel, Back, the rounds left, the face and the
+    // life bar as in 1/8, the explosions of slot 2 (puffs 12, splinters 54) and slot 21.
+    for (int s : {21, 22, 23, 69, 70, 71, 73, 95, 96, 97, 98, 112, 113, 114, 115}) {
+        c.push_back(Obj(1, s, 0, ANY, 0, "panel that blocks the shots"));
+        c.push_back(Obj(1, s, 1, ANY, 2, "Back button"));
+        Sprites(c, 1, s, {17, 18}, 4, "rounds left, animations 0 to 3");
+        c.push_back(Obj(1, s, 19, ANY, 0, "panel element"));
+        c.push_back(Obj(1, s, 20, ANY, 18, "the player's face, animations up to 17"));
+        c.push_back(Obj(1, s, 21, ANY, 16, "life bar, animations 14 and 15"));
+        c.push_back(Slot(1, s, 2, 55, "effects: shot puff 12, crate splinters 54"));
+        c.push_back(Slot(1, s, 21, 1, "explosion of a ball or a pigeon, animation 0"));
+    }
+    // The figures each round's wave script raises (up, aiming, shot down, hit, firing, going
+    // down) and the health and gold that figures 12 and 9 leave.
+    struct Round {
+        int scene;
+        std::vector<int> figures;
+    };
+    static const Round rounds[] = {
+        {21, {4, 5, 6, 7, 8, 9, 12, 13}},    {22, {2, 4, 6, 7, 8, 9, 12, 13}}, {23, {2, 4, 5, 6, 7, 8, 9, 12, 13}},
+        {69, {2, 5, 6, 7, 8, 13}},           {70, {4, 5, 6, 7, 8, 9, 12, 13}}, {71, {2, 4, 5, 6, 7, 8, 13}},
+        {73, {4, 6, 8}},                     {95, {4, 6, 8}},                  {96, {4, 6, 8}},
+        {97, {4, 6, 8}},                     {98, {2, 4, 5, 6, 7, 8, 13}},
+    };
+    for (const Round& r : rounds) {
+        for (int i : r.figures) c.push_back(Obj(1, r.scene, i, MNE, 6, "target figure"));
+        c.push_back(Obj(1, r.scene, 10, MNE, 2, "health left by figure 12, animation 1"));
+        c.push_back(Obj(1, r.scene, 11, MNE, 1, "gold left by figure 9, animation 0"));
+    }
+    // The boss bars (1/23, 1/73, 1/98); the cannons of 1/73 (fired with animation 1), their
+    // balls, the depth of a hit and a fresh ball's size; the iron-bound crate of 1/70 (hit
+    // and broken with animations 1 and 2); the engine gondola of 1/98 (animations 1 to 3 as
+    // it burns); the clay pigeons (animation 1 shattered).
+    c.push_back(Obj(1, 23, 29, ANY, 16, "boss bar"));
+    c.push_back(Obj(1, 73, 32, ANY, 16, "boss bar"));
+    c.push_back(Obj(1, 98, 31, ANY, 16, "boss bar"));
+    c.push_back(Obj(1, 73, 27, ANY, 0, "depth at which a ball hits the player"));
+    Sprites(c, 1, 73, {28, 29, 30}, 2, "cannon, animation 1 when it fires");
+    for (int i : {33, 34, 35}) c.push_back(Obj(1, 73, i, HLP, 1, "cannon ball"));
+    c.push_back(Obj(1, 73, 36, ANY, 0, "size of a fresh ball"));
+    c.push_back(Obj(1, 70, 29, HLP, 3, "iron-bound crate with a first-aid kit"));
+    c.push_back(Obj(1, 98, 32, HLP, 4, "engine gondola, animations 0 to 3"));
+    for (int s : {112, 113, 114, 115})
+        for (int i : {28, 32, 33}) c.push_back(Obj(1, s, i, HLP, 2, "clay pigeon, animation 1 shattered"));
+    // The finale: the Skip^Scene button (sprite 2) of each; 1/99 the airship breaking up
+    // (animation 1), the fires and the gondola; 1/100 the faller and the wreckage; 1/101 the
+    // aeroplane (animation 1 with the player aboard) and the faller; 1/144 the marker, the
+    // fortress (animation 1 burning), the wreck and the explosion (animation 0).
+    for (int s : {99, 100, 101, 144, 123}) c.push_back(Obj(1, s, 2, ANY, 2, "Skip^Scene button"));
+    c.push_back(Obj(1, 99, 3, ANY, 2, "the airship, animation 1 breaking up"));
+    Sprites(c, 1, 99, {4, 5, 6, 7, 8, 9, 10, 12}, 0, "shown and hidden with the explosions");
+    Sprites(c, 1, 100, {3, 9, 10, 11, 12, 13, 14, 15, 16}, 0, "falls");
+    c.push_back(Obj(1, 101, 4, ANY, 2, "the aeroplane, animation 1 with the player aboard"));
+    c.push_back(Obj(1, 101, 5, ANY, 0, "falls into the aeroplane"));
+    c.push_back(Obj(1, 144, 5, ANY, 0, "the box the wreck strikes"));
+    c.push_back(Obj(1, 144, 8, ANY, 2, "the fortress, animation 1 burning"));
+    c.push_back(Obj(1, 144, 9, ANY, 0, "the wreck, grows and glides down"));
+    c.push_back(Obj(1, 144, 10, ANY, 1, "the explosion, animation 0"));
     return c;
 }
 

@@ -88,8 +88,12 @@ std::vector<Slot_Plan> Make_Plans() {
                  {{8, 3, "Data/cards/album1", "swimsuit album: cards 0 to 11"},
                   {9, 3, "Data/cards/album2", "costume album: cards 12 to 23"},
                   {10, 3, "Data/cards/album3", "underwear album: cards 24 to 35"}}});
-    // The shooting gallery: the puffs and splinters of slot 2, the explosions of slot 21.
-    p.push_back({"gallery", "front_page", {{21, 3, "Data/gallery/explosion", "explosions of balls and pigeons"}}});
+    // The shooting gallery: the puffs and splinters of slot 2 (animations 12 and 54), the
+    // explosions of slot 21.
+    p.push_back({"gallery",
+                 "front_page",
+                 {{2, 3, "Data/gallery/effects", "shot puffs 12 and crate splinters 54"},
+                  {21, 3, "Data/gallery/explosion", "explosions of balls and pigeons"}}});
     // Cut-scenes and story pages: the HUD's slots only.
     p.push_back({"cine_page", "hud", {}});
     return p;

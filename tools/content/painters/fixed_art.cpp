@@ -18,24 +18,24 @@ struct Fixed {
 constexpr Fixed FIXED_ART[] = {
     // Gallery and camp-screen backgrounds, with their night and act variants.
     {"Data/gallery/bg_warp", "painter=backdrop theme=night"},
-    {"Data/gallery/fortress_bg", "painter=backdrop theme=dark"},
-    {"Data/gallery/bg_beach", "painter=backdrop theme=coast"},
-    {"Data/gallery/bg_beachN", "painter=backdrop theme=coast night=1"},
-    {"Data/gallery/bg_farms1", "painter=backdrop theme=field"},
-    {"Data/gallery/bg_farms1N", "painter=backdrop theme=field night=1"},
-    {"Data/gallery/bunker_bg", "painter=backdrop theme=dark"},
-    {"Data/gallery/bg_cave", "painter=backdrop theme=dark"},
-    {"Data/gallery/straw_bg", "painter=backdrop theme=field"},
-    {"Data/gallery/secret_lab", "painter=backdrop theme=tent"},
+    {"Data/gallery/fortress_bg", "painter=gal_place place=fortress"},
+    {"Data/gallery/bg_beach", "painter=gal_place place=beach"},
+    {"Data/gallery/bg_beachN", "painter=gal_place place=beach night=1"},
+    {"Data/gallery/bg_farms1", "painter=gal_place place=farms"},
+    {"Data/gallery/bg_farms1N", "painter=gal_place place=farms night=1"},
+    {"Data/gallery/bunker_bg", "painter=room theme=bunker"},
+    {"Data/gallery/bg_cave", "painter=gal_place place=cave"},
+    {"Data/gallery/straw_bg", "painter=gal_place place=straw"},
+    {"Data/gallery/secret_lab", "painter=gal_place place=lab"},
     {"Data/gallery/tunnel_bg", "painter=tunnel_map network=1"},
     {"Data/gallery/tunnel_bg1", "painter=tunnel_map network=2"},
     {"Data/gallery/tunnel_bg3", "painter=tunnel_map network=3"},
-    {"Data/gallery/bg_front", "painter=backdrop theme=field"},
-    {"Data/gallery/bg_frontN", "painter=backdrop theme=field night=1"},
-    {"Data/gallery/bg_village", "painter=backdrop theme=camp"},
-    {"Data/gallery/bg_villageN", "painter=backdrop theme=camp night=1"},
-    {"Data/gallery/bg_garden", "painter=backdrop theme=camp"},
-    {"Data/gallery/bg_gardenN", "painter=backdrop theme=camp night=1"},
+    {"Data/gallery/bg_front", "painter=gal_trench light=day"},
+    {"Data/gallery/bg_frontN", "painter=gal_trench light=dusk"},
+    {"Data/gallery/bg_village", "painter=gal_place place=village"},
+    {"Data/gallery/bg_villageN", "painter=gal_place place=village night=1"},
+    {"Data/gallery/bg_garden", "painter=gal_place place=garden"},
+    {"Data/gallery/bg_gardenN", "painter=gal_place place=garden night=1"},
     {"Data/gallery/sarge_hq", "painter=room theme=drill"},
     {"Data/gallery/sarge_hqN", "painter=room theme=drill night=1"},
     {"Data/gallery/jack_bg", "painter=room theme=cards"},
@@ -93,8 +93,10 @@ constexpr Fixed FIXED_ART[] = {
     // sale, 7 no room, 8 not enough gold) and its OK (14, lit 15) and Cancel (16, lit 17).
     {"Data/shop/message", "painter=message anims=18 m0=Pay_for_this? m6=Sell_this^for_gold? m7=No_room_in^your_pack! "
                           "m8=Not_enough^gold! b14=OK lit15=OK b16=Cancel lit17=Cancel"},
-    // Gallery plan: the explosions of cannon balls and clay pigeons (slot 21).
-    {"Data/gallery/explosion", "painter=lamp anims=4"},
+    // Gallery plan: the explosions of cannon balls and clay pigeons (slot 21); the shots' dust
+    // and the crates' splinters (slot 2, animations 12 and 54).
+    {"Data/gallery/explosion", "painter=gal_blast"},
+    {"Data/gallery/effects", "painter=gal_effects"},
 };
 
 Art_Args Args_Of(const std::string& recipe) {

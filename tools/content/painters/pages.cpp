@@ -10,6 +10,7 @@
 
 #include "content/painters/camp_art.h"
 #include "content/painters/ep3a_art.h"
+#include "content/painters/gallery_art.h"
 #include "content/painters/paint.h"
 #include "content/painters/people.h"
 #include "content/painters/ep2b_art.h"
@@ -837,6 +838,13 @@ constexpr Painter PAINTERS[] = {
     {"story_lock", Story_Lock}, {"story_warship", Story_Warship},
     // The coast's switched things.
     {"ep3a_kit", Ep3a_Kit},
+    // The shooting gallery and its finale.
+    {"gal_deck", Gal_Deck}, {"gal_trench", Gal_Trench}, {"gal_airship_view", Gal_Airship_View},
+    {"gal_woods", Gal_Woods}, {"gal_sky", Gal_Sky}, {"gal_cover", Gal_Cover}, {"gal_target", Gal_Target},
+    {"gal_prop", Gal_Prop}, {"gal_cannon", Gal_Cannon}, {"gal_ball", Gal_Ball}, {"gal_gondola", Gal_Gondola},
+    {"gal_pigeon", Gal_Pigeon}, {"gal_blast", Gal_Blast}, {"gal_airship", Gal_Airship},
+    {"gal_faller", Gal_Faller}, {"gal_debris", Gal_Debris}, {"gal_plane", Gal_Plane},
+    {"gal_fortress", Gal_Fortress}, {"gal_effects", Gal_Effects}, {"gal_place", Gal_Place},
 };
 
 bool Dirs_For(const std::string& root, const std::string& image) {

@@ -1710,4 +1710,12 @@ bool Paint_Room(const std::string& root, const std::string& image, const Art_Arg
     return p.Save(root + "/" + image + ".tga", false) && writers::Write_Anim_Def(root + "/" + image + ".dat", d);
 }
 
+bool Draw_Portrait_Cell(cairo_t* cr, const Art_Args& args, int frame, double x, double y, double w, double h,
+                        std::string& error) {
+    Look l;
+    if (!Read_Look(args, l, error)) return false;
+    Draw_Look(cr, l, frame, x, y, w, h);
+    return true;
+}
+
 } // namespace painters

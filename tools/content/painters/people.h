@@ -5,6 +5,8 @@
 // the campaign map). Drawn with Cairo from fixed recipes, so every run paints the same.
 #pragma once
 
+#include <cairo.h>
+
 #include <map>
 #include <string>
 
@@ -23,5 +25,11 @@ bool Paint_Room(const std::string& root, const std::string& image, const Art_Arg
 
 // A captured enemy banner on its crossbar: 256 x 320, keyed, one cell (`colour=` the cloth).
 bool Paint_Banner(const std::string& root, const std::string& image, const Art_Args& args, std::string& error);
+
+// One cell of a portrait (`frame` 0 rest, 1 mouth open, 2 half open, 3 blink) drawn into the
+// box x, y, w, h of a picture being painted, for painters that set a person into their own
+// pictures. False with the reason in error for an unknown look.
+bool Draw_Portrait_Cell(cairo_t* cr, const Art_Args& args, int frame, double x, double y, double w, double h,
+                        std::string& error);
 
 } // namespace painters
