@@ -9,6 +9,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include "content/painters/camp_art.h"
+#include "content/painters/cut_art.h"
 #include "content/painters/paint.h"
 #include "content/painters/people.h"
 #include "content/painters/shop_art.h"
@@ -825,6 +826,9 @@ constexpr Painter PAINTERS[] = {
     {"seal", Seal},         {"star", Star},     {"bar", Bar},       {"card", Card},
     {"piece", Camp_Piece},  {"tent_room", Tent_Room}, {"medals", Medals}, {"album", Album},
     {"tunnel_map", Tunnel_Map},
+    // the cut-scenes' layers
+    {"cut_sky", Cut_Sky}, {"cut_land", Cut_Land}, {"cut_vehicle", Cut_Vehicle}, {"cut_figure", Cut_Figure},
+    {"cut_fore", Cut_Fore},
 };
 
 bool Dirs_For(const std::string& root, const std::string& image) {
