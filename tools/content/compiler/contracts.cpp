@@ -223,6 +223,28 @@ std::vector<Contract> Make_Contracts() {
     c.push_back(Obj(1, 59, 9, ANY, 0, "shown only at night"));
     c.push_back(Obj(1, 119, 1, ANY, 2, "Skip^Page button"));
     c.push_back(Obj(1, 120, 1, ANY, 2, "Start^the_fight! button"));
+    // ---- Travel and story cut-scenes: each skip button lit with animation 1 (1/79 has none),
+    // the sprites their scripts move, the pigeon of 1/56 and 1/58 (animation 0 flying right,
+    // 1 left), the submarine scene's boat, bubbles and sailor (1/34).
+    for (int s : {56, 58, 61, 63, 66, 67, 75, 80, 85, 88, 89, 94, 110})
+        c.push_back(Obj(1, s, 2, ANY, 2, "Skip^Scene button"));
+    for (int s : {55, 84, 87, 90}) c.push_back(Obj(1, s, 3, ANY, 2, "Skip^Scene button"));
+    for (int s : {47, 111}) c.push_back(Obj(1, s, 4, ANY, 2, "Skip^Scene button"));
+    c.push_back(Obj(1, 34, 8, ANY, 2, "Skip^Scene button, lit with the line"));
+    for (int s : {56, 58}) {
+        c.push_back(Obj(1, s, 1, ANY, 0, "the pigeon flies across it"));
+        c.push_back(Obj(1, s, 9, ANY, 2, "pigeon, animation 0 to the right, 1 to the left"));
+    }
+    c.push_back(Obj(1, 84, 8, ANY, 0, "creeps down and to the right"));
+    Sprites(c, 1, 90, {1, 5, 6}, 0, "comes in from the left");
+    Sprites(c, 1, 110, {3, 4}, 0, "crosses the view");
+    c.push_back(Obj(1, 63, 1, ANY, 0, "slides up into place"));
+    c.push_back(Obj(1, 94, 5, ANY, 0, "sinks as it pulls up"));
+    c.push_back(Obj(1, 47, 2, ANY, 0, "flung up, falls back and grows"));
+    c.push_back(Obj(1, 34, 2, ANY, 1, "slides in, animation 0 played once"));
+    c.push_back(Obj(1, 34, 3, ANY, 0, "shown with text slot 0"));
+    c.push_back(Obj(1, 34, 4, ANY, 3, "shown with the line, animation 2 once"));
+    c.push_back(Obj(1, 34, 5, ANY, 2, "slides in hidden, animation 0 once, then 1"));
     // ---- Short story scenes (1/125 to 1/136): the main figure (sprite 6) starts animation 1
     // after four seconds (1/131 keeps it still); the sprites that slide.
     for (int s : {125, 126, 127, 128, 129, 130, 132, 133, 134, 135, 136})

@@ -11,6 +11,7 @@
 #include "content/painters/camp_art.h"
 #include "content/painters/ep3a_art.h"
 #include "content/painters/gallery_art.h"
+#include "content/painters/cut_art.h"
 #include "content/painters/paint.h"
 #include "content/painters/people.h"
 #include "content/painters/ep2b_art.h"
@@ -845,6 +846,9 @@ constexpr Painter PAINTERS[] = {
     {"gal_pigeon", Gal_Pigeon}, {"gal_blast", Gal_Blast}, {"gal_airship", Gal_Airship},
     {"gal_faller", Gal_Faller}, {"gal_debris", Gal_Debris}, {"gal_plane", Gal_Plane},
     {"gal_fortress", Gal_Fortress}, {"gal_effects", Gal_Effects}, {"gal_place", Gal_Place},
+    // the cut-scenes' layers
+    {"cut_sky", Cut_Sky}, {"cut_land", Cut_Land}, {"cut_vehicle", Cut_Vehicle}, {"cut_figure", Cut_Figure},
+    {"cut_fore", Cut_Fore},
 };
 
 bool Dirs_For(const std::string& root, const std::string& image) {
