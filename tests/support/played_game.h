@@ -57,7 +57,9 @@ protected:
         for (const auto& e :
              fs::recursive_directory_iterator(std::string(VARNOTH_SOURCE_DIR) + "/tools/content/scenes", ec))
             newest = std::max(newest, stamp(e.path()));
-        const std::string prefix = "varnoth_played_content_";
+        // Named by the build, so two checkouts on one machine keep apart.
+        const std::string prefix =
+            "varnoth_played_content_" + std::to_string(std::hash<std::string>{}(VARNOTH_BINARY_DIR) % 1000000007) + "_";
         const fs::path cache = fs::temp_directory_path() /
                                (prefix + std::to_string(fs::file_size(generator, ec)) + "_" + std::to_string(newest));
         // One process generates while the others wait for it (a lock left by a process that
@@ -84,7 +86,7 @@ protected:
             std::ofstream(fresh + "/complete") << "1";
             fs::rename(fresh, cache, ec);
             if (ec) fs::remove_all(fresh, ec); // another process was first
-            // Content of earlier builds is of no more use.
+            // Content of this build's earlier states is of no more use.
             for (const auto& e : fs::directory_iterator(fs::temp_directory_path(), ec))
                 if (e.path().filename().string().rfind(prefix, 0) == 0 && e.path() != cache &&
                     e.path().extension() != ".lock")
