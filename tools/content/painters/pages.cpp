@@ -9,6 +9,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include "content/painters/camp_art.h"
+#include "content/painters/ep2a_art.h"
 #include "content/painters/paint.h"
 #include "content/painters/people.h"
 #include "content/painters/shop_art.h"
@@ -825,6 +826,10 @@ constexpr Painter PAINTERS[] = {
     {"seal", Seal},         {"star", Star},     {"bar", Bar},       {"card", Card},
     {"piece", Camp_Piece},  {"tent_room", Tent_Room}, {"medals", Medals}, {"album", Album},
     {"tunnel_map", Tunnel_Map},
+    // The act-2 country's farms and village.
+    {"ep2a_house", Ep2a_House}, {"ep2a_barn", Ep2a_Barn}, {"ep2a_haystack", Ep2a_Haystack},
+    {"ep2a_field_gun", Ep2a_Field_Gun}, {"ep2a_gun_pit", Ep2a_Gun_Pit}, {"ep2a_crow", Ep2a_Crow},
+    {"ep2a_steeple", Ep2a_Steeple}, {"ep2a_well", Ep2a_Well}, {"ep2a_boat", Ep2a_Boat},
 };
 
 bool Dirs_For(const std::string& root, const std::string& image) {
