@@ -1,8 +1,10 @@
 // The south of the act-2 country as generated (the highway 2/1, the village 2/2, the act-2
 // camp 2/3, the roadway 2/4 and the coastal town 2/5), played through the real frame loop on
 // the virtual clock: every exit asks for the scene the level table names and the player
-// arrives at its spawn point, walks back and finds the scene as he left it; the second act
-// is played from its camp. No message box at any point.
+// arrives at its spawn point, walks back and finds the scene as he left it; an enemy patrol
+// on the roadway sees him, comes for him and fires, and the officer he shoots with a rifle
+// drops an apple he picks up and eats; the second act is played from its camp. No message box at any
+// point.
 #include "support/played_game.h"
 
 #include <cmath>
@@ -20,6 +22,7 @@
 #include "content/scene_loader.h"
 #include "hud/hud.h"
 #include "hud/inventory.h"
+#include "hud/weapons.h"
 #include "hud/player_stats.h"
 #include "main/frame_loop.h"
 #include "main/messages.h"
@@ -267,6 +270,105 @@ TEST_F(Walk_Episode2_South, ExitsIntoOtherAreasAskForTheirScenes) {
         EXPECT_EQ(next_scene1, 31);
         EXPECT_EQ(next_episode1, 1);
     }
+}
+
+// The roadway's patrol: the gunners see the player who comes up the field, come for him and
+// fire; he shoots their officer with a rifle (and the two gunners at his side), and the
+// officer's apple lies where he fell until the player walks over and eats it.
+TEST_F(Walk_Episode2_South, ThePatrolFightsAndTheFallenOfficerDropsWhatHeCarried) {
+    ASSERT_TRUE(gl_);
+    Enter(4, 0);
+    constexpr int kGunners[] = {14, 15, 17, 18};
+    constexpr int kOfficer = 16;
+    for (int g : kGunners) ASSERT_EQ(sprite[g].type, UNT);
+    ASSERT_EQ(sprite[kOfficer].sector, CHIEF);
+
+    // A rifle and rounds, the rifle in hand.
+    ASSERT_TRUE(Calculate_Item(0, ::RIFLE, -1, 0, -1));
+    ASSERT_TRUE(Calculate_Item(50, ::RIFLE_AMMO, -1, 50, -1));
+    // A rifle takes two slots; the weapon in hand is its right-hand one.
+    const int rifle_code = Slot_Code_Of(::RIFLE);
+    for (int i = 0; i + 1 < 16; ++i)
+        if (player_inv[i] == rifle_code) current_weapon = i + 1;
+    ASSERT_NE(current_weapon, -1);
+    player_inv_value2[current_weapon] = player_inv_value2[current_weapon - 1] = 5; // loaded
+    Get_Weapon_Stats(current_weapon, 0); // equipped: its ladder sets the gun's firepower
+    Calculate_Stats();
+    ASSERT_GT(PLY_FIREPOWER, 0);
+    Run(100);
+
+    // In the open field below the nest, in their sight.
+    const float ox = Box_X(kOfficer), oy = Box_Y(kOfficer);
+    Place_Player(ox - 0.1f, oy - 0.55f);
+    // The fight is watched, not lost: the player is kept alive while it lasts.
+    player_health = 1000;
+    sprite[p1_id].score = 1000;
+    const int health = sprite[p1_id].score;
+    float start_gap = 0;
+    for (int g : kGunners) start_gap += std::hypot(Box_X(g) - PX(), Box_Y(g) - PY());
+    bool seen = false, fired = false;
+    Run_Until([&] {
+        for (int g : {14, 15, 16, 17, 18})
+            if (sprite[g].fire_target == p1_id) seen = true;
+        if (sprite[p1_id].score < health || sprite[p1_id].status == 21) fired = true; // hit
+        if (sprite[p1_id].score < 300) sprite[p1_id].score = health;
+        return seen && fired;
+    }, 8000);
+    Shot("ep2s_fight");
+    EXPECT_TRUE(seen) << "no gunner took the player for his target";
+    EXPECT_TRUE(fired) << "no gunner hit the player";
+    float gap = 0;
+    for (int g : kGunners) gap += std::hypot(Box_X(g) - PX(), Box_Y(g) - PY());
+    EXPECT_LT(gap, start_gap) << "the gunners stayed where they were";
+
+    // He shoots the officer, then the two gunners at his side: a click on a man fires (the
+    // rifle kept loaded).
+    auto shoot_down = [&](int k) {
+        for (int shots = 0; shots < 60 && sprite[k].score > 0; ++shots) {
+            if (p1_id == -1) return;
+            Place_Player(Box_X(k) - 0.05f, Box_Y(k) - 0.4f);
+            sprite[p1_id].score = 1000;
+            player_inv_value2[current_weapon] = player_inv_value2[current_weapon - 1] = 5;
+            Click_At(Box_X(k), Box_Y(k));
+            Run(200);
+        }
+    };
+    shoot_down(kOfficer);
+    ASSERT_NE(p1_id, -1);
+    ASSERT_LE(sprite[kOfficer].score, 0) << "the officer stands after 60 shots";
+    const float fx = Box_X(kOfficer), fy = Box_Y(kOfficer);
+    for (int g : {14, 15}) shoot_down(g);
+    ASSERT_NE(p1_id, -1);
+    Run(300);
+    // Ground items may move within the effects as others end: the apple is found by what it
+    // is and where it lies.
+    auto apple_at = [fx, fy](float& x, float& y) {
+        for (int k = 0; k < no_fx; ++k)
+            if (Fx[k].type == PKU && !Fx[k].turn_off && Fx[k].item_type == ::APPLE &&
+                std::hypot(Fx[k].w + Fx[k].box_width / 2 - fx, Fx[k].z + Fx[k].box_height / 2 - fy) < 0.4f) {
+                x = Fx[k].x + Fx[k].width / 2; // where it is drawn, where the pointer takes it
+                y = Fx[k].y + Fx[k].height / 2;
+                return true;
+            }
+        return false;
+    };
+    float ax = 0, ay = 0;
+    ASSERT_TRUE(apple_at(ax, ay)) << "the officer dropped nothing";
+    Shot("ep2s_drop");
+    // An apple is eaten where it is picked up: it heals 15.
+    Place_Player(ax, ay - 0.15f);
+    sprite[p1_id].score = 30;
+    player_health = 30;
+    bool healed = false;
+    Click_At(ax, ay);
+    float x = 0, y = 0;
+    ASSERT_TRUE(Run_Until([&] {
+        if (sprite[p1_id].score > 30) healed = true;
+        return !apple_at(x, y);
+    }, 5000)) << "the apple still lies there";
+    Run(50);
+    EXPECT_TRUE(healed || sprite[p1_id].score > 30) << "the apple did not heal";
+    EXPECT_TRUE(Boxes().empty()) << Box_Texts();
 }
 
 // The second act is played from its camp: the briefing's request (act hub rule) lands the
