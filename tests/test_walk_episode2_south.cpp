@@ -3,7 +3,8 @@
 // the virtual clock: every exit asks for the scene the level table names and the player
 // arrives at its spawn point, walks back and finds the scene as he left it; an enemy patrol
 // on the roadway sees him, comes for him and fires, and the officer he shoots with a rifle
-// drops an apple he picks up and eats; the second act is played from its camp. No message box at any
+// drops an apple he picks up and eats; the village guns fall to grenades only on their
+// mission; the second act is played from its camp. No message box at any
 // point.
 #include "support/played_game.h"
 
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "combat/combat.h"
+#include "combat/ordnance.h"
 #include "common/codes.h"
 #include "common/input.h"
 #include "common/scene_state.h"
@@ -368,6 +370,59 @@ TEST_F(Walk_Episode2_South, ThePatrolFightsAndTheFallenOfficerDropsWhatHeCarried
     }, 5000)) << "the apple still lies there";
     Run(50);
     EXPECT_TRUE(healed || sprite[p1_id].score > 30) << "the apple did not heal";
+    EXPECT_TRUE(Boxes().empty()) << Box_Texts();
+}
+
+// The village's four guns take no blast before the revenge mission is given; once it is on,
+// a grenade at a gun wrecks it (its second look), sets it off and keeps it wrecked on the
+// next visit; the last one down completes the mission.
+TEST_F(Walk_Episode2_South, TheVillageGunsFallToGrenadesOnlyOnTheRevengeMission) {
+    ASSERT_TRUE(gl_);
+    constexpr int kGuns[] = {336, 337, 10, 338};
+    auto blast_at = [](int k) {
+        Shell_Landed(Box_X(k), Box_Y(k), p1_id, 5, BLAST_KIND_GRENADE);
+        Run(300);
+    };
+    // Not given: every gun stands its blast.
+    Enter(2, 40);
+    for (int g : kGuns) {
+        ASSERT_EQ(sprite[g].type, BAG);
+        EXPECT_TRUE(sprite[g].moving);
+        blast_at(g);
+        EXPECT_GT(sprite[g].score, 0) << "gun " << g << " fell before its mission";
+    }
+    // Given: each falls to one grenade.
+    main_mission[8] = 2;
+    current_main = 8;
+    Enter_Scene(2, 2, 40);
+    Run(300);
+    const int flags[] = {36, 37, 39, 38};
+    for (size_t n = 0; n < std::size(kGuns); ++n) {
+        const int g = kGuns[n];
+        SCOPED_TRACE("gun " + std::to_string(g));
+        EXPECT_FALSE(sprite[g].moving);
+        Place_Player(Box_X(g), Box_Y(g) - 0.5f);
+        sprite[p1_id].score = 1000;
+        Run(100);
+        if (n == 0) Shot("ep2s_village_gun");
+        blast_at(g);
+        EXPECT_LE(sprite[g].score, 0);
+        EXPECT_EQ(sprite[g].anim, sprite[g].base_anim + 1) << "not shown wrecked";
+        EXPECT_EQ(global_objects[flags[n]], 1);
+        if (n == 0) {
+            Run(600);
+            Shot("ep2s_village_gun_wrecked");
+        }
+    }
+    ASSERT_TRUE(Run_Until([] { return main_mission[8] == 1; }, 3000)) << "the revenge mission is not complete";
+    // The next visit shows them wrecked.
+    Run(4500);
+    Enter_Scene(2, 2, 40);
+    Run(300);
+    for (int g : kGuns) {
+        EXPECT_LE(sprite[g].score, 0) << "gun " << g;
+        EXPECT_EQ(sprite[g].anim, sprite[g].base_anim + 1) << "gun " << g << " not shown wrecked";
+    }
     EXPECT_TRUE(Boxes().empty()) << Box_Texts();
 }
 
