@@ -385,6 +385,12 @@ TEST_F(Walk_Episode2_South, TheVillageGunsFallToGrenadesOnlyOnTheRevengeMission)
     };
     // Not given: every gun stands its blast.
     Enter(2, 40);
+    // The village's door and crow medals are there to be earned: it has doors and crows, so
+    // a visit alone gives neither.
+    EXPECT_GT(total_doors_count, 0);
+    EXPECT_GT(total_village_crow_count, 0);
+    EXPECT_NE(global_medals[20], 1);
+    EXPECT_NE(global_medals[22], 1);
     for (int g : kGuns) {
         ASSERT_EQ(sprite[g].type, BAG);
         EXPECT_TRUE(sprite[g].moving);
