@@ -524,6 +524,41 @@ std::vector<Contract> Make_Contracts() {
     c.push_back(Obj(1, 144, 8, ANY, 2, "the fortress, animation 1 burning"));
     c.push_back(Obj(1, 144, 9, ANY, 0, "the wreck, grows and glides down"));
     c.push_back(Obj(1, 144, 10, ANY, 1, "the explosion, animation 0"));
+    // ---- Episode 2, the south of the act-2 country: the highway (2/1), the village (2/2),
+    // the act-2 camp (2/3), the roadway (2/4) and the coastal town (2/5). The spawn points
+    // that exits, travel scenes, conversations and the tunnel map send the player to; the
+    // markers and sprites the level events switch; the sheets of the units the open country
+    // brings (gunners in slot 18, officers in 20, dogs in 25).
+    for (int p : {0, 1, 11}) c.push_back(Pt(2, 1, p, CAM_P1, "spawn point: training ground, agent's page, tunnel"));
+    for (int p : {2, 4, 5, 7, 10}) c.push_back(Pt(2, 1, p, ANY, "silo mission marker"));
+    for (int i : {0, 234, 236, 238}) c.push_back(Obj(2, 1, i, TRI, 0, "compound gate, switched off until opened"));
+    Sprites(c, 2, 1, {233, 235, 237, 239}, 0, "compound gate's barrier, hidden as the mission passes it");
+    c.push_back(Obj(2, 1, 145, ANY, 0, "the agent, hidden unless the silo mission is on"));
+    c.push_back(Obj(2, 1, 181, ANY, 0, "hidden while the player is sent to the control block"));
+    for (int i : {241, 302}) c.push_back(Exit(2, 1, i, BAG, unit_class::TUNNEL, 3, "tunnel cover, animation 2 when open"));
+    for (int slot : {18, 20, 25}) c.push_back(Slot(2, 1, slot, 1, "sheet of the units the open country brings"));
+    for (int p : {23, 24, 32, 40, 41})
+        c.push_back(Pt(2, 2, p, CAM_P1, "spawn point: tunnels, the nun's pages, the roadway"));
+    for (int p : {33, 35, 36, 37, 38, 39}) c.push_back(Pt(2, 2, p, ANY, "village mission marker"));
+    for (int i : {10, 336, 337, 338}) c.push_back(Obj(2, 2, i, BAG, 2, "mission target, animation 1 when broken"));
+    for (int i : {333, 334, 379}) c.push_back(Exit(2, 2, i, BAG, unit_class::TUNNEL, 3, "tunnel cover, animation 2 when open"));
+    c.push_back(Obj(2, 2, 335, ANY, 0, "the nun, hidden unless her mission is on"));
+    c.push_back(Obj(2, 2, 340, ANY, 0, "trench road barrier, hidden once the trench mission is given"));
+    for (int slot : {18, 20}) c.push_back(Slot(2, 2, slot, 1, "sheet of the units the open country brings"));
+    for (int p : {0, 1, 2, 4, 9, 10, 12, 13, 14, 27})
+        c.push_back(Pt(2, 3, p, CAM_P1, "spawn point: briefings, return to camp, tunnels, camp pages"));
+    for (int p : {26, 30}) c.push_back(Pt(2, 3, p, ANY, "objective marker lit by the mission"));
+    c.push_back(Exit(2, 3, 17, TRI, 67, 0, "the track to the roadway"));
+    c.push_back(Exit(2, 3, 26, LAD, 31, 3, "the dugout into the tunnels"));
+    c.push_back(Exit(2, 3, 91, TRI, 40, 0, "the commander's door"));
+    for (int p : {0, 1, 3}) c.push_back(Pt(2, 4, p, CAM_P1, "spawn point: from the camp, the farms, the gun"));
+    for (int p : {2, 5}) c.push_back(Pt(2, 4, p, ANY, "road marker lit by the mission"));
+    c.push_back(Obj(2, 4, 26, TRI, 0, "the farm road, switched off before the third act"));
+    c.push_back(Obj(2, 4, 32, TRI, 0, "the village road"));
+    c.push_back(Kind(2, 4, 13, OBJ_ARTY, "the artillery officer"));
+    for (int p : {0, 3, 4}) c.push_back(Pt(2, 5, p, CAM_P1, "spawn point: tunnel, the general's and the fat man's pages"));
+    c.push_back(Kind(2, 5, 0, OBJ_GENERAL, "the general"));
+    c.push_back(Kind(2, 5, 1, OBJ_FATMAN, "the fat quartermaster"));
     return c;
 }
 

@@ -12,6 +12,7 @@
 #include "content/painters/ep3a_art.h"
 #include "content/painters/gallery_art.h"
 #include "content/painters/cut_art.h"
+#include "content/painters/ep2a_art.h"
 #include "content/painters/paint.h"
 #include "content/painters/people.h"
 #include "content/painters/ep2b_art.h"
@@ -849,6 +850,10 @@ constexpr Painter PAINTERS[] = {
     // the cut-scenes' layers
     {"cut_sky", Cut_Sky}, {"cut_land", Cut_Land}, {"cut_vehicle", Cut_Vehicle}, {"cut_figure", Cut_Figure},
     {"cut_fore", Cut_Fore},
+    // The act-2 country's farms and village.
+    {"ep2a_house", Ep2a_House}, {"ep2a_barn", Ep2a_Barn}, {"ep2a_haystack", Ep2a_Haystack},
+    {"ep2a_field_gun", Ep2a_Field_Gun}, {"ep2a_gun_pit", Ep2a_Gun_Pit}, {"ep2a_crow", Ep2a_Crow},
+    {"ep2a_steeple", Ep2a_Steeple}, {"ep2a_well", Ep2a_Well}, {"ep2a_boat", Ep2a_Boat},
 };
 
 bool Dirs_For(const std::string& root, const std::string& image) {
