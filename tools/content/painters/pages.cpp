@@ -9,6 +9,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include "content/painters/camp_art.h"
+#include "content/painters/ep3b_art.h"
 #include "content/painters/paint.h"
 #include "content/painters/people.h"
 #include "content/painters/shop_art.h"
@@ -825,6 +826,8 @@ constexpr Painter PAINTERS[] = {
     {"seal", Seal},         {"star", Star},     {"bar", Bar},       {"card", Card},
     {"piece", Camp_Piece},  {"tent_room", Tent_Room}, {"medals", Medals}, {"album", Album},
     {"tunnel_map", Tunnel_Map},
+    // The late coast, the fortress and the missile complex.
+    {"ep3b_machine", Ep3b_Machine}, {"ep3b_prop", Ep3b_Prop},
 };
 
 bool Dirs_For(const std::string& root, const std::string& image) {
