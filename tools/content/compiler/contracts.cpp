@@ -559,6 +559,99 @@ std::vector<Contract> Make_Contracts() {
     for (int p : {0, 3, 4}) c.push_back(Pt(2, 5, p, CAM_P1, "spawn point: tunnel, the general's and the fat man's pages"));
     c.push_back(Kind(2, 5, 0, OBJ_GENERAL, "the general"));
     c.push_back(Kind(2, 5, 1, OBJ_FATMAN, "the fat quartermaster"));
+    // ---- Late coast, fortress and missile complex (3/18 to 3/37): the exits with the levels
+    // they lead to, the spawn points other scenes name, the sprites and markers the level
+    // events address, and the boss of the submarine pen.
+    c.push_back(Exit(3, 18, 0, TRI, 30, 0, "boat yard: west to the bay"));
+    c.push_back(Exit(3, 18, 1, TRI, 35, 0, "boat yard: north to the cliffs"));
+    c.push_back(Kind(3, 18, 2, OBJ_BATTLESHIP, "boat yard: the battleship's gangway"));
+    c.push_back(Kind(3, 18, 3, OBJ_MAP, "boat yard: the map board (map 3)"));
+    c.push_back(Obj(3, 18, 28, ANY, 3, "boat yard: tunnel hatch, opened with its animation 2"));
+    c.push_back(Pt(3, 18, 0, CAM_P1, "boat yard: arrival from the tunnels"));
+    c.push_back(Exit(3, 19, 0, TRI, 32, 0, "battleship: down the gangway to the boat yard"));
+    c.push_back(Kind(3, 19, 13, OBJ_BATTLESHIP, "battleship: the spy, hidden once he has paid"));
+    c.push_back(Obj(3, 19, 17, ANY, 2, "battleship: hatch to the lower decks, shut with animation 1"));
+    c.push_back(Exit(3, 19, 18, TRI, 33, 0, "battleship: way down to the lower decks' gallery"));
+    c.push_back(Pt(3, 19, 1, CAM_P1, "battleship: arrival from the spy's page"));
+    Sprites(c, 3, 20, {11, 41, 43, 46, 48, 49}, 2, "sub pen: wrecked by the boss's shots, animation 1");
+    for (int i : {27, 28}) c.push_back(Obj(3, 20, i, BAG, 5, "boss silo: launch animation 4"));
+    for (int i : {29, 30}) c.push_back(Obj(3, 20, i, BAG, 7, "boss gun: animations 4 to 6"));
+    c.push_back(Obj(3, 20, 31, BAG, 2, "boss cover, wrecked with animation 1"));
+    c.push_back(Obj(3, 20, 32, BAG, 8, "boss launcher: animations 5 to 7"));
+    c.push_back(Obj(3, 20, 33, BAG, 2, "boss core, wrecked with animation 1"));
+    c.push_back(Obj(3, 20, 36, BAG, 13, "boss front gun: animations 10 to 12"));
+    Sprites(c, 3, 20, {34, 35, 37, 38, 39}, 0, "boss muzzle flash");
+    c.push_back(Slot(3, 20, 33, 1, "the silos' wreck sheet: the slot after theirs"));
+    c.push_back(Slot(3, 20, 35, 2, "the cover's wreck sheet: the slot after its own, animation 1"));
+    c.push_back(Pt(3, 20, 0, CAM_P1, "sub pen: arrival from the cut-scene"));
+    c.push_back(Pt(3, 20, 2, ANY, "sub pen: one end of the boss's run"));
+    c.push_back(Pt(3, 20, 3, ANY, "sub pen: the other end of the boss's run"));
+    c.push_back(Exit(3, 21, 0, TRI, 32, 0, "cliffs: down to the boat yard"));
+    c.push_back(Exit(3, 21, 1, TRI, 36, 0, "cliffs: into the secret laboratory"));
+    c.push_back(Kind(3, 21, 4, OBJ_MAP, "cliffs: the map board (map 2)"));
+    c.push_back(Obj(3, 21, 14, ANY, 3, "cliffs: tunnel hatch, opened with its animation 2"));
+    c.push_back(Pt(3, 21, 5, CAM_P1, "cliffs: arrival from the spy's page"));
+    c.push_back(Exit(3, 22, 0, TRI, 35, 0, "laboratory: up to the cliffs"));
+    c.push_back(Exit(3, 22, 1, TRI, 37, 0, "laboratory: down to the lower laboratory"));
+    Sprites(c, 3, 22, {123, 124}, 0, "laboratory: store door, opened from the switch room");
+    for (int i : {4, 5}) c.push_back(Pt(3, 22, i, GLOBAL_MAP_PNT, "laboratory: marker of the alarm"));
+    c.push_back(Exit(3, 23, 0, TRI, 36, 0, "lower laboratory: up to the laboratory"));
+    c.push_back(Exit(3, 23, 1, TRI, 34, 0, "lower laboratory: down to the submarine pen"));
+    c.push_back(Obj(3, 23, 132, ANY, 2, "lower laboratory: alarm lamp, animation 1"));
+    Sprites(c, 3, 23, {151, 184}, 0, "lower laboratory: barrier removed by the alarm");
+    for (int i : {179, 180}) c.push_back(Kind(3, 23, i, OBJ_SWITCH, "lower laboratory: store door switch"));
+    for (int i = 185; i <= 189; ++i) c.push_back(Obj(3, 23, i, UNT, 0, "lower laboratory: soldier of the alarm"));
+    for (int i : {2, 3}) c.push_back(Pt(3, 23, i, GLOBAL_MAP_PNT, "lower laboratory: marker of the alarm"));
+    c.push_back(Pt(3, 23, 1, CAM_P1, "lower laboratory: arrival from the Professor's page"));
+    for (int i = 6; i <= 15; ++i) c.push_back(Obj(3, 24, i, BAG, 3, "first line: gun emplacement, wrecked with animation 2"));
+    for (int i : {11, 12, 13}) c.push_back(Pt(3, 24, i, GLOBAL_MAP_PNT, "first line: marker of a group of guns"));
+    c.push_back(Pt(3, 24, 0, CAM_P1, "first line: arrival from the tunnels"));
+    c.push_back(Exit(3, 24, 1, TRI, 57, 0, "first line: on to the second line"));
+    for (int i : {71, 72, 73}) c.push_back(Obj(3, 25, i, BAG, 3, "second line: heavy gun, wrecked with animation 2"));
+    c.push_back(Pt(3, 25, 15, GLOBAL_MAP_PNT, "second line: marker of the guns"));
+    c.push_back(Exit(3, 25, 0, TRI, 56, 0, "second line: back to the first line"));
+    c.push_back(Exit(3, 25, 1, TRI, 61, 0, "second line: through the breach into the library"));
+    c.push_back(Pt(3, 26, 4, GLOBAL_MAP_PNT, "library: marker of the vault door"));
+    c.push_back(Exit(3, 26, 1, TRI, 62, 0, "library: into the vaults"));
+    for (int i : {37, 102, 103, 112, 121}) c.push_back(Obj(3, 27, i, UNT, 0, "vaults: guard"));
+    c.push_back(Obj(3, 27, 126, ANY, 0, "vaults: steel door over the stair"));
+    c.push_back(Kind(3, 27, 127, OBJ_SWITCH, "vaults: lever of the steel door"));
+    c.push_back(Exit(3, 27, 128, TRI, 63, 0, "vaults: the stair down (the jailer's page)"));
+    for (int i = 6; i <= 11; ++i) c.push_back(Pt(3, 27, i, ANY, "vaults: patrol point"));
+    c.push_back(Pt(3, 27, 12, GLOBAL_MAP_PNT, "vaults: marker of the stair"));
+    c.push_back(Obj(3, 28, 11, OBJ, 2, "dungeon: the prisoner, rescued by walking up to him"));
+    c.push_back(Obj(3, 28, 14, UNT, 0, "dungeon: the jailer"));
+    c.push_back(Pt(3, 28, 0, CAM_P1, "dungeon: arrival from the jailer's page"));
+    Sprites(c, 3, 29, {1, 22, 23}, 0, "airfield: shown with the final mission");
+    c.push_back(Kind(3, 29, 2, OBJ_AIRPLANE, "airfield: the plane home"));
+    c.push_back(Kind(3, 29, 3, OBJ_CLAY, "airfield: the clay-pigeon stand"));
+    c.push_back(Exit(3, 29, 4, TRI, 72, 0, "airfield: down into the control bunker"));
+    c.push_back(Pt(3, 29, 1, GLOBAL_MAP_PNT, "airfield: marker of the final mission"));
+    for (int i : {2, 3}) c.push_back(Pt(3, 29, i, CAM_P1, "airfield: arrival by plane (2) or from the pigeons (3)"));
+    Sprites(c, 3, 30, {79, 80, 81, 82, 83}, 0, "control bunker: technician, gone once the control room falls");
+    for (int i = 84; i <= 88; ++i) c.push_back(Obj(3, 30, i, UNT, 0, "control bunker: guard brought in"));
+    for (int i : {8, 9}) c.push_back(Pt(3, 30, i, GLOBAL_MAP_PNT, "control bunker: marker"));
+    c.push_back(Exit(3, 30, 0, TRI, 64, 0, "control bunker: up to the airfield"));
+    c.push_back(Exit(3, 30, 1, TRI, 73, 0, "control bunker: to the control room"));
+    c.push_back(Exit(3, 30, 2, TRI, 74, 0, "control bunker: to the first silo"));
+    c.push_back(Kind(3, 31, 1, OBJ_COMMAND, "control room: the commander"));
+    c.push_back(Pt(3, 31, 1, CAM_P1, "control room: arrival from the commander's page"));
+    for (int i : {2, 3}) c.push_back(Pt(3, 31, i, GLOBAL_MAP_PNT, "control room: marker"));
+    c.push_back(Exit(3, 31, 0, TRI, 72, 0, "control room: back to the control bunker"));
+    for (int s : {32, 34}) {
+        for (int i : {2, 3}) c.push_back(Pt(3, s, i, GLOBAL_MAP_PNT, "silo: marker of the lever room or the way on"));
+        c.push_back(Exit(3, s, 1, TRI, s + 43, 0, "silo: to its lever room"));
+        c.push_back(Exit(3, s, 2, TRI, s + 44, 0, "silo: on to the next silo"));
+    }
+    for (int s : {33, 35}) {
+        for (int i : {43, 44, 45}) c.push_back(Kind(3, s, i, OBJ_SWITCH1, "lever room: lever, off 0 and on 1"));
+        for (int i : {1, 2}) c.push_back(Pt(3, s, i, GLOBAL_MAP_PNT, "lever room: marker"));
+        c.push_back(Exit(3, s, 0, TRI, s + 41, 0, "lever room: back to its silo"));
+    }
+    c.push_back(Pt(3, 36, 8, GLOBAL_MAP_PNT, "super-silo: marker of the stair"));
+    c.push_back(Exit(3, 36, 1, TRI, 79, 0, "super-silo: down to the launch floor"));
+    c.push_back(Pt(3, 37, 2, GLOBAL_MAP_PNT, "launch floor: marker of the last door"));
+    c.push_back(Exit(3, 37, 1, TRI, 80, 0, "launch floor: the last door (too late)"));
     return c;
 }
 

@@ -13,6 +13,7 @@
 #include "content/painters/gallery_art.h"
 #include "content/painters/cut_art.h"
 #include "content/painters/ep2a_art.h"
+#include "content/painters/ep3b_art.h"
 #include "content/painters/paint.h"
 #include "content/painters/people.h"
 #include "content/painters/ep2b_art.h"
@@ -854,6 +855,8 @@ constexpr Painter PAINTERS[] = {
     {"ep2a_house", Ep2a_House}, {"ep2a_barn", Ep2a_Barn}, {"ep2a_haystack", Ep2a_Haystack},
     {"ep2a_field_gun", Ep2a_Field_Gun}, {"ep2a_gun_pit", Ep2a_Gun_Pit}, {"ep2a_crow", Ep2a_Crow},
     {"ep2a_steeple", Ep2a_Steeple}, {"ep2a_well", Ep2a_Well}, {"ep2a_boat", Ep2a_Boat},
+    // The late coast, the fortress and the missile complex.
+    {"ep3b_machine", Ep3b_Machine}, {"ep3b_prop", Ep3b_Prop},
 };
 
 bool Dirs_For(const std::string& root, const std::string& image) {
