@@ -733,6 +733,51 @@ TEST_F(RenderFrame, OpaqueImagesDrawnWithoutBlendingMatchTheBlendedPicture) {
     fade = 1.0f;
 }
 
+// The same for HUD items: a front-end page's backdrop (the first item, drawn doubled), opaque
+// panels at full, half and over-full alpha, a multiplying layer and the items drawn over
+// everything.
+TEST_F(RenderFrame, OpaqueHudItemsDrawnWithoutBlendingMatchTheBlendedPicture) {
+    using namespace render_fixture;
+    Reset_Scene_State();
+    game_mode = MODE_FRONT;
+    Level = 1;
+    radar_on = false;
+    hud_no_sprites = MAX_HUD;
+    for (int k = 0; k < MAX_HUD; ++k) hud[k].alpha = 0.0f;
+    auto paint = [] {
+        Cells(SLOT_PLAIN, 1, 1, 16, [](int, int, int x, int y) { return Rgba(16 * x, 200 - 10 * y, 90 + 5 * x, 255); });
+        Cells(SLOT_PANEL, 1, 1, 8, [](int, int, int x, int y) { return Rgba(30 * x, 40, 30 * y, 255); });
+    };
+    paint();
+    Set_Hud(3, SLOT_PLAIN, 0.0f, 0.0f, 0.6f, 0.45f, 5); // drawn first: the doubled backdrop
+    Set_Hud(4, SLOT_PANEL, -0.5f, -0.3f, 0.5f, 0.4f, 4);
+    Set_Hud(5, SLOT_PANEL, 0.1f, -0.2f, 0.5f, 0.4f, 3).alpha = 0.5f;
+    Set_Hud(7, SLOT_PLAIN, -0.2f, 0.1f, 0.4f, 0.4f, 2).alpha = 1.5f;
+    Set_Hud(8, SLOT_MULTIPLY, -0.7f, -0.5f, 0.6f, 0.3f, 1);
+    Set_Hud(9, SLOT_SHEET, 0.3f, 0.2f, 0.3f, 0.3f, 1);
+    Set_Hud(40, SLOT_PANEL, 0.5f, 0.4f, 0.2f, 0.2f, 0);
+    Set_Hud(1, SLOT_PLAIN, -0.9f, 0.5f, 0.2f, 0.2f, 0).alpha = 0.7f;
+    auto draw = [this] {
+        Clear(0.2f, 0.3f, 0.4f);
+        view_cone_timer = 0;
+        Draw_Frame();
+        return Grab();
+    };
+    for (float f : {1.0f, 0.6f}) {
+        fade = f;
+        const image unblended = draw();
+        EXPECT_TRUE(glIsEnabled(GL_BLEND)) << "the frame leaves blending on";
+        ASSERT_EQ(var4[0], 3) << "the backdrop is drawn first";
+        Forget_Texture_Opacity(texID, numsubmtls);
+        const image blended = draw();
+        int differing = 0;
+        for (size_t k = 0; k < blended.rgb.size(); ++k) differing += blended.rgb[k] != unblended.rgb[k];
+        EXPECT_EQ(differing, 0) << "fade " << f;
+        paint();
+    }
+    fade = 1.0f;
+}
+
 // Which uploads count as opaque: one texel below full alpha is enough to keep the blend, and
 // a deleted name forgets what its image was.
 TEST(TextureOpacity, OnlyImagesWithoutATransparentTexelAreOpaque) {
