@@ -30,6 +30,7 @@
 #include "platform/platform.h"
 #include "render/draw.h"
 #include "render/render_inputs.h"
+#include "render/texture_opacity.h"
 #include "scripts/scripts.h"
 #include "world/animate.h"
 #include "world/collision.h"
@@ -67,11 +68,17 @@ bool Load_Textures_Keeping_Old(bool delete_textures) {
     // The reader releases the name array itself; the old names are held in `old`.
     const bool ok = LoadGLTextures(temp_string, false);
     if (ok) {
-        if (delete_textures && !old.ids.empty()) glDeleteTextures((GLsizei)old.ids.size(), old.ids.data());
+        if (delete_textures && !old.ids.empty()) {
+            Forget_Texture_Opacity(old.ids.data(), (long)old.ids.size());
+            glDeleteTextures((GLsizei)old.ids.size(), old.ids.data());
+        }
         return true;
     }
 
-    if (texID && numsubmtls > 0) glDeleteTextures(numsubmtls, texID);
+    if (texID && numsubmtls > 0) {
+        Forget_Texture_Opacity(texID, numsubmtls);
+        glDeleteTextures(numsubmtls, texID);
+    }
     delete[] texID;
     texID = nullptr;
     numsubmtls = 0;

@@ -11,6 +11,7 @@
 #include "content/text_reader.h"
 #include "content/tga_loader.h"
 #include "platform/platform.h"
+#include "render/texture_opacity.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ void Upload(Texture& tex, unsigned int& name, bool linear) {
     const GLenum format = tex.bpp == 24 ? GL_RGB : GL_RGBA;
     glTexImage2D(GL_TEXTURE_2D, 0, (GLint)format, (GLsizei)tex.width, (GLsizei)tex.height, 0, format,
                  GL_UNSIGNED_BYTE, tex.imageData);
+    Note_Texture_Opacity(name, tex.imageData, (unsigned long)tex.width * tex.height, format == GL_RGB ? 3 : 4);
     delete[] tex.imageData;
     tex.imageData = nullptr;
 }
@@ -228,7 +230,10 @@ int LoadAnim(sString sfilename, int texture_id, int the_tex_id) {
 
 bool LoadGLTextures(sString sfilename, bool delete_textures) {
     g_fx_id = 0;
-    if (delete_textures && texID && numsubmtls > 0) glDeleteTextures(numsubmtls, texID);
+    if (delete_textures && texID && numsubmtls > 0) {
+        Forget_Texture_Opacity(texID, numsubmtls);
+        glDeleteTextures(numsubmtls, texID);
+    }
     // The previous array goes either way; without deletion its names belonged to a context
     // that is gone. Nothing may keep pointing at it.
     delete[] texID;
@@ -289,6 +294,7 @@ bool Change_Texture(sString sfilename, int loop) {
     int sheet = 0;
     for (int k = 0; k < g_fx_id && k < MAX_ANIM_SHEETS; ++k)
         if (a_texture[k].id == loop) sheet = k;
+    Forget_Texture_Opacity(&texID[loop], 1);
     glDeleteTextures(1, &texID[loop]);
     texID[loop] = 0;
     const int kind = texture_fx[loop];

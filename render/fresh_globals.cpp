@@ -5,6 +5,7 @@
 #include "render/font.h"
 #include "render/render_inputs.h"
 #include "render/sprites.h"
+#include "render/texture_opacity.h"
 #include "render/tile_map.h"
 
 namespace {
@@ -24,6 +25,9 @@ KEEP_FRESH(cos_table, draw_light_list, g_type, is_a_stealth_mission, bump_player
 // render/sprites.h
 KEEP_FRESH(display, global_u, global_u1, global_v, global_v1, Gvector, Gcolor, Gtex, src_one,
            src_two);
+
+// render/texture_opacity.h
+KEEP_FRESH(opaque_texture);
 
 // render/tile_map.h
 KEEP_FRESH(mud_index);

@@ -7,6 +7,7 @@
 #include "render/font.h"
 #include "render/render_inputs.h"
 #include "render/sprites.h"
+#include "render/texture_opacity.h"
 
 namespace {
 void Place_Item(const object& o, bool doubled) {
@@ -19,15 +20,26 @@ void Place_Item(const object& o, bool doubled) {
     }
 }
 
+// An opaque image at full alpha (a page's backdrop) is drawn without blending: every
+// fragment has alpha 1, which the normal blend writes unchanged.
+bool Covering_Item(const object& o) {
+    if (!(o.alpha >= 1.0f) || texID == nullptr || o.id < 0 || o.id >= numsubmtls) return false;
+    const unsigned name = texID[o.id];
+    return name < OPAQUE_NAMES && opaque_texture[name];
+}
+
 void Plain_Item(const object& o, float c, bool doubled) {
     bool multiply = Slot_Kind(o.id) == 5;
+    const bool cover = !multiply && Covering_Item(o);
     if (multiply) glBlendFunc((GLenum)src_one, (GLenum)src_two);
+    if (cover) glDisable(GL_BLEND);
     glPushMatrix();
     Place_Item(o, doubled);
     Bind_Slot(o.id);
     Stored_Quad(o, c, c, c, o.alpha);
     glPopMatrix();
     if (multiply) glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    if (cover) glEnable(GL_BLEND);
 }
 
 bool Is_Hud_Sheet(int id) {

@@ -9,6 +9,7 @@
 #include "common/fresh_state.h"
 #include "render/draw.h"
 #include "render/render_inputs.h"
+#include "render/texture_opacity.h"
 
 void Set_Values(float x, float y, float R, float G, float B, float A, float u, float v) {
     Gvector[0] = x;
@@ -33,8 +34,9 @@ namespace {
 // quads are sent one by one under the caller's matrix.
 
 // How a batch is drawn: images and animation sheets with the normal blend (sheets with the
-// alpha test below), sheets in a hit flash, multiplying layers.
-enum Quad_Mode { QUAD_PLAIN, QUAD_SHEET, QUAD_FLASH, QUAD_MULTIPLY };
+// alpha test below), sheets in a hit flash, multiplying layers, and images that cover what
+// lies under them (see Covering_Quad).
+enum Quad_Mode { QUAD_PLAIN, QUAD_SHEET, QUAD_FLASH, QUAD_MULTIPLY, QUAD_COVER };
 
 struct Quad_Queue {
     static constexpr int MAX_QUADS = 1024;
@@ -78,7 +80,7 @@ constexpr float BOX_MARGIN = 0.01f;
 // How far back a quad looks for a batch to join.
 constexpr int LOOK_BACK = 48;
 
-void Set_Mode(int mode) {
+void Set_Mode(int mode, int previous) {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, mode == QUAD_FLASH ? GL_BLEND : GL_MODULATE);
     if (mode == QUAD_MULTIPLY) glBlendFunc((GLenum)src_one, (GLenum)src_two);
     else glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -89,6 +91,10 @@ void Set_Mode(int mode) {
     // picture under a transparent fragment.
     if (mode == QUAD_SHEET || mode == QUAD_FLASH) glEnable(GL_ALPHA_TEST);
     else glDisable(GL_ALPHA_TEST);
+    // The normal blend of a fragment of alpha 1 writes the fragment's colour as it is: such a
+    // quad is drawn without blending, and the rasteriser does not read the pixels under it.
+    if (mode == QUAD_COVER) glDisable(GL_BLEND);
+    else if (previous == QUAD_COVER) glEnable(GL_BLEND);
 }
 
 // Draws every queued quad, batch by batch, and empties the queue.
@@ -115,12 +121,12 @@ void Flush_Quads() {
             gl_texture = q.texture[b];
         }
         if (q.mode[b] != mode) {
-            Set_Mode(q.mode[b]);
+            Set_Mode(q.mode[b], mode);
             mode = q.mode[b];
         }
         glDrawArrays(GL_QUADS, 4 * start[b], 4 * q.count[b]);
     }
-    if (mode != QUAD_PLAIN) Set_Mode(QUAD_PLAIN);
+    if (mode != QUAD_PLAIN) Set_Mode(QUAD_PLAIN, mode);
     q.quads = 0;
     q.batches = 0;
 }
@@ -254,12 +260,28 @@ void Begin_Quad() {
     if (!batching) glBegin(GL_QUADS);
 }
 
+// An image quad whose texture is opaque and whose corners all have alpha 1 (or more, which
+// GL clamps to 1): every fragment it makes has alpha exactly 1 under the modulating texture
+// environment, so the normal blend would write its colour unchanged.
+bool Covering_Quad() {
+    if (batch_mode != QUAD_PLAIN || batch_texture >= OPAQUE_NAMES || !opaque_texture[batch_texture]) return false;
+    const float* rgba = &queue.rgba[queue.quads * 16];
+    for (int v = 0; v < 4; ++v)
+        if (!(rgba[4 * v + 3] >= 1.0f)) return false;
+    return true;
+}
+
 void End_Quad() {
     if (!batching) {
         glEnd();
         return;
     }
-    if (queue.vertices == 4) File_Quad();
+    if (queue.vertices == 4) {
+        const int sent_mode = batch_mode;
+        if (Covering_Quad()) batch_mode = QUAD_COVER;
+        File_Quad();
+        batch_mode = sent_mode;
+    }
     queue.vertices = 0;
 }
 

@@ -287,4 +287,68 @@ TEST_F(FrameLoop, MessagePassDispatchesAndDelaysFrameWork) {
     EXPECT_EQ(Count("Key_Handler"), 1);
 }
 
+// The loop waits from one pass to the time Next_Step_Due gives. Passes between steps only
+// repeat the last one, so jumping from due time to due time must run every step at the very
+// millisecond that passes every quarter of a millisecond run it, with the same outcome: the
+// wait neither skips a step nor delays one.
+TEST_F(FrameLoop, WaitingForTheNextDueStepRunsEveryStepOnTime) {
+    struct row {
+        const char* what;
+        float fade;
+        bool mouse_held;
+    } table[] = {
+        {"drawing and swapping", 1.0f, false},
+        {"nothing drawn", 0.0f, false},
+        {"mouse button held", 1.0f, true},
+    };
+    constexpr double RUN_MS = 900.0;
+    // Each change of a step's state, with the clock reading (microseconds) it happened at; the
+    // loop polls every quarter of a millisecond, or waits for the next due step.
+    auto run = [](const row& r, bool waiting, int& passes) {
+        platform::UseVirtualClock(true);
+        TimerInit();
+        fade = r.fade;
+        double_main_code = 0;
+        mouseleft = r.mouse_held;
+        mouse_held_state = 0;
+        mouseheld = false;
+        on_selected_man = 0;
+        Start_Loop_Stamps();
+        std::vector<std::string> changes;
+        std::string last;
+        passes = 0;
+        seconds = 0;
+        int same_time = 0;
+        while (platform::VirtualClockMs() < RUN_MS) {
+            Frame_Pass();
+            passes++;
+            const std::string state = std::to_string(Real_Time) + " " + std::to_string(AI_Time) + " " +
+                                      std::to_string(Swap_Time) + " " + std::to_string(Key_Time) + " " +
+                                      std::to_string(Code_Time) + " " + std::to_string(Main_Time) + " " +
+                                      std::to_string(double_main_code) + " " + std::to_string(mouseheld) + " " +
+                                      std::to_string(seconds);
+            if (state != last) {
+                changes.push_back(std::to_string((long)(platform::VirtualClockMs() * 1000.0)) + ": " + state);
+                last = state;
+            }
+            // A pass takes no time on this clock: a step that a pass has made due at once (the
+            // drawing after a swap) runs in the next pass, at the same reading, either way.
+            const double now_ms = platform::VirtualClockMs(), due = Next_Step_Due();
+            if (due <= now_ms && ++same_time < 10) continue;
+            same_time = 0;
+            platform::AdvanceVirtualClock(waiting && due > now_ms ? due - now_ms : 0.25);
+        }
+        return changes;
+    };
+    for (const row& r : table) {
+        int polled_passes = 0, waited_passes = 0;
+        const std::vector<std::string> polled = run(r, false, polled_passes);
+        const std::vector<std::string> waited = run(r, true, waited_passes);
+        EXPECT_EQ(waited, polled) << r.what;
+        EXPECT_GT(polled.size(), 300u) << r.what;
+        EXPECT_LT(waited_passes * 3, polled_passes) << r.what << ": the wait skips the idle passes";
+    }
+    mouseleft = false;
+}
+
 } // namespace

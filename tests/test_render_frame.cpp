@@ -23,6 +23,7 @@
 #include "render/draw.h"
 #include "render/render_inputs.h"
 #include "render/sprites.h"
+#include "render/texture_opacity.h"
 #include "render/tile_map.h"
 #include "support/gl_context.h"
 #include "support/render_fixture.h"
@@ -672,6 +673,139 @@ TEST_F(RenderFrame, CrowdInOnePassMatchesRecordByRecord) {
     int differing = 0;
     for (size_t k = 0; k < whole.rgb.size(); ++k) differing += whole.rgb[k] != one_by_one.rgb[k];
     EXPECT_EQ(differing, 0);
+}
+
+// Images whose every texel is opaque, drawn at full alpha, go to GL without blending; the
+// picture is exactly the one the blend gives, whatever lies under them, at any brightness,
+// turned or not, with half-transparent and over-bright records of the same image and
+// sheets and multiplying layers in between.
+TEST_F(RenderFrame, OpaqueImagesDrawnWithoutBlendingMatchTheBlendedPicture) {
+    using namespace render_fixture;
+    Reset_Scene_State();
+    hud_no_sprites = 0;
+    radar_on = false;
+    Light_Level = 100.0f;
+    Cells(SLOT_PLAIN, 1, 1, 16, [](int, int, int x, int y) { return Rgba(16 * x, 200 - 10 * y, 90 + 5 * x, 255); });
+    Cells(SLOT_PANEL, 1, 1, 8, [](int, int, int x, int y) { return Rgba(30 * x, 40, 30 * y, 255); });
+    ASSERT_TRUE(opaque_texture[texID[SLOT_PLAIN]]);
+    ASSERT_TRUE(opaque_texture[texID[SLOT_PANEL]]);
+    ASSERT_FALSE(opaque_texture[texID[SLOT_SHEET]]);
+    srand(9);
+    auto rnd = [](float lo, float hi) { return lo + (hi - lo) * (float)(rand() % 1000) / 1000.0f; };
+    const int kinds[] = {SLOT_PLAIN, SLOT_PLAIN, SLOT_PANEL, SLOT_SHEET, SLOT_MULTIPLY};
+    const float alphas[] = {1.0f, 1.0f, 0.5f, 1.5f};
+    for (int i = 0; i < 120; ++i) {
+        object& o = Add_Sprite(kinds[rand() % 5], rnd(-1.1f, 0.9f), rnd(-0.85f, 0.65f), rnd(0.05f, 0.5f),
+                               rnd(0.05f, 0.5f), rand() % 7, OBJ);
+        o.frame = rand() % 8;
+        o.alpha = alphas[rand() % 4];
+    }
+    for (int i = 0; i < 30; ++i) {
+        object& e = Add_Fx(SLOT_PLAIN, rnd(-1.1f, 0.9f), rnd(-0.85f, 0.65f), 0.2f, 0.2f, 0, GFX);
+        e.angle = rnd(0.0f, 360.0f);
+    }
+    new_no_sprites = 0;
+    View_Cone(true);
+    View_Cone(false);
+    Z_Buffer(true);
+    ASSERT_GT(z_buffer_count, 120);
+    auto draw = [this] {
+        Clear(0.2f, 0.3f, 0.4f);
+        glLoadIdentity();
+        Zoom(zoom_factor);
+        glTranslatef(camX, camY, 0.0f);
+        Draw_Sprite();
+        return Grab();
+    };
+    for (float f : {1.0f, 0.6f}) {
+        fade = f;
+        const image unblended = draw();
+        GLboolean blend_after = glIsEnabled(GL_BLEND);
+        EXPECT_TRUE(blend_after) << "the pass leaves blending on";
+        Forget_Texture_Opacity(texID, numsubmtls);
+        const image blended = draw();
+        int differing = 0;
+        for (size_t k = 0; k < blended.rgb.size(); ++k) differing += blended.rgb[k] != unblended.rgb[k];
+        EXPECT_EQ(differing, 0) << "fade " << f;
+        Cells(SLOT_PLAIN, 1, 1, 16, [](int, int, int x, int y) { return Rgba(16 * x, 200 - 10 * y, 90 + 5 * x, 255); });
+        Cells(SLOT_PANEL, 1, 1, 8, [](int, int, int x, int y) { return Rgba(30 * x, 40, 30 * y, 255); });
+    }
+    fade = 1.0f;
+}
+
+// The same for HUD items: a front-end page's backdrop (the first item, drawn doubled), opaque
+// panels at full, half and over-full alpha, a multiplying layer and the items drawn over
+// everything.
+TEST_F(RenderFrame, OpaqueHudItemsDrawnWithoutBlendingMatchTheBlendedPicture) {
+    using namespace render_fixture;
+    Reset_Scene_State();
+    game_mode = MODE_FRONT;
+    Level = 1;
+    radar_on = false;
+    hud_no_sprites = MAX_HUD;
+    for (int k = 0; k < MAX_HUD; ++k) hud[k].alpha = 0.0f;
+    auto paint = [] {
+        Cells(SLOT_PLAIN, 1, 1, 16, [](int, int, int x, int y) { return Rgba(16 * x, 200 - 10 * y, 90 + 5 * x, 255); });
+        Cells(SLOT_PANEL, 1, 1, 8, [](int, int, int x, int y) { return Rgba(30 * x, 40, 30 * y, 255); });
+    };
+    paint();
+    Set_Hud(3, SLOT_PLAIN, 0.0f, 0.0f, 0.6f, 0.45f, 5); // drawn first: the doubled backdrop
+    Set_Hud(4, SLOT_PANEL, -0.5f, -0.3f, 0.5f, 0.4f, 4);
+    Set_Hud(5, SLOT_PANEL, 0.1f, -0.2f, 0.5f, 0.4f, 3).alpha = 0.5f;
+    Set_Hud(7, SLOT_PLAIN, -0.2f, 0.1f, 0.4f, 0.4f, 2).alpha = 1.5f;
+    Set_Hud(8, SLOT_MULTIPLY, -0.7f, -0.5f, 0.6f, 0.3f, 1);
+    Set_Hud(9, SLOT_SHEET, 0.3f, 0.2f, 0.3f, 0.3f, 1);
+    Set_Hud(40, SLOT_PANEL, 0.5f, 0.4f, 0.2f, 0.2f, 0);
+    Set_Hud(1, SLOT_PLAIN, -0.9f, 0.5f, 0.2f, 0.2f, 0).alpha = 0.7f;
+    auto draw = [this] {
+        Clear(0.2f, 0.3f, 0.4f);
+        view_cone_timer = 0;
+        Draw_Frame();
+        return Grab();
+    };
+    for (float f : {1.0f, 0.6f}) {
+        fade = f;
+        const image unblended = draw();
+        EXPECT_TRUE(glIsEnabled(GL_BLEND)) << "the frame leaves blending on";
+        ASSERT_EQ(var4[0], 3) << "the backdrop is drawn first";
+        Forget_Texture_Opacity(texID, numsubmtls);
+        const image blended = draw();
+        int differing = 0;
+        for (size_t k = 0; k < blended.rgb.size(); ++k) differing += blended.rgb[k] != unblended.rgb[k];
+        EXPECT_EQ(differing, 0) << "fade " << f;
+        paint();
+    }
+    fade = 1.0f;
+}
+
+// Which uploads count as opaque: one texel below full alpha is enough to keep the blend, and
+// a deleted name forgets what its image was.
+TEST(TextureOpacity, OnlyImagesWithoutATransparentTexelAreOpaque) {
+    const unsigned char rgb[6] = {10, 20, 30, 40, 50, 60};
+    const unsigned char full[8] = {1, 2, 3, 255, 4, 5, 6, 255};
+    const unsigned char one_short[8] = {1, 2, 3, 255, 4, 5, 6, 254};
+    struct row {
+        const char* what;
+        const unsigned char* pixels;
+        unsigned long texels;
+        int bytes;
+        bool opaque;
+    } table[] = {
+        {"colour without alpha", rgb, 2, 3, true},
+        {"every alpha 255", full, 2, 4, true},
+        {"one alpha 254", one_short, 2, 4, false},
+        {"no pixels", nullptr, 0, 4, false},
+    };
+    for (const row& r : table) {
+        opaque_texture[7] = !r.opaque;
+        Note_Texture_Opacity(7, r.pixels, r.texels, r.bytes);
+        EXPECT_EQ(opaque_texture[7], r.opaque) << r.what;
+    }
+    Note_Texture_Opacity(OPAQUE_NAMES, full, 2, 4); // past the table: ignored
+    const unsigned names[2] = {7, OPAQUE_NAMES + 3};
+    Note_Texture_Opacity(7, full, 2, 4);
+    Forget_Texture_Opacity(names, 2);
+    EXPECT_FALSE(opaque_texture[7]);
 }
 
 // HUD items whose quad turns: the rain layers by the rain slant, item 56 by its own angle.

@@ -17,6 +17,7 @@
 #include "main/window.h"
 #include "render/draw.h"
 #include "render/render_inputs.h"
+#include "render/texture_opacity.h"
 #include "render/tile_map.h"
 
 namespace render_fixture {
@@ -47,6 +48,7 @@ inline void Upload(int slot, int w, int h, const std::vector<uint8_t>& rgba) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    Note_Texture_Opacity(texID[slot], rgba.data(), (unsigned long)w * h, 4);
 }
 
 // An image of cells x rows cells of `cell` pixels; paint(cell column, cell row, px, py) gives
