@@ -270,6 +270,8 @@ std::string Catalogue_Text(const std::vector<std::pair<int, int>>& written) {
         if (std::find(written.begin(), written.end(), std::make_pair(c.episode, c.scene)) != written.end()) ++done;
         else pending[c.episode].push_back(c.scene);
     }
+    if (pending.empty())
+        return "All " + std::to_string(CATALOGUE.size()) + " scenes the game can reach are written.\n";
     std::string t = "Of the " + std::to_string(CATALOGUE.size()) + " scenes the game can reach, " +
                     std::to_string(done) + " are written; these " + std::to_string(CATALOGUE.size() - done) +
                     " are not yet:\n\n";
