@@ -199,8 +199,11 @@ void Scene_Points() {
     if (game_mode == MODE_WALK) Calculate_Stats();
 
     const int count = no_points < 0 ? 0 : (no_points > MAX_POINTS ? MAX_POINTS : no_points);
-    // A spawn index the scene does not have counts as none: the first CAM_P1 point is used.
-    if (current_spawn != -1 && (current_spawn < 0 || current_spawn >= count)) current_spawn = -1;
+    // A spawn index a walk scene does not have counts as none: the first CAM_P1 point is
+    // used. Other scenes place no player and pass the requested spawn on untouched (a travel
+    // page carries the exit's spawn point to the scene it leads to).
+    if (game_mode == MODE_WALK && current_spawn != -1 && (current_spawn < 0 || current_spawn >= count))
+        current_spawn = -1;
 
     for (int i = 0; i < count; ++i) {
         a_point& p = points[i];

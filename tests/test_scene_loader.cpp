@@ -155,6 +155,16 @@ TEST_F(Loader, SpawnPointChosenByTheCaller) {
     current_spawn = -1;
     ASSERT_TRUE(Load(f)) << Box_Texts();
     EXPECT_EQ(p1_id, -1);
+
+    // A page between two walk scenes (a travel scene with no points) places no player and
+    // passes the requested spawn point on to the scene after it.
+    f.header.game_mode = MODE_CINE;
+    f.points.clear();
+    Write_Fixture_Scene(f);
+    current_spawn = 6;
+    ASSERT_TRUE(Load(f)) << Box_Texts();
+    EXPECT_EQ(p1_id, -1);
+    EXPECT_EQ(current_spawn, 6);
 }
 
 TEST_F(Loader, MusicStatesAcrossLoads) {

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -191,6 +192,13 @@ protected:
     static float PX() { return sprite[p1_id].w + sprite[p1_id].box_width / 2; }
     static float PY() { return sprite[p1_id].z + sprite[p1_id].box_height / 2; }
     static bool In(int e, int s) { return episode == e && scene == s && !next_scene; }
+    // Whether the player was sent to spawn point `spawn`: asked for and not loaded yet, or
+    // loaded and standing on it (the loader clears the request once it has placed him).
+    static bool Sent_To_Spawn(int spawn) {
+        if (current_spawn == spawn) return true;
+        if (current_spawn != -1 || p1_id == -1 || spawn < 0 || spawn >= no_points) return false;
+        return std::hypot(PX() - points[spawn].x, PY() - points[spawn].y) < 0.06f;
+    }
     // Whether the generator wrote scene e/s (a test of a page not written yet skips).
     static bool Written(int e, int s) {
         return std::filesystem::exists("scene/episode" + std::to_string(e) + "/scene" + std::to_string(s) + ".dat");

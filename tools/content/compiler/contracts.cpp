@@ -452,6 +452,7 @@ std::vector<Contract> Make_Contracts() {
     Sprites(c, 3, 3, {163, 165}, 3, "bunker door, animation 1 shown as 2");
     for (int p : {6, 7, 8, 15, 16, 19, 26, 27, 32}) c.push_back(Pt(3, 3, p, GLOBAL_MAP_PNT, "objective marker"));
     c.push_back(Pt(3, 3, 0, CAM_P1, "spawn point of the travel down the coast"));
+    c.push_back(Pt(3, 3, 21, CAM_P1, "arrival from the deck gallery's Back"));
     c.push_back(Obj(3, 5, 164, ANY, 2, "store door of bunker A, animation 1 when open"));
     c.push_back(Obj(3, 6, 234, ANY, 2, "store door of bunker B, animation 1 when open"));
     c.push_back(Obj(3, 7, 170, ANY, 2, "store door of bunker C, animation 1 when open"));
