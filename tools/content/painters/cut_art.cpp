@@ -25,14 +25,8 @@ const Rgba kInk{20, 22, 18, 255}, kWhite{244, 242, 232, 255}, kSkin{222, 180, 14
     kOlive{92, 108, 58, 255}, kSteelGrey{96, 104, 112, 255}, kRust{150, 70, 40, 255},
     kSand{214, 192, 140, 255}, kRoof{150, 60, 44, 255};
 
-struct Rng {
-    uint32_t s;
-    explicit Rng(uint32_t seed) : s(seed * 2654435761u + 97u) {}
-    double Next() {
-        s = s * 1664525u + 1013904223u;
-        return (s >> 8) / 16777216.0;
-    }
-    double In(double lo, double hi) { return lo + (hi - lo) * Next(); }
+struct Rng : Seeded_Rng {
+    explicit Rng(uint32_t seed) : Seeded_Rng(seed, 97u) {}
 };
 
 uint32_t Seed(const std::string& s) {
@@ -49,24 +43,25 @@ Rgba Colour(const std::string& n) {
     return kOlive;
 }
 
-// A one-cell animation definition beside the picture, so any slot kind can use it.
-bool Save_Still(const Paint& p, const std::string& root, const std::string& image, bool keyed) {
-    writers::AnimDef d;
-    d.width = 1.0f;
-    d.height = 1.0f;
-    d.anims = {{0}};
-    return p.Save(root + "/" + image + ".tga", keyed) && writers::Write_Anim_Def(root + "/" + image + ".dat", d);
+void Gradient(cairo_t* cr, double x0, double y0, double x1, double y1, Rgba top, Rgba bottom) {
+    Gradient_Rect(cr, x0, y0, x1 - x0, y1 - y0, y0, y1, top, bottom);
 }
 
-void Gradient(cairo_t* cr, double x0, double y0, double x1, double y1, Rgba top, Rgba bottom) {
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y1);
-    cairo_pattern_add_color_stop_rgba(g, 0, top.r / 255.0, top.g / 255.0, top.b / 255.0, top.a / 255.0);
-    cairo_pattern_add_color_stop_rgba(g, 1, bottom.r / 255.0, bottom.g / 255.0, bottom.b / 255.0,
-                                      bottom.a / 255.0);
-    cairo_set_source(cr, g);
-    cairo_rectangle(cr, x0, y0, x1 - x0, y1 - y0);
+// A rectangle, an ellipse or a rounded rectangle filled in one colour.
+void Fill_Rect(cairo_t* cr, double x, double y, double w, double h, Rgba c, double a = 1.0) {
+    cairo_rectangle(cr, x, y, w, h);
+    Set_Rgb(cr, c, a);
     cairo_fill(cr);
-    cairo_pattern_destroy(g);
+}
+void Fill_Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry, Rgba c, double a = 1.0) {
+    Ellipse(cr, cx, cy, rx, ry);
+    Set_Rgb(cr, c, a);
+    cairo_fill(cr);
+}
+void Fill_Rounded(cairo_t* cr, double x, double y, double w, double h, double r, Rgba c) {
+    Rounded_Rect(cr, x, y, w, h, r);
+    Set_Rgb(cr, c);
+    cairo_fill(cr);
 }
 
 void Disc(cairo_t* cr, double x, double y, double r, Rgba c, double a = 1.0) {
@@ -99,9 +94,7 @@ void Cloud(cairo_t* cr, Rng& rng, double cx, double cy, double s, Rgba lit, Rgba
     for (int k = 0; k < lobes; ++k) Disc(cr, xs[k], cy - rs[k] * 0.3, rs[k], dark);
     for (int k = 0; k < lobes; ++k) Disc(cr, xs[k] - rs[k] * 0.08, cy - rs[k] * 0.42, rs[k] * 0.9, lit);
     cairo_restore(cr);
-    Ellipse(cr, cx, cy, s * 0.8, s * 0.035);
-    Set_Rgb(cr, dark);
-    cairo_fill(cr);
+    Fill_Ellipse(cr, cx, cy, s * 0.8, s * 0.035, dark);
 }
 
 // A ridge filled down to the bottom, its crest at `base` (pixels from the top).
@@ -138,12 +131,8 @@ void Leafy_Tree(cairo_t* cr, Rng& rng, double x, double base, double h, Rgba c) 
 
 void Poplar(cairo_t* cr, double x, double base, double h, Rgba c) {
     Line(cr, x, base, x, base - h * 0.15, h * 0.04, writers::Shade(kRust, 0.45f));
-    Ellipse(cr, x, base - h * 0.55, h * 0.09, h * 0.45);
-    Set_Rgb(cr, c);
-    cairo_fill(cr);
-    Ellipse(cr, x - h * 0.03, base - h * 0.6, h * 0.04, h * 0.35);
-    Set_Rgb(cr, writers::Shade(c, 1.2f));
-    cairo_fill(cr);
+    Fill_Ellipse(cr, x, base - h * 0.55, h * 0.09, h * 0.45, c);
+    Fill_Ellipse(cr, x - h * 0.03, base - h * 0.6, h * 0.04, h * 0.35, writers::Shade(c, 1.2f));
 }
 
 void Dead_Tree(cairo_t* cr, double x, double base, double h) {
@@ -154,9 +143,7 @@ void Dead_Tree(cairo_t* cr, double x, double base, double h) {
 }
 
 void House(cairo_t* cr, double x, double base, double w, double h, Rgba wall, bool broken) {
-    cairo_rectangle(cr, x, base - h, w, h);
-    Set_Rgb(cr, wall);
-    cairo_fill(cr);
+    Fill_Rect(cr, x, base - h, w, h, wall);
     cairo_move_to(cr, x - w * 0.08, base - h);
     if (broken) {
         cairo_line_to(cr, x + w * 0.3, base - h * 1.5);
@@ -170,21 +157,15 @@ void House(cairo_t* cr, double x, double base, double w, double h, Rgba wall, bo
     Set_Rgb(cr, broken ? Rgba{70, 60, 54, 255} : kRoof);
     cairo_fill(cr);
     for (int k = 0; k < 2; ++k) { // windows
-        cairo_rectangle(cr, x + w * (0.18 + k * 0.44), base - h * 0.75, w * 0.2, h * 0.25);
-        Set_Rgb(cr, Rgba{40, 44, 50, 255});
-        cairo_fill(cr);
+        Fill_Rect(cr, x + w * (0.18 + k * 0.44), base - h * 0.75, w * 0.2, h * 0.25, Rgba{40, 44, 50, 255});
     }
-    cairo_rectangle(cr, x + w * 0.4, base - h * 0.4, w * 0.2, h * 0.4);
-    Set_Rgb(cr, Rgba{90, 56, 34, 255});
-    cairo_fill(cr);
+    Fill_Rect(cr, x + w * 0.4, base - h * 0.4, w * 0.2, h * 0.4, Rgba{90, 56, 34, 255});
 }
 
 void Church(cairo_t* cr, double x, double base, double s) {
     const Rgba stone{176, 166, 144, 255};
     House(cr, x, base, s * 1.4, s * 0.7, stone, false);
-    cairo_rectangle(cr, x + s * 1.4, base - s * 1.4, s * 0.4, s * 1.4);
-    Set_Rgb(cr, writers::Shade(stone, 0.9f));
-    cairo_fill(cr);
+    Fill_Rect(cr, x + s * 1.4, base - s * 1.4, s * 0.4, s * 1.4, writers::Shade(stone, 0.9f));
     cairo_move_to(cr, x + s * 1.36, base - s * 1.4);
     cairo_line_to(cr, x + s * 1.6, base - s * 2.1);
     cairo_line_to(cr, x + s * 1.84, base - s * 1.4);
@@ -194,19 +175,7 @@ void Church(cairo_t* cr, double x, double base, double s) {
 }
 
 void Tent(cairo_t* cr, double cx, double base, double s, Rgba c) {
-    cairo_move_to(cr, cx - s, base);
-    cairo_line_to(cr, cx - s * 0.1, base - s * 0.8);
-    cairo_line_to(cr, cx + s * 0.1, base - s * 0.8);
-    cairo_line_to(cr, cx + s, base);
-    cairo_close_path(cr);
-    Set_Rgb(cr, c);
-    cairo_fill(cr);
-    cairo_move_to(cr, cx - s * 0.2, base);
-    cairo_line_to(cr, cx, base - s * 0.5);
-    cairo_line_to(cr, cx + s * 0.2, base);
-    cairo_close_path(cr);
-    Set_Rgb(cr, writers::Shade(c, 0.4f));
-    cairo_fill(cr);
+    Tent_Side(cr, cx, base, s, c, {0.1, 0.8, 0.2, 0.4f});
 }
 
 void Flag_Pole(cairo_t* cr, double x, double base, double h) {
@@ -263,12 +232,8 @@ void Sandbags(cairo_t* cr, double y, double bag, Rgba c) {
 }
 
 void Crater(cairo_t* cr, double x, double y, double r, Rgba ground) {
-    Ellipse(cr, x, y, r, r * 0.3);
-    Set_Rgb(cr, writers::Shade(ground, 0.55f));
-    cairo_fill(cr);
-    Ellipse(cr, x, y - r * 0.06, r * 0.8, r * 0.2);
-    Set_Rgb(cr, writers::Shade(ground, 0.38f));
-    cairo_fill(cr);
+    Fill_Ellipse(cr, x, y, r, r * 0.3, writers::Shade(ground, 0.55f));
+    Fill_Ellipse(cr, x, y - r * 0.06, r * 0.8, r * 0.2, writers::Shade(ground, 0.38f));
 }
 
 void Waves(cairo_t* cr, Rng& rng, double y0, double y1, Rgba far, Rgba near) {
@@ -289,9 +254,7 @@ void Crates(cairo_t* cr, double x, double base, double s) {
     const Rgba wood{150, 110, 64, 255};
     for (int k = 0; k < 3; ++k) {
         const double cx = x + k * s * 1.05, cy = base - s;
-        cairo_rectangle(cr, cx, cy, s, s);
-        Set_Rgb(cr, wood);
-        cairo_fill(cr);
+        Fill_Rect(cr, cx, cy, s, s, wood);
         Set_Rgb(cr, writers::Shade(wood, 0.6f));
         cairo_set_line_width(cr, 3);
         cairo_rectangle(cr, cx + 2, cy + 2, s - 4, s - 4);
@@ -299,9 +262,7 @@ void Crates(cairo_t* cr, double x, double base, double s) {
         cairo_line_to(cr, cx + s - 2, cy + s - 2);
         cairo_stroke(cr);
     }
-    cairo_rectangle(cr, x + s * 0.5, base - s * 2, s, s);
-    Set_Rgb(cr, writers::Shade(wood, 1.15f));
-    cairo_fill(cr);
+    Fill_Rect(cr, x + s * 0.5, base - s * 2, s, s, writers::Shade(wood, 1.15f));
 }
 
 void Moonlight(cairo_t* cr) {
@@ -382,9 +343,7 @@ void Land(cairo_t* cr, Rng& rng, const std::string& land, std::string& error) {
         for (int k = 0; k < 6; ++k) { // the patchwork, in perspective
             const double y0 = hz + std::pow(k / 6.0, 1.8) * (H - hz), y1 = hz + std::pow((k + 1) / 6.0, 1.8) * (H - hz);
             for (double x = -rng.Next() * 200; x < W; x += 180 + k * 60) {
-                cairo_rectangle(cr, x, y0, 170 + k * 60, y1 - y0 - 2);
-                Set_Rgb(cr, fields[(int)(rng.Next() * 4)]);
-                cairo_fill(cr);
+                Fill_Rect(cr, x, y0, 170 + k * 60, y1 - y0 - 2, fields[(int)(rng.Next() * 4)]);
                 Set_Rgb(cr, kInk, 0.12);
                 cairo_set_line_width(cr, 1);
                 for (double fy = y0 + 4; fy < y1; fy += 3 + k * 2) {
@@ -397,9 +356,7 @@ void Land(cairo_t* cr, Rng& rng, const std::string& land, std::string& error) {
         if (land == "farms") {
             House(cr, W * 0.15, hz + 40, 110, 60, Rgba{150, 60, 40, 255}, false); // the barn
             // the windmill
-            cairo_rectangle(cr, W * 0.7, hz - 40, 34, 90);
-            Set_Rgb(cr, Rgba{220, 210, 190, 255});
-            cairo_fill(cr);
+            Fill_Rect(cr, W * 0.7, hz - 40, 34, 90, Rgba{220, 210, 190, 255});
             for (int k = 0; k < 4; ++k) {
                 const double a = k * kPi / 2 + 0.4;
                 Line(cr, W * 0.7 + 17, hz - 40, W * 0.7 + 17 + 70 * std::cos(a), hz - 40 + 70 * std::sin(a), 8,
@@ -407,9 +364,7 @@ void Land(cairo_t* cr, Rng& rng, const std::string& land, std::string& error) {
             }
             for (int k = 0; k < 8; ++k) { // hay bales
                 const double x = rng.In(0, W), y = hz + 60 + rng.Next() * 160;
-                Ellipse(cr, x, y, 14 + (y - hz) * 0.08, 10 + (y - hz) * 0.05);
-                Set_Rgb(cr, Rgba{214, 184, 90, 255});
-                cairo_fill(cr);
+                Fill_Ellipse(cr, x, y, 14 + (y - hz) * 0.08, 10 + (y - hz) * 0.05, Rgba{214, 184, 90, 255});
             }
         } else {
             for (int row = 0; row < 4; ++row)
@@ -430,19 +385,13 @@ void Land(cairo_t* cr, Rng& rng, const std::string& land, std::string& error) {
         House(cr, W * 0.55, hz + 12, 70, 40, Rgba{160, 150, 130, 255}, true);
         Wire(cr, rng, hz + 70, 22);
         if (land == "trench") {
-            cairo_rectangle(cr, 0, H * 0.7, W, H * 0.3); // the trench floor and its far wall
-            Set_Rgb(cr, Rgba{70, 56, 40, 255});
-            cairo_fill(cr);
+            Fill_Rect(cr, 0, H * 0.7, W, H * 0.3, Rgba{70, 56, 40, 255}); // the trench floor and its far wall
             for (double x = 0; x < W; x += 26) { // revetment planks
-                cairo_rectangle(cr, x, H * 0.7, 22, H * 0.12);
-                Set_Rgb(cr, Rgba{120, 92, 60, 255});
-                cairo_fill(cr);
+                Fill_Rect(cr, x, H * 0.7, 22, H * 0.12, Rgba{120, 92, 60, 255});
             }
             Sandbags(cr, H * 0.7, 60, Rgba{170, 150, 110, 255});
             for (double x = 30; x < W; x += 150) { // duckboards
-                cairo_rectangle(cr, x, H * 0.9, 120, 14);
-                Set_Rgb(cr, Rgba{140, 110, 70, 255});
-                cairo_fill(cr);
+                Fill_Rect(cr, x, H * 0.9, 120, 14, Rgba{140, 110, 70, 255});
             }
         }
     } else if (land == "hills") { // far below an aeroplane: hills and a patchwork
@@ -458,31 +407,21 @@ void Land(cairo_t* cr, Rng& rng, const std::string& land, std::string& error) {
         Ridge(cr, rng, hz - 20, 14, Rgba{100, 100, 96, 255});
         Gradient(cr, 0, hz, W, H, Rgba{120, 112, 96, 255}, Rgba{80, 74, 60, 255});
         for (int k = 0; k < 3; ++k) { // sheds
-            cairo_rectangle(cr, 60 + k * 330, hz - 50, 240, 90);
-            Set_Rgb(cr, Rgba{100, 108, 96, 255});
-            cairo_fill(cr);
+            Fill_Rect(cr, 60 + k * 330, hz - 50, 240, 90, Rgba{100, 108, 96, 255});
             cairo_arc(cr, 180 + k * 330, hz - 50, 120, kPi, 2 * kPi);
             Set_Rgb(cr, Rgba{120, 128, 116, 255});
             cairo_fill(cr);
-            cairo_rectangle(cr, 140 + k * 330, hz - 10, 80, 50);
-            Set_Rgb(cr, Rgba{40, 40, 36, 255});
-            cairo_fill(cr);
+            Fill_Rect(cr, 140 + k * 330, hz - 10, 80, 50, Rgba{40, 40, 36, 255});
         }
         Crates(cr, 80, H * 0.78, 60);
         Crates(cr, W * 0.7, H * 0.82, 70);
         for (int k = 0; k < 6; ++k) {
             const double x = W * 0.35 + k * 44, y = H * 0.8;
-            cairo_rectangle(cr, x, y - 60, 36, 60);
-            Set_Rgb(cr, Rgba{70, 80, 60, 255});
-            cairo_fill(cr);
-            cairo_rectangle(cr, x, y - 50, 36, 5);
-            Set_Rgb(cr, Rgba{200, 170, 60, 255});
-            cairo_fill(cr);
+            Fill_Rect(cr, x, y - 60, 36, 60, Rgba{70, 80, 60, 255});
+            Fill_Rect(cr, x, y - 50, 36, 5, Rgba{200, 170, 60, 255});
         }
     } else if (land == "range") { // the shooting gallery: a booth's counter and its back board
-        cairo_rectangle(cr, W * 0.05, H * 0.2, W * 0.9, H * 0.45);
-        Set_Rgb(cr, Rgba{60, 84, 60, 255});
-        cairo_fill(cr);
+        Fill_Rect(cr, W * 0.05, H * 0.2, W * 0.9, H * 0.45, Rgba{60, 84, 60, 255});
         for (int k = 0; k < 12; ++k) { // bunting
             cairo_move_to(cr, W * 0.05 + k * W * 0.075, H * 0.2);
             cairo_line_to(cr, W * 0.05 + (k + 0.5) * W * 0.075, H * 0.28);
@@ -496,9 +435,7 @@ void Land(cairo_t* cr, Rng& rng, const std::string& land, std::string& error) {
         cairo_rectangle(cr, 0, H * 0.65, W, H * 0.35);
         Fill_Shaded(cr, cairo_pattern_create_linear(0, H * 0.65, 0, H), Rgba{130, 80, 46, 255}, 1.15f, 0.7f, false);
         for (int k = 0; k < 10; ++k) { // stripes of the counter
-            cairo_rectangle(cr, k * W / 10, H * 0.72, W / 20, H * 0.28);
-            Set_Rgb(cr, Rgba{200, 50, 40, 255}, 0.6);
-            cairo_fill(cr);
+            Fill_Rect(cr, k * W / 10, H * 0.72, W / 20, H * 0.28, Rgba{200, 50, 40, 255}, 0.6);
         }
     } else {
         error = "unknown land '" + land + "'";
@@ -517,6 +454,15 @@ void Wheel(cairo_t* cr, double x, double y, double r, int f) {
     }
 }
 
+// A head of radius r at (x, y) under a helmet: the upper half of a disc of radius `helmet_r`
+// centred at (x, helmet_y).
+void Helmeted_Head(cairo_t* cr, double x, double y, double r, double helmet_y, double helmet_r, Rgba helmet) {
+    Disc(cr, x, y, r, kSkin);
+    cairo_arc(cr, x, helmet_y, helmet_r, kPi, 2 * kPi);
+    Set_Rgb(cr, helmet);
+    cairo_fill(cr);
+}
+
 void Star_Mark(cairo_t* cr, double x, double y, double r) {
     Disc(cr, x, y, r, kWhite);
     Disc(cr, x, y, r * 0.7, Rgba{50, 60, 120, 255});
@@ -531,18 +477,10 @@ void Vehicle_Cell(cairo_t* cr, const std::string& kind, int f, double x, double 
                     0.8f, false);
         for (int k = 1; k < 4; ++k) Line(cr, x + w * (0.04 + k * 0.15), y + h * 0.22, x + w * (0.04 + k * 0.15),
                                          y + h * 0.68, 2, Rgba{110, 100, 70, 255});
-        cairo_rectangle(cr, x + w * 0.66, y + h * 0.3, w * 0.2, h * 0.4); // the cab
-        Set_Rgb(cr, body);
-        cairo_fill(cr);
-        cairo_rectangle(cr, x + w * 0.86, y + h * 0.46, w * 0.1, h * 0.24); // the bonnet
-        Set_Rgb(cr, dark);
-        cairo_fill(cr);
-        cairo_rectangle(cr, x + w * 0.72, y + h * 0.34, w * 0.1, h * 0.14); // window
-        Set_Rgb(cr, Rgba{150, 190, 210, 255});
-        cairo_fill(cr);
-        cairo_rectangle(cr, x + w * 0.03, y + h * 0.68, w * 0.94, h * 0.06);
-        Set_Rgb(cr, dark);
-        cairo_fill(cr);
+        Fill_Rect(cr, x + w * 0.66, y + h * 0.3, w * 0.2, h * 0.4, body); // the cab
+        Fill_Rect(cr, x + w * 0.86, y + h * 0.46, w * 0.1, h * 0.24, dark); // the bonnet
+        Fill_Rect(cr, x + w * 0.72, y + h * 0.34, w * 0.1, h * 0.14, Rgba{150, 190, 210, 255}); // window
+        Fill_Rect(cr, x + w * 0.03, y + h * 0.68, w * 0.94, h * 0.06, dark);
         Star_Mark(cr, x + w * 0.76, y + h * 0.58, h * 0.07);
         for (double wx : {0.16, 0.36, 0.82}) Wheel(cr, x + w * wx, y + h * 0.78, h * 0.14, f);
     } else if (kind == "jeep") {
@@ -555,20 +493,12 @@ void Vehicle_Cell(cairo_t* cr, const std::string& kind, int f, double x, double 
         cairo_close_path(cr);
         Fill_Shaded(cr, cairo_pattern_create_linear(0, y + h * 0.5, 0, y + h * 0.72), body, 1.2f, 0.8f, false);
         Line(cr, x + w * 0.62, y + h * 0.5, x + w * 0.58, y + h * 0.28, 4, kInk); // windscreen
-        // the driver
-        Disc(cr, x + w * 0.46, y + h * 0.34, h * 0.07, kSkin);
-        cairo_arc(cr, x + w * 0.46, y + h * 0.32, h * 0.08, kPi, 2 * kPi);
-        Set_Rgb(cr, dark);
-        cairo_fill(cr);
-        Rounded_Rect(cr, x + w * 0.4, y + h * 0.4, w * 0.1, h * 0.12, 3);
-        Set_Rgb(cr, body);
-        cairo_fill(cr);
+        Helmeted_Head(cr, x + w * 0.46, y + h * 0.34, h * 0.07, y + h * 0.32, h * 0.08, dark); // the driver
+        Fill_Rounded(cr, x + w * 0.4, y + h * 0.4, w * 0.1, h * 0.12, 3, body);
         Star_Mark(cr, x + w * 0.3, y + h * 0.61, h * 0.06);
         for (double wx : {0.24, 0.8}) Wheel(cr, x + w * wx, y + h * 0.76, h * 0.15, f);
     } else if (kind == "tank") {
-        Rounded_Rect(cr, x + w * 0.06, y + h * 0.62, w * 0.86, h * 0.26, h * 0.13); // tracks
-        Set_Rgb(cr, Rgba{50, 50, 46, 255});
-        cairo_fill(cr);
+        Fill_Rounded(cr, x + w * 0.06, y + h * 0.62, w * 0.86, h * 0.26, h * 0.13, Rgba{50, 50, 46, 255}); // tracks
         for (int k = 0; k < 6; ++k) Wheel(cr, x + w * (0.16 + k * 0.134), y + h * 0.75, h * 0.08, f);
         for (double tx = x + w * 0.08 + (f ? 6 : 0); tx < x + w * 0.9; tx += 12)
             Line(cr, tx, y + h * 0.62, tx, y + h * 0.65, 3, Rgba{90, 90, 84, 255});
@@ -584,9 +514,7 @@ void Vehicle_Cell(cairo_t* cr, const std::string& kind, int f, double x, double 
         Star_Mark(cr, x + w * 0.47, y + h * 0.39, h * 0.06);
     } else if (kind == "plane") {
         // the far wing, the fuselage, the near wing, the tail
-        Ellipse(cr, x + w * 0.5, y + h * 0.42, w * 0.2, h * 0.05);
-        Set_Rgb(cr, dark);
-        cairo_fill(cr);
+        Fill_Ellipse(cr, x + w * 0.5, y + h * 0.42, w * 0.2, h * 0.05, dark);
         cairo_move_to(cr, x + w * 0.06, y + h * 0.42);
         cairo_curve_to(cr, x + w * 0.3, y + h * 0.36, x + w * 0.7, y + h * 0.36, x + w * 0.86, y + h * 0.44);
         cairo_curve_to(cr, x + w * 0.88, y + h * 0.52, x + w * 0.86, y + h * 0.6, x + w * 0.8, y + h * 0.62);
@@ -600,19 +528,13 @@ void Vehicle_Cell(cairo_t* cr, const std::string& kind, int f, double x, double 
         cairo_close_path(cr);
         Set_Rgb(cr, body);
         cairo_fill(cr);
-        Ellipse(cr, x + w * 0.62, y + h * 0.38, w * 0.08, h * 0.06); // canopy
-        Set_Rgb(cr, Rgba{160, 200, 220, 255});
-        cairo_fill(cr);
-        Ellipse(cr, x + w * 0.52, y + h * 0.56, w * 0.24, h * 0.06);
-        Set_Rgb(cr, light);
-        cairo_fill(cr);
+        Fill_Ellipse(cr, x + w * 0.62, y + h * 0.38, w * 0.08, h * 0.06, Rgba{160, 200, 220, 255}); // canopy
+        Fill_Ellipse(cr, x + w * 0.52, y + h * 0.56, w * 0.24, h * 0.06, light);
         Star_Mark(cr, x + w * 0.36, y + h * 0.5, h * 0.06);
         // the propeller: a blade by turns upright and a blur
         if (f == 0) Line(cr, x + w * 0.88, y + h * 0.22, x + w * 0.88, y + h * 0.8, 5, kInk);
         else {
-            Ellipse(cr, x + w * 0.88, y + h * 0.51, w * 0.012, h * 0.3);
-            Set_Rgb(cr, Rgba{90, 90, 90, 255}, 0.6);
-            cairo_fill(cr);
+            Fill_Ellipse(cr, x + w * 0.88, y + h * 0.51, w * 0.012, h * 0.3, Rgba{90, 90, 90, 255}, 0.6);
         }
         Disc(cr, x + w * 0.885, y + h * 0.51, h * 0.04, Rgba{170, 40, 36, 255});
     } else if (kind == "boat") { // a landing craft full of helmets
@@ -677,9 +599,7 @@ void Vehicle_Cell(cairo_t* cr, const std::string& kind, int f, double x, double 
     } else if (kind == "tractor") {
         cairo_rectangle(cr, x + w * 0.3, y + h * 0.44, w * 0.5, h * 0.2);
         Fill_Shaded(cr, cairo_pattern_create_linear(0, y + h * 0.44, 0, y + h * 0.64), body, 1.2f, 0.8f, false);
-        cairo_rectangle(cr, x + w * 0.22, y + h * 0.24, w * 0.14, h * 0.24);
-        Set_Rgb(cr, dark);
-        cairo_fill(cr);
+        Fill_Rect(cr, x + w * 0.22, y + h * 0.24, w * 0.14, h * 0.24, dark);
         Line(cr, x + w * 0.7, y + h * 0.44, x + w * 0.7, y + h * 0.26, 6, kInk); // exhaust
         Disc(cr, x + w * 0.3, y + h * 0.18, h * 0.06, kSkin);
         Wheel(cr, x + w * 0.28, y + h * 0.7, h * 0.24, f);
@@ -700,9 +620,7 @@ void Vehicle_Cell(cairo_t* cr, const std::string& kind, int f, double x, double 
 
 void Bird(cairo_t* cr, double cx, double cy, double s, bool up, bool gull) {
     const Rgba body = gull ? kWhite : Rgba{130, 134, 150, 255};
-    Ellipse(cr, cx, cy, s * 0.32, s * 0.12);
-    Set_Rgb(cr, body);
-    cairo_fill(cr);
+    Fill_Ellipse(cr, cx, cy, s * 0.32, s * 0.12, body);
     Disc(cr, cx + s * 0.3, cy - s * 0.06, s * 0.1, gull ? kWhite : Rgba{90, 110, 110, 255});
     cairo_move_to(cr, cx + s * 0.38, cy - s * 0.06);
     cairo_line_to(cr, cx + s * 0.48, cy - s * 0.03);
@@ -729,18 +647,11 @@ void Marcher(cairo_t* cr, double cx, double base, double h, int phase) {
     const double step = (phase % 2 ? 1 : -1) * h * 0.08;
     Line(cr, cx, base - h * 0.45, cx - step, base, h * 0.08, writers::Shade(kOlive, 0.6f));
     Line(cr, cx, base - h * 0.45, cx + step, base, h * 0.08, writers::Shade(kOlive, 0.7f));
-    Rounded_Rect(cr, cx - h * 0.1, base - h * 0.78, h * 0.2, h * 0.36, h * 0.05);
-    Set_Rgb(cr, kOlive);
-    cairo_fill(cr);
-    Rounded_Rect(cr, cx - h * 0.2, base - h * 0.74, h * 0.12, h * 0.24, h * 0.03); // pack
-    Set_Rgb(cr, writers::Shade(kOlive, 0.7f));
-    cairo_fill(cr);
+    Fill_Rounded(cr, cx - h * 0.1, base - h * 0.78, h * 0.2, h * 0.36, h * 0.05, kOlive);
+    Fill_Rounded(cr, cx - h * 0.2, base - h * 0.74, h * 0.12, h * 0.24, h * 0.03, writers::Shade(kOlive, 0.7f)); // pack
     Line(cr, cx + h * 0.04, base - h * 0.72, cx + h * 0.12 - step * 0.5, base - h * 0.48, h * 0.06, kOlive);
     Line(cr, cx - h * 0.02, base - h * 0.6, cx + h * 0.1, base - h * 1.05, h * 0.03, kInk); // rifle on the shoulder
-    Disc(cr, cx + h * 0.02, base - h * 0.86, h * 0.08, kSkin);
-    cairo_arc(cr, cx + h * 0.02, base - h * 0.88, h * 0.1, kPi, 2 * kPi);
-    Set_Rgb(cr, writers::Shade(kOlive, 0.8f));
-    cairo_fill(cr);
+    Helmeted_Head(cr, cx + h * 0.02, base - h * 0.86, h * 0.08, base - h * 0.88, h * 0.1, writers::Shade(kOlive, 0.8f));
 }
 
 // A sailor in a dark jersey and a white cap; `rise` 0 hidden below the hatch rim to 1 out to
@@ -751,26 +662,19 @@ void Sailor(cairo_t* cr, double x, double y, double w, double h, double rise, do
     cairo_rectangle(cr, x, y, w, rim - y);
     cairo_clip(cr);
     const double top = rim - h * 0.8 * rise;
-    Rounded_Rect(cr, cx - w * 0.24, top + h * 0.26, w * 0.48, h * 0.6, w * 0.1);
-    Set_Rgb(cr, Rgba{40, 48, 70, 255});
-    cairo_fill(cr);
+    Fill_Rounded(cr, cx - w * 0.24, top + h * 0.26, w * 0.48, h * 0.6, w * 0.1, Rgba{40, 48, 70, 255});
     Disc(cr, cx, top + h * 0.16, w * 0.17, kSkin);
     Disc(cr, cx - w * 0.06, top + h * 0.15, w * 0.025, kInk);
     Disc(cr, cx + w * 0.06, top + h * 0.15, w * 0.025, kInk);
-    Ellipse(cr, cx, top + h * 0.23, w * 0.06, w * 0.04 + wave * w * 0.02); // the open mouth
-    Set_Rgb(cr, Rgba{110, 30, 30, 255});
-    cairo_fill(cr);
-    Ellipse(cr, cx, top + h * 0.06, w * 0.2, h * 0.05); // cap
-    Set_Rgb(cr, kWhite);
-    cairo_fill(cr);
+    // the open mouth
+    Fill_Ellipse(cr, cx, top + h * 0.23, w * 0.06, w * 0.04 + wave * w * 0.02, Rgba{110, 30, 30, 255});
+    Fill_Ellipse(cr, cx, top + h * 0.06, w * 0.2, h * 0.05, kWhite); // cap
     const double ax = cx + w * 0.22, ay = top + h * 0.32;
     Line(cr, ax, ay, ax + w * 0.22 * std::cos(wave), ay - h * 0.24 * std::sin(wave), w * 0.1,
          Rgba{40, 48, 70, 255});
     Disc(cr, ax + w * 0.22 * std::cos(wave), ay - h * 0.24 * std::sin(wave), w * 0.06, kSkin);
     cairo_restore(cr);
-    Ellipse(cr, cx, rim, w * 0.36, h * 0.04); // the hatch rim
-    Set_Rgb(cr, Rgba{60, 66, 70, 255});
-    cairo_fill(cr);
+    Fill_Ellipse(cr, cx, rim, w * 0.36, h * 0.04, Rgba{60, 66, 70, 255}); // the hatch rim
 }
 
 void Bubble(cairo_t* cr, double x, double y, double w, double h, double s) {
@@ -790,9 +694,7 @@ void Bubble(cairo_t* cr, double x, double y, double w, double h, double s) {
     cairo_stroke(cr);
     Ellipse(cr, x + w * 0.5, y + h * 0.42, w * 0.46, h * 0.36);
     cairo_stroke(cr);
-    Ellipse(cr, x + w * 0.5, y + h * 0.42, w * 0.44, h * 0.34); // cover the stroke where the tail joins
-    Set_Rgb(cr, kWhite);
-    cairo_fill(cr);
+    Fill_Ellipse(cr, x + w * 0.5, y + h * 0.42, w * 0.44, h * 0.34, kWhite); // cover the stroke where the tail joins
     cairo_restore(cr);
 }
 
@@ -801,9 +703,7 @@ void Crate(cairo_t* cr, double cx, double cy, double s, double angle) {
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_rotate(cr, angle);
-    cairo_rectangle(cr, -s / 2, -s / 2, s, s);
-    Set_Rgb(cr, wood);
-    cairo_fill(cr);
+    Fill_Rect(cr, -s / 2, -s / 2, s, s, wood);
     Set_Rgb(cr, writers::Shade(wood, 0.55f));
     cairo_set_line_width(cr, s * 0.07);
     cairo_rectangle(cr, -s * 0.46, -s * 0.46, s * 0.92, s * 0.92);
@@ -823,9 +723,7 @@ void Duck_Target(cairo_t* cr, double cx, double base, double s, double tilt) {
     cairo_save(cr);
     cairo_translate(cr, cx, base - s * 0.45);
     cairo_rotate(cr, tilt);
-    Ellipse(cr, 0, -s * 0.16, s * 0.36, s * 0.16);
-    Set_Rgb(cr, Rgba{230, 190, 40, 255});
-    cairo_fill(cr);
+    Fill_Ellipse(cr, 0, -s * 0.16, s * 0.36, s * 0.16, Rgba{230, 190, 40, 255});
     Disc(cr, s * 0.26, -s * 0.38, s * 0.13, Rgba{230, 190, 40, 255});
     cairo_move_to(cr, s * 0.36, -s * 0.4);
     cairo_line_to(cr, s * 0.5, -s * 0.36);
@@ -882,6 +780,19 @@ void Fore(cairo_t* cr, Rng& rng, const std::string& kind, std::string& error) {
     }
 }
 
+// A whole-view keyed layer, drawn by draw(cr, rng, kind, error) from the picture's seed;
+// `night=1` darkens it as by moonlight.
+bool Keyed_Layer(const std::string& root, const std::string& image, const Arg_Reader& r, const std::string& kind,
+                 void (*draw)(cairo_t*, Rng&, const std::string&, std::string&)) {
+    Paint p((int)W, (int)H);
+    cairo_t* cr = p.cr();
+    Rng rng(Seed(image));
+    draw(cr, rng, kind, r.error);
+    if (!r.error.empty()) return false;
+    if (r.Str("night", "0") == "1") Moonlight(cr);
+    return Save_Picture(p, root, image, true);
+}
+
 } // namespace
 
 bool Cut_Sky(const std::string& root, const std::string& image, const Arg_Reader& r) {
@@ -934,17 +845,11 @@ bool Cut_Sky(const std::string& root, const std::string& image, const Arg_Reader
             const double x = rng.Next() * W, y = rng.Next() * H;
             Line(cr, x, y, x - 6, y + 22, 1, Rgba{200, 206, 214, 255});
         }
-    return Save_Still(p, root, image, false);
+    return Save_Picture(p, root, image, false);
 }
 
 bool Cut_Land(const std::string& root, const std::string& image, const Arg_Reader& r) {
-    Paint p((int)W, (int)H);
-    cairo_t* cr = p.cr();
-    Rng rng(Seed(image));
-    Land(cr, rng, r.Str("land", "road"), r.error);
-    if (!r.error.empty()) return false;
-    if (r.Str("night", "0") == "1") Moonlight(cr);
-    return Save_Still(p, root, image, true);
+    return Keyed_Layer(root, image, r, r.Str("land", "road"), Land);
 }
 
 bool Cut_Vehicle(const std::string& root, const std::string& image, const Arg_Reader& r) {
@@ -1037,13 +942,7 @@ bool Cut_Figure(const std::string& root, const std::string& image, const Arg_Rea
 }
 
 bool Cut_Fore(const std::string& root, const std::string& image, const Arg_Reader& r) {
-    Paint p((int)W, (int)H);
-    cairo_t* cr = p.cr();
-    Rng rng(Seed(image));
-    Fore(cr, rng, r.Str("kind", "grass"), r.error);
-    if (!r.error.empty()) return false;
-    if (r.Str("night", "0") == "1") Moonlight(cr);
-    return Save_Still(p, root, image, true);
+    return Keyed_Layer(root, image, r, r.Str("kind", "grass"), Fore);
 }
 
 } // namespace painters

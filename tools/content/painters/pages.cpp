@@ -33,13 +33,8 @@ const Rgba kInk{22, 24, 20, 255}, kPaper{230, 218, 186, 255}, kGold{226, 182, 64
     kSkin{222, 180, 140, 255}, kWhite{244, 242, 232, 255};
 
 // A small fixed-seed generator: the same pictures on every run.
-struct Rng {
-    uint32_t s;
-    explicit Rng(uint32_t seed) : s(seed * 2654435761u + 12345u) {}
-    double Next() {
-        s = s * 1664525u + 1013904223u;
-        return (s >> 8) / 16777216.0;
-    }
+struct Rng : Seeded_Rng {
+    explicit Rng(uint32_t seed) : Seeded_Rng(seed, 12345u) {}
 };
 
 uint32_t Hash(const std::string& s) {
@@ -96,13 +91,8 @@ Rgba Colour_Named(const std::string& n) {
 }
 
 void Vertical_Gradient(cairo_t* cr, double y0, double y1, Rgba top, Rgba bottom) {
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y1);
-    cairo_pattern_add_color_stop_rgb(g, 0, top.r / 255.0, top.g / 255.0, top.b / 255.0);
-    cairo_pattern_add_color_stop_rgb(g, 1, bottom.r / 255.0, bottom.g / 255.0, bottom.b / 255.0);
-    cairo_set_source(cr, g);
-    cairo_rectangle(cr, 0, y0, 1 << 14, 1 << 14); // from y0 down: later bands paint over earlier
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    // From y0 down: later bands paint over earlier.
+    Gradient_Rect(cr, 0, y0, 1 << 14, 1 << 14, y0, y1, top, bottom);
 }
 
 // A ridge of hills across the picture at height `base` (pixels from the top).
@@ -126,18 +116,7 @@ void Stars(cairo_t* cr, Rng& rng, double w, double h, int n) {
 }
 
 void Tent(cairo_t* cr, double cx, double base, double s, Rgba c) {
-    cairo_move_to(cr, cx - s, base);
-    cairo_line_to(cr, cx, base - s * 0.9);
-    cairo_line_to(cr, cx + s, base);
-    cairo_close_path(cr);
-    Set_Rgb(cr, c);
-    cairo_fill(cr);
-    cairo_move_to(cr, cx - s * 0.18, base);
-    cairo_line_to(cr, cx, base - s * 0.5);
-    cairo_line_to(cr, cx + s * 0.18, base);
-    cairo_close_path(cr);
-    Set_Rgb(cr, writers::Shade(c, 0.45f));
-    cairo_fill(cr);
+    Tent_Side(cr, cx, base, s, c, {0, 0.9, 0.18, 0.45f});
 }
 
 void Wire(cairo_t* cr, double w, double y) {
@@ -153,16 +132,6 @@ void Wire(cairo_t* cr, double w, double y) {
         for (double x = 0; x <= w; x += 15) cairo_line_to(cr, x, y + k * 8 + ((int)(x / 15) % 2 ? 3 : -3));
         cairo_stroke(cr);
     }
-}
-
-// A static picture is written with a one-cell animation definition too, so a scene may use
-// it in a plain or an animated slot.
-bool Save_Picture(const Paint& p, const std::string& root, const std::string& image, bool keyed) {
-    writers::AnimDef d;
-    d.width = 1.0f;
-    d.height = 1.0f;
-    d.anims = {{0}};
-    return p.Save(root + "/" + image + ".tga", keyed) && writers::Write_Anim_Def(root + "/" + image + ".dat", d);
 }
 
 // Night over a picture: a dark blue veil and a few stars.

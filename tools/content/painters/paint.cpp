@@ -113,4 +113,44 @@ double Text_Centred(cairo_t* cr, const std::string& s, double cx, double baselin
     return e.x_advance;
 }
 
+bool Save_Picture(const Paint& p, const std::string& root, const std::string& image, bool keyed) {
+    writers::AnimDef d;
+    d.width = 1.0f;
+    d.height = 1.0f;
+    d.anims = {{0}};
+    return p.Save(root + "/" + image + ".tga", keyed) && writers::Write_Anim_Def(root + "/" + image + ".dat", d);
+}
+
+void Gradient_Rect(cairo_t* cr, double x, double y, double w, double h, double g0, double g1, writers::Rgba top,
+                   writers::Rgba bottom) {
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, g0, 0, g1);
+    cairo_pattern_add_color_stop_rgba(g, 0, top.r / 255.0, top.g / 255.0, top.b / 255.0, top.a / 255.0);
+    cairo_pattern_add_color_stop_rgba(g, 1, bottom.r / 255.0, bottom.g / 255.0, bottom.b / 255.0,
+                                      bottom.a / 255.0);
+    cairo_set_source(cr, g);
+    cairo_rectangle(cr, x, y, w, h);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+}
+
+void Tent_Side(cairo_t* cr, double cx, double base, double s, writers::Rgba c, const Tent_Form& t) {
+    cairo_move_to(cr, cx - s, base);
+    if (t.ridge > 0) {
+        cairo_line_to(cr, cx - s * t.ridge, base - s * t.height);
+        cairo_line_to(cr, cx + s * t.ridge, base - s * t.height);
+    } else {
+        cairo_line_to(cr, cx, base - s * t.height);
+    }
+    cairo_line_to(cr, cx + s, base);
+    cairo_close_path(cr);
+    Set_Rgb(cr, c);
+    cairo_fill(cr);
+    cairo_move_to(cr, cx - s * t.door, base);
+    cairo_line_to(cr, cx, base - s * 0.5);
+    cairo_line_to(cr, cx + s * t.door, base);
+    cairo_close_path(cr);
+    Set_Rgb(cr, writers::Shade(c, t.door_shade));
+    cairo_fill(cr);
+}
+
 } // namespace painters

@@ -5,6 +5,7 @@
 
 #include <cairo.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -59,5 +60,33 @@ double Text_Centred(cairo_t* cr, const std::string& s, double cx, double baselin
 // widest line fits; with a drop shadow when asked.
 void Caption(cairo_t* cr, const std::string& text, double x, double y, double w, double h, double size,
              writers::Rgba colour, bool bold = true, bool shadow = true);
+
+// Drawing runs the page and cut-scene painters share.
+// A small fixed-seed generator, so a picture comes out the same on every run; `offset`
+// keeps one painter's sequences apart from another's.
+struct Seeded_Rng {
+    uint32_t s;
+    Seeded_Rng(uint32_t seed, uint32_t offset) : s(seed * 2654435761u + offset) {}
+    double Next() {
+        s = s * 1664525u + 1013904223u;
+        return (s >> 8) / 16777216.0;
+    }
+    double In(double lo, double hi) { return lo + (hi - lo) * Next(); }
+};
+// A still picture written with a one-cell animation definition beside it, so a scene may
+// use it in a plain or an animated slot.
+bool Save_Picture(const Paint& p, const std::string& root, const std::string& image, bool keyed);
+// Fills the rectangle (x, y, w, h) with a vertical gradient from `top` at g0 to `bottom` at
+// g1 (beyond them the end colours carry on).
+void Gradient_Rect(cairo_t* cr, double x, double y, double w, double h, double g0, double g1, writers::Rgba top,
+                   writers::Rgba bottom);
+// The shape of a tent from the side: s its half-width at the base, its ridge `ridge` wide
+// (0: a single peak) and `height` above the base; the door `door` wide either side of the
+// middle and s / 2 high, in c shaded by `door_shade`.
+struct Tent_Form {
+    double ridge, height, door;
+    float door_shade;
+};
+void Tent_Side(cairo_t* cr, double cx, double base, double s, writers::Rgba c, const Tent_Form& t);
 
 } // namespace painters
