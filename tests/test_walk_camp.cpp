@@ -74,9 +74,6 @@ protected:
         Click(Pixel_X(o.w + o.box_width / 2), Pixel_Y(o.z + o.box_height / 2));
     }
 
-    // The centre of an object's collision box.
-    static float Box_X(int i) { return sprite[i].w + sprite[i].box_width / 2; }
-    static float Box_Y(int i) { return sprite[i].z + sprite[i].box_height / 2; }
     // Points the pointer at the world position (x, y), with the camera where it is now: the
     // pointer's world position is read at two pixels and the line through them followed.
     static void Point_At(float x, float y) {
@@ -99,25 +96,8 @@ protected:
         Point_At(x, y);
         Click(last_px_, last_py_);
     }
-    // Puts the player's centre at (x, y), standing, with the view on him.
-    static void Place_Player(float x, float y) {
-        object& p = sprite[p1_id];
-        const float dx = p.x - p.w, dy = p.y - p.z;
-        p.w = x - p.box_width / 2;
-        p.z = y - p.box_height / 2;
-        p.x = p.w + dx;
-        p.y = p.z + dy;
-        p.mov_x = p.end_x = x;
-        p.mov_y = p.end_y = y;
-        p.moving = false;
-        p.fire_target = -1;
-        p.status = 3; // idle, with no path to follow
-        p.node_counter = 0;
-        p.reached_node = -1;
-        p.update = true;
-        Run_Camera(); // the view jumps to him as at a scene load (it only follows walking)
-        Run(150);
-    }
+    // Puts the player's centre at (x, y) and lets the loop run on a little.
+    static void Place_Player(float x, float y) { PlayedGame::Place_Player(x, y, 150); }
     // Enters the camp with story flags 60 (commander met, slept) and 66 (training passed)
     // set; the game's start clears them, the camp's script reads them on every tick.
     void Enter_Camp_With(int spawn, int flag60, int flag66) {
@@ -126,16 +106,6 @@ protected:
         global_objects[60] = (char)flag60;
         global_objects[66] = (char)flag66;
         Run(100);
-    }
-    // Runs the loop one pass at a time until a scene is requested (before it loads).
-    static bool Run_Until_Request(int ms) {
-        for (int t = 0; t < ms; t += 5) {
-            Advance_Ms(5);
-            Loop_Pass();
-            if (::done) return false;
-            if (next_scene || next_scene1 != -1) return true;
-        }
-        return false;
     }
     // Back in the camp after a request the test has seen, before the page loads.
     static void Cancel_Request() {

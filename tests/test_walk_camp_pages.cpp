@@ -43,21 +43,8 @@ constexpr int SPEAKER = 16; // texture slot of the person met (the commander's t
 constexpr int GOLD = 1;     // pickup code of gold
 constexpr int CARD = 42;    // pickup code of a collectible card
 
-class Walk_Camp_Pages : public PlayedGame {
+class Walk_Camp_Pages : public PlayedPages {
 protected:
-    void SetUp() override {
-        PlayedGame::SetUp();
-        if (IsSkipped() || HasFatalFailure()) return;
-        // The game draws for a 1024 x 768 window; the surface behind it is that size only
-        // when screenshots are asked for (a small one keeps the long walks quick).
-        if (!std::getenv("VARNOTH_SHOT_DIR")) {
-            Close_Test_GL_Context();
-            gl_ = Test_GL_Context(64, 64);
-            InitGL();
-            ReSizeGLScene(kW, kH);
-        }
-    }
-
     // A new game standing in the act-1 camp at the first briefing's spawn point.
     void Enter_Camp() {
         Init_Player();
@@ -69,25 +56,10 @@ protected:
     }
 
 
-    // Window pixels of a view position on a front page.
-    static int64_t Pixels(float vx, float vy) {
-        const int px = (int)((vx / zoom_factor + 1.0f) * sc_width / 2);
-        const int py = (int)((1.0f - vy / (zoom_factor * sc_ratio)) * sc_height / 2);
-        return platform::MakeLParam(px, py);
-    }
     // Moves the mouse over the middle of sprite i and clicks, the button held for a few ticks.
     // `during` runs on every tick of the click.
     static void Click_Sprite(int i, const std::function<void()>& during = [] {}) {
-        const object& o = sprite[i];
-        const int64_t at = Pixels(o.w + o.box_width / 2 + camX, o.z + o.box_height / 2 + camY);
-        auto run = [&](int ms) { Run_Until([&] { during(); return next_scene; }, ms); };
-        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
-        run(30);
-        if (next_scene) return;
-        platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
-        run(40);
-        platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
-        if (!next_scene) run(20);
+        Click_Sprite_Until_Request(i, 30, 40, 20, during);
     }
 
 

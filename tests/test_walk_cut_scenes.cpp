@@ -32,20 +32,8 @@ constexpr int KEEP = -99; // a request that leaves the spawn point as it was
 constexpr int SENTINEL_SPAWN = 77;
 int spawn_on_load = 0;     // the spawn point as the cut-scene's load left it
 
-class Walk_Cut_Scenes : public PlayedGame {
+class Walk_Cut_Scenes : public PlayedPages {
 protected:
-    void SetUp() override {
-        PlayedGame::SetUp();
-        if (IsSkipped() || HasFatalFailure()) return;
-        // A small surface keeps the many scenes quick unless screenshots are asked for.
-        if (!std::getenv("VARNOTH_SHOT_DIR")) {
-            Close_Test_GL_Context();
-            gl_ = Test_GL_Context(64, 64);
-            InitGL();
-            ReSizeGLScene(kW, kH);
-        }
-    }
-
     // A new game in the act's camp; then cut-scene 1/s is asked for as a trigger asks for it,
     // with a spawn point that no request of these scenes names, and loaded by the loop.
     // Returns the clock at the load.

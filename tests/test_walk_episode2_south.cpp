@@ -46,39 +46,11 @@ protected:
         Run(200);
     }
 
-    static float Box_X(int i) { return sprite[i].w + sprite[i].box_width / 2; }
-    static float Box_Y(int i) { return sprite[i].z + sprite[i].box_height / 2; }
-
-    // Puts the player's centre at (x, y), standing, with the view on him.
-    static void Place_Player(float x, float y) {
-        object& p = sprite[p1_id];
-        const float dx = p.x - p.w, dy = p.y - p.z;
-        p.w = x - p.box_width / 2;
-        p.z = y - p.box_height / 2;
-        p.x = p.w + dx;
-        p.y = p.z + dy;
-        p.mov_x = p.end_x = x;
-        p.mov_y = p.end_y = y;
-        p.moving = false;
-        p.fire_target = -1;
-        p.status = 3;
-        p.node_counter = 0;
-        p.reached_node = -1;
-        p.update = true;
-        Run_Camera();
-    }
-
     // Runs one pass at a time until a scene is requested (before it loads). A scene without
     // a fade-out loads in the pass of its request: then the new scene is on already.
     static bool Run_Until_Request(int ms) {
         const int e = episode, s = scene;
-        for (int t = 0; t < ms; t += 5) {
-            Advance_Ms(5);
-            Loop_Pass();
-            if (::done) return false;
-            if (next_scene || next_scene1 != -1 || episode != e || scene != s) return true;
-        }
-        return false;
+        return Run_Passes_Until([=] { return Scene_Requested() || episode != e || scene != s; }, ms);
     }
 
     // The travel scenes between the areas: where each leads (-1: the spawn is kept).

@@ -45,41 +45,16 @@ protected:
         current_act = 1;
     }
 
-    static float Box_X(int i) { return sprite[i].w + sprite[i].box_width / 2; }
-    static float Box_Y(int i) { return sprite[i].z + sprite[i].box_height / 2; }
-    // Puts the player's centre at (x, y), standing, with the view on him.
-    static void Place_Player(float x, float y) {
-        object& p = sprite[p1_id];
-        const float dx = p.x - p.w, dy = p.y - p.z;
-        p.w = x - p.box_width / 2;
-        p.z = y - p.box_height / 2;
-        p.x = p.w + dx;
-        p.y = p.z + dy;
-        p.mov_x = p.end_x = x;
-        p.mov_y = p.end_y = y;
-        p.moving = false;
-        p.fire_target = -1;
-        p.status = 3;
-        p.node_counter = 0;
-        p.reached_node = -1;
-        p.update = true;
-        Run_Camera();
-    }
     // The player stands on open ground: no wall, rock or water tile under him.
     static void Expect_On_Open_Ground() {
         const int tile = tiles[Get_Tile_Index(PX(), PY())];
         EXPECT_FALSE(tile >= 32 && tile <= 287) << "in a wall: tile " << tile;
         EXPECT_FALSE(tile >= 480 && tile <= 483) << "in the water: tile " << tile;
     }
-    // Runs the loop one pass at a time until a scene is requested (before it loads).
+    // Runs the loop one pass at a time until a scene is requested now (before it loads); a
+    // page's request for later does not count here.
     static bool Run_Until_Request(int ms) {
-        for (int t = 0; t < ms; t += 5) {
-            Advance_Ms(5);
-            Loop_Pass();
-            if (::done) return false;
-            if (next_scene) return true;
-        }
-        return false;
+        return Run_Passes_Until([] { return next_scene; }, ms);
     }
     // The player steps into trigger `t` and the loop runs on until scene e/s is on, faded
     // in, with the player made; then he must stand at spawn point `spawn` of that scene.

@@ -43,8 +43,6 @@ protected:
         Enter_Scene(3, s, spawn);
     }
 
-    static float CX(int i) { return sprite[i].w + sprite[i].box_width / 2; }
-    static float CY(int i) { return sprite[i].z + sprite[i].box_height / 2; }
     static bool Settled_In(int e, int s) { return In(e, s) && fade >= 1.0f; }
     static bool Open_Ground(float x, float y) {
         const int c = map_col[Get_Tile_Index(x, y)];
@@ -61,45 +59,24 @@ protected:
         }, ms);
     }
 
-    // Puts the player's centre at (x, y), standing, with the view on him.
-    static void Place_Player(float x, float y) {
-        object& p = sprite[p1_id];
-        const float dx = p.x - p.w, dy = p.y - p.z;
-        p.w = x - p.box_width / 2;
-        p.z = y - p.box_height / 2;
-        p.x = p.w + dx;
-        p.y = p.z + dy;
-        p.mov_x = p.end_x = x;
-        p.mov_y = p.end_y = y;
-        p.moving = false;
-        p.fire_target = -1;
-        p.status = 3;
-        p.node_counter = 0;
-        p.reached_node = -1;
-        p.update = true;
-        Run_Camera();
-    }
-    // Runs the loop one pass at a time until a scene is requested (before it loads).
+    // Runs the loop one pass at a time until a scene is requested (before it loads), the
+    // player held up all the while.
     static bool Run_Until_Request(int ms) {
-        for (int t = 0; t < ms; t += 5) {
-            Advance_Ms(5);
-            Loop_Pass();
+        return Run_Passes_Until([] {
             Hold_Up();
-            if (::done) return false;
-            if (next_scene || next_scene1 != -1) return true;
-        }
-        return false;
+            return Scene_Requested();
+        }, ms);
     }
     // Steps onto exit i and returns when it has asked for its scene.
     static bool Take_Exit(int i) {
         Run_While_Alive([] { return !lock_player; }, 6000); // a success pose holds him
-        Place_Player(CX(i), CY(i));
+        Place_Player(Box_X(i), Box_Y(i));
         return next_scene || Run_Until_Request(3000);
     }
     // Walks up to object i from just in front of it, as a click on it makes him do, until
     // the contact has acted.
     static void Walk_Up_To(int i) {
-        Place_Player(CX(i), CY(i) - 0.14f);
+        Place_Player(Box_X(i), Box_Y(i) - 0.14f);
         sprite[p1_id].fire_target = i;
         Run_While_Alive([i] { return sprite[p1_id].fire_target != i; }, 2000);
     }
@@ -142,7 +119,7 @@ TEST_P(Silo_Exits, LeadsInAndBack) {
     ASSERT_LT(r.exit, no_sprites);
     ASSERT_EQ(sprite[r.exit].type, TRI);
     const int from_level = Level;
-    const float exit_x = CX(r.exit), exit_y = CY(r.exit);
+    const float exit_x = Box_X(r.exit), exit_y = Box_Y(r.exit);
     ASSERT_TRUE(Take_Exit(r.exit)) << "no request; the player is at " << PX() << "," << PY() << Box_Texts();
     EXPECT_EQ(episode, r.to_e);
     EXPECT_EQ(scene, r.to_s);
@@ -160,7 +137,7 @@ TEST_P(Silo_Exits, LeadsInAndBack) {
     EXPECT_TRUE(In(r.to_e, r.to_s)) << "the arrival stands in an exit";
     Shot("silo_arrival_" + std::to_string(r.to_s) + "_" + std::to_string(r.spawn));
     if (r.back_by != -1) { // back aboard by the gangway's page
-        Place_Player(CX(r.back_by), CY(r.back_by) - 0.14f);
+        Place_Player(Box_X(r.back_by), Box_Y(r.back_by) - 0.14f);
         EXPECT_TRUE(Open_Ground(PX(), PY()));
         sprite[p1_id].fire_target = r.back_by;
         EXPECT_TRUE(next_scene || Run_Until_Request(3000)) << "no way back to 3/" << r.from;
@@ -241,7 +218,7 @@ TEST_F(Walk_Silo, EveryPersonAndBoardAsksForItsPage) {
         ASSERT_EQ(o.type, OBJ);
         ASSERT_EQ(o.sector_action, r.kind);
         EXPECT_FALSE(o.mouseover);
-        Place_Player(CX(r.index), CY(r.index) - 0.14f);
+        Place_Player(Box_X(r.index), Box_Y(r.index) - 0.14f);
         EXPECT_TRUE(Open_Ground(PX(), PY())) << "he cannot stand in front of it";
         sprite[p1_id].fire_target = r.index;
         ASSERT_TRUE(next_scene || Run_Until_Request(3000)) << "no request" << Box_Texts();
@@ -453,12 +430,12 @@ TEST_F(Walk_Silo, TheVaultLeverOpensTheStairAndTheJailerHoldsThePrisoner) {
     ASSERT_NE(p1_id, -1);
     Run_While_Alive([] { return fade >= 1.0f; }, 2000);
     EXPECT_TRUE(sprite[128].moving) << "the stair is open before the door";
-    EXPECT_FALSE(Open_Ground(CX(126), CY(126))) << "the steel door lets him through";
+    EXPECT_FALSE(Open_Ground(Box_X(126), Box_Y(126))) << "the steel door lets him through";
     Walk_Up_To(127);
     EXPECT_EQ(global_objects[35], 1) << "the lever opened nothing";
     Run_While_Alive([] { return false; }, 100);
     EXPECT_FALSE(sprite[128].moving);
-    EXPECT_TRUE(Open_Ground(CX(126), CY(126))) << "the steel door still bars the stair";
+    EXPECT_TRUE(Open_Ground(Box_X(126), Box_Y(126))) << "the steel door still bars the stair";
     ASSERT_TRUE(Take_Exit(128));
     EXPECT_EQ(episode, 1);
     EXPECT_EQ(scene, 77);
@@ -476,7 +453,7 @@ TEST_F(Walk_Silo, TheVaultLeverOpensTheStairAndTheJailerHoldsThePrisoner) {
     EXPECT_EQ(sprite[11].sector_action, OBJ_RESCUE);
     EXPECT_EQ(global_objects[44], 1);
     ASSERT_TRUE(Run_While_Alive([] { return !lock_player; }, 3000));
-    Place_Player(CX(11), CY(11) - 0.14f);
+    Place_Player(Box_X(11), Box_Y(11) - 0.14f);
     EXPECT_TRUE(Open_Ground(PX(), PY())) << "he cannot stand before the prisoner";
     sprite[p1_id].fire_target = 11;
     ASSERT_TRUE(next_scene || Run_Until_Request(3000));

@@ -100,17 +100,15 @@ protected:
         platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
         return Run_Until(stop, 20);
     }
-    static float CX(int i) { return sprite[i].w + sprite[i].box_width / 2; }
-    static float CY(int i) { return sprite[i].z + sprite[i].box_height / 2; }
-    static void Click_Sprite(int i) { Click_At(CX(i), CY(i)); }
-    static float Distance_To(float x, float y) { return std::hypot(CX(p1_id) - x, CY(p1_id) - y); }
+    static void Click_Sprite(int i) { Click_At(Box_X(i), Box_Y(i)); }
+    static float Distance_To(float x, float y) { return std::hypot(Box_X(p1_id) - x, Box_Y(p1_id) - y); }
 
     // Walks by clicking on the ground, point after point; a point further off than the
     // screen shows is reached in straight hops (the way there must be open). False when a
     // point is not reached.
     static bool Walk(const std::vector<std::pair<float, float>>& route, const std::function<bool()>& stop = nullptr) {
         std::vector<std::pair<float, float>> hops;
-        float fx = CX(p1_id), fy = CY(p1_id);
+        float fx = Box_X(p1_id), fy = Box_Y(p1_id);
         for (const auto& [x, y] : route) {
             const int n = (int)(std::hypot(x - fx, y - fy) / 0.6f);
             for (int k = 1; k <= n; ++k) hops.push_back({fx + (x - fx) * k / (n + 1), fy + (y - fy) * k / (n + 1)});
@@ -126,8 +124,8 @@ protected:
                 if (stop && stop()) return true;
             }
             if (!reached) {
-                ADD_FAILURE() << "did not reach (" << x << ", " << y << "); the player stands at (" << CX(p1_id)
-                              << ", " << CY(p1_id) << ")";
+                ADD_FAILURE() << "did not reach (" << x << ", " << y << "); the player stands at (" << Box_X(p1_id)
+                              << ", " << Box_Y(p1_id) << ")";
                 return false;
             }
         }
@@ -155,8 +153,8 @@ protected:
 
     // Walks up in front of sprite i and clicks it: what it opens opens once he stands at it.
     static bool Visit(int i, const std::function<bool()>& opened) {
-        if (!Walk_To(CX(i), CY(i) - 0.14f, 0.05f, opened)) return opened();
-        if (Click_At(CX(i), CY(i), opened)) return true;
+        if (!Walk_To(Box_X(i), Box_Y(i) - 0.14f, 0.05f, opened)) return opened();
+        if (Click_At(Box_X(i), Box_Y(i), opened)) return true;
         return Run_Until(opened, 8000);
     }
 
@@ -173,23 +171,23 @@ protected:
     static bool Walk_To(float x, float y, float near, const std::function<bool()>& stop) {
         const std::vector<int> way = Way_To(x, y);
         if (way.empty()) {
-            ADD_FAILURE() << "no open way from (" << CX(p1_id) << ", " << CY(p1_id) << ") to (" << x << ", " << y << ")";
+            ADD_FAILURE() << "no open way from (" << Box_X(p1_id) << ", " << Box_Y(p1_id) << ") to (" << x << ", " << y << ")";
             return false;
         }
         for (size_t k = 4; k < way.size() + 4; k += 4) {
             const int cell = way[std::min(k, way.size() - 1)];
             const float hx = Cell_Centre_X(Cell_Column_Of(cell)), hy = Cell_Centre_Y(Cell_Row_Of(cell));
-            for (int tries = 0; tries < 3 && std::hypot(hx - CX(p1_id), hy - CY(p1_id)) > 0.08f; ++tries) {
+            for (int tries = 0; tries < 3 && std::hypot(hx - Box_X(p1_id), hy - Box_Y(p1_id)) > 0.08f; ++tries) {
                 if (Click_At(hx, hy, stop)) return true;
                 if (Run_Until([&] { return stop() || !sprite[p1_id].moving; }, 4000) && stop()) return true;
             }
         }
-        return stop() || std::hypot(x - CX(p1_id), y - CY(p1_id)) < near;
+        return stop() || std::hypot(x - Box_X(p1_id), y - Box_Y(p1_id)) < near;
     }
     // The cells of the shortest way over open ground from the player to (x, y), the
     // player's own first; empty when there is none.
     static std::vector<int> Way_To(float x, float y) {
-        const int from = Cell_Of(CX(p1_id), CY(p1_id)), to = Cell_Of(x, y);
+        const int from = Cell_Of(Box_X(p1_id), Box_Y(p1_id)), to = Cell_Of(x, y);
         if (from < 0 || to < 0) return {};
         std::vector<int> came(GRID_CELLS, -1);
         std::vector<int> queue{from};
@@ -237,13 +235,13 @@ protected:
                 const bool yes = answers.front();
                 answers.erase(answers.begin());
                 seen = -1;
-                Click_At(CX(yes ? 0 : 6), CY(yes ? 0 : 6), closing);
+                Click_At(Box_X(yes ? 0 : 6), Box_Y(yes ? 0 : 6), closing);
             } else {
                 seen = text_queue;
                 for (int slot = 0; slot < 2; ++slot)
                     if (counter[slot].word[0]) lines.push_back(counter[slot].word);
                 Run(300);
-                Click_At(CX(7), CY(7), closing); // Skip text
+                Click_At(Box_X(7), Box_Y(7), closing); // Skip text
             }
         }
         EXPECT_TRUE(answers.empty()) << answers.size() << " questions not asked";
@@ -258,8 +256,8 @@ protected:
     ASSERT_NE(p1_id, -1);
     EXPECT_EQ(Level, level_code::LVL_TRAINING);
     EXPECT_TRUE(on_course);
-    EXPECT_NEAR(CX(p1_id), points[6].x, 0.02f);
-    EXPECT_NEAR(CY(p1_id), points[6].y, 0.02f);
+    EXPECT_NEAR(Box_X(p1_id), points[6].x, 0.02f);
+    EXPECT_NEAR(Box_Y(p1_id), points[6].y, 0.02f);
     EXPECT_EQ(total_success_condition, 9);
     ASSERT_TRUE(Run_Until([] { return fade >= 1.0f && title_sequence == 1; }, 5000));
     EXPECT_TRUE(Gone(73) && Gone(74)) << "the course gate stays shut";
@@ -277,7 +275,7 @@ protected:
     for (size_t k = 0; k < std::size(kTargets); ++k) {
         const int t = kTargets[k];
         SCOPED_TRACE("target " + std::to_string(k + 1));
-        ASSERT_TRUE(Walk({{CX(t), Row(12)}}, [] { return lock_player; }));
+        ASSERT_TRUE(Walk({{Box_X(t), Row(12)}}, [] { return lock_player; }));
         if (lock_player) break; // the last one down: the success pose
         for (int shots = 0; shots < 40 && sprite[t].score > 0; ++shots) {
             Click_Sprite(t);
@@ -299,7 +297,7 @@ protected:
     Shot("training_vignette");
     ASSERT_TRUE(Run_Until([] { return In(3, 1); }, 8000)) << "at " << episode << "/" << scene << Box_Texts();
     ASSERT_NE(p1_id, -1);
-    EXPECT_NEAR(CY(p1_id), Row(12), 0.15f) << "not back on the firing line";
+    EXPECT_NEAR(Box_Y(p1_id), Row(12), 0.15f) << "not back on the firing line";
     ASSERT_TRUE(Run_Until([] { return fade >= 1.0f && main_mission[1] == 1; }, 5000))
         << "mission 1 is " << main_mission[1];
     Run(100);
@@ -349,26 +347,26 @@ TEST_F(Walk_First_Mission, TheTrainingMissionIsPlayedFromTheSergeantsWordToTheRe
     // the walk up to him a step before he is reached and plays his conversation itself.
     const bool page = Written(1, 1);
     const auto at_sarge = [page] {
-        return page ? In(1, 1) : sprite[p1_id].fire_target == kSarge && Distance_To(CX(kSarge), CY(kSarge)) < 0.25f;
+        return page ? In(1, 1) : sprite[p1_id].fire_target == kSarge && Distance_To(Box_X(kSarge), Box_Y(kSarge)) < 0.25f;
     };
-    ASSERT_TRUE(Click_At(CX(kSarge), CY(kSarge), at_sarge) || Run_Until(at_sarge, 6000))
+    ASSERT_TRUE(Click_At(Box_X(kSarge), Box_Y(kSarge), at_sarge) || Run_Until(at_sarge, 6000))
         << "the walk up to the sergeant did not end at him; at " << episode << "/" << scene << ", "
-        << Distance_To(CX(kSarge), CY(kSarge)) << " from him";
+        << Distance_To(Box_X(kSarge), Box_Y(kSarge)) << " from him";
     const std::vector<std::string> passed = Talk(11);
     EXPECT_TRUE(Said(passed, "Alright_you_passed^but_I&ve_got_my^eye_on_you."));
     EXPECT_EQ(global_objects[66], 1);
     ASSERT_TRUE(Run_Until([] { return Settled_In(3, 1); }, 5000)) << "at " << episode << "/" << scene;
-    EXPECT_NEAR(CX(p1_id), points[1].x, 0.02f);
-    EXPECT_NEAR(CY(p1_id), points[1].y, 0.02f);
+    EXPECT_NEAR(Box_X(p1_id), points[1].x, 0.02f);
+    EXPECT_NEAR(Box_Y(p1_id), points[1].y, 0.02f);
     Run(100);
     EXPECT_EQ(arrow_point, kBackToCamp);
 
     // Out at the south end of the road into the camp.
-    ASSERT_TRUE(Walk({{CX(kBackToCamp), CY(kBackToCamp)}}, [] { return next_scene || episode != 3; }));
+    ASSERT_TRUE(Walk({{Box_X(kBackToCamp), Box_Y(kBackToCamp)}}, [] { return next_scene || episode != 3; }));
     ASSERT_TRUE(Run_Until([] { return Settled_In(2, 0); }, 5000)) << "at " << episode << "/" << scene << Box_Texts();
     ASSERT_NE(p1_id, -1);
-    EXPECT_NEAR(CX(p1_id), points[1].x, 0.02f);
-    EXPECT_NEAR(CY(p1_id), points[1].y, 0.02f);
+    EXPECT_NEAR(Box_X(p1_id), points[1].x, 0.02f);
+    EXPECT_NEAR(Box_Y(p1_id), points[1].y, 0.02f);
 
     // The commander takes the report and gives the next orders with six grenades.
     Talk(1);
@@ -404,8 +402,8 @@ TEST_F(Walk_First_Mission, TheRoadToTheBootCampLeadsToTheTrainingGroundByDayAndB
         ASSERT_TRUE(Run_Until([] { return In(3, 1); }, c.skip ? 1000 : 7000))
             << "at " << episode << "/" << scene << Box_Texts();
         ASSERT_NE(p1_id, -1);
-        EXPECT_NEAR(CX(p1_id), points[1].x, 0.02f);
-        EXPECT_NEAR(CY(p1_id), points[1].y, 0.02f);
+        EXPECT_NEAR(Box_X(p1_id), points[1].x, 0.02f);
+        EXPECT_NEAR(Box_Y(p1_id), points[1].y, 0.02f);
         // Before the sergeant: the arrow points at him, the course is shut and has no walls.
         ASSERT_TRUE(Run_Until([] { return fade >= 1.0f && title_sequence == 1; }, 5000));
         EXPECT_EQ(arrow_point, kSarge);
@@ -440,8 +438,8 @@ TEST_F(Walk_First_Mission, ANewGameIsPlayedThroughTheTrainingToTheReportInCamp) 
     EXPECT_EQ(lines.front(), "So_ye&re^joe_then?");
     ASSERT_TRUE(Run_Until([] { return Settled_In(2, 0) && p1_id != -1; }, 8000)) << Where();
     EXPECT_EQ(global_objects[60], 2);
-    EXPECT_NEAR(CX(p1_id), points[4].x, 0.06f);
-    EXPECT_NEAR(CY(p1_id), points[4].y, 0.06f);
+    EXPECT_NEAR(Box_X(p1_id), points[4].x, 0.06f);
+    EXPECT_NEAR(Box_Y(p1_id), points[4].y, 0.06f);
 
     // Into the tent and to sleep: he wakes before dawn and walks out at its door.
     ASSERT_TRUE(Visit(kTentDoor, page(25))) << Where();
@@ -455,8 +453,8 @@ TEST_F(Walk_First_Mission, ANewGameIsPlayedThroughTheTrainingToTheReportInCamp) 
     Click_Sprite(13); // Leave_Tent
     ASSERT_TRUE(Run_Until([] { return Settled_In(2, 0) && p1_id != -1; }, 8000)) << Where();
     EXPECT_EQ(global_objects[60], 1);
-    EXPECT_NEAR(CX(p1_id), points[0].x, 0.06f);
-    EXPECT_NEAR(CY(p1_id), points[0].y, 0.06f);
+    EXPECT_NEAR(Box_X(p1_id), points[0].x, 0.06f);
+    EXPECT_NEAR(Box_Y(p1_id), points[0].y, 0.06f);
 
     // The commander hands over the training.
     ASSERT_TRUE(Visit(kCommander, page(0))) << Where();
@@ -495,7 +493,7 @@ TEST_F(Walk_First_Mission, ANewGameIsPlayedThroughTheTrainingToTheReportInCamp) 
     EXPECT_EQ(arrow_point, kBackToCamp);
 
     // Out at the south end of the road and up to the commander with the report.
-    ASSERT_TRUE(Walk_To(CX(kBackToCamp), CY(kBackToCamp), 0.05f, [] { return next_scene || episode != 3; })) << Where();
+    ASSERT_TRUE(Walk_To(Box_X(kBackToCamp), Box_Y(kBackToCamp), 0.05f, [] { return next_scene || episode != 3; })) << Where();
     ASSERT_TRUE(Run_Until([] { return Settled_In(2, 0) && p1_id != -1; }, 8000)) << Where();
     ASSERT_TRUE(Visit(kCommander, page(0))) << Where();
     ASSERT_TRUE(Settle_On(1, 0, 6000)) << Where();
@@ -512,8 +510,8 @@ TEST_F(Walk_First_Mission, ANewGameIsPlayedThroughTheTrainingToTheReportInCamp) 
         Run(600);
         Click_Sprite(1); // Start^the_fight!
         ASSERT_TRUE(Run_Until([] { return Settled_In(2, 0) && p1_id != -1; }, 8000)) << Where();
-        EXPECT_NEAR(CX(p1_id), points[4].x, 0.06f);
-        EXPECT_NEAR(CY(p1_id), points[4].y, 0.06f);
+        EXPECT_NEAR(Box_X(p1_id), points[4].x, 0.06f);
+        EXPECT_NEAR(Box_Y(p1_id), points[4].y, 0.06f);
         Shot("chain_report_given");
         EXPECT_TRUE(Boxes().empty()) << Box_Texts();
     }

@@ -63,20 +63,8 @@ const Round_Case ROUNDS[] = {
     {115, Play::Pigeons, {}, -1, 3, 29, 3, 1, "pigeons_last_of_the_shoot", 27, 0},
 };
 
-class Walk_Gallery : public PlayedGame {
+class Walk_Gallery : public PlayedPages {
 protected:
-    void SetUp() override {
-        PlayedGame::SetUp();
-        if (IsSkipped() || HasFatalFailure()) return;
-        // A small surface keeps the long rounds quick; screenshots want the whole window.
-        if (!std::getenv("VARNOTH_SHOT_DIR")) {
-            Close_Test_GL_Context();
-            gl_ = Test_GL_Context(64, 64);
-            InitGL();
-            ReSizeGLScene(kW, kH);
-        }
-    }
-
     // A new game, the player's health full, entering episode 1 scene s as a request does;
     // `before` sets the state the scene finds on entry.
     void Enter_Page(int s, const std::function<void()>& before = [] {}) {
@@ -89,26 +77,8 @@ protected:
 
     static bool Left(int s) { return !(episode == 1 && scene == s); }
 
-    // Window pixels of a view position on a front page.
-    static int64_t Pixels(float vx, float vy) {
-        const int px = (int)((vx / zoom_factor + 1.0f) * sc_width / 2);
-        const int py = (int)((1.0f - vy / (zoom_factor * sc_ratio)) * sc_height / 2);
-        return platform::MakeLParam(px, py);
-    }
-    // A click on the middle of sprite i's box, the button held for a few ticks; stops early
-    // once the scene has asked for another.
-    static void Fire_At(int i) {
-        const object& o = sprite[i];
-        const int64_t at = Pixels(o.w + o.box_width / 2 + camX, o.z + o.box_height / 2 + camY);
-        auto run = [](int ms) { Run_Until([] { return next_scene; }, ms); };
-        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
-        run(20);
-        if (next_scene) return;
-        platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
-        run(30);
-        platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
-        if (!next_scene) run(10);
-    }
+    // A shot at the middle of sprite i's box, the button held for a few ticks.
+    static void Fire_At(int i) { Click_Sprite_Until_Request(i, 20, 30, 10); }
     static void Reload() {
         const int64_t at = Pixels(0.0f, 0.6f);
         platform::PostMessage(platform::MSG{platform::WM_RBUTTONDOWN, 0, at});

@@ -35,18 +35,11 @@ struct Leave {
     int ms = 0; // virtual milliseconds the watch ran
 };
 
-class Walk_Story_Pages : public PlayedGame {
+class Walk_Story_Pages : public PlayedPages {
 protected:
     void SetUp() override {
-        PlayedGame::SetUp();
+        PlayedPages::SetUp();
         if (IsSkipped() || HasFatalFailure()) return;
-        // A small surface keeps the long runs quick; screenshots need the whole window.
-        if (!std::getenv("VARNOTH_SHOT_DIR")) {
-            Close_Test_GL_Context();
-            gl_ = Test_GL_Context(64, 64);
-            InitGL();
-            ReSizeGLScene(kW, kH);
-        }
         Init_Player();
         Start_Game();
         std::strcpy(player_name, "Alexander");

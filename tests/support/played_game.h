@@ -20,10 +20,12 @@
 #include <vector>
 
 #include "audio/audio.h"
+#include "combat/combat.h"
 #include "common/game_state.h"
 #include "common/input.h"
 #include "common/scene_state.h"
 #include "common/world_state.h"
+#include "content/camera_load.h"
 #include "content/scene_loader.h"
 #include "content/writers/tga_writer.h"
 #include "hud/hud.h"
@@ -185,12 +187,77 @@ protected:
         const object& o = sprite[i];
         Click(Pixel_X(o.w + o.box_width / 2), Pixel_Y(o.z + o.box_height / 2));
     }
+    // Window pixels, as a pointer message carries them, of a view position (the camera
+    // left out) on a front page.
+    static int64_t Pixels(float vx, float vy) {
+        const int px = (int)((vx / zoom_factor + 1.0f) * sc_width / 2);
+        const int py = (int)((1.0f - vy / (zoom_factor * sc_ratio)) * sc_height / 2);
+        return platform::MakeLParam(px, py);
+    }
+    // A click on the middle of sprite i's box that stops early once the scene has asked for
+    // another: the pointer rests `rest_ms`, the button is held `hold_ms`, and the loop runs
+    // `after_ms` once it is let go. `during` runs on every tick of it.
+    static void Click_Sprite_Until_Request(int i, int rest_ms, int hold_ms, int after_ms,
+                                           const std::function<void()>& during = [] {}) {
+        const int64_t at = platform::MakeLParam(Pixel_X(Box_X(i)), Pixel_Y(Box_Y(i)));
+        auto run = [&](int ms) {
+            Run_Until([&] {
+                during();
+                return next_scene;
+            }, ms);
+        };
+        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
+        run(rest_ms);
+        if (next_scene) return;
+        platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
+        run(hold_ms);
+        platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
+        if (!next_scene) run(after_ms);
+    }
     // The pixel of a view position on a front page (the view is 2 x 1.5 units, y up).
     static int View_X(float x) { return (int)((x + 1.0f) / 2.0f * kW); }
     static int View_Y(float y) { return (int)((0.75f - y) / 1.5f * kH); }
 
+    // The centre of an object's collision box.
+    static float Box_X(int i) { return sprite[i].w + sprite[i].box_width / 2; }
+    static float Box_Y(int i) { return sprite[i].z + sprite[i].box_height / 2; }
     static float PX() { return sprite[p1_id].w + sprite[p1_id].box_width / 2; }
     static float PY() { return sprite[p1_id].z + sprite[p1_id].box_height / 2; }
+    // Puts the player's centre at (x, y), standing, with the view on him; then the loop runs
+    // on `then_ms` (0: not at all).
+    static void Place_Player(float x, float y, int then_ms = 0) {
+        object& p = sprite[p1_id];
+        const float dx = p.x - p.w, dy = p.y - p.z;
+        p.w = x - p.box_width / 2;
+        p.z = y - p.box_height / 2;
+        p.x = p.w + dx;
+        p.y = p.z + dy;
+        p.mov_x = p.end_x = x;
+        p.mov_y = p.end_y = y;
+        p.moving = false;
+        p.fire_target = -1;
+        p.status = 3; // idle, with no path to follow
+        p.node_counter = 0;
+        p.reached_node = -1;
+        p.update = true;
+        Run_Camera(); // the view jumps to him as at a scene load (it only follows walking)
+        if (then_ms > 0) Run(then_ms);
+    }
+    // Whether a scene is asked for: a request now, or a page's request for later.
+    static bool Scene_Requested() { return next_scene || next_scene1 != -1; }
+    // Runs the loop one pass at a time (5 ms each) until ready() holds or ms have passed;
+    // false on time-out or when the game ended. Finer than Run_Until: a request is seen in
+    // the pass that makes it, before the scene loads.
+    static bool Run_Passes_Until(const std::function<bool()>& ready, int ms) {
+        for (int t = 0; t < ms; t += 5) {
+            Advance_Ms(5);
+            Loop_Pass();
+            if (::done) return false;
+            if (ready()) return true;
+        }
+        return false;
+    }
+    static bool Run_Until_Request(int ms) { return Run_Passes_Until(Scene_Requested, ms); }
     static bool In(int e, int s) { return episode == e && scene == s && !next_scene; }
     // Whether the player was sent to spawn point `spawn`: asked for and not loaded yet, or
     // loaded and standing on it (the loader clears the request once it has placed him).
@@ -268,4 +335,21 @@ protected:
     }
 
     inline static std::string content_;
+};
+
+// Suites that walk through many pages: the game draws for a 1024 x 768 window, but the
+// surface behind it is that size only when screenshots are asked for (a small one keeps the
+// long runs quick).
+class PlayedPages : public PlayedGame {
+protected:
+    void SetUp() override {
+        PlayedGame::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
+        if (!std::getenv("VARNOTH_SHOT_DIR")) {
+            Close_Test_GL_Context();
+            gl_ = Test_GL_Context(64, 64);
+            InitGL();
+            ReSizeGLScene(kW, kH);
+        }
+    }
 };
