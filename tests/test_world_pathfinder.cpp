@@ -528,3 +528,70 @@ TEST_F(WorldPath, RowWiseSearchPlansExactlyAsTheCellByCellSearch) {
     EXPECT_GT(found, 60);
     EXPECT_GT(searched - found, 20);
 }
+
+// The window's rows are read from the grid 64 cells at a time where that many follow in the
+// grid, and copied out first where they do not: in the last rows of a full-size map, towards
+// its right side. Plans there, around walls, water and other units, come out as with the
+// cell-by-cell search, as do plans at the map's other sides.
+TEST_F(WorldPath, PlansAtTheGridsEndMatchTheCellByCellSearch) {
+    MAP_WIDTH = MAP_HEIGHT = 150;
+    map_startX = map_startY = 7.5f;
+    struct Case { int sc, sr, gc, gr; bool player; };
+    const Case cases[] = {
+        {140, 147, 120, 130, false}, {120, 130, 146, 148, false}, {100, 149, 149, 140, false},
+        {149, 149, 110, 146, false}, {130, 146, 149, 125, true},  {90, 148, 140, 149, true},
+        {3, 148, 30, 130, false},    {146, 2, 120, 20, false},    {75, 140, 75, 120, false},
+    };
+    std::srand(77);
+    int found = 0, searched = 0;
+    for (const Case& k : cases) {
+        std::memset(map_col, 0, sizeof(map_col));
+        std::memset(tiles, 0, sizeof(tiles));
+        // Broken walls of every code and pools of water all over the last rows and the corners.
+        for (int n = 0; n < 500; ++n) {
+            const int c = std::rand() % 150, r = (n % 3 == 0) ? std::rand() % 150 : 110 + std::rand() % 40;
+            const int cell = Cell_Index(c, r);
+            if ((c == k.sc && r == k.sr) || (c == k.gc && r == k.gr)) continue;
+            const int kind = std::rand() % 8;
+            if (kind < 3) map_col[cell] = COL_SOLID;
+            else if (kind < 5) map_col[cell] = COL_SOLID_SHOOTTHRU;
+            else if (kind < 6) map_col[cell] = COL_FOOTPRINT;
+            else {
+                tiles[cell] = 480 + n % 4;
+                map_col[cell] = COL_WATER;
+            }
+        }
+        const int unit = k.player ? 0 : UNIT;
+        has_water = k.player;
+        if (!k.player) Unit_At(0, 5, 5);
+        Unit_At(unit, k.sc, k.sr);
+        p1_id = 0;
+        Goal(unit, k.gc, k.gr);
+        const std::vector<char> grid = Grid();
+        object start_record;
+        std::memcpy(&start_record, &sprite[unit], sizeof(object));
+        auto plan = [&](bool cell_by_cell) {
+            std::memcpy(map_col, grid.data(), grid.size());
+            std::memcpy(&sprite[unit], &start_record, sizeof(object));
+            sprite[unit].col_timer = 0;
+            cell_by_cell_search = cell_by_cell;
+            Path_Found = false;
+            const bool answer = Find_Path(unit);
+            cell_by_cell_search = false;
+            std::vector<int> out(recorded, recorded + RECORDED_SIZE);
+            out.push_back(answer);
+            out.push_back(Path_Found);
+            out.push_back(sprite[unit].node_count);
+            out.insert(out.end(), sprite[unit].node_list, sprite[unit].node_list + PATH_NODES);
+            return std::make_pair(out, Grid());
+        };
+        const auto slow = plan(true), fast = plan(false);
+        EXPECT_EQ(fast.first, slow.first) << "from " << k.sc << "," << k.sr << " to " << k.gc << "," << k.gr;
+        EXPECT_EQ(fast.second, slow.second) << "from " << k.sc << "," << k.sr;
+        if (slow.first[RECORDED_SIZE + 1]) found++;
+        if (slow.first[RECORDED_SIZE + 1] || !slow.first[RECORDED_SIZE]) searched++;
+    }
+    // Searches that reach their goal and searches that fail, not only clear lines.
+    EXPECT_GE(found, 2);
+    EXPECT_GE(searched - found, 2);
+}

@@ -232,19 +232,26 @@ int Line_Answer(float x1, float y1, float x2, float y2, float h, Blocking blocki
 bool rays_in_window = false;
 KEEP_FRESH(rays_in_window);
 
-// Bits of the water tiles among n (at most 64) tiles in a row.
-uint64_t Water_Bits(const int* row, int n) {
+// Bits of the water tiles among n (at most 64) tiles in a row. With room, the 64 tiles from
+// the first may all be read (they lie in the map); the bits past n are dropped.
+uint64_t Water_Bits(const int* row, int n, bool room) {
     uint64_t bits = 0;
 #if defined(__SSE2__)
-    alignas(16) int buf[64] = {};
-    std::memcpy(buf, row, sizeof(int) * (size_t)n);
+    alignas(16) int buf[64];
+    if (!room) {
+        std::memset(buf, 0, sizeof buf);
+        std::memcpy(buf, row, sizeof(int) * (size_t)n);
+        row = buf;
+    }
     const __m128i lo = _mm_set1_epi32(479), hi = _mm_set1_epi32(484);
     for (int k = 0; k < (n + 3) / 4; ++k) {
-        const __m128i v = _mm_load_si128((const __m128i*)(buf + 4 * k));
+        const __m128i v = _mm_loadu_si128((const __m128i*)(row + 4 * k));
         const __m128i in = _mm_and_si128(_mm_cmpgt_epi32(v, lo), _mm_cmplt_epi32(v, hi));
         bits |= (uint64_t)(unsigned)_mm_movemask_ps(_mm_castsi128_ps(in)) << (4 * k);
     }
+    if (n < 64) bits &= (1ull << n) - 1;
 #else
+    (void)room;
     for (int i = 0; i < n; ++i)
         if (Water_Tile(row[i])) bits |= 1ull << i;
 #endif
@@ -265,7 +272,9 @@ bool Window_Blocking(int r, int c0, int c1, bool water_passes, uint64_t& bits) {
             if (r >= 0 && r < Grid_Height()) {
                 const int first = std::max(wn.min_c - 1, 0), last = std::min(wn.min_c + wn.w, Grid_Width() - 1);
                 if (first <= last)
-                    water = Water_Bits(&tiles[r * Grid_Stride() + first], last - first + 1) << (first - (wn.min_c - 1));
+                    water = Water_Bits(&tiles[r * Grid_Stride() + first], last - first + 1,
+                                       r * Grid_Stride() + first + 64 <= GRID_CELLS)
+                            << (first - (wn.min_c - 1));
             }
             wn.water[y] = water;
             wn.water_row[y] = true;
@@ -469,19 +478,23 @@ int Path_finder(int loop, int last_node, int goal_node) {
 namespace {
 
 // Bits of n (at most 64) codes in a row: which block (a wall code) and which count as free
-// for the walk (free, the goal mark, or the unit's own free code).
-void Row_Bits(const char* codes, int n, uint64_t& wall, uint64_t& free_bits, uint64_t& marks) {
+// for the walk (free, the goal mark, or the unit's own free code). With room, the 64 codes
+// from the first may all be read (they lie in the grid); the bits past n are dropped.
+void Row_Bits(const char* codes, int n, bool room, uint64_t& wall, uint64_t& free_bits, uint64_t& marks) {
     wall = free_bits = marks = 0;
 #if defined(__SSE2__)
     alignas(16) char buf[64];
-    std::memset(buf, COL_SEGMENT, sizeof buf); // neither a wall, nor free, nor a search mark
-    std::memcpy(buf, codes, (size_t)n);
+    if (!room) {
+        std::memset(buf, COL_SEGMENT, sizeof buf); // neither a wall, nor free, nor a search mark
+        std::memcpy(buf, codes, (size_t)n);
+        codes = buf;
+    }
     const __m128i solid = _mm_set1_epi8(COL_SOLID), foot = _mm_set1_epi8(COL_FOOTPRINT),
                   thru = _mm_set1_epi8(COL_SOLID_SHOOTTHRU), free0 = _mm_set1_epi8(COL_FREE),
                   goal = _mm_set1_epi8(COL_SEARCH_GOAL), own = _mm_set1_epi8((char)col_type),
                   walked = _mm_set1_epi8(COL_VISITED), start = _mm_set1_epi8(COL_SEARCH_START);
-    for (int k = 0; k < 4; ++k) {
-        const __m128i v = _mm_load_si128((const __m128i*)(buf + 16 * k));
+    for (int k = 0; k < 4 && 16 * k < n; ++k) {
+        const __m128i v = _mm_loadu_si128((const __m128i*)(codes + 16 * k));
         const __m128i wv = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, solid), _mm_cmpeq_epi8(v, foot)),
                                         _mm_cmpeq_epi8(v, thru));
         const __m128i fv = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, free0), _mm_cmpeq_epi8(v, goal)),
@@ -491,7 +504,12 @@ void Row_Bits(const char* codes, int n, uint64_t& wall, uint64_t& free_bits, uin
         marks |= (uint64_t)(unsigned)_mm_movemask_epi8(mv) << (16 * k);
         free_bits |= (uint64_t)(unsigned)_mm_movemask_epi8(fv) << (16 * k);
     }
+    const uint64_t keep = n >= 64 ? ~0ull : (1ull << n) - 1;
+    wall &= keep;
+    free_bits &= keep;
+    marks &= keep;
 #else
+    (void)room;
     for (int i = 0; i < n; ++i) {
         const int code = codes[i];
         if (Wall_Code(code)) wall |= 1ull << i;
@@ -535,7 +553,7 @@ bool Fill_Window(int min_c, int max_c, int min_r, int max_r, int start_node, int
             c1 = W - 1;
         }
         uint64_t wb = 0, fb = 0, mb = 0;
-        Row_Bits(&map_col[r * stride + c0], c1 - c0 + 1, wb, fb, mb);
+        Row_Bits(&map_col[r * stride + c0], c1 - c0 + 1, r * stride + c0 + 64 <= GRID_CELLS, wb, fb, mb);
         const int shift = c0 - (min_c - 1);
         mb <<= shift;
         if (y == start_y) mb &= ~(1ull << start_x);
