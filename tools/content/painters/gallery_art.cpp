@@ -80,14 +80,6 @@ Rgba Mix(Rgba a, Rgba b, double t) {
     return Rgba{m(a.r, b.r), m(a.g, b.g), m(a.b, b.b), m(a.a, b.a)};
 }
 
-bool Save_Single(const Paint& p, const std::string& root, const std::string& image, bool keyed) {
-    writers::AnimDef d;
-    d.width = 1.0f;
-    d.height = 1.0f;
-    d.anims = {{0}};
-    return p.Save(root + "/" + image + ".tga", keyed) && writers::Write_Anim_Def(root + "/" + image + ".dat", d);
-}
-
 // ---- Shared scenery ------------------------------------------------------------------------
 
 // A cloud of overlapping puffs, lit from above.
@@ -285,7 +277,7 @@ bool Gal_Deck(const std::string& root, const std::string& image, const Arg_Reade
         Glow(cr, W * 0.2, H * 0.46, 60, Rgba{255, 240, 200, 255}, 0.6); // searchlights
         Glow(cr, W * 0.8, H * 0.46, 60, Rgba{255, 240, 200, 255}, 0.6);
     }
-    return Save_Single(p, root, image, false);
+    return Save_Picture(p, root, image, false);
 }
 
 // ---- The trenches -------------------------------------------------------------------------
@@ -370,7 +362,7 @@ bool Gal_Trench(const std::string& root, const std::string& image, const Arg_Rea
         Glow(cr, W * 0.3, H * 0.2, 90, Rgba{255, 230, 160, 255}, 0.8);
         Glow(cr, W * 0.78, H * 0.28, 70, Rgba{255, 120, 90, 255}, 0.7);
     }
-    return Save_Single(p, root, image, false);
+    return Save_Picture(p, root, image, false);
 }
 
 // ---- The airship --------------------------------------------------------------------------
@@ -431,7 +423,7 @@ bool Gal_Airship_View(const std::string& root, const std::string& image, const A
             cairo_line_to(cr, W * (0.42 + 0.16 * k), H * 0.4);
             Stroke(cr, Rgba{50, 50, 54, 255}, 6);
         }
-        return Save_Single(p, root, image, false);
+        return Save_Picture(p, root, image, false);
     }
     // On the back of the hull: a vast silver curve, its girders showing through the fabric.
     const double top = H * 0.5;
@@ -474,7 +466,7 @@ bool Gal_Airship_View(const std::string& root, const std::string& image, const A
     } else {
         Emblem(cr, W * 0.5, top + 110, 60);
     }
-    return Save_Single(p, root, image, false);
+    return Save_Picture(p, root, image, false);
 }
 
 // ---- The woods -----------------------------------------------------------------------------
@@ -559,7 +551,7 @@ bool Gal_Woods(const std::string& root, const std::string& image, const Arg_Read
         cairo_rectangle(cr, 0, 0, W, H);
         Fill(cr, Rgba{60, 30, 40, 255}, 0.25);
     }
-    return Save_Single(p, root, image, false);
+    return Save_Picture(p, root, image, false);
 }
 
 // ---- The finale's skies ---------------------------------------------------------------------
@@ -603,7 +595,7 @@ bool Gal_Sky(const std::string& root, const std::string& image, const Arg_Reader
             Fill(cr, Mix(Rgba{96, 92, 110, 255}, Rgba{60, 70, 40, 255}, layer / 2.0));
         }
     }
-    return Save_Single(p, root, image, false);
+    return Save_Picture(p, root, image, false);
 }
 
 // ---- Cover strips ----------------------------------------------------------------------------
@@ -988,7 +980,7 @@ bool Gal_Ball(const std::string& root, const std::string& image, const Arg_Reade
     cairo_set_source(cr, g);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
-    return Save_Single(p, root, image, true);
+    return Save_Picture(p, root, image, true);
 }
 
 // ---- The airship's engine gondola, the boss of the last round ----------------------------------
@@ -1275,7 +1267,7 @@ bool Gal_Debris(const std::string& root, const std::string& image, const Arg_Rea
         r.error = "unknown debris piece '" + piece + "'";
         return false;
     }
-    return Save_Single(p, root, image, true);
+    return Save_Picture(p, root, image, true);
 }
 
 // The aeroplane that comes for the player: animation 0 its pilot alone, 1 the player aboard
@@ -1660,7 +1652,7 @@ bool Gal_Place(const std::string& root, const std::string& image, const Arg_Read
         return false;
     }
     if (r.Str("night", "0") == "1") Night_Veil(cr, W, H, rng);
-    return Save_Single(p, root, image, false);
+    return Save_Picture(p, root, image, false);
 }
 
 } // namespace painters

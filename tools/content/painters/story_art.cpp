@@ -30,14 +30,6 @@ struct Dice {
     }
 };
 
-bool Save_Still(const Paint& p, const std::string& root, const std::string& image, bool keyed) {
-    writers::AnimDef d;
-    d.width = 1.0f;
-    d.height = 1.0f;
-    d.anims = {{0}};
-    return p.Save(root + "/" + image + ".tga", keyed) && writers::Write_Anim_Def(root + "/" + image + ".dat", d);
-}
-
 void Gradient(cairo_t* cr, double y0, double y1, double w, Rgba top, Rgba bottom) {
     cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y1);
     cairo_pattern_add_color_stop_rgb(g, 0, top.r / 255.0, top.g / 255.0, top.b / 255.0);
@@ -199,7 +191,7 @@ bool Story_Panorama(const std::string& root, const std::string& image, const Arg
         cairo_set_source_rgba(cr, 0.02, 0.04, 0.14, 0.6);
         cairo_paint(cr);
     }
-    return Save_Still(p, root, image, false);
+    return Save_Picture(p, root, image, false);
 }
 
 bool Story_Credits(const std::string& root, const std::string& image, const Arg_Reader& r) {
@@ -263,7 +255,7 @@ bool Story_Credits(const std::string& root, const std::string& image, const Arg_
             y += 28 * scale;
         }
     }
-    return Save_Still(p, root, image, false);
+    return Save_Picture(p, root, image, false);
 }
 
 bool Story_Alarm(const std::string& root, const std::string& image, const Arg_Reader&) {
@@ -426,7 +418,7 @@ bool Story_Warship(const std::string& root, const std::string& image, const Arg_
     Set_Rgb(cr, Rgba{24, 40, 66, 255});
     cairo_rectangle(cr, 0, H * 0.78, W, H * 0.22);
     cairo_fill(cr);
-    return Save_Still(p, root, image, true);
+    return Save_Picture(p, root, image, true);
 }
 
 } // namespace painters
