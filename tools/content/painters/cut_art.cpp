@@ -29,12 +29,6 @@ struct Rng : Seeded_Rng {
     explicit Rng(uint32_t seed) : Seeded_Rng(seed, 97u) {}
 };
 
-uint32_t Seed(const std::string& s) {
-    uint32_t h = 2166136261u;
-    for (unsigned char c : s) h = (h ^ c) * 16777619u;
-    return h;
-}
-
 Rgba Colour(const std::string& n) {
     if (n == "grey") return kSteelGrey;
     if (n == "sand") return Rgba{176, 150, 96, 255};
@@ -786,7 +780,7 @@ bool Keyed_Layer(const std::string& root, const std::string& image, const Arg_Re
                  void (*draw)(cairo_t*, Rng&, const std::string&, std::string&)) {
     Paint p((int)W, (int)H);
     cairo_t* cr = p.cr();
-    Rng rng(Seed(image));
+    Rng rng(Name_Hash(image));
     draw(cr, rng, kind, r.error);
     if (!r.error.empty()) return false;
     if (r.Str("night", "0") == "1") Moonlight(cr);
@@ -799,7 +793,7 @@ bool Cut_Sky(const std::string& root, const std::string& image, const Arg_Reader
     const std::string time = r.Str("time", "day");
     Paint p((int)W, (int)H);
     cairo_t* cr = p.cr();
-    Rng rng(Seed(image));
+    Rng rng(Name_Hash(image));
     struct Look {
         const char* time;
         Rgba top, bottom, lit, dark;

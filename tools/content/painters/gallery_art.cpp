@@ -19,38 +19,10 @@ using writers::SheetLayout;
 constexpr double PI = 3.14159265358979;
 const Rgba kInk{22, 24, 20, 255}, kWhite{244, 242, 232, 255}, kBlack{12, 12, 14, 255}, kRedEmblem{170, 30, 30, 255};
 
-struct Rng {
-    uint32_t s;
-    explicit Rng(uint32_t seed) : s(seed * 2654435761u + 977u) {}
-    double Next() {
-        s = s * 1664525u + 1013904223u;
-        return (s >> 8) / 16777216.0;
-    }
+struct Rng : Seeded_Rng {
+    explicit Rng(uint32_t seed) : Seeded_Rng(seed, 977u) {}
 };
 
-uint32_t Hash(const std::string& s) {
-    uint32_t h = 2166136261u;
-    for (unsigned char c : s) h = (h ^ c) * 16777619u;
-    return h;
-}
-
-void Fill(cairo_t* cr, Rgba c, double a = 1.0) {
-    Set_Rgb(cr, c, a);
-    cairo_fill(cr);
-}
-void Fill_Keep(cairo_t* cr, Rgba c, double a = 1.0) {
-    Set_Rgb(cr, c, a);
-    cairo_fill_preserve(cr);
-}
-void Stroke(cairo_t* cr, Rgba c, double w, double a = 1.0) {
-    Set_Rgb(cr, c, a);
-    cairo_set_line_width(cr, w);
-    cairo_stroke(cr);
-}
-void Circle(cairo_t* cr, double cx, double cy, double r) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, cy, r, 0, 2 * PI);
-}
 // The current path filled with a vertical gradient from top to bottom colour.
 void Fill_V(cairo_t* cr, double y0, double y1, Rgba top, Rgba bottom, bool keep = false) {
     cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y1);
@@ -215,7 +187,7 @@ bool Gal_Deck(const std::string& root, const std::string& image, const Arg_Reade
     const double W = 1024, H = 640;
     Paint p((int)W, (int)H);
     cairo_t* cr = p.cr();
-    Rng rng(Hash(image));
+    Rng rng(Name_Hash(image));
     Sky(cr, W, H * 0.42, view == "bridge" ? "dusk" : view == "boats" ? "grey" : "day");
     for (int k = 0; k < 4; ++k) Cloud(cr, rng, 100 + k * 260 + rng.Next() * 60, 60 + rng.Next() * 80, 200, kWhite, 0.85);
     Sea_Band(cr, rng, W, H * 0.4, H * 0.12);
@@ -292,7 +264,7 @@ bool Gal_Trench(const std::string& root, const std::string& image, const Arg_Rea
     const double W = 1024, H = 640;
     Paint p((int)W, (int)H);
     cairo_t* cr = p.cr();
-    Rng rng(Hash(image));
+    Rng rng(Name_Hash(image));
     Sky(cr, W, H * 0.5, light);
     for (int k = 0; k < 3; ++k) Cloud(cr, rng, 150 + k * 330, 70 + rng.Next() * 60, 260, Rgba{200, 196, 190, 255}, 0.6);
     cairo_move_to(cr, 0, H * 0.42); // the far ridge
@@ -404,7 +376,7 @@ bool Gal_Airship_View(const std::string& root, const std::string& image, const A
     const double W = 1024, H = 640;
     Paint p((int)W, (int)H);
     cairo_t* cr = p.cr();
-    Rng rng(Hash(image));
+    Rng rng(Name_Hash(image));
     Sky(cr, W, H, view == "fins" ? "dawn" : view == "gondola" ? "dusk" : "day");
     for (int k = 0; k < 7; ++k)
         Cloud(cr, rng, rng.Next() * W, H * (0.15 + 0.8 * rng.Next()), 160 + rng.Next() * 200, kWhite, 0.7);
@@ -506,7 +478,7 @@ bool Gal_Woods(const std::string& root, const std::string& image, const Arg_Read
     const double W = 1024, H = 640;
     Paint p((int)W, (int)H);
     cairo_t* cr = p.cr();
-    Rng rng(Hash(image));
+    Rng rng(Name_Hash(image));
     Sky(cr, W, H * 0.6, light == "noon" ? "day" : light);
     if (light == "evening") Glow(cr, W * 0.75, H * 0.42, 120, Rgba{255, 200, 120, 255}, 0.9);
     else Glow(cr, W * 0.2, H * 0.12, 70, Rgba{255, 250, 220, 255}, 0.9);
@@ -565,7 +537,7 @@ bool Gal_Sky(const std::string& root, const std::string& image, const Arg_Reader
     const double W = 1024, H = 640;
     Paint p((int)W, (int)H);
     cairo_t* cr = p.cr();
-    Rng rng(Hash(image));
+    Rng rng(Name_Hash(image));
     Sky(cr, W, H, light);
     if (light == "sunset" || light == "dusk") Glow(cr, W * 0.8, H * 0.7, 200, Rgba{255, 190, 110, 255}, 0.8);
     for (int k = 0; k < 9; ++k)
@@ -605,7 +577,7 @@ bool Gal_Cover(const std::string& root, const std::string& image, const Arg_Read
     const double W = 1024, H = 160;
     Paint p((int)W, (int)H);
     cairo_t* cr = p.cr();
-    Rng rng(Hash(image));
+    Rng rng(Name_Hash(image));
     if (kind == "rail" || kind == "bulwark") {
         if (kind == "bulwark") { // a steel bulwark with a wooden capping rail
             cairo_rectangle(cr, 0, H * 0.25, W, H * 0.75);
@@ -1468,7 +1440,7 @@ bool Gal_Place(const std::string& root, const std::string& image, const Arg_Read
     const double W = 1024, H = 640;
     Paint p((int)W, (int)H);
     cairo_t* cr = p.cr();
-    Rng rng(Hash(image));
+    Rng rng(Name_Hash(image));
     if (place == "beach") { // the landing beach: the sea, the sand, steel hedgehogs, a bunker
         Sky(cr, W, H * 0.45, "day");
         for (int k = 0; k < 3; ++k) Cloud(cr, rng, 160 + k * 330, 70 + rng.Next() * 50, 220, kWhite, 0.8);

@@ -37,12 +37,6 @@ struct Rng : Seeded_Rng {
     explicit Rng(uint32_t seed) : Seeded_Rng(seed, 12345u) {}
 };
 
-uint32_t Hash(const std::string& s) {
-    uint32_t h = 2166136261u;
-    for (unsigned char c : s) h = (h ^ c) * 16777619u;
-    return h;
-}
-
 
 // The game's text codes in a label: '^' a new line, '_' a blank.
 std::vector<std::string> Label_Lines(const std::string& text) {
@@ -148,7 +142,7 @@ bool Backdrop(const std::string& root, const std::string& image, const Arg_Reade
     const double W = 512, H = 320;
     Paint p((int)W, (int)H);
     cairo_t* cr = p.cr();
-    Rng rng(Hash(image));
+    Rng rng(Name_Hash(image));
     if (theme == "dusk" || theme == "menu") {
         Vertical_Gradient(cr, 0, H * 0.7, Rgba{38, 44, 72, 255}, Rgba{196, 120, 72, 255});
         Stars(cr, rng, W, H * 0.3, 40);

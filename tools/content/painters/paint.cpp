@@ -113,6 +113,12 @@ double Text_Centred(cairo_t* cr, const std::string& s, double cx, double baselin
     return e.x_advance;
 }
 
+uint32_t Name_Hash(const std::string& s) {
+    uint32_t h = 2166136261u;
+    for (unsigned char c : s) h = (h ^ c) * 16777619u;
+    return h;
+}
+
 bool Save_Picture(const Paint& p, const std::string& root, const std::string& image, bool keyed) {
     writers::AnimDef d;
     d.width = 1.0f;

@@ -64,6 +64,8 @@ void Caption(cairo_t* cr, const std::string& text, double x, double y, double w,
 // Drawing runs the page and cut-scene painters share.
 // A small fixed-seed generator, so a picture comes out the same on every run; `offset`
 // keeps one painter's sequences apart from another's.
+// FNV-1a hash of a name: the seed of a picture's generator.
+uint32_t Name_Hash(const std::string& s);
 struct Seeded_Rng {
     uint32_t s;
     Seeded_Rng(uint32_t seed, uint32_t offset) : s(seed * 2654435761u + offset) {}

@@ -62,28 +62,32 @@ std::set<std::string> Words(const std::string& list) {
 }
 
 // A small fixed-seed generator for hair, stubble and clutter.
-struct Rng {
-    uint32_t s;
-    explicit Rng(uint32_t seed) : s(seed * 2654435761u + 7u) {}
-    double Next() {
-        s = s * 1664525u + 1013904223u;
-        return (s >> 8) / 16777216.0;
-    }
+struct Rng : Seeded_Rng {
+    explicit Rng(uint32_t seed) : Seeded_Rng(seed, 7u) {}
 };
 
-void Fill(cairo_t* cr, Rgba c, double a = 1.0) {
+} // namespace
+
+void Fill(cairo_t* cr, Rgba c, double a) {
     Set_Rgb(cr, c, a);
     cairo_fill(cr);
 }
-void Fill_Keep(cairo_t* cr, Rgba c, double a = 1.0) {
+void Fill_Keep(cairo_t* cr, Rgba c, double a) {
     Set_Rgb(cr, c, a);
     cairo_fill_preserve(cr);
 }
-void Stroke(cairo_t* cr, Rgba c, double width, double a = 1.0) {
+void Stroke(cairo_t* cr, Rgba c, double width, double a) {
     Set_Rgb(cr, c, a);
     cairo_set_line_width(cr, width);
     cairo_stroke(cr);
 }
+void Circle(cairo_t* cr, double cx, double cy, double r) {
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, cx, cy, r, 0, 2 * PI);
+}
+
+namespace {
+
 // Fills the current path with a light-to-dark gradient from the upper left, outlined in ink.
 void Shaded(cairo_t* cr, Rgba c, double x0, double y0, double x1, double y1, double line) {
     Fill_Shaded(cr, cairo_pattern_create_linear(x0, y0, x1, y1), c, 1.18f, 0.72f);
@@ -93,10 +97,6 @@ void Shaded(cairo_t* cr, Rgba c, double x0, double y0, double x1, double y1, dou
 void Oval(cairo_t* cr, double cx, double cy, double rx, double ry) {
     cairo_new_sub_path(cr);
     Ellipse(cr, cx, cy, rx, ry);
-}
-void Circle(cairo_t* cr, double cx, double cy, double r) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, cy, r, 0, 2 * PI);
 }
 
 // ---- The look of a person ---------------------------------------------------------------
@@ -1558,12 +1558,6 @@ void Night_Over(cairo_t* cr, double x, double y, double w, double h, bool keep_a
     cairo_restore(cr);
 }
 
-uint32_t Hash(const std::string& s) {
-    uint32_t h = 2166136261u;
-    for (unsigned char c : s) h = (h ^ c) * 16777619u;
-    return h;
-}
-
 void Draw_Look(cairo_t* cr, const Look& l, int frame, double x, double y, double w, double h) {
     if (l.kind == "dog") Dog(cr, l, frame, x, y, w, h);
     else if (l.view == "back") Back_View(cr, l, frame, x, y, w, h);
@@ -1586,7 +1580,7 @@ bool Paint_Portrait(const std::string& root, const std::string& image, const Art
                 cairo_save(cr);
                 cairo_translate(cr, x, y);
                 cairo_scale(cr, w / 1024.0, h / 640.0);
-                if (!Room(cr, room, 1024, 640, Hash(image), bad)) {
+                if (!Room(cr, room, 1024, 640, Name_Hash(image), bad)) {
                     cairo_restore(cr);
                     return;
                 }
@@ -1695,7 +1689,7 @@ bool Paint_Room(const std::string& root, const std::string& image, const Art_Arg
         return false;
     }
     Paint p(1024, 640);
-    if (!Room(p.cr(), theme->second, 1024, 640, Hash(image), error)) return false;
+    if (!Room(p.cr(), theme->second, 1024, 640, Name_Hash(image), error)) return false;
     auto night = args.find("night");
     if (night != args.end() && night->second == "1") Night_Over(p.cr(), 0, 0, 1024, 640, false);
     auto dark = args.find("dark");

@@ -19,15 +19,8 @@ constexpr double kTau = 6.28318530718;
 const Rgba kInk{22, 24, 20, 255}, kPaper{236, 226, 198, 255}, kGold{226, 182, 64, 255}, kRust{120, 64, 36, 255};
 
 // A small fixed-seed generator: the same picture on every run.
-struct Dice {
-    uint32_t s;
-    explicit Dice(const std::string& seed) : s(2166136261u) {
-        for (char c : seed) s = (s ^ (uint8_t)c) * 16777619u;
-    }
-    double Next() {
-        s = s * 1664525u + 1013904223u;
-        return (s >> 8) / 16777216.0;
-    }
+struct Dice : Seeded_Rng {
+    explicit Dice(const std::string& seed) : Seeded_Rng(0, 0) { s = Name_Hash(seed); }
 };
 
 void Gradient(cairo_t* cr, double y0, double y1, double w, Rgba top, Rgba bottom) {
