@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <new>
+#include <vector>
 
 #include <GL/gl.h>
 
@@ -80,6 +81,16 @@ inline void PutKeyed(unsigned char* out, const unsigned char* in) {
     }
 }
 
+// The bytes of a file from where it stands to its end (the packets of a run-length image are
+// decoded from memory: a read per pixel costs more than the decoding).
+std::vector<unsigned char> ReadRest(std::FILE* f) {
+    std::vector<unsigned char> rest;
+    unsigned char chunk[1 << 16];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0) rest.insert(rest.end(), chunk, chunk + got);
+    return rest;
+}
+
 // Run-length decoding shared by both loaders. keyed: RGBA output keyed on colour.
 bool DecodeRLE(Texture* texture, std::FILE* f, bool keyed) {
     const uint32_t out_bpp = keyed ? 4 : tga.bytesPerPixel;
@@ -88,25 +99,35 @@ bool DecodeRLE(Texture* texture, std::FILE* f, bool keyed) {
     unsigned char* pixels = new (std::nothrow) unsigned char[tga.imageSize];
     if (!pixels) return Fail("Could not allocate memory for image", f, nullptr, texture);
     texture->imageData = pixels;
-    unsigned char colorbuffer[4] = {0, 0, 0, 0}; // one stored pixel
+    const std::vector<unsigned char> data = ReadRest(f);
+    const size_t size = data.size();
+    const uint32_t in_bpp = tga.bytesPerPixel;
+    size_t at = 0;
     uint32_t currentpixel = 0;
     while (currentpixel < pixelcount) {
-        unsigned char chunkheader = 0;
-        if (std::fread(&chunkheader, 1, 1, f) != 1) return Fail("Could not read RLE header", f, pixels, texture);
+        if (at >= size) return Fail("Could not read RLE header", f, pixels, texture);
+        const unsigned char chunkheader = data[at++];
         const bool raw = chunkheader < 128;
         const uint32_t count = raw ? chunkheader + 1u : chunkheader - 127u;
         if (count > pixelcount - currentpixel)
             return Fail("Too many pixels read", f, pixels, texture, platform::MB_OK | platform::MB_ICONEXCLAMATION);
-        if (!raw && std::fread(colorbuffer, 1, tga.bytesPerPixel, f) != tga.bytesPerPixel)
-            return Fail("Could not read from file", f, pixels, texture);
+        const unsigned char* colour = nullptr; // one stored pixel
+        if (!raw) {
+            if (size - at < in_bpp) return Fail("Could not read from file", f, pixels, texture);
+            colour = &data[at];
+            at += in_bpp;
+        }
         for (uint32_t k = 0; k < count; ++k, ++currentpixel) {
-            if (raw && std::fread(colorbuffer, 1, tga.bytesPerPixel, f) != tga.bytesPerPixel)
-                return Fail("Could not read image data", f, pixels, texture);
+            if (raw) {
+                if (size - at < in_bpp) return Fail("Could not read image data", f, pixels, texture);
+                colour = &data[at];
+                at += in_bpp;
+            }
             unsigned char* out = pixels + (size_t)currentpixel * out_bpp;
             if (keyed)
-                PutKeyed(out, colorbuffer);
+                PutKeyed(out, colour);
             else
-                PutPlain(out, colorbuffer, tga.bytesPerPixel, raw);
+                PutPlain(out, colour, in_bpp, raw);
         }
     }
     std::fclose(f);

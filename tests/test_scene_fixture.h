@@ -19,6 +19,7 @@
 #include "main/startup.h"
 #include "main/timer.h"
 #include "platform/platform.h"
+#include "support/generated_content.h"
 #include "support/gl_context.h"
 #include "support/virtual_clock.h"
 
@@ -135,14 +136,9 @@ protected:
         for (const auto& b : Boxes()) s += "[" + b.text + "]";
         return s;
     }
-    // Fills the folder with the content generator's tree; skips the test when the generator
-    // is not built. Call it from SetUp.
-    static void Generate_Content() {
-        const std::string generator = std::string(VARNOTH_BINARY_DIR) + "/tools/varnoth_content";
-        if (!std::filesystem::exists(generator)) GTEST_SKIP() << "generator not built: " << generator;
-        const std::string cmd = "'" + generator + "' . > /dev/null";
-        ASSERT_EQ(std::system(cmd.c_str()), 0);
-    }
+    // Lays the generated content tree out in the folder (the test fails when there is
+    // none). Call it from SetUp.
+    static void Generate_Content() { ASSERT_EQ(Use_Generated_Content(), ""); }
 
     std::filesystem::path dir_, old_;
     bool gl_ = false;

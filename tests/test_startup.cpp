@@ -20,6 +20,7 @@
 #include "main/startup.h"
 #include "main/window.h"
 #include "platform/platform.h"
+#include "support/generated_content.h"
 #include "support/scoped_env.h"
 #include "support/work_dir.h"
 
@@ -31,9 +32,8 @@ class Startup : public ::testing::Test {
 protected:
     Work_Dir dir{"varnoth_start"};
     void SetUp() override {
-        // The game's own content, generated into the folder the game starts in.
-        std::string cmd = std::string(VARNOTH_BINARY_DIR) + "/tools/varnoth_content " + dir.path().string() + " >/dev/null";
-        ASSERT_EQ(std::system(cmd.c_str()), 0);
+        // The game's own content, laid out in the folder the game starts in.
+        ASSERT_EQ(Use_Generated_Content(), "");
         platform::SetRecordMessageBoxes(true, platform::IDYES);
     }
     static void Write_Cfg(const std::string& text) { Write_Text_File("data/save/varnoth.cfg", text); }

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config ccache
+  cmake ninja-build g++ pkg-config ccache mold
   libsdl2-dev libsfml-dev libopenal-dev libgl1-mesa-dri libegl-mesa0 libgl-dev
   libfreetype-dev fonts-dejavu-core libvorbis-dev
   libcairo2-dev libfluidsynth-dev timgm6mb-soundfont

@@ -5,9 +5,18 @@ set -uo pipefail
 build="$(cd "$1" && pwd)"
 game="$(mktemp -d)"
 trap 'rm -rf "$game"' EXIT
-"$build/tools/varnoth_content" "$game" >/dev/null || { echo "smoke: content generation failed"; exit 1; }
+# The content the test run generated (written anew when there is none).
+content="$build/game"
+if [ ! -d "$content/scene" ]; then
+  "$(dirname "${BASH_SOURCE[0]}")/generate_content.sh" "$build/tools/varnoth_content" "$content" >/dev/null ||
+    { echo "smoke: content generation failed"; exit 1; }
+fi
 cd "$game"
-mkdir -p data/save
+mkdir -p data
+ln -s "$content/Data" Data
+ln -s "$content/data/SFX" data/SFX
+cp -r "$content/data/save" data/save
+cp -r "$content/scene" scene
 # Windowed 1024x768 (Xvfb has no display modes to switch to). The music volume 1.7 is
 # clamped to 1 when read, so the file written at shutdown differs from this one.
 printf '1.7\n0.5\n1024\n768\n24\n0.75\n10\n0\n0\n0\n1\n' > data/save/varnoth.cfg

@@ -8,15 +8,12 @@
 #include <GL/gl.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "audio/audio.h"
@@ -35,82 +32,22 @@
 #include "main/messages.h"
 #include "main/window.h"
 #include "render/draw.h"
+#include "support/generated_content.h"
 #include "support/gl_context.h"
 
 class PlayedGame : public SceneTest {
 protected:
     static constexpr int kW = 1024, kH = 768;
 
-    // The content is generated once and shared by every process of a build's suites (CTest
-    // runs each test in a process of its own): a folder under the temporary directory named
-    // by the generator and the newest scene description, made whole before it is renamed into
-    // place. Each test gets its own folder with the scene files and the save folder copied
-    // (the game writes there) and the rest linked.
-    static void SetUpTestSuite() {
-        namespace fs = std::filesystem;
-        content_.clear();
-        const std::string generator = std::string(VARNOTH_BINARY_DIR) + "/tools/varnoth_content";
-        std::error_code ec;
-        if (!fs::exists(generator)) return;
-        auto stamp = [](const fs::path& p) {
-            std::error_code e;
-            return (long long)fs::last_write_time(p, e).time_since_epoch().count();
-        };
-        long long newest = stamp(generator);
-        for (const auto& e :
-             fs::recursive_directory_iterator(std::string(VARNOTH_SOURCE_DIR) + "/tools/content/scenes", ec))
-            newest = std::max(newest, stamp(e.path()));
-        // Named by the build, so two checkouts on one machine keep apart.
-        const std::string prefix =
-            "varnoth_played_content_" + std::to_string(std::hash<std::string>{}(VARNOTH_BINARY_DIR) % 1000000007) + "_";
-        const fs::path cache = fs::temp_directory_path() /
-                               (prefix + std::to_string(fs::file_size(generator, ec)) + "_" + std::to_string(newest));
-        // One process generates while the others wait for it (a lock left by a process that
-        // was stopped is taken over after five minutes).
-        const fs::path lock = cache.string() + ".lock";
-        for (int waited = 0; !fs::exists(cache / "complete") && waited < 900; ++waited) {
-            if (fs::create_directory(lock, ec)) break;
-            const auto age = fs::file_time_type::clock::now() - fs::last_write_time(lock, ec);
-            if (!ec && age > std::chrono::minutes(5)) fs::remove_all(lock, ec);
-            std::this_thread::sleep_for(std::chrono::seconds(1));
-        }
-        if (!fs::exists(cache / "complete")) {
-            const std::string tmpl_s = (fs::temp_directory_path() / "varnoth_played_new_XXXXXX").string();
-            std::vector<char> tmpl(tmpl_s.begin(), tmpl_s.end());
-            tmpl.push_back('\0');
-            if (mkdtemp(tmpl.data()) == nullptr) return;
-            const std::string fresh = tmpl.data();
-            const std::string cmd = "'" + generator + "' '" + fresh + "' > /dev/null";
-            if (std::system(cmd.c_str()) != 0) {
-                fs::remove_all(fresh, ec);
-                fs::remove_all(lock, ec);
-                return;
-            }
-            std::ofstream(fresh + "/complete") << "1";
-            fs::rename(fresh, cache, ec);
-            if (ec) fs::remove_all(fresh, ec); // another process was first
-            // Content of this build's earlier states is of no more use.
-            for (const auto& e : fs::directory_iterator(fs::temp_directory_path(), ec))
-                if (e.path().filename().string().rfind(prefix, 0) == 0 && e.path() != cache &&
-                    e.path().extension() != ".lock")
-                    fs::remove_all(e.path(), ec);
-        }
-        fs::remove_all(lock, ec);
-        if (fs::exists(cache / "complete")) content_ = cache.string();
-    }
-
     void SetUp() override {
         SceneTest::SetUp();
         audio::UseRecordingDouble(true);
-        if (content_.empty()) GTEST_SKIP() << "generator not built or failed";
-        namespace fs = std::filesystem;
-        fs::create_directories("data");
-        fs::create_symlink(content_ + "/Data", "Data");
-        fs::create_symlink(content_ + "/data/SFX", "data/SFX");
-        fs::copy(content_ + "/data/save", "data/save", fs::copy_options::recursive);
-        fs::copy(content_ + "/scene", "scene", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        const std::string missing = Use_Generated_Content();
+        ASSERT_EQ(missing, "");
+        // The game draws for a 1024 x 768 window; the surface behind it is that size only when
+        // screenshots are asked for (a small one keeps the long runs quick).
         Close_Test_GL_Context();
-        gl_ = Test_GL_Context(kW, kH);
+        gl_ = std::getenv("VARNOTH_SHOT_DIR") ? Test_GL_Context(kW, kH) : Test_GL_Context(64, 64);
         platform::SetWndProc(WndProc);
         sc_width = kW;
         sc_height = kH;
@@ -334,22 +271,8 @@ protected:
         writers::Write_TGA(std::string(dir) + "/" + name + ".tga", img);
     }
 
-    inline static std::string content_;
 };
 
-// Suites that walk through many pages: the game draws for a 1024 x 768 window, but the
-// surface behind it is that size only when screenshots are asked for (a small one keeps the
-// long runs quick).
-class PlayedPages : public PlayedGame {
-protected:
-    void SetUp() override {
-        PlayedGame::SetUp();
-        if (IsSkipped() || HasFatalFailure()) return;
-        if (!std::getenv("VARNOTH_SHOT_DIR")) {
-            Close_Test_GL_Context();
-            gl_ = Test_GL_Context(64, 64);
-            InitGL();
-            ReSizeGLScene(kW, kH);
-        }
-    }
-};
+// Suites that walk through many pages (the same fixture: the surface is small unless
+// screenshots are asked for).
+using PlayedPages = PlayedGame;

@@ -1,0 +1,1 @@
+// Carries the precompiled headers the test files share (see tests/CMakeLists.txt).
