@@ -24,6 +24,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,7 @@
 #include "common/game_state.h"
 #include "common/scene_state.h"
 #include "common/world_state.h"
+#include "content/compiler/catalogue.h"
 #include "content/compiler/scene_build.h"
 #include "content/scene_loader.h"
 #include "hud/player_stats.h"
@@ -83,8 +85,11 @@ std::string Description_Line(int e, int s) {
     return "";
 }
 
-// The scenes of the folder's scene/ tree (the HUD layout 0/3 is not a scene of its own).
+// The scenes of the folder's scene/ tree that the game can reach (not the HUD layout 0/3
+// nor the test fixtures).
 std::vector<std::pair<int, int>> Scenes_In(const fs::path& root) {
+    std::set<std::pair<int, int>> reachable;
+    for (const compiler::Catalogue_Entry& c : compiler::Catalogue()) reachable.insert({c.episode, c.scene});
     std::vector<std::pair<int, int>> scenes;
     std::error_code ec;
     for (const auto& f : fs::recursive_directory_iterator(root / "scene", ec)) {
@@ -92,8 +97,7 @@ std::vector<std::pair<int, int>> Scenes_In(const fs::path& root) {
         int e = 0, s = 0, used = 0;
         if (std::sscanf(p.c_str(), "scene/episode%d/scene%d.dat%n", &e, &s, &used) != 2 || used != (int)p.size())
             continue;
-        if (e == 0 && s == 3) continue;
-        scenes.push_back({e, s});
+        if (reachable.count({e, s})) scenes.push_back({e, s});
     }
     std::sort(scenes.begin(), scenes.end());
     return scenes;
