@@ -1,6 +1,7 @@
 // varnoth_scene_sheet: contact sheets of every scene as a player sees it.
 //
-//   varnoth_scene_sheet [--size WxH]... [--scenes E/S,E/S...] [--ms N] <content folder> <out folder>
+//   varnoth_scene_sheet [--size WxH]... [--scenes E/S,E/S...] [--ms N] [--texts] [--pointer X,Y]
+//                       <content folder> <out folder>
 //
 // Every scene of a generated content folder is loaded as a scene request loads it, run
 // through the game's own frame loop on the virtual clock for N ms of play (1500 by default;
@@ -8,7 +9,9 @@
 // frame drawn at each screen size (1024x768 and 1280x800 unless sizes are given). The frames
 // go, a dozen to a sheet, labelled with the scene's number, kind and the first line of its
 // description, into <out folder>/scenes_<W>x<H>_<NN>.png. Walk scenes are entered at their
-// first camera point, with a new game's player.
+// first camera point, with a new game's player. --texts prints every text slot shown in the
+// frame (its place, glyph size and text). --pointer moves the pointer to view position X,Y
+// (view units, y up, 0,0 the middle of a page) as the play starts, to see hover looks.
 //
 // The content folder is not changed: the game runs in a scratch folder beside it that links
 // the images and sounds and copies the scene files and saves (a scene writes its snapshot
@@ -127,7 +130,14 @@ void Play(int ms) {
     }
 }
 
-Shot Draw_Scene(int e, int s, Size size, int ms) {
+struct Options {
+    int ms = 1500;
+    bool list_texts = false;
+    bool pointer = false; // the pointer put at (px, py), view units of a page, before the play
+    float px = 0, py = 0;
+};
+
+Shot Draw_Scene(int e, int s, Size size, const Options& o) {
     Shot shot;
     shot.episode = e;
     shot.scene = s;
@@ -161,13 +171,23 @@ Shot Draw_Scene(int e, int s, Size size, int ms) {
     }
     shot.kind = game_mode;
     Start_Loop_Stamps();
+    if (o.pointer) {
+        const int wx = (int)((o.px / zoom_factor + 1.0f) * size.w / 2);
+        const int wy = (int)((1.0f - o.py / (zoom_factor * sc_ratio)) * size.h / 2);
+        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, platform::MakeLParam(wx, wy)});
+    }
     // The frames of the play are drawn into a corner of a few pixels (filling the whole
     // window a hundred times a second is what costs); the last one fills the window.
     glViewport(0, 0, 8, 8);
-    Play(ms);
+    Play(o.ms);
     glViewport(0, 0, size.w, size.h);
     if (next_scene) shot.note = "asks for " + std::to_string(episode) + "/" + std::to_string(scene);
     if (!platform::RecordedMessageBoxes().empty()) shot.note += " box: " + platform::RecordedMessageBoxes().front().text;
+    if (o.list_texts)
+        for (int k = 0; k < 25; ++k)
+            if (counter[k].word[0] && counter[k].alpha != 0.0f)
+                std::printf("%d/%d text slot %d at %.3f, %.3f size %.3f x %.3f: \"%s\"\n", e, s, k, counter[k].x,
+                            counter[k].y, counter[k].width, counter[k].height, counter[k].word);
 
     // Both drawing passes of one frame, read back before any swap.
     render_sequence = 0;
@@ -247,7 +267,7 @@ bool Write_Sheet(const std::string& png, const std::vector<Shot>& shots, Size si
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: varnoth_scene_sheet [--size WxH]... [--scenes E/S,E/S...] [--ms N] "
+    std::fprintf(stderr, "usage: varnoth_scene_sheet [--size WxH]... [--scenes E/S,E/S...] [--ms N] [--texts] [--pointer X,Y] "
                          "<content folder> <out folder>\n");
     return 2;
 }
@@ -257,7 +277,7 @@ int Usage() {
 int main(int argc, char** argv) {
     std::vector<Size> sizes;
     std::vector<std::pair<int, int>> only;
-    int ms = 1500;
+    Options o;
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -275,8 +295,13 @@ int main(int argc, char** argv) {
                 only.push_back({e, s});
                 at = end + 1;
             }
+        } else if (a == "--texts") {
+            o.list_texts = true;
         } else if (a == "--ms" && i + 1 < argc) {
-            ms = std::atoi(argv[++i]);
+            o.ms = std::atoi(argv[++i]);
+        } else if (a == "--pointer" && i + 1 < argc) {
+            if (std::sscanf(argv[++i], "%f,%f", &o.px, &o.py) != 2) return Usage();
+            o.pointer = true;
         } else if (!a.empty() && a[0] == '-') {
             return Usage();
         } else {
@@ -345,7 +370,7 @@ int main(int argc, char** argv) {
             // reads instead of its files: none is kept.
             for (const auto& f : fs::recursive_directory_iterator(work / "scene", ec))
                 if (f.path().extension() == ".tmp") fs::remove(f.path(), ec);
-            page.push_back(Draw_Scene(e, s, size, ms));
+            page.push_back(Draw_Scene(e, s, size, o));
             if (page.back().px.empty()) {
                 std::fprintf(stderr, "varnoth_scene_sheet: %d/%d: %s\n", e, s, page.back().note.c_str());
                 ok = false;
