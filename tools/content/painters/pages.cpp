@@ -16,6 +16,7 @@
 #include "content/painters/ep2a_art.h"
 #include "content/painters/ep3b_art.h"
 #include "content/painters/paint.h"
+#include "content/painters/page_art.h"
 #include "content/painters/people.h"
 #include "content/painters/picture_facts.h"
 #include "content/painters/ep2b_art.h"
@@ -848,6 +849,8 @@ constexpr Painter PAINTERS[] = {
     // The story pages' pictures.
     {"story_panorama", Story_Panorama}, {"story_credits", Story_Credits}, {"story_alarm", Story_Alarm},
     {"story_lock", Story_Lock}, {"story_warship", Story_Warship},
+    // The story, death and intro pages' people and things, at page size.
+    {"page_figure", Page_Figure}, {"page_prop", Page_Prop},
     // The coast's switched things.
     {"ep3a_kit", Ep3a_Kit},
     // The shooting gallery and its finale.
