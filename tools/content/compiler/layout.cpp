@@ -506,10 +506,6 @@ const std::vector<Pending_Layout>& Pending_Layout_Faults() {
         {1, 69, "HUD item"}, {1, 70, "HUD item"}, {1, 71, "HUD item"}, {1, 73, "HUD item"},
         {1, 95, "HUD item"}, {1, 96, "HUD item"}, {1, 97, "HUD item"}, {1, 98, "HUD item"},
         {1, 112, "HUD item"}, {1, 113, "HUD item"}, {1, 114, "HUD item"}, {1, 115, "HUD item"},
-        // Pages still being laid out.
-        {0, 2, ""}, {0, 5, ""}, {0, 6, ""}, {1, 7, ""}, {1, 18, ""}, {1, 24, ""}, {1, 25, ""}, {1, 26, ""},
-        {1, 30, ""}, {1, 31, ""}, {1, 52, ""}, {1, 54, ""}, {1, 117, ""},
-        {1, 141, ""},
     };
     return pending;
 }
