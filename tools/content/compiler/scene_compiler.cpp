@@ -1,7 +1,6 @@
 #include "content/compiler/scene_compiler.h"
 
 #include <algorithm>
-#include <cmath>
 #include <set>
 
 #include "common/codes.h"
