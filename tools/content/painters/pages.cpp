@@ -868,6 +868,18 @@ bool File_Look(const std::string& root, const std::string& image, int look) {
                                cairo_arc(cr, x + w - 28, y + h / 2, 12, 0, 6.2832);
                                cairo_fill(cr);
                            }
+                           if (look == 0) { // an empty card: the name's dotted line, "unused" stamped
+                               cairo_save(cr);
+                               cairo_translate(cr, x + w * 0.83, y + h / 2);
+                               cairo_rotate(cr, -0.12);
+                               Rounded_Rect(cr, -w * 0.13, -h * 0.2, w * 0.26, h * 0.4, 3);
+                               Set_Rgb(cr, kRed, 0.55);
+                               cairo_set_line_width(cr, 2);
+                               cairo_stroke(cr);
+                               Set_Rgb(cr, kRed, 0.6);
+                               Text_Centred(cr, "UNUSED", 0, h * 0.09, h * 0.22, true);
+                               cairo_restore(cr);
+                           }
                        },
                        {{0}, {1}, {2}, {3}}, 0.5f, 0.12f);
 }
