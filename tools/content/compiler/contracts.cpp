@@ -444,10 +444,11 @@ std::vector<Contract> Make_Contracts() {
     c.push_back(Exit(3, 3, 27, TRI, 10, 0, "way into bunker A, shut by the script"));
     c.push_back(Exit(3, 3, 29, TRI, 12, 0, "way into bunker C, shut by the script"));
     c.push_back(Exit(3, 3, 180, TRI, 8, 0, "the convoy road"));
-    for (int i : {28, 33, 190, 191}) c.push_back(Obj(3, 3, i, ANY, 3, "tunnel hatch, opened with animation 2"));
+    for (int i : {28, 33, 190, 191}) c.push_back(Exit(3, 3, i, BAG, unit_class::TUNNEL, 3, "tunnel cover, animation 2 when open"));
     Sprites(c, 3, 3, {50, 52, 54}, 2, "lantern of a bunker, animation 1 darkened to 0");
     Sprites(c, 3, 3, {82, 83, 113, 135, 138, 161, 181, 182}, 0, "object shown or hidden by the script");
-    Sprites(c, 3, 3, {137, 177, 178, 179}, 2, "object switched to animation 1");
+    Sprites(c, 3, 3, {137, 179}, 2, "object switched to animation 1");
+    for (int i : {177, 178}) c.push_back(Obj(3, 3, i, BAG, 3, "radio mast: standing, broken, wrecked"));
     c.push_back(Obj(3, 3, 142, ANY, 4, "rock fall, animation 1 shown as 3"));
     Sprites(c, 3, 3, {163, 165}, 3, "bunker door, animation 1 shown as 2");
     for (int p : {6, 7, 8, 15, 16, 19, 26, 27, 32}) c.push_back(Pt(3, 3, p, GLOBAL_MAP_PNT, "objective marker"));
