@@ -251,8 +251,12 @@ TEST_F(Walk_Camp, EveryPersonAndBoardAsksForItsPage) {
         ASSERT_EQ(o.sector_action, r.kind);
         EXPECT_FALSE(o.mouseover) << "the object is not usable";
         const int rest = o.anim;
-        Place_Player(Box_X(r.index), Box_Y(r.index) - 0.14f);
-        // He stands on open ground in front of it.
+        // He stands on open ground beside it: in front of it, or on a side where that is open.
+        const float sides[][2] = {{0.0f, -0.14f}, {0.1f, 0.0f}, {-0.1f, 0.0f}, {0.0f, 0.1f}};
+        int side = 0;
+        while (side < 3 && map_col[Get_Tile_Index(Box_X(r.index) + sides[side][0], Box_Y(r.index) + sides[side][1])] != 0)
+            ++side;
+        Place_Player(Box_X(r.index) + sides[side][0], Box_Y(r.index) + sides[side][1]);
         const int under = map_col[Get_Tile_Index(PX(), PY())];
         EXPECT_TRUE(under != COL_SOLID && under != COL_SOLID_SHOOTTHRU && under != COL_WATER) << under;
         Shot((std::string("camp_") + r.name).c_str());

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "content/compiler/contracts.h"
+#include "content/compiler/player_needs.h"
 #include "content/compiler/scene_compiler.h"
 #include "content/compiler/scene_desc.h"
 #include "content/painters/pages.h"
@@ -91,15 +92,18 @@ bool Build_Scenes(const std::string& folder, const std::string& root, std::vecto
     }
     if (!painters::Paint_Fixed_Art(root, error)) return false;
 
-    for (const SceneDesc& d : scenes) {
-        writers::SceneFiles files;
+    std::vector<writers::SceneFiles> compiled(scenes.size());
+    Scene_Set by_scene;
+    for (size_t k = 0; k < scenes.size(); ++k) {
+        const SceneDesc& d = scenes[k];
+        writers::SceneFiles& files = compiled[k];
         if (!Compile_Scene(d, files, error)) return false;
-        for (size_t k = 0; k < files.textures.size(); ++k) {
-            const writers::TextureSlot& t = files.textures[k];
-            const bool tga = Exists(root + "/" + t.name + ".tga");
-            const bool dat = !Animated_Kind(t.kind) || Exists(root + "/" + t.name + ".dat");
+        for (size_t t = 0; t < files.textures.size(); ++t) {
+            const writers::TextureSlot& slot = files.textures[t];
+            const bool tga = Exists(root + "/" + slot.name + ".tga");
+            const bool dat = !Animated_Kind(slot.kind) || Exists(root + "/" + slot.name + ".dat");
             if (!tga || !dat) {
-                error = d.name + ": texture slot " + std::to_string(k) + " names " + t.name + ", whose " +
+                error = d.name + ": texture slot " + std::to_string(t) + " names " + slot.name + ", whose " +
                         (tga ? ".dat" : ".tga") + " file is not produced (add an 'art' line or a painter)";
                 return false;
             }
@@ -108,7 +112,29 @@ bool Build_Scenes(const std::string& folder, const std::string& root, std::vecto
             error = d.name + ": broken contract:\n" + error;
             return false;
         }
-        if (!writers::Write_Scene(root, d.episode, d.scene, files)) {
+        by_scene[{d.episode, d.scene}] = &files;
+    }
+
+    // What a player needs, over every scene at once (the exits of one scene ask for the
+    // arrival points of another); every fault is told before the build stops.
+    const std::vector<Spawn_Request> requests = Spawn_Requests(by_scene);
+    std::string needs;
+    for (size_t k = 0; k < scenes.size(); ++k) {
+        const SceneDesc& d = scenes[k];
+        std::string fault;
+        if (!Check_Player_Needs(d.episode, d.scene, compiled[k], requests, Rows(d.episode, d.scene, Expect::touch),
+                                Rows(d.episode, d.scene, Expect::gate), fault))
+            needs += d.name + ": " + fault + "\n";
+    }
+    if (!needs.empty()) {
+        needs.pop_back();
+        error = "the scenes fail what a player needs:\n" + needs;
+        return false;
+    }
+
+    for (size_t k = 0; k < scenes.size(); ++k) {
+        const SceneDesc& d = scenes[k];
+        if (!writers::Write_Scene(root, d.episode, d.scene, compiled[k])) {
             error = d.name + ": the scene files could not be written under " + root;
             return false;
         }
