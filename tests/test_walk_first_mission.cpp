@@ -343,12 +343,8 @@ TEST_F(Walk_First_Mission, TheTrainingMissionIsPlayedFromTheSergeantsWordToTheRe
     // his page.
     ASSERT_TRUE(Walk({{Col(65), Row(12)}, {Col(65), Row(30)}, {Col(60), Row(38)}, {Col(58), Row(46)}, {Col(47), Row(46)},
                       {Col(38), Row(45)}}));
-    // His page is written apart from the mission: while it is missing, the test stops
-    // the walk up to him a step before he is reached and plays his conversation itself.
-    const bool page = Written(1, 1);
-    const auto at_sarge = [page] {
-        return page ? In(1, 1) : sprite[p1_id].fire_target == kSarge && Distance_To(Box_X(kSarge), Box_Y(kSarge)) < 0.25f;
-    };
+    ASSERT_TRUE(Written(1, 1)) << "the sergeant's page is not generated";
+    const auto at_sarge = [] { return In(1, 1); };
     ASSERT_TRUE(Click_At(Box_X(kSarge), Box_Y(kSarge), at_sarge) || Run_Until(at_sarge, 6000))
         << "the walk up to the sergeant did not end at him; at " << episode << "/" << scene << ", "
         << Distance_To(Box_X(kSarge), Box_Y(kSarge)) << " from him";
@@ -505,15 +501,14 @@ TEST_F(Walk_First_Mission, ANewGameIsPlayedThroughTheTrainingToTheReportInCamp) 
     EXPECT_EQ(main_mission[2], 2);
     EXPECT_EQ(current_main, 2);
     EXPECT_EQ(INV_GRENADE_COUNT, 6);
-    if (Written(1, 121)) {
-        ASSERT_TRUE(Settle_On(1, 121, 6000)) << Where();
-        Run(600);
-        Click_Sprite(1); // Start^the_fight!
-        ASSERT_TRUE(Run_Until([] { return Settled_In(2, 0) && p1_id != -1; }, 8000)) << Where();
-        EXPECT_NEAR(Box_X(p1_id), points[4].x, 0.06f);
-        EXPECT_NEAR(Box_Y(p1_id), points[4].y, 0.06f);
-        Shot("chain_report_given");
-        EXPECT_TRUE(Boxes().empty()) << Box_Texts();
-    }
+    ASSERT_TRUE(Written(1, 121));
+    ASSERT_TRUE(Settle_On(1, 121, 6000)) << Where();
+    Run(600);
+    Click_Sprite(1); // Start^the_fight!
+    ASSERT_TRUE(Run_Until([] { return Settled_In(2, 0) && p1_id != -1; }, 8000)) << Where();
+    EXPECT_NEAR(Box_X(p1_id), points[4].x, 0.06f);
+    EXPECT_NEAR(Box_Y(p1_id), points[4].y, 0.06f);
+    Shot("chain_report_given");
+    EXPECT_TRUE(Boxes().empty()) << Box_Texts();
 }
 } // namespace
