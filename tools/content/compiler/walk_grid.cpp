@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <deque>
 
 #include "common/codes.h"
@@ -11,6 +13,19 @@ namespace compiler {
 namespace {
 
 constexpr char FREE = 0, SOLID = 1, FOOTPRINT = 6, SHOOTTHRU_CODE = 7, WATER = 9;
+
+// A real as the game reads it back from the scene's files (written with six decimals).
+float As_Written(float v) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%f", (double)v);
+    return std::strtof(text, nullptr);
+}
+
+// An object's geometry as the game reads it.
+writers::ObjectRec As_Read(writers::ObjectRec o) {
+    for (float* f : {&o.x, &o.y, &o.width, &o.height, &o.w, &o.z, &o.box_width, &o.box_height}) *f = As_Written(*f);
+    return o;
+}
 
 // The tile-map reader's code of a tile.
 char Tile_Code(int t, bool dungeon) {
@@ -113,13 +128,15 @@ int Walk_Grid::Cell(float x, float y) const { return Index(Column(x), Row(y)); }
 float Walk_Grid::Centre_X(int cell) const { return (cell % height) * 0.1f + 0.05f - start_x; }
 float Walk_Grid::Centre_Y(int cell) const { return (cell / height) * 0.1f + 0.05f - start_y; }
 
-int Footprint_Cells(const Walk_Grid& g, const writers::ObjectRec& o) {
+int Footprint_Cells(const Walk_Grid& g, const writers::ObjectRec& written) {
+    const writers::ObjectRec o = As_Read(written);
     int n = 0;
     For_Box(g, o.w, o.z, o.box_width, o.box_height, [&](int) { ++n; });
     return n;
 }
 
-void Clear_Under(Walk_Grid& g, const writers::ObjectRec& o) {
+void Clear_Under(Walk_Grid& g, const writers::ObjectRec& written) {
+    const writers::ObjectRec o = As_Read(written);
     For_Box(g, o.w, o.z, o.box_width, o.box_height, [&](int cell) { Mark_Clearable(g, cell); });
 }
 
@@ -135,7 +152,8 @@ Walk_Grid Build_Walk_Grid(const writers::SceneFiles& s, bool dungeon, const Load
     for (int i = 0; i < cells && i < (int)s.map.tiles.size(); ++i) g.col[i] = Tile_Code(s.map.tiles[i], dungeon);
 
     // The objects in index order, as the loader sets them up.
-    for (const writers::ObjectRec& o : s.objects) {
+    for (const writers::ObjectRec& written : s.objects) {
+        const writers::ObjectRec o = As_Read(written);
         if (o.type == BAG) {
             if (o.grab_switch && o.sector != unit_class::TUNNEL) Stamp(g, o, FOOTPRINT);
             const bool breaks = o.grab_switch && o.priority != 3 && o.sector != UNIT_BOSS;
@@ -185,7 +203,7 @@ Walk_Grid Build_Walk_Grid(const writers::SceneFiles& s, bool dungeon, const Load
 std::vector<char> Open_Ground_From(const Walk_Grid& g, float x, float y, bool clear) {
     std::vector<char> open(g.col.size(), 0);
     auto passable = [&](int cell) { return cell >= 0 && (g.col[cell] == FREE || (clear && g.clearable[cell])); };
-    const int start = g.Cell(x, y);
+    const int start = g.Cell(As_Written(x), As_Written(y));
     if (!passable(start)) return {};
     std::deque<int> todo{start};
     open[start] = 1;
@@ -205,7 +223,8 @@ std::vector<char> Open_Ground_From(const Walk_Grid& g, float x, float y, bool cl
 
 float Node_Distance(float x1, float y1, float x2, float y2) { return (std::fabs(x1 - x2) + std::fabs(y1 - y2)) / 2; }
 
-bool Within_Contact(const Walk_Grid& g, const std::vector<char>& open, const writers::ObjectRec& o) {
+bool Within_Contact(const Walk_Grid& g, const std::vector<char>& open, const writers::ObjectRec& written) {
+    const writers::ObjectRec o = As_Read(written);
     const float cx = Box_Centre_X(o), cy = Box_Centre_Y(o);
     const int goal = g.Cell(cx, cy);
     if (goal < 0) return false;
@@ -228,7 +247,8 @@ bool Within_Contact(const Walk_Grid& g, const std::vector<char>& open, const wri
     return false;
 }
 
-bool Inside_Box(const Walk_Grid& g, const std::vector<char>& open, const writers::ObjectRec& o) {
+bool Inside_Box(const Walk_Grid& g, const std::vector<char>& open, const writers::ObjectRec& written) {
+    const writers::ObjectRec o = As_Read(written);
     for (int cell = 0; cell < (int)open.size(); ++cell) {
         if (!open[cell]) continue;
         const float x = g.Centre_X(cell), y = g.Centre_Y(cell);
