@@ -1,7 +1,8 @@
 // What the generator checks a player needs of a scene: each bad scene below is refused with
 // its scene, index and reason (a walled-off exit, a person out of touching distance, a
-// prop the pointer skips, a mission target no shot can hurt, an arrival point that is
-// missing or stands in a wall), and the arrival points the exits of the scenes ask for.
+// prop the pointer skips or offers only off its picture, a mission target no shot can hurt,
+// an arrival point that is missing or stands in a wall), and the arrival points the exits of
+// the scenes ask for.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -122,6 +123,9 @@ TEST(Player_Needs, EachBadSceneIsRefusedWithSceneIndexAndReason) {
              requests.push_back({E, S, 1, "the test's exit", true});
          },
          "scene 5/1: point 1 (arrival of the test's exit): code 31, expected 1"},
+        {"a switch underground drawn below the box the pointer offers it over",
+         [](Field& f, auto&, auto&) { f.s.objects[0].sector_action = OBJ_SWITCH; },
+         "scene 5/1: object 0 (kind 62): the pointer picks it only off its picture"},
         {"a walk scene of type NON",
          [](Field& f, auto&, auto&) { f.s.header.g_type = 0; },
          "scene 5/1: header: scene type 0 shows a walk scene without health, ammunition and weapon"},

@@ -189,6 +189,24 @@ bool Selectable(const writers::ObjectRec& o, std::string& why) {
     return false;
 }
 
+bool Hover_Box(const writers::ObjectRec& o, bool open_world, float& x0, float& y0, float& x1, float& y1) {
+    constexpr float off = 0.05f; // the pointer's margin
+    const float w = o.w, z = o.z, bw = o.box_width, bh = o.box_height;
+    const int kind = o.sector_action;
+    x0 = w - off, x1 = w + bw + off, y0 = z - off;
+    if (o.type == OBJ && (kind == OBJ_SCARE || kind == OBJ_RESCUE || kind == OBJ_SCARECROW)) {
+        y1 = z + bh + off; // marked props: picked as doors are
+        return true;
+    }
+    if (o.type != OBJ) return false;
+    y1 = z + 4 * bh + off;
+    if (!open_world && (kind == OBJ_LIGHT1 || kind == OBJ_SWITCH)) {
+        y0 = z - off + 4 * bh;
+        y1 = z + 2 * bh + off + 4 * bh;
+    }
+    return true;
+}
+
 bool Takes_Damage(const writers::ObjectRec& o, std::string& why) {
     if (o.type == UNT) return true;
     if (o.type == BAG) {
@@ -278,6 +296,21 @@ bool Check_Player_Needs(int episode, int scene, const writers::SceneFiles& s, co
             fault("object " + std::to_string(i) + " (kind " + std::to_string(o.sector_action) + "): its footprint covers " +
                   std::to_string(cells) + " cells; a player who walks up to it from a side stops out of touching " +
                   "distance (give it a box within one cell)");
+    }
+
+    // The pointer picks a prop over a box of its own (from its feet up, or above them for a
+    // switch underground); that box must lie over the prop's picture, where a player points.
+    const bool open_world = (area_data::Find(episode, scene).flags & AREA_OPEN_WORLD) != 0;
+    for (int i : to_touch) {
+        if (i < 0 || i >= (int)s.objects.size()) continue;
+        writers::ObjectRec o = s.objects[i];
+        float x0, y0, x1, y1;
+        if (!Hover_Box(o, open_world, x0, y0, x1, y1)) continue;
+        const float ox = std::min(x1, o.x + o.width) - std::max(x0, o.x);
+        const float oy = std::min(y1, o.y + o.height) - std::max(y0, o.y);
+        if (ox < 0.02f || oy < 0.02f)
+            fault("object " + std::to_string(i) + " (kind " + std::to_string(o.sector_action) +
+                  "): the pointer picks it only off its picture (its box sets where it may point)");
     }
 
     for (int p : arrivals) {

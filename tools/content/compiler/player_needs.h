@@ -34,6 +34,10 @@ std::vector<Spawn_Request> Spawn_Requests(const Scene_Set& scenes);
 // Whether the mouse code lets a player select object o to walk to it and use it (a prop) or
 // to shoot at it; false with the reason.
 bool Selectable(const writers::ObjectRec& o, std::string& why);
+// The box over which the mouse code offers prop o to the pointer (its collision box widened
+// by the pointer's margin, and from the feet up; a switch or light underground is offered
+// above its box). False for an object the pointer does not offer as a prop.
+bool Hover_Box(const writers::ObjectRec& o, bool open_world, float& x0, float& y0, float& x1, float& y1);
 // Whether a shot or a blast can damage object o; false with the reason.
 bool Takes_Damage(const writers::ObjectRec& o, std::string& why);
 // Whether the contact of a prop of this kind does something (opens a page or a scene, throws
