@@ -97,6 +97,14 @@ TEST(Player_Needs, EachBadSceneIsRefusedWithSceneIndexAndReason) {
         {"the exit walled in",
          [](Field& f, auto&, auto&) { f.Wall(14, 14, 19, 14), f.Wall(14, 14, 14, 19); },
          "scene 5/1: object 1 (trigger, level exit 6): from arrival point 0: no open ground reaches into its box"},
+        {"a tunnel cover walled in",
+         [](Field& f, auto&, auto&) {
+             ObjectRec cover = Exit(4, 16);
+             cover.type = BAG, cover.sector = unit_class::TUNNEL, cover.grab_switch = 1;
+             f.s.objects.push_back(cover);
+             f.Wall(0, 14, 6, 14), f.Wall(6, 14, 6, 19);
+         },
+         "scene 5/1: object 2 (tunnel cover): from arrival point 0: no open ground reaches into its box"},
         {"the person walled in",
          [](Field& f, auto&, auto&) { f.Wall(9, 9, 11, 9), f.Wall(9, 11, 11, 11), f.Wall(9, 10, 9, 10), f.Wall(11, 10, 11, 10); },
          "scene 5/1: object 0 (kind 11): from arrival point 0: no open ground lies within touching distance (0.1) of its centre"},

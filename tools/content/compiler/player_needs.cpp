@@ -326,6 +326,9 @@ bool Check_Player_Needs(int episode, int scene, const writers::SceneFiles& s, co
             if ((o.type == TRI || o.type == LAD || o.type == SWI) && !Inside_Box(grid, open, o))
                 fault("object " + std::to_string(i) + " (trigger, level exit " + std::to_string(o.sector) + "): " + from +
                       "no open ground reaches into its box");
+            // A tunnel cover becomes a way into the tunnels once it is blown open.
+            if (o.type == BAG && o.sector == unit_class::TUNNEL && !Inside_Box(grid, open, o))
+                fault("object " + std::to_string(i) + " (tunnel cover): " + from + "no open ground reaches into its box");
         }
         for (int i : to_touch) {
             if (i < 0 || i >= (int)s.objects.size()) continue;
