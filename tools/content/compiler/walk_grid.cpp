@@ -155,8 +155,9 @@ Walk_Grid Build_Walk_Grid(const writers::SceneFiles& s, bool dungeon, const Load
     for (const writers::ObjectRec& written : s.objects) {
         const writers::ObjectRec o = As_Read(written);
         if (o.type == BAG) {
-            if (o.grab_switch && o.sector != unit_class::TUNNEL) Stamp(g, o, FOOTPRINT);
-            const bool breaks = o.grab_switch && o.priority != 3 && o.sector != UNIT_BOSS;
+            const bool stamped = o.grab_switch && o.sector != unit_class::TUNNEL;
+            if (stamped) Stamp(g, o, FOOTPRINT);
+            const bool breaks = stamped && o.priority != 3 && o.sector != UNIT_BOSS;
             if (breaks && o.sector != UNIT_ARMOUR_TANK && o.sector != SEAGULL && o.sector != SEAGULL2)
                 For_Box(g, o.w, o.z, o.box_width, o.box_height, [&](int cell) { Mark_Clearable(g, cell); });
         }
