@@ -1,12 +1,13 @@
 // Every person and prop a player walks up to in the walk scenes (the camps' people and
 // boards, the spies, the commanders, the Professor, the map boards, the plane, the clay
-// pigeons, the captives, the switches and levers) is reached once in the mouse-and-keyboard
-// scheme as a player reaches it: with W held toward the pointer along open ground, then the
-// pointer on the person, a click to take him as the target and W held toward him until his
-// page opens (or the switch is thrown). The set-up puts the game in the story state in which
-// the person stands there (the scene entered at its arrival point nearest to him, the
-// mission that brings him on); from then on the test only moves the pointer, clicks, holds W
-// and waits.
+// pigeons, the captives, the switches and levers) is reached once in each control scheme as
+// a player reaches it. With mouse and keyboard: W held toward the pointer along open ground,
+// then the pointer moved over the person until it offers him, a click to take him as the
+// target and W held toward him until his page opens (or the switch is thrown). Mouse only:
+// clicks on the way a few cells apart, then a click on him. The set-up puts the game in the
+// story state in which the person stands there (the scene entered at its arrival point
+// nearest to him, the mission that brings him on, the scene's fight won); from then on the
+// test only moves the pointer, clicks, holds W and waits.
 #include "support/played_game.h"
 
 #include <algorithm>
@@ -33,14 +34,14 @@ struct Place {
     std::function<void()> story;
 };
 
-class Reach_Keyboard : public PlayedGame {
+class Walk_Reach : public PlayedGame {
 protected:
     // The scene entered at arrival point `spawn` in the place's story state, in the
     // mouse-and-keyboard scheme.
-    void Enter_Place(const Place& p, int spawn) {
+    void Enter_Place(const Place& p, int spawn, bool mouse_only = false) {
         Init_Player();
         Start_Game();
-        CONTROL_SCHEME = false;
+        CONTROL_SCHEME = mouse_only;
         p.story();
         Enter_Scene(p.episode, p.scene, spawn);
         // The scene's fight is over (winning it is the story's business, not this walk's):
@@ -206,6 +207,42 @@ protected:
                           << ")";
         return opened();
     }
+
+    // Walks up to object i by clicks, as a player does in the mouse-only scheme: clicks on
+    // the way a few cells apart, then a click on him (where the pointer offers him), and
+    // waits until his page opens. False, with the reason added, when it does not.
+    bool Reach_By_Clicks(int i, int kind) {
+        const auto opened = [i, kind] { return Opened(i, kind); };
+        const std::vector<int> way = Way(PX(), PY(), i);
+        if (way.empty()) {
+            ADD_FAILURE() << "no open way to object " << i;
+            return false;
+        }
+        for (size_t k = 4; k < way.size(); k += 4) {
+            const int cell = way[k];
+            const float x = Cell_Centre_X(Cell_Column_Of(cell)), y = Cell_Centre_Y(Cell_Row_Of(cell));
+            Click(Pixel_X(x), Pixel_Y(y));
+            if (!Run_Until([&] { return opened() || std::hypot(PX() - x, PY() - y) < 0.08f; }, 6000)) {
+                if (opened()) break;
+                ADD_FAILURE() << "a click on (" << x << ", " << y << ") left the player at (" << PX() << ", " << PY()
+                              << ")";
+                return false;
+            }
+        }
+        if (!opened()) {
+            float x = 0, y = 0;
+            if (!Find_Pick(i, x, y)) {
+                ADD_FAILURE() << "the pointer nowhere over object " << i << "'s picture offers it";
+                return false;
+            }
+            Click(Pixel_X(x), Pixel_Y(y));
+            Run_Until(opened, 4000);
+        }
+        if (!opened())
+            ADD_FAILURE() << "a click on object " << i << " left the player " << std::hypot(PX() - Box_X(i), PY() - Box_Y(i))
+                          << " from it, the contact not opened";
+        return opened();
+    }
 };
 
 const Place kPlaces[] = {
@@ -230,9 +267,9 @@ const Place kPlaces[] = {
     {3, 35, "lever room (the levers)", [] { main_mission[13] = 2, current_main = 13; }},
 };
 
-class Reach_Keyboard_Place : public Reach_Keyboard, public ::testing::WithParamInterface<Place> {};
+class Walk_Reach_Place : public Walk_Reach, public ::testing::WithParamInterface<Place> {};
 
-TEST_P(Reach_Keyboard_Place, EveryPersonAndPropIsReachedWithW) {
+TEST_P(Walk_Reach_Place, EveryPersonAndPropIsReachedWithW) {
     ASSERT_TRUE(gl_);
     const Place& p = GetParam();
     Enter_Place(p, -1);
@@ -269,7 +306,40 @@ TEST_P(Reach_Keyboard_Place, EveryPersonAndPropIsReachedWithW) {
     EXPECT_TRUE(Boxes().empty()) << Box_Texts();
 }
 
-INSTANTIATE_TEST_SUITE_P(Walk_Scenes, Reach_Keyboard_Place, ::testing::ValuesIn(kPlaces),
+// The same people and props, reached by clicks in the mouse-only scheme.
+TEST_P(Walk_Reach_Place, EveryPersonAndPropIsReachedByClicks) {
+    ASSERT_TRUE(gl_);
+    const Place& p = GetParam();
+    Enter_Place(p, -1, true);
+    ASSERT_NE(p1_id, -1) << p.episode << "/" << p.scene;
+    const std::vector<int> targets = Targets();
+    ASSERT_FALSE(targets.empty());
+    std::vector<std::pair<int, int>> plan;
+    for (int i : targets) {
+        int best = -1;
+        size_t best_len = 0;
+        for (int k = 0; k < no_points; ++k) {
+            if (points[k].c1 != CAM_P1) continue;
+            const std::vector<int> way = Way(points[k].x, points[k].y, i);
+            if (!way.empty() && (best == -1 || way.size() < best_len)) best = k, best_len = way.size();
+        }
+        if (best != -1) plan.push_back({i, best});
+    }
+    size_t reached = 0;
+    for (auto [i, spawn] : plan) {
+        SCOPED_TRACE("object " + std::to_string(i) + " from arrival point " + std::to_string(spawn));
+        Enter_Place(p, spawn, true);
+        ASSERT_NE(p1_id, -1);
+        if (Reach_By_Clicks(i, Acting_As(i))) ++reached;
+        next_scene = false;
+        episode = p.episode, scene = p.scene;
+        mouseleft = mouseheld = false;
+    }
+    EXPECT_EQ(reached, targets.size());
+    EXPECT_TRUE(Boxes().empty()) << Box_Texts();
+}
+
+INSTANTIATE_TEST_SUITE_P(Walk_Scenes, Walk_Reach_Place, ::testing::ValuesIn(kPlaces),
                          [](const ::testing::TestParamInfo<Place>& info) {
                              return "e" + std::to_string(info.param.episode) + "s" + std::to_string(info.param.scene);
                          });
