@@ -274,6 +274,8 @@ TEST_P(Walk_Reach_Place, EveryPersonAndPropIsReachedWithW) {
     const Place& p = GetParam();
     Enter_Place(p, -1);
     ASSERT_NE(p1_id, -1) << p.episode << "/" << p.scene;
+    // A level's HUD: the face, the life bar, the ammunition panel and the weapon's frame.
+    for (int item : {4, 5, 29, 33}) EXPECT_EQ(hud[item].alpha, 1.0f) << "HUD item " << item;
     const std::vector<int> targets = Targets();
     ASSERT_FALSE(targets.empty()) << "nobody to walk up to in " << p.episode << "/" << p.scene;
     // Each from the arrival point with the shortest way to it.
