@@ -317,6 +317,14 @@ bool Check_Player_Needs(int episode, int scene, const writers::SceneFiles& s, co
         const writers::Point& pt = s.points[p];
         const std::vector<char> open = Open_Ground_From(grid, pt.x, pt.y, true);
         const std::string from = "from arrival point " + std::to_string(p) + ": ";
+        // A player set down inside an exit's box would be sent on at once.
+        for (size_t i = 0; i < s.objects.size(); ++i) {
+            const writers::ObjectRec& o = s.objects[i];
+            if ((o.type == TRI || o.type == LAD) && o.w < pt.x && pt.x < o.w + o.box_width && o.z < pt.y &&
+                pt.y < o.z + o.box_height)
+                fault("point " + std::to_string(p) + ": the arrival point lies inside the box of exit " + std::to_string(i) +
+                      " (level exit " + std::to_string(o.sector) + ")");
+        }
         if (open.empty()) {
             fault("point " + std::to_string(p) + ": the arrival point stands on a blocked cell or off the map");
             continue;
