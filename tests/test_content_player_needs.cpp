@@ -1,8 +1,8 @@
 // What the generator checks a player needs of a scene: each bad scene below is refused with
 // its scene, index and reason (a walled-off exit, a person out of touching distance, a
 // prop the pointer skips or offers only off its picture, a mission target no shot can hurt,
-// an arrival point that is missing or stands in a wall), and the arrival points the exits of
-// the scenes ask for.
+// an arrival point that is missing, stands in a wall or inside an exit), the arrival points
+// the exits of the scenes ask for, and the table of those the conversations ask for.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -10,6 +10,13 @@
 #include <vector>
 
 #include "common/codes.h"
+#include "common/fresh_state.h"
+#include "common/game_state.h"
+#include "content/content_inputs.h"
+#include "hud/conversation_table.h"
+#include "common/scene_state.h"
+#include "hud/hud.h"
+#include "scripts/scripts.h"
 #include "tools/content/compiler/contracts.h"
 #include "tools/content/compiler/player_needs.h"
 #include "tools/content/compiler/walk_grid.h"
@@ -278,3 +285,36 @@ TEST(Player_Needs, TheContractRowsOfTheStorysNeeds) {
 }
 
 } // namespace
+
+// The generator's table of the arrival points that conversations ask for holds every arrival
+// in a walk scene that a conversation's closing effect sets, in each act and answer.
+TEST(Player_Needs, TheTableHoldsEveryConversationsArrival) {
+    const std::vector<Spawn_Request> all = compiler::Spawn_Requests({});
+    auto listed = [&](int e, int s, int p) {
+        for (const Spawn_Request& r : all)
+            if (r.episode == e && r.scene == s && r.point == p) return true;
+        return false;
+    };
+    int arrivals = 0;
+    for (int type = 0; type < 100; ++type) {
+        if (!Conversation_Known(type)) continue;
+        for (int act = 1; act <= 4; ++act)
+            for (int answer : {1, 2})
+                for (int shop : {0, 1})
+                    for (int nun : {0, 1}) {
+                        Reset_Game_State();
+                        current_act = act;
+                        decision = answer;
+                        shop_intro_type = shop;
+                        main_mission[7] = nun;
+                        episode = 1, scene = 1, current_spawn = -7;
+                        Conversation_Close(type);
+                        if ((episode != 2 && episode != 3) || current_spawn == -7 || current_spawn == -1) continue;
+                        ++arrivals;
+                        EXPECT_TRUE(listed(episode, scene, current_spawn))
+                            << "conversation " << type << " sends the player to " << episode << "/" << scene
+                            << " at point " << current_spawn;
+                    }
+    }
+    EXPECT_GT(arrivals, 20);
+}
