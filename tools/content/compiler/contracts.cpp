@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "common/codes.h"
+#include "content/compiler/player_needs.h"
 #include "content/compiler/scene_compiler.h"
 
 namespace compiler {
@@ -20,6 +21,16 @@ Contract Kind(int e, int s, int i, int kind, const char* why) { return {e, s, Ex
 Contract Exit(int e, int s, int i, int type, int sector, int anims, const char* why) {
     return {e, s, Expect::object, i, type, anims, why, ANY, sector};
 }
+
+// An object the story needs a player to walk up to and click; `kind` is the kind it has by
+// then (its script may set it), ANY for the file's.
+Contract Touch(int e, int s, int i, int type, int kind, const char* why) {
+    return {e, s, Expect::touch, i, type, 0, why, kind};
+}
+// A barrier the scene's script takes away as the story goes.
+Contract Gate(int e, int s, int i, const char* why) { return {e, s, Expect::gate, i, ANY, 0, why}; }
+// An object a mission needs destroyed.
+Contract Destroy(int e, int s, int i, int type, const char* why) { return {e, s, Expect::destroy, i, type, 0, why}; }
 
 // Rows for the scene-script sprites with the animations a script starts: a sheet must have
 // at least that animation number + 1 animations.
@@ -314,6 +325,7 @@ std::vector<Contract> Make_Contracts() {
     for (int p : {7, 26, 31, 32, 35}) c.push_back(Pt(2, 0, p, ANY, "objective marker lit by the mission"));
     c.push_back(Exit(2, 0, 42, LAD, 31, 3, "dugout to the tunnels, animations 0 and 2"));
     c.push_back(Obj(2, 0, 72, ANY, 0, "barrier hidden once the player has slept"));
+    c.push_back(Gate(2, 0, 72, "barrier hidden once the player has slept"));
     c.push_back(Exit(2, 0, 70, TRI, 6, 0, "exit to the training ground"));
     c.push_back(Exit(2, 0, 73, TRI, 50, 0, "exit to the coast road"));
     c.push_back(Exit(2, 0, 123, TRI, 28, 0, "door of the player's tent"));
@@ -366,7 +378,8 @@ std::vector<Contract> Make_Contracts() {
     // spawn point the trench gallery's travel page names (4).
     c.push_back(Exit(2, 8, 0, TRI, 63, 0, "gateway into the fort, armed at night"));
     c.push_back(Obj(2, 8, 7, ANY, 1, "gate drawn back at night for the fortress mission"));
-    c.push_back(Obj(2, 8, 8, ANY, 3, "hatch opened into a tunnel: animation 2 held"));
+    c.push_back(Gate(2, 8, 7, "gate drawn back at night for the fortress mission"));
+    c.push_back(Exit(2, 8, 8, BAG, unit_class::TUNNEL, 3, "hatch, a tunnel cover: animation 2 when open"));
     c.push_back(Pt(2, 8, 2, GLOBAL_MAP_PNT, "marker of the fortress mission"));
     c.push_back(Pt(2, 8, 4, CAM_P1, "spawn point from the trench gallery's travel page"));
     c.push_back(Exit(2, 8, 1, TRI, 17, 0, "road south to the roadway"));
@@ -374,7 +387,7 @@ std::vector<Contract> Make_Contracts() {
     // The farms (2/9): the hatches its script opens (293, 294), the windmill door it arms
     // (297) and the chain it takes off (323), the three masts broken with animation 1 or 2,
     // the markers 1 to 4, the spawn point of the fork's travel page (0), the patrols' sheets.
-    Sprites(c, 2, 9, {293, 294}, 3, "well hatch opened into a tunnel: animation 2 held");
+    for (int i : {293, 294}) c.push_back(Exit(2, 9, i, BAG, unit_class::TUNNEL, 3, "well hatch, a tunnel cover: animation 2 when open"));
     c.push_back(Exit(2, 9, 297, TRI, 4, 0, "windmill door, armed for the windmill mission"));
     c.push_back(Obj(2, 9, 323, ANY, 0, "chain before the windmill, hidden for its mission"));
     for (int i : {320, 321, 322}) c.push_back(Obj(2, 9, i, BAG, 3, "radio mast: standing, broken, wrecked"));
@@ -411,7 +424,7 @@ std::vector<Contract> Make_Contracts() {
         for (const Page_Kind& p : pages) c.push_back(Kind(2, s, p.index, p.kind, "camp page"));
     }
     for (int p : {26, 31}) c.push_back(Pt(2, 10, p, GLOBAL_MAP_PNT, "marker lit by the act-3 camp's script"));
-    c.push_back(Kind(2, 10, 91, OBJ_BETSY, "the commander, the arrow's target once a mission is done"));
+    c.push_back(Exit(2, 10, 91, TRI, 40, 0, "the commander's door, the arrow's target once a mission is done"));
     c.push_back(Kind(2, 11, 123, OBJ_BETSY, "the commander, the arrow's target once a mission is done"));
     for (int i = 74; i <= 79; ++i) c.push_back(Obj(2, 11, i, BUD, 8, "traffic: looks 0 to 7"));
     for (int p = 40; p <= 45; ++p) c.push_back(Pt(2, 11, p, ANY, "start or end point of the traffic"));
@@ -444,10 +457,11 @@ std::vector<Contract> Make_Contracts() {
     c.push_back(Exit(3, 3, 27, TRI, 10, 0, "way into bunker A, shut by the script"));
     c.push_back(Exit(3, 3, 29, TRI, 12, 0, "way into bunker C, shut by the script"));
     c.push_back(Exit(3, 3, 180, TRI, 8, 0, "the convoy road"));
-    for (int i : {28, 33, 190, 191}) c.push_back(Obj(3, 3, i, ANY, 3, "tunnel hatch, opened with animation 2"));
+    for (int i : {28, 33, 190, 191}) c.push_back(Exit(3, 3, i, BAG, unit_class::TUNNEL, 3, "tunnel cover, animation 2 when open"));
     Sprites(c, 3, 3, {50, 52, 54}, 2, "lantern of a bunker, animation 1 darkened to 0");
     Sprites(c, 3, 3, {82, 83, 113, 135, 138, 161, 181, 182}, 0, "object shown or hidden by the script");
-    Sprites(c, 3, 3, {137, 177, 178, 179}, 2, "object switched to animation 1");
+    Sprites(c, 3, 3, {137, 179}, 2, "object switched to animation 1");
+    for (int i : {177, 178}) c.push_back(Obj(3, 3, i, BAG, 3, "radio mast: standing, broken, wrecked"));
     c.push_back(Obj(3, 3, 142, ANY, 4, "rock fall, animation 1 shown as 3"));
     Sprites(c, 3, 3, {163, 165}, 3, "bunker door, animation 1 shown as 2");
     for (int p : {6, 7, 8, 15, 16, 19, 26, 27, 32}) c.push_back(Pt(3, 3, p, GLOBAL_MAP_PNT, "objective marker"));
@@ -457,6 +471,7 @@ std::vector<Contract> Make_Contracts() {
     c.push_back(Obj(3, 6, 234, ANY, 2, "store door of bunker B, animation 1 when open"));
     c.push_back(Obj(3, 7, 170, ANY, 2, "store door of bunker C, animation 1 when open"));
     Sprites(c, 3, 9, {16, 17, 21}, 0, "cave object hidden by the script");
+    for (int i : {16, 21}) c.push_back(Gate(3, 9, i, "cave: explosives or rock fall the script clears away"));
     c.push_back(Pt(3, 2, 3, GLOBAL_MAP_PNT, "marker of the fortress mission"));
     c.push_back(Obj(3, 12, 121, ANY, 0, "charges of the windmill mission"));
     c.push_back(Pt(3, 13, 13, CAM_P1, "spawn point of the conversation"));
@@ -545,6 +560,7 @@ std::vector<Contract> Make_Contracts() {
     for (int i : {333, 334, 379}) c.push_back(Exit(2, 2, i, BAG, unit_class::TUNNEL, 3, "tunnel cover, animation 2 when open"));
     c.push_back(Obj(2, 2, 335, ANY, 0, "the nun, hidden unless her mission is on"));
     c.push_back(Obj(2, 2, 340, ANY, 0, "trench road barrier, hidden once the trench mission is given"));
+    c.push_back(Gate(2, 2, 340, "trench road barrier, hidden once the trench mission is given"));
     for (int slot : {18, 20}) c.push_back(Slot(2, 2, slot, 1, "sheet of the units the open country brings"));
     for (int p : {0, 1, 2, 4, 9, 10, 12, 13, 14, 27})
         c.push_back(Pt(2, 3, p, CAM_P1, "spawn point: briefings, return to camp, tunnels, camp pages"));
@@ -590,6 +606,7 @@ std::vector<Contract> Make_Contracts() {
     c.push_back(Exit(3, 21, 0, TRI, 32, 0, "cliffs: down to the boat yard"));
     c.push_back(Exit(3, 21, 1, TRI, 36, 0, "cliffs: into the secret laboratory"));
     c.push_back(Kind(3, 21, 4, OBJ_MAP, "cliffs: the map board (map 2)"));
+    c.push_back(Kind(3, 21, 3, OBJ_SPY, "cliffs: the spy"));
     c.push_back(Obj(3, 21, 14, ANY, 3, "cliffs: tunnel hatch, opened with its animation 2"));
     c.push_back(Pt(3, 21, 5, CAM_P1, "cliffs: arrival from the spy's page"));
     c.push_back(Exit(3, 22, 0, TRI, 35, 0, "laboratory: up to the cliffs"));
@@ -601,6 +618,8 @@ std::vector<Contract> Make_Contracts() {
     c.push_back(Obj(3, 23, 132, ANY, 2, "lower laboratory: alarm lamp, animation 1"));
     Sprites(c, 3, 23, {151, 184}, 0, "lower laboratory: barrier removed by the alarm");
     for (int i : {179, 180}) c.push_back(Kind(3, 23, i, OBJ_SWITCH, "lower laboratory: store door switch"));
+    c.push_back(Kind(3, 23, 2, OBJ_MADMAN, "lower laboratory: the Professor"));
+    for (int i : {151, 184}) c.push_back(Gate(3, 23, i, "lower laboratory: barrier the alarm removes"));
     for (int i = 185; i <= 189; ++i) c.push_back(Obj(3, 23, i, UNT, 0, "lower laboratory: soldier of the alarm"));
     for (int i : {2, 3}) c.push_back(Pt(3, 23, i, GLOBAL_MAP_PNT, "lower laboratory: marker of the alarm"));
     c.push_back(Pt(3, 23, 1, CAM_P1, "lower laboratory: arrival from the Professor's page"));
@@ -621,6 +640,7 @@ std::vector<Contract> Make_Contracts() {
     for (int i = 6; i <= 11; ++i) c.push_back(Pt(3, 27, i, ANY, "vaults: patrol point"));
     c.push_back(Pt(3, 27, 12, GLOBAL_MAP_PNT, "vaults: marker of the stair"));
     c.push_back(Obj(3, 28, 11, OBJ, 2, "dungeon: the prisoner, rescued by walking up to him"));
+    c.push_back(Touch(3, 28, 11, OBJ, OBJ_RESCUE, "dungeon: the prisoner, a rescue once the jailer falls"));
     c.push_back(Obj(3, 28, 14, UNT, 0, "dungeon: the jailer"));
     c.push_back(Pt(3, 28, 0, CAM_P1, "dungeon: arrival from the jailer's page"));
     Sprites(c, 3, 29, {1, 22, 23}, 0, "airfield: shown with the final mission");
@@ -653,6 +673,30 @@ std::vector<Contract> Make_Contracts() {
     c.push_back(Exit(3, 36, 1, TRI, 79, 0, "super-silo: down to the launch floor"));
     c.push_back(Pt(3, 37, 2, GLOBAL_MAP_PNT, "launch floor: marker of the last door"));
     c.push_back(Exit(3, 37, 1, TRI, 80, 0, "launch floor: the last door (too late)"));
+    // ---- The windmill (3/0): the captive the windmill mission rescues.
+    c.push_back(Kind(3, 0, 31, OBJ_SCARECROW, "windmill: the captive, his page 1/86"));
+
+    // ---- What the missions and the tunnels need destroyed: a shot or a blast must damage it.
+    struct Target {
+        int episode, scene;
+        std::vector<int> indices;
+        const char* why;
+    };
+    static const Target targets[] = {
+        {3, 3, {177, 178}, "beach: radio mast of the signals mission"},
+        {2, 9, {320, 321, 322}, "farms: radio mast of the radar mission"},
+        {2, 2, {10, 336, 337, 338}, "village: target of the gun mission"},
+        {3, 24, {6, 7, 8, 9, 10, 11, 12, 13, 14, 15}, "first line: gun emplacement"},
+        {3, 25, {71, 72, 73}, "second line: heavy gun"},
+        {3, 28, {14}, "dungeon: the jailer"},
+        {3, 3, {28, 33, 190, 191}, "beach: tunnel cover"},
+        {2, 1, {241, 302}, "highway: tunnel cover"},
+        {2, 2, {333, 334, 379}, "village: tunnel cover"},
+        {2, 8, {8}, "fortress: tunnel cover"},
+        {2, 9, {293, 294}, "farms: tunnel cover"},
+    };
+    for (const Target& t : targets)
+        for (int i : t.indices) c.push_back(Destroy(t.episode, t.scene, i, ANY, t.why));
     return c;
 }
 
@@ -661,6 +705,9 @@ const char* Kind_Name(Expect e) {
     case Expect::object: return "object";
     case Expect::point: return "point";
     case Expect::slot: return "texture slot";
+    case Expect::touch:
+    case Expect::destroy:
+    case Expect::gate: return "object";
     }
     return "?";
 }
@@ -676,6 +723,13 @@ int Slot_Anims(const writers::SceneFiles& s, int slot, const std::string& root) 
 const std::vector<Contract>& Contracts() {
     static const std::vector<Contract> table = Make_Contracts();
     return table;
+}
+
+std::vector<int> Rows(int episode, int scene, Expect what) {
+    std::vector<int> out;
+    for (const Contract& c : Contracts())
+        if (c.episode == episode && c.scene == scene && c.what == what) out.push_back(c.index);
+    return out;
 }
 
 int Anim_Count(const std::string& path) {
@@ -727,6 +781,28 @@ bool Check_Contracts(int episode, int scene, const writers::SceneFiles& s, const
             else if (c.code != ANY && s.points[c.index].c1 != c.code)
                 broken = "code " + std::to_string(s.points[c.index].c1) + ", expected " + std::to_string(c.code);
             break;
+        case Expect::touch:
+        case Expect::destroy:
+        case Expect::gate: {
+            if (c.index >= (int)s.objects.size()) {
+                broken = "missing (the scene has " + std::to_string(s.objects.size()) + " objects)";
+                break;
+            }
+            const writers::ObjectRec& o = s.objects[c.index];
+            if (c.code != ANY && o.type != c.code)
+                broken = "type " + std::to_string(o.type) + ", expected " + std::to_string(c.code);
+            else if (c.kind != ANY && c.what != Expect::touch && o.sector_action != c.kind)
+                broken = "kind " + std::to_string(o.sector_action) + ", expected " + std::to_string(c.kind);
+            else if (c.what == Expect::touch) {
+                // As the story has it when he must click it: its script may give it its kind.
+                writers::ObjectRec as = o;
+                if (c.kind != ANY) as.sector_action = c.kind;
+                Selectable(as, broken);
+            }
+            else if (c.what == Expect::destroy)
+                Takes_Damage(o, broken);
+            break;
+        }
         case Expect::slot:
             if (c.index >= (int)s.textures.size())
                 broken = "missing (the scene has " + std::to_string(s.textures.size()) + " slots)";

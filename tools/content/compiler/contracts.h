@@ -11,7 +11,16 @@
 
 namespace compiler {
 
-enum class Expect { object, point, slot };
+enum class Expect {
+    object,
+    point,
+    slot,
+    touch,  // an object the story needs a player to walk up to and click: the mouse code can
+            // select it and open ground lets him stand within touching distance
+    destroy, // an object a mission needs destroyed: a shot or a blast damages it
+    gate     // a barrier the scene's script takes away as the story goes: the ground under it
+             // counts as open when the checker asks what a player can reach
+};
 
 struct Contract {
     int episode, scene;
@@ -29,6 +38,10 @@ struct Contract {
 
 // Every row.
 const std::vector<Contract>& Contracts();
+
+// The object indices of the rows of scene e/s that expect `what` (the objects the story needs
+// a player to walk up to and click, the barriers its script takes away ...).
+std::vector<int> Rows(int episode, int scene, Expect what);
 
 // The number of animations of an animation definition file; -1 when it cannot be read.
 int Anim_Count(const std::string& dat_path);

@@ -494,7 +494,7 @@ const std::vector<Pending_Layout>& Pending_Layout_Faults() {
     // Waiting for the walk scenes, the interiors and the HUD frames to be redrawn.
     static const std::vector<Pending_Layout> pending = {
         // Lamps and props standing on the places where the player arrives.
-        {2, 2, "arrival point"}, {3, 21, "arrival point"}, {3, 22, "arrival point"}, {3, 23, "arrival point"},
+        {3, 3, "arrival point"}, {3, 22, "arrival point"}, {3, 23, "arrival point"},
         {3, 27, "arrival point"}, {3, 30, "arrival point"}, {3, 31, "arrival point"}, {3, 32, "arrival point"},
         {3, 33, "arrival point"}, {3, 34, "arrival point"}, {3, 35, "arrival point"}, {3, 36, "arrival point"},
         {3, 37, "arrival point"},

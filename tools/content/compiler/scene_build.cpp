@@ -9,6 +9,7 @@
 #include "content/compiler/catalogue.h"
 #include "content/compiler/contracts.h"
 #include "content/compiler/layout.h"
+#include "content/compiler/player_needs.h"
 #include "content/compiler/scene_compiler.h"
 #include "content/compiler/scene_desc.h"
 #include "content/painters/pages.h"
@@ -139,18 +140,18 @@ bool Build_Scenes(const std::string& folder, const std::string& root, std::vecto
     }
     if (!painters::Paint_Fixed_Art(root, error)) return false;
 
-    const std::vector<Pending_Layout>& pending = Pending_Layout_Faults();
-    std::vector<bool> pending_met(pending.size(), false);
-    std::string layout_faults;
-    for (const SceneDesc& d : scenes) {
-        writers::SceneFiles files;
+    std::vector<writers::SceneFiles> compiled(scenes.size());
+    Scene_Set by_scene;
+    for (size_t k = 0; k < scenes.size(); ++k) {
+        const SceneDesc& d = scenes[k];
+        writers::SceneFiles& files = compiled[k];
         if (!Compile_Scene(d, files, error)) return false;
-        for (size_t k = 0; k < files.textures.size(); ++k) {
-            const writers::TextureSlot& t = files.textures[k];
-            const bool tga = Exists(root + "/" + t.name + ".tga");
-            const bool dat = !Animated_Kind(t.kind) || Exists(root + "/" + t.name + ".dat");
+        for (size_t t = 0; t < files.textures.size(); ++t) {
+            const writers::TextureSlot& slot = files.textures[t];
+            const bool tga = Exists(root + "/" + slot.name + ".tga");
+            const bool dat = !Animated_Kind(slot.kind) || Exists(root + "/" + slot.name + ".dat");
             if (!tga || !dat) {
-                error = d.name + ": texture slot " + std::to_string(k) + " names " + t.name + ", whose " +
+                error = d.name + ": texture slot " + std::to_string(t) + " names " + slot.name + ", whose " +
                         (tga ? ".dat" : ".tga") + " file is not produced (add an 'art' line or a painter)";
                 return false;
             }
@@ -159,28 +160,48 @@ bool Build_Scenes(const std::string& folder, const std::string& root, std::vecto
             error = d.name + ": broken contract:\n" + error;
             return false;
         }
-        // The layout of every scene the game can reach (a test's made-up scene is not laid out
-        // for a player).
+        by_scene[{d.episode, d.scene}] = &files;
+    }
+
+    // What a player needs, over every scene at once (the exits of one scene ask for the
+    // arrival points of another); every fault is told before the build stops.
+    const std::vector<Spawn_Request> requests = Spawn_Requests(by_scene);
+    std::string needs;
+    for (size_t k = 0; k < scenes.size(); ++k) {
+        const SceneDesc& d = scenes[k];
+        std::string fault;
+        if (!Check_Player_Needs(d.episode, d.scene, compiled[k], requests, Rows(d.episode, d.scene, Expect::touch),
+                                Rows(d.episode, d.scene, Expect::gate), fault))
+            needs += d.name + ": " + fault + "\n";
+    }
+    if (!needs.empty()) {
+        needs.pop_back();
+        error = "the scenes fail what a player needs:\n" + needs;
+        return false;
+    }
+
+    // The layout of every scene the game can reach (a test's made-up scene is not laid out
+    // for a player), then the walk HUD's; every scene is checked before the faults are told,
+    // so that one run names them all.
+    const std::vector<Pending_Layout>& pending = Pending_Layout_Faults();
+    std::vector<bool> pending_met(pending.size(), false);
+    std::string layout_faults;
+    auto add = [&](const std::string& fault) { layout_faults += (layout_faults.empty() ? "" : "\n") + fault; };
+    for (size_t k = 0; k < scenes.size(); ++k) {
+        const SceneDesc& d = scenes[k];
         std::string layout;
         if (Catalogued(d.episode, d.scene) &&
-            !Check_Layout(d.episode, d.scene, files, painters::Facts_Of, pending, pending_met, layout))
-            layout_faults += (layout_faults.empty() ? "" : "\n") + layout;
-        if (!writers::Write_Scene(root, d.episode, d.scene, files)) {
-            error = d.name + ": the scene files could not be written under " + root;
-            return false;
-        }
-        if (written) written->push_back({d.episode, d.scene});
+            !Check_Layout(d.episode, d.scene, compiled[k], painters::Facts_Of, pending, pending_met, layout))
+            add(layout);
     }
-    // The walk HUD's layout, which every walk scene shows.
     for (const Layout_Fault& f : Hud_Layout_Faults(writers::Hud_Layout())) {
         bool waiting = false;
         for (size_t k = 0; k < pending.size(); ++k)
             if (pending[k].episode == f.episode && pending[k].scene == f.scene &&
                 f.what.find(pending[k].topic) != std::string::npos)
                 waiting = pending_met[k] = true;
-        if (!waiting) layout_faults += (layout_faults.empty() ? "" : "\n") + f.Text();
+        if (!waiting) add(f.Text());
     }
-    // Every scene is checked before the faults are told, so that one run names them all.
     auto built = [&](int e, int sc) {
         if (e == 0 && sc == 3) return true; // the HUD layout, checked on every run
         for (const SceneDesc& d : scenes)
@@ -189,13 +210,21 @@ bool Build_Scenes(const std::string& folder, const std::string& root, std::vecto
     };
     for (size_t k = 0; k < pending.size(); ++k)
         if (!pending_met[k] && built(pending[k].episode, pending[k].scene))
-            layout_faults += (layout_faults.empty() ? "" : "\n") + std::string("scene ") +
-                             std::to_string(pending[k].episode) + "/" + std::to_string(pending[k].scene) +
-                             ": the pending layout fault '" + pending[k].topic +
-                             "' is mended: take it off the list of pending faults";
+            add("scene " + std::to_string(pending[k].episode) + "/" + std::to_string(pending[k].scene) +
+                ": the pending layout fault '" + pending[k].topic +
+                "' is mended: take it off the list of pending faults");
     if (!layout_faults.empty()) {
         error = "layout faults:\n" + layout_faults;
         return false;
+    }
+
+    for (size_t k = 0; k < scenes.size(); ++k) {
+        const SceneDesc& d = scenes[k];
+        if (!writers::Write_Scene(root, d.episode, d.scene, compiled[k])) {
+            error = d.name + ": the scene files could not be written under " + root;
+            return false;
+        }
+        if (written) written->push_back({d.episode, d.scene});
     }
     return true;
 }
