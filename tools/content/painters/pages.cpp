@@ -14,6 +14,7 @@
 #include "content/painters/cut_art.h"
 #include "content/painters/ep2a_art.h"
 #include "content/painters/ep3b_art.h"
+#include "content/painters/furniture_art.h"
 #include "content/painters/paint.h"
 #include "content/painters/people.h"
 #include "content/painters/ep2b_art.h"
@@ -820,6 +821,8 @@ constexpr Painter PAINTERS[] = {
     {"ep2a_steeple", Ep2a_Steeple}, {"ep2a_well", Ep2a_Well}, {"ep2a_boat", Ep2a_Boat},
     // The late coast, the fortress and the missile complex.
     {"ep3b_machine", Ep3b_Machine}, {"ep3b_prop", Ep3b_Prop},
+    // The furniture of the underground places, the ship and the fortress.
+    {"furniture", Furniture},
 };
 
 bool Dirs_For(const std::string& root, const std::string& image) {
