@@ -19,6 +19,8 @@ struct Biome {
     Terrain road;               // what `road` lays
     bool shallow_shore;         // water gets a band of shallows
     Floor_Kind floor;           // what floors are laid with unless the recipe says
+    int flowers = 8, tufts = 12;  // of every 100 cells of open ground: flowers below the first,
+                                  // tufts and stones below the second
 };
 
 // Tile set 1 of every biome holds the building interiors.
@@ -32,6 +34,9 @@ constexpr Biome kBiomes[] = {
     {"trench", "Data/tiles/trench", Terrain::Road, false, Floor_Kind::Wood},
     {"bunker", "Data/tiles/bunker", Terrain::Floor, false, Floor_Kind::Concrete},
     {"cellar", "Data/tiles/cellar", Terrain::Floor, false, Floor_Kind::Flags},
+    // the meadow of the later camp in spring, thick with flowers, and in high summer, dry
+    {"meadow", "Data/tiles/meadow", Terrain::Road, true, Floor_Kind::Wood, 17, 24},
+    {"summer", "Data/tiles/summer", Terrain::Road, true, Floor_Kind::Wood, 2, 10},
 };
 
 // An underground biome is floor wherever the recipe lays nothing else, and its floors come
@@ -522,8 +527,8 @@ int Builder::Tile_Of(int x, int y) const {
         auto wet = [](Terrain n) { return n == Terrain::Water || n == Terrain::DeepWater; };
         const int water_sides = mask_of([&](Terrain n) { return !wet(n); }); // bits: sides on water
         if (water_sides) return tile::kShore + water_sides;
-        if (h % 100 < 8) return tile::kGroundDecorFirst + (int)(h / 100 % 4);
-        if (h % 100 < 12) return tile::kGroundDecor2First + (int)(h / 100 % 5);
+        if ((int)(h % 100) < biome_->flowers) return tile::kGroundDecorFirst + (int)(h / 100 % 4);
+        if ((int)(h % 100) < biome_->tufts) return tile::kGroundDecor2First + (int)(h / 100 % 5);
         if (h % 100 < 62) return (h / 100) % 2 ? 3 : 4;
         return tile::kGroundFirst + (int)(h / 100 % 13);
     }
