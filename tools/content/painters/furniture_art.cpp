@@ -577,6 +577,59 @@ void Lockers(cairo_t* cr, double w, double h) {
     }
 }
 
+// A ship's bollard: two iron posts on their base plate, a mooring line round them.
+void Bollard(cairo_t* cr, double w, double h) {
+    Shadow_Rect(cr, w * 0.1, h * 0.3, w * 0.8, h * 0.4, 6);
+    Rounded_Rect(cr, w * 0.1, h * 0.3, w * 0.8, h * 0.4, 6);
+    Lit(cr, 0, 0, w, h, kIron, 1.5);
+    for (int k = 0; k < 2; ++k) {
+        const double cx = w * (0.3 + 0.4 * k), cy = h * 0.5, r = std::min(w, h) * 0.15;
+        cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+        Fill_Shaded(cr, cairo_pattern_create_radial(cx - r * 0.4, cy - r * 0.4, 1, cx, cy, r), kSteel, 1.3f, 0.5f);
+        Ink(cr, 1.2);
+    }
+    cairo_move_to(cr, w * 0.3, h * 0.35); // the mooring line in a figure of eight
+    cairo_curve_to(cr, w * 0.55, h * 0.2, w * 0.45, h * 0.8, w * 0.7, h * 0.65);
+    cairo_move_to(cr, w * 0.7, h * 0.35);
+    cairo_curve_to(cr, w * 0.45, h * 0.2, w * 0.55, h * 0.8, w * 0.3, h * 0.65);
+    Set_Rgb(cr, Rgba{200, 180, 130, 255});
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+}
+
+// A ventilator cowl on deck, its mouth turned to the wind.
+void Ventilator(cairo_t* cr, double w, double h) {
+    const double cx = w / 2, cy = h * 0.55, r = std::min(w, h) * 0.3;
+    Shadow_Ellipse(cr, cx, cy, r, r);
+    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+    Fill_Shaded(cr, cairo_pattern_create_radial(cx - r * 0.4, cy - r * 0.4, 1, cx, cy, r), Rgba{190, 190, 182, 255},
+                1.2f, 0.6f);
+    Ink(cr, 1.5);
+    Ellipse(cr, cx, cy - r * 0.55, r * 0.75, r * 0.5); // the bell mouth
+    Fill_Shaded(cr, cairo_pattern_create_linear(0, cy - r, 0, cy), Rgba{200, 200, 192, 255}, 1.2f, 0.7f);
+    Ink(cr, 1.2);
+    Ellipse(cr, cx, cy - r * 0.6, r * 0.5, r * 0.3);
+    Set_Rgb(cr, kRed);
+    cairo_fill(cr);
+}
+
+// A lifebuoy hung on the rail: a red and white ring.
+void Lifebuoy(cairo_t* cr, double w, double h) {
+    const double cx = w / 2, cy = h / 2, r = std::min(w, h) * 0.36;
+    Shadow_Ellipse(cr, cx, cy, r, r);
+    for (int k = 0; k < 8; ++k) {
+        cairo_arc(cr, cx, cy, r, k * kPi / 4, (k + 1) * kPi / 4);
+        cairo_arc_negative(cr, cx, cy, r * 0.55, (k + 1) * kPi / 4, k * kPi / 4);
+        cairo_close_path(cr);
+        Set_Rgb(cr, k % 2 ? kLinen : Rgba{210, 60, 40, 255});
+        cairo_fill(cr);
+    }
+    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, cx, cy, r * 0.55, 0, 2 * kPi);
+    Ink(cr, 1.2);
+}
+
 struct Look {
     const char* name;
     int w, h;
@@ -604,6 +657,9 @@ const Look kLooks[] = {
     {"pillar", 64, 64, Pillar},
     {"shells", 160, 96, Shells},
     {"lockers", 192, 96, Lockers},
+    {"bollard", 96, 64, Bollard},
+    {"ventilator", 80, 80, Ventilator},
+    {"lifebuoy", 64, 64, Lifebuoy},
 };
 
 } // namespace
