@@ -7,9 +7,11 @@
 #include <sstream>
 
 #include "content/compiler/contracts.h"
+#include "content/compiler/layout.h"
 #include "content/compiler/scene_compiler.h"
 #include "content/compiler/scene_desc.h"
 #include "content/painters/pages.h"
+#include "content/painters/picture_facts.h"
 
 #ifndef VARNOTH_SCENES_DIR
 #error "VARNOTH_SCENES_DIR must name the folder of the scene descriptions"
@@ -91,6 +93,9 @@ bool Build_Scenes(const std::string& folder, const std::string& root, std::vecto
     }
     if (!painters::Paint_Fixed_Art(root, error)) return false;
 
+    const std::vector<Pending_Layout>& pending = Pending_Layout_Faults();
+    std::vector<bool> pending_met(pending.size(), false);
+    std::string layout_faults;
     for (const SceneDesc& d : scenes) {
         writers::SceneFiles files;
         if (!Compile_Scene(d, files, error)) return false;
@@ -108,11 +113,40 @@ bool Build_Scenes(const std::string& folder, const std::string& root, std::vecto
             error = d.name + ": broken contract:\n" + error;
             return false;
         }
+        std::string layout;
+        if (!Check_Layout(d.episode, d.scene, files, painters::Facts_Of, pending, pending_met, layout))
+            layout_faults += (layout_faults.empty() ? "" : "\n") + layout;
         if (!writers::Write_Scene(root, d.episode, d.scene, files)) {
             error = d.name + ": the scene files could not be written under " + root;
             return false;
         }
         if (written) written->push_back({d.episode, d.scene});
+    }
+    // The walk HUD's layout, which every walk scene shows.
+    for (const Layout_Fault& f : Hud_Layout_Faults(writers::Hud_Layout())) {
+        bool waiting = false;
+        for (size_t k = 0; k < pending.size(); ++k)
+            if (pending[k].episode == f.episode && pending[k].scene == f.scene &&
+                f.what.find(pending[k].topic) != std::string::npos)
+                waiting = pending_met[k] = true;
+        if (!waiting) layout_faults += (layout_faults.empty() ? "" : "\n") + f.Text();
+    }
+    // Every scene is checked before the faults are told, so that one run names them all.
+    auto built = [&](int e, int sc) {
+        if (e == 0 && sc == 3) return true; // the HUD layout, checked on every run
+        for (const SceneDesc& d : scenes)
+            if (d.episode == e && d.scene == sc) return true;
+        return false;
+    };
+    for (size_t k = 0; k < pending.size(); ++k)
+        if (!pending_met[k] && built(pending[k].episode, pending[k].scene))
+            layout_faults += (layout_faults.empty() ? "" : "\n") + std::string("scene ") +
+                             std::to_string(pending[k].episode) + "/" + std::to_string(pending[k].scene) +
+                             ": the pending layout fault '" + pending[k].topic +
+                             "' is mended: take it off the list of pending faults";
+    if (!layout_faults.empty()) {
+        error = "layout faults:\n" + layout_faults;
+        return false;
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #include "content/painters/pages.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -16,7 +17,9 @@
 #include "content/painters/ep3b_art.h"
 #include "content/painters/furniture_art.h"
 #include "content/painters/paint.h"
+#include "content/painters/page_art.h"
 #include "content/painters/people.h"
+#include "content/painters/picture_facts.h"
 #include "content/painters/ep2b_art.h"
 #include "content/painters/shop_art.h"
 #include "content/painters/story_art.h"
@@ -49,9 +52,10 @@ std::vector<std::string> Label_Lines(const std::string& text) {
     return lines;
 }
 
-// Label lines centred in a box, the size shrunk until the widest line fits.
-void Label(cairo_t* cr, const std::string& text, double x, double y, double w, double h, double size, Rgba colour,
-           bool bold = true, bool shadow = true) {
+// Label lines centred in a box, the size shrunk until the widest line fits. Gives the box
+// the ink of the lines covers, in pixels (empty when every line is blank).
+Frac_Rect Label(cairo_t* cr, const std::string& text, double x, double y, double w, double h, double size,
+                Rgba colour, bool bold = true, bool shadow = true) {
     const std::vector<std::string> lines = Label_Lines(text);
     cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
                            bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
@@ -66,6 +70,7 @@ void Label(cairo_t* cr, const std::string& text, double x, double y, double w, d
         if ((widest <= w * 0.9 && size * 1.2 * lines.size() <= h * 0.92) || size <= 8) break;
     }
     const double step = size * 1.2, top = y + (h - step * lines.size()) / 2 + size * 0.95;
+    Frac_Rect ink{1e9, 1e9, -1e9, -1e9};
     for (size_t k = 0; k < lines.size(); ++k) {
         if (shadow) {
             Set_Rgb(cr, kInk, 0.8);
@@ -73,7 +78,34 @@ void Label(cairo_t* cr, const std::string& text, double x, double y, double w, d
         }
         Set_Rgb(cr, colour);
         Text_Centred(cr, lines[k], x + w / 2, top + k * step, size, bold);
+        cairo_text_extents_t e;
+        cairo_text_extents(cr, lines[k].c_str(), &e);
+        if (e.width <= 0 || e.height <= 0) continue;
+        const double left = x + w / 2 - e.x_advance / 2 + e.x_bearing, base = top + k * step;
+        ink.x0 = std::min(ink.x0, left);
+        ink.x1 = std::max(ink.x1, left + e.width + (shadow ? 2 : 0));
+        ink.y0 = std::min(ink.y0, base + e.y_bearing);
+        ink.y1 = std::max(ink.y1, base + e.y_bearing + e.height + (shadow ? 2 : 0));
     }
+    if (ink.x0 > ink.x1) return Frac_Rect{0, 0, 0, 0};
+    return ink;
+}
+
+// A pixel box as fractions of a w x h picture.
+Frac_Rect Fractions(const Frac_Rect& px, double w, double h) {
+    return Frac_Rect{px.x0 / w, px.y0 / h, px.x1 / w, px.y1 / h};
+}
+
+// Notes the words painted at pixel box `px` of a w x h picture, and the board, if any.
+void Note_Words(const std::string& image, const std::string& text, const Frac_Rect& px, double w, double h,
+                const Frac_Rect* board_px = nullptr) {
+    Picture_Facts f;
+    if (px.x1 > px.x0) f.words.push_back({Fractions(px, w, h), text});
+    if (board_px) {
+        f.has_board = true;
+        f.board = Fractions(*board_px, w, h);
+    }
+    Note_Picture(image, f);
 }
 
 Rgba Colour_Named(const std::string& n) {
@@ -144,6 +176,7 @@ bool Backdrop(const std::string& root, const std::string& image, const Arg_Reade
     Paint p((int)W, (int)H);
     cairo_t* cr = p.cr();
     Rng rng(Name_Hash(image));
+    Frac_Rect board{0, 0, 0, 0}; // the board's face in pixels, where the theme has one
     if (theme == "dusk" || theme == "menu") {
         Vertical_Gradient(cr, 0, H * 0.7, Rgba{38, 44, 72, 255}, Rgba{196, 120, 72, 255});
         Stars(cr, rng, W, H * 0.3, 40);
@@ -199,6 +232,7 @@ bool Backdrop(const std::string& root, const std::string& image, const Arg_Reade
         }
     } else if (theme == "paper" || theme == "map") {
         Vertical_Gradient(cr, 0, H, Rgba{90, 70, 48, 255}, Rgba{50, 38, 26, 255});
+        board = {36, 20, W - 36, H - 20};
         Rounded_Rect(cr, 36, 20, W - 72, H - 40, 6);
         Set_Rgb(cr, theme == "map" ? Rgba{214, 206, 170, 255} : kPaper);
         cairo_fill(cr);
@@ -224,6 +258,7 @@ bool Backdrop(const std::string& root, const std::string& image, const Arg_Reade
         cairo_fill(cr);
     } else if (theme == "board") { // a slate in a wooden frame, for pages of written text
         Vertical_Gradient(cr, 0, H, Rgba{110, 76, 44, 255}, Rgba{70, 46, 26, 255});
+        board = {30, 16, W - 30, H - 16};
         Rounded_Rect(cr, 30, 16, W - 60, H - 32, 6);
         Set_Rgb(cr, Rgba{34, 52, 40, 255});
         cairo_fill_preserve(cr);
@@ -265,6 +300,7 @@ bool Backdrop(const std::string& root, const std::string& image, const Arg_Reade
                        : r.Str("colour", "red") == "olive" ? Rgba{40, 70, 40, 255}
                                                           : Rgba{110, 24, 30, 255};
         Vertical_Gradient(cr, 0, H, Rgba{110, 76, 44, 255}, Rgba{60, 40, 22, 255});
+        board = {24, 14, W - 24, H - 14};
         cairo_rectangle(cr, 24, 14, W - 48, H - 28);
         Fill_Shaded(cr, cairo_pattern_create_radial(W / 2, H / 2, 10, W / 2, H / 2, W * 0.6), c, 1.3f, 0.6f, false);
         for (int k = 0; k < 30; ++k) { // the nap of the cloth
@@ -280,7 +316,8 @@ bool Backdrop(const std::string& root, const std::string& image, const Arg_Reade
         return false;
     }
     if (r.Str("night", "0") == "1") Night(cr, rng, W, H);
-    if (!title.empty()) Label(cr, title, 0, 14, W, 60, 36, kGold);
+    const Frac_Rect words = title.empty() ? Frac_Rect{0, 0, 0, 0} : Label(cr, title, 0, 14, W, 60, 36, kGold);
+    Note_Words(image, title, words, W, H, board.x1 > board.x0 ? &board : nullptr);
     return Save_Picture(p, root, image, false);
 }
 
@@ -289,6 +326,9 @@ bool Button(const std::string& root, const std::string& image, const Arg_Reader&
     const std::string text = r.Str("text", "");
     const int w = r.Int("w", 256, 32, 512), h = r.Int("h", 64, 16, 256);
     const Rgba base = Colour_Named(r.Str("colour", "olive"));
+    Picture_Facts facts;
+    facts.button = true;
+    Note_Picture(image, facts);
     return Write_Sheet(root, image, SheetLayout{w, h, 1, 4}, true,
                        [&](cairo_t* cr, int f, double x, double y, double cw, double ch) {
                            const Rgba plate = f == 1 ? writers::Shade(base, 1.35f)
@@ -331,8 +371,9 @@ bool Plate(const std::string& root, const std::string& image, const Arg_Reader& 
         r.error = "unknown plate look '" + look + "'";
         return false;
     }
-    Label(cr, text, 10, 8, w - 20, h - 16, size, look == "bare" ? Colour_Named(r.Str("colour", "paper")) : ink, true,
-          look != "paper");
+    const Frac_Rect words = Label(cr, text, 10, 8, w - 20, h - 16, size,
+                                  look == "bare" ? Colour_Named(r.Str("colour", "paper")) : ink, true, look != "paper");
+    Note_Words(image, text, words, w, h);
     return Save_Picture(p, root, image, true);
 }
 
@@ -469,6 +510,9 @@ bool Digits(const std::string& root, const std::string& image, const Arg_Reader&
 bool Icon(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const std::string glyph = r.Str("glyph", "star");
     const Rgba tint = Colour_Named(r.Str("colour", "gold"));
+    Picture_Facts facts;
+    facts.button = true;
+    Note_Picture(image, facts);
     return Write_Sheet(root, image, SheetLayout{64, 64, 2, 2}, true,
                        [&](cairo_t* cr, int f, double x, double y, double w, double h) {
                            const double cx = x + w / 2, cy = y + h * 0.45;
@@ -746,6 +790,9 @@ bool Effects(const std::string& root, const std::string& image) {
 // selected.
 bool File_Look(const std::string& root, const std::string& image, int look) {
     const Rgba card = look == 0 ? Rgba{150, 144, 126, 255} : look == 1 ? kPaper : Rgba{214, 190, 150, 255};
+    Picture_Facts facts;
+    facts.button = true;
+    Note_Picture(image, facts);
     return Write_Sheet(root, image, SheetLayout{256, 64, 1, 4}, true,
                        [&](cairo_t* cr, int f, double x, double y, double w, double h) {
                            Rounded_Rect(cr, x + 3, y + 3, w - 6, h - 6, 6);
@@ -803,6 +850,8 @@ constexpr Painter PAINTERS[] = {
     // The story pages' pictures.
     {"story_panorama", Story_Panorama}, {"story_credits", Story_Credits}, {"story_alarm", Story_Alarm},
     {"story_lock", Story_Lock}, {"story_warship", Story_Warship},
+    // The story, death and intro pages' people and things, at page size.
+    {"page_figure", Page_Figure}, {"page_prop", Page_Prop},
     // The coast's switched things.
     {"ep3a_kit", Ep3a_Kit},
     // The shooting gallery and its finale.
@@ -834,7 +883,7 @@ bool Dirs_For(const std::string& root, const std::string& image) {
 
 void Caption(cairo_t* cr, const std::string& text, double x, double y, double w, double h, double size, Rgba colour,
              bool bold, bool shadow) {
-    Label(cr, text, x, y, w, h, size, colour, bold, shadow);
+    (void)Label(cr, text, x, y, w, h, size, colour, bold, shadow);
 }
 
 void Release_Painters() {

@@ -367,7 +367,7 @@ bool Write_Hud_Textures(const std::string& root) {
     return ok;
 }
 
-bool Write_Hud_Layout(const std::string& root) {
+std::vector<ObjectRec> Hud_Layout() {
     std::vector<ObjectRec> h(HUD_ITEMS, Item(0, 0, 0.05f, 0.05f, 8, 0, 0.0f, 3));
     for (ObjectRec& r : h) Set_UV(r, 0, 128, 256, 64, 256, 256);
     h[0] = Panel(-1.0f, -0.75f, 0.75f, 0.19f, 0, 0, 256, 64, 1.0f, 5);          // main bar backing
@@ -376,7 +376,10 @@ bool Write_Hud_Layout(const std::string& root) {
     h[3] = Panel(-0.99f, -0.74f, 0.17f, 0.17f, 0, 64, 128, 64, 1.0f, 4);        // face frame
     h[4] = Item(-0.975f, -0.73f, 0.14f, 0.14f, 4, 1, 1.0f, 3);                   // face
     h[5] = Item(-0.8f, -0.62f, 0.3f, 0.03f, 6, 14, 1.0f, 3);                     // life bar
-    h[6] = Panel(0.45f, -0.74f, 0.5f, 0.12f, 128, 64, 128, 64, 0.0f, 2);       // tooltip backing
+    // The tooltip backing: as wide as a caption of a dozen letters, so that a caption put
+    // beside the pointer (left of it, or right of it) leaves the pointer and what it points
+    // at in sight.
+    h[6] = Panel(0.45f, -0.74f, 0.36f, 0.12f, 128, 64, 128, 64, 0.0f, 2);
     for (int k = 0; k < 4; ++k) h[7 + k] = Item(-0.8f + k * 0.065f, -0.71f, 0.06f, 0.05f, 5, 0, 1.0f, 3); // rounds
     for (int k = 0; k < 16; ++k) // inventory slots
         h[11 + k] = Item(0.28f + (k % 8) * 0.09f, 0.62f - (k / 8) * 0.09f, 0.08f, 0.08f, 7, 0, 0.0f, 3);
@@ -403,6 +406,11 @@ bool Write_Hud_Layout(const std::string& root) {
     h[53] = Item(0.6f, -0.72f, 0.08f, 0.08f, 7, 4, 1.0f, 3);                   // map
     h[56] = Item(-0.05f, 0.3f, 0.1f, 0.1f, 9, 1, 0.0f, 0);                     // target arrow
     for (int k = 42; k <= 43; ++k) h[k].box_width = h[k].width;
+    return h;
+}
+
+bool Write_Hud_Layout(const std::string& root) {
+    const std::vector<ObjectRec> h = Hud_Layout();
     SceneHeader head;
     head.game_mode = 3;
     Make_Dirs(root + "/scene/episode0");
