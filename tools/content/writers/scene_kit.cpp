@@ -271,15 +271,19 @@ void DrawMisc(Canvas& c, int f, int x, int y, int w, int h) {
 //  backing; (0,128,256,64) shadow strip; (0,192,256,64) ammunition panel.
 bool WritePanels(const std::string& root) {
     Canvas c(256, 256, kClear);
+    // the main bar: a dark plate with a gold line inside its rim, lit along the top
     c.RoundRect(0, 0, 256, 64, 10.0f, kInk);
-    c.RoundRect(3, 3, 250, 58, 8.0f, kOliveDark);
-    c.VGradient(8, 8, 240, 20, kOlive, kOliveDark);
+    c.RoundRect(3, 3, 250, 58, 8.0f, Rgba{44, 50, 34, 255});
+    c.VGradient(8, 6, 240, 10, Shade(kOlive, 0.9f), Rgba{44, 50, 34, 255});
+    c.Frame(7, 7, 242, 50, 1, kGold);
+    // the square frame (the radar, the weapon): a sunken dark glass in a gold frame
     c.RoundRect(0, 64, 128, 64, 8.0f, kInk);
-    c.RoundRect(4, 68, 120, 56, 6.0f, Shade(kSand, 0.5f));
-    c.Frame(10, 74, 108, 44, 2, kGold);
+    c.RoundRect(4, 68, 120, 56, 6.0f, Rgba{30, 40, 30, 255});
+    c.Frame(8, 72, 112, 48, 2, kGold);
     c.RoundRect(128, 64, 128, 64, 8.0f, kInk);
     c.RoundRect(131, 67, 122, 58, 6.0f, Rgba{40, 44, 36, 255});
     c.Fill(0, 128, 256, 64, kShadowDark);
+    // the end plate: olive with a sand rim
     c.RoundRect(0, 192, 256, 64, 10.0f, kInk);
     c.RoundRect(3, 195, 250, 58, 8.0f, kOlive);
     c.Frame(8, 200, 240, 48, 1, kSand);
@@ -370,27 +374,34 @@ bool Write_Hud_Textures(const std::string& root) {
 std::vector<ObjectRec> Hud_Layout() {
     std::vector<ObjectRec> h(HUD_ITEMS, Item(0, 0, 0.05f, 0.05f, 8, 0, 0.0f, 3));
     for (ObjectRec& r : h) Set_UV(r, 0, 128, 256, 64, 256, 256);
-    h[0] = Panel(-1.0f, -0.75f, 0.75f, 0.19f, 0, 0, 256, 64, 1.0f, 5);          // main bar backing
+    // The walk HUD is laid out for the wide screens (the view 1.2 either side); on 1024 x 768
+    // the scene loader moves the main bar's items (0, 3, 4, 5, 29, 33, 36) 0.2 right and the
+    // right-hand ones (30, 38, 46, 49, 50, the inventory) 0.2 left, the frames a little down
+    // and what they hold a little up (and on 1280 x 800 the face, the bars, the weapon icon
+    // and the ammunition count up too): each item keeps inside its frame in every mode. The
+    // rounds (7 to 10) and the grenade icon (37) stay where they are in every mode, on the
+    // part of the main bar that both placings share.
+    h[0] = Panel(-1.18f, -0.715f, 0.78f, 0.17f, 0, 0, 256, 64, 1.0f, 5);        // main bar backing
     h[1] = Item(0.0f, 0.0f, 0.06f, 0.06f, 1, 0, 1.0f, 0);                        // pointer
     h[2] = Item(-0.3f, 0.1f, 0.6f, 0.3f, 3, 0, 0.0f, 1);                         // message panel
-    h[3] = Panel(-0.99f, -0.74f, 0.17f, 0.17f, 0, 64, 128, 64, 1.0f, 4);        // face frame
-    h[4] = Item(-0.975f, -0.73f, 0.14f, 0.14f, 4, 1, 1.0f, 3);                   // face
-    h[5] = Item(-0.8f, -0.62f, 0.3f, 0.03f, 6, 14, 1.0f, 3);                     // life bar
+    h[3] = Panel(-1.165f, -0.705f, 0.17f, 0.15f, 0, 64, 128, 64, 1.0f, 4);      // radar box
+    h[4] = Item(-0.985f, -0.712f, 0.09f, 0.09f, 4, 1, 1.0f, 3);                  // face
+    h[5] = Item(-0.88f, -0.665f, 0.26f, 0.03f, 6, 14, 1.0f, 3);                  // life bar
     // The tooltip backing: as wide as a caption of a dozen letters, so that a caption put
     // beside the pointer (left of it, or right of it) leaves the pointer and what it points
     // at in sight.
     h[6] = Panel(0.45f, -0.74f, 0.36f, 0.12f, 128, 64, 128, 64, 0.0f, 2);
-    for (int k = 0; k < 4; ++k) h[7 + k] = Item(-0.8f + k * 0.065f, -0.71f, 0.06f, 0.05f, 5, 0, 1.0f, 3); // rounds
+    for (int k = 0; k < 4; ++k) h[7 + k] = Item(-0.88f + k * 0.065f, -0.712f, 0.06f, 0.05f, 5, 0, 1.0f, 3); // rounds
     for (int k = 0; k < 16; ++k) // inventory slots
         h[11 + k] = Item(0.28f + (k % 8) * 0.09f, 0.62f - (k / 8) * 0.09f, 0.08f, 0.08f, 7, 0, 0.0f, 3);
     h[27] = Item(0.0f, 0.0f, 0.08f, 0.08f, 7, 0, 0.0f, 0);  // held item
     h[28] = Item(0.08f, 0.0f, 0.08f, 0.08f, 7, 0, 0.0f, 0); // its right half
-    h[29] = Panel(0.7f, -0.75f, 0.3f, 0.12f, 0, 192, 256, 64, 1.0f, 5);        // ammunition panel
-    h[30] = Item(0.76f, -0.72f, 0.06f, 0.06f, 7, 6, 1.0f, 4);                  // ammunition anchor
-    h[33] = Panel(-0.44f, -0.74f, 0.17f, 0.1f, 0, 64, 128, 64, 1.0f, 4);       // weapon frame
-    h[36] = Item(-0.42f, -0.73f, 0.08f, 0.08f, 7, 1, 1.0f, 3);                 // weapon icon
-    h[37] = Item(-0.33f, -0.73f, 0.08f, 0.08f, 7, 5, 1.0f, 3);                 // grenade icon
-    h[38] = Item(-0.8f, -0.66f, 0.3f, 0.02f, 6, 13, 1.0f, 3);                  // experience bar
+    h[29] = Panel(-0.45f, -0.70f, 0.04f, 0.14f, 0, 192, 256, 64, 1.0f, 5);     // the bar's end plate
+    h[30] = Item(0.9f, -0.715f, 0.06f, 0.06f, 7, 6, 1.0f, 4);                  // ammunition count anchor
+    h[33] = Panel(-0.60f, -0.70f, 0.14f, 0.13f, 0, 64, 128, 64, 1.0f, 4);      // weapon frame (stats)
+    h[36] = Item(-0.585f, -0.695f, 0.07f, 0.07f, 7, 1, 1.0f, 3);               // weapon icon
+    h[37] = Item(-0.51f, -0.69f, 0.05f, 0.05f, 7, 5, 1.0f, 3);                 // grenade icon
+    h[38] = Item(0.85f, -0.70f, 0.3f, 0.015f, 6, 13, 1.0f, 3);                 // experience bar
     h[39] = Item(-1.0f, -0.75f, 2.0f, 1.5f, 9, 0, 0.0f, 5);                    // rain layer
     h[51] = Item(-1.0f, -0.75f, 2.0f, 1.5f, 9, 0, 0.0f, 5);                    // second rain layer
     // The box's two buttons (OK or yes, cancel or no), side by side along the panel's foot.
