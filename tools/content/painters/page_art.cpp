@@ -80,6 +80,7 @@ struct Pose {
     bool glow = false;  // lit from within (lifted up)
     bool crate = false; // carries a crate in front
     bool sleep = false;
+    bool flash = false; // the rifle fires
 };
 
 // The frames of a pose by name; empty when the name is unknown.
@@ -201,6 +202,44 @@ std::vector<Pose> Frames_Of(const std::string& name) {
             f.push_back(q);
         }
         return f;
+    }
+    if (name == "fire") { // standing, aiming, the muzzle flashing
+        p.near_arm = 78;
+        p.near_fore = 92;
+        p.far_arm = 70;
+        p.far_fore = 84;
+        p.near_thigh = 12;
+        p.far_thigh = -10;
+        p.rifle = Pose::aim;
+        Pose q = p;
+        q.flash = true;
+        q.lean = -4;
+        return {p, q};
+    }
+    if (name == "pushup") { // face down on hands and toes, arms straight, then bent
+        std::vector<Pose> f;
+        for (int k = 0; k < 2; ++k) {
+            Pose q;
+            q.roll = k ? -80 : -68; // tipped forward (the angles below are the body's own)
+            q.near_arm = q.far_arm = k ? 10 : 68;
+            q.near_fore = q.far_fore = k ? 125 : 68;
+            q.near_thigh = q.far_thigh = 0;
+            q.near_shin = q.far_shin = -8;
+            q.rifle = Pose::none;
+            f.push_back(q);
+        }
+        return f;
+    }
+    if (name == "hurt") { // stooped, a hand pressed to the side
+        p.lean = 16;
+        p.near_arm = 25;
+        p.near_fore = 125;
+        p.far_arm = 10;
+        p.far_fore = 20;
+        p.near_thigh = 10;
+        p.near_shin = 4;
+        p.rifle = Pose::none;
+        return {p};
     }
     if (name == "kneel" || name == "aim") {
         p.near_thigh = 85;
@@ -574,7 +613,19 @@ void Draw_Figure(cairo_t* cr, double x, double y, double w, double h, const Look
         case Pose::side: Rifle(cr, j.nh[0] + 0.05, j.nh[1] + 0.9, j.nh[0] + 0.3, j.nh[1] - 2.4); break;
         case Pose::port: Rifle(cr, j.nh[0] - 1.0, j.nh[1] + 0.8, j.nh[0] + 1.2, j.nh[1] - 1.7); break;
         case Pose::shoulder: Rifle(cr, j.nh[0] + 0.5, j.nh[1] + 1.4, j.nh[0] - 1.2, j.nh[1] - 1.6); break;
-        case Pose::aim: Rifle(cr, j.sx - 0.3, j.sy + 0.2, j.sx + 3.6, j.sy + 0.0); break;
+        case Pose::aim:
+            Rifle(cr, j.sx - 0.3, j.sy + 0.2, j.sx + 3.6, j.sy + 0.0);
+            if (p.flash) {
+                cairo_pattern_t* g = cairo_pattern_create_radial(j.sx + 3.9, j.sy, 0.05, j.sx + 3.9, j.sy, 0.9);
+                cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 0.8, 1);
+                cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 0.7, 0.2, 0.8);
+                cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.5, 0.1, 0);
+                cairo_set_source(cr, g);
+                cairo_arc(cr, j.sx + 3.9, j.sy, 0.9, 0, 2 * kPi);
+                cairo_fill(cr);
+                cairo_pattern_destroy(g);
+            }
+            break;
         case Pose::overhead: Rifle(cr, j.nh[0] - 1.6, j.nh[1] - 0.1, j.nh[0] + 1.6, j.nh[1] - 0.3); break;
         default: break;
     }

@@ -11,7 +11,8 @@ namespace painters {
 // A figure seen from the side, standing on the foot of its cell, one animation per pose:
 // `side=` friend, mate, enemy, officer, sarge, nun, sailor or scarecrow; `poses=` a comma list
 // of stand, attention, walk, march, run, salute, cheer, wave, point, watch, whistle, crouch,
-// scavenge, kneel, aim, hands_up, sit, sleep, back, carry, topple (played once: the figure
+// scavenge, kneel, aim, fire (standing, the muzzle flashing), pushup, hurt, hands_up, sit,
+// sleep, back, carry, topple (played once: the figure
 // falls and lies still), lie (fallen) or rise (lifted, glowing), a pose written "walk:back"
 // facing the other way from the rest; `facing=left` turns it round;
 // `size=` the cell's height in pixels (the cell is square, room for one lying down);

@@ -168,16 +168,39 @@ void Night(cairo_t* cr, Rng& rng, double w, double h) {
     Stars(cr, rng, w, h * 0.4, 50);
 }
 
+// The main menu's backdrop in one picture two views tall (512 x 640 for 2.4 x 3 units): the
+// night sky the view glides down through, then the dusk over the hills and the wire. One
+// picture, so that no join between two shows as a line across the view.
+bool Menu_Backdrop(const std::string& root, const std::string& image) {
+    const double W = 512, H = 640, half = 320;
+    Paint p((int)W, (int)H);
+    cairo_t* cr = p.cr();
+    Rng rng(Name_Hash(image));
+    Vertical_Gradient(cr, 0, half, Rgba{6, 8, 22, 255}, Rgba{38, 44, 72, 255});
+    Stars(cr, rng, W, half, 140);
+    Vertical_Gradient(cr, half, half + 320 * 0.7, Rgba{38, 44, 72, 255}, Rgba{196, 120, 72, 255});
+    cairo_save(cr);
+    cairo_translate(cr, 0, half);
+    Stars(cr, rng, W, 320 * 0.3, 40);
+    Hills(cr, rng, W, 320, 320 * 0.62, 22, Rgba{62, 58, 52, 255});
+    Hills(cr, rng, W, 320, 320 * 0.74, 16, Rgba{34, 40, 26, 255});
+    Wire(cr, W, 320 * 0.86);
+    cairo_restore(cr);
+    Note_Words(image, "", Frac_Rect{0, 0, 0, 0}, W, H);
+    return Save_Picture(p, root, image, false);
+}
+
 // A whole-view backdrop: 512 x 320 (the 2.4 x 1.5 units of the widest view), plain.
 bool Backdrop(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const std::string theme = r.Str("theme", "dusk");
+    if (theme == "menu") return Menu_Backdrop(root, image);
     const std::string title = r.Str("title", "");
     const double W = 512, H = 320;
     Paint p((int)W, (int)H);
     cairo_t* cr = p.cr();
     Rng rng(Name_Hash(image));
     Frac_Rect board{0, 0, 0, 0}; // the board's face in pixels, where the theme has one
-    if (theme == "dusk" || theme == "menu") {
+    if (theme == "dusk") {
         Vertical_Gradient(cr, 0, H * 0.7, Rgba{38, 44, 72, 255}, Rgba{196, 120, 72, 255});
         Stars(cr, rng, W, H * 0.3, 40);
         Hills(cr, rng, W, H, H * 0.62, 22, Rgba{62, 58, 52, 255});
@@ -571,20 +594,50 @@ bool Hole(const std::string& root, const std::string& image, const Arg_Reader&) 
                        {{0}, {1}}, 0.06f, 0.06f);
 }
 
-// A branch: still (animation 0) and swaying (animation 1).
+// A branch reaching in from the right edge with its autumn leaves: still (animation 0) and
+// swaying (animation 1).
 bool Branch(const std::string& root, const std::string& image, const Arg_Reader&) {
-    return Write_Sheet(root, image, SheetLayout{128, 64, 1, 2}, true,
+    return Write_Sheet(root, image, SheetLayout{256, 128, 1, 2}, false,
                        [](cairo_t* cr, int f, double x, double y, double w, double h) {
-                           Set_Rgb(cr, Rgba{70, 50, 30, 255});
-                           cairo_set_line_width(cr, 7);
-                           cairo_move_to(cr, x + w, y + h * 0.3);
-                           cairo_curve_to(cr, x + w * 0.6, y + h * 0.35, x + w * 0.3, y + h * (0.4 + 0.1 * f), x,
-                                          y + h * (0.5 + 0.12 * f));
-                           cairo_stroke(cr);
-                           for (int k = 0; k < 5; ++k) {
-                               Set_Rgb(cr, k % 2 ? kOlive : Rgba{150, 120, 40, 255});
-                               cairo_arc(cr, x + w * (0.15 + 0.17 * k), y + h * (0.55 + 0.05 * f), 7, 0, 6.2832);
+                           const double sway = f * 0.04;
+                           const Rgba bark{64, 46, 30, 255};
+                           cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+                           auto twig = [&](double x0, double y0, double cx, double cy, double x1, double y1,
+                                           double width) {
+                               cairo_move_to(cr, x + w * x0, y + h * y0);
+                               cairo_curve_to(cr, x + w * cx, y + h * (cy + sway), x + w * cx, y + h * (cy + sway),
+                                              x + w * x1, y + h * (y1 + sway * 2));
+                               Set_Rgb(cr, kInk);
+                               cairo_set_line_width(cr, width + 2);
+                               cairo_stroke_preserve(cr);
+                               Set_Rgb(cr, bark);
+                               cairo_set_line_width(cr, width);
+                               cairo_stroke(cr);
+                           };
+                           twig(1.02, 0.3, 0.7, 0.32, 0.08, 0.55, 9);
+                           twig(0.62, 0.36, 0.5, 0.15, 0.38, 0.12, 4);
+                           twig(0.4, 0.46, 0.3, 0.7, 0.22, 0.78, 4);
+                           twig(0.82, 0.33, 0.75, 0.6, 0.66, 0.72, 3);
+                           const double leaves[][3] = {{0.1, 0.55, 0.2}, {0.18, 0.48, 1.1}, {0.24, 0.8, 2.4},
+                                                       {0.3, 0.62, 0.6}, {0.38, 0.1, 1.7}, {0.45, 0.2, 2.9},
+                                                       {0.52, 0.44, 0.3}, {0.66, 0.74, 2.0}, {0.7, 0.22, 1.4},
+                                                       {0.78, 0.56, 0.9}, {0.88, 0.24, 2.6}};
+                           for (int k = 0; k < 11; ++k) {
+                               const Rgba c = k % 3 == 0   ? Rgba{196, 120, 40, 255}
+                                              : k % 3 == 1 ? Rgba{170, 60, 36, 255}
+                                                           : Rgba{150, 150, 60, 255};
+                               cairo_save(cr);
+                               cairo_translate(cr, x + w * leaves[k][0], y + h * (leaves[k][1] + sway * 2));
+                               cairo_rotate(cr, leaves[k][2]);
+                               cairo_move_to(cr, 0, 0);
+                               cairo_curve_to(cr, h * 0.08, -h * 0.07, h * 0.16, -h * 0.02, h * 0.2, 0);
+                               cairo_curve_to(cr, h * 0.16, h * 0.02, h * 0.08, h * 0.07, 0, 0);
+                               Set_Rgb(cr, kInk);
+                               cairo_set_line_width(cr, 1.5);
+                               cairo_stroke_preserve(cr);
+                               Set_Rgb(cr, c);
                                cairo_fill(cr);
+                               cairo_restore(cr);
                            }
                        },
                        {{0}, {0, 1}}, 0.4f, 0.2f, 300);
@@ -592,15 +645,21 @@ bool Branch(const std::string& root, const std::string& image, const Arg_Reader&
 
 // A falling leaf turning: animations 0 to 2 are three turns.
 bool Leaf(const std::string& root, const std::string& image, const Arg_Reader&) {
-    return Write_Sheet(root, image, SheetLayout{32, 32, 2, 2}, true,
+    return Write_Sheet(root, image, SheetLayout{32, 32, 2, 2}, false,
                        [](cairo_t* cr, int f, double x, double y, double w, double h) {
                            const double squeeze = 0.3 + 0.25 * f;
-                           cairo_move_to(cr, x + w / 2, y + 3);
-                           cairo_line_to(cr, x + w / 2 + w * 0.4 * squeeze, y + h / 2);
-                           cairo_line_to(cr, x + w / 2, y + h - 3);
-                           cairo_line_to(cr, x + w / 2 - w * 0.4 * squeeze, y + h / 2);
-                           cairo_close_path(cr);
-                           Set_Rgb(cr, Rgba{170, 120, 40, 255});
+                           cairo_save(cr);
+                           cairo_translate(cr, x + w / 2, y + h / 2);
+                           cairo_rotate(cr, 0.6 + f * 0.5);
+                           cairo_scale(cr, 1.0, squeeze + 0.3);
+                           cairo_move_to(cr, -w * 0.42, 0);
+                           cairo_curve_to(cr, -w * 0.1, -h * 0.3, w * 0.2, -h * 0.3, w * 0.42, 0);
+                           cairo_curve_to(cr, w * 0.2, h * 0.3, -w * 0.1, h * 0.3, -w * 0.42, 0);
+                           cairo_restore(cr);
+                           Set_Rgb(cr, kInk);
+                           cairo_set_line_width(cr, 1);
+                           cairo_stroke_preserve(cr);
+                           Set_Rgb(cr, Rgba{196, 120, 40, 255});
                            cairo_fill(cr);
                        },
                        {{0}, {1}, {2}}, 0.06f, 0.06f);

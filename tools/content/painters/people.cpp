@@ -1525,11 +1525,15 @@ bool Room(cairo_t* cr, const std::string& theme, double W, double H, uint32_t se
                 cairo_rectangle(cr, k * W / 5 + (r % 2) * W / 10, r * H * 0.12, W / 5, H * 0.12);
                 Stroke(cr, Rgba{80, 78, 72, 255}, 2, 0.5);
             }
-        cairo_rectangle(cr, W * 0.32, H * 0.18, W * 0.36, H * 0.07); // the firing slit
-        Fill(cr, Rgba{220, 214, 180, 255});
-        cairo_rectangle(cr, W * 0.32, H * 0.18, W * 0.36, H * 0.07);
+        // The firing slit, off to the right (not under a page's title): a thin band of sky
+        // and sea seen through the concrete, deep in its embrasure.
+        cairo_rectangle(cr, W * 0.56, H * 0.2, W * 0.34, H * 0.05);
+        Fill(cr, Rgba{40, 40, 40, 255});
+        Gradient_Box(cr, W * 0.57, H * 0.21, W * 0.32, H * 0.02, Rgba{150, 180, 200, 255}, Rgba{200, 210, 200, 255});
+        Gradient_Box(cr, W * 0.57, H * 0.23, W * 0.32, H * 0.012, Rgba{70, 100, 120, 255}, Rgba{50, 76, 96, 255});
+        cairo_rectangle(cr, W * 0.56, H * 0.2, W * 0.34, H * 0.05);
         Stroke(cr, kInk, 4);
-        Lamp_Glow(cr, W * 0.5, H * 0.2, 320, 0.3);
+        Lamp_Glow(cr, W * 0.73, H * 0.22, 260, 0.25);
         for (int k = 0; k < 3; ++k) Crate(cr, W * (0.04 + 0.12 * k), H * (0.62 - 0.1 * (k == 1)), W * 0.12,
                                           H * 0.16, k == 1 ? "TNT" : "");
         Sandbags(cr, W * 0.55, H * 0.96, 9, 3);

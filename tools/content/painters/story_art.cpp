@@ -106,15 +106,28 @@ void Dead_Tree(cairo_t* cr, Dice& d, double x, double y, double s, Rgba c) {
 bool Story_Panorama(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const int W = r.Int("w", 2048, 512, 4096);
     const bool night = r.Int("night", 0, 0, 1) == 1;
+    const std::string time = r.Str("time", "dawn");
+    if (time != "dawn" && time != "dusk") {
+        r.error = "panorama time=" + time + ": write dawn or dusk";
+        return false;
+    }
+    const bool dusk = time == "dusk";
     const double H = 320;
     Paint p(W, (int)H);
     cairo_t* cr = p.cr();
     Dice d(image);
-    // Dawn sky, lighter towards the sea on the right.
-    cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, W, H * 0.6);
-    cairo_pattern_add_color_stop_rgb(sky, 0, 0.16, 0.18, 0.32);
-    cairo_pattern_add_color_stop_rgb(sky, 0.6, 0.62, 0.46, 0.42);
-    cairo_pattern_add_color_stop_rgb(sky, 1, 0.95, 0.72, 0.46);
+    // Dawn sky, lighter towards the sea on the right; at dusk red over the land, the guns
+    // flashing along it.
+    cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, dusk ? 0 : W, H * 0.6);
+    if (dusk) {
+        cairo_pattern_add_color_stop_rgb(sky, 0, 0.2, 0.16, 0.3);
+        cairo_pattern_add_color_stop_rgb(sky, 0.7, 0.7, 0.32, 0.22);
+        cairo_pattern_add_color_stop_rgb(sky, 1, 0.9, 0.5, 0.26);
+    } else {
+        cairo_pattern_add_color_stop_rgb(sky, 0, 0.16, 0.18, 0.32);
+        cairo_pattern_add_color_stop_rgb(sky, 0.6, 0.62, 0.46, 0.42);
+        cairo_pattern_add_color_stop_rgb(sky, 1, 0.95, 0.72, 0.46);
+    }
     cairo_rectangle(cr, 0, 0, W, H * 0.62);
     cairo_set_source(cr, sky);
     cairo_fill(cr);
@@ -138,8 +151,18 @@ bool Story_Panorama(const std::string& root, const std::string& image, const Arg
             cairo_fill(cr);
         }
     }
+    if (dusk)
+        for (double x = 90; x < W; x += 150 + d.Next() * 120) { // gun flashes on the horizon
+            cairo_pattern_t* f = cairo_pattern_create_radial(x, H * 0.5, 2, x, H * 0.5, 26);
+            cairo_pattern_add_color_stop_rgba(f, 0, 1, 0.95, 0.7, 0.95);
+            cairo_pattern_add_color_stop_rgba(f, 1, 1, 0.6, 0.2, 0);
+            cairo_set_source(cr, f);
+            cairo_arc(cr, x, H * 0.5, 26, 0, kTau);
+            cairo_fill(cr);
+            cairo_pattern_destroy(f);
+        }
     // Three bands of land.
-    Ridge(cr, d, W, H, H * 0.5, 18, Rgba{78, 74, 76, 255});
+    Ridge(cr, d, W, H, H * 0.5, 18, dusk ? Rgba{58, 46, 52, 255} : Rgba{78, 74, 76, 255});
     for (double x = 200; x < W * 0.75; x += 380) Ruined_Church(cr, x + d.Next() * 120, H * 0.56, 60, Rgba{58, 54, 58, 255});
     Ridge(cr, d, W, H, H * 0.6, 12, Rgba{86, 80, 54, 255});
     for (double x = 40; x < W; x += 90 + d.Next() * 60)
@@ -348,6 +371,7 @@ bool Story_Lock(const std::string& root, const std::string& image, const Arg_Rea
 
 bool Story_Warship(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const int tilt = r.Int("tilt", 0, -30, 30);
+    const bool burning = r.Int("fire", 1, 0, 1) == 1;
     const double W = 512, H = 256;
     Paint p((int)W, (int)H);
     cairo_t* cr = p.cr();
@@ -391,8 +415,8 @@ bool Story_Warship(const std::string& root, const std::string& image, const Arg_
         cairo_arc(cr, x, -H * 0.02, 2.5, 0, kTau);
         cairo_fill(cr);
     }
-    // Fire on deck and black smoke rising.
-    for (int k = 0; k < 6; ++k) {
+    // Fire on deck and black smoke rising; or, under way, a wake and grey smoke.
+    for (int k = 0; k < (burning ? 6 : 0); ++k) {
         const double fx = W * (-0.2 + d.Next() * 0.5), fy = -H * 0.12;
         cairo_move_to(cr, fx - 12, fy);
         cairo_curve_to(cr, fx - 8, fy - 30, fx + 4, fy - 20, fx, fy - 46 - d.Next() * 20);
@@ -403,14 +427,24 @@ bool Story_Warship(const std::string& root, const std::string& image, const Arg_
     }
     cairo_restore(cr);
     for (int k = 0; k < 9; ++k) {
-        cairo_set_source_rgba(cr, 0.12, 0.12, 0.14, 1);
-        cairo_arc(cr, W * 0.55 + k * 14 + d.Next() * 10, H * 0.36 - k * 12, 14 + k * 3, 0, kTau);
+        if (burning) cairo_set_source_rgba(cr, 0.12, 0.12, 0.14, 1);
+        else cairo_set_source_rgba(cr, 0.45, 0.45, 0.47, 0.9 - k * 0.08);
+        cairo_arc(cr, W * (burning ? 0.55 : 0.6) + k * (burning ? 14 : -16) + d.Next() * 10, H * 0.36 - k * 12,
+                  14 + k * 3, 0, kTau);
         cairo_fill(cr);
     }
-    // The sea closing over the waterline.
-    Set_Rgb(cr, Rgba{24, 40, 66, 255});
-    cairo_rectangle(cr, 0, H * 0.78, W, H * 0.22);
-    cairo_fill(cr);
+    // The sea closing over the waterline of a sinking ship; a wake behind one under way.
+    if (burning) {
+        Set_Rgb(cr, Rgba{24, 40, 66, 255});
+        cairo_rectangle(cr, 0, H * 0.78, W, H * 0.22);
+        cairo_fill(cr);
+    } else {
+        for (int k = 0; k < 5; ++k) {
+            cairo_set_source_rgba(cr, 1, 1, 1, 0.7 - k * 0.1);
+            Ellipse(cr, W * (0.1 + k * 0.16), H * 0.78, W * 0.08, H * 0.02);
+            cairo_fill(cr);
+        }
+    }
     return Save_Picture(p, root, image, true);
 }
 
