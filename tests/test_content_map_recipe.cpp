@@ -15,7 +15,7 @@ using maps::MapDirective;
 using maps::MapResult;
 
 MapDirective D(int line, const std::string& verb, std::map<std::string, std::string> args) {
-    return MapDirective{verb, std::move(args), line};
+    return MapDirective{verb, std::move(args), line, {}};
 }
 
 // The tile under a recipe position (column from the left, row from the top of the screen).
@@ -183,11 +183,11 @@ TEST(MapRecipe, BadRecipesFailWithTheLineAndWhy) {
         {{D(6, "building", {{"at", "65,2"}, {"size", "6x5"}})}, "line 6: map building: at=65,2 lies outside the 60x60"},
         {{D(6, "building", {{"at", "57,2"}, {"size", "6x5"}})}, "line 6: map building: the building does not fit"},
         {{D(7, "building", {{"at", "2,2"}})}, "line 7: map building: needs size="},
-        {{D(8, "road", {{"from", "1,1"}, {"to", "x"}})}, "line 8: map road: to=x is not of the form A,B"},
+        {{D(8, "road", {{"from", "1,1"}, {"to", "x"}})}, "line 8: map road: to=x: not of the form A,B"},
         {{D(9, "road", {{"from", "1,1"}, {"to", "5,1"}, {"colour", "red"}})}, "unknown argument \"colour\""},
         {{D(10, "stamp", {{"", "castle"}, {"at", "1,1"}})}, "line 10: map stamp: unknown stamp \"castle\""},
         {{D(11, "stamp", {{"", "bunker"}, {"at", "55,55"}})}, "does not fit in the map"},
-        {{D(12, "scatter", {{"", "rock"}, {"count", "0"}})}, "count=0 must be a whole number from 1"},
+        {{D(12, "scatter", {{"", "rock"}, {"count", "0"}})}, "count=0: must be a whole number from 1 to 5000"},
         {{D(13, "anchor", {{"", "a"}, {"at", "1,1"}}), D(14, "anchor", {{"", "a"}, {"at", "2,2"}})},
          "line 14: map anchor: anchor \"a\" is named twice"},
         {{D(15, "seed", {{"", "abc"}})}, "line 15: map seed: seed must be a whole number"},
@@ -195,7 +195,7 @@ TEST(MapRecipe, BadRecipesFailWithTheLineAndWhy) {
         {{D(17, "building", {{"at", "2,2"}, {"size", "6x5"}, {"floor", "moss"}})}, "line 17: map building: unknown floor"},
         {{D(18, "area", {{"at", "2,2"}, {"size", "3x3"}, {"kind", "stone"}, {"floor", "wood"}})},
          "line 18: map area: floor= is for kind=floor"},
-        {{D(19, "building", {{"at", "2,2"}, {"size", "6x5"}, {"door_at", "5"}})}, "door_at=5 must be a whole number from 1 to 4"},
+        {{D(19, "building", {{"at", "2,2"}, {"size", "6x5"}, {"door_at", "5"}})}, "door_at=5: must be a whole number from 1 to 4"},
     };
     for (const Case& c : cases) {
         MapResult m;

@@ -206,7 +206,9 @@ TEST_F(Walk_Episode2_North, TheFortressGateOpensOnlyAtNightForItsMission) {
         sprite[p1_id].moving = true;
         const bool asked = Run_Until_Request(4000);
         EXPECT_EQ(asked, night) << Where();
-        if (night) EXPECT_EQ(scene, 77);
+        if (night) {
+            EXPECT_EQ(scene, 77);
+        }
     }
     EXPECT_TRUE(Boxes().empty()) << Box_Texts();
 }

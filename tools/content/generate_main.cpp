@@ -3,8 +3,9 @@
 // `varnoth_content --sound-sheet <png> [<folder>]` draws a review sheet of the folder's sounds.
 // `varnoth_content --catalogue` prints the scenes not yet written, as the README lists them.
 #include <cstdio>
-#include <string>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "content/writers/scene_kit.h"
 #include "content/writers/scene_writers.h"
@@ -33,8 +34,10 @@ int main(int argc, char** argv) {
     ok = Write_Sounds(out) && ok;
     ok = painters::Write_Walk_Art(out) && ok; // before the scenes: walk scenes list these pictures
     std::string error;
-    const bool built = compiler::Build_Scenes(compiler::Scenes_Folder(), out, nullptr, error);
+    std::vector<std::string> warnings;
+    const bool built = compiler::Build_Scenes(compiler::Scenes_Folder(), out, nullptr, error, &warnings);
     painters::Release_Painters();
+    for (const std::string& w : warnings) std::fprintf(stderr, "varnoth_content: warning: %s\n", w.c_str());
     if (!built) {
         std::fprintf(stderr, "varnoth_content: %s\n", error.c_str());
         return 1;

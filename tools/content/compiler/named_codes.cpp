@@ -1,8 +1,7 @@
 #include "content/compiler/named_codes.h"
 
-#include <cstdlib>
-
 #include "common/codes.h"
+#include "content/numbers.h"
 
 namespace compiler {
 
@@ -25,13 +24,7 @@ bool Find(const code_name (&table)[N], const std::string& name, int& out) {
 } // namespace
 
 bool Code_Value(Code_Group group, const std::string& value, int& out) {
-    if (value.empty()) return false;
-    char* end = nullptr;
-    const long n = std::strtol(value.c_str(), &end, 10);
-    if (*end == 0) {
-        out = (int)n;
-        return true;
-    }
+    if (numbers::Looks_Whole(value)) return numbers::Int(value, INT_MIN, INT_MAX, out).empty();
     switch (group) {
     case Code_Group::fe_type: return Find(fe_type::names, value, out);
     case Code_Group::obj_type: return Find(obj_type::names, value, out);

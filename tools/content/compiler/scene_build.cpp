@@ -21,17 +21,25 @@ namespace compiler {
 
 namespace {
 
+// The text of a regular file (not a folder, not a device); nullopt when it cannot be read.
 std::optional<std::string> Read_File(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::ostringstream s;
     s << in.rdbuf();
+    if (in.bad()) return std::nullopt;
     return s.str();
 }
 
 bool Exists(const std::string& path) {
     std::error_code ec;
     return std::filesystem::is_regular_file(path, ec);
+}
+
+bool Ends_With(const std::string& s, const std::string& end) {
+    return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
 }
 
 } // namespace
@@ -52,14 +60,45 @@ std::vector<std::string> Scene_Files(const std::string& folder) {
     return names;
 }
 
+std::vector<std::string> Stray_Files(const std::string& folder) {
+    std::vector<std::string> stray;
+    std::error_code ec;
+    const std::filesystem::path base(folder);
+    for (auto it = std::filesystem::recursive_directory_iterator(base, ec);
+         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
+        if (it->is_directory(ec)) continue;
+        const std::string name = it->path().lexically_relative(base).generic_string();
+        const bool top = name.find('/') == std::string::npos;
+        int e, s;
+        if ((top && Scene_Of_File(name, e, s)) || Ends_With(name, ".inc") || Ends_With(name, ".md")) continue;
+        stray.push_back(name + ": neither a scene description (e<episode>s<scene>.scene in the scenes folder itself) "
+                               "nor an include (<name>.inc); skipped");
+    }
+    std::sort(stray.begin(), stray.end());
+    return stray;
+}
+
 bool Build_Scenes(const std::string& folder, const std::string& root, std::vector<std::pair<int, int>>* written,
-                  std::string& error) {
+                  std::string& error, std::vector<std::string>* warnings) {
     const Include_Reader include = [&](const std::string& name) -> std::optional<std::string> {
-        if (name.find("..") != std::string::npos) return std::nullopt;
+        if (!Include_Name_Problem(name).empty()) return std::nullopt; // inside the folder only
         return Read_File(folder + "/" + name);
     };
+    if (warnings) *warnings = Stray_Files(folder);
+    // Two files naming one scene (e1s1.scene and e01s1.scene) would write it twice.
+    const std::vector<std::string> names = Scene_Files(folder);
+    for (size_t k = 1; k < names.size(); ++k) {
+        int e0, s0, e1, s1;
+        Scene_Of_File(names[k - 1], e0, s0);
+        Scene_Of_File(names[k], e1, s1);
+        if (e0 == e1 && s0 == s1) {
+            error = names[k - 1] + " and " + names[k] + " both describe episode " + std::to_string(e0) + " scene " +
+                    std::to_string(s0);
+            return false;
+        }
+    }
     std::vector<SceneDesc> scenes;
-    for (const std::string& name : Scene_Files(folder)) {
+    for (const std::string& name : names) {
         std::optional<std::string> text = Read_File(folder + "/" + name);
         if (!text) {
             error = name + ": cannot be read";

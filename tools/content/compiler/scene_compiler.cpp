@@ -1,14 +1,13 @@
 #include "content/compiler/scene_compiler.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <set>
 
 #include "common/codes.h"
 #include "common/records.h"
 #include "content/compiler/named_codes.h"
 #include "content/compiler/slot_plans.h"
+#include "content/numbers.h"
 
 namespace compiler {
 
@@ -83,15 +82,35 @@ struct Ctx {
 };
 
 bool Real(Ctx& c, const std::string& key, const std::string& v, float& out) {
-    char* end = nullptr;
-    const double r = std::strtod(v.c_str(), &end);
-    if (v.empty() || *end != 0) return c.Fail(key + "=" + v + ": not a number");
-    out = (float)r;
+    if (std::string why = numbers::Real(v, out); !why.empty()) return c.Fail(key + "=" + v + ": " + why);
     return true;
 }
 
-bool Code(Ctx& c, Code_Group g, const std::string& key, const std::string& v, int& out) {
-    if (!Code_Value(g, v, out)) return c.Fail(key + "=" + v + ": not a number nor a known name");
+// A whole number from lo to hi (by default the range of an int), or a name of the group
+// whose value lies in that range.
+bool Code(Ctx& c, Code_Group g, const std::string& key, const std::string& v, int& out, long long lo = numbers::kIntLo,
+          long long hi = numbers::kIntHi) {
+    if (numbers::Looks_Whole(v)) {
+        long long n = 0;
+        if (std::string why = numbers::Whole(v, lo, hi, n); !why.empty()) return c.Fail(key + "=" + v + ": " + why);
+        out = (int)n;
+        return true;
+    }
+    int named = 0;
+    if (!Code_Value(g, v, named)) return c.Fail(key + "=" + v + ": not a number nor a known name");
+    if (named < lo || named > hi)
+        return c.Fail(key + "=" + v + ": stands for " + std::to_string(named) + ", which must be from " +
+                      numbers::Range_Text(lo, hi));
+    out = named;
+    return true;
+}
+
+// A real that the sum of two reals gives (a position plus an offset) must still be a
+// finite single-precision number.
+bool Sum(Ctx& c, const std::string& what, double a, double b, float& out) {
+    const double r = a + b;
+    if (!(r >= numbers::kRealLo && r <= numbers::kRealHi)) return c.Fail(what + " lies beyond the numbers the game reads");
+    out = (float)r;
     return true;
 }
 
@@ -115,9 +134,8 @@ bool Anchor(Ctx& c, const Args& a, const maps::MapResult* m, float& x, float& y)
     float dx = 0, dy = 0;
     if (const std::string* v = a.Get("dx"); v && !Real(c, "dx", *v, dx)) return false;
     if (const std::string* v = a.Get("dy"); v && !Real(c, "dy", *v, dy)) return false;
-    x = it->second.first + dx;
-    y = it->second.second + dy;
-    return true;
+    return Sum(c, "at=" + *at + " with dx=", it->second.first, dx, x) &&
+           Sum(c, "at=" + *at + " with dy=", it->second.second, dy, y);
 }
 
 bool Object(Ctx& c, Args a, bool front, const maps::MapResult* m, writers::ObjectRec& r) {
@@ -133,6 +151,7 @@ bool Object(Ctx& c, Args a, bool front, const maps::MapResult* m, writers::Objec
     for (const auto& [k, v] : a.kv) {
         int* i = nullptr;
         float* f = nullptr;
+        long long lo = numbers::kIntLo, hi = numbers::kIntHi; // the range of an integer field
         if (k == "role" || k == "style" || k == "at" || k == "dx" || k == "dy") continue;
         else if (k == "x") f = &r.x;
         else if (k == "y") f = &r.y;
@@ -146,13 +165,13 @@ bool Object(Ctx& c, Args a, bool front, const maps::MapResult* m, writers::Objec
         else if (k == "box_dy") f = &box_dy;
         else if (k == "alpha") f = &r.alpha;
         else if (k == "light") f = &r.light;
-        else if (k == "slot") i = &r.id;
-        else if (k == "anim") i = &r.anim;
+        else if (k == "slot") i = &r.id, lo = 0, hi = kMaxSlots - 1;
+        else if (k == "anim") i = &r.anim, lo = 0, hi = 149; // an animation sheet holds at most 150
         else if (k == "priority") i = &r.priority;
         else if (k == "score") i = &r.score;
         else if (k == "linked") i = &r.linked_sprite;
-        else if (k == "grab") i = &r.grab_switch;
-        else if (k == "mouseover") i = &r.mouseover;
+        else if (k == "grab") i = &r.grab_switch, lo = 0, hi = 1;
+        else if (k == "mouseover") i = &r.mouseover, lo = 0, hi = 1;
         else if (k == "on_create") i = &r.onCreate;
         else if (k == "on_create_action") i = &r.onCreate_action;
         else if (k == "rank") i = &r.rank;
@@ -171,27 +190,30 @@ bool Object(Ctx& c, Args a, bool front, const maps::MapResult* m, writers::Objec
             if (!Code(c, front ? Code_Group::none : Code_Group::unit_class, k, v, r.sector)) return false;
             continue;
         } else if (k == "goto") { // a page button's target, "<episode>/<scene>"
-            int e = 0, s = 0, used = 0;
-            if (std::sscanf(v.c_str(), "%d/%d%n", &e, &s, &used) != 2 || used != (int)v.size())
-                return c.Fail("goto=" + v + ": write <episode>/<scene>");
-            r.sector = e;
-            r.score = s;
+            std::vector<long long> n;
+            if (std::string why = numbers::Whole_List(v, '/', 2, 0, numbers::kIntHi, n); !why.empty())
+                return c.Fail("goto=" + v + ": write <episode>/<scene>: " + why);
+            r.sector = (int)n[0];
+            r.score = (int)n[1];
             continue;
         } else if (k == "uv") { // pixel rectangle x,y,w,h of a picture of pw x ph pixels
-            int px, py, pw, ph, iw, ih, used = 0;
-            if (std::sscanf(v.c_str(), "%d,%d,%d,%d,%d,%d%n", &px, &py, &pw, &ph, &iw, &ih, &used) != 6 ||
-                used != (int)v.size() || iw <= 0 || ih <= 0)
-                return c.Fail("uv=" + v + ": write x,y,w,h,picture_w,picture_h");
-            writers::Set_UV(r, px, py, pw, ph, iw, ih);
+            // A picture is at most 65535 pixels each way (a TGA file's width and height).
+            std::vector<long long> n;
+            if (std::string why = numbers::Whole_List(v, ',', 6, 0, 65535, n); !why.empty())
+                return c.Fail("uv=" + v + ": write x,y,w,h,picture_w,picture_h: " + why);
+            const long long px = n[0], py = n[1], pw = n[2], ph = n[3], iw = n[4], ih = n[5];
+            if (pw < 1 || ph < 1 || iw < 1 || ih < 1 || px + pw > iw || py + ph > ih)
+                return c.Fail("uv=" + v + ": the rectangle must have a size and lie inside the picture");
+            writers::Set_UV(r, (int)px, (int)py, (int)pw, (int)ph, (int)iw, (int)ih);
             continue;
         } else
             return c.Fail("unknown object field '" + k + "'");
         if (f && !Real(c, k, v, *f)) return false;
-        if (i && !Code(c, Code_Group::none, k, v, *i)) return false;
+        if (i && !Code(c, Code_Group::none, k, v, *i, lo, hi)) return false;
     }
     if (!Anchor(c, a, m, r.x, r.y)) return false;
-    if (!box_x) r.w = r.x + box_dx;
-    if (!box_y) r.z = r.y + box_dy;
+    if (!box_x && !Sum(c, "the collision box's x (x with box_dx=)", r.x, box_dx, r.w)) return false;
+    if (!box_y && !Sum(c, "the collision box's y (y with box_dy=)", r.y, box_dy, r.z)) return false;
     if (!box_w) r.box_width = r.width;
     if (!box_h) r.box_height = r.height;
     return true;
@@ -214,7 +236,7 @@ bool Point(Ctx& c, const Args& a, const maps::MapResult* m, writers::Point& p) {
         else if (k == "c4") i = &p.c4;
         else if (k == "active") {
             int on = 0;
-            if (!Code(c, Code_Group::none, k, v, on)) return false;
+            if (!Code(c, Code_Group::none, k, v, on, 0, 1)) return false;
             p.active = on != 0;
             continue;
         } else if (k == "c1") {
@@ -245,6 +267,10 @@ bool Header(Ctx& c, const SceneDesc& d, writers::SceneHeader& h) {
         }
     if (!known) return c.Fail("kind '" + d.kind + "': write front, cine, walk or world");
     for (const auto& [k, v] : d.header.kv) {
+        if (auto at = d.header_at.find(k); at != d.header_at.end()) {
+            c.file = at->second.first;
+            c.line = at->second.second;
+        }
         bool ok = true;
         if (k == "game_mode") ok = Code(c, Code_Group::game_mode, k, v, h.game_mode);
         else if (k == "keyframes") ok = Code(c, Code_Group::none, k, v, h.no_of_keyframes);
@@ -284,11 +310,13 @@ bool Slots(Ctx& c, const SceneDesc& d, const maps::MapResult* m, std::vector<wri
         if (planned.count(e.index))
             return c.Fail("slot " + std::to_string(e.index) + " is already given by the slot plan or the map");
         const std::string* image = e.args.Get("image");
-        if (!image || image->empty() || image->find(' ') != std::string::npos)
+        if (!image || image->empty())
             return c.Fail("slot " + std::to_string(e.index) + " needs image=<name without ending>");
+        if (std::string why = Image_Name_Problem(*image); !why.empty())
+            return c.Fail("slot " + std::to_string(e.index) + " image=" + *image + ": " + why);
         int kind = 0;
-        if (const std::string* k = e.args.Get("kind"); k && !Code(c, Code_Group::none, "kind", *k, kind)) return false;
-        if (kind < 0 || kind > 5) return c.Fail("slot kind must be 0 to 5");
+        if (const std::string* k = e.args.Get("kind"); k && !Code(c, Code_Group::none, "kind", *k, kind, 0, 5))
+            return false;
         for (const auto& [k, v] : e.args.kv)
             if (k != "image" && k != "kind" && k != "style") return c.Fail("unknown slot field '" + k + "'");
         all.push_back({e.index, {kind, *image}});
@@ -316,11 +344,10 @@ bool Compile_Scene(const SceneDesc& d, writers::SceneFiles& out, std::string& er
     maps::MapResult map;
     const bool has_map = !d.map.empty() || d.kind == "walk";
     if (has_map) {
-        std::string why;
-        if (!maps::Build_Walk_Map(d.map, map, why)) {
-            error = d.name + ": map: " + why;
-            return false;
-        }
+        std::vector<maps::MapDirective> recipe = d.map; // each line named by its file
+        for (maps::MapDirective& m : recipe)
+            if (m.file.empty()) m.file = d.name;
+        if (!maps::Build_Walk_Map(recipe, map, error)) return false;
         out.has_map = true;
         out.map = map.map;
     }

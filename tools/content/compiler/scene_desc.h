@@ -14,7 +14,12 @@
 
 namespace compiler {
 
-// key=value arguments of one line, in the order written; a later key overrides an earlier.
+// The largest tables the game reads from a scene's files: texture slots, objects, points,
+// nodes, dialogue lines, groups and a group's entries, and the characters of one text token.
+constexpr int kMaxSlots = 200, kMaxObjects = 750, kMaxPoints = 400, kMaxNodes = 100;
+constexpr int kMaxLines = 30, kMaxGroups = 30, kMaxGroupEntries = 30, kMaxToken = 255;
+
+// key=value arguments of one line (a key at most once a line).
 struct Args {
     std::map<std::string, std::string> kv;
     std::vector<std::string> bare; // words without '='
@@ -44,6 +49,8 @@ struct SceneDesc {
     int kind_line = 0;
     std::string kind_file;
     Args header;
+    // Where each header value was set: file and line.
+    std::map<std::string, std::pair<std::string, int>> header_at;
     std::vector<std::string> plans; // slot plans, applied in order
     std::vector<Entry> slots;
     std::vector<Entry> objects, points, nodes;
@@ -76,7 +83,17 @@ using Include_Reader = std::function<std::optional<std::string>(const std::strin
 bool Parse_Scene(const std::string& text, const std::string& name, const Include_Reader& include, SceneDesc& out,
                  std::string& error);
 
-// Episode and scene from a file name "e<E>s<S>.scene"; false for any other name.
+// Episode and scene from a file name "e<E>s<S>.scene" (E and S written in digits); false
+// for any other name.
 bool Scene_Of_File(const std::string& name, int& episode, int& scene);
+
+// Empty when `image` may name a picture of the content folder: a relative path of
+// letters, digits and "_-." in parts separated by '/', none of them "." or "..", short
+// enough for the game's texture list with the file's ending. Else why not.
+std::string Image_Name_Problem(const std::string& image);
+
+// Empty when `name` may name an include: a file "<name>.inc" inside the scenes folder (the
+// same rules as an image name). Else why not.
+std::string Include_Name_Problem(const std::string& name);
 
 } // namespace compiler

@@ -8,6 +8,7 @@
 
 #include "content/maps/stamps.h"
 #include "content/maps/terrain.h"
+#include "content/numbers.h"
 
 namespace maps {
 
@@ -22,6 +23,9 @@ struct Biome {
     int flowers = 8, tufts = 12;  // of every 100 cells of open ground: flowers below the first,
                                   // tufts and stones below the second
 };
+
+// The largest side of a walk map (the game's map holds at most 150 x 150 cells).
+constexpr int kMaxSide = 150;
 
 // Tile set 1 of every biome holds the building interiors.
 constexpr const char* kInteriorSet = "Data/tiles/interior";
@@ -91,11 +95,16 @@ private:
     MapResult* out_ = nullptr;
 
     bool Fail(const MapDirective& d, const std::string& what) {
-        error = "line " + std::to_string(d.line) + ": map " + d.verb + ": " + what;
+        error = (d.file.empty() ? "line " : d.file + ":") + std::to_string(d.line) + ": map " + d.verb + ": " + what;
         return false;
     }
     Terrain& At(int x, int y) { return cells_[(size_t)y * w_ + x]; }
     bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < w_ && y < h_; }
+    // True when a box of bw x bh cells with its upper-left corner at x, y lies in the map
+    // (counted so that no sum can overflow, whatever the numbers).
+    bool Box_Fits(int x, int y, int bw, int bh) const {
+        return Inside(x, y) && bw >= 1 && bh >= 1 && bw <= w_ - x && bh <= h_ - y;
+    }
 
     // Recipe positions are cells counted from the left and from the top of the map as it
     // shows on screen; the map's rows run upward, so the top row is row h - 1.
@@ -112,6 +121,8 @@ private:
 
     bool Known_Args(const MapDirective& d, std::initializer_list<const char*> keys);
     bool Get(const MapDirective& d, const char* key, std::string& v, bool required);
+    // A position "X,Y" (any whole numbers; Cell_In places them) or a size "WxH" (1 to the
+    // largest map side).
     bool Pair(const MapDirective& d, const char* key, int& a, int& b, char sep, bool required);
     bool Int(const MapDirective& d, const char* key, int& v, int lo, int hi, bool required);
     bool Terrain_Arg(const MapDirective& d, Terrain& t, Terrain fallback);
@@ -155,10 +166,12 @@ bool Builder::Pair(const MapDirective& d, const char* key, int& a, int& b, char 
     std::string v;
     if (!Get(d, key, v, required)) return false;
     if (v.empty()) return true;
-    const char fmt[] = {'%', 'd', sep, '%', 'd', '%', 'n', 0};
-    int used = 0;
-    if (std::sscanf(v.c_str(), fmt, &a, &b, &used) != 2 || used != (int)v.size())
-        return Fail(d, std::string(key) + "=" + v + " is not of the form A" + sep + "B");
+    const bool size = sep == 'x';
+    std::vector<long long> n;
+    const std::string why = numbers::Whole_List(v, sep, 2, size ? 1 : numbers::kIntLo, size ? kMaxSide : numbers::kIntHi, n);
+    if (!why.empty()) return Fail(d, std::string(key) + "=" + v + ": " + why);
+    a = (int)n[0];
+    b = (int)n[1];
     return true;
 }
 
@@ -166,12 +179,7 @@ bool Builder::Int(const MapDirective& d, const char* key, int& v, int lo, int hi
     std::string s;
     if (!Get(d, key, s, required)) return false;
     if (s.empty()) return true;
-    char* end = nullptr;
-    const long n = std::strtol(s.c_str(), &end, 10);
-    if (*end != 0 || n < lo || n > hi)
-        return Fail(d, std::string(key) + "=" + s + " must be a whole number from " + std::to_string(lo) + " to " +
-                           std::to_string(hi));
-    v = (int)n;
+    if (std::string why = numbers::Int(s, lo, hi, v); !why.empty()) return Fail(d, std::string(key) + "=" + s + ": " + why);
     return true;
 }
 
@@ -245,7 +253,7 @@ bool Builder::Building(const MapDirective& d) {
     if (!Pair(d, "at", x, y, ',', true) || !Pair(d, "size", bw, bh, 'x', true)) return false;
     if (bw < 3 || bh < 3) return Fail(d, "a building is at least 3x3 cells");
     if (!Cell_In(d, "at", x, y)) return false;
-    if (!Inside(x + bw - 1, y + bh - 1)) return Fail(d, "the building does not fit in the map");
+    if (!Box_Fits(x, y, bw, bh)) return Fail(d, "the building does not fit in the map");
     std::string side = "s", name;
     if (!Get(d, "door", side, false) || !Get(d, "name", name, false)) return false;
     if (side != "n" && side != "s" && side != "e" && side != "w") return Fail(d, "door= must be n, s, e or w");
@@ -339,7 +347,7 @@ bool Builder::Water(const MapDirective& d) {
     if (!Pair(d, "at", x, y, ',', true) || !Pair(d, "size", pw, ph, 'x', true)) return false;
     if (pw < 2 || ph < 2) return Fail(d, "a pond is at least 2x2 cells");
     if (!Cell_In(d, "at", x, y)) return false;
-    if (!Inside(x + pw - 1, y + ph - 1)) return Fail(d, "the pond does not fit in the map");
+    if (!Box_Fits(x, y, pw, ph)) return Fail(d, "the pond does not fit in the map");
     const float cx = x + (pw - 1) / 2.0f, cy = y + (ph - 1) / 2.0f, rx = pw / 2.0f, ry = ph / 2.0f;
     for (int yy = y; yy < y + ph; ++yy)
         for (int xx = x; xx < x + pw; ++xx) {
@@ -362,7 +370,7 @@ bool Builder::Stamp(const MapDirective& d) {
     if (!Pair(d, "at", x, y, ',', true)) return false;
     const int sw = Stamp_Width(*s), sh = Stamp_Height(*s);
     if (!Cell_In(d, "at", x, y)) return false;
-    if (!Inside(x + sw - 1, y + sh - 1))
+    if (!Box_Fits(x, y, sw, sh))
         return Fail(d, "stamp \"" + bare->second + "\" (" + std::to_string(sw) + "x" + std::to_string(sh) +
                            ") does not fit in the map at " + std::to_string(x) + "," + std::to_string(y));
     std::string name;
@@ -407,12 +415,13 @@ bool Builder::Scatter(const MapDirective& d) {
     std::string in;
     if (!Get(d, "in", in, false)) return false;
     if (!in.empty()) {
-        int a, b, c, e, used = 0;
-        if (std::sscanf(in.c_str(), "%d,%d,%d,%d%n", &a, &b, &c, &e, &used) != 4 || used != (int)in.size() || c < 1 ||
-            e < 1)
-            return Fail(d, "in=" + in + " is not of the form X,Y,W,H");
+        std::vector<long long> n;
+        if (std::string why = numbers::Whole_List(in, ',', 4, numbers::kIntLo, numbers::kIntHi, n); !why.empty())
+            return Fail(d, "in=" + in + ": " + why);
+        const int a = (int)n[0], b = (int)n[1], c = (int)n[2], e = (int)n[3];
+        if (c < 1 || e < 1) return Fail(d, "in=" + in + ": the width and height must be at least 1");
         if (!Cell_In(d, "in", a, b)) return false;
-        if (!Inside(a + c - 1, b + e - 1)) return Fail(d, "in=" + in + " reaches outside the map");
+        if (!Box_Fits(a, b, c, e)) return Fail(d, "in=" + in + " reaches outside the map");
         x0 = a, y0 = b, x1 = a + c - 1, y1 = b + e - 1;
     }
     Rng rng(seed_ * 31 + (uint32_t)d.line);
@@ -478,7 +487,7 @@ bool Builder::Feature(const MapDirective& d) {
             if (!Floor_Arg(d, floor_name, floor)) return false;
         }
         if (!Cell_In(d, "at", x, y)) return false;
-        if (aw < 1 || ah < 1 || !Inside(x + aw - 1, y + ah - 1)) return Fail(d, "the area does not fit in the map");
+        if (!Box_Fits(x, y, aw, ah)) return Fail(d, "the area does not fit in the map");
         Paint_Rect(x, y, x + aw - 1, y + ah - 1, t);
         if (t == Terrain::Floor) Lay_Floor(x, y, x + aw - 1, y + ah - 1, floor);
         return true;
@@ -592,11 +601,19 @@ void Builder::Finish() {
 bool Builder::Run(const std::vector<MapDirective>& recipe, MapResult& out) {
     out_ = &out;
     out.anchors.clear();
-    // Biome, size and seed first, wherever they stand: every feature depends on them.
-    bool sized = false;
+    // Biome, size, seed and floor first, wherever they stand: every feature depends on them.
+    // Each may be given once.
+    const MapDirective* first[4] = {nullptr, nullptr, nullptr, nullptr};
     for (const MapDirective& d : recipe) {
         auto bare = d.args.find("");
         const std::string word = bare == d.args.end() ? "" : bare->second;
+        const int once = d.verb == "biome" ? 0 : d.verb == "size" ? 1 : d.verb == "seed" ? 2 : d.verb == "floor" ? 3 : -1;
+        if (once < 0) continue;
+        if (first[once])
+            return Fail(d, "given twice (first at " + (first[once]->file == d.file ? "line " : first[once]->file + ":") +
+                               std::to_string(first[once]->line) + ")");
+        first[once] = &d;
+        if (!Known_Args(d, {})) return false;
         if (d.verb == "biome") {
             const Biome* b = nullptr;
             for (const Biome& k : kBiomes)
@@ -608,26 +625,24 @@ bool Builder::Run(const std::vector<MapDirective>& recipe, MapResult& out) {
             }
             biome_ = b;
         } else if (d.verb == "size") {
-            int used = 0;
-            if (std::sscanf(word.c_str(), "%dx%d%n", &w_, &h_, &used) != 2 || used != (int)word.size() || w_ < 8 ||
-                h_ < 8 || w_ > 150 || h_ > 150)
+            std::vector<long long> n;
+            if (!numbers::Whole_List(word, 'x', 2, 8, kMaxSide, n).empty())
                 return Fail(d, "size must be WxH, from 8x8 to 150x150");
+            w_ = (int)n[0];
+            h_ = (int)n[1];
             if (w_ != h_) return Fail(d, "a walk map is square (the game indexes its cells by the height)");
-            sized = true;
         } else if (d.verb == "seed") {
-            char* end = nullptr;
-            const unsigned long s = std::strtoul(word.c_str(), &end, 10);
-            if (word.empty() || *end != 0) return Fail(d, "seed must be a whole number");
-            seed_ = (uint32_t)s;
+            long long n = 0;
+            if (!numbers::Whole(word, 0, UINT32_MAX, n).empty())
+                return Fail(d, "seed must be a whole number from 0 to " + std::to_string(UINT32_MAX));
+            seed_ = (uint32_t)n;
         }
     }
-    (void)sized;
-    // The map's floor after its biome, whichever of the two stands first.
+    // The map's floor: its own, or its biome's (whichever of the two lines stands first).
     default_floor_ = biome_->floor;
-    for (const MapDirective& d : recipe) {
-        if (d.verb != "floor") continue;
-        auto bare = d.args.find("");
-        if (!Known_Args(d, {}) || !Floor_Arg(d, bare == d.args.end() ? "" : bare->second, default_floor_)) return false;
+    if (const MapDirective* f = first[3]) {
+        auto bare = f->args.find("");
+        if (!Floor_Arg(*f, bare == f->args.end() ? "" : bare->second, default_floor_)) return false;
     }
     cells_.assign((size_t)w_ * h_, Underground(*biome_) ? Terrain::Floor : Terrain::Ground);
     inside_.assign((size_t)w_ * h_, Underground(*biome_) ? 1 : 0);

@@ -17,6 +17,7 @@ struct MapDirective {
     std::string verb;                        // "biome", "size", "seed", "building", "road", ...
     std::map<std::string, std::string> args; // key=value pairs, and the bare words under ""
     int line = 0;                            // line in the description, for messages
+    std::string file;                        // the file of the line (empty: named by line alone)
 };
 
 struct MapResult {
@@ -28,7 +29,7 @@ struct MapResult {
 };
 
 // Builds the map of a walk scene. On a bad recipe returns false and says why in error
-// (with the directive's line).
+// ("<file>:<line>: map <verb>: <what>", or "line <line>: ..." for a directive without file).
 bool Build_Walk_Map(const std::vector<MapDirective>& recipe, MapResult& out, std::string& error);
 
 } // namespace maps

@@ -8,11 +8,14 @@
 #include <map>
 #include <string>
 
+#include "content/numbers.h"
+
 namespace painters {
 
 using Art_Args = std::map<std::string, std::string>;
 
-// Reads a painter's arguments; a number out of its range sets `error` and gives the default.
+// Reads a painter's arguments; a number that is not a whole number of its range sets `error`
+// and gives the default.
 struct Arg_Reader {
     const Art_Args& a;
     std::string& error;
@@ -23,9 +26,9 @@ struct Arg_Reader {
     int Int(const std::string& k, int def, int lo, int hi) const {
         auto it = a.find(k);
         if (it == a.end()) return def;
-        const int v = std::atoi(it->second.c_str());
-        if (v < lo || v > hi) {
-            error = k + "=" + it->second + " out of " + std::to_string(lo) + ".." + std::to_string(hi);
+        int v = def;
+        if (std::string why = numbers::Int(it->second, lo, hi, v); !why.empty()) {
+            error = k + "=" + it->second + ": " + why;
             return def;
         }
         return v;
