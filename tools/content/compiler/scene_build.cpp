@@ -11,6 +11,7 @@
 #include "content/compiler/scene_compiler.h"
 #include "content/compiler/scene_desc.h"
 #include "content/painters/pages.h"
+#include "content/painters/registry.h"
 #include "content/painters/picture_facts.h"
 
 #ifndef VARNOTH_SCENES_DIR

@@ -10,19 +10,11 @@
 #include <fontconfig/fontconfig.h>
 
 #include "content/painters/camp_art.h"
-#include "content/painters/ep3a_art.h"
-#include "content/painters/gallery_art.h"
-#include "content/painters/cut_art.h"
-#include "content/painters/ep2a_art.h"
-#include "content/painters/ep3b_art.h"
-#include "content/painters/furniture_art.h"
 #include "content/painters/paint.h"
 #include "content/painters/page_art.h"
 #include "content/painters/people.h"
 #include "content/painters/picture_facts.h"
-#include "content/painters/ep2b_art.h"
-#include "content/painters/shop_art.h"
-#include "content/painters/story_art.h"
+#include "content/painters/registry.h"
 #include "content/writers/art.h"
 
 namespace painters {
@@ -189,6 +181,42 @@ bool Menu_Backdrop(const std::string& root, const std::string& image) {
     Note_Words(image, "", Frac_Rect{0, 0, 0, 0}, W, H);
     return Save_Picture(p, root, image, false);
 }
+
+void Soldier(cairo_t* cr, int f, double x, double y, double w, double h, Rgba uniform) {
+    const double cx = x + w / 2, step = (f % 4 == 1) ? 3 : (f % 4 == 3) ? -3 : 0;
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    Set_Rgb(cr, writers::Shade(uniform, 0.6f));
+    cairo_set_line_width(cr, w * 0.1);
+    cairo_move_to(cr, cx - w * 0.08, y + h * 0.62);
+    cairo_line_to(cr, cx - w * 0.08 + step, y + h * 0.94);
+    cairo_move_to(cr, cx + w * 0.08, y + h * 0.62);
+    cairo_line_to(cr, cx + w * 0.08 - step, y + h * 0.94);
+    cairo_stroke(cr);
+    Rounded_Rect(cr, cx - w * 0.18, y + h * 0.3, w * 0.36, h * 0.36, w * 0.06);
+    Set_Rgb(cr, uniform);
+    cairo_fill(cr);
+    Set_Rgb(cr, kSkin);
+    cairo_arc(cr, cx, y + h * 0.21, w * 0.13, 0, 6.2832);
+    cairo_fill(cr);
+    Set_Rgb(cr, writers::Shade(uniform, 0.75f));
+    cairo_arc(cr, cx, y + h * 0.17, w * 0.15, 3.1416, 6.2832);
+    cairo_fill(cr);
+    const double arm = (f % 4) * 0.06;
+    Set_Rgb(cr, uniform);
+    cairo_set_line_width(cr, w * 0.07);
+    cairo_move_to(cr, cx + w * 0.16, y + h * 0.36);
+    cairo_line_to(cr, cx + w * 0.36, y + h * (0.5 - arm));
+    cairo_stroke(cr);
+    Set_Rgb(cr, kInk);
+    cairo_set_line_width(cr, w * 0.05);
+    cairo_move_to(cr, cx + w * 0.1, y + h * 0.46);
+    cairo_line_to(cr, cx + w * 0.46, y + h * 0.42);
+    cairo_stroke(cr);
+}
+
+} // namespace
+
+// ---- The page painters (the registry names them) ----
 
 // A whole-view backdrop: 512 x 320 (the 2.4 x 1.5 units of the widest view), plain.
 bool Backdrop(const std::string& root, const std::string& image, const Arg_Reader& r) {
@@ -398,38 +426,6 @@ bool Plate(const std::string& root, const std::string& image, const Arg_Reader& 
                                   look == "bare" ? Colour_Named(r.Str("colour", "paper")) : ink, true, look != "paper");
     Note_Words(image, text, words, w, h);
     return Save_Picture(p, root, image, true);
-}
-
-void Soldier(cairo_t* cr, int f, double x, double y, double w, double h, Rgba uniform) {
-    const double cx = x + w / 2, step = (f % 4 == 1) ? 3 : (f % 4 == 3) ? -3 : 0;
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    Set_Rgb(cr, writers::Shade(uniform, 0.6f));
-    cairo_set_line_width(cr, w * 0.1);
-    cairo_move_to(cr, cx - w * 0.08, y + h * 0.62);
-    cairo_line_to(cr, cx - w * 0.08 + step, y + h * 0.94);
-    cairo_move_to(cr, cx + w * 0.08, y + h * 0.62);
-    cairo_line_to(cr, cx + w * 0.08 - step, y + h * 0.94);
-    cairo_stroke(cr);
-    Rounded_Rect(cr, cx - w * 0.18, y + h * 0.3, w * 0.36, h * 0.36, w * 0.06);
-    Set_Rgb(cr, uniform);
-    cairo_fill(cr);
-    Set_Rgb(cr, kSkin);
-    cairo_arc(cr, cx, y + h * 0.21, w * 0.13, 0, 6.2832);
-    cairo_fill(cr);
-    Set_Rgb(cr, writers::Shade(uniform, 0.75f));
-    cairo_arc(cr, cx, y + h * 0.17, w * 0.15, 3.1416, 6.2832);
-    cairo_fill(cr);
-    const double arm = (f % 4) * 0.06;
-    Set_Rgb(cr, uniform);
-    cairo_set_line_width(cr, w * 0.07);
-    cairo_move_to(cr, cx + w * 0.16, y + h * 0.36);
-    cairo_line_to(cr, cx + w * 0.36, y + h * (0.5 - arm));
-    cairo_stroke(cr);
-    Set_Rgb(cr, kInk);
-    cairo_set_line_width(cr, w * 0.05);
-    cairo_move_to(cr, cx + w * 0.1, y + h * 0.46);
-    cairo_line_to(cr, cx + w * 0.46, y + h * 0.42);
-    cairo_stroke(cr);
 }
 
 // A figure sheet: 8 cells; animation k steps through two cells (k, k + 4) so every
@@ -808,6 +804,8 @@ bool Card(const std::string& root, const std::string& image, const Arg_Reader& r
     return Write_Sheet(root, image, SheetLayout{64, 96, 8, 2}, true, draw, a, 0.12f, 0.18f);
 }
 
+namespace {
+
 // ---- Plan pictures ----
 
 // The effects sheet: 64 cells of 32 pixels; 40 animations, among them 13 (a sale pickup's
@@ -890,53 +888,6 @@ bool Options_Box(const std::string& root, const std::string& image) {
                        {{0}, {1}}, 0.6f, 0.6f);
 }
 
-struct Painter {
-    const char* name;
-    bool (*paint)(const std::string&, const std::string&, const Arg_Reader&);
-};
-constexpr Painter PAINTERS[] = {
-    {"backdrop", Backdrop}, {"button", Button}, {"plate", Plate},   {"figure", Figure}, {"vehicle", Vehicle},
-    {"lamp", Lamp},         {"switch", Switch}, {"digits", Digits}, {"icon", Icon},     {"logo", Logo},
-    {"hole", Hole},         {"branch", Branch}, {"leaf", Leaf},     {"portrait", Portrait},
-    {"room", Room_Art},     {"banner", Banner},
-    {"seal", Seal},         {"star", Star},     {"bar", Bar},       {"card", Card},
-    {"piece", Camp_Piece},  {"tent_room", Tent_Room}, {"medals", Medals}, {"album", Album},
-    {"tunnel_map", Tunnel_Map},
-    // The northern roads of the second episode.
-    {"ep2b_truck", Ep2b_Truck}, {"ep2b_radar", Ep2b_Radar}, {"ep2b_cow", Ep2b_Cow}, {"ep2b_crow", Ep2b_Crow},
-    {"ep2b_gate", Ep2b_Gate}, {"ep2b_powder", Ep2b_Powder},
-    {"ep2b_windmill", Ep2b_Windmill},
-    // The story pages' pictures.
-    {"story_panorama", Story_Panorama}, {"story_credits", Story_Credits}, {"story_alarm", Story_Alarm},
-    {"story_lock", Story_Lock}, {"story_warship", Story_Warship},
-    // The story, death and intro pages' people and things, at page size.
-    {"page_figure", Page_Figure}, {"page_prop", Page_Prop},
-    // The coast's switched things.
-    {"ep3a_kit", Ep3a_Kit},
-    // The shooting gallery and its finale.
-    {"gal_deck", Gal_Deck}, {"gal_trench", Gal_Trench}, {"gal_airship_view", Gal_Airship_View},
-    {"gal_woods", Gal_Woods}, {"gal_sky", Gal_Sky}, {"gal_cover", Gal_Cover}, {"gal_target", Gal_Target},
-    {"gal_prop", Gal_Prop}, {"gal_cannon", Gal_Cannon}, {"gal_ball", Gal_Ball}, {"gal_gondola", Gal_Gondola},
-    {"gal_pigeon", Gal_Pigeon}, {"gal_blast", Gal_Blast}, {"gal_airship", Gal_Airship},
-    {"gal_faller", Gal_Faller}, {"gal_debris", Gal_Debris}, {"gal_plane", Gal_Plane},
-    {"gal_fortress", Gal_Fortress}, {"gal_effects", Gal_Effects}, {"gal_place", Gal_Place},
-    // the cut-scenes' layers
-    {"cut_sky", Cut_Sky}, {"cut_land", Cut_Land}, {"cut_vehicle", Cut_Vehicle}, {"cut_figure", Cut_Figure},
-    {"cut_fore", Cut_Fore},
-    // The act-2 country's farms and village.
-    {"ep2a_house", Ep2a_House}, {"ep2a_barn", Ep2a_Barn}, {"ep2a_haystack", Ep2a_Haystack},
-    {"ep2a_field_gun", Ep2a_Field_Gun}, {"ep2a_gun_pit", Ep2a_Gun_Pit}, {"ep2a_crow", Ep2a_Crow},
-    {"ep2a_steeple", Ep2a_Steeple}, {"ep2a_well", Ep2a_Well}, {"ep2a_boat", Ep2a_Boat},
-    // The late coast, the fortress and the missile complex.
-    {"ep3b_machine", Ep3b_Machine}, {"ep3b_prop", Ep3b_Prop},
-    // The furniture of the underground places, the ship and the fortress.
-    {"furniture", Furniture},
-};
-
-bool Dirs_For(const std::string& root, const std::string& image) {
-    const size_t slash = image.rfind('/');
-    return slash == std::string::npos || writers::Make_Dirs(root + "/" + image.substr(0, slash));
-}
 
 } // namespace
 
@@ -948,47 +899,6 @@ void Caption(cairo_t* cr, const std::string& text, double x, double y, double w,
 void Release_Painters() {
     cairo_debug_reset_static_data();
     FcFini();
-}
-
-std::string Painter_Names() {
-    std::string s;
-    for (const Painter& p : PAINTERS) s += (s.empty() ? "" : ", ") + std::string(p.name);
-    return s + ", " + Shop_Painter_Names();
-}
-
-bool Paint_Art(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    auto it = args.find("painter");
-    const std::string name = it == args.end() ? "" : it->second;
-    for (const Painter& p : PAINTERS) {
-        if (name != p.name) continue;
-        if (Find_Shop_Painter(name)) { // two painters of one name: the scene could not tell which
-            error = "painter '" + name + "' is defined twice";
-            return false;
-        }
-        if (!Dirs_For(root, image)) {
-            error = "cannot make the folder of " + image;
-            return false;
-        }
-        Arg_Reader r{args, error};
-        error.clear();
-        const bool ok = p.paint(root, image, r);
-        if (!error.empty()) return false;
-        if (!ok) error = "could not write " + image;
-        return ok;
-    }
-    if (Shop_Painter paint = Find_Shop_Painter(name)) {
-        if (!Dirs_For(root, image)) {
-            error = "cannot make the folder of " + image;
-            return false;
-        }
-        error.clear();
-        const bool ok = paint(root, image, args, error);
-        if (!error.empty()) return false;
-        if (!ok) error = "could not write " + image;
-        return ok;
-    }
-    error = "unknown painter '" + name + "' (painters: " + Painter_Names() + ")";
-    return false;
 }
 
 bool Paint_Plan_Art(const std::string& root) {

@@ -467,9 +467,10 @@ void Good_Shape(cairo_t* cr, const std::string& g, double x, double y, double s)
 
 // ---- The painters ----
 
+} // namespace
+
 // The display board: animation k shows GOODS[k] on the board (0 and 20 the empty board).
-bool Goods(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    Arg_Reader r{args, error};
+bool Shop_Goods(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const int size = r.Int("size", 128, 64, 256);
     std::vector<std::vector<int>> a;
     for (int k = 0; k < GOODS_PICTURES; ++k) a.push_back({k});
@@ -481,10 +482,13 @@ bool Goods(const std::string& root, const std::string& image, const Art_Args& ar
                        a, 0.5f, 0.5f);
 }
 
+namespace {
+
+} // namespace
+
 // A row of the shop's list: 0 lit, 1 dimmed (sold out or not offered), 2 at rest, 3 lit
 // while dimmed. Drawn with soft alpha, so the slot is plain (kinds 0 and 2).
-bool Shop_Row(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    Arg_Reader r{args, error};
+bool Shop_Row(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const int w = r.Int("w", 512, 64, 1024), h = r.Int("h", 48, 16, 128);
     return Write_Sheet(root, image, SheetLayout{w, h, 1, 4}, false,
                        [&](cairo_t* cr, int f, double x, double y, double cw, double ch) {
@@ -507,16 +511,19 @@ bool Shop_Row(const std::string& root, const std::string& image, const Art_Args&
                        {{0}, {1}, {2}, {3}}, 0.5f, 0.05f);
 }
 
+namespace {
+
+} // namespace
+
 // A banner with one animation per caption: texts=A,B,C.
-bool Banner(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    Arg_Reader r{args, error};
+bool Shop_Banner(const std::string& root, const std::string& image, const Arg_Reader& r) {
     std::vector<std::string> texts(1);
     for (char c : r.Str("texts", "")) {
         if (c == ',') texts.emplace_back();
         else texts.back() += c;
     }
     if (texts.size() > 8) {
-        error = "at most 8 captions";
+        r.error = "at most 8 captions";
         return false;
     }
     std::vector<std::vector<int>> a;
@@ -545,11 +552,14 @@ bool Banner(const std::string& root, const std::string& image, const Art_Args& a
                        a, 0.6f, 0.12f);
 }
 
+namespace {
+
+} // namespace
+
 // The message sheet of the shop's box (a texture slot of its own in place of the HUD's):
 // m<k>=text draws a note with that text as animation k, b<k>=text a button at rest and
 // lit<k>=text a lit button; the other animations up to `anims` are plain notes.
-bool Message(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    Arg_Reader r{args, error};
+bool Shop_Message(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const int n = r.Int("anims", 18, 1, 32);
     std::vector<std::vector<int>> a;
     for (int k = 0; k < n; ++k) a.push_back({k});
@@ -586,13 +596,16 @@ bool Message(const std::string& root, const std::string& image, const Art_Args& 
                        a, 0.6f, 0.3f);
 }
 
+namespace {
+
+} // namespace
+
 // The parts of the list's scroll bar and the markers: part=up|down|thumb|track|marker|coin.
 // Arrows and the thumb have a rest and a lit look; the marker blinks.
-bool Shop_Part(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    Arg_Reader r{args, error};
+bool Shop_Part(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const std::string part = r.Str("part", "up");
     if (part != "up" && part != "down" && part != "thumb" && part != "track" && part != "marker" && part != "coin") {
-        error = "unknown part '" + part + "'";
+        r.error = "unknown part '" + part + "'";
         return false;
     }
     const bool tall = part == "track";
@@ -624,13 +637,16 @@ bool Shop_Part(const std::string& root, const std::string& image, const Art_Args
                        0.07f, tall ? 0.5f : 0.07f, part == "marker" ? 250 : 100);
 }
 
+namespace {
+
+} // namespace
+
 // The room behind a screen, a whole-view backdrop (512 x 320): room=shop the trading post's
 // counter with shelves of goods, room=cards a card table's green baize under a lamp.
-bool Room(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    Arg_Reader r{args, error};
+bool Shop_Room(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const std::string room = r.Str("room", "shop");
     if (room != "shop" && room != "cards") {
-        error = "unknown room '" + room + "'";
+        r.error = "unknown room '" + room + "'";
         return false;
     }
     const double W = 512, H = 320;
@@ -729,10 +745,13 @@ bool Room(const std::string& root, const std::string& image, const Art_Args& arg
     return p.Save(root + "/" + image + ".tga", false) && writers::Write_Anim_Def(root + "/" + image + ".dat", d);
 }
 
+namespace {
+
+} // namespace
+
 // The card dealer behind the table, from the waist up: 0 dealing (the hand moves), 1 still,
 // 2 waiting (drumming fingers), 3 sour (the player won), 4 grinning (the dealer won).
-bool Dealer(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    Arg_Reader r{args, error};
+bool Shop_Dealer(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const Rgba coat = r.Str("coat", "steel") == "red" ? kRed : Rgba{60, 70, 84, 255};
     const Rgba skin{222, 180, 140, 255};
     // cells: 0, 1 dealing; 2 still; 3, 4 waiting; 5 sour; 6, 7 grinning
@@ -788,27 +807,6 @@ bool Dealer(const std::string& root, const std::string& image, const Art_Args& a
                            if (f == 7) Caption(cr, "Ha!", x + w * 0.62, y + h * 0.04, w * 0.36, h * 0.2, h * 0.14, kGold);
                        },
                        {{0, 1}, {2}, {3, 4}, {5}, {6, 7}}, 0.35f, 0.35f, 300);
-}
-
-struct Named {
-    const char* name;
-    Shop_Painter paint;
-};
-constexpr Named SHOP_PAINTERS[] = {{"goods", Goods},     {"shop_row", Shop_Row}, {"shop_banner", Banner}, {"message", Message},
-                                   {"shop_part", Shop_Part}, {"shop_room", Room}, {"dealer", Dealer}};
-
-} // namespace
-
-Shop_Painter Find_Shop_Painter(const std::string& name) {
-    for (const Named& n : SHOP_PAINTERS)
-        if (name == n.name) return n.paint;
-    return nullptr;
-}
-
-std::string Shop_Painter_Names() {
-    std::string s;
-    for (const Named& n : SHOP_PAINTERS) s += (s.empty() ? "" : ", ") + std::string(n.name);
-    return s;
 }
 
 } // namespace painters
