@@ -7,6 +7,7 @@
 #include <map>
 #include <vector>
 
+#include "content/painters/kit.h"
 #include "content/painters/paint.h"
 
 namespace painters {
@@ -17,31 +18,19 @@ using writers::Mix;
 using writers::Rgba;
 using writers::Shade;
 
-constexpr double kPi = 3.14159265358979;
 const Rgba kInk{22, 24, 20, 255}, kPaper{230, 218, 186, 255}, kGold{226, 182, 64, 255}, kCanvas{176, 160, 112, 255},
     kWood{130, 88, 50, 255}, kRed{168, 42, 34, 255}, kOlive{92, 108, 58, 255}, kSteel{120, 132, 146, 255},
     kWhite{244, 242, 232, 255}, kPink{232, 150, 160, 255};
-
-void Outline(cairo_t* cr, double w = 2.0) {
-    Set_Rgb(cr, kInk, 0.9);
-    cairo_set_line_width(cr, w);
-    cairo_stroke(cr);
-}
-
-// Fills the current path lit from the upper left, then inks its edge.
-void Solid(cairo_t* cr, Rgba c, double x0, double y0, double x1, double y1, double line = 2.0) {
-    Fill_Shaded(cr, cairo_pattern_create_linear(x0, y0, x1, y1), c, 1.25f, 0.72f);
-    Outline(cr, line);
-}
+const Ink_Tone kInkTone = Tone_Of(kInk, 0.9); // the outlines' ink
 
 void Disc(cairo_t* cr, double cx, double cy, double r, Rgba c) {
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
-    Solid(cr, c, cx - r, cy - r, cx + r, cy + r);
+    Lit(cr, cx - r, cy - r, cx + r, cy + r, c, 2.0, kInkTone, 1.25f, 0.72f);
 }
 
 void Box(cairo_t* cr, double x, double y, double w, double h, double r, Rgba c) {
     Rounded_Rect(cr, x, y, w, h, r);
-    Solid(cr, c, x, y, x + w, y + h);
+    Lit(cr, x, y, x + w, y + h, c, 2.0, kInkTone, 1.25f, 0.72f);
 }
 
 void Text(cairo_t* cr, const std::string& s, double cx, double base, double size, Rgba c, bool bold = true) {
@@ -75,7 +64,7 @@ void Piece(cairo_t* cr, const std::string& p, double x, double y, double s, bool
         cairo_curve_to(cr, 8, 90, 8, 72, 18, 70);
         cairo_line_to(cr, 38, 66);
         cairo_close_path(cr);
-        Solid(cr, Rgba{214, 204, 176, 255}, 10, 10, 62, 90);
+        Lit(cr, 10, 10, 62, 90, Rgba{214, 204, 176, 255}, 2.0, kInkTone, 1.25f, 0.72f);
         Set_Rgb(cr, kOlive);
         for (double yy : {18.0, 28.0}) {
             cairo_rectangle(cr, 39, yy, 22, 5);
@@ -104,7 +93,7 @@ void Piece(cairo_t* cr, const std::string& p, double x, double y, double s, bool
         cairo_stroke(cr);
         Box(cr, 34, 26, 32, 8, 3, Rgba{60, 70, 60, 255});
         Ellipse(cr, 50, 56, 18, 22);
-        Solid(cr, alt ? Rgba{70, 76, 80, 255} : Rgba{255, 226, 140, 255}, 32, 34, 68, 78);
+        Lit(cr, 32, 34, 68, 78, alt ? Rgba{70, 76, 80, 255} : Rgba{255, 226, 140, 255}, 2.0, kInkTone, 1.25f, 0.72f);
         if (!alt) {
             Ellipse(cr, 50, 60, 5, 9);
             Set_Rgb(cr, Rgba{255, 150, 40, 255});
@@ -126,7 +115,7 @@ void Piece(cairo_t* cr, const std::string& p, double x, double y, double s, bool
         cairo_line_to(cr, 22, 58);
         cairo_line_to(cr, 18, 48);
         cairo_close_path(cr);
-        Solid(cr, burlap, 18, 38, 82, 92);
+        Lit(cr, 18, 38, 82, 92, burlap, 2.0, kInkTone, 1.25f, 0.72f);
         Disc(cr, 50, 26, 17, burlap);
         for (int k = 0; k < 2; ++k) {
             const double ex = 43 + k * 14;
@@ -170,7 +159,7 @@ void Piece(cairo_t* cr, const std::string& p, double x, double y, double s, bool
         }
     } else if (p == "ashtray") {
         Ellipse(cr, 50, 66, 38, 18);
-        Solid(cr, Rgba{150, 180, 190, 255}, 12, 48, 88, 84);
+        Lit(cr, 12, 48, 88, 84, Rgba{150, 180, 190, 255}, 2.0, kInkTone, 1.25f, 0.72f);
         Ellipse(cr, 50, 62, 26, 10);
         Set_Rgb(cr, Rgba{80, 80, 80, 255});
         cairo_fill(cr);
@@ -185,7 +174,7 @@ void Piece(cairo_t* cr, const std::string& p, double x, double y, double s, bool
         cairo_stroke(cr);
     } else if (p == "rug") {
         Ellipse(cr, 50, 50, 48, 30);
-        Solid(cr, Rgba{150, 50, 40, 255}, 2, 20, 98, 80);
+        Lit(cr, 2, 20, 98, 80, Rgba{150, 50, 40, 255}, 2.0, kInkTone, 1.25f, 0.72f);
         Ellipse(cr, 50, 50, 38, 22);
         Set_Rgb(cr, kGold);
         cairo_set_line_width(cr, 3);
@@ -243,9 +232,9 @@ void Piece(cairo_t* cr, const std::string& p, double x, double y, double s, bool
         Disc(cr, 70, 36, 6, Rgba{250, 220, 120, 255});
     } else if (p == "piggy") {
         Ellipse(cr, 50, 58, 34, 26);
-        Solid(cr, kPink, 16, 32, 84, 84);
+        Lit(cr, 16, 32, 84, 84, kPink, 2.0, kInkTone, 1.25f, 0.72f);
         Ellipse(cr, 84, 58, 8, 10);
-        Solid(cr, Shade(kPink, 0.9f), 76, 48, 92, 68);
+        Lit(cr, 76, 48, 92, 68, Shade(kPink, 0.9f), 2.0, kInkTone, 1.25f, 0.72f);
         Disc(cr, 68, 46, 3, kInk);
         for (double lx : {30.0, 44.0, 58.0, 70.0}) Box(cr, lx - 4, 78, 9, 12, 2, Shade(kPink, 0.85f));
         Set_Rgb(cr, kInk);
@@ -267,7 +256,7 @@ void Piece(cairo_t* cr, const std::string& p, double x, double y, double s, bool
         cairo_line_to(cr, 90, 56);
         cairo_curve_to(cr, 60, 64, 40, 50, 19, 56);
         cairo_close_path(cr);
-        Solid(cr, kOlive, 19, 10, 90, 56);
+        Lit(cr, 19, 10, 90, 56, kOlive, 2.0, kInkTone, 1.25f, 0.72f);
         Set_Rgb(cr, kGold);
         for (int k = 0; k < 10; ++k) {
             const double a = -kPi / 2 + k * kPi / 5, r = (k % 2) ? 5 : 12;
@@ -278,7 +267,7 @@ void Piece(cairo_t* cr, const std::string& p, double x, double y, double s, bool
         cairo_fill(cr);
     } else if (p == "bedpan") {
         Ellipse(cr, 46, 60, 36, 20);
-        Solid(cr, kWhite, 10, 40, 82, 80);
+        Lit(cr, 10, 40, 82, 80, kWhite, 2.0, kInkTone, 1.25f, 0.72f);
         Ellipse(cr, 46, 56, 24, 11);
         Set_Rgb(cr, Rgba{190, 196, 200, 255});
         cairo_fill(cr);
@@ -290,7 +279,7 @@ void Piece(cairo_t* cr, const std::string& p, double x, double y, double s, bool
     } else if (p == "bogroll") {
         Box(cr, 22, 30, 56, 56, 6, kWhite);
         Ellipse(cr, 50, 30, 28, 10);
-        Solid(cr, kWhite, 22, 20, 78, 40);
+        Lit(cr, 22, 20, 78, 40, kWhite, 2.0, kInkTone, 1.25f, 0.72f);
         Ellipse(cr, 50, 30, 9, 4);
         Set_Rgb(cr, Rgba{160, 130, 90, 255});
         cairo_fill(cr);
@@ -299,25 +288,25 @@ void Piece(cairo_t* cr, const std::string& p, double x, double y, double s, bool
         cairo_line_to(cr, 76, 96);
         cairo_line_to(cr, 60, 78);
         cairo_close_path(cr);
-        Solid(cr, kWhite, 60, 60, 92, 96, 1.5);
+        Lit(cr, 60, 60, 92, 96, kWhite, 1.5, kInkTone, 1.25f, 0.72f);
     } else if (p == "plate") {
         Ellipse(cr, 50, 56, 44, 26);
-        Solid(cr, kWhite, 6, 30, 94, 82);
+        Lit(cr, 6, 30, 94, 82, kWhite, 2.0, kInkTone, 1.25f, 0.72f);
         Ellipse(cr, 50, 56, 30, 16);
         Set_Rgb(cr, Rgba{200, 204, 210, 255});
         cairo_fill(cr);
         Ellipse(cr, 40, 54, 12, 7);
-        Solid(cr, Rgba{150, 80, 50, 255}, 28, 47, 52, 61, 1.5); // a sausage and beans
+        Lit(cr, 28, 47, 52, 61, Rgba{150, 80, 50, 255}, 1.5, kInkTone, 1.25f, 0.72f); // a sausage and beans
         for (int k = 0; k < 6; ++k) Disc(cr, 58 + (k % 3) * 5, 50 + (k / 3) * 6, 2.6, Rgba{200, 90, 40, 255});
     } else if (p == "teacup") {
         Ellipse(cr, 50, 80, 40, 10);
-        Solid(cr, kWhite, 10, 70, 90, 90);
+        Lit(cr, 10, 70, 90, 90, kWhite, 2.0, kInkTone, 1.25f, 0.72f);
         cairo_move_to(cr, 26, 40);
         cairo_line_to(cr, 74, 40);
         cairo_curve_to(cr, 72, 70, 64, 78, 50, 78);
         cairo_curve_to(cr, 36, 78, 28, 70, 26, 40);
         cairo_close_path(cr);
-        Solid(cr, kWhite, 26, 40, 74, 78);
+        Lit(cr, 26, 40, 74, 78, kWhite, 2.0, kInkTone, 1.25f, 0.72f);
         Set_Rgb(cr, kInk);
         cairo_set_line_width(cr, 4);
         cairo_arc(cr, 78, 54, 9, -kPi / 2, kPi / 2);
@@ -350,9 +339,9 @@ void Piece(cairo_t* cr, const std::string& p, double x, double y, double s, bool
         cairo_stroke(cr);
     } else if (p == "snuff") {
         Ellipse(cr, 50, 64, 36, 18);
-        Solid(cr, Rgba{150, 110, 40, 255}, 14, 46, 86, 82);
+        Lit(cr, 14, 46, 86, 82, Rgba{150, 110, 40, 255}, 2.0, kInkTone, 1.25f, 0.72f);
         Ellipse(cr, 50, 56, 36, 18);
-        Solid(cr, kGold, 14, 38, 86, 74);
+        Lit(cr, 14, 38, 86, 74, kGold, 2.0, kInkTone, 1.25f, 0.72f);
         Ellipse(cr, 50, 56, 16, 8);
         Set_Rgb(cr, kRed);
         cairo_fill(cr);
@@ -382,7 +371,7 @@ void Piece(cairo_t* cr, const std::string& p, double x, double y, double s, bool
         cairo_line_to(cr, 58, 58);
         cairo_line_to(cr, 64, 90);
         cairo_close_path(cr);
-        Solid(cr, Rgba{60, 110, 170, 255}, 36, 58, 64, 90, 1.5);
+        Lit(cr, 36, 58, 64, 90, Rgba{60, 110, 170, 255}, 1.5, kInkTone, 1.25f, 0.72f);
         Text(cr, "SAT 8PM", 50, 94, 7, kInk);
     } else if (p == "hatch") { // a tunnel hatch; its second look open and lit
         if (alt) {
@@ -409,7 +398,7 @@ void Piece(cairo_t* cr, const std::string& p, double x, double y, double s, bool
         cairo_curve_to(cr, 42, 84, 34, 78, 34, 66);
         cairo_curve_to(cr, 34, 56, 42, 44, 50, 20);
         cairo_close_path(cr);
-        Solid(cr, Rgba{120, 170, 220, 255}, 34, 20, 66, 84);
+        Lit(cr, 34, 20, 66, 84, Rgba{120, 170, 220, 255}, 2.0, kInkTone, 1.25f, 0.72f);
         Disc(cr, 44, 64, 4, kWhite);
     } else if (p == "medal_box") {
         Box(cr, 10, 34, 80, 48, 4, Rgba{110, 70, 40, 255});
@@ -495,7 +484,7 @@ void Tent_Shape(cairo_t* cr, double cx, double base, double s, Rgba c) {
     cairo_line_to(cr, cx, base - s * 0.8);
     cairo_line_to(cr, cx + s, base);
     cairo_close_path(cr);
-    Solid(cr, c, cx - s, base - s, cx + s, base, 1.0);
+    Lit(cr, cx - s, base - s, cx + s, base, c, 1.0, kInkTone, 1.25f, 0.72f);
     cairo_move_to(cr, cx, base - s * 0.8);
     cairo_line_to(cr, cx - s * 0.15, base);
     cairo_line_to(cr, cx + s * 0.15, base);
@@ -655,7 +644,7 @@ void Medal(cairo_t* cr, double x, double y, double w, double h, int shape, int g
     cairo_line_to(cr, cx + w * 0.1, y + h * 0.45);
     cairo_line_to(cr, cx - w * 0.1, y + h * 0.45);
     cairo_close_path(cr);
-    Solid(cr, ribbon[shape], cx - w * 0.16, top, cx + w * 0.16, y + h * 0.45, 1.5);
+    Lit(cr, cx - w * 0.16, top, cx + w * 0.16, y + h * 0.45, ribbon[shape], 1.5, kInkTone, 1.25f, 0.72f);
     Set_Rgb(cr, kWhite, 0.7);
     cairo_rectangle(cr, cx - w * 0.03, top, w * 0.06, h * 0.36);
     cairo_fill(cr);
@@ -688,10 +677,10 @@ void Medal(cairo_t* cr, double x, double y, double w, double h, int shape, int g
         cairo_line_to(cr, cx - a, my - a);
         cairo_close_path(cr);
     }
-    Solid(cr, metal[grade], cx - r, my - r, cx + r, my + r);
+    Lit(cr, cx - r, my - r, cx + r, my + r, metal[grade], 2.0, kInkTone, 1.25f, 0.72f);
     if (grade == 3) {
         cairo_arc(cr, cx, my, r * 0.28, 0, 2 * kPi);
-        Solid(cr, kRed, cx - r * 0.3, my - r * 0.3, cx + r * 0.3, my + r * 0.3, 1.5);
+        Lit(cr, cx - r * 0.3, my - r * 0.3, cx + r * 0.3, my + r * 0.3, kRed, 1.5, kInkTone, 1.25f, 0.72f);
         Set_Rgb(cr, kWhite, 0.9);
         for (int k = 0; k < 4; ++k) { // sparkle
             const double sx = cx + r * (k % 2 ? 0.9 : -0.9), sy = my + r * (k < 2 ? -0.9 : 0.9);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "content/painters/kit.h"
 #include "content/painters/paint.h"
 #include "content/writers/art.h"
 
@@ -18,7 +19,6 @@ namespace {
 using writers::Rgba;
 using writers::SheetLayout;
 
-constexpr double kPi = 3.14159265358979;
 constexpr double W = 1024, H = 640; // whole-view pictures: the 2.4 x 1.5 units of the widest view
 
 const Rgba kInk{20, 22, 18, 255}, kWhite{244, 242, 232, 255}, kSkin{222, 180, 140, 255},

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "content/painters/kit.h"
 #include "content/painters/paint.h"
 
 namespace painters {
@@ -12,37 +13,15 @@ namespace painters {
 namespace {
 
 using writers::Rgba;
-constexpr double kPi = 3.14159265358979;
 
 const Rgba kWood{150, 104, 60, 255}, kDarkWood{96, 62, 36, 255}, kBurlap{190, 164, 112, 255},
     kFlour{226, 220, 204, 255}, kIron{60, 62, 64, 255}, kSteel{118, 126, 132, 255}, kStone{150, 146, 136, 255},
     kRed{176, 40, 32, 255}, kOlive{92, 104, 62, 255}, kPaper{232, 224, 200, 255}, kBrass{196, 160, 70, 255},
     kBlanket{96, 100, 86, 255}, kLinen{226, 226, 214, 255}, kBlack{26, 24, 22, 255};
 
-void Ink(cairo_t* cr, double w = 1.5) {
-    cairo_set_source_rgba(cr, 0.08, 0.06, 0.04, 0.85);
-    cairo_set_line_width(cr, w);
-    cairo_stroke(cr);
-}
-// Fills the current path lit from the upper left over (x0, y0)-(x1, y1), then inks it.
-void Lit(cairo_t* cr, double x0, double y0, double x1, double y1, Rgba c, double ink = 1.5) {
-    Fill_Shaded(cr, cairo_pattern_create_linear(x0, y0, x1, y1), c, 1.2f, 0.75f);
-    Ink(cr, ink);
-}
-// A soft shadow cast down and to the right.
-void Shadow_Rect(cairo_t* cr, double x, double y, double w, double h, double r) {
-    Rounded_Rect(cr, x + 5, y + 6, w, h, r);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.32);
-    cairo_fill(cr);
-}
-void Shadow_Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
-    Ellipse(cr, cx + 5, cy + 6, rx, ry);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.32);
-    cairo_fill(cr);
-}
 void Board(cairo_t* cr, double x, double y, double w, double h, Rgba c, int planks, bool across) {
     Rounded_Rect(cr, x, y, w, h, 3);
-    Lit(cr, x, y, x + w, y + h, c);
+    Lit(cr, x, y, x + w, y + h, c, 1.5, kUmber, 1.2f, 0.75f);
     for (int k = 1; k < planks; ++k) {
         if (across) {
             cairo_move_to(cr, x + w * k / planks, y + 2);
@@ -58,15 +37,15 @@ void Board(cairo_t* cr, double x, double y, double w, double h, Rgba c, int plan
 }
 // A chair from above: its seat and its back toward `back` (0 up, 1 right, 2 down, 3 left).
 void Chair(cairo_t* cr, double cx, double cy, double s, int back) {
-    Shadow_Rect(cr, cx - s / 2, cy - s / 2, s, s, 3);
+    Box_Shadow(cr, cx - s / 2 + 5, cy - s / 2 + 6, s, s, 3, 0.32);
     Rounded_Rect(cr, cx - s / 2, cy - s / 2, s, s, 3);
-    Lit(cr, cx - s, cy - s, cx + s, cy + s, kWood);
+    Lit(cr, cx - s, cy - s, cx + s, cy + s, kWood, 1.5, kUmber, 1.2f, 0.75f);
     const double b = s * 0.22;
     if (back == 0) cairo_rectangle(cr, cx - s / 2, cy - s / 2, s, b);
     if (back == 2) cairo_rectangle(cr, cx - s / 2, cy + s / 2 - b, s, b);
     if (back == 1) cairo_rectangle(cr, cx + s / 2 - b, cy - s / 2, b, s);
     if (back == 3) cairo_rectangle(cr, cx - s / 2, cy - s / 2, b, s);
-    Lit(cr, cx - s, cy - s, cx + s, cy + s, kDarkWood, 1);
+    Lit(cr, cx - s, cy - s, cx + s, cy + s, kDarkWood, 1, kUmber, 1.2f, 0.75f);
 }
 // A sack lying with its tied neck toward angle a.
 void Sack(cairo_t* cr, double cx, double cy, double rx, double ry, double a, Rgba c, bool mark) {
@@ -78,7 +57,7 @@ void Sack(cairo_t* cr, double cx, double cy, double rx, double ry, double a, Rgb
     cairo_fill(cr);
     Rounded_Rect(cr, -rx, -ry, rx * 2, ry * 2, ry * 0.9);
     Fill_Shaded(cr, cairo_pattern_create_radial(-rx * 0.3, -ry * 0.4, 1, 0, 0, rx * 1.2), c, 1.15f, 0.72f);
-    Ink(cr, 1.4);
+    Ink(cr, 1.4, kUmber);
     // the tied neck
     cairo_move_to(cr, rx - 2, -ry * 0.35);
     cairo_line_to(cr, rx + ry * 0.5, -ry * 0.2);
@@ -87,7 +66,7 @@ void Sack(cairo_t* cr, double cx, double cy, double rx, double ry, double a, Rgb
     cairo_close_path(cr);
     Set_Rgb(cr, writers::Shade(c, 0.85f));
     cairo_fill_preserve(cr);
-    Ink(cr, 1.2);
+    Ink(cr, 1.2, kUmber);
     // the seam and a weave of light threads
     cairo_move_to(cr, -rx * 0.8, 0);
     cairo_line_to(cr, rx * 0.7, 0);
@@ -123,10 +102,10 @@ void Sacks(cairo_t* cr, double w, double h, Rgba c, bool mark) {
 
 void Millstone(cairo_t* cr, double w, double h) {
     const double cx = w / 2, cy = h / 2, r = std::min(w, h) * 0.42;
-    Shadow_Ellipse(cr, cx, cy, r, r);
+    Oval_Shadow(cr, cx + 5, cy + 6, r, r, 0.32);
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
     Fill_Shaded(cr, cairo_pattern_create_radial(cx - r * 0.4, cy - r * 0.4, 2, cx, cy, r), kStone, 1.2f, 0.62f);
-    Ink(cr, 2);
+    Ink(cr, 2, kUmber);
     for (int k = 0; k < 10; ++k) { // the dressing's furrows
         const double a = k * kPi / 5;
         cairo_move_to(cr, cx + std::cos(a) * r * 0.25, cy + std::sin(a) * r * 0.25);
@@ -145,15 +124,15 @@ void Millstone(cairo_t* cr, double w, double h) {
 }
 
 void Bunk(cairo_t* cr, double w, double h) {
-    Shadow_Rect(cr, 6, 4, w - 12, h - 8, 4);
+    Box_Shadow(cr, 6 + 5, 4 + 6, w - 12, h - 8, 4, 0.32);
     Rounded_Rect(cr, 6, 4, w - 12, h - 8, 4); // the frame
-    Lit(cr, 0, 0, w, h, kDarkWood);
+    Lit(cr, 0, 0, w, h, kDarkWood, 1.5, kUmber, 1.2f, 0.75f);
     Rounded_Rect(cr, 11, 9, w - 22, h - 18, 5); // the mattress
-    Lit(cr, 0, 0, w, h, Rgba{176, 166, 140, 255}, 1);
+    Lit(cr, 0, 0, w, h, Rgba{176, 166, 140, 255}, 1, kUmber, 1.2f, 0.75f);
     Rounded_Rect(cr, 15, 13, w - 30, h * 0.16, 6); // the pillow
-    Lit(cr, 0, 0, w, h, kLinen, 1);
+    Lit(cr, 0, 0, w, h, kLinen, 1, kUmber, 1.2f, 0.75f);
     cairo_rectangle(cr, 11, h * 0.3, w - 22, h * 0.7 - 9); // the blanket, its top folded back
-    Lit(cr, 0, h * 0.3, w, h, kBlanket, 1);
+    Lit(cr, 0, h * 0.3, w, h, kBlanket, 1, kUmber, 1.2f, 0.75f);
     cairo_rectangle(cr, 11, h * 0.3, w - 22, h * 0.06);
     Set_Rgb(cr, writers::Shade(kBlanket, 1.25f));
     cairo_fill(cr);
@@ -167,9 +146,9 @@ void Bunk(cairo_t* cr, double w, double h) {
 }
 
 void Stove(cairo_t* cr, double w, double h) {
-    Shadow_Rect(cr, w * 0.12, h * 0.12, w * 0.76, h * 0.76, 6);
+    Box_Shadow(cr, w * 0.12 + 5, h * 0.12 + 6, w * 0.76, h * 0.76, 6, 0.32);
     Rounded_Rect(cr, w * 0.12, h * 0.12, w * 0.76, h * 0.76, 6);
-    Lit(cr, 0, 0, w, h, kIron, 2);
+    Lit(cr, 0, 0, w, h, kIron, 2, kUmber, 1.2f, 0.75f);
     for (int k = 0; k < 2; ++k) { // the hot plates, one glowing at its rim
         const double cx = w * (0.34 + 0.32 * k), cy = h * 0.42, r = w * 0.13;
         cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
@@ -181,11 +160,11 @@ void Stove(cairo_t* cr, double w, double h) {
     }
     cairo_arc(cr, w * 0.5, h * 0.74, w * 0.09, 0, 2 * kPi); // the flue pipe
     Fill_Shaded(cr, cairo_pattern_create_linear(0, 0, w, h), kSteel, 1.3f, 0.6f);
-    Ink(cr, 1.2);
+    Ink(cr, 1.2, kUmber);
     cairo_arc(cr, w * 0.66, h * 0.42, w * 0.08, 0, 2 * kPi); // a kettle on the hot plate
     Fill_Shaded(cr, cairo_pattern_create_radial(w * 0.64, h * 0.4, 1, w * 0.66, h * 0.42, w * 0.08), kBrass, 1.3f,
                 0.6f);
-    Ink(cr, 1);
+    Ink(cr, 1, kUmber);
 }
 
 void Table_And_Chairs(cairo_t* cr, double w, double h) {
@@ -195,7 +174,7 @@ void Table_And_Chairs(cairo_t* cr, double w, double h) {
     Chair(cr, w * 0.36, ty + th + s * 0.15, s, 2);
     Chair(cr, w * 0.64, ty + th + s * 0.15, s, 2);
     Chair(cr, tx - s * 0.2, h * 0.5, s, 3);
-    Shadow_Rect(cr, tx, ty, tw, th, 4);
+    Box_Shadow(cr, tx + 5, ty + 6, tw, th, 4, 0.32);
     Board(cr, tx, ty, tw, th, kWood, 4, false);
     // cards dealt, a tin mug, a candle stub
     for (int k = 0; k < 5; ++k) {
@@ -205,13 +184,13 @@ void Table_And_Chairs(cairo_t* cr, double w, double h) {
         cairo_rectangle(cr, -4, -6, 8, 12);
         Set_Rgb(cr, kLinen);
         cairo_fill_preserve(cr);
-        Ink(cr, 0.8);
+        Ink(cr, 0.8, kUmber);
         cairo_restore(cr);
     }
     cairo_arc(cr, tx + tw * 0.82, ty + th * 0.3, 5, 0, 2 * kPi);
     Set_Rgb(cr, kSteel);
     cairo_fill_preserve(cr);
-    Ink(cr, 1);
+    Ink(cr, 1, kUmber);
     cairo_arc(cr, tx + tw * 0.15, ty + th * 0.72, 4, 0, 2 * kPi);
     Set_Rgb(cr, Rgba{236, 226, 190, 255});
     cairo_fill(cr);
@@ -223,7 +202,7 @@ void Table_And_Chairs(cairo_t* cr, double w, double h) {
 void Desk(cairo_t* cr, double w, double h) {
     const double s = std::min(w, h) * 0.28;
     Chair(cr, w * 0.5, h * 0.84, s, 2);
-    Shadow_Rect(cr, w * 0.06, h * 0.08, w * 0.88, h * 0.62, 4);
+    Box_Shadow(cr, w * 0.06 + 5, h * 0.08 + 6, w * 0.88, h * 0.62, 4, 0.32);
     Board(cr, w * 0.06, h * 0.08, w * 0.88, h * 0.62, kDarkWood, 1, false);
     Rounded_Rect(cr, w * 0.1, h * 0.12, w * 0.8, h * 0.54, 2); // a green leather top
     Set_Rgb(cr, Rgba{60, 86, 60, 255});
@@ -235,7 +214,7 @@ void Desk(cairo_t* cr, double w, double h) {
         cairo_rectangle(cr, -w * 0.08, -h * 0.13, w * 0.16, h * 0.26);
         Set_Rgb(cr, kPaper);
         cairo_fill_preserve(cr);
-        Ink(cr, 0.8);
+        Ink(cr, 0.8, kUmber);
         for (int l = 0; l < 4; ++l) {
             cairo_move_to(cr, -w * 0.06, -h * 0.08 + l * h * 0.05);
             cairo_line_to(cr, w * 0.05, -h * 0.08 + l * h * 0.05);
@@ -247,19 +226,19 @@ void Desk(cairo_t* cr, double w, double h) {
     }
     // the telephone and the lamp
     Rounded_Rect(cr, w * 0.66, h * 0.2, w * 0.14, h * 0.16, 3);
-    Lit(cr, 0, 0, w, h, kBlack, 1);
+    Lit(cr, 0, 0, w, h, kBlack, 1, kUmber, 1.2f, 0.75f);
     cairo_arc(cr, w * 0.73, h * 0.28, w * 0.04, 0, 2 * kPi);
     Set_Rgb(cr, Rgba{200, 190, 160, 255});
     cairo_fill(cr);
     cairo_arc(cr, w * 0.8, h * 0.54, w * 0.07, 0, 2 * kPi);
     Fill_Shaded(cr, cairo_pattern_create_radial(w * 0.79, h * 0.53, 1, w * 0.8, h * 0.54, w * 0.07), kOlive, 1.3f, 0.6f);
-    Ink(cr, 1);
+    Ink(cr, 1, kUmber);
 }
 
 void Radio(cairo_t* cr, double w, double h) {
-    Shadow_Rect(cr, w * 0.12, h * 0.18, w * 0.76, h * 0.6, 4);
+    Box_Shadow(cr, w * 0.12 + 5, h * 0.18 + 6, w * 0.76, h * 0.6, 4, 0.32);
     Rounded_Rect(cr, w * 0.12, h * 0.18, w * 0.76, h * 0.6, 4);
-    Lit(cr, 0, 0, w, h, kOlive, 2);
+    Lit(cr, 0, 0, w, h, kOlive, 2, kUmber, 1.2f, 0.75f);
     for (int k = 0; k < 3; ++k) { // the dials
         cairo_arc(cr, w * (0.3 + 0.2 * k), h * 0.38, w * 0.06, 0, 2 * kPi);
         Set_Rgb(cr, kBlack);
@@ -271,7 +250,7 @@ void Radio(cairo_t* cr, double w, double h) {
     cairo_rectangle(cr, w * 0.22, h * 0.54, w * 0.56, h * 0.1); // the tuning scale
     Set_Rgb(cr, Rgba{220, 200, 120, 255});
     cairo_fill_preserve(cr);
-    Ink(cr, 1);
+    Ink(cr, 1, kUmber);
     cairo_move_to(cr, w * 0.3, h * 0.78); // the headphones' lead
     cairo_curve_to(cr, w * 0.2, h * 0.95, w * 0.5, h * 0.98, w * 0.62, h * 0.9);
     Set_Rgb(cr, kBlack);
@@ -285,11 +264,11 @@ void Radio(cairo_t* cr, double w, double h) {
 }
 
 void Workbench(cairo_t* cr, double w, double h) {
-    Shadow_Rect(cr, w * 0.04, h * 0.15, w * 0.92, h * 0.7, 3);
+    Box_Shadow(cr, w * 0.04 + 5, h * 0.15 + 6, w * 0.92, h * 0.7, 3, 0.32);
     Board(cr, w * 0.04, h * 0.15, w * 0.92, h * 0.7, kWood, 3, false);
     // the vice at the left end
     cairo_rectangle(cr, w * 0.06, h * 0.28, w * 0.1, h * 0.44);
-    Lit(cr, 0, 0, w, h, kIron, 1);
+    Lit(cr, 0, 0, w, h, kIron, 1, kUmber, 1.2f, 0.75f);
     cairo_move_to(cr, w * 0.02, h * 0.5);
     cairo_line_to(cr, w * 0.08, h * 0.5);
     Set_Rgb(cr, kSteel);
@@ -312,7 +291,7 @@ void Workbench(cairo_t* cr, double w, double h) {
     cairo_close_path(cr);
     Set_Rgb(cr, kSteel);
     cairo_fill_preserve(cr);
-    Ink(cr, 1);
+    Ink(cr, 1, kUmber);
     tool(w * 0.46, h * 0.34, w * 0.5, h * 0.36, 5, kDarkWood);
     tool(w * 0.76, h * 0.66, w * 0.9, h * 0.5, 2.5, kSteel);
     for (int k = 0; k < 8; ++k) {
@@ -325,7 +304,7 @@ void Workbench(cairo_t* cr, double w, double h) {
 
 void Explosives(cairo_t* cr, double w, double h) {
     auto crate = [&](double x, double y, double cw, double ch) {
-        Shadow_Rect(cr, x, y, cw, ch, 2);
+        Box_Shadow(cr, x + 5, y + 6, cw, ch, 2, 0.32);
         Board(cr, x, y, cw, ch, Rgba{132, 110, 70, 255}, 3, true);
         cairo_rectangle(cr, x + 2, y + ch * 0.38, cw - 4, ch * 0.24); // the danger band
         Set_Rgb(cr, kRed);
@@ -343,7 +322,7 @@ void Explosives(cairo_t* cr, double w, double h) {
     // a bundle of sticks tied with wire, and the coil of the firing cable
     for (int k = 0; k < 4; ++k) {
         Rounded_Rect(cr, w * 0.6, h * (0.54 + 0.06 * k), w * 0.3, h * 0.055, 3);
-        Lit(cr, 0, 0, w, h, Rgba{196, 70, 50, 255}, 1);
+        Lit(cr, 0, 0, w, h, Rgba{196, 70, 50, 255}, 1, kUmber, 1.2f, 0.75f);
     }
     cairo_move_to(cr, w * 0.74, h * 0.52);
     cairo_line_to(cr, w * 0.74, h * 0.8);
@@ -359,9 +338,9 @@ void Explosives(cairo_t* cr, double w, double h) {
 }
 
 void Plunger(cairo_t* cr, double w, double h) {
-    Shadow_Rect(cr, w * 0.2, h * 0.25, w * 0.6, h * 0.55, 3);
+    Box_Shadow(cr, w * 0.2 + 5, h * 0.25 + 6, w * 0.6, h * 0.55, 3, 0.32);
     Rounded_Rect(cr, w * 0.2, h * 0.25, w * 0.6, h * 0.55, 3);
-    Lit(cr, 0, 0, w, h, kDarkWood, 1.5);
+    Lit(cr, 0, 0, w, h, kDarkWood, 1.5, kUmber, 1.2f, 0.75f);
     cairo_move_to(cr, w * 0.5, h * 0.5); // the T-handle
     cairo_line_to(cr, w * 0.5, h * 0.12);
     cairo_move_to(cr, w * 0.28, h * 0.12);
@@ -379,12 +358,12 @@ void Cask(cairo_t* cr, double w, double h) {
     const double x = w * 0.06, y = h * 0.12, cw = w * 0.88, ch = h * 0.76;
     for (int k = 0; k < 2; ++k) { // the cradle's feet
         cairo_rectangle(cr, x + cw * (0.18 + 0.56 * k), y - 4, cw * 0.08, ch + 8);
-        Lit(cr, 0, 0, w, h, kDarkWood, 1);
+        Lit(cr, 0, 0, w, h, kDarkWood, 1, kUmber, 1.2f, 0.75f);
     }
-    Shadow_Rect(cr, x, y, cw, ch, ch * 0.4);
+    Box_Shadow(cr, x + 5, y + 6, cw, ch, ch * 0.4, 0.32);
     Rounded_Rect(cr, x, y, cw, ch, ch * 0.4);
     Fill_Shaded(cr, cairo_pattern_create_linear(0, y, 0, y + ch), Rgba{140, 90, 50, 255}, 1.3f, 0.55f);
-    Ink(cr, 2);
+    Ink(cr, 2, kUmber);
     for (int k = 1; k < 6; ++k) { // the staves
         cairo_move_to(cr, x + 6, y + ch * k / 6);
         cairo_curve_to(cr, x + cw * 0.3, y + ch * k / 6 - 2, x + cw * 0.7, y + ch * k / 6 - 2, x + cw - 6,
@@ -401,7 +380,7 @@ void Cask(cairo_t* cr, double w, double h) {
     cairo_rectangle(cr, x + cw - 2, y + ch * 0.44, 7, ch * 0.12); // the tap
     Set_Rgb(cr, kBrass);
     cairo_fill_preserve(cr);
-    Ink(cr, 1);
+    Ink(cr, 1, kUmber);
 }
 
 void Reading_Table(cairo_t* cr, double w, double h) {
@@ -410,7 +389,7 @@ void Reading_Table(cairo_t* cr, double w, double h) {
         Chair(cr, w * (0.24 + 0.26 * k), h * 0.12, s, 0);
         Chair(cr, w * (0.24 + 0.26 * k), h * 0.88, s, 2);
     }
-    Shadow_Rect(cr, w * 0.06, h * 0.22, w * 0.88, h * 0.56, 4);
+    Box_Shadow(cr, w * 0.06 + 5, h * 0.22 + 6, w * 0.88, h * 0.56, 4, 0.32);
     Board(cr, w * 0.06, h * 0.22, w * 0.88, h * 0.56, Rgba{120, 74, 40, 255}, 1, false);
     // open books and closed ones, and the green-shaded reading lamp in the middle
     for (int k = 0; k < 3; ++k) {
@@ -418,7 +397,7 @@ void Reading_Table(cairo_t* cr, double w, double h) {
         cairo_rectangle(cr, bx, by, w * 0.16, h * 0.18);
         Set_Rgb(cr, kPaper);
         cairo_fill_preserve(cr);
-        Ink(cr, 1);
+        Ink(cr, 1, kUmber);
         cairo_move_to(cr, bx + w * 0.08, by);
         cairo_line_to(cr, bx + w * 0.08, by + h * 0.18);
         cairo_set_source_rgba(cr, 0.3, 0.25, 0.2, 0.6);
@@ -428,12 +407,12 @@ void Reading_Table(cairo_t* cr, double w, double h) {
     const Rgba covers[] = {Rgba{120, 30, 30, 255}, Rgba{40, 60, 110, 255}};
     for (int k = 0; k < 2; ++k) {
         cairo_rectangle(cr, w * (0.3 + 0.3 * k), h * (0.56 - 0.24 * k), w * 0.09, h * 0.14);
-        Lit(cr, 0, 0, w, h, covers[k], 1);
+        Lit(cr, 0, 0, w, h, covers[k], 1, kUmber, 1.2f, 0.75f);
     }
     cairo_arc(cr, w * 0.5, h * 0.5, s * 0.45, 0, 2 * kPi);
     Fill_Shaded(cr, cairo_pattern_create_radial(w * 0.49, h * 0.48, 1, w * 0.5, h * 0.5, s * 0.45),
                 Rgba{40, 120, 70, 255}, 1.4f, 0.6f);
-    Ink(cr, 1);
+    Ink(cr, 1, kUmber);
     cairo_arc(cr, w * 0.5, h * 0.5, s * 0.12, 0, 2 * kPi);
     Set_Rgb(cr, Rgba{255, 240, 170, 255});
     cairo_fill(cr);
@@ -441,7 +420,7 @@ void Reading_Table(cairo_t* cr, double w, double h) {
 
 void Globe(cairo_t* cr, double w, double h) {
     const double cx = w / 2, cy = h / 2, r = std::min(w, h) * 0.36;
-    Shadow_Ellipse(cr, cx, cy, r, r);
+    Oval_Shadow(cr, cx + 5, cy + 6, r, r, 0.32);
     cairo_arc(cr, cx, cy, r * 1.12, 0, 2 * kPi); // the brass meridian ring
     Set_Rgb(cr, kBrass);
     cairo_set_line_width(cr, 3);
@@ -449,7 +428,7 @@ void Globe(cairo_t* cr, double w, double h) {
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
     Fill_Shaded(cr, cairo_pattern_create_radial(cx - r * 0.4, cy - r * 0.4, 1, cx, cy, r), Rgba{70, 120, 150, 255},
                 1.4f, 0.55f);
-    Ink(cr, 1.2);
+    Ink(cr, 1.2, kUmber);
     cairo_save(cr);
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
     cairo_clip(cr);
@@ -520,27 +499,27 @@ void Stairs(cairo_t* cr, double w, double h) {
 void Ladder(cairo_t* cr, double w, double h) {
     for (int s = 0; s < 2; ++s) {
         cairo_rectangle(cr, w * (s ? 0.72 : 0.2), 2, w * 0.08, h - 4);
-        Lit(cr, 0, 0, w, h, kWood, 1);
+        Lit(cr, 0, 0, w, h, kWood, 1, kUmber, 1.2f, 0.75f);
     }
     for (double y = h * 0.08; y < h - 4; y += h / 9) {
         cairo_rectangle(cr, w * 0.28, y, w * 0.44, 3);
-        Lit(cr, 0, 0, w, h, writers::Shade(kWood, 0.9f), 0.8);
+        Lit(cr, 0, 0, w, h, writers::Shade(kWood, 0.9f), 0.8, kUmber, 1.2f, 0.75f);
     }
 }
 
 // A stone pillar holding up the vault: its square base and round shaft.
 void Pillar(cairo_t* cr, double w, double h) {
-    Shadow_Rect(cr, w * 0.12, h * 0.12, w * 0.76, h * 0.76, 3);
+    Box_Shadow(cr, w * 0.12 + 5, h * 0.12 + 6, w * 0.76, h * 0.76, 3, 0.32);
     cairo_rectangle(cr, w * 0.12, h * 0.12, w * 0.76, h * 0.76);
-    Lit(cr, 0, 0, w, h, writers::Shade(kStone, 0.9f), 1.5);
+    Lit(cr, 0, 0, w, h, writers::Shade(kStone, 0.9f), 1.5, kUmber, 1.2f, 0.75f);
     cairo_arc(cr, w / 2, h / 2, w * 0.3, 0, 2 * kPi);
     Fill_Shaded(cr, cairo_pattern_create_radial(w * 0.4, h * 0.4, 1, w / 2, h / 2, w * 0.3), kStone, 1.3f, 0.6f);
-    Ink(cr, 1.5);
+    Ink(cr, 1.5, kUmber);
 }
 
 // Shells for the guns standing in their rack, and cartridge boxes.
 void Shells(cairo_t* cr, double w, double h) {
-    Shadow_Rect(cr, w * 0.05, h * 0.1, w * 0.9, h * 0.8, 3);
+    Box_Shadow(cr, w * 0.05 + 5, h * 0.1 + 6, w * 0.9, h * 0.8, 3, 0.32);
     Board(cr, w * 0.05, h * 0.1, w * 0.9, h * 0.8, kDarkWood, 1, false);
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 6; ++c) {
@@ -548,7 +527,7 @@ void Shells(cairo_t* cr, double w, double h) {
             cairo_arc(cr, cx, cy, rr, 0, 2 * kPi);
             Fill_Shaded(cr, cairo_pattern_create_radial(cx - rr * 0.3, cy - rr * 0.3, 1, cx, cy, rr), kBrass, 1.4f,
                         0.6f);
-            Ink(cr, 1);
+            Ink(cr, 1, kUmber);
             cairo_arc(cr, cx, cy, rr * 0.45, 0, 2 * kPi);
             Set_Rgb(cr, (r + c) % 4 ? Rgba{90, 96, 70, 255} : kRed);
             cairo_fill(cr);
@@ -557,11 +536,11 @@ void Shells(cairo_t* cr, double w, double h) {
 
 // A row of steel lockers against the wall, one standing open.
 void Lockers(cairo_t* cr, double w, double h) {
-    Shadow_Rect(cr, w * 0.03, h * 0.15, w * 0.94, h * 0.7, 2);
+    Box_Shadow(cr, w * 0.03 + 5, h * 0.15 + 6, w * 0.94, h * 0.7, 2, 0.32);
     for (int k = 0; k < 4; ++k) {
         const double x = w * (0.03 + 0.235 * k);
         cairo_rectangle(cr, x, h * 0.15, w * 0.235, h * 0.7);
-        Lit(cr, 0, 0, w, h, Rgba{96, 110, 96, 255}, 1.2);
+        Lit(cr, 0, 0, w, h, Rgba{96, 110, 96, 255}, 1.2, kUmber, 1.2f, 0.75f);
         for (int l = 0; l < 3; ++l) { // vents
             cairo_rectangle(cr, x + w * 0.05, h * (0.25 + 0.08 * l), w * 0.12, 2);
             cairo_set_source_rgba(cr, 0, 0, 0, 0.4);
@@ -579,14 +558,14 @@ void Lockers(cairo_t* cr, double w, double h) {
 
 // A ship's bollard: two iron posts on their base plate, a mooring line round them.
 void Bollard(cairo_t* cr, double w, double h) {
-    Shadow_Rect(cr, w * 0.1, h * 0.3, w * 0.8, h * 0.4, 6);
+    Box_Shadow(cr, w * 0.1 + 5, h * 0.3 + 6, w * 0.8, h * 0.4, 6, 0.32);
     Rounded_Rect(cr, w * 0.1, h * 0.3, w * 0.8, h * 0.4, 6);
-    Lit(cr, 0, 0, w, h, kIron, 1.5);
+    Lit(cr, 0, 0, w, h, kIron, 1.5, kUmber, 1.2f, 0.75f);
     for (int k = 0; k < 2; ++k) {
         const double cx = w * (0.3 + 0.4 * k), cy = h * 0.5, r = std::min(w, h) * 0.15;
         cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
         Fill_Shaded(cr, cairo_pattern_create_radial(cx - r * 0.4, cy - r * 0.4, 1, cx, cy, r), kSteel, 1.3f, 0.5f);
-        Ink(cr, 1.2);
+        Ink(cr, 1.2, kUmber);
     }
     cairo_move_to(cr, w * 0.3, h * 0.35); // the mooring line in a figure of eight
     cairo_curve_to(cr, w * 0.55, h * 0.2, w * 0.45, h * 0.8, w * 0.7, h * 0.65);
@@ -600,14 +579,14 @@ void Bollard(cairo_t* cr, double w, double h) {
 // A ventilator cowl on deck, its mouth turned to the wind.
 void Ventilator(cairo_t* cr, double w, double h) {
     const double cx = w / 2, cy = h * 0.55, r = std::min(w, h) * 0.3;
-    Shadow_Ellipse(cr, cx, cy, r, r);
+    Oval_Shadow(cr, cx + 5, cy + 6, r, r, 0.32);
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
     Fill_Shaded(cr, cairo_pattern_create_radial(cx - r * 0.4, cy - r * 0.4, 1, cx, cy, r), Rgba{190, 190, 182, 255},
                 1.2f, 0.6f);
-    Ink(cr, 1.5);
+    Ink(cr, 1.5, kUmber);
     Ellipse(cr, cx, cy - r * 0.55, r * 0.75, r * 0.5); // the bell mouth
     Fill_Shaded(cr, cairo_pattern_create_linear(0, cy - r, 0, cy), Rgba{200, 200, 192, 255}, 1.2f, 0.7f);
-    Ink(cr, 1.2);
+    Ink(cr, 1.2, kUmber);
     Ellipse(cr, cx, cy - r * 0.6, r * 0.5, r * 0.3);
     Set_Rgb(cr, kRed);
     cairo_fill(cr);
@@ -616,7 +595,7 @@ void Ventilator(cairo_t* cr, double w, double h) {
 // A lifebuoy hung on the rail: a red and white ring.
 void Lifebuoy(cairo_t* cr, double w, double h) {
     const double cx = w / 2, cy = h / 2, r = std::min(w, h) * 0.36;
-    Shadow_Ellipse(cr, cx, cy, r, r);
+    Oval_Shadow(cr, cx + 5, cy + 6, r, r, 0.32);
     for (int k = 0; k < 8; ++k) {
         cairo_arc(cr, cx, cy, r, k * kPi / 4, (k + 1) * kPi / 4);
         cairo_arc_negative(cr, cx, cy, r * 0.55, (k + 1) * kPi / 4, k * kPi / 4);
@@ -627,7 +606,7 @@ void Lifebuoy(cairo_t* cr, double w, double h) {
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
     cairo_new_sub_path(cr);
     cairo_arc(cr, cx, cy, r * 0.55, 0, 2 * kPi);
-    Ink(cr, 1.2);
+    Ink(cr, 1.2, kUmber);
 }
 
 struct Look {

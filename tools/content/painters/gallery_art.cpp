@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "content/painters/kit.h"
 #include "content/painters/paint.h"
 #include "content/painters/people.h"
 #include "content/writers/art.h"
@@ -16,7 +17,6 @@ namespace {
 using writers::Rgba;
 using writers::SheetLayout;
 
-constexpr double PI = 3.14159265358979;
 const Rgba kInk{22, 24, 20, 255}, kWhite{244, 242, 232, 255}, kBlack{12, 12, 14, 255}, kRedEmblem{170, 30, 30, 255};
 
 struct Rng : Seeded_Rng {
@@ -43,15 +43,10 @@ void Glow(cairo_t* cr, double cx, double cy, double r, Rgba c, double a) {
     cairo_pattern_add_color_stop_rgba(g, 0, c.r / 255.0, c.g / 255.0, c.b / 255.0, a);
     cairo_pattern_add_color_stop_rgba(g, 1, c.r / 255.0, c.g / 255.0, c.b / 255.0, 0);
     cairo_set_source(cr, g);
-    cairo_arc(cr, cx, cy, r, 0, 2 * PI);
+    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
 }
-Rgba Mix(Rgba a, Rgba b, double t) {
-    auto m = [t](int x, int y) { return (uint8_t)std::clamp((int)std::lround(x + (y - x) * t), 0, 255); };
-    return Rgba{m(a.r, b.r), m(a.g, b.g), m(a.b, b.b), m(a.a, b.a)};
-}
-
 // ---- Shared scenery ------------------------------------------------------------------------
 
 // A cloud of overlapping puffs, lit from above.
@@ -86,7 +81,7 @@ void Emblem(cairo_t* cr, double cx, double cy, double r) {
     for (int k = 0; k < 4; ++k) {
         cairo_save(cr);
         cairo_translate(cr, cx, cy);
-        cairo_rotate(cr, k * PI / 2 + PI / 4);
+        cairo_rotate(cr, k * kPi / 2 + kPi / 4);
         cairo_move_to(cr, 0, -r * 0.1);
         cairo_line_to(cr, r * 0.78, -r * 0.2);
         cairo_line_to(cr, r * 0.64, 0);
@@ -218,7 +213,7 @@ bool Gal_Deck(const std::string& root, const std::string& image, const Arg_Reade
             const double x = W * (0.12 + 0.24 * k);
             cairo_rectangle(cr, x, H * 0.46, 14, H * 0.07);
             Fill(cr, Rgba{200, 196, 180, 255});
-            cairo_arc(cr, x + 7, H * 0.46, 18, PI, 2 * PI);
+            cairo_arc(cr, x + 7, H * 0.46, 18, kPi, 2 * kPi);
             Fill(cr, Rgba{180, 40, 34, 255});
         }
     } else { // the admiral's bridge, his pennant flying
@@ -596,7 +591,7 @@ bool Gal_Cover(const std::string& root, const std::string& image, const Arg_Read
                 Fill(cr, kWhite);
                 cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
                 for (int q = 0; q < 4; ++q) {
-                    cairo_arc(cr, cx, cy, 29, q * PI / 2, q * PI / 2 + 0.5);
+                    cairo_arc(cr, cx, cy, 29, q * kPi / 2, q * kPi / 2 + 0.5);
                     Stroke(cr, Rgba{200, 40, 30, 255}, 18);
                 }
             }
@@ -706,7 +701,7 @@ bool Board(cairo_t* cr, const Art_Args& look, const Board_Pose& b, double x, dou
     }
     if (b.flash) {
         for (int k = 0; k < 10; ++k) {
-            const double a = k * PI / 5, len = (k % 2 ? 0.12 : 0.22) * w;
+            const double a = k * kPi / 5, len = (k % 2 ? 0.12 : 0.22) * w;
             cairo_move_to(cr, w * 0.72, h * 0.58);
             cairo_line_to(cr, w * 0.72 + std::cos(a) * len, h * 0.58 + std::sin(a) * len);
             Stroke(cr, Rgba{255, 200, 60, 255}, w * 0.03);
@@ -911,8 +906,8 @@ bool Gal_Cannon(const std::string& root, const std::string& image, const Arg_Rea
                                Stroke(cr, Rgba{50, 36, 24, 255}, 6);
                                for (int k = 0; k < 6; ++k) {
                                    cairo_move_to(cr, cx + s * w * 0.33, y + h * 0.72);
-                                   cairo_line_to(cr, cx + s * w * 0.33 + std::cos(k * PI / 3) * w * 0.15,
-                                                 y + h * 0.72 + std::sin(k * PI / 3) * w * 0.15);
+                                   cairo_line_to(cr, cx + s * w * 0.33 + std::cos(k * kPi / 3) * w * 0.15,
+                                                 y + h * 0.72 + std::sin(k * kPi / 3) * w * 0.15);
                                    Stroke(cr, Rgba{60, 44, 30, 255}, 4);
                                }
                            }
@@ -925,7 +920,7 @@ bool Gal_Cannon(const std::string& root, const std::string& image, const Arg_Rea
                            Fill(cr, kBlack);
                            if (f == 1) {
                                for (int k = 0; k < 12; ++k) {
-                                   const double a = k * PI / 6, len = (k % 2 ? 0.25 : 0.45) * w;
+                                   const double a = k * kPi / 6, len = (k % 2 ? 0.25 : 0.45) * w;
                                    cairo_move_to(cr, cx, cy);
                                    cairo_line_to(cr, cx + std::cos(a) * len, cy + std::sin(a) * len);
                                    Stroke(cr, Rgba{255, 190, 60, 255}, w * 0.05);
@@ -1030,7 +1025,7 @@ bool Gal_Pigeon(const std::string& root, const std::string& image, const Arg_Rea
                                cairo_save(cr);
                                cairo_translate(cr, cx, cy);
                                cairo_scale(cr, 1.0, 0.45);
-                               cairo_arc(cr, 0, 0, w * 0.3, f * PI / 2, f * PI / 2 + 1.2);
+                               cairo_arc(cr, 0, 0, w * 0.3, f * kPi / 2, f * kPi / 2 + 1.2);
                                cairo_restore(cr);
                                Stroke(cr, Rgba{255, 220, 160, 255}, 3);
                                return;
@@ -1038,7 +1033,7 @@ bool Gal_Pigeon(const std::string& root, const std::string& image, const Arg_Rea
                            if (f == 7) return; // gone
                            const double spread = (f - 3) * w * 0.12;
                            for (int k = 0; k < 6; ++k) {
-                               const double a = k * PI / 3 + f;
+                               const double a = k * kPi / 3 + f;
                                const double px = cx + std::cos(a) * spread, py = cy + std::sin(a) * spread;
                                cairo_move_to(cr, px, py);
                                cairo_line_to(cr, px + 6, py + 2);
@@ -1071,7 +1066,7 @@ bool Gal_Blast(const std::string& root, const std::string& image, const Arg_Read
                                    Glow(cr, cx, cy, R * 1.2, Rgba{255, 120, 30, 255}, 1.0 - t * 0.5);
                                    Glow(cr, cx, cy, R * 0.7, Rgba{255, 230, 120, 255}, 1.0 - t * 0.6);
                                    for (int k = 0; k < 10; ++k) {
-                                       const double a = k * PI / 5 + rng.Next();
+                                       const double a = k * kPi / 5 + rng.Next();
                                        cairo_move_to(cr, cx, cy);
                                        cairo_line_to(cr, cx + std::cos(a) * R, cy + std::sin(a) * R);
                                        Stroke(cr, Rgba{255, 200, 80, 255}, 3, 1.0 - t * 0.7);
@@ -1150,7 +1145,7 @@ void Airship_Body(cairo_t* cr, double x, double y, double w, double h, int f) {
 // A man seen from above as he falls, arms and legs flung out.
 void Faller_Cell(cairo_t* cr, double x, double y, double w, double h, int f) {
     const double cx = x + w / 2, cy = y + h / 2, s = w / 128.0;
-    const double swing = std::sin(f * PI / 2) * 0.5;
+    const double swing = std::sin(f * kPi / 2) * 0.5;
     const Rgba uniform{92, 108, 58, 255}, skin{232, 190, 150, 255};
     auto limb = [&](double ax, double ay, double ang, double len, Rgba c, double thick) {
         cairo_move_to(cr, cx + ax * s, cy + ay * s);
@@ -1168,7 +1163,7 @@ void Faller_Cell(cairo_t* cr, double x, double y, double w, double h, int f) {
     Circle(cr, cx, cy - 30 * s, 13 * s);
     Fill_Keep(cr, skin);
     Stroke(cr, kInk, 2);
-    cairo_arc(cr, cx, cy - 32 * s, 14 * s, PI, 2 * PI);
+    cairo_arc(cr, cx, cy - 32 * s, 14 * s, kPi, 2 * kPi);
     Fill(cr, Rgba{80, 94, 50, 255}); // his helmet
     Circle(cr, cx, cy - 26 * s, 4 * s); // mouth open in a yell
     Fill(cr, kBlack);
@@ -1212,7 +1207,7 @@ bool Gal_Debris(const std::string& root, const std::string& image, const Arg_Rea
         for (int k = 0; k < 2; ++k) {
             cairo_save(cr);
             cairo_translate(cr, 64, 64);
-            cairo_rotate(cr, 0.4 + k * PI);
+            cairo_rotate(cr, 0.4 + k * kPi);
             cairo_move_to(cr, 0, -6);
             cairo_curve_to(cr, 30, -14, 54, -8, 58, 0);
             cairo_curve_to(cr, 54, 8, 30, 12, 0, 6);
@@ -1281,7 +1276,7 @@ bool Gal_Plane(const std::string& root, const std::string& image, const Arg_Read
                                Circle(cr, hx, hy, h * 0.06);
                                Fill_Keep(cr, Rgba{232, 190, 150, 255});
                                Stroke(cr, kInk, 1.5);
-                               cairo_arc(cr, hx, hy - h * 0.01, h * 0.065, PI, 2 * PI);
+                               cairo_arc(cr, hx, hy - h * 0.01, h * 0.065, kPi, 2 * kPi);
                                Fill(cr, cap);
                            };
                            head(x + w * 0.62, y + h * 0.34, Rgba{110, 70, 40, 255}); // the pilot, goggles up
@@ -1367,7 +1362,7 @@ bool Gal_Effects(const std::string& root, const std::string& image, const Arg_Re
                            Rng rng(3 + f);
                            if (f < 6) { // dust kicked up where the shot struck
                                for (int k = 0; k < 6; ++k) {
-                                   const double a = k * PI / 3 + 0.3, d = w * 0.05 * (f + 1);
+                                   const double a = k * kPi / 3 + 0.3, d = w * 0.05 * (f + 1);
                                    Circle(cr, cx + std::cos(a) * d, cy + std::sin(a) * d * 0.7, w * (0.06 + 0.025 * f));
                                    Fill(cr, Rgba{150, 130, 100, 255}, 0.8 - f * 0.12);
                                }
@@ -1377,7 +1372,7 @@ bool Gal_Effects(const std::string& root, const std::string& image, const Arg_Re
                            if (f >= 8 && f < 14) { // wood chips flying apart
                                const int t = f - 8;
                                for (int k = 0; k < 9; ++k) {
-                                   const double a = k * 2 * PI / 9 + rng.Next() * 0.3, d = w * (0.06 + 0.06 * t);
+                                   const double a = k * 2 * kPi / 9 + rng.Next() * 0.3, d = w * (0.06 + 0.06 * t);
                                    cairo_save(cr);
                                    cairo_translate(cr, cx + std::cos(a) * d, cy + std::sin(a) * d + t * t * 0.6);
                                    cairo_rotate(cr, a + t);
@@ -1498,7 +1493,7 @@ bool Gal_Place(const std::string& root, const std::string& image, const Arg_Read
             Cottage(cr, W * 0.62, H * 0.52, 130, 70, Rgba{220, 206, 180, 255}, Rgba{150, 60, 40, 255});
             for (int k = 0; k < 4; ++k) {
                 const double x = 120 + k * 150, y = H * (0.68 + 0.06 * (k % 2));
-                cairo_arc(cr, x, y, 34, PI, 2 * PI);
+                cairo_arc(cr, x, y, 34, kPi, 2 * kPi);
                 Fill_V(cr, y - 34, y, Rgba{236, 200, 110, 255}, Rgba{190, 150, 70, 255});
             }
         }

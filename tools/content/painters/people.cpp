@@ -18,7 +18,6 @@ using writers::Rgba;
 using writers::Shade;
 using writers::SheetLayout;
 
-constexpr double PI = 3.14159265358979;
 
 const Rgba kInk{28, 22, 20, 255}, kWhite{246, 242, 232, 255}, kGoldTrim{222, 180, 70, 255},
     kBlack{30, 30, 34, 255};
@@ -67,24 +66,6 @@ struct Rng : Seeded_Rng {
 };
 
 } // namespace
-
-void Fill(cairo_t* cr, Rgba c, double a) {
-    Set_Rgb(cr, c, a);
-    cairo_fill(cr);
-}
-void Fill_Keep(cairo_t* cr, Rgba c, double a) {
-    Set_Rgb(cr, c, a);
-    cairo_fill_preserve(cr);
-}
-void Stroke(cairo_t* cr, Rgba c, double width, double a) {
-    Set_Rgb(cr, c, a);
-    cairo_set_line_width(cr, width);
-    cairo_stroke(cr);
-}
-void Circle(cairo_t* cr, double cx, double cy, double r) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, cy, r, 0, 2 * PI);
-}
 
 namespace {
 
@@ -422,7 +403,7 @@ void Hair_Top(cairo_t* cr, const Look& l, const Frame& f, Rng& rng) {
         cairo_close_path(cr);
         Shaded(cr, l.hair_c, f.cx, f.hy - f.hry, f.cx, f.hy, f.line);
         for (int k = 0; k < 11; ++k) {
-            const double a = PI * (1.05 + 0.9 * k / 10.0);
+            const double a = kPi * (1.05 + 0.9 * k / 10.0);
             Circle(cr, f.cx + std::cos(a) * f.hr * 1.0, f.hy - f.hry * 0.3 + std::sin(a) * f.hry * 0.95,
                    f.hr * (0.2 + 0.06 * rng.Next()));
             Shaded(cr, l.hair_c, f.cx, f.hy - f.hry, f.cx, f.hy, f.line * 0.7);
@@ -580,7 +561,7 @@ void Beard(cairo_t* cr, const Look& l, const Frame& f, double my, Rng& rng) {
     }
     if (l.face.count("stubble"))
         for (int k = 0; k < 90; ++k) {
-            const double a = rng.Next() * PI, r = 0.55 + 0.42 * rng.Next();
+            const double a = rng.Next() * kPi, r = 0.55 + 0.42 * rng.Next();
             Circle(cr, f.cx + std::cos(a) * f.hr * r, f.hy + f.hry * 0.3 + std::sin(a) * f.hry * 0.7 * r,
                    f.hr * 0.018);
             Fill(cr, Shade(l.hair_c, 0.6f), 0.5);
@@ -952,7 +933,7 @@ void Dog(cairo_t* cr, const Look& l, int frame, double x, double y, double w, do
     // head with scruffy edge
     cairo_new_sub_path(cr);
     for (int k = 0; k <= 36; ++k) {
-        const double a = 2 * PI * k / 36, r = hr * (1.0 + (k % 2 ? 0.06 : -0.02) * (0.5 + rng.Next()));
+        const double a = 2 * kPi * k / 36, r = hr * (1.0 + (k % 2 ? 0.06 : -0.02) * (0.5 + rng.Next()));
         const double px = cx + std::cos(a) * r, py = hy + std::sin(a) * r * 0.92;
         if (k == 0) cairo_move_to(cr, px, py);
         else cairo_line_to(cr, px, py);
@@ -1665,7 +1646,7 @@ bool Paint_Banner(const std::string& root, const std::string& image, const Art_A
     for (int k = 0; k < 4; ++k) { // a jagged cross
         cairo_save(cr);
         cairo_translate(cr, W / 2, H * 0.42);
-        cairo_rotate(cr, k * PI / 2 + PI / 4);
+        cairo_rotate(cr, k * kPi / 2 + kPi / 4);
         cairo_move_to(cr, 0, -6);
         cairo_line_to(cr, 48, -12);
         cairo_line_to(cr, 40, 0);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "content/painters/kit.h"
 #include "content/painters/paint.h"
 #include "content/writers/art.h"
 
@@ -22,24 +23,18 @@ using writers::Rgba;
 using writers::Shade;
 using writers::SheetLayout;
 
-constexpr double kPi = 3.14159265358979;
 const Rgba kInk{22, 24, 20, 255}, kPaper{230, 218, 186, 255}, kGold{226, 182, 64, 255}, kRed{168, 42, 34, 255},
     kSteel{96, 104, 114, 255}, kGunmetal{52, 56, 62, 255}, kWood{132, 82, 44, 255}, kBrass{196, 160, 70, 255},
     kOlive{92, 108, 58, 255}, kWhite{244, 242, 232, 255}, kFelt{34, 92, 56, 255}, kSilver{200, 204, 210, 255};
+const Ink_Tone kInkTone = Tone_Of(kInk, 1.0); // the outlines' ink
 
 
 // ---- Drawing helpers: a shape filled with a shaded gradient and outlined in ink ----
 
-void Outline(cairo_t* cr, double width = 1.6) {
-    Set_Rgb(cr, kInk);
-    cairo_set_line_width(cr, width);
-    cairo_stroke(cr);
-}
-
 // Fills the current path top-lit in c and outlines it.
 void Solid(cairo_t* cr, Rgba c, double top, double bottom) {
     Fill_Shaded(cr, cairo_pattern_create_linear(0, top, 0, bottom), c, 1.35f, 0.7f);
-    Outline(cr);
+    Ink(cr, 1.6, kInkTone);
 }
 
 void Box(cairo_t* cr, double x, double y, double w, double h, double r, Rgba c) {
@@ -61,7 +56,7 @@ void Disc(cairo_t* cr, double cx, double cy, double r, Rgba c) {
     cairo_new_sub_path(cr);
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
     Fill_Shaded(cr, cairo_pattern_create_radial(cx - r * 0.4, cy - r * 0.4, r * 0.1, cx, cy, r), c, 1.4f, 0.75f);
-    Outline(cr, 1.2);
+    Ink(cr, 1.2, kInkTone);
 }
 
 // ---- Goods, drawn in a cell of s x s pixels from (x, y), weapons facing right ----
@@ -302,7 +297,7 @@ void Lantern(cairo_t* cr, double x, double y, double s) {
     cairo_set_source(cr, g);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(g);
-    Outline(cr);
+    Ink(cr, 1.6, kInkTone);
     Box(cr, x + s * 0.32, y + s * 0.64, s * 0.36, s * 0.08, 3, kGunmetal);
 }
 
