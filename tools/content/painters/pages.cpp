@@ -214,6 +214,214 @@ void Soldier(cairo_t* cr, int f, double x, double y, double w, double h, Rgba un
     cairo_stroke(cr);
 }
 
+// ---- The backdrops' themes, one picture each (themes that share their drawing pass the name on);
+// each returns the face of its board in pixels, where it has one ----
+
+// Dusk over the hills, wire in the foreground.
+Frac_Rect Dusk(cairo_t* cr, Rng& rng, double W, double H, const std::string&, const Arg_Reader&) {
+    Vertical_Gradient(cr, 0, H * 0.7, Rgba{38, 44, 72, 255}, Rgba{196, 120, 72, 255});
+    Stars(cr, rng, W, H * 0.3, 40);
+    Hills(cr, rng, W, H, H * 0.62, 22, Rgba{62, 58, 52, 255});
+    Hills(cr, rng, W, H, H * 0.74, 16, Rgba{34, 40, 26, 255});
+    Wire(cr, W, H * 0.86);
+    return Frac_Rect{0, 0, 0, 0};
+}
+
+// Open night sky, darkening upward, to stand above a dusk picture.
+Frac_Rect Night_Sky(cairo_t* cr, Rng& rng, double W, double H, const std::string&, const Arg_Reader&) {
+    Vertical_Gradient(cr, 0, H, Rgba{6, 8, 22, 255}, Rgba{38, 44, 72, 255});
+    Stars(cr, rng, W, H, 140);
+    return Frac_Rect{0, 0, 0, 0};
+}
+
+// Night over the hills under the moon; the camp's tents below them for camp_night.
+Frac_Rect Night_Hills(cairo_t* cr, Rng& rng, double W, double H, const std::string& theme, const Arg_Reader&) {
+    Vertical_Gradient(cr, 0, H, Rgba{8, 12, 30, 255}, Rgba{30, 40, 60, 255});
+    Stars(cr, rng, W, H * 0.6, 120);
+    Set_Rgb(cr, Rgba{236, 232, 200, 255});
+    cairo_arc(cr, W * 0.8, H * 0.16, 18, 0, 6.2832);
+    cairo_fill(cr);
+    Hills(cr, rng, W, H, H * 0.7, 14, Rgba{16, 22, 18, 255});
+    if (theme == "camp_night")
+        for (int k = 0; k < 4; ++k) Tent(cr, 70 + k * 120, H * 0.82, 44, Rgba{40, 48, 34, 255});
+    return Frac_Rect{0, 0, 0, 0};
+}
+
+// The camp by day: the tents in the meadow.
+Frac_Rect Camp_Day(cairo_t* cr, Rng& rng, double W, double H, const std::string&, const Arg_Reader&) {
+    Vertical_Gradient(cr, 0, H * 0.6, Rgba{120, 160, 200, 255}, Rgba{220, 214, 180, 255});
+    Hills(cr, rng, W, H, H * 0.58, 12, Rgba{110, 130, 80, 255});
+    Vertical_Gradient(cr, H * 0.6, H, Rgba{120, 140, 70, 255}, Rgba{70, 90, 40, 255});
+    Hills(cr, rng, W, H, H * 0.62, 4, Rgba{96, 118, 58, 255});
+    for (int k = 0; k < 4; ++k) Tent(cr, 70 + k * 120, H * 0.8, 48, Rgba{150, 140, 96, 255});
+    return Frac_Rect{0, 0, 0, 0};
+}
+
+// The sea under a pale sky; the coast's dunes in front for coast.
+Frac_Rect Sea(cairo_t* cr, Rng& rng, double W, double H, const std::string& theme, const Arg_Reader&) {
+    Vertical_Gradient(cr, 0, H * 0.5, Rgba{150, 180, 210, 255}, Rgba{230, 222, 200, 255});
+    cairo_rectangle(cr, 0, H * 0.5, W, H * 0.5);
+    Set_Rgb(cr, Rgba{52, 88, 120, 255});
+    cairo_fill(cr);
+    for (int k = 0; k < 60; ++k) {
+        Set_Rgb(cr, kWhite, 0.3);
+        const double y = H * 0.52 + rng.Next() * H * 0.45;
+        cairo_rectangle(cr, rng.Next() * W, y, 8 + rng.Next() * 20, 1.5);
+        cairo_fill(cr);
+    }
+    if (theme == "coast") Hills(cr, rng, W, H, H * 0.82, 10, Rgba{214, 196, 150, 255});
+    return Frac_Rect{0, 0, 0, 0};
+}
+
+// A field of stubble under a summer sky.
+Frac_Rect Field(cairo_t* cr, Rng& rng, double W, double H, const std::string&, const Arg_Reader&) {
+    Vertical_Gradient(cr, 0, H * 0.5, Rgba{170, 190, 210, 255}, Rgba{236, 226, 196, 255});
+    Hills(cr, rng, W, H, H * 0.5, 10, Rgba{150, 150, 96, 255});
+    Vertical_Gradient(cr, H * 0.55, H, Rgba{170, 150, 80, 255}, Rgba{110, 96, 50, 255});
+    Hills(cr, rng, W, H, H * 0.56, 3, Rgba{164, 146, 78, 255});
+    Wire(cr, W, H * 0.8);
+    return Frac_Rect{0, 0, 0, 0};
+}
+
+// A dark ridge with crosses on it; red for death.
+Frac_Rect Dark_Ridge(cairo_t* cr, Rng& rng, double W, double H, const std::string& theme, const Arg_Reader&) {
+    Vertical_Gradient(cr, 0, H, theme == "death" ? Rgba{60, 10, 8, 255} : Rgba{20, 22, 24, 255},
+                      Rgba{6, 6, 6, 255});
+    Hills(cr, rng, W, H, H * 0.8, 10, Rgba{12, 12, 10, 255});
+    for (int k = 0; k < 5; ++k) { // crosses on the ridge
+        const double x = 60 + k * 95 + rng.Next() * 20, y = H * 0.78 - rng.Next() * 8;
+        Set_Rgb(cr, Rgba{40, 34, 30, 255});
+        cairo_rectangle(cr, x - 2, y - 30, 4, 34);
+        cairo_rectangle(cr, x - 10, y - 24, 20, 4);
+        cairo_fill(cr);
+    }
+    return Frac_Rect{0, 0, 0, 0};
+}
+
+// A sheet of paper on a desk; a map's lines for map.
+Frac_Rect Paper(cairo_t* cr, Rng& rng, double W, double H, const std::string& theme, const Arg_Reader&) {
+    Vertical_Gradient(cr, 0, H, Rgba{90, 70, 48, 255}, Rgba{50, 38, 26, 255});
+    const Frac_Rect board = {36, 20, W - 36, H - 20};
+    Rounded_Rect(cr, 36, 20, W - 72, H - 40, 6);
+    Set_Rgb(cr, theme == "map" ? Rgba{214, 206, 170, 255} : kPaper);
+    cairo_fill(cr);
+    Set_Rgb(cr, Rgba{150, 130, 96, 255});
+    cairo_set_line_width(cr, 1);
+    for (int k = 0; k < (theme == "map" ? 14 : 0); ++k) {
+        cairo_move_to(cr, 40 + rng.Next() * (W - 80), 24 + rng.Next() * (H - 48));
+        cairo_curve_to(cr, 40 + rng.Next() * (W - 80), 24 + rng.Next() * (H - 48), 40 + rng.Next() * (W - 80),
+                       24 + rng.Next() * (H - 48), 40 + rng.Next() * (W - 80), 24 + rng.Next() * (H - 48));
+        cairo_stroke(cr);
+    }
+    return board;
+}
+
+// The inside of a tent.
+Frac_Rect Tent_Inside(cairo_t* cr, Rng&, double W, double H, const std::string&, const Arg_Reader&) {
+    Vertical_Gradient(cr, 0, H, Rgba{120, 100, 64, 255}, Rgba{60, 48, 30, 255});
+    Set_Rgb(cr, Rgba{80, 64, 40, 255});
+    cairo_set_line_width(cr, 6);
+    cairo_move_to(cr, W / 2, 0);
+    cairo_line_to(cr, 0, H * 0.6);
+    cairo_move_to(cr, W / 2, 0);
+    cairo_line_to(cr, W, H * 0.6);
+    cairo_stroke(cr);
+    cairo_rectangle(cr, 0, H * 0.78, W, H * 0.22);
+    Set_Rgb(cr, Rgba{70, 58, 40, 255});
+    cairo_fill(cr);
+    return Frac_Rect{0, 0, 0, 0};
+}
+
+// A slate in a wooden frame, for pages of written text.
+Frac_Rect Slate(cairo_t* cr, Rng& rng, double W, double H, const std::string&, const Arg_Reader&) {
+    Vertical_Gradient(cr, 0, H, Rgba{110, 76, 44, 255}, Rgba{70, 46, 26, 255});
+    const Frac_Rect board = {30, 16, W - 30, H - 16};
+    Rounded_Rect(cr, 30, 16, W - 60, H - 32, 6);
+    Set_Rgb(cr, Rgba{34, 52, 40, 255});
+    cairo_fill_preserve(cr);
+    Set_Rgb(cr, kInk, 0.6);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+    for (int k = 0; k < 40; ++k) { // chalk dust
+        Set_Rgb(cr, kWhite, 0.03 + 0.03 * rng.Next());
+        const double dx = 40 + rng.Next() * (W - 80), dy = 24 + rng.Next() * (H - 48), len = 10 + rng.Next() * 30;
+        cairo_set_line_width(cr, 2 + rng.Next() * 4);
+        cairo_move_to(cr, dx, dy);
+        cairo_line_to(cr, dx + len, dy + len * 0.2 * (rng.Next() - 0.5));
+        cairo_stroke(cr);
+    }
+    return board;
+}
+
+// The camp at night, its tents burning.
+Frac_Rect Camp_Burning(cairo_t* cr, Rng& rng, double W, double H, const std::string&, const Arg_Reader&) {
+    Vertical_Gradient(cr, 0, H, Rgba{20, 8, 10, 255}, Rgba{120, 40, 16, 255});
+    Hills(cr, rng, W, H, H * 0.7, 14, Rgba{24, 18, 14, 255});
+    for (int k = 0; k < 4; ++k) {
+        const double cx = 70 + k * 120, base = H * 0.84;
+        Tent(cr, cx, base, 46, Rgba{50, 40, 30, 255});
+        for (int f = 0; f < 3; ++f) { // flames, then the smoke over them
+            const double fx = cx - 20 + f * 20, fh = 30 + rng.Next() * 30;
+            cairo_move_to(cr, fx - 14, base - 8);
+            cairo_curve_to(cr, fx - 12, base - fh * 0.6, fx - 2, base - fh * 0.7, fx, base - fh);
+            cairo_curve_to(cr, fx + 4, base - fh * 0.6, fx + 14, base - fh * 0.5, fx + 14, base - 8);
+            cairo_close_path(cr);
+            Fill_Shaded(cr, cairo_pattern_create_linear(0, base - fh, 0, base), Rgba{255, 150, 40, 255}, 1.3f,
+                        0.8f, false);
+        }
+        Set_Rgb(cr, Rgba{60, 56, 56, 255}, 0.45);
+        for (int p = 0; p < 4; ++p) {
+            cairo_arc(cr, cx + p * 14 - 10, H * 0.5 - p * 26 - rng.Next() * 10, 16 + p * 6, 0, 6.2832);
+            cairo_fill(cr);
+        }
+    }
+    Wire(cr, W, H * 0.92);
+    return Frac_Rect{0, 0, 0, 0};
+}
+
+// Cloth lining, `colour=` red, steel or olive.
+Frac_Rect Velvet(cairo_t* cr, Rng&, double W, double H, const std::string&, const Arg_Reader& r) {
+    const Rgba c = r.Str("colour", "red") == "steel" ? Rgba{40, 56, 90, 255}
+                   : r.Str("colour", "red") == "olive" ? Rgba{40, 70, 40, 255}
+                                                      : Rgba{110, 24, 30, 255};
+    Vertical_Gradient(cr, 0, H, Rgba{110, 76, 44, 255}, Rgba{60, 40, 22, 255});
+    const Frac_Rect board = {24, 14, W - 24, H - 14};
+    cairo_rectangle(cr, 24, 14, W - 48, H - 28);
+    Fill_Shaded(cr, cairo_pattern_create_radial(W / 2, H / 2, 10, W / 2, H / 2, W * 0.6), c, 1.3f, 0.6f, false);
+    for (int k = 0; k < 30; ++k) { // the nap of the cloth
+        Set_Rgb(cr, kInk, 0.08);
+        cairo_set_line_width(cr, 1);
+        const double y = 20 + k * (H - 40) / 30;
+        cairo_move_to(cr, 26, y);
+        cairo_line_to(cr, W - 26, y + 3);
+        cairo_stroke(cr);
+    }
+    return board;
+}
+
+struct Named_Theme {
+    const char* name;
+    Frac_Rect (*draw)(cairo_t*, Rng&, double, double, const std::string&, const Arg_Reader&);
+};
+const Named_Theme kThemes[] = {
+    {"dusk", Dusk},
+    {"sky", Night_Sky},
+    {"night", Night_Hills},
+    {"camp_night", Night_Hills},
+    {"camp", Camp_Day},
+    {"sea", Sea},
+    {"coast", Sea},
+    {"field", Field},
+    {"dark", Dark_Ridge},
+    {"death", Dark_Ridge},
+    {"paper", Paper},
+    {"map", Paper},
+    {"tent", Tent_Inside},
+    {"board", Slate},
+    {"camp_fire", Camp_Burning},
+    {"velvet", Velvet},
+};
+
 } // namespace
 
 // ---- The page painters (the registry names them) ----
@@ -227,145 +435,14 @@ bool Backdrop(const std::string& root, const std::string& image, const Arg_Reade
     Paint p((int)W, (int)H);
     cairo_t* cr = p.cr();
     Rng rng(Name_Hash(image));
-    Frac_Rect board{0, 0, 0, 0}; // the board's face in pixels, where the theme has one
-    if (theme == "dusk") {
-        Vertical_Gradient(cr, 0, H * 0.7, Rgba{38, 44, 72, 255}, Rgba{196, 120, 72, 255});
-        Stars(cr, rng, W, H * 0.3, 40);
-        Hills(cr, rng, W, H, H * 0.62, 22, Rgba{62, 58, 52, 255});
-        Hills(cr, rng, W, H, H * 0.74, 16, Rgba{34, 40, 26, 255});
-        Wire(cr, W, H * 0.86);
-    } else if (theme == "sky") { // open night sky, darkening upward, to stand above a dusk picture
-        Vertical_Gradient(cr, 0, H, Rgba{6, 8, 22, 255}, Rgba{38, 44, 72, 255});
-        Stars(cr, rng, W, H, 140);
-    } else if (theme == "night" || theme == "camp_night") {
-        Vertical_Gradient(cr, 0, H, Rgba{8, 12, 30, 255}, Rgba{30, 40, 60, 255});
-        Stars(cr, rng, W, H * 0.6, 120);
-        Set_Rgb(cr, Rgba{236, 232, 200, 255});
-        cairo_arc(cr, W * 0.8, H * 0.16, 18, 0, 6.2832);
-        cairo_fill(cr);
-        Hills(cr, rng, W, H, H * 0.7, 14, Rgba{16, 22, 18, 255});
-        if (theme == "camp_night")
-            for (int k = 0; k < 4; ++k) Tent(cr, 70 + k * 120, H * 0.82, 44, Rgba{40, 48, 34, 255});
-    } else if (theme == "camp") {
-        Vertical_Gradient(cr, 0, H * 0.6, Rgba{120, 160, 200, 255}, Rgba{220, 214, 180, 255});
-        Hills(cr, rng, W, H, H * 0.58, 12, Rgba{110, 130, 80, 255});
-        Vertical_Gradient(cr, H * 0.6, H, Rgba{120, 140, 70, 255}, Rgba{70, 90, 40, 255});
-        Hills(cr, rng, W, H, H * 0.62, 4, Rgba{96, 118, 58, 255});
-        for (int k = 0; k < 4; ++k) Tent(cr, 70 + k * 120, H * 0.8, 48, Rgba{150, 140, 96, 255});
-    } else if (theme == "sea" || theme == "coast") {
-        Vertical_Gradient(cr, 0, H * 0.5, Rgba{150, 180, 210, 255}, Rgba{230, 222, 200, 255});
-        cairo_rectangle(cr, 0, H * 0.5, W, H * 0.5);
-        Set_Rgb(cr, Rgba{52, 88, 120, 255});
-        cairo_fill(cr);
-        for (int k = 0; k < 60; ++k) {
-            Set_Rgb(cr, kWhite, 0.3);
-            const double y = H * 0.52 + rng.Next() * H * 0.45;
-            cairo_rectangle(cr, rng.Next() * W, y, 8 + rng.Next() * 20, 1.5);
-            cairo_fill(cr);
-        }
-        if (theme == "coast") Hills(cr, rng, W, H, H * 0.82, 10, Rgba{214, 196, 150, 255});
-    } else if (theme == "field") {
-        Vertical_Gradient(cr, 0, H * 0.5, Rgba{170, 190, 210, 255}, Rgba{236, 226, 196, 255});
-        Hills(cr, rng, W, H, H * 0.5, 10, Rgba{150, 150, 96, 255});
-        Vertical_Gradient(cr, H * 0.55, H, Rgba{170, 150, 80, 255}, Rgba{110, 96, 50, 255});
-        Hills(cr, rng, W, H, H * 0.56, 3, Rgba{164, 146, 78, 255});
-        Wire(cr, W, H * 0.8);
-    } else if (theme == "dark" || theme == "death") {
-        Vertical_Gradient(cr, 0, H, theme == "death" ? Rgba{60, 10, 8, 255} : Rgba{20, 22, 24, 255},
-                          Rgba{6, 6, 6, 255});
-        Hills(cr, rng, W, H, H * 0.8, 10, Rgba{12, 12, 10, 255});
-        for (int k = 0; k < 5; ++k) { // crosses on the ridge
-            const double x = 60 + k * 95 + rng.Next() * 20, y = H * 0.78 - rng.Next() * 8;
-            Set_Rgb(cr, Rgba{40, 34, 30, 255});
-            cairo_rectangle(cr, x - 2, y - 30, 4, 34);
-            cairo_rectangle(cr, x - 10, y - 24, 20, 4);
-            cairo_fill(cr);
-        }
-    } else if (theme == "paper" || theme == "map") {
-        Vertical_Gradient(cr, 0, H, Rgba{90, 70, 48, 255}, Rgba{50, 38, 26, 255});
-        board = {36, 20, W - 36, H - 20};
-        Rounded_Rect(cr, 36, 20, W - 72, H - 40, 6);
-        Set_Rgb(cr, theme == "map" ? Rgba{214, 206, 170, 255} : kPaper);
-        cairo_fill(cr);
-        Set_Rgb(cr, Rgba{150, 130, 96, 255});
-        cairo_set_line_width(cr, 1);
-        for (int k = 0; k < (theme == "map" ? 14 : 0); ++k) {
-            cairo_move_to(cr, 40 + rng.Next() * (W - 80), 24 + rng.Next() * (H - 48));
-            cairo_curve_to(cr, 40 + rng.Next() * (W - 80), 24 + rng.Next() * (H - 48), 40 + rng.Next() * (W - 80),
-                           24 + rng.Next() * (H - 48), 40 + rng.Next() * (W - 80), 24 + rng.Next() * (H - 48));
-            cairo_stroke(cr);
-        }
-    } else if (theme == "tent") {
-        Vertical_Gradient(cr, 0, H, Rgba{120, 100, 64, 255}, Rgba{60, 48, 30, 255});
-        Set_Rgb(cr, Rgba{80, 64, 40, 255});
-        cairo_set_line_width(cr, 6);
-        cairo_move_to(cr, W / 2, 0);
-        cairo_line_to(cr, 0, H * 0.6);
-        cairo_move_to(cr, W / 2, 0);
-        cairo_line_to(cr, W, H * 0.6);
-        cairo_stroke(cr);
-        cairo_rectangle(cr, 0, H * 0.78, W, H * 0.22);
-        Set_Rgb(cr, Rgba{70, 58, 40, 255});
-        cairo_fill(cr);
-    } else if (theme == "board") { // a slate in a wooden frame, for pages of written text
-        Vertical_Gradient(cr, 0, H, Rgba{110, 76, 44, 255}, Rgba{70, 46, 26, 255});
-        board = {30, 16, W - 30, H - 16};
-        Rounded_Rect(cr, 30, 16, W - 60, H - 32, 6);
-        Set_Rgb(cr, Rgba{34, 52, 40, 255});
-        cairo_fill_preserve(cr);
-        Set_Rgb(cr, kInk, 0.6);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
-        for (int k = 0; k < 40; ++k) { // chalk dust
-            Set_Rgb(cr, kWhite, 0.03 + 0.03 * rng.Next());
-            const double dx = 40 + rng.Next() * (W - 80), dy = 24 + rng.Next() * (H - 48), len = 10 + rng.Next() * 30;
-            cairo_set_line_width(cr, 2 + rng.Next() * 4);
-            cairo_move_to(cr, dx, dy);
-            cairo_line_to(cr, dx + len, dy + len * 0.2 * (rng.Next() - 0.5));
-            cairo_stroke(cr);
-        }
-    } else if (theme == "camp_fire") { // the camp at night, its tents burning
-        Vertical_Gradient(cr, 0, H, Rgba{20, 8, 10, 255}, Rgba{120, 40, 16, 255});
-        Hills(cr, rng, W, H, H * 0.7, 14, Rgba{24, 18, 14, 255});
-        for (int k = 0; k < 4; ++k) {
-            const double cx = 70 + k * 120, base = H * 0.84;
-            Tent(cr, cx, base, 46, Rgba{50, 40, 30, 255});
-            for (int f = 0; f < 3; ++f) { // flames, then the smoke over them
-                const double fx = cx - 20 + f * 20, fh = 30 + rng.Next() * 30;
-                cairo_move_to(cr, fx - 14, base - 8);
-                cairo_curve_to(cr, fx - 12, base - fh * 0.6, fx - 2, base - fh * 0.7, fx, base - fh);
-                cairo_curve_to(cr, fx + 4, base - fh * 0.6, fx + 14, base - fh * 0.5, fx + 14, base - 8);
-                cairo_close_path(cr);
-                Fill_Shaded(cr, cairo_pattern_create_linear(0, base - fh, 0, base), Rgba{255, 150, 40, 255}, 1.3f,
-                            0.8f, false);
-            }
-            Set_Rgb(cr, Rgba{60, 56, 56, 255}, 0.45);
-            for (int p = 0; p < 4; ++p) {
-                cairo_arc(cr, cx + p * 14 - 10, H * 0.5 - p * 26 - rng.Next() * 10, 16 + p * 6, 0, 6.2832);
-                cairo_fill(cr);
-            }
-        }
-        Wire(cr, W, H * 0.92);
-    } else if (theme == "velvet") { // cloth lining, `colour=` red, steel or olive
-        const Rgba c = r.Str("colour", "red") == "steel" ? Rgba{40, 56, 90, 255}
-                       : r.Str("colour", "red") == "olive" ? Rgba{40, 70, 40, 255}
-                                                          : Rgba{110, 24, 30, 255};
-        Vertical_Gradient(cr, 0, H, Rgba{110, 76, 44, 255}, Rgba{60, 40, 22, 255});
-        board = {24, 14, W - 24, H - 14};
-        cairo_rectangle(cr, 24, 14, W - 48, H - 28);
-        Fill_Shaded(cr, cairo_pattern_create_radial(W / 2, H / 2, 10, W / 2, H / 2, W * 0.6), c, 1.3f, 0.6f, false);
-        for (int k = 0; k < 30; ++k) { // the nap of the cloth
-            Set_Rgb(cr, kInk, 0.08);
-            cairo_set_line_width(cr, 1);
-            const double y = 20 + k * (H - 40) / 30;
-            cairo_move_to(cr, 26, y);
-            cairo_line_to(cr, W - 26, y + 3);
-            cairo_stroke(cr);
-        }
-    } else {
+    const Named_Theme* drawn = nullptr;
+    for (const Named_Theme& t : kThemes)
+        if (theme == t.name) drawn = &t;
+    if (drawn == nullptr) {
         r.error = "unknown backdrop theme '" + theme + "'";
         return false;
     }
+    const Frac_Rect board = drawn->draw(cr, rng, W, H, theme, r); // its face in pixels, where it has one
     if (r.Str("night", "0") == "1") Night(cr, rng, W, H);
     const Frac_Rect words = title.empty() ? Frac_Rect{0, 0, 0, 0} : Label(cr, title, 0, 14, W, 60, 36, kGold);
     Note_Words(image, title, words, W, H, board.x1 > board.x0 ? &board : nullptr);
