@@ -420,44 +420,67 @@ void Good(cairo_t* cr, int k, double x, double y, double s) {
     cairo_restore(cr);
 }
 
+// The ammunition on the board: shells standing, a tin of machine-gun rounds, a box of pistol
+// rounds and a stripper clip of rifle rounds.
+void Shells(cairo_t* cr, double x, double y, double s) {
+    for (int k2 = 0; k2 < 3; ++k2) Shell(cr, x + s * (0.32 + k2 * 0.18), y + s * 0.74, s * 0.13, s * 0.42);
+}
+void Mg_Ammo(cairo_t* cr, double x, double y, double s) {
+    Box(cr, x + s * 0.16, y + s * 0.52, s * 0.68, s * 0.24, 3, kOlive); // the ammunition tin
+    Caption(cr, ".45", x + s * 0.16, y + s * 0.55, s * 0.68, s * 0.2, s * 0.14, kPaper, true, false);
+    for (int k2 = 0; k2 < 6; ++k2) Cartridge(cr, x + s * (0.24 + k2 * 0.1), y + s * 0.52, s * 0.07, s * 0.26, Rgba{190, 110, 60, 255});
+}
+void Pistol_Ammo(cairo_t* cr, double x, double y, double s) {
+    Box(cr, x + s * 0.2, y + s * 0.5, s * 0.6, s * 0.26, 3, Rgba{200, 170, 110, 255}); // cardboard box
+    Caption(cr, "50", x + s * 0.2, y + s * 0.53, s * 0.6, s * 0.2, s * 0.16, kRed, true, false);
+    for (int k2 = 0; k2 < 5; ++k2) Cartridge(cr, x + s * (0.28 + k2 * 0.11), y + s * 0.5, s * 0.08, s * 0.2, kSteel);
+}
+void Rifle_Ammo(cairo_t* cr, double x, double y, double s) {
+    Box(cr, x + s * 0.2, y + s * 0.7, s * 0.6, s * 0.05, 1, kGunmetal); // the stripper clip
+    for (int k2 = 0; k2 < 5; ++k2) Cartridge(cr, x + s * (0.27 + k2 * 0.115), y + s * 0.7, s * 0.08, s * 0.48, Rgba{190, 110, 60, 255});
+}
+
+// The goods, one picture each, drawn in the square of side s at (x, y).
+struct Named_Good {
+    const char* name;
+    void (*draw)(cairo_t* cr, double x, double y, double s);
+};
+// clang-format off
+const Named_Good kGoods[] = {
+    {"weston", [](cairo_t* cr, double x, double y, double s) { Pistol(cr, x + s * 0.05, y + s * 0.05, s * 0.9, kSteel, kWood, false, 0.08); }},
+    {"luger", [](cairo_t* cr, double x, double y, double s) { Pistol(cr, x + s * 0.05, y + s * 0.05, s * 0.9, kGunmetal, Rgba{110, 70, 40, 255}, true, 0.14); }},
+    {"colt", [](cairo_t* cr, double x, double y, double s) { Pistol(cr, x + s * 0.05, y + s * 0.05, s * 0.9, Rgba{36, 38, 44, 255}, Rgba{70, 50, 36, 255}, false, 0.1); }},
+    {"enfield", [](cairo_t* cr, double x, double y, double s) { Long_Gun(cr, x, y, s, 0, kWood, kGunmetal); }},
+    {"farmers", [](cairo_t* cr, double x, double y, double s) { Long_Gun(cr, x, y, s, 1, Rgba{150, 100, 56, 255}, kSteel); }},
+    {"combat_shotgun", [](cairo_t* cr, double x, double y, double s) { Long_Gun(cr, x, y, s, 2, Rgba{60, 56, 50, 255}, kGunmetal); }},
+    {"thompson", [](cairo_t* cr, double x, double y, double s) { Thompson(cr, x, y, s); }},
+    {"silver_watch", [](cairo_t* cr, double x, double y, double s) { Watch(cr, x, y, s, kSilver); }},
+    {"brass_watch", [](cairo_t* cr, double x, double y, double s) { Watch(cr, x, y, s, kBrass); }},
+    {"gold_watch", [](cairo_t* cr, double x, double y, double s) { Watch(cr, x, y, s, kGold); }},
+    {"cig_card", [](cairo_t* cr, double x, double y, double s) { Cig_Card(cr, x, y, s); }},
+    {"shells", Shells},
+    {"mg_ammo", Mg_Ammo},
+    {"pistol_ammo", Pistol_Ammo},
+    {"rifle_ammo", Rifle_Ammo},
+    {"grenade", [](cairo_t* cr, double x, double y, double s) { Grenade(cr, x, y, s); }},
+    {"lantern", [](cairo_t* cr, double x, double y, double s) { Lantern(cr, x, y, s); }},
+    {"crown", [](cairo_t* cr, double x, double y, double s) { Crown(cr, x, y, s); }},
+    {"emerald", [](cairo_t* cr, double x, double y, double s) { Gem(cr, x, y, s, Rgba{30, 150, 80, 255}); }},
+    {"ruby", [](cairo_t* cr, double x, double y, double s) { Gem(cr, x, y, s, Rgba{190, 30, 50, 255}); }},
+    {"diamond", [](cairo_t* cr, double x, double y, double s) { Gem(cr, x, y, s, Rgba{190, 220, 240, 255}); }},
+    {"first_aid", [](cairo_t* cr, double x, double y, double s) { First_Aid(cr, x, y, s); }},
+    {"hint_buy", [](cairo_t* cr, double x, double y, double s) { Hint(cr, x, y, s, 0); }},
+    {"hint_sell", [](cairo_t* cr, double x, double y, double s) { Hint(cr, x, y, s, 1); }},
+    {"hint_upgrade", [](cairo_t* cr, double x, double y, double s) { Hint(cr, x, y, s, 2); }},
+    {"helmet", [](cairo_t* cr, double x, double y, double s) { Helmet(cr, x, y, s, Rgba{110, 120, 80, 255}); }},
+    {"boxers", [](cairo_t* cr, double x, double y, double s) { Boxers(cr, x, y, s, Rgba{170, 50, 50, 255}); }},
+    {"trench_cap", [](cairo_t* cr, double x, double y, double s) { Cap(cr, x, y, s); }},
+};
+// clang-format on
+
 void Good_Shape(cairo_t* cr, const std::string& g, double x, double y, double s) {
-    if (g == "weston") Pistol(cr, x + s * 0.05, y + s * 0.05, s * 0.9, kSteel, kWood, false, 0.08);
-    else if (g == "luger") Pistol(cr, x + s * 0.05, y + s * 0.05, s * 0.9, kGunmetal, Rgba{110, 70, 40, 255}, true, 0.14);
-    else if (g == "colt") Pistol(cr, x + s * 0.05, y + s * 0.05, s * 0.9, Rgba{36, 38, 44, 255}, Rgba{70, 50, 36, 255}, false, 0.1);
-    else if (g == "enfield") Long_Gun(cr, x, y, s, 0, kWood, kGunmetal);
-    else if (g == "farmers") Long_Gun(cr, x, y, s, 1, Rgba{150, 100, 56, 255}, kSteel);
-    else if (g == "combat_shotgun") Long_Gun(cr, x, y, s, 2, Rgba{60, 56, 50, 255}, kGunmetal);
-    else if (g == "thompson") Thompson(cr, x, y, s);
-    else if (g == "silver_watch") Watch(cr, x, y, s, kSilver);
-    else if (g == "brass_watch") Watch(cr, x, y, s, kBrass);
-    else if (g == "gold_watch") Watch(cr, x, y, s, kGold);
-    else if (g == "cig_card") Cig_Card(cr, x, y, s);
-    else if (g == "shells") {
-        for (int k2 = 0; k2 < 3; ++k2) Shell(cr, x + s * (0.32 + k2 * 0.18), y + s * 0.74, s * 0.13, s * 0.42);
-    } else if (g == "mg_ammo") {
-        Box(cr, x + s * 0.16, y + s * 0.52, s * 0.68, s * 0.24, 3, kOlive); // the ammunition tin
-        Caption(cr, ".45", x + s * 0.16, y + s * 0.55, s * 0.68, s * 0.2, s * 0.14, kPaper, true, false);
-        for (int k2 = 0; k2 < 6; ++k2) Cartridge(cr, x + s * (0.24 + k2 * 0.1), y + s * 0.52, s * 0.07, s * 0.26, Rgba{190, 110, 60, 255});
-    } else if (g == "pistol_ammo") {
-        Box(cr, x + s * 0.2, y + s * 0.5, s * 0.6, s * 0.26, 3, Rgba{200, 170, 110, 255}); // cardboard box
-        Caption(cr, "50", x + s * 0.2, y + s * 0.53, s * 0.6, s * 0.2, s * 0.16, kRed, true, false);
-        for (int k2 = 0; k2 < 5; ++k2) Cartridge(cr, x + s * (0.28 + k2 * 0.11), y + s * 0.5, s * 0.08, s * 0.2, kSteel);
-    } else if (g == "rifle_ammo") {
-        Box(cr, x + s * 0.2, y + s * 0.7, s * 0.6, s * 0.05, 1, kGunmetal); // the stripper clip
-        for (int k2 = 0; k2 < 5; ++k2) Cartridge(cr, x + s * (0.27 + k2 * 0.115), y + s * 0.7, s * 0.08, s * 0.48, Rgba{190, 110, 60, 255});
-    } else if (g == "grenade") Grenade(cr, x, y, s);
-    else if (g == "lantern") Lantern(cr, x, y, s);
-    else if (g == "crown") Crown(cr, x, y, s);
-    else if (g == "emerald") Gem(cr, x, y, s, Rgba{30, 150, 80, 255});
-    else if (g == "ruby") Gem(cr, x, y, s, Rgba{190, 30, 50, 255});
-    else if (g == "diamond") Gem(cr, x, y, s, Rgba{190, 220, 240, 255});
-    else if (g == "first_aid") First_Aid(cr, x, y, s);
-    else if (g == "hint_buy") Hint(cr, x, y, s, 0);
-    else if (g == "hint_sell") Hint(cr, x, y, s, 1);
-    else if (g == "hint_upgrade") Hint(cr, x, y, s, 2);
-    else if (g == "helmet") Helmet(cr, x, y, s, Rgba{110, 120, 80, 255});
-    else if (g == "boxers") Boxers(cr, x, y, s, Rgba{170, 50, 50, 255});
-    else if (g == "trench_cap") Cap(cr, x, y, s);
+    for (const Named_Good& n : kGoods)
+        if (g == n.name) return n.draw(cr, x, y, s);
 }
 
 // ---- The painters ----
