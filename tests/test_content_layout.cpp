@@ -127,6 +127,14 @@ TEST(Layout_Check, NamesSceneObjectAndReason) {
              s.objects[2].y = s.objects[2].z = 0.0f;
          },
          "scene 1/102, object 2: the button Data/button crosses the edge of the board of object 0 at 1280x768"},
+        {"a picture across the view on the object the wide screens move", 1, 143,
+         [](SceneFiles& s) {
+             s.objects[1] = Obj(3, -1.2f, -0.75f, 2.4f, 1.5f, 5); // the land; 1/143's object 2 moves
+             s.objects[2] = s.objects[1];
+             s.objects[1].alpha = 0.0f;
+         },
+         "scene 1/143, object 2: the wide screens move this object 0.2 to the right, and it is a picture across "
+         "the whole view"},
         {"a panorama too short for its pan", 0, 11,
          [](SceneFiles& s) {
              s.objects[0].alpha = s.objects[1].alpha = 0.0f;

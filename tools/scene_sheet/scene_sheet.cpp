@@ -47,6 +47,7 @@
 #include "main/window.h"
 #include "platform/platform.h"
 #include "render/draw.h"
+#include "world/animate.h"
 
 namespace fs = std::filesystem;
 
@@ -119,16 +120,21 @@ bool Lay_Out(const fs::path& content, const fs::path& work, std::string& error) 
 }
 
 // Runs the loop 5 ms of virtual time at a time (a few passes each, as the real loop would
-// in that time) until `ms` have passed or a scene is asked for.
-void Play(int ms) {
+// in that time) until `ms` have passed, a scene is asked for or another scene is on (a page
+// may load the next one in the pass that asks for it). Gives the time played.
+int Play(int ms) {
+    const int e = episode, s = scene;
     for (int t = 0; t < ms; t += 5) {
         platform::AdvanceVirtualClock(5);
         for (int k = 0; k < 3; ++k) {
             Loop_Pass();
-            if (::done || next_scene) return;
+            if (::done || next_scene || episode != e || scene != s) return t;
         }
     }
+    return ms;
 }
+
+void Read_Frame(Shot& shot, Size size);
 
 struct Options {
     int ms = 1500;
@@ -170,6 +176,19 @@ Shot Draw_Scene(int e, int s, Size size, const Options& o) {
         return shot;
     }
     shot.kind = game_mode;
+    if (episode != e || scene != s) {
+        // The boot scene is shown by the start-up's loading frames, not by the loop (its
+        // script names the title at once): drawn as they draw it, half-way through loading.
+        shot.note = "shown while the game loads";
+        fade = 1.0f;
+        Set_Sprite(2, 4, 4, ANIM_ARRAY_SPRITE, false);
+        Animate();
+        platform::AdvanceVirtualClock(20); // the lists are made when the clock has moved on
+        render_sequence = 0;
+        DrawGLScene(true);
+        Read_Frame(shot, size);
+        return shot;
+    }
     Start_Loop_Stamps();
     if (o.pointer) {
         const int wx = (int)((o.px / zoom_factor + 1.0f) * size.w / 2);
@@ -179,8 +198,20 @@ Shot Draw_Scene(int e, int s, Size size, const Options& o) {
     // The frames of the play are drawn into a corner of a few pixels (filling the whole
     // window a hundred times a second is what costs); the last one fills the window.
     glViewport(0, 0, 8, 8);
-    Play(o.ms);
+    const int played = Play(o.ms);
     glViewport(0, 0, size.w, size.h);
+    if (!next_scene && (episode != e || scene != s)) {
+        // It went on to the next scene at once: drawn again as it stood just before.
+        const std::string next = std::to_string(episode) + "/" + std::to_string(scene);
+        if (played > 5) {
+            Options sooner = o;
+            sooner.ms = played - 5;
+            Shot again = Draw_Scene(e, s, size, sooner);
+            again.note = "went on to " + next + " after " + std::to_string(played) + " ms";
+            return again;
+        }
+        shot.note = "went on to " + next + " at once";
+    }
     if (next_scene) shot.note = "asks for " + std::to_string(episode) + "/" + std::to_string(scene);
     if (!platform::RecordedMessageBoxes().empty()) shot.note += " box: " + platform::RecordedMessageBoxes().front().text;
     if (o.list_texts)
@@ -193,6 +224,12 @@ Shot Draw_Scene(int e, int s, Size size, const Options& o) {
     render_sequence = 0;
     DrawGLScene(false);
     DrawGLScene(false);
+    Read_Frame(shot, size);
+    return shot;
+}
+
+// The back buffer into the shot, top row first.
+void Read_Frame(Shot& shot, Size size) {
     glFinish();
     std::vector<uint8_t> px((size_t)size.w * size.h * 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
@@ -201,7 +238,6 @@ Shot Draw_Scene(int e, int s, Size size, const Options& o) {
     shot.px.resize(px.size());
     const size_t row = (size_t)size.w * 4;
     for (int y = 0; y < size.h; ++y) std::memcpy(&shot.px[(size_t)y * row], &px[(size_t)(size.h - 1 - y) * row], row);
-    return shot;
 }
 
 void Text(cairo_t* cr, double x, double y, double pt, bool bold, const std::string& s) {

@@ -716,10 +716,10 @@ void Tunnel_Map(cairo_t* cr, double W, double H, int network) {
         Text(cr, DESTINATION_NAMES[network - 1][k], dx, dy + 28, 11, kPaper);
     }
     Tent_Shape(cr, cx, cy + 8, 20, Rgba{150, 140, 96, 255});
-    Set_Rgb(cr, kInk, 0.6);
-    Rounded_Rect(cr, cx - 44, cy + 14, 88, 16, 4);
+    Set_Rgb(cr, kInk, 0.6); // the camp's name above its tent (the page's buttons run below it)
+    Rounded_Rect(cr, cx - 44, cy - 38, 88, 16, 4);
     cairo_fill(cr);
-    Text(cr, "Summer Camp", cx, cy + 26, 11, kGold);
+    Text(cr, "Summer Camp", cx, cy - 26, 11, kGold);
     static const char* const titles[3] = {"BEACH TUNNELS", "VILLAGE TUNNELS", "FARMLAND TUNNELS"};
     Text(cr, titles[network - 1], W / 2, 26, 20, kGold);
 }

@@ -240,7 +240,7 @@ bool Gal_Deck(const std::string& root, const std::string& image, const Arg_Reade
             cairo_line_to(cr, x1, y0 + 16);
             Fill(cr, c);
         }
-        Emblem(cr, W * 0.5, H * 0.38, 48);
+        Emblem(cr, W * 0.5, H * 0.4125, 34); // on the bridge's face between the two railings
         Glow(cr, W * 0.2, H * 0.46, 60, Rgba{255, 240, 200, 255}, 0.6); // searchlights
         Glow(cr, W * 0.8, H * 0.46, 60, Rgba{255, 240, 200, 255}, 0.6);
     }

@@ -1066,6 +1066,30 @@ void Crosses(cairo_t* cr, double x, double y, double w, double h) {
     }
 }
 
+// A wooden post with an arm at its top, its hook at the right end (something hangs there).
+void Post(cairo_t* cr, double x, double y, double w, double h) {
+    const Rgba wood{104, 76, 48, 255};
+    cairo_rectangle(cr, x + w * 0.08, y + h * 0.02, w * 0.1, h * 0.98);
+    Outline_Fill(cr, wood, 2);
+    cairo_rectangle(cr, x + w * 0.08, y + h * 0.02, w * 0.86, h * 0.035);
+    Outline_Fill(cr, wood, 2);
+    cairo_move_to(cr, x + w * 0.18, y + h * 0.16); // the brace
+    cairo_line_to(cr, x + w * 0.42, y + h * 0.055);
+    Set_Rgb(cr, kInk);
+    cairo_set_line_width(cr, w * 0.06);
+    cairo_stroke_preserve(cr);
+    Set_Rgb(cr, wood);
+    cairo_set_line_width(cr, w * 0.04);
+    cairo_stroke(cr);
+    Set_Rgb(cr, kInk); // the hook
+    cairo_set_line_width(cr, 2);
+    cairo_arc(cr, x + w * 0.9, y + h * 0.075, w * 0.03, 0, kPi);
+    cairo_stroke(cr);
+    cairo_move_to(cr, x, y + h); // a heap of sandbags at its foot
+    cairo_rectangle(cr, x, y + h * 0.94, w * 0.3, h * 0.06);
+    Outline_Fill(cr, Rgba{170, 150, 100, 255}, 1.5);
+}
+
 void Bunker(cairo_t* cr, double x, double y, double w, double h) {
     cairo_move_to(cr, x, y + h);
     cairo_curve_to(cr, x + w * 0.1, y + h * 0.3, x + w * 0.9, y + h * 0.3, x + w, y + h);
@@ -1174,6 +1198,7 @@ bool Page_Prop(const std::string& root, const std::string& image, const Arg_Read
     if (look == "gate") return still(512, 320, Gate);
     if (look == "bunker") return still(256, 160, Bunker);
     if (look == "crosses") return still(1024, 256, Crosses);
+    if (look == "post") return still(128, 512, Post);
     r.error = "unknown page prop look '" + look + "'";
     return false;
 }

@@ -26,7 +26,8 @@ bool Page_Figure(const std::string& root, const std::string& image, const Arg_Re
 // helmet on it), masts (a wrecked radio ship's masts going down), waves (a strip of breaking
 // crests along the foot), crates (smashed crates), radar (a toppled radar dish on its broken
 // tower, smoking), gate (a fortress gate burst open under its towers), bunker (a concrete
-// bunker in the dunes), crosses (rows of wooden crosses going back to the horizon).
+// bunker in the dunes), crosses (rows of wooden crosses going back to the horizon), post (a
+// wooden post with an arm and a hook, for a lamp to hang from).
 bool Page_Prop(const std::string& root, const std::string& image, const Arg_Reader& r);
 
 } // namespace painters

@@ -19,7 +19,7 @@ namespace {
 // clang-format off
 const std::vector<Painter_Entry> kPainters = {
     // ---- Pages and the camp's screens ----
-    {"backdrop", Backdrop, "a whole-view page backdrop that covers the widest view: `theme=` dusk, sky, night, camp, camp_night, sea, coast, field, dark, death, paper, map, tent, board (a slate for written pages), camp_fire (the camp burning) or velvet (`colour=` red, steel or olive); `title=` words painted on it, `night=1` a night veil"},
+    {"backdrop", Backdrop, "a whole-view page backdrop that covers the widest view: `theme=` dusk, menu (the main menu's night sky over the dusk, two views tall), sky, night, camp, camp_night, sea, coast, field, dark, death, paper, map, tent, board (a slate for written pages), camp_fire (the camp burning) or velvet (`colour=` red, steel or olive); `title=` words painted on it, `night=1` a night veil"},
     {"button", Button, "a button with its caption (`text= w= h= colour=`): animations 0 rest, 1 lit, 2 selected, 3 pressed"},
     {"plate", Plate, "a plate of words (`text= w= h= size= look=paper|dark|bare colour=`)"},
     {"figure", Figure, "a small soldier's sheet for pages (`anims= colour= size=`): every animation steps through two cells"},
@@ -50,8 +50,8 @@ const std::vector<Painter_Entry> kPainters = {
     {"story_alarm", Story_Alarm, "a rotating alarm light on its bracket: animation 0 dark, 1 flashing red, 2 glowing steadily"},
     {"story_lock", Story_Lock, "a padlock on a chained gate: animation 0 locked, 1 the bolt-cutter biting, 2 the shackle sprung open"},
     {"story_warship", Story_Warship, "a warship of the enemy's fleet burning and sinking, `tilt` degrees (-30 to 30) down by the bow or stern; `fire=0` under way instead"},
-    {"page_figure", Page_Figure, "people seen from the side at page size, one animation per pose: `side=` friend, mate, enemy, officer, sarge, nun, sailor or scarecrow; `poses=` a comma list of stand, attention, walk, march, run, salute, cheer, wave, point, watch, whistle, crouch, scavenge, kneel, aim, fire, pushup, hurt, hands_up, sit, sleep, back, carry, topple, lie or rise (\"walk:back\" facing the other way); `facing=left`; `size=` the cell's height; `count=` 2 to 5 a file side by side"},
-    {"page_prop", Page_Prop, "a thing on a page, `look=` cloud, troopship (animation 1 rolling), supplies, helmet, clock, fan, beam, grave, masts, waves, crates, radar, gate, bunker or crosses"},
+    {"page_figure", Page_Figure, "people seen from the side at page size, one animation per pose: `side=` friend, mate, enemy, officer, sarge, nun, sailor or scarecrow; `poses=` a comma list of stand, attention, walk, march, run, salute, cheer, wave, point, watch, whistle, crouch, scavenge, kneel, aim, fire, pushup, hurt, hands_up, sit, sleep, back, carry, topple, lie or rise (\"walk:back\" facing the other way); `facing=left`; `size=` the cell's height; `count=` 2 to 5 a file side by side; soft-edged, for the plain animated slot kind 2"},
+    {"page_prop", Page_Prop, "a thing on a page, `look=` cloud, troopship (animation 1 rolling), supplies, helmet, clock, fan, beam, grave, masts, waves, crates, radar, gate, bunker, crosses or post; soft-edged, for plain slots"},
     // ---- The cut-scenes' layers ----
     {"cut_sky", Cut_Sky, "the whole-view sky, plain: `time=` day, dusk, dawn, night or storm"},
     {"cut_land", Cut_Land, "the whole-view land below the horizon, keyed: `land=` sea, beach, harbour, road, woods, camp, village, farms, orchard, front, trench, hills, depot or range; `night=1` by moonlight"},

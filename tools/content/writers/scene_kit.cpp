@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "content/writers/art.h"
+#include "content/painters/pages.h"
+#include "content/painters/registry.h"
 #include "content/painters/walk_art.h"
 #include "content/writers/font_sheet.h"
 
@@ -462,15 +464,9 @@ bool WriteBootArt(const std::string& root) {
     for (int k = 0; k < 8; ++k) anims.push_back({k, k + 1});
     ok = Write_Sheet(root, "Data/boot/loading", SheetLayout{256, 32, 8, 2}, false, DrawLoading, anims, 1.0f, 0.125f,
                      120) && ok;
-    // Backdrop: a dusk sky over dark hills, drawn plain (no transparency).
-    Canvas bg(256, 192, Rgba{0, 0, 0, 255});
-    bg.VGradient(0, 0, 256, 120, Rgba{34, 40, 64, 255}, Rgba{170, 110, 70, 255});
-    for (int x = 0; x < 256; ++x) {
-        const int hill = 110 + (int)(10 * std::sin(x * 0.04f) + 6 * std::sin(x * 0.11f + 1.0f));
-        bg.VGradient(x, hill, 1, 192 - hill, Rgba{40, 48, 30, 255}, Rgba{12, 14, 10, 255});
-    }
-    for (int k = 0; k < 30; ++k) bg.Put((k * 71) % 256, (k * 29) % 70, Rgba{230, 230, 210, 255});
-    ok = Save_Canvas(root + "/Data/boot/backdrop.tga", bg, false) && ok;
+    // Backdrop: the night over the hills, as wide as the widest view, drawn plain.
+    std::string why;
+    ok = painters::Paint_Art(root, "Data/boot/backdrop", {{"painter", "backdrop"}, {"theme", "night"}}, why) && ok;
     // Title, keyed: "VARNOTH" over a soft shadow band.
     Canvas title(512, 128, kClear);
     const int tw = Canvas::TextWidth("VARNOTH", 88, true);
@@ -499,7 +495,7 @@ bool Write_Boot_Scene(const std::string& root) {
     s.textures.push_back({0, "Data/boot/backdrop"});
     s.textures.push_back({1, "Data/boot/title"});
     s.header.game_mode = 2; // a cut-scene page: the screen is cleared, the HUD hidden
-    s.objects.push_back(Sprite(-1.0f, -0.75f, 2.0f, 1.5f, backdrop, 0, 3, 6));
+    s.objects.push_back(Sprite(-1.2f, -0.75f, 2.4f, 1.5f, backdrop, 0, 3, 6)); // the widest view
     s.objects.push_back(Sprite(-0.6f, 0.05f, 1.2f, 0.3f, title, 0, 3, 5));
     s.objects.push_back(Sprite(-0.5f, -0.45f, 1.0f, 0.125f, loading, 0, 3, 1)); // sprite 2
     return Write_Scene(root, 10, 0, s) && ok;
