@@ -11,7 +11,8 @@ namespace painters {
 
 // A panorama of the front at dawn, `w` pixels wide (512 to 4096) and 320 high: the road
 // through shelled farmland towards the enemy's coast, burnt-out tanks, a church tower, the
-// sea at the far right. `night=1` darkens it.
+// sea at the far right. `time=dusk` paints it under a red evening sky with the guns flashing
+// along the horizon; `night=1` darkens it.
 bool Story_Panorama(const std::string& root, const std::string& image, const Arg_Reader& r);
 // A credits card filling the view: a film-strip frame on dark velvet, the `title=` in gold
 // and the `text=` lines ('^' a new line, '_' a blank) in paper white; a line "Role:Name"
@@ -24,7 +25,8 @@ bool Story_Alarm(const std::string& root, const std::string& image, const Arg_Re
 // 2 the shackle sprung open.
 bool Story_Lock(const std::string& root, const std::string& image, const Arg_Reader& r);
 // A warship of the enemy's fleet burning and sinking by the stern, `tilt` degrees (-30 to
-// 30) down by the bow or stern, the sea over its waterline.
+// 30) down by the bow or stern, the sea over its waterline; `fire=0` under way instead, grey
+// smoke trailing from its funnels.
 bool Story_Warship(const std::string& root, const std::string& image, const Arg_Reader& r);
 
 } // namespace painters

@@ -24,6 +24,8 @@ bool Write_Hud_Textures(const std::string& root);
 // The HUD layout, scene/episode0/scene3.dat: 75 items.
 bool Write_Hud_Layout(const std::string& root);
 constexpr int HUD_ITEMS = 75;
+// The items of that layout.
+std::vector<ObjectRec> Hud_Layout();
 
 // The boot scene, episode 10 scene 0: a backdrop, the title and the loading indicator
 // (sprite 2, animations 0 to 7: one more of eight segments lit by each).
