@@ -76,6 +76,53 @@ TEST(MapRecipe, FeaturesLayTilesOfTheirBand) {
     EXPECT_EQ(m.tile_sets, (std::vector<std::string>{"Data/tiles/camp", "Data/tiles/interior"}));
 }
 
+// Floors are laid with the kind the recipe names: the map's own (`floor`), a building's or
+// an area's; underground maps take their floors from their own tile set, so a bunker's
+// floor differs from a cellar's. Walls and furniture lines of every kind are solid and join
+// up; `door_at` moves a building's doorway along its side.
+TEST(MapRecipe, FloorsAndWallsOfEveryKind) {
+    using maps::tile::Floor_Base;
+    using maps::Floor_Kind;
+    auto floor_of = [](int t, Floor_Kind k) { return t >= Floor_Base(k) && t < Floor_Base(k) + 4; };
+    const MapResult m = Build({
+        D(1, "size", {{"", "40x40"}}),
+        D(2, "biome", {{"", "bunker"}}),
+        D(3, "floor", {{"", "steel"}}),
+        D(4, "building", {{"at", "2,2"}, {"size", "8x6"}, {"door", "s"}, {"door_at", "2"}, {"kind", "brick"},
+                          {"floor", "parquet"}, {"name", "hut"}}),
+        D(5, "area", {{"at", "20,2"}, {"size", "4x4"}, {"kind", "floor"}, {"floor", "tiles"}}),
+        D(6, "wall", {{"from", "2,20"}, {"to", "12,20"}, {"kind", "books"}}),
+        D(7, "area", {{"at", "30,30"}, {"size", "5x5"}, {"kind", "mass"}}),
+        D(8, "wall", {{"from", "2,25"}, {"to", "6,25"}, {"kind", "shelves"}}),
+    });
+    EXPECT_TRUE(floor_of(Tile(m, 15, 15), Floor_Kind::Steel)) << Tile(m, 15, 15);    // the map's floor
+    EXPECT_TRUE(floor_of(Tile(m, 5, 4), Floor_Kind::Parquet)) << Tile(m, 5, 4);      // the building's
+    EXPECT_TRUE(floor_of(Tile(m, 21, 3), Floor_Kind::Tiles)) << Tile(m, 21, 3);      // the area's
+    EXPECT_EQ(Tile(m, 4, 7), Floor_Base(Floor_Kind::Parquet) + 4);                   // doorway 2 cells in
+    EXPECT_TRUE(maps::Is_Solid_Tile(Tile(m, 6, 7)));                                 // not in the middle
+    EXPECT_EQ(Tile(m, 2, 2) & ~15, maps::tile::kWallBrick);
+    EXPECT_EQ(Tile(m, 6, 20), maps::tile::kBooks + 2 + 8);                           // joined east and west
+    EXPECT_EQ(Tile(m, 32, 32), maps::tile::kMass + 15);                              // inside the mass
+    EXPECT_EQ(Tile(m, 30, 32), maps::tile::kMass + 15 - 8);                          // its west side open
+    EXPECT_EQ(Tile(m, 2, 25) & ~15, maps::tile::kShelves);
+    for (int t : {Tile(m, 2, 2), Tile(m, 6, 20), Tile(m, 32, 32), Tile(m, 2, 25)}) EXPECT_TRUE(maps::Is_Solid_Tile(t)) << t;
+    for (int t : {Tile(m, 15, 15), Tile(m, 5, 4), Tile(m, 21, 3), Tile(m, 4, 7)}) EXPECT_FALSE(maps::Is_Solid_Tile(t)) << t;
+    // Underground, every floor comes from the biome's own set; above ground a building's
+    // floor comes from the interior set.
+    EXPECT_EQ(Set(m, 5, 4), 0);
+    EXPECT_EQ(Set(m, 15, 15), 0);
+    EXPECT_EQ(m.tile_sets.front(), "Data/tiles/bunker");
+    // No new floor tile lies in a band the game gives another meaning (solid, water, fences,
+    // breakable bottles, the laboratories' light switching, mines and mud).
+    for (int k = 0; k < maps::tile::kFloorKinds; ++k)
+        for (int v = 0; v <= 4; ++v) {
+            const int t = Floor_Base((Floor_Kind)k) + v;
+            EXPECT_FALSE(maps::Is_Solid_Tile(t) || maps::Is_Water_Tile(t) || t >= 496) << t;
+            EXPECT_FALSE((t >= 390 && t <= 411) || (t >= 438 && t <= 459)) << t;
+            EXPECT_FALSE(t <= 31) << t;
+        }
+}
+
 TEST(MapRecipe, AnchorsLandOnTheirCells) {
     const MapResult m = Build({
         D(1, "size", {{"", "30x30"}}),
@@ -144,6 +191,11 @@ TEST(MapRecipe, BadRecipesFailWithTheLineAndWhy) {
         {{D(13, "anchor", {{"", "a"}, {"at", "1,1"}}), D(14, "anchor", {{"", "a"}, {"at", "2,2"}})},
          "line 14: map anchor: anchor \"a\" is named twice"},
         {{D(15, "seed", {{"", "abc"}})}, "line 15: map seed: seed must be a whole number"},
+        {{D(16, "floor", {{"", "marble"}})}, "line 16: map floor: unknown floor \"marble\" (known: wood, concrete"},
+        {{D(17, "building", {{"at", "2,2"}, {"size", "6x5"}, {"floor", "moss"}})}, "line 17: map building: unknown floor"},
+        {{D(18, "area", {{"at", "2,2"}, {"size", "3x3"}, {"kind", "stone"}, {"floor", "wood"}})},
+         "line 18: map area: floor= is for kind=floor"},
+        {{D(19, "building", {{"at", "2,2"}, {"size", "6x5"}, {"door_at", "5"}})}, "door_at=5: must be a whole number from 1 to 4"},
     };
     for (const Case& c : cases) {
         MapResult m;

@@ -250,9 +250,14 @@ TEST_F(Contract_Check, BuildStopsOnAPictureNobodyPaints) {
 TEST_F(Contract_Check, BuildPaintsEachPictureOnceAndRefusesTwoDifferentOnes) {
     const std::filesystem::path folder = root_ / "scenes";
     std::filesystem::create_directories(folder);
+    // Each page has a backdrop that covers the view, as the layout check wants of a page.
+    const std::string backdrop = "art Data/t/bg painter=backdrop theme=paper\nslot 1 image=Data/t/bg kind=0\n"
+                                 "object 0 role=backdrop slot=1\n";
     std::ofstream(folder / "e5s1.scene") << "kind front\nart Data/t/b painter=button text=A\n"
-                                            "slot 0 image=Data/t/b kind=3\nobject 0 role=button slot=0\n";
-    std::ofstream(folder / "e5s2.scene") << "kind front\nslot 0 image=Data/t/b kind=3\nart Data/t/b painter=button text=A\n";
+                                            "slot 0 image=Data/t/b kind=3\nobject 1 role=button slot=0\n"
+                                         << backdrop;
+    std::ofstream(folder / "e5s2.scene") << "kind front\nslot 0 image=Data/t/b kind=3\nart Data/t/b painter=button text=A\n"
+                                         << backdrop;
     std::vector<std::pair<int, int>> written;
     std::string error;
     const std::string out = (root_ / "out").string();

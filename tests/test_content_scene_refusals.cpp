@@ -224,6 +224,7 @@ TEST(Scene_Refusals, DirectivesThatMayAppearOnce) {
             {kWalk + "map biome camp\nmap size 50x50\n", "e0s1.scene:4: map size: given twice (first at line 2)"},
             {kWalk + "map biome camp\nmap biome beach\n", "e0s1.scene:4: map biome: given twice (first at line 3)"},
             {kWalk + "map seed 1\nmap seed 2\n", "e0s1.scene:4: map seed: given twice"},
+            {kWalk + "map floor wood\nmap floor flags\n", "e0s1.scene:4: map floor: given twice"},
             {kWalk + "map building at=1,1 at=5,5 size=3x3\n", "e0s1.scene:3: at= given twice on one line"},
         },
         inc);
@@ -275,7 +276,9 @@ TEST(Scene_Refusals, SceneFileNames) {
 TEST(Scene_Refusals, TheScenesFolderIsReadWithCare) {
     Work_Dir dir("varnoth_refusals");
     const std::string folder = (dir.path() / "scenes").string(), out = (dir.path() / "out").string();
-    const std::string page = "kind front\nart Data/t/b painter=button text=A\nslot 0 image=Data/t/b kind=3\n";
+    const std::string page = "kind front\nart Data/t/b painter=button text=A\nslot 0 image=Data/t/b kind=3\n"
+                             "art Data/t/bg painter=backdrop theme=paper\nslot 1 image=Data/t/bg kind=0\n"
+                             "object 0 role=backdrop slot=1\n";
     ASSERT_TRUE(Write_Text_File(folder + "/e5s1.scene", page));
     ASSERT_TRUE(Write_Text_File(folder + "/FORMAT.md", "notes\n"));
     ASSERT_TRUE(Write_Text_File(folder + "/common/a.inc", "# shared\n"));

@@ -2,6 +2,7 @@
 // argument, default "."): Data/ (images), data/SFX/ (sounds), data/save/ (empty) and scene/.
 // `varnoth_content --sound-sheet <png> [<folder>]` draws a review sheet of the folder's sounds.
 // `varnoth_content --catalogue` prints the scenes not yet written, as the README lists them.
+// `varnoth_content --painters` prints the painters, as FORMAT.md lists them.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -13,6 +14,7 @@
 #include "content/compiler/catalogue.h"
 #include "content/compiler/scene_build.h"
 #include "content/painters/pages.h"
+#include "content/painters/registry.h"
 #include "content/painters/walk_art.h"
 
 int main(int argc, char** argv) {
@@ -22,6 +24,10 @@ int main(int argc, char** argv) {
             return 2;
         }
         return Write_Sounds_Sheet(argv[2], argc > 3 ? argv[3] : ".") ? 0 : 1;
+    }
+    if (argc > 1 && std::strcmp(argv[1], "--painters") == 0) {
+        std::fputs(painters::Painter_List_Text().c_str(), stdout);
+        return 0;
     }
     if (argc > 1 && std::strcmp(argv[1], "--catalogue") == 0) {
         std::fputs(compiler::Catalogue_Text(compiler::Written_Scenes(compiler::Scenes_Folder())).c_str(), stdout);

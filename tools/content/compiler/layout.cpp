@@ -397,14 +397,16 @@ struct Scene_View {
     }
 };
 
-// The walk HUD's items and the frames they are drawn in, by their indices in the HUD layout:
-// the face in its frame, the life and experience bars and the rounds on the main bar, the
-// weapon's icon in the weapon frame, the ammunition's anchor in its panel.
+// The walk HUD's items and the frames they are drawn in, by their indices in the HUD layout
+// (the roles the game's code gives them): the radar box, the face, the life bar and the
+// rounds on the main bar, the weapon frame on it with the weapon's icon in it. The
+// experience bar and the ammunition count's anchor belong to the right-hand group, which the
+// scene loader moves the other way: they have no frame and must lie in the view (frame -1).
 struct Hud_Frame {
     int item, frame;
 };
-constexpr Hud_Frame HUD_FRAMES[] = {{4, 3},  {5, 0},   {38, 0},  {7, 0},  {8, 0},
-                                    {9, 0},  {10, 0},  {36, 33}, {30, 29}, {3, 0}};
+constexpr Hud_Frame HUD_FRAMES[] = {{3, 0}, {4, 0},   {5, 0},   {7, 0},   {8, 0},   {9, 0},
+                                    {10, 0}, {33, 0}, {36, 33}, {30, -1}, {38, -1}};
 
 // How the scene loader moves the walk HUD's items for each screen mode.
 void Shift_Hud(std::vector<ObjectRec>& h, int mode) {
@@ -449,6 +451,13 @@ std::vector<Layout_Fault> Hud_Layout_Faults(const std::vector<writers::ObjectRec
         const Rect view = Scene_View::View(m);
         for (const Hud_Frame& hf : HUD_FRAMES) {
             if (hf.item >= (int)h.size() || hf.frame >= (int)h.size()) continue;
+            if (hf.frame < 0) {
+                if (!Inside(rect(hf.item), view))
+                    out.push_back(Layout_Fault{0, 3, hf.item,
+                                               "the HUD item reaches out of the view at " + Mode_Name(m) + " (" +
+                                                   Box_Text(rect(hf.item)) + ")"});
+                continue;
+            }
             const Rect item = rect(hf.item), frame = rect(hf.frame);
             if (!Inside(item, frame))
                 out.push_back(Layout_Fault{0, 3, hf.item,
@@ -491,22 +500,8 @@ std::vector<Layout_Fault> Layout_Faults(int episode, int scene, const SceneFiles
 }
 
 const std::vector<Pending_Layout>& Pending_Layout_Faults() {
-    // Waiting for the walk scenes, the interiors and the HUD frames to be redrawn.
-    static const std::vector<Pending_Layout> pending = {
-        // Lamps and props standing on the places where the player arrives.
-        {3, 3, "arrival point"}, {3, 22, "arrival point"}, {3, 23, "arrival point"},
-        {3, 27, "arrival point"}, {3, 30, "arrival point"}, {3, 31, "arrival point"}, {3, 32, "arrival point"},
-        {3, 33, "arrival point"}, {3, 34, "arrival point"}, {3, 35, "arrival point"}, {3, 36, "arrival point"},
-        {3, 37, "arrival point"},
-        // The walk HUD's frames and what they hold.
-        {0, 3, "HUD"},
-        // The shooting gallery's frame along the foot: the rounds at the screen's edge at
-        // 1024 x 768, the face cut off at 1280 x 768.
-        {1, 8, "HUD item"}, {1, 21, "HUD item"}, {1, 22, "HUD item"}, {1, 23, "HUD item"},
-        {1, 69, "HUD item"}, {1, 70, "HUD item"}, {1, 71, "HUD item"}, {1, 73, "HUD item"},
-        {1, 95, "HUD item"}, {1, 96, "HUD item"}, {1, 97, "HUD item"}, {1, 98, "HUD item"},
-        {1, 112, "HUD item"}, {1, 113, "HUD item"}, {1, 114, "HUD item"}, {1, 115, "HUD item"},
-    };
+    // Faults waiting for work under way: none now.
+    static const std::vector<Pending_Layout> pending = {};
     return pending;
 }
 

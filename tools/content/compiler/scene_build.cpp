@@ -13,6 +13,7 @@
 #include "content/compiler/scene_compiler.h"
 #include "content/compiler/scene_desc.h"
 #include "content/painters/pages.h"
+#include "content/painters/registry.h"
 #include "content/painters/picture_facts.h"
 
 #ifndef VARNOTH_SCENES_DIR
@@ -140,6 +141,9 @@ bool Build_Scenes(const std::string& folder, const std::string& root, std::vecto
     }
     if (!painters::Paint_Fixed_Art(root, error)) return false;
 
+    const std::vector<Pending_Layout>& pending = Pending_Layout_Faults();
+    std::vector<bool> pending_met(pending.size(), false);
+    std::string layout_faults;
     std::vector<writers::SceneFiles> compiled(scenes.size());
     Scene_Set by_scene;
     for (size_t k = 0; k < scenes.size(); ++k) {
@@ -160,7 +164,39 @@ bool Build_Scenes(const std::string& folder, const std::string& root, std::vecto
             error = d.name + ": broken contract:\n" + error;
             return false;
         }
+        // The layout of every scene the game can reach (a test's made-up scene is not laid out
+        // for a player).
+        std::string layout;
+        if (Catalogued(d.episode, d.scene) &&
+            !Check_Layout(d.episode, d.scene, files, painters::Facts_Of, pending, pending_met, layout))
+            layout_faults += (layout_faults.empty() ? "" : "\n") + layout;
         by_scene[{d.episode, d.scene}] = &files;
+    }
+    // The walk HUD's layout, which every walk scene shows.
+    for (const Layout_Fault& f : Hud_Layout_Faults(writers::Hud_Layout())) {
+        bool waiting = false;
+        for (size_t k = 0; k < pending.size(); ++k)
+            if (pending[k].episode == f.episode && pending[k].scene == f.scene &&
+                f.what.find(pending[k].topic) != std::string::npos)
+                waiting = pending_met[k] = true;
+        if (!waiting) layout_faults += (layout_faults.empty() ? "" : "\n") + f.Text();
+    }
+    // Every scene is checked before the faults are told, so that one run names them all.
+    auto built = [&](int e, int sc) {
+        if (e == 0 && sc == 3) return true; // the HUD layout, checked on every run
+        for (const SceneDesc& d : scenes)
+            if (d.episode == e && d.scene == sc) return true;
+        return false;
+    };
+    for (size_t k = 0; k < pending.size(); ++k)
+        if (!pending_met[k] && built(pending[k].episode, pending[k].scene))
+            layout_faults += (layout_faults.empty() ? "" : "\n") + std::string("scene ") +
+                             std::to_string(pending[k].episode) + "/" + std::to_string(pending[k].scene) +
+                             ": the pending layout fault '" + pending[k].topic +
+                             "' is mended: take it off the list of pending faults";
+    if (!layout_faults.empty()) {
+        error = "layout faults:\n" + layout_faults;
+        return false;
     }
 
     // What a player needs, over every scene at once (the exits of one scene ask for the
@@ -177,44 +213,6 @@ bool Build_Scenes(const std::string& folder, const std::string& root, std::vecto
     if (!needs.empty()) {
         needs.pop_back();
         error = "the scenes fail what a player needs:\n" + needs;
-        return false;
-    }
-
-    // The layout of every scene the game can reach (a test's made-up scene is not laid out
-    // for a player), then the walk HUD's; every scene is checked before the faults are told,
-    // so that one run names them all.
-    const std::vector<Pending_Layout>& pending = Pending_Layout_Faults();
-    std::vector<bool> pending_met(pending.size(), false);
-    std::string layout_faults;
-    auto add = [&](const std::string& fault) { layout_faults += (layout_faults.empty() ? "" : "\n") + fault; };
-    for (size_t k = 0; k < scenes.size(); ++k) {
-        const SceneDesc& d = scenes[k];
-        std::string layout;
-        if (Catalogued(d.episode, d.scene) &&
-            !Check_Layout(d.episode, d.scene, compiled[k], painters::Facts_Of, pending, pending_met, layout))
-            add(layout);
-    }
-    for (const Layout_Fault& f : Hud_Layout_Faults(writers::Hud_Layout())) {
-        bool waiting = false;
-        for (size_t k = 0; k < pending.size(); ++k)
-            if (pending[k].episode == f.episode && pending[k].scene == f.scene &&
-                f.what.find(pending[k].topic) != std::string::npos)
-                waiting = pending_met[k] = true;
-        if (!waiting) add(f.Text());
-    }
-    auto built = [&](int e, int sc) {
-        if (e == 0 && sc == 3) return true; // the HUD layout, checked on every run
-        for (const SceneDesc& d : scenes)
-            if (d.episode == e && d.scene == sc) return true;
-        return false;
-    };
-    for (size_t k = 0; k < pending.size(); ++k)
-        if (!pending_met[k] && built(pending[k].episode, pending[k].scene))
-            add("scene " + std::to_string(pending[k].episode) + "/" + std::to_string(pending[k].scene) +
-                ": the pending layout fault '" + pending[k].topic +
-                "' is mended: take it off the list of pending faults");
-    if (!layout_faults.empty()) {
-        error = "layout faults:\n" + layout_faults;
         return false;
     }
 

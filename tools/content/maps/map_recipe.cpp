@@ -19,6 +19,9 @@ struct Biome {
     const char* tile_set;       // image of tile set 0
     Terrain road;               // what `road` lays
     bool shallow_shore;         // water gets a band of shallows
+    Floor_Kind floor;           // what floors are laid with unless the recipe says
+    int flowers = 8, tufts = 12;  // of every 100 cells of open ground: flowers below the first,
+                                  // tufts and stones below the second
 };
 
 // The largest side of a walk map (the game's map holds at most 150 x 150 cells).
@@ -28,14 +31,33 @@ constexpr int kMaxSide = 150;
 constexpr const char* kInteriorSet = "Data/tiles/interior";
 
 constexpr Biome kBiomes[] = {
-    {"camp", "Data/tiles/camp", Terrain::Road, true},
-    {"farmland", "Data/tiles/farmland", Terrain::Road, true},
-    {"village", "Data/tiles/village", Terrain::Road, true},
-    {"beach", "Data/tiles/beach", Terrain::Road, true},
-    {"trench", "Data/tiles/trench", Terrain::Road, false},
-    {"bunker", "Data/tiles/bunker", Terrain::Floor, false},
-    {"cellar", "Data/tiles/cellar", Terrain::Floor, false},
+    {"camp", "Data/tiles/camp", Terrain::Road, true, Floor_Kind::Wood},
+    {"farmland", "Data/tiles/farmland", Terrain::Road, true, Floor_Kind::Wood},
+    {"village", "Data/tiles/village", Terrain::Road, true, Floor_Kind::Wood},
+    {"beach", "Data/tiles/beach", Terrain::Road, true, Floor_Kind::Wood},
+    {"trench", "Data/tiles/trench", Terrain::Road, false, Floor_Kind::Wood},
+    {"bunker", "Data/tiles/bunker", Terrain::Floor, false, Floor_Kind::Concrete},
+    {"cellar", "Data/tiles/cellar", Terrain::Floor, false, Floor_Kind::Flags},
+    // the meadow of the later camp in spring, thick with flowers, and in high summer, dry
+    {"meadow", "Data/tiles/meadow", Terrain::Road, true, Floor_Kind::Wood, 17, 24},
+    {"summer", "Data/tiles/summer", Terrain::Road, true, Floor_Kind::Wood, 2, 10},
 };
+
+// An underground biome is floor wherever the recipe lays nothing else, and its floors come
+// from its own tile set.
+bool Underground(const Biome& b) { return b.road == Terrain::Floor; }
+
+struct Named_Floor {
+    const char* name;
+    Floor_Kind k;
+};
+constexpr Named_Floor kFloorNames[] = {
+    {"wood", Floor_Kind::Wood},   {"concrete", Floor_Kind::Concrete}, {"flags", Floor_Kind::Flags},
+    {"brick", Floor_Kind::Brick}, {"steel", Floor_Kind::Steel},       {"tiles", Floor_Kind::Tiles},
+    {"earth", Floor_Kind::Earth}, {"deck", Floor_Kind::Deck},         {"parquet", Floor_Kind::Parquet},
+    {"grate", Floor_Kind::Grate},
+};
+static_assert(sizeof(kFloorNames) / sizeof(kFloorNames[0]) == tile::kFloorKinds);
 
 // A small deterministic generator so that a recipe's seed alone decides the map.
 struct Rng {
@@ -68,6 +90,8 @@ private:
     const Biome* biome_ = &kBiomes[0];
     std::vector<Terrain> cells_;
     std::vector<uint8_t> inside_; // 1 where the cell lies in a building (interior tile set)
+    std::vector<Floor_Kind> floor_; // what the floor of each cell is laid with
+    Floor_Kind default_floor_ = Floor_Kind::Wood;
     MapResult* out_ = nullptr;
 
     bool Fail(const MapDirective& d, const std::string& what) {
@@ -102,6 +126,7 @@ private:
     bool Pair(const MapDirective& d, const char* key, int& a, int& b, char sep, bool required);
     bool Int(const MapDirective& d, const char* key, int& v, int lo, int hi, bool required);
     bool Terrain_Arg(const MapDirective& d, Terrain& t, Terrain fallback);
+    bool Floor_Arg(const MapDirective& d, const std::string& v, Floor_Kind& k);
     bool Cell_In(const MapDirective& d, const char* key, int x, int y);
 
     bool Feature(const MapDirective& d);
@@ -113,6 +138,7 @@ private:
     bool Border(const MapDirective& d);
 
     void Paint_Rect(int x0, int y0, int x1, int y1, Terrain t);
+    void Lay_Floor(int x0, int y0, int x1, int y1, Floor_Kind k);
     int Tile_Of(int x, int y) const;
     void Finish();
 };
@@ -173,7 +199,10 @@ constexpr Named_Terrain kTerrainNames[] = {
     {"deep", Terrain::DeepWater},  {"floor", Terrain::Floor},         {"wood", Terrain::WallWood},
     {"stone", Terrain::WallStone}, {"sandbags", Terrain::Sandbags},   {"hedge", Terrain::Hedge},
     {"trench", Terrain::TrenchWall}, {"rock", Terrain::Rock},         {"fence", Terrain::Fence},
-    {"bottle", Terrain::Bottle},   {"mine", Terrain::Mine},
+    {"bottle", Terrain::Bottle},   {"mine", Terrain::Mine},          {"brick", Terrain::WallBrick},
+    {"concrete", Terrain::WallConcrete}, {"steel", Terrain::WallSteel}, {"shelves", Terrain::Shelves},
+    {"books", Terrain::Books},     {"wine", Terrain::WineRack},       {"guns", Terrain::GunRack},
+    {"rail", Terrain::Rail},       {"mass", Terrain::Mass},
 };
 
 bool Builder::Terrain_Arg(const MapDirective& d, Terrain& t, Terrain fallback) {
@@ -191,16 +220,35 @@ bool Builder::Terrain_Arg(const MapDirective& d, Terrain& t, Terrain fallback) {
     return Fail(d, "unknown kind \"" + v + "\"");
 }
 
+bool Builder::Floor_Arg(const MapDirective& d, const std::string& v, Floor_Kind& k) {
+    for (const Named_Floor& n : kFloorNames)
+        if (v == n.name) {
+            k = n.k;
+            return true;
+        }
+    std::string names;
+    for (const Named_Floor& n : kFloorNames) names += std::string(names.empty() ? "" : ", ") + n.name;
+    return Fail(d, "unknown floor \"" + v + "\" (known: " + names + ")");
+}
+
 void Builder::Paint_Rect(int x0, int y0, int x1, int y1, Terrain t) {
     for (int y = std::max(0, std::min(y0, y1)); y <= std::min(h_ - 1, std::max(y0, y1)); ++y)
         for (int x = std::max(0, std::min(x0, x1)); x <= std::min(w_ - 1, std::max(x0, x1)); ++x) At(x, Row(y)) = t;
 }
 
-// building at=X,Y size=WxH [door=n|s|e|w] [kind=wood|stone|sandbags] [name=N]
-// Walls around a floor, a doorway in the middle of one side; anchors N.door (the cell just
-// outside the doorway), N.inside (just inside it) and N.centre.
+void Builder::Lay_Floor(int x0, int y0, int x1, int y1, Floor_Kind k) {
+    for (int y = std::max(0, std::min(y0, y1)); y <= std::min(h_ - 1, std::max(y0, y1)); ++y)
+        for (int x = std::max(0, std::min(x0, x1)); x <= std::min(w_ - 1, std::max(x0, x1)); ++x)
+            floor_[(size_t)Row(y) * w_ + x] = k;
+}
+
+// building at=X,Y size=WxH [door=n|s|e|w] [door_at=N] [kind=wood|stone|brick|concrete|steel|
+// sandbags...] [floor=wood|concrete|flags|brick|steel|tiles|earth|deck|parquet|grate] [name=N]
+// Walls around a floor, a doorway in one side (in its middle, or N cells from the side's
+// left or top end); anchors N.door (the cell just outside the doorway), N.inside (just
+// inside it) and N.centre.
 bool Builder::Building(const MapDirective& d) {
-    if (!Known_Args(d, {"at", "size", "door", "kind", "name"})) return false;
+    if (!Known_Args(d, {"at", "size", "door", "door_at", "kind", "floor", "name"})) return false;
     int x = 0, y = 0, bw = 0, bh = 0;
     if (!Pair(d, "at", x, y, ',', true) || !Pair(d, "size", bw, bh, 'x', true)) return false;
     if (bw < 3 || bh < 3) return Fail(d, "a building is at least 3x3 cells");
@@ -211,11 +259,19 @@ bool Builder::Building(const MapDirective& d) {
     if (side != "n" && side != "s" && side != "e" && side != "w") return Fail(d, "door= must be n, s, e or w");
     Terrain wall = Terrain::WallWood;
     if (!Terrain_Arg(d, wall, Terrain::WallWood)) return false;
+    Floor_Kind floor = default_floor_;
+    std::string floor_name;
+    if (!Get(d, "floor", floor_name, false) || (!floor_name.empty() && !Floor_Arg(d, floor_name, floor))) return false;
     Paint_Rect(x, y, x + bw - 1, y + bh - 1, wall);
     Paint_Rect(x + 1, y + 1, x + bw - 2, y + bh - 2, Terrain::Floor);
+    Lay_Floor(x, y, x + bw - 1, y + bh - 1, floor);
     for (int yy = y; yy < y + bh; ++yy)
         for (int xx = x; xx < x + bw; ++xx) inside_[(size_t)Row(yy) * w_ + xx] = 1;
     int dx = x + bw / 2, dy = y + bh / 2, ox = 0, oy = 0;
+    const bool across = side == "n" || side == "s";
+    int along = -1;
+    if (!Int(d, "door_at", along, 1, (across ? bw : bh) - 2, false)) return false;
+    if (along > 0) (across ? dx : dy) = (across ? x : y) + along;
     if (side == "s") dy = y + bh - 1, oy = 1;
     if (side == "n") dy = y, oy = -1;
     if (side == "e") dx = x + bw - 1, ox = 1;
@@ -415,15 +471,25 @@ bool Builder::Feature(const MapDirective& d) {
     if (d.verb == "scatter") return Scatter(d);
     if (d.verb == "border") return Border(d);
     if (d.verb == "area") {
-        if (!Known_Args(d, {"at", "size", "kind"})) return false;
+        // area at=X,Y size=WxH kind=K [floor=F]: a rectangle of one terrain; a floor's
+        // kind of boards, stones or plates given by floor= (the map's own by default).
+        if (!Known_Args(d, {"at", "size", "kind", "floor"})) return false;
         int x = 0, y = 0, aw = 0, ah = 0;
         Terrain t;
         if (!Pair(d, "at", x, y, ',', true) || !Pair(d, "size", aw, ah, 'x', true) ||
             !Terrain_Arg(d, t, Terrain::Ground))
             return false;
+        std::string floor_name;
+        Floor_Kind floor = default_floor_;
+        if (!Get(d, "floor", floor_name, false)) return false;
+        if (!floor_name.empty()) {
+            if (t != Terrain::Floor) return Fail(d, "floor= is for kind=floor");
+            if (!Floor_Arg(d, floor_name, floor)) return false;
+        }
         if (!Cell_In(d, "at", x, y)) return false;
         if (!Box_Fits(x, y, aw, ah)) return Fail(d, "the area does not fit in the map");
         Paint_Rect(x, y, x + aw - 1, y + ah - 1, t);
+        if (t == Terrain::Floor) Lay_Floor(x, y, x + aw - 1, y + ah - 1, floor);
         return true;
     }
     if (d.verb == "anchor") {
@@ -434,13 +500,19 @@ bool Builder::Feature(const MapDirective& d) {
         if (!Pair(d, "at", x, y, ',', true) || !Cell_In(d, "at", x, y)) return false;
         return Anchor(d, bare->second, (float)x, (float)y);
     }
-    return Fail(d, "unknown map feature (known: biome, size, seed, building, road, path, fence, wall, trench, "
-                   "water, stamp, scatter, border, area, anchor)");
+    return Fail(d, "unknown map feature (known: biome, size, seed, floor, building, road, path, fence, wall, "
+                   "trench, water, stamp, scatter, border, area, anchor)");
 }
 
+// The walls and the furniture that stands against them join up with each other.
 bool Is_Wall(Terrain t) {
-    return t == Terrain::WallWood || t == Terrain::WallStone || t == Terrain::Sandbags || t == Terrain::Hedge ||
-           t == Terrain::TrenchWall;
+    switch (t) {
+    case Terrain::WallWood: case Terrain::WallStone: case Terrain::Sandbags: case Terrain::Hedge:
+    case Terrain::TrenchWall: case Terrain::WallBrick: case Terrain::WallConcrete: case Terrain::WallSteel:
+    case Terrain::Shelves: case Terrain::Books: case Terrain::WineRack: case Terrain::GunRack: case Terrain::Mass:
+        return true;
+    default: return false;
+    }
 }
 
 int Builder::Tile_Of(int x, int y) const {
@@ -464,8 +536,8 @@ int Builder::Tile_Of(int x, int y) const {
         auto wet = [](Terrain n) { return n == Terrain::Water || n == Terrain::DeepWater; };
         const int water_sides = mask_of([&](Terrain n) { return !wet(n); }); // bits: sides on water
         if (water_sides) return tile::kShore + water_sides;
-        if (h % 100 < 8) return tile::kGroundDecorFirst + (int)(h / 100 % 4);
-        if (h % 100 < 12) return tile::kGroundDecor2First + (int)(h / 100 % 5);
+        if ((int)(h % 100) < biome_->flowers) return tile::kGroundDecorFirst + (int)(h / 100 % 4);
+        if ((int)(h % 100) < biome_->tufts) return tile::kGroundDecor2First + (int)(h / 100 % 5);
         if (h % 100 < 62) return (h / 100) % 2 ? 3 : 4;
         return tile::kGroundFirst + (int)(h / 100 % 13);
     }
@@ -479,10 +551,19 @@ int Builder::Tile_Of(int x, int y) const {
     }
     case Terrain::Water: return tile::kWater;
     case Terrain::DeepWater: return tile::kDeepWater;
-    case Terrain::Floor: return tile::kFloorWood + (int)(h % 4);
-    case Terrain::Door: return tile::kFloorWood + 4;
+    case Terrain::Floor: return tile::Floor_Base(floor_[(size_t)y * w_ + x]) + (int)(h % 4);
+    case Terrain::Door: return tile::Floor_Base(floor_[(size_t)y * w_ + x]) + 4;
     case Terrain::WallWood: return tile::kWallWood + joined([](Terrain n) { return Is_Wall(n); });
     case Terrain::WallStone: return tile::kWallStone + joined([](Terrain n) { return Is_Wall(n); });
+    case Terrain::WallBrick: return tile::kWallBrick + joined([](Terrain n) { return Is_Wall(n); });
+    case Terrain::WallConcrete: return tile::kWallConcrete + joined([](Terrain n) { return Is_Wall(n); });
+    case Terrain::WallSteel: return tile::kWallSteel + joined([](Terrain n) { return Is_Wall(n); });
+    case Terrain::Shelves: return tile::kShelves + joined([](Terrain n) { return Is_Wall(n); });
+    case Terrain::Books: return tile::kBooks + joined([](Terrain n) { return Is_Wall(n); });
+    case Terrain::WineRack: return tile::kWineRack + joined([](Terrain n) { return Is_Wall(n); });
+    case Terrain::GunRack: return tile::kGunRack + joined([](Terrain n) { return Is_Wall(n); });
+    case Terrain::Rail: return tile::kRail + joined([](Terrain n) { return n == Terrain::Rail; });
+    case Terrain::Mass: return tile::kMass + joined([](Terrain n) { return Is_Wall(n); });
     case Terrain::Sandbags: return tile::kSandbags + joined([](Terrain n) { return n == Terrain::Sandbags; });
     case Terrain::Hedge: return tile::kHedge + joined([](Terrain n) { return n == Terrain::Hedge; });
     case Terrain::TrenchWall: return tile::kTrenchWall + joined([](Terrain n) { return n == Terrain::TrenchWall; });
@@ -510,7 +591,9 @@ void Builder::Finish() {
             const size_t i = (size_t)x + (size_t)y * h_;
             out_->map.tiles[i] = Tile_Of(x, y);
             const Terrain t = cells_[(size_t)y * w_ + x];
-            out_->map.set[i] = inside_[(size_t)y * w_ + x] && (t == Terrain::Floor || t == Terrain::Door) ? 1 : 0;
+            out_->map.set[i] =
+                !Underground(*biome_) && inside_[(size_t)y * w_ + x] && (t == Terrain::Floor || t == Terrain::Door) ? 1
+                                                                                                                 : 0;
         }
     out_->tile_sets = {biome_->tile_set, kInteriorSet};
 }
@@ -518,13 +601,13 @@ void Builder::Finish() {
 bool Builder::Run(const std::vector<MapDirective>& recipe, MapResult& out) {
     out_ = &out;
     out.anchors.clear();
-    // Biome, size and seed first, wherever they stand: every feature depends on them. Each
-    // may be given once.
-    const MapDirective* first[3] = {nullptr, nullptr, nullptr};
+    // Biome, size, seed and floor first, wherever they stand: every feature depends on them.
+    // Each may be given once.
+    const MapDirective* first[4] = {nullptr, nullptr, nullptr, nullptr};
     for (const MapDirective& d : recipe) {
         auto bare = d.args.find("");
         const std::string word = bare == d.args.end() ? "" : bare->second;
-        const int once = d.verb == "biome" ? 0 : d.verb == "size" ? 1 : d.verb == "seed" ? 2 : -1;
+        const int once = d.verb == "biome" ? 0 : d.verb == "size" ? 1 : d.verb == "seed" ? 2 : d.verb == "floor" ? 3 : -1;
         if (once < 0) continue;
         if (first[once])
             return Fail(d, "given twice (first at " + (first[once]->file == d.file ? "line " : first[once]->file + ":") +
@@ -548,17 +631,24 @@ bool Builder::Run(const std::vector<MapDirective>& recipe, MapResult& out) {
             w_ = (int)n[0];
             h_ = (int)n[1];
             if (w_ != h_) return Fail(d, "a walk map is square (the game indexes its cells by the height)");
-        } else {
+        } else if (d.verb == "seed") {
             long long n = 0;
             if (!numbers::Whole(word, 0, UINT32_MAX, n).empty())
                 return Fail(d, "seed must be a whole number from 0 to " + std::to_string(UINT32_MAX));
             seed_ = (uint32_t)n;
         }
     }
-    cells_.assign((size_t)w_ * h_, biome_->road == Terrain::Floor ? Terrain::Floor : Terrain::Ground);
-    inside_.assign((size_t)w_ * h_, biome_->road == Terrain::Floor ? 1 : 0);
+    // The map's floor: its own, or its biome's (whichever of the two lines stands first).
+    default_floor_ = biome_->floor;
+    if (const MapDirective* f = first[3]) {
+        auto bare = f->args.find("");
+        if (!Floor_Arg(*f, bare == f->args.end() ? "" : bare->second, default_floor_)) return false;
+    }
+    cells_.assign((size_t)w_ * h_, Underground(*biome_) ? Terrain::Floor : Terrain::Ground);
+    inside_.assign((size_t)w_ * h_, Underground(*biome_) ? 1 : 0);
+    floor_.assign((size_t)w_ * h_, default_floor_);
     for (const MapDirective& d : recipe) {
-        if (d.verb == "biome" || d.verb == "size" || d.verb == "seed") continue;
+        if (d.verb == "biome" || d.verb == "size" || d.verb == "seed" || d.verb == "floor") continue;
         if (!Feature(d)) return false;
     }
     Finish();

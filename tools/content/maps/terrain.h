@@ -27,10 +27,33 @@ enum class Terrain : uint8_t {
     Sandbags,
     Hedge,
     TrenchWall,
+    WallBrick,
+    WallConcrete,
+    WallSteel,  // a ship's or a complex's riveted bulkhead
+    Shelves,    // solid furniture standing in lines along walls: store shelves of tins and sacks,
+    Books,      // bookcases,
+    WineRack,   // wine racks,
+    GunRack,    // rifle racks,
+    Rail,       // a ship's guard rail
+    Mass,       // the solid rock, earth or concrete round an underground place
     Rock,
     Fence,      // a fence line: solid
     Bottle,     // a bottle on the ground: breaks underfoot
     Mine,       // an armed mine
+};
+
+// What a floor is laid with; the family of its tiles.
+enum class Floor_Kind : uint8_t {
+    Wood,     // boards
+    Concrete, // cast slabs
+    Flags,    // flagstones
+    Brick,    // bricks in a basket weave
+    Steel,    // chequered steel plate
+    Tiles,    // small glazed tiles
+    Earth,    // beaten earth strewn with straw
+    Deck,     // a ship's deck: long caulked planks
+    Parquet,  // polished wood blocks
+    Grate,    // a steel grating over a drop
 };
 
 namespace tile {
@@ -44,9 +67,22 @@ constexpr int kHedge = 80;
 constexpr int kSandbags = 96;
 constexpr int kTrenchWall = 112;
 constexpr int kRockFirst = 128, kRockLast = 135;      // boulders
+constexpr int kWallBrick = 144, kWallConcrete = 160, kWallSteel = 176;
+constexpr int kShelves = 192, kBooks = 208, kWineRack = 224, kGunRack = 240, kRail = 256;
+constexpr int kMass = 272;
 constexpr int kRoad = 288;                            // + mask of sides that are not road
 constexpr int kSand = 304;                            // + mask of sides that are not sand
-constexpr int kFloorWood = 320, kFloorConcrete = 336; // + variant 0..3; 324/340: doorway
+constexpr int kFloorWood = 320, kFloorConcrete = 336; // + variant 0..3; + 4: doorway
+// The other floors, five tiles each as above. (390-411 and 438-459 stay free: the game swaps
+// those tiles in the laboratories when their lights go out.)
+constexpr int kFloorFlags = 372, kFloorBrick = 377, kFloorSteel = 382, kFloorTiles = 412, kFloorEarth = 460,
+              kFloorDeck = 465, kFloorParquet = 470, kFloorGrate = 475;
+constexpr int Floor_Base(Floor_Kind k) {
+    constexpr int base[] = {kFloorWood,  kFloorConcrete, kFloorFlags, kFloorBrick,   kFloorSteel,
+                            kFloorTiles, kFloorEarth,    kFloorDeck,  kFloorParquet, kFloorGrate};
+    return base[(int)k];
+}
+constexpr int kFloorKinds = 10;
 constexpr int kShore = 352;                           // ground + mask of the sides on water
 constexpr int kFarmland = 368;                        // + variant 0..3
 constexpr int kGroundDecorFirst = 421, kGroundDecorLast = 424; // tufts and flowers

@@ -7,6 +7,7 @@
 #include <map>
 #include <vector>
 
+#include "content/painters/kit.h"
 #include "content/painters/paint.h"
 
 namespace painters {
@@ -17,31 +18,19 @@ using writers::Mix;
 using writers::Rgba;
 using writers::Shade;
 
-constexpr double kPi = 3.14159265358979;
 const Rgba kInk{22, 24, 20, 255}, kPaper{230, 218, 186, 255}, kGold{226, 182, 64, 255}, kCanvas{176, 160, 112, 255},
     kWood{130, 88, 50, 255}, kRed{168, 42, 34, 255}, kOlive{92, 108, 58, 255}, kSteel{120, 132, 146, 255},
     kWhite{244, 242, 232, 255}, kPink{232, 150, 160, 255};
-
-void Outline(cairo_t* cr, double w = 2.0) {
-    Set_Rgb(cr, kInk, 0.9);
-    cairo_set_line_width(cr, w);
-    cairo_stroke(cr);
-}
-
-// Fills the current path lit from the upper left, then inks its edge.
-void Solid(cairo_t* cr, Rgba c, double x0, double y0, double x1, double y1, double line = 2.0) {
-    Fill_Shaded(cr, cairo_pattern_create_linear(x0, y0, x1, y1), c, 1.25f, 0.72f);
-    Outline(cr, line);
-}
+const Ink_Tone kInkTone = Tone_Of(kInk, 0.9); // the outlines' ink
 
 void Disc(cairo_t* cr, double cx, double cy, double r, Rgba c) {
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
-    Solid(cr, c, cx - r, cy - r, cx + r, cy + r);
+    Lit(cr, cx - r, cy - r, cx + r, cy + r, c, 2.0, kInkTone, 1.25f, 0.72f);
 }
 
 void Box(cairo_t* cr, double x, double y, double w, double h, double r, Rgba c) {
     Rounded_Rect(cr, x, y, w, h, r);
-    Solid(cr, c, x, y, x + w, y + h);
+    Lit(cr, x, y, x + w, y + h, c, 2.0, kInkTone, 1.25f, 0.72f);
 }
 
 void Text(cairo_t* cr, const std::string& s, double cx, double base, double size, Rgba c, bool bold = true) {
@@ -57,6 +46,504 @@ void Book(cairo_t* cr, double x, double y, double w, double h, Rgba cover) {
     cairo_fill(cr);
 }
 
+// ---- The pieces, one picture each, drawn on a grid of 100 x 100; `alt` is the second look ----
+
+void Piece_Sock(cairo_t* cr, bool) {
+    cairo_move_to(cr, 38, 10);
+    cairo_line_to(cr, 62, 10);
+    cairo_line_to(cr, 62, 62);
+    cairo_curve_to(cr, 62, 82, 50, 90, 30, 90);
+    cairo_line_to(cr, 18, 90);
+    cairo_curve_to(cr, 8, 90, 8, 72, 18, 70);
+    cairo_line_to(cr, 38, 66);
+    cairo_close_path(cr);
+    Lit(cr, 10, 10, 62, 90, Rgba{214, 204, 176, 255}, 2.0, kInkTone, 1.25f, 0.72f);
+    Set_Rgb(cr, kOlive);
+    for (double yy : {18.0, 28.0}) {
+        cairo_rectangle(cr, 39, yy, 22, 5);
+        cairo_fill(cr);
+    }
+    Set_Rgb(cr, Rgba{120, 140, 60, 255}, 0.8); // the smell
+    cairo_set_line_width(cr, 2.5);
+    for (int k = 0; k < 3; ++k) {
+        const double sx = 70 + k * 8;
+        cairo_move_to(cr, sx, 40);
+        cairo_curve_to(cr, sx + 6, 32, sx - 6, 24, sx, 14);
+        cairo_stroke(cr);
+    }
+}
+
+void Piece_Lantern(cairo_t* cr, bool alt) {
+    if (!alt) {
+        cairo_pattern_t* g = cairo_pattern_create_radial(50, 56, 4, 50, 56, 48);
+        cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.85, 0.45, 0.65);
+        cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.85, 0.45, 0);
+        cairo_set_source(cr, g);
+        cairo_paint(cr);
+        cairo_pattern_destroy(g);
+    }
+    Set_Rgb(cr, kInk);
+    cairo_set_line_width(cr, 3);
+    cairo_arc(cr, 50, 22, 12, kPi, 2 * kPi); // the handle
+    cairo_stroke(cr);
+    Box(cr, 34, 26, 32, 8, 3, Rgba{60, 70, 60, 255});
+    Ellipse(cr, 50, 56, 18, 22);
+    Lit(cr, 32, 34, 68, 78, alt ? Rgba{70, 76, 80, 255} : Rgba{255, 226, 140, 255}, 2.0, kInkTone, 1.25f, 0.72f);
+    if (!alt) {
+        Ellipse(cr, 50, 60, 5, 9);
+        Set_Rgb(cr, Rgba{255, 150, 40, 255});
+        cairo_fill(cr);
+    }
+    Box(cr, 30, 76, 40, 10, 3, Rgba{60, 70, 60, 255});
+}
+
+void Piece_Doll(cairo_t* cr, bool alt) {
+    const Rgba burlap{186, 150, 96, 255};
+    cairo_move_to(cr, 50, 38);
+    cairo_line_to(cr, 82, 48);
+    cairo_line_to(cr, 78, 58);
+    cairo_line_to(cr, 60, 54);
+    cairo_line_to(cr, 66, 92);
+    cairo_line_to(cr, 54, 92);
+    cairo_line_to(cr, 50, 70);
+    cairo_line_to(cr, 46, 92);
+    cairo_line_to(cr, 34, 92);
+    cairo_line_to(cr, 40, 54);
+    cairo_line_to(cr, 22, 58);
+    cairo_line_to(cr, 18, 48);
+    cairo_close_path(cr);
+    Lit(cr, 18, 38, 82, 92, burlap, 2.0, kInkTone, 1.25f, 0.72f);
+    Disc(cr, 50, 26, 17, burlap);
+    for (int k = 0; k < 2; ++k) {
+        const double ex = 43 + k * 14;
+        Disc(cr, ex, 24, 4.5, alt ? Rgba{255, 40, 30, 255} : kInk);
+        if (alt) {
+            Set_Rgb(cr, Rgba{255, 80, 40, 255}, 0.35);
+            cairo_arc(cr, ex, 24, 9, 0, 2 * kPi);
+            cairo_fill(cr);
+        }
+    }
+    Set_Rgb(cr, kInk);
+    cairo_set_line_width(cr, 1.5);
+    cairo_move_to(cr, 42, 34);
+    cairo_line_to(cr, 58, 34);
+    cairo_stroke(cr);
+    for (int k = 0; k < 3; ++k) { // pins
+        const double px = 40 + k * 10, py = 50 + k * 8;
+        cairo_move_to(cr, px, py);
+        cairo_line_to(cr, px - 10, py - 10);
+        cairo_stroke(cr);
+        Disc(cr, px - 10, py - 10, 3, k == 1 ? kGold : kRed);
+    }
+}
+
+void Piece_Books(cairo_t* cr, bool) {
+    Book(cr, 14, 70, 72, 16, Rgba{60, 110, 170, 255});
+    Book(cr, 20, 54, 62, 16, Rgba{200, 150, 40, 255});
+    Book(cr, 10, 38, 70, 16, Rgba{170, 60, 60, 255});
+    Text(cr, "ABC", 50, 50, 11, kWhite);
+}
+
+void Piece_Magazines(cairo_t* cr, bool) {
+    for (int k = 0; k < 3; ++k) {
+        cairo_save(cr);
+        cairo_translate(cr, 50, 55);
+        cairo_rotate(cr, (k - 1) * 0.25);
+        Box(cr, -24, -32, 48, 64, 2, k == 1 ? kPink : Rgba{240, 200, 120, 255});
+        Set_Rgb(cr, kRed);
+        cairo_rectangle(cr, -20, -28, 40, 10);
+        cairo_fill(cr);
+        Ellipse(cr, 0, 8, 10, 14);
+        Set_Rgb(cr, Rgba{200, 120, 120, 255});
+        cairo_fill(cr);
+        cairo_restore(cr);
+    }
+}
+
+void Piece_Ashtray(cairo_t* cr, bool) {
+    Ellipse(cr, 50, 66, 38, 18);
+    Lit(cr, 12, 48, 88, 84, Rgba{150, 180, 190, 255}, 2.0, kInkTone, 1.25f, 0.72f);
+    Ellipse(cr, 50, 62, 26, 10);
+    Set_Rgb(cr, Rgba{80, 80, 80, 255});
+    cairo_fill(cr);
+    for (int k = 0; k < 3; ++k) {
+        Box(cr, 30 + k * 12, 56 + (k % 2) * 4, 16, 5, 2, kWhite);
+        Disc(cr, 30 + k * 12, 58.5 + (k % 2) * 4, 2.5, Rgba{200, 90, 40, 255});
+    }
+    Set_Rgb(cr, Rgba{200, 200, 200, 255}, 0.7);
+    cairo_set_line_width(cr, 3);
+    cairo_move_to(cr, 46, 52);
+    cairo_curve_to(cr, 56, 40, 36, 30, 50, 14);
+    cairo_stroke(cr);
+}
+
+void Piece_Rug(cairo_t* cr, bool) {
+    Ellipse(cr, 50, 50, 48, 30);
+    Lit(cr, 2, 20, 98, 80, Rgba{150, 50, 40, 255}, 2.0, kInkTone, 1.25f, 0.72f);
+    Ellipse(cr, 50, 50, 38, 22);
+    Set_Rgb(cr, kGold);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+    Ellipse(cr, 50, 50, 22, 12);
+    Set_Rgb(cr, Rgba{40, 70, 110, 255});
+    cairo_fill(cr);
+    Ellipse(cr, 50, 50, 8, 4);
+    Set_Rgb(cr, kGold);
+    cairo_fill(cr);
+}
+
+void Piece_Chair(cairo_t* cr, bool) {
+    Box(cr, 26, 10, 48, 12, 3, kWood);
+    Box(cr, 26, 28, 48, 8, 2, kWood);
+    Set_Rgb(cr, Shade(kWood, 0.7f));
+    cairo_set_line_width(cr, 6);
+    cairo_move_to(cr, 30, 14);
+    cairo_line_to(cr, 30, 94);
+    cairo_move_to(cr, 70, 14);
+    cairo_line_to(cr, 70, 94);
+    cairo_move_to(cr, 24, 94);
+    cairo_line_to(cr, 76, 60);
+    cairo_move_to(cr, 76, 94);
+    cairo_line_to(cr, 24, 60);
+    cairo_stroke(cr);
+    Box(cr, 18, 54, 64, 10, 3, kWood);
+}
+
+void Piece_Diary(cairo_t* cr, bool) {
+    Book(cr, 24, 20, 52, 66, Rgba{96, 56, 36, 255});
+    Box(cr, 66, 44, 16, 12, 3, kGold);
+    Text(cr, "Diary", 50, 40, 12, kGold);
+}
+
+void Piece_Golf(cairo_t* cr, bool) {
+    Set_Rgb(cr, kSteel);
+    cairo_set_line_width(cr, 3);
+    for (int k = 0; k < 3; ++k) {
+        cairo_move_to(cr, 42 + k * 8, 44);
+        cairo_line_to(cr, 36 + k * 12, 8);
+        cairo_stroke(cr);
+        Box(cr, 30 + k * 12, 4, 14, 7, 2, kSteel);
+    }
+    Box(cr, 32, 40, 36, 54, 8, Rgba{40, 90, 60, 255});
+    Set_Rgb(cr, kWhite);
+    cairo_rectangle(cr, 32, 56, 36, 5);
+    cairo_fill(cr);
+}
+
+void Piece_Painting(cairo_t* cr, bool) {
+    Box(cr, 8, 16, 84, 66, 2, Rgba{170, 130, 50, 255});
+    cairo_rectangle(cr, 16, 24, 68, 50);
+    Fill_Shaded(cr, cairo_pattern_create_linear(0, 24, 0, 74), Rgba{140, 180, 220, 255}, 1.1f, 0.9f, false);
+    Set_Rgb(cr, Rgba{70, 110, 50, 255});
+    cairo_move_to(cr, 16, 74);
+    cairo_line_to(cr, 16, 58);
+    cairo_curve_to(cr, 36, 44, 50, 60, 60, 50);
+    cairo_curve_to(cr, 70, 44, 80, 52, 84, 50);
+    cairo_line_to(cr, 84, 74);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    Disc(cr, 70, 36, 6, Rgba{250, 220, 120, 255});
+}
+
+void Piece_Piggy(cairo_t* cr, bool) {
+    Ellipse(cr, 50, 58, 34, 26);
+    Lit(cr, 16, 32, 84, 84, kPink, 2.0, kInkTone, 1.25f, 0.72f);
+    Ellipse(cr, 84, 58, 8, 10);
+    Lit(cr, 76, 48, 92, 68, Shade(kPink, 0.9f), 2.0, kInkTone, 1.25f, 0.72f);
+    Disc(cr, 68, 46, 3, kInk);
+    for (double lx : {30.0, 44.0, 58.0, 70.0}) Box(cr, lx - 4, 78, 9, 12, 2, Shade(kPink, 0.85f));
+    Set_Rgb(cr, kInk);
+    cairo_rectangle(cr, 42, 33, 14, 3);
+    cairo_fill(cr);
+    Disc(cr, 50, 24, 7, kGold);
+}
+
+void Piece_Bible(cairo_t* cr, bool) {
+    Book(cr, 22, 14, 56, 74, Rgba{40, 36, 34, 255});
+    Set_Rgb(cr, kGold);
+    cairo_rectangle(cr, 47, 28, 6, 36);
+    cairo_rectangle(cr, 38, 38, 24, 6);
+    cairo_fill(cr);
+}
+
+void Piece_Flag(cairo_t* cr, bool) {
+    Set_Rgb(cr, Shade(kWood, 0.8f));
+    cairo_rectangle(cr, 14, 6, 5, 90);
+    cairo_fill(cr);
+    cairo_move_to(cr, 19, 10);
+    cairo_curve_to(cr, 40, 4, 60, 18, 90, 10);
+    cairo_line_to(cr, 90, 56);
+    cairo_curve_to(cr, 60, 64, 40, 50, 19, 56);
+    cairo_close_path(cr);
+    Lit(cr, 19, 10, 90, 56, kOlive, 2.0, kInkTone, 1.25f, 0.72f);
+    Set_Rgb(cr, kGold);
+    for (int k = 0; k < 10; ++k) {
+        const double a = -kPi / 2 + k * kPi / 5, r = (k % 2) ? 5 : 12;
+        if (k == 0) cairo_move_to(cr, 54 + r * std::cos(a), 33 + r * std::sin(a));
+        else cairo_line_to(cr, 54 + r * std::cos(a), 33 + r * std::sin(a));
+    }
+    cairo_close_path(cr);
+    cairo_fill(cr);
+}
+
+void Piece_Bedpan(cairo_t* cr, bool) {
+    Ellipse(cr, 46, 60, 36, 20);
+    Lit(cr, 10, 40, 82, 80, kWhite, 2.0, kInkTone, 1.25f, 0.72f);
+    Ellipse(cr, 46, 56, 24, 11);
+    Set_Rgb(cr, Rgba{190, 196, 200, 255});
+    cairo_fill(cr);
+    Box(cr, 78, 54, 18, 8, 3, kWhite);
+    Set_Rgb(cr, Rgba{40, 80, 150, 255});
+    cairo_set_line_width(cr, 2);
+    Ellipse(cr, 46, 60, 36, 20);
+    cairo_stroke(cr);
+}
+
+void Piece_Bogroll(cairo_t* cr, bool) {
+    Box(cr, 22, 30, 56, 56, 6, kWhite);
+    Ellipse(cr, 50, 30, 28, 10);
+    Lit(cr, 22, 20, 78, 40, kWhite, 2.0, kInkTone, 1.25f, 0.72f);
+    Ellipse(cr, 50, 30, 9, 4);
+    Set_Rgb(cr, Rgba{160, 130, 90, 255});
+    cairo_fill(cr);
+    cairo_move_to(cr, 70, 60);
+    cairo_line_to(cr, 92, 92);
+    cairo_line_to(cr, 76, 96);
+    cairo_line_to(cr, 60, 78);
+    cairo_close_path(cr);
+    Lit(cr, 60, 60, 92, 96, kWhite, 1.5, kInkTone, 1.25f, 0.72f);
+}
+
+void Piece_Plate(cairo_t* cr, bool) {
+    Ellipse(cr, 50, 56, 44, 26);
+    Lit(cr, 6, 30, 94, 82, kWhite, 2.0, kInkTone, 1.25f, 0.72f);
+    Ellipse(cr, 50, 56, 30, 16);
+    Set_Rgb(cr, Rgba{200, 204, 210, 255});
+    cairo_fill(cr);
+    Ellipse(cr, 40, 54, 12, 7);
+    Lit(cr, 28, 47, 52, 61, Rgba{150, 80, 50, 255}, 1.5, kInkTone, 1.25f, 0.72f); // a sausage and beans
+    for (int k = 0; k < 6; ++k) Disc(cr, 58 + (k % 3) * 5, 50 + (k / 3) * 6, 2.6, Rgba{200, 90, 40, 255});
+}
+
+void Piece_Teacup(cairo_t* cr, bool) {
+    Ellipse(cr, 50, 80, 40, 10);
+    Lit(cr, 10, 70, 90, 90, kWhite, 2.0, kInkTone, 1.25f, 0.72f);
+    cairo_move_to(cr, 26, 40);
+    cairo_line_to(cr, 74, 40);
+    cairo_curve_to(cr, 72, 70, 64, 78, 50, 78);
+    cairo_curve_to(cr, 36, 78, 28, 70, 26, 40);
+    cairo_close_path(cr);
+    Lit(cr, 26, 40, 74, 78, kWhite, 2.0, kInkTone, 1.25f, 0.72f);
+    Set_Rgb(cr, kInk);
+    cairo_set_line_width(cr, 4);
+    cairo_arc(cr, 78, 54, 9, -kPi / 2, kPi / 2);
+    cairo_stroke(cr);
+    Ellipse(cr, 50, 41, 23, 5);
+    Set_Rgb(cr, Rgba{140, 90, 50, 255});
+    cairo_fill(cr);
+    Set_Rgb(cr, Rgba{40, 90, 160, 255});
+    cairo_rectangle(cr, 30, 52, 40, 4);
+    cairo_fill(cr);
+}
+
+void Piece_Hamlet(cairo_t* cr, bool) {
+    const Rgba bone{232, 224, 200, 255};
+    Disc(cr, 50, 44, 30, bone);
+    Box(cr, 34, 60, 32, 26, 6, bone);
+    for (int k = 0; k < 2; ++k) {
+        Ellipse(cr, 38 + k * 24, 46, 8, 9);
+        Set_Rgb(cr, kInk);
+        cairo_fill(cr);
+    }
+    cairo_move_to(cr, 50, 56);
+    cairo_line_to(cr, 45, 66);
+    cairo_line_to(cr, 55, 66);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    cairo_set_line_width(cr, 2);
+    for (int k = 0; k < 5; ++k) {
+        cairo_move_to(cr, 38 + k * 6, 74);
+        cairo_line_to(cr, 38 + k * 6, 84);
+    }
+    cairo_stroke(cr);
+}
+
+void Piece_Snuff(cairo_t* cr, bool) {
+    Ellipse(cr, 50, 64, 36, 18);
+    Lit(cr, 14, 46, 86, 82, Rgba{150, 110, 40, 255}, 2.0, kInkTone, 1.25f, 0.72f);
+    Ellipse(cr, 50, 56, 36, 18);
+    Lit(cr, 14, 38, 86, 74, kGold, 2.0, kInkTone, 1.25f, 0.72f);
+    Ellipse(cr, 50, 56, 16, 8);
+    Set_Rgb(cr, kRed);
+    cairo_fill(cr);
+}
+
+void Piece_Plane(cairo_t* cr, bool) {
+    Box(cr, 10, 44, 80, 14, 7, kRed);            // body
+    Box(cr, 34, 26, 16, 50, 4, Rgba{230, 200, 80, 255}); // the wings seen from above
+    Box(cr, 80, 40, 8, 22, 3, Rgba{230, 200, 80, 255});
+    Set_Rgb(cr, kInk);
+    cairo_set_line_width(cr, 3);
+    cairo_move_to(cr, 6, 36);
+    cairo_line_to(cr, 6, 66);
+    cairo_stroke(cr);
+    Disc(cr, 10, 51, 4, kSteel);
+}
+
+void Piece_Poster(cairo_t* cr, bool) {
+    Box(cr, 16, 4, 68, 92, 2, kPaper);
+    Set_Rgb(cr, kRed);
+    cairo_rectangle(cr, 22, 10, 56, 20);
+    cairo_fill(cr);
+    Text(cr, "BIG", 50, 20, 9, kWhite);
+    Text(cr, "BAND", 50, 28, 9, kWhite);
+    Disc(cr, 50, 48, 9, Rgba{222, 180, 140, 255});
+    Ellipse(cr, 50, 42, 12, 6);
+    Set_Rgb(cr, Rgba{200, 160, 40, 255});
+    cairo_fill(cr);
+    cairo_move_to(cr, 36, 90);
+    cairo_line_to(cr, 42, 58);
+    cairo_line_to(cr, 58, 58);
+    cairo_line_to(cr, 64, 90);
+    cairo_close_path(cr);
+    Lit(cr, 36, 58, 64, 90, Rgba{60, 110, 170, 255}, 1.5, kInkTone, 1.25f, 0.72f);
+    Text(cr, "SAT 8PM", 50, 94, 7, kInk);
+}
+
+// A tunnel hatch; its second look open and lit
+void Piece_Hatch(cairo_t* cr, bool alt) {
+    if (alt) {
+        cairo_pattern_t* g = cairo_pattern_create_radial(50, 50, 4, 50, 50, 50);
+        cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.9, 0.5, 0.8);
+        cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.9, 0.5, 0);
+        cairo_set_source(cr, g);
+        cairo_paint(cr);
+        cairo_pattern_destroy(g);
+    }
+    Disc(cr, 50, 50, 30, Rgba{90, 86, 80, 255});
+    Disc(cr, 50, 50, 22, alt ? Rgba{40, 30, 20, 255} : Rgba{120, 116, 106, 255});
+    Set_Rgb(cr, kInk, 0.6);
+    cairo_set_line_width(cr, 3);
+    for (int k = -1; k <= 1; ++k) {
+        cairo_move_to(cr, 36, 50 + k * 9);
+        cairo_line_to(cr, 64, 50 + k * 9);
+    }
+    cairo_stroke(cr);
+}
+
+void Piece_Drip(cairo_t* cr, bool) {
+    cairo_move_to(cr, 50, 20);
+    cairo_curve_to(cr, 58, 44, 66, 56, 66, 66);
+    cairo_curve_to(cr, 66, 78, 58, 84, 50, 84);
+    cairo_curve_to(cr, 42, 84, 34, 78, 34, 66);
+    cairo_curve_to(cr, 34, 56, 42, 44, 50, 20);
+    cairo_close_path(cr);
+    Lit(cr, 34, 20, 66, 84, Rgba{120, 170, 220, 255}, 2.0, kInkTone, 1.25f, 0.72f);
+    Disc(cr, 44, 64, 4, kWhite);
+}
+
+void Piece_MedalBox(cairo_t* cr, bool) {
+    Box(cr, 10, 34, 80, 48, 4, Rgba{110, 70, 40, 255});
+    Box(cr, 6, 24, 88, 18, 4, Rgba{130, 84, 48, 255});
+    Box(cr, 44, 38, 12, 10, 2, kGold);
+    Set_Rgb(cr, kRed);
+    cairo_move_to(cr, 42, 54);
+    cairo_line_to(cr, 58, 54);
+    cairo_line_to(cr, 54, 66);
+    cairo_line_to(cr, 46, 66);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    Disc(cr, 50, 72, 8, kGold);
+}
+
+void Piece_Cot(cairo_t* cr, bool alt) {
+    Set_Rgb(cr, Shade(kOlive, 0.6f));
+    cairo_set_line_width(cr, 4);
+    for (double lx : {8.0, 92.0}) {
+        cairo_move_to(cr, lx, 62);
+        cairo_line_to(cr, lx, 86);
+    }
+    cairo_stroke(cr);
+    Box(cr, 4, 50, 92, 16, 4, Rgba{110, 120, 80, 255});
+    Box(cr, 8, 38, 24, 14, 6, kWhite); // pillow
+    Box(cr, 30, 40, 64, 14, 5, Rgba{90, 70, 50, 255}); // blanket
+    Set_Rgb(cr, kRed);
+    cairo_rectangle(cr, 44, 41, 4, 12);
+    cairo_rectangle(cr, 74, 41, 4, 12);
+    cairo_fill(cr);
+    if (alt) Text(cr, "z z Z", 60, 28, 14, kWhite);
+}
+
+void Piece_Clipboard(cairo_t* cr, bool) {
+    Box(cr, 22, 10, 56, 80, 4, kWood);
+    Box(cr, 28, 18, 44, 66, 1, kWhite);
+    Box(cr, 40, 6, 20, 10, 3, kSteel);
+    Set_Rgb(cr, kInk, 0.7);
+    cairo_set_line_width(cr, 2);
+    for (int k = 0; k < 6; ++k) {
+        cairo_move_to(cr, 32, 30 + k * 9);
+        cairo_line_to(cr, 68 - (k % 3) * 6, 30 + k * 9);
+    }
+    cairo_stroke(cr);
+    Set_Rgb(cr, kRed);
+    cairo_move_to(cr, 60, 74);
+    cairo_line_to(cr, 64, 80);
+    cairo_line_to(cr, 72, 66);
+    cairo_stroke(cr);
+}
+
+void Piece_Album(cairo_t* cr, bool) {
+    Box(cr, 14, 14, 72, 76, 4, Rgba{120, 40, 50, 255});
+    Set_Rgb(cr, Shade(kRed, 0.5f));
+    cairo_rectangle(cr, 16, 16, 8, 72);
+    cairo_fill(cr);
+    Box(cr, 38, 26, 32, 44, 2, kPaper);
+    Disc(cr, 54, 42, 7, Rgba{222, 180, 140, 255});
+    Box(cr, 46, 50, 16, 16, 4, Rgba{60, 110, 170, 255});
+    Text(cr, "CARDS", 54, 84, 10, kGold);
+}
+
+struct Named_Piece {
+    const char* name;
+    void (*draw)(cairo_t*, bool);
+};
+const Named_Piece kPieces[] = {
+    {"sock", Piece_Sock},
+    {"lantern", Piece_Lantern},
+    {"doll", Piece_Doll},
+    {"books", Piece_Books},
+    {"magazines", Piece_Magazines},
+    {"ashtray", Piece_Ashtray},
+    {"rug", Piece_Rug},
+    {"chair", Piece_Chair},
+    {"diary", Piece_Diary},
+    {"golf", Piece_Golf},
+    {"painting", Piece_Painting},
+    {"piggy", Piece_Piggy},
+    {"bible", Piece_Bible},
+    {"flag", Piece_Flag},
+    {"bedpan", Piece_Bedpan},
+    {"bogroll", Piece_Bogroll},
+    {"plate", Piece_Plate},
+    {"teacup", Piece_Teacup},
+    {"hamlet", Piece_Hamlet},
+    {"snuff", Piece_Snuff},
+    {"plane", Piece_Plane},
+    {"poster", Piece_Poster},
+    {"hatch", Piece_Hatch},
+    {"drip", Piece_Drip},
+    {"medal_box", Piece_MedalBox},
+    {"cot", Piece_Cot},
+    {"clipboard", Piece_Clipboard},
+    {"album", Piece_Album},
+};
+
+const Named_Piece* Find_Piece(const std::string& p) {
+    for (const Named_Piece& n : kPieces)
+        if (p == n.name) return &n;
+    return nullptr;
+}
+
 // One piece, drawn into a square cell of side s at (x, y); `alt` is the second look (the
 // lantern out, the doll's eyes aglow).
 void Piece(cairo_t* cr, const std::string& p, double x, double y, double s, bool alt) {
@@ -66,405 +553,7 @@ void Piece(cairo_t* cr, const std::string& p, double x, double y, double s, bool
     cairo_scale(cr, u, u);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    if (p == "sock") {
-        cairo_move_to(cr, 38, 10);
-        cairo_line_to(cr, 62, 10);
-        cairo_line_to(cr, 62, 62);
-        cairo_curve_to(cr, 62, 82, 50, 90, 30, 90);
-        cairo_line_to(cr, 18, 90);
-        cairo_curve_to(cr, 8, 90, 8, 72, 18, 70);
-        cairo_line_to(cr, 38, 66);
-        cairo_close_path(cr);
-        Solid(cr, Rgba{214, 204, 176, 255}, 10, 10, 62, 90);
-        Set_Rgb(cr, kOlive);
-        for (double yy : {18.0, 28.0}) {
-            cairo_rectangle(cr, 39, yy, 22, 5);
-            cairo_fill(cr);
-        }
-        Set_Rgb(cr, Rgba{120, 140, 60, 255}, 0.8); // the smell
-        cairo_set_line_width(cr, 2.5);
-        for (int k = 0; k < 3; ++k) {
-            const double sx = 70 + k * 8;
-            cairo_move_to(cr, sx, 40);
-            cairo_curve_to(cr, sx + 6, 32, sx - 6, 24, sx, 14);
-            cairo_stroke(cr);
-        }
-    } else if (p == "lantern") {
-        if (!alt) {
-            cairo_pattern_t* g = cairo_pattern_create_radial(50, 56, 4, 50, 56, 48);
-            cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.85, 0.45, 0.65);
-            cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.85, 0.45, 0);
-            cairo_set_source(cr, g);
-            cairo_paint(cr);
-            cairo_pattern_destroy(g);
-        }
-        Set_Rgb(cr, kInk);
-        cairo_set_line_width(cr, 3);
-        cairo_arc(cr, 50, 22, 12, kPi, 2 * kPi); // the handle
-        cairo_stroke(cr);
-        Box(cr, 34, 26, 32, 8, 3, Rgba{60, 70, 60, 255});
-        Ellipse(cr, 50, 56, 18, 22);
-        Solid(cr, alt ? Rgba{70, 76, 80, 255} : Rgba{255, 226, 140, 255}, 32, 34, 68, 78);
-        if (!alt) {
-            Ellipse(cr, 50, 60, 5, 9);
-            Set_Rgb(cr, Rgba{255, 150, 40, 255});
-            cairo_fill(cr);
-        }
-        Box(cr, 30, 76, 40, 10, 3, Rgba{60, 70, 60, 255});
-    } else if (p == "doll") {
-        const Rgba burlap{186, 150, 96, 255};
-        cairo_move_to(cr, 50, 38);
-        cairo_line_to(cr, 82, 48);
-        cairo_line_to(cr, 78, 58);
-        cairo_line_to(cr, 60, 54);
-        cairo_line_to(cr, 66, 92);
-        cairo_line_to(cr, 54, 92);
-        cairo_line_to(cr, 50, 70);
-        cairo_line_to(cr, 46, 92);
-        cairo_line_to(cr, 34, 92);
-        cairo_line_to(cr, 40, 54);
-        cairo_line_to(cr, 22, 58);
-        cairo_line_to(cr, 18, 48);
-        cairo_close_path(cr);
-        Solid(cr, burlap, 18, 38, 82, 92);
-        Disc(cr, 50, 26, 17, burlap);
-        for (int k = 0; k < 2; ++k) {
-            const double ex = 43 + k * 14;
-            Disc(cr, ex, 24, 4.5, alt ? Rgba{255, 40, 30, 255} : kInk);
-            if (alt) {
-                Set_Rgb(cr, Rgba{255, 80, 40, 255}, 0.35);
-                cairo_arc(cr, ex, 24, 9, 0, 2 * kPi);
-                cairo_fill(cr);
-            }
-        }
-        Set_Rgb(cr, kInk);
-        cairo_set_line_width(cr, 1.5);
-        cairo_move_to(cr, 42, 34);
-        cairo_line_to(cr, 58, 34);
-        cairo_stroke(cr);
-        for (int k = 0; k < 3; ++k) { // pins
-            const double px = 40 + k * 10, py = 50 + k * 8;
-            cairo_move_to(cr, px, py);
-            cairo_line_to(cr, px - 10, py - 10);
-            cairo_stroke(cr);
-            Disc(cr, px - 10, py - 10, 3, k == 1 ? kGold : kRed);
-        }
-    } else if (p == "books") {
-        Book(cr, 14, 70, 72, 16, Rgba{60, 110, 170, 255});
-        Book(cr, 20, 54, 62, 16, Rgba{200, 150, 40, 255});
-        Book(cr, 10, 38, 70, 16, Rgba{170, 60, 60, 255});
-        Text(cr, "ABC", 50, 50, 11, kWhite);
-    } else if (p == "magazines") {
-        for (int k = 0; k < 3; ++k) {
-            cairo_save(cr);
-            cairo_translate(cr, 50, 55);
-            cairo_rotate(cr, (k - 1) * 0.25);
-            Box(cr, -24, -32, 48, 64, 2, k == 1 ? kPink : Rgba{240, 200, 120, 255});
-            Set_Rgb(cr, kRed);
-            cairo_rectangle(cr, -20, -28, 40, 10);
-            cairo_fill(cr);
-            Ellipse(cr, 0, 8, 10, 14);
-            Set_Rgb(cr, Rgba{200, 120, 120, 255});
-            cairo_fill(cr);
-            cairo_restore(cr);
-        }
-    } else if (p == "ashtray") {
-        Ellipse(cr, 50, 66, 38, 18);
-        Solid(cr, Rgba{150, 180, 190, 255}, 12, 48, 88, 84);
-        Ellipse(cr, 50, 62, 26, 10);
-        Set_Rgb(cr, Rgba{80, 80, 80, 255});
-        cairo_fill(cr);
-        for (int k = 0; k < 3; ++k) {
-            Box(cr, 30 + k * 12, 56 + (k % 2) * 4, 16, 5, 2, kWhite);
-            Disc(cr, 30 + k * 12, 58.5 + (k % 2) * 4, 2.5, Rgba{200, 90, 40, 255});
-        }
-        Set_Rgb(cr, Rgba{200, 200, 200, 255}, 0.7);
-        cairo_set_line_width(cr, 3);
-        cairo_move_to(cr, 46, 52);
-        cairo_curve_to(cr, 56, 40, 36, 30, 50, 14);
-        cairo_stroke(cr);
-    } else if (p == "rug") {
-        Ellipse(cr, 50, 50, 48, 30);
-        Solid(cr, Rgba{150, 50, 40, 255}, 2, 20, 98, 80);
-        Ellipse(cr, 50, 50, 38, 22);
-        Set_Rgb(cr, kGold);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
-        Ellipse(cr, 50, 50, 22, 12);
-        Set_Rgb(cr, Rgba{40, 70, 110, 255});
-        cairo_fill(cr);
-        Ellipse(cr, 50, 50, 8, 4);
-        Set_Rgb(cr, kGold);
-        cairo_fill(cr);
-    } else if (p == "chair") {
-        Box(cr, 26, 10, 48, 12, 3, kWood);
-        Box(cr, 26, 28, 48, 8, 2, kWood);
-        Set_Rgb(cr, Shade(kWood, 0.7f));
-        cairo_set_line_width(cr, 6);
-        cairo_move_to(cr, 30, 14);
-        cairo_line_to(cr, 30, 94);
-        cairo_move_to(cr, 70, 14);
-        cairo_line_to(cr, 70, 94);
-        cairo_move_to(cr, 24, 94);
-        cairo_line_to(cr, 76, 60);
-        cairo_move_to(cr, 76, 94);
-        cairo_line_to(cr, 24, 60);
-        cairo_stroke(cr);
-        Box(cr, 18, 54, 64, 10, 3, kWood);
-    } else if (p == "diary") {
-        Book(cr, 24, 20, 52, 66, Rgba{96, 56, 36, 255});
-        Box(cr, 66, 44, 16, 12, 3, kGold);
-        Text(cr, "Diary", 50, 40, 12, kGold);
-    } else if (p == "golf") {
-        Set_Rgb(cr, kSteel);
-        cairo_set_line_width(cr, 3);
-        for (int k = 0; k < 3; ++k) {
-            cairo_move_to(cr, 42 + k * 8, 44);
-            cairo_line_to(cr, 36 + k * 12, 8);
-            cairo_stroke(cr);
-            Box(cr, 30 + k * 12, 4, 14, 7, 2, kSteel);
-        }
-        Box(cr, 32, 40, 36, 54, 8, Rgba{40, 90, 60, 255});
-        Set_Rgb(cr, kWhite);
-        cairo_rectangle(cr, 32, 56, 36, 5);
-        cairo_fill(cr);
-    } else if (p == "painting") {
-        Box(cr, 8, 16, 84, 66, 2, Rgba{170, 130, 50, 255});
-        cairo_rectangle(cr, 16, 24, 68, 50);
-        Fill_Shaded(cr, cairo_pattern_create_linear(0, 24, 0, 74), Rgba{140, 180, 220, 255}, 1.1f, 0.9f, false);
-        Set_Rgb(cr, Rgba{70, 110, 50, 255});
-        cairo_move_to(cr, 16, 74);
-        cairo_line_to(cr, 16, 58);
-        cairo_curve_to(cr, 36, 44, 50, 60, 60, 50);
-        cairo_curve_to(cr, 70, 44, 80, 52, 84, 50);
-        cairo_line_to(cr, 84, 74);
-        cairo_close_path(cr);
-        cairo_fill(cr);
-        Disc(cr, 70, 36, 6, Rgba{250, 220, 120, 255});
-    } else if (p == "piggy") {
-        Ellipse(cr, 50, 58, 34, 26);
-        Solid(cr, kPink, 16, 32, 84, 84);
-        Ellipse(cr, 84, 58, 8, 10);
-        Solid(cr, Shade(kPink, 0.9f), 76, 48, 92, 68);
-        Disc(cr, 68, 46, 3, kInk);
-        for (double lx : {30.0, 44.0, 58.0, 70.0}) Box(cr, lx - 4, 78, 9, 12, 2, Shade(kPink, 0.85f));
-        Set_Rgb(cr, kInk);
-        cairo_rectangle(cr, 42, 33, 14, 3);
-        cairo_fill(cr);
-        Disc(cr, 50, 24, 7, kGold);
-    } else if (p == "bible") {
-        Book(cr, 22, 14, 56, 74, Rgba{40, 36, 34, 255});
-        Set_Rgb(cr, kGold);
-        cairo_rectangle(cr, 47, 28, 6, 36);
-        cairo_rectangle(cr, 38, 38, 24, 6);
-        cairo_fill(cr);
-    } else if (p == "flag") {
-        Set_Rgb(cr, Shade(kWood, 0.8f));
-        cairo_rectangle(cr, 14, 6, 5, 90);
-        cairo_fill(cr);
-        cairo_move_to(cr, 19, 10);
-        cairo_curve_to(cr, 40, 4, 60, 18, 90, 10);
-        cairo_line_to(cr, 90, 56);
-        cairo_curve_to(cr, 60, 64, 40, 50, 19, 56);
-        cairo_close_path(cr);
-        Solid(cr, kOlive, 19, 10, 90, 56);
-        Set_Rgb(cr, kGold);
-        for (int k = 0; k < 10; ++k) {
-            const double a = -kPi / 2 + k * kPi / 5, r = (k % 2) ? 5 : 12;
-            if (k == 0) cairo_move_to(cr, 54 + r * std::cos(a), 33 + r * std::sin(a));
-            else cairo_line_to(cr, 54 + r * std::cos(a), 33 + r * std::sin(a));
-        }
-        cairo_close_path(cr);
-        cairo_fill(cr);
-    } else if (p == "bedpan") {
-        Ellipse(cr, 46, 60, 36, 20);
-        Solid(cr, kWhite, 10, 40, 82, 80);
-        Ellipse(cr, 46, 56, 24, 11);
-        Set_Rgb(cr, Rgba{190, 196, 200, 255});
-        cairo_fill(cr);
-        Box(cr, 78, 54, 18, 8, 3, kWhite);
-        Set_Rgb(cr, Rgba{40, 80, 150, 255});
-        cairo_set_line_width(cr, 2);
-        Ellipse(cr, 46, 60, 36, 20);
-        cairo_stroke(cr);
-    } else if (p == "bogroll") {
-        Box(cr, 22, 30, 56, 56, 6, kWhite);
-        Ellipse(cr, 50, 30, 28, 10);
-        Solid(cr, kWhite, 22, 20, 78, 40);
-        Ellipse(cr, 50, 30, 9, 4);
-        Set_Rgb(cr, Rgba{160, 130, 90, 255});
-        cairo_fill(cr);
-        cairo_move_to(cr, 70, 60);
-        cairo_line_to(cr, 92, 92);
-        cairo_line_to(cr, 76, 96);
-        cairo_line_to(cr, 60, 78);
-        cairo_close_path(cr);
-        Solid(cr, kWhite, 60, 60, 92, 96, 1.5);
-    } else if (p == "plate") {
-        Ellipse(cr, 50, 56, 44, 26);
-        Solid(cr, kWhite, 6, 30, 94, 82);
-        Ellipse(cr, 50, 56, 30, 16);
-        Set_Rgb(cr, Rgba{200, 204, 210, 255});
-        cairo_fill(cr);
-        Ellipse(cr, 40, 54, 12, 7);
-        Solid(cr, Rgba{150, 80, 50, 255}, 28, 47, 52, 61, 1.5); // a sausage and beans
-        for (int k = 0; k < 6; ++k) Disc(cr, 58 + (k % 3) * 5, 50 + (k / 3) * 6, 2.6, Rgba{200, 90, 40, 255});
-    } else if (p == "teacup") {
-        Ellipse(cr, 50, 80, 40, 10);
-        Solid(cr, kWhite, 10, 70, 90, 90);
-        cairo_move_to(cr, 26, 40);
-        cairo_line_to(cr, 74, 40);
-        cairo_curve_to(cr, 72, 70, 64, 78, 50, 78);
-        cairo_curve_to(cr, 36, 78, 28, 70, 26, 40);
-        cairo_close_path(cr);
-        Solid(cr, kWhite, 26, 40, 74, 78);
-        Set_Rgb(cr, kInk);
-        cairo_set_line_width(cr, 4);
-        cairo_arc(cr, 78, 54, 9, -kPi / 2, kPi / 2);
-        cairo_stroke(cr);
-        Ellipse(cr, 50, 41, 23, 5);
-        Set_Rgb(cr, Rgba{140, 90, 50, 255});
-        cairo_fill(cr);
-        Set_Rgb(cr, Rgba{40, 90, 160, 255});
-        cairo_rectangle(cr, 30, 52, 40, 4);
-        cairo_fill(cr);
-    } else if (p == "hamlet") {
-        const Rgba bone{232, 224, 200, 255};
-        Disc(cr, 50, 44, 30, bone);
-        Box(cr, 34, 60, 32, 26, 6, bone);
-        for (int k = 0; k < 2; ++k) {
-            Ellipse(cr, 38 + k * 24, 46, 8, 9);
-            Set_Rgb(cr, kInk);
-            cairo_fill(cr);
-        }
-        cairo_move_to(cr, 50, 56);
-        cairo_line_to(cr, 45, 66);
-        cairo_line_to(cr, 55, 66);
-        cairo_close_path(cr);
-        cairo_fill(cr);
-        cairo_set_line_width(cr, 2);
-        for (int k = 0; k < 5; ++k) {
-            cairo_move_to(cr, 38 + k * 6, 74);
-            cairo_line_to(cr, 38 + k * 6, 84);
-        }
-        cairo_stroke(cr);
-    } else if (p == "snuff") {
-        Ellipse(cr, 50, 64, 36, 18);
-        Solid(cr, Rgba{150, 110, 40, 255}, 14, 46, 86, 82);
-        Ellipse(cr, 50, 56, 36, 18);
-        Solid(cr, kGold, 14, 38, 86, 74);
-        Ellipse(cr, 50, 56, 16, 8);
-        Set_Rgb(cr, kRed);
-        cairo_fill(cr);
-    } else if (p == "plane") {
-        Box(cr, 10, 44, 80, 14, 7, kRed);            // body
-        Box(cr, 34, 26, 16, 50, 4, Rgba{230, 200, 80, 255}); // the wings seen from above
-        Box(cr, 80, 40, 8, 22, 3, Rgba{230, 200, 80, 255});
-        Set_Rgb(cr, kInk);
-        cairo_set_line_width(cr, 3);
-        cairo_move_to(cr, 6, 36);
-        cairo_line_to(cr, 6, 66);
-        cairo_stroke(cr);
-        Disc(cr, 10, 51, 4, kSteel);
-    } else if (p == "poster") {
-        Box(cr, 16, 4, 68, 92, 2, kPaper);
-        Set_Rgb(cr, kRed);
-        cairo_rectangle(cr, 22, 10, 56, 20);
-        cairo_fill(cr);
-        Text(cr, "BIG", 50, 20, 9, kWhite);
-        Text(cr, "BAND", 50, 28, 9, kWhite);
-        Disc(cr, 50, 48, 9, Rgba{222, 180, 140, 255});
-        Ellipse(cr, 50, 42, 12, 6);
-        Set_Rgb(cr, Rgba{200, 160, 40, 255});
-        cairo_fill(cr);
-        cairo_move_to(cr, 36, 90);
-        cairo_line_to(cr, 42, 58);
-        cairo_line_to(cr, 58, 58);
-        cairo_line_to(cr, 64, 90);
-        cairo_close_path(cr);
-        Solid(cr, Rgba{60, 110, 170, 255}, 36, 58, 64, 90, 1.5);
-        Text(cr, "SAT 8PM", 50, 94, 7, kInk);
-    } else if (p == "hatch") { // a tunnel hatch; its second look open and lit
-        if (alt) {
-            cairo_pattern_t* g = cairo_pattern_create_radial(50, 50, 4, 50, 50, 50);
-            cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.9, 0.5, 0.8);
-            cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.9, 0.5, 0);
-            cairo_set_source(cr, g);
-            cairo_paint(cr);
-            cairo_pattern_destroy(g);
-        }
-        Disc(cr, 50, 50, 30, Rgba{90, 86, 80, 255});
-        Disc(cr, 50, 50, 22, alt ? Rgba{40, 30, 20, 255} : Rgba{120, 116, 106, 255});
-        Set_Rgb(cr, kInk, 0.6);
-        cairo_set_line_width(cr, 3);
-        for (int k = -1; k <= 1; ++k) {
-            cairo_move_to(cr, 36, 50 + k * 9);
-            cairo_line_to(cr, 64, 50 + k * 9);
-        }
-        cairo_stroke(cr);
-    } else if (p == "drip") {
-        cairo_move_to(cr, 50, 20);
-        cairo_curve_to(cr, 58, 44, 66, 56, 66, 66);
-        cairo_curve_to(cr, 66, 78, 58, 84, 50, 84);
-        cairo_curve_to(cr, 42, 84, 34, 78, 34, 66);
-        cairo_curve_to(cr, 34, 56, 42, 44, 50, 20);
-        cairo_close_path(cr);
-        Solid(cr, Rgba{120, 170, 220, 255}, 34, 20, 66, 84);
-        Disc(cr, 44, 64, 4, kWhite);
-    } else if (p == "medal_box") {
-        Box(cr, 10, 34, 80, 48, 4, Rgba{110, 70, 40, 255});
-        Box(cr, 6, 24, 88, 18, 4, Rgba{130, 84, 48, 255});
-        Box(cr, 44, 38, 12, 10, 2, kGold);
-        Set_Rgb(cr, kRed);
-        cairo_move_to(cr, 42, 54);
-        cairo_line_to(cr, 58, 54);
-        cairo_line_to(cr, 54, 66);
-        cairo_line_to(cr, 46, 66);
-        cairo_close_path(cr);
-        cairo_fill(cr);
-        Disc(cr, 50, 72, 8, kGold);
-    } else if (p == "cot") {
-        Set_Rgb(cr, Shade(kOlive, 0.6f));
-        cairo_set_line_width(cr, 4);
-        for (double lx : {8.0, 92.0}) {
-            cairo_move_to(cr, lx, 62);
-            cairo_line_to(cr, lx, 86);
-        }
-        cairo_stroke(cr);
-        Box(cr, 4, 50, 92, 16, 4, Rgba{110, 120, 80, 255});
-        Box(cr, 8, 38, 24, 14, 6, kWhite); // pillow
-        Box(cr, 30, 40, 64, 14, 5, Rgba{90, 70, 50, 255}); // blanket
-        Set_Rgb(cr, kRed);
-        cairo_rectangle(cr, 44, 41, 4, 12);
-        cairo_rectangle(cr, 74, 41, 4, 12);
-        cairo_fill(cr);
-        if (alt) Text(cr, "z z Z", 60, 28, 14, kWhite);
-    } else if (p == "clipboard") {
-        Box(cr, 22, 10, 56, 80, 4, kWood);
-        Box(cr, 28, 18, 44, 66, 1, kWhite);
-        Box(cr, 40, 6, 20, 10, 3, kSteel);
-        Set_Rgb(cr, kInk, 0.7);
-        cairo_set_line_width(cr, 2);
-        for (int k = 0; k < 6; ++k) {
-            cairo_move_to(cr, 32, 30 + k * 9);
-            cairo_line_to(cr, 68 - (k % 3) * 6, 30 + k * 9);
-        }
-        cairo_stroke(cr);
-        Set_Rgb(cr, kRed);
-        cairo_move_to(cr, 60, 74);
-        cairo_line_to(cr, 64, 80);
-        cairo_line_to(cr, 72, 66);
-        cairo_stroke(cr);
-    } else if (p == "album") {
-        Box(cr, 14, 14, 72, 76, 4, Rgba{120, 40, 50, 255});
-        Set_Rgb(cr, Shade(kRed, 0.5f));
-        cairo_rectangle(cr, 16, 16, 8, 72);
-        cairo_fill(cr);
-        Box(cr, 38, 26, 32, 44, 2, kPaper);
-        Disc(cr, 54, 42, 7, Rgba{222, 180, 140, 255});
-        Box(cr, 46, 50, 16, 16, 4, Rgba{60, 110, 170, 255});
-        Text(cr, "CARDS", 54, 84, 10, kGold);
-    }
+    if (const Named_Piece* n = Find_Piece(p)) n->draw(cr, alt);
     cairo_restore(cr);
 }
 
@@ -478,16 +567,7 @@ void Glow(cairo_t* cr, double x, double y, double w, double h) {
     cairo_pattern_destroy(g);
 }
 
-bool Known_Piece(const std::string& p) {
-    static const char* const names[] = {"sock",    "lantern", "doll",   "books",  "magazines", "ashtray",
-                                        "rug",     "chair",   "diary",  "golf",   "painting",  "piggy",
-                                        "bible",   "flag",    "bedpan", "bogroll", "plate",    "teacup",
-                                        "hamlet",  "snuff",   "plane",  "poster", "medal_box", "cot",
-                                        "clipboard", "album", "hatch", "drip"};
-    for (const char* n : names)
-        if (p == n) return true;
-    return false;
-}
+bool Known_Piece(const std::string& p) { return Find_Piece(p) != nullptr; }
 
 // A small tent seen from outside, standing on `base`.
 void Tent_Shape(cairo_t* cr, double cx, double base, double s, Rgba c) {
@@ -495,7 +575,7 @@ void Tent_Shape(cairo_t* cr, double cx, double base, double s, Rgba c) {
     cairo_line_to(cr, cx, base - s * 0.8);
     cairo_line_to(cr, cx + s, base);
     cairo_close_path(cr);
-    Solid(cr, c, cx - s, base - s, cx + s, base, 1.0);
+    Lit(cr, cx - s, base - s, cx + s, base, c, 1.0, kInkTone, 1.25f, 0.72f);
     cairo_move_to(cr, cx, base - s * 0.8);
     cairo_line_to(cr, cx - s * 0.15, base);
     cairo_line_to(cr, cx + s * 0.15, base);
@@ -655,7 +735,7 @@ void Medal(cairo_t* cr, double x, double y, double w, double h, int shape, int g
     cairo_line_to(cr, cx + w * 0.1, y + h * 0.45);
     cairo_line_to(cr, cx - w * 0.1, y + h * 0.45);
     cairo_close_path(cr);
-    Solid(cr, ribbon[shape], cx - w * 0.16, top, cx + w * 0.16, y + h * 0.45, 1.5);
+    Lit(cr, cx - w * 0.16, top, cx + w * 0.16, y + h * 0.45, ribbon[shape], 1.5, kInkTone, 1.25f, 0.72f);
     Set_Rgb(cr, kWhite, 0.7);
     cairo_rectangle(cr, cx - w * 0.03, top, w * 0.06, h * 0.36);
     cairo_fill(cr);
@@ -688,10 +768,10 @@ void Medal(cairo_t* cr, double x, double y, double w, double h, int shape, int g
         cairo_line_to(cr, cx - a, my - a);
         cairo_close_path(cr);
     }
-    Solid(cr, metal[grade], cx - r, my - r, cx + r, my + r);
+    Lit(cr, cx - r, my - r, cx + r, my + r, metal[grade], 2.0, kInkTone, 1.25f, 0.72f);
     if (grade == 3) {
         cairo_arc(cr, cx, my, r * 0.28, 0, 2 * kPi);
-        Solid(cr, kRed, cx - r * 0.3, my - r * 0.3, cx + r * 0.3, my + r * 0.3, 1.5);
+        Lit(cr, cx - r * 0.3, my - r * 0.3, cx + r * 0.3, my + r * 0.3, kRed, 1.5, kInkTone, 1.25f, 0.72f);
         Set_Rgb(cr, kWhite, 0.9);
         for (int k = 0; k < 4; ++k) { // sparkle
             const double sx = cx + r * (k % 2 ? 0.9 : -0.9), sy = my + r * (k < 2 ? -0.9 : 0.9);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "content/painters/kit.h"
 #include "content/painters/paint.h"
 #include "content/writers/art.h"
 
@@ -18,7 +19,6 @@ namespace {
 using writers::Rgba;
 using writers::SheetLayout;
 
-constexpr double kPi = 3.14159265358979;
 constexpr double W = 1024, H = 640; // whole-view pictures: the 2.4 x 1.5 units of the widest view
 
 const Rgba kInk{20, 22, 18, 255}, kWhite{244, 242, 232, 255}, kSkin{222, 180, 140, 255},
@@ -268,172 +268,217 @@ void Moonlight(cairo_t* cr) {
 
 // ---- The land ----
 
-void Land(cairo_t* cr, Rng& rng, const std::string& land, std::string& error) {
-    const double hz = H * 0.5; // the horizon: view y 0
-    const Rgba grass{104, 132, 64, 255}, far_hill{120, 140, 130, 255}, mud{96, 80, 56, 255};
-    if (land == "sea" || land == "beach" || land == "harbour") {
-        Ridge(cr, rng, hz - 6, 10, Rgba{110, 120, 110, 255}, 0, W * 0.45); // the far coast
-        if (land == "harbour") {
-            Ridge(cr, rng, hz - 4, 6, Rgba{90, 96, 92, 255}, W * 0.55, W);
-            for (int k = 0; k < 4; ++k) House(cr, W * 0.62 + k * 80, hz, 52, 30, Rgba{150, 144, 130, 255}, false);
+// ---- The lands, one picture each (several lands that share their drawing pass the name on) ----
+
+constexpr double kHorizon = H * 0.5; // the horizon: view y 0
+const Rgba kGrass{104, 132, 64, 255}, kFarHill{120, 140, 130, 255}, kMud{96, 80, 56, 255};
+
+// The sea, a beach or a harbour: the far coast, the waves, what stands on the near shore.
+void Coast(cairo_t* cr, Rng& rng, const std::string& land) {
+    Ridge(cr, rng, kHorizon - 6, 10, Rgba{110, 120, 110, 255}, 0, W * 0.45); // the far coast
+    if (land == "harbour") {
+        Ridge(cr, rng, kHorizon - 4, 6, Rgba{90, 96, 92, 255}, W * 0.55, W);
+        for (int k = 0; k < 4; ++k) House(cr, W * 0.62 + k * 80, kHorizon, 52, 30, Rgba{150, 144, 130, 255}, false);
+    }
+    Waves(cr, rng, kHorizon, H, Rgba{70, 104, 130, 255}, Rgba{30, 62, 90, 255});
+    if (land == "beach") {
+        cairo_move_to(cr, 0, H * 0.74);
+        cairo_curve_to(cr, W * 0.3, H * 0.68, W * 0.6, H * 0.8, W, H * 0.72);
+        cairo_line_to(cr, W, H);
+        cairo_line_to(cr, 0, H);
+        cairo_close_path(cr);
+        Fill_Shaded(cr, cairo_pattern_create_linear(0, H * 0.7, 0, H), kSand, 1.1f, 0.8f, false);
+        for (int k = 0; k < 7; ++k) { // steel hedgehogs on the sand
+            const double x = 60 + k * 140 + rng.In(-20, 20), y = H * 0.86 + rng.In(-10, 20);
+            Line(cr, x - 22, y, x + 22, y - 36, 6, Rgba{60, 58, 56, 255});
+            Line(cr, x + 22, y, x - 22, y - 36, 6, Rgba{60, 58, 56, 255});
+            Line(cr, x, y + 4, x, y - 40, 6, Rgba{80, 76, 70, 255});
         }
-        Waves(cr, rng, hz, H, Rgba{70, 104, 130, 255}, Rgba{30, 62, 90, 255});
-        if (land == "beach") {
-            cairo_move_to(cr, 0, H * 0.74);
-            cairo_curve_to(cr, W * 0.3, H * 0.68, W * 0.6, H * 0.8, W, H * 0.72);
-            cairo_line_to(cr, W, H);
-            cairo_line_to(cr, 0, H);
-            cairo_close_path(cr);
-            Fill_Shaded(cr, cairo_pattern_create_linear(0, H * 0.7, 0, H), kSand, 1.1f, 0.8f, false);
-            for (int k = 0; k < 7; ++k) { // steel hedgehogs on the sand
-                const double x = 60 + k * 140 + rng.In(-20, 20), y = H * 0.86 + rng.In(-10, 20);
-                Line(cr, x - 22, y, x + 22, y - 36, 6, Rgba{60, 58, 56, 255});
-                Line(cr, x + 22, y, x - 22, y - 36, 6, Rgba{60, 58, 56, 255});
-                Line(cr, x, y + 4, x, y - 40, 6, Rgba{80, 76, 70, 255});
-            }
-        }
-        if (land == "harbour") { // the quay in front
-            cairo_rectangle(cr, W * 0.6, H * 0.78, W * 0.4, H * 0.22);
-            Fill_Shaded(cr, cairo_pattern_create_linear(0, H * 0.78, 0, H), Rgba{120, 116, 108, 255}, 1.1f, 0.7f,
-                        false);
-            for (double x = W * 0.62; x < W; x += 70) Line(cr, x, H * 0.78, x, H * 0.74, 10, Rgba{50, 46, 42, 255});
-        }
-    } else if (land == "road" || land == "woods" || land == "camp" || land == "village") {
-        Ridge(cr, rng, hz - 10, 16, far_hill);
-        Ridge(cr, rng, hz + 4, 8, writers::Shade(grass, 0.85f));
-        Gradient(cr, 0, hz + 8, W, H, Rgba{112, 140, 70, 255}, Rgba{70, 96, 40, 255});
-        if (land == "woods") {
-            for (int k = 0; k < 34; ++k) Pine(cr, rng.Next() * W, hz + 10 + rng.Next() * 20, 90 + rng.Next() * 60,
-                                              Rgba{40, 70, 44, 255});
-            Road(cr, W * 0.5, hz + 20, W * 0.45, W * 0.5, Rgba{120, 100, 70, 255});
-            for (int k = 0; k < 8; ++k) {
-                const double x = k < 4 ? rng.In(0, W * 0.18) : rng.In(W * 0.82, W);
-                Pine(cr, x, H * 0.7 + rng.Next() * H * 0.2, 200 + rng.Next() * 80, Rgba{30, 56, 34, 255});
-            }
-        } else {
-            Road(cr, W * 0.62, hz + 8, W * 0.4, W * 0.42, Rgba{150, 128, 92, 255});
-            if (land == "road")
-                for (int k = 0; k < 9; ++k) {
-                    const double t = std::pow((k + 1) / 10.0, 1.6), x = W * 0.62 + (W * 0.4 - W * 0.62) * t;
-                    Poplar(cr, x - W * 0.24 * t - 20, hz + 8 + (H - hz) * t * 0.5, 40 + 180 * t, Rgba{70, 100, 50, 255});
-                }
-            if (land == "camp") {
-                for (int k = 0; k < 5; ++k) Tent(cr, 90 + k * 110, hz + 40 + k * 6, 46, Rgba{150, 142, 100, 255});
-                Flag_Pole(cr, W * 0.78, hz + 50, 110);
-                Fence(cr, H * 0.82, 60, Rgba{110, 84, 56, 255});
-            }
-            if (land == "village") {
-                for (int k = 0; k < 5; ++k)
-                    House(cr, 40 + k * 120, hz + 30, 70, 44, Rgba{200, 186, 156, 255}, k == 2);
-                Church(cr, W * 0.75, hz + 26, 60);
-                for (int k = 0; k < 5; ++k) Leafy_Tree(cr, rng, rng.In(0, W), hz + 60 + rng.Next() * 40, 80,
-                                                      Rgba{70, 100, 50, 255});
-            }
-        }
-    } else if (land == "farms" || land == "orchard") {
-        Ridge(cr, rng, hz - 10, 14, far_hill);
-        Gradient(cr, 0, hz, W, H, Rgba{150, 150, 80, 255}, Rgba{100, 110, 50, 255});
-        const Rgba fields[] = {{176, 156, 80, 255}, {120, 140, 64, 255}, {150, 120, 70, 255}, {190, 170, 90, 255}};
-        for (int k = 0; k < 6; ++k) { // the patchwork, in perspective
-            const double y0 = hz + std::pow(k / 6.0, 1.8) * (H - hz), y1 = hz + std::pow((k + 1) / 6.0, 1.8) * (H - hz);
-            for (double x = -rng.Next() * 200; x < W; x += 180 + k * 60) {
-                Fill_Rect(cr, x, y0, 170 + k * 60, y1 - y0 - 2, fields[(int)(rng.Next() * 4)]);
-                Set_Rgb(cr, kInk, 0.12);
-                cairo_set_line_width(cr, 1);
-                for (double fy = y0 + 4; fy < y1; fy += 3 + k * 2) {
-                    cairo_move_to(cr, x, fy);
-                    cairo_line_to(cr, x + 170 + k * 60, fy);
-                }
-                cairo_stroke(cr);
-            }
-        }
-        if (land == "farms") {
-            House(cr, W * 0.15, hz + 40, 110, 60, Rgba{150, 60, 40, 255}, false); // the barn
-            // the windmill
-            Fill_Rect(cr, W * 0.7, hz - 40, 34, 90, Rgba{220, 210, 190, 255});
-            for (int k = 0; k < 4; ++k) {
-                const double a = k * kPi / 2 + 0.4;
-                Line(cr, W * 0.7 + 17, hz - 40, W * 0.7 + 17 + 70 * std::cos(a), hz - 40 + 70 * std::sin(a), 8,
-                     Rgba{120, 100, 80, 255});
-            }
-            for (int k = 0; k < 8; ++k) { // hay bales
-                const double x = rng.In(0, W), y = hz + 60 + rng.Next() * 160;
-                Fill_Ellipse(cr, x, y, 14 + (y - hz) * 0.08, 10 + (y - hz) * 0.05, Rgba{214, 184, 90, 255});
-            }
-        } else {
-            for (int row = 0; row < 4; ++row)
-                for (int k = 0; k < 9; ++k)
-                    Leafy_Tree(cr, rng, 50 + k * 120 + row * 30, hz + 30 + row * 45, 60 + row * 24,
-                               Rgba{80, 120, 50, 255});
-            House(cr, W * 0.8, hz + 20, 80, 50, Rgba{210, 200, 170, 255}, false);
-        }
-        Fence(cr, H * 0.9, 70, Rgba{110, 84, 56, 255});
-    } else if (land == "front" || land == "trench") {
-        Ridge(cr, rng, hz - 6, 10, Rgba{96, 92, 84, 255});
-        Gradient(cr, 0, hz, W, H, Rgba{110, 96, 70, 255}, mud);
-        for (int k = 0; k < 22; ++k) {
-            const double y = hz + 10 + rng.Next() * (H - hz - 20);
-            Crater(cr, rng.Next() * W, y, 10 + (y - hz) * 0.2, mud);
-        }
-        for (int k = 0; k < 7; ++k) Dead_Tree(cr, rng.Next() * W, hz + 10 + rng.Next() * 40, 60 + rng.Next() * 60);
-        House(cr, W * 0.55, hz + 12, 70, 40, Rgba{160, 150, 130, 255}, true);
-        Wire(cr, rng, hz + 70, 22);
-        if (land == "trench") {
-            Fill_Rect(cr, 0, H * 0.7, W, H * 0.3, Rgba{70, 56, 40, 255}); // the trench floor and its far wall
-            for (double x = 0; x < W; x += 26) { // revetment planks
-                Fill_Rect(cr, x, H * 0.7, 22, H * 0.12, Rgba{120, 92, 60, 255});
-            }
-            Sandbags(cr, H * 0.7, 60, Rgba{170, 150, 110, 255});
-            for (double x = 30; x < W; x += 150) { // duckboards
-                Fill_Rect(cr, x, H * 0.9, 120, 14, Rgba{140, 110, 70, 255});
-            }
-        }
-    } else if (land == "hills") { // far below an aeroplane: hills and a patchwork
-        Ridge(cr, rng, H * 0.66, 24, Rgba{110, 130, 120, 255});
-        Ridge(cr, rng, H * 0.76, 18, Rgba{90, 116, 70, 255});
-        Ridge(cr, rng, H * 0.88, 14, Rgba{70, 96, 50, 255});
-        for (int k = 0; k < 40; ++k) {
-            cairo_rectangle(cr, rng.Next() * W, H * 0.8 + rng.Next() * H * 0.18, 30 + rng.Next() * 40, 6);
-            Set_Rgb(cr, Rgba{150, 150, 80, 255}, 0.8);
-            cairo_fill(cr);
-        }
-    } else if (land == "depot") {
-        Ridge(cr, rng, hz - 20, 14, Rgba{100, 100, 96, 255});
-        Gradient(cr, 0, hz, W, H, Rgba{120, 112, 96, 255}, Rgba{80, 74, 60, 255});
-        for (int k = 0; k < 3; ++k) { // sheds
-            Fill_Rect(cr, 60 + k * 330, hz - 50, 240, 90, Rgba{100, 108, 96, 255});
-            cairo_arc(cr, 180 + k * 330, hz - 50, 120, kPi, 2 * kPi);
-            Set_Rgb(cr, Rgba{120, 128, 116, 255});
-            cairo_fill(cr);
-            Fill_Rect(cr, 140 + k * 330, hz - 10, 80, 50, Rgba{40, 40, 36, 255});
-        }
-        Crates(cr, 80, H * 0.78, 60);
-        Crates(cr, W * 0.7, H * 0.82, 70);
-        for (int k = 0; k < 6; ++k) {
-            const double x = W * 0.35 + k * 44, y = H * 0.8;
-            Fill_Rect(cr, x, y - 60, 36, 60, Rgba{70, 80, 60, 255});
-            Fill_Rect(cr, x, y - 50, 36, 5, Rgba{200, 170, 60, 255});
-        }
-    } else if (land == "range") { // the shooting gallery: a booth's counter and its back board
-        Fill_Rect(cr, W * 0.05, H * 0.2, W * 0.9, H * 0.45, Rgba{60, 84, 60, 255});
-        for (int k = 0; k < 12; ++k) { // bunting
-            cairo_move_to(cr, W * 0.05 + k * W * 0.075, H * 0.2);
-            cairo_line_to(cr, W * 0.05 + (k + 0.5) * W * 0.075, H * 0.28);
-            cairo_line_to(cr, W * 0.05 + (k + 1) * W * 0.075, H * 0.2);
-            Set_Rgb(cr, k % 2 ? Rgba{200, 50, 40, 255} : Rgba{230, 220, 190, 255});
-            cairo_fill(cr);
-        }
-        for (int k = 0; k < 2; ++k) { // rails the targets ride
-            Line(cr, W * 0.05, H * (0.4 + k * 0.12), W * 0.95, H * (0.4 + k * 0.12), 5, Rgba{190, 160, 60, 255});
-        }
-        cairo_rectangle(cr, 0, H * 0.65, W, H * 0.35);
-        Fill_Shaded(cr, cairo_pattern_create_linear(0, H * 0.65, 0, H), Rgba{130, 80, 46, 255}, 1.15f, 0.7f, false);
-        for (int k = 0; k < 10; ++k) { // stripes of the counter
-            Fill_Rect(cr, k * W / 10, H * 0.72, W / 20, H * 0.28, Rgba{200, 50, 40, 255}, 0.6);
+    }
+    if (land == "harbour") { // the quay in front
+        cairo_rectangle(cr, W * 0.6, H * 0.78, W * 0.4, H * 0.22);
+        Fill_Shaded(cr, cairo_pattern_create_linear(0, H * 0.78, 0, H), Rgba{120, 116, 108, 255}, 1.1f, 0.7f,
+                    false);
+        for (double x = W * 0.62; x < W; x += 70) Line(cr, x, H * 0.78, x, H * 0.74, 10, Rgba{50, 46, 42, 255});
+    }
+}
+
+// A road, the woods, the camp or a village: hills, the green, what lines the road.
+void Country(cairo_t* cr, Rng& rng, const std::string& land) {
+    Ridge(cr, rng, kHorizon - 10, 16, kFarHill);
+    Ridge(cr, rng, kHorizon + 4, 8, writers::Shade(kGrass, 0.85f));
+    Gradient(cr, 0, kHorizon + 8, W, H, Rgba{112, 140, 70, 255}, Rgba{70, 96, 40, 255});
+    if (land == "woods") {
+        for (int k = 0; k < 34; ++k) Pine(cr, rng.Next() * W, kHorizon + 10 + rng.Next() * 20, 90 + rng.Next() * 60,
+                                          Rgba{40, 70, 44, 255});
+        Road(cr, W * 0.5, kHorizon + 20, W * 0.45, W * 0.5, Rgba{120, 100, 70, 255});
+        for (int k = 0; k < 8; ++k) {
+            const double x = k < 4 ? rng.In(0, W * 0.18) : rng.In(W * 0.82, W);
+            Pine(cr, x, H * 0.7 + rng.Next() * H * 0.2, 200 + rng.Next() * 80, Rgba{30, 56, 34, 255});
         }
     } else {
-        error = "unknown land '" + land + "'";
+        Road(cr, W * 0.62, kHorizon + 8, W * 0.4, W * 0.42, Rgba{150, 128, 92, 255});
+        if (land == "road")
+            for (int k = 0; k < 9; ++k) {
+                const double t = std::pow((k + 1) / 10.0, 1.6), x = W * 0.62 + (W * 0.4 - W * 0.62) * t;
+                Poplar(cr, x - W * 0.24 * t - 20, kHorizon + 8 + (H - kHorizon) * t * 0.5, 40 + 180 * t, Rgba{70, 100, 50, 255});
+            }
+        if (land == "camp") {
+            for (int k = 0; k < 5; ++k) Tent(cr, 90 + k * 110, kHorizon + 40 + k * 6, 46, Rgba{150, 142, 100, 255});
+            Flag_Pole(cr, W * 0.78, kHorizon + 50, 110);
+            Fence(cr, H * 0.82, 60, Rgba{110, 84, 56, 255});
+        }
+        if (land == "village") {
+            for (int k = 0; k < 5; ++k)
+                House(cr, 40 + k * 120, kHorizon + 30, 70, 44, Rgba{200, 186, 156, 255}, k == 2);
+            Church(cr, W * 0.75, kHorizon + 26, 60);
+            for (int k = 0; k < 5; ++k) Leafy_Tree(cr, rng, rng.In(0, W), kHorizon + 60 + rng.Next() * 40, 80,
+                                                  Rgba{70, 100, 50, 255});
+        }
     }
+}
+
+// Farms or an orchard.
+void Fields(cairo_t* cr, Rng& rng, const std::string& land) {
+    Ridge(cr, rng, kHorizon - 10, 14, kFarHill);
+    Gradient(cr, 0, kHorizon, W, H, Rgba{150, 150, 80, 255}, Rgba{100, 110, 50, 255});
+    const Rgba fields[] = {{176, 156, 80, 255}, {120, 140, 64, 255}, {150, 120, 70, 255}, {190, 170, 90, 255}};
+    for (int k = 0; k < 6; ++k) { // the patchwork, in perspective
+        const double y0 = kHorizon + std::pow(k / 6.0, 1.8) * (H - kHorizon), y1 = kHorizon + std::pow((k + 1) / 6.0, 1.8) * (H - kHorizon);
+        for (double x = -rng.Next() * 200; x < W; x += 180 + k * 60) {
+            Fill_Rect(cr, x, y0, 170 + k * 60, y1 - y0 - 2, fields[(int)(rng.Next() * 4)]);
+            Set_Rgb(cr, kInk, 0.12);
+            cairo_set_line_width(cr, 1);
+            for (double fy = y0 + 4; fy < y1; fy += 3 + k * 2) {
+                cairo_move_to(cr, x, fy);
+                cairo_line_to(cr, x + 170 + k * 60, fy);
+            }
+            cairo_stroke(cr);
+        }
+    }
+    if (land == "farms") {
+        House(cr, W * 0.15, kHorizon + 40, 110, 60, Rgba{150, 60, 40, 255}, false); // the barn
+        // the windmill
+        Fill_Rect(cr, W * 0.7, kHorizon - 40, 34, 90, Rgba{220, 210, 190, 255});
+        for (int k = 0; k < 4; ++k) {
+            const double a = k * kPi / 2 + 0.4;
+            Line(cr, W * 0.7 + 17, kHorizon - 40, W * 0.7 + 17 + 70 * std::cos(a), kHorizon - 40 + 70 * std::sin(a), 8,
+                 Rgba{120, 100, 80, 255});
+        }
+        for (int k = 0; k < 8; ++k) { // hay bales
+            const double x = rng.In(0, W), y = kHorizon + 60 + rng.Next() * 160;
+            Fill_Ellipse(cr, x, y, 14 + (y - kHorizon) * 0.08, 10 + (y - kHorizon) * 0.05, Rgba{214, 184, 90, 255});
+        }
+    } else {
+        for (int row = 0; row < 4; ++row)
+            for (int k = 0; k < 9; ++k)
+                Leafy_Tree(cr, rng, 50 + k * 120 + row * 30, kHorizon + 30 + row * 45, 60 + row * 24,
+                           Rgba{80, 120, 50, 255});
+        House(cr, W * 0.8, kHorizon + 20, 80, 50, Rgba{210, 200, 170, 255}, false);
+    }
+    Fence(cr, H * 0.9, 70, Rgba{110, 84, 56, 255});
+}
+
+// The front or a trench.
+void Front_Line(cairo_t* cr, Rng& rng, const std::string& land) {
+    Ridge(cr, rng, kHorizon - 6, 10, Rgba{96, 92, 84, 255});
+    Gradient(cr, 0, kHorizon, W, H, Rgba{110, 96, 70, 255}, kMud);
+    for (int k = 0; k < 22; ++k) {
+        const double y = kHorizon + 10 + rng.Next() * (H - kHorizon - 20);
+        Crater(cr, rng.Next() * W, y, 10 + (y - kHorizon) * 0.2, kMud);
+    }
+    for (int k = 0; k < 7; ++k) Dead_Tree(cr, rng.Next() * W, kHorizon + 10 + rng.Next() * 40, 60 + rng.Next() * 60);
+    House(cr, W * 0.55, kHorizon + 12, 70, 40, Rgba{160, 150, 130, 255}, true);
+    Wire(cr, rng, kHorizon + 70, 22);
+    if (land == "trench") {
+        Fill_Rect(cr, 0, H * 0.7, W, H * 0.3, Rgba{70, 56, 40, 255}); // the trench floor and its far wall
+        for (double x = 0; x < W; x += 26) { // revetment planks
+            Fill_Rect(cr, x, H * 0.7, 22, H * 0.12, Rgba{120, 92, 60, 255});
+        }
+        Sandbags(cr, H * 0.7, 60, Rgba{170, 150, 110, 255});
+        for (double x = 30; x < W; x += 150) { // duckboards
+            Fill_Rect(cr, x, H * 0.9, 120, 14, Rgba{140, 110, 70, 255});
+        }
+    }
+}
+
+// Far below an aeroplane: hills and a patchwork.
+void Hills_From_Above(cairo_t* cr, Rng& rng, const std::string&) {
+    Ridge(cr, rng, H * 0.66, 24, Rgba{110, 130, 120, 255});
+    Ridge(cr, rng, H * 0.76, 18, Rgba{90, 116, 70, 255});
+    Ridge(cr, rng, H * 0.88, 14, Rgba{70, 96, 50, 255});
+    for (int k = 0; k < 40; ++k) {
+        cairo_rectangle(cr, rng.Next() * W, H * 0.8 + rng.Next() * H * 0.18, 30 + rng.Next() * 40, 6);
+        Set_Rgb(cr, Rgba{150, 150, 80, 255}, 0.8);
+        cairo_fill(cr);
+    }
+}
+
+// A depot.
+void Depot(cairo_t* cr, Rng& rng, const std::string&) {
+    Ridge(cr, rng, kHorizon - 20, 14, Rgba{100, 100, 96, 255});
+    Gradient(cr, 0, kHorizon, W, H, Rgba{120, 112, 96, 255}, Rgba{80, 74, 60, 255});
+    for (int k = 0; k < 3; ++k) { // sheds
+        Fill_Rect(cr, 60 + k * 330, kHorizon - 50, 240, 90, Rgba{100, 108, 96, 255});
+        cairo_arc(cr, 180 + k * 330, kHorizon - 50, 120, kPi, 2 * kPi);
+        Set_Rgb(cr, Rgba{120, 128, 116, 255});
+        cairo_fill(cr);
+        Fill_Rect(cr, 140 + k * 330, kHorizon - 10, 80, 50, Rgba{40, 40, 36, 255});
+    }
+    Crates(cr, 80, H * 0.78, 60);
+    Crates(cr, W * 0.7, H * 0.82, 70);
+    for (int k = 0; k < 6; ++k) {
+        const double x = W * 0.35 + k * 44, y = H * 0.8;
+        Fill_Rect(cr, x, y - 60, 36, 60, Rgba{70, 80, 60, 255});
+        Fill_Rect(cr, x, y - 50, 36, 5, Rgba{200, 170, 60, 255});
+    }
+}
+
+// The shooting gallery: a booth's counter and its back board.
+void Range(cairo_t* cr, Rng&, const std::string&) {
+    Fill_Rect(cr, W * 0.05, H * 0.2, W * 0.9, H * 0.45, Rgba{60, 84, 60, 255});
+    for (int k = 0; k < 12; ++k) { // bunting
+        cairo_move_to(cr, W * 0.05 + k * W * 0.075, H * 0.2);
+        cairo_line_to(cr, W * 0.05 + (k + 0.5) * W * 0.075, H * 0.28);
+        cairo_line_to(cr, W * 0.05 + (k + 1) * W * 0.075, H * 0.2);
+        Set_Rgb(cr, k % 2 ? Rgba{200, 50, 40, 255} : Rgba{230, 220, 190, 255});
+        cairo_fill(cr);
+    }
+    for (int k = 0; k < 2; ++k) { // rails the targets ride
+        Line(cr, W * 0.05, H * (0.4 + k * 0.12), W * 0.95, H * (0.4 + k * 0.12), 5, Rgba{190, 160, 60, 255});
+    }
+    cairo_rectangle(cr, 0, H * 0.65, W, H * 0.35);
+    Fill_Shaded(cr, cairo_pattern_create_linear(0, H * 0.65, 0, H), Rgba{130, 80, 46, 255}, 1.15f, 0.7f, false);
+    for (int k = 0; k < 10; ++k) { // stripes of the counter
+        Fill_Rect(cr, k * W / 10, H * 0.72, W / 20, H * 0.28, Rgba{200, 50, 40, 255}, 0.6);
+    }
+}
+
+struct Named_Land {
+    const char* name;
+    void (*draw)(cairo_t*, Rng&, const std::string&);
+};
+const Named_Land kLands[] = {
+    {"sea", Coast},
+    {"beach", Coast},
+    {"harbour", Coast},
+    {"road", Country},
+    {"woods", Country},
+    {"camp", Country},
+    {"village", Country},
+    {"farms", Fields},
+    {"orchard", Fields},
+    {"front", Front_Line},
+    {"trench", Front_Line},
+    {"hills", Hills_From_Above},
+    {"depot", Depot},
+    {"range", Range},
+};
+
+void Land(cairo_t* cr, Rng& rng, const std::string& land, std::string& error) {
+    for (const Named_Land& l : kLands)
+        if (land == l.name) return l.draw(cr, rng, land);
+    error = "unknown land '" + land + "'";
 }
 
 // ---- Vehicles ----
@@ -463,151 +508,194 @@ void Star_Mark(cairo_t* cr, double x, double y, double r) {
     Disc(cr, x, y, r * 0.3, kWhite);
 }
 
-void Vehicle_Cell(cairo_t* cr, const std::string& kind, int f, double x, double y, double w, double h, Rgba body) {
-    const Rgba dark = writers::Shade(body, 0.7f), light = writers::Shade(body, 1.25f);
-    if (kind == "lorry") {
-        Rounded_Rect(cr, x + w * 0.04, y + h * 0.2, w * 0.6, h * 0.5, 10); // the canvas back
-        Fill_Shaded(cr, cairo_pattern_create_linear(0, y + h * 0.2, 0, y + h * 0.7), Rgba{150, 140, 100, 255}, 1.2f,
-                    0.8f, false);
-        for (int k = 1; k < 4; ++k) Line(cr, x + w * (0.04 + k * 0.15), y + h * 0.22, x + w * (0.04 + k * 0.15),
-                                         y + h * 0.68, 2, Rgba{110, 100, 70, 255});
-        Fill_Rect(cr, x + w * 0.66, y + h * 0.3, w * 0.2, h * 0.4, body); // the cab
-        Fill_Rect(cr, x + w * 0.86, y + h * 0.46, w * 0.1, h * 0.24, dark); // the bonnet
-        Fill_Rect(cr, x + w * 0.72, y + h * 0.34, w * 0.1, h * 0.14, Rgba{150, 190, 210, 255}); // window
-        Fill_Rect(cr, x + w * 0.03, y + h * 0.68, w * 0.94, h * 0.06, dark);
-        Star_Mark(cr, x + w * 0.76, y + h * 0.58, h * 0.07);
-        for (double wx : {0.16, 0.36, 0.82}) Wheel(cr, x + w * wx, y + h * 0.78, h * 0.14, f);
-    } else if (kind == "jeep") {
-        cairo_move_to(cr, x + w * 0.1, y + h * 0.72);
-        cairo_line_to(cr, x + w * 0.1, y + h * 0.5);
-        cairo_line_to(cr, x + w * 0.62, y + h * 0.5);
-        cairo_line_to(cr, x + w * 0.66, y + h * 0.56);
-        cairo_line_to(cr, x + w * 0.92, y + h * 0.58);
-        cairo_line_to(cr, x + w * 0.92, y + h * 0.72);
-        cairo_close_path(cr);
-        Fill_Shaded(cr, cairo_pattern_create_linear(0, y + h * 0.5, 0, y + h * 0.72), body, 1.2f, 0.8f, false);
-        Line(cr, x + w * 0.62, y + h * 0.5, x + w * 0.58, y + h * 0.28, 4, kInk); // windscreen
-        Helmeted_Head(cr, x + w * 0.46, y + h * 0.34, h * 0.07, y + h * 0.32, h * 0.08, dark); // the driver
-        Fill_Rounded(cr, x + w * 0.4, y + h * 0.4, w * 0.1, h * 0.12, 3, body);
-        Star_Mark(cr, x + w * 0.3, y + h * 0.61, h * 0.06);
-        for (double wx : {0.24, 0.8}) Wheel(cr, x + w * wx, y + h * 0.76, h * 0.15, f);
-    } else if (kind == "tank") {
-        Fill_Rounded(cr, x + w * 0.06, y + h * 0.62, w * 0.86, h * 0.26, h * 0.13, Rgba{50, 50, 46, 255}); // tracks
-        for (int k = 0; k < 6; ++k) Wheel(cr, x + w * (0.16 + k * 0.134), y + h * 0.75, h * 0.08, f);
-        for (double tx = x + w * 0.08 + (f ? 6 : 0); tx < x + w * 0.9; tx += 12)
-            Line(cr, tx, y + h * 0.62, tx, y + h * 0.65, 3, Rgba{90, 90, 84, 255});
-        cairo_move_to(cr, x + w * 0.04, y + h * 0.62);
-        cairo_line_to(cr, x + w * 0.12, y + h * 0.46);
-        cairo_line_to(cr, x + w * 0.86, y + h * 0.46);
-        cairo_line_to(cr, x + w * 0.96, y + h * 0.62);
-        cairo_close_path(cr);
-        Fill_Shaded(cr, cairo_pattern_create_linear(0, y + h * 0.46, 0, y + h * 0.62), body, 1.2f, 0.8f, false);
-        Rounded_Rect(cr, x + w * 0.32, y + h * 0.3, w * 0.3, h * 0.18, 8); // turret
-        Fill_Shaded(cr, cairo_pattern_create_linear(0, y + h * 0.3, 0, y + h * 0.48), body, 1.3f, 0.8f, false);
-        Line(cr, x + w * 0.6, y + h * 0.38, x + w * 0.98, y + h * 0.36, 7, dark);
-        Star_Mark(cr, x + w * 0.47, y + h * 0.39, h * 0.06);
-    } else if (kind == "plane") {
-        // the far wing, the fuselage, the near wing, the tail
-        Fill_Ellipse(cr, x + w * 0.5, y + h * 0.42, w * 0.2, h * 0.05, dark);
-        cairo_move_to(cr, x + w * 0.06, y + h * 0.42);
-        cairo_curve_to(cr, x + w * 0.3, y + h * 0.36, x + w * 0.7, y + h * 0.36, x + w * 0.86, y + h * 0.44);
-        cairo_curve_to(cr, x + w * 0.88, y + h * 0.52, x + w * 0.86, y + h * 0.6, x + w * 0.8, y + h * 0.62);
-        cairo_curve_to(cr, x + w * 0.6, y + h * 0.64, x + w * 0.3, y + h * 0.56, x + w * 0.06, y + h * 0.48);
-        cairo_close_path(cr);
-        Fill_Shaded(cr, cairo_pattern_create_linear(0, y + h * 0.36, 0, y + h * 0.64), body, 1.3f, 0.7f, false);
-        cairo_move_to(cr, x + w * 0.06, y + h * 0.44); // fin
-        cairo_line_to(cr, x + w * 0.1, y + h * 0.18);
-        cairo_line_to(cr, x + w * 0.2, y + h * 0.2);
-        cairo_line_to(cr, x + w * 0.22, y + h * 0.42);
-        cairo_close_path(cr);
-        Set_Rgb(cr, body);
-        cairo_fill(cr);
-        Fill_Ellipse(cr, x + w * 0.62, y + h * 0.38, w * 0.08, h * 0.06, Rgba{160, 200, 220, 255}); // canopy
-        Fill_Ellipse(cr, x + w * 0.52, y + h * 0.56, w * 0.24, h * 0.06, light);
-        Star_Mark(cr, x + w * 0.36, y + h * 0.5, h * 0.06);
-        // the propeller: a blade by turns upright and a blur
-        if (f == 0) Line(cr, x + w * 0.88, y + h * 0.22, x + w * 0.88, y + h * 0.8, 5, kInk);
-        else {
-            Fill_Ellipse(cr, x + w * 0.88, y + h * 0.51, w * 0.012, h * 0.3, Rgba{90, 90, 90, 255}, 0.6);
-        }
-        Disc(cr, x + w * 0.885, y + h * 0.51, h * 0.04, Rgba{170, 40, 36, 255});
-    } else if (kind == "boat") { // a landing craft full of helmets
-        cairo_move_to(cr, x + w * 0.04, y + h * 0.45);
-        cairo_line_to(cr, x + w * 0.86, y + h * 0.45);
-        cairo_line_to(cr, x + w * 0.96, y + h * 0.36);
-        cairo_line_to(cr, x + w * 0.92, y + h * 0.76);
-        cairo_line_to(cr, x + w * 0.1, y + h * 0.76);
-        cairo_close_path(cr);
-        Fill_Shaded(cr, cairo_pattern_create_linear(0, y + h * 0.36, 0, y + h * 0.76), Rgba{110, 118, 120, 255},
-                    1.2f, 0.7f, false);
-        for (int k = 0; k < 7; ++k) {
-            const double hx = x + w * (0.2 + k * 0.09), hy = y + h * 0.43 + ((k + f) % 2) * 2;
-            cairo_arc(cr, hx, hy, h * 0.06, kPi, 2 * kPi);
-            Set_Rgb(cr, kOlive);
-            cairo_fill(cr);
-        }
-        for (int k = 0; k < 6; ++k) { // the wake and the bow wave
-            const double sx = x + w * (0.02 + k * 0.05), sy = y + h * (0.76 + ((k + f) % 2) * 0.03);
-            Disc(cr, sx, sy, h * (0.05 + 0.01 * ((k + f) % 3)), kWhite, 0.9);
-        }
-        Disc(cr, x + w * (0.93 + f * 0.01), y + h * 0.74, h * 0.06, kWhite, 0.9);
-        Disc(cr, x + w * 0.9, y + h * (0.78 - f * 0.02), h * 0.05, kWhite, 0.9);
-    } else if (kind == "sub") {
-        const double wl = y + h * 0.66; // the waterline
-        Ellipse(cr, x + w * 0.5, wl, w * 0.46, h * 0.14);
-        Fill_Shaded(cr, cairo_pattern_create_linear(0, wl - h * 0.14, 0, wl + h * 0.14), Rgba{70, 78, 84, 255}, 1.3f,
-                    0.6f, false);
-        cairo_move_to(cr, x + w * 0.38, wl - h * 0.1); // the conning tower
-        cairo_line_to(cr, x + w * 0.41, wl - h * 0.34);
-        cairo_line_to(cr, x + w * 0.56, wl - h * 0.34);
-        cairo_line_to(cr, x + w * 0.6, wl - h * 0.1);
-        cairo_close_path(cr);
-        Fill_Shaded(cr, cairo_pattern_create_linear(0, wl - h * 0.34, 0, wl), Rgba{80, 88, 94, 255}, 1.3f, 0.7f,
-                    false);
-        Line(cr, x + w * 0.5, wl - h * 0.34, x + w * 0.5, wl - h * 0.54, 3, kInk); // periscope
-        Line(cr, x + w * 0.5, wl - h * 0.54, x + w * 0.53, wl - h * 0.54, 3, kInk);
-        Line(cr, x + w * 0.62, wl - h * 0.12, x + w * 0.72, wl - h * 0.14, 4, kInk); // deck gun
-        cairo_rectangle(cr, x, wl + h * 0.02, w, h * 0.4); // the sea closes over the hull below the waterline
-        Set_Rgb(cr, Rgba{44, 76, 102, 255}, 0.75);
-        cairo_save(cr);
-        cairo_clip(cr);
-        Ellipse(cr, x + w * 0.5, wl, w * 0.47, h * 0.15);
-        cairo_fill(cr);
-        cairo_restore(cr);
-        for (int k = 0; k < 7; ++k) { // foam along the hull
-            const double fx = x + w * (0.1 + k * 0.13) + (f % 2) * 5;
-            Set_Rgb(cr, kWhite, 0.85);
-            cairo_set_line_width(cr, 3);
-            cairo_move_to(cr, fx - 12, wl + 2);
-            cairo_curve_to(cr, fx - 4, wl - 3, fx + 4, wl - 3, fx + 12, wl + 2);
-            cairo_stroke(cr);
-        }
-        if (f > 0) // spray from the vents, higher with each cell
-            for (int k = 0; k < 4 + f * 2; ++k) {
-                const double t = k / (3.0 + f * 2);
-                Disc(cr, x + w * (0.2 + 0.06 * std::sin(k * 2.0)), wl - h * (0.1 + 0.14 * f * t), h * (0.05 - 0.02 * t),
-                     kWhite, 0.9);
-                Disc(cr, x + w * (0.8 - 0.06 * std::sin(k * 2.0)), wl - h * (0.1 + 0.12 * f * t), h * (0.04 - 0.015 * t),
-                     kWhite, 0.9);
-            }
-    } else if (kind == "tractor") {
-        cairo_rectangle(cr, x + w * 0.3, y + h * 0.44, w * 0.5, h * 0.2);
-        Fill_Shaded(cr, cairo_pattern_create_linear(0, y + h * 0.44, 0, y + h * 0.64), body, 1.2f, 0.8f, false);
-        Fill_Rect(cr, x + w * 0.22, y + h * 0.24, w * 0.14, h * 0.24, dark);
-        Line(cr, x + w * 0.7, y + h * 0.44, x + w * 0.7, y + h * 0.26, 6, kInk); // exhaust
-        Disc(cr, x + w * 0.3, y + h * 0.18, h * 0.06, kSkin);
-        Wheel(cr, x + w * 0.28, y + h * 0.7, h * 0.24, f);
-        Wheel(cr, x + w * 0.76, y + h * 0.78, h * 0.13, f);
-    } else if (kind == "bike") { // a motorcycle with its sidecar
-        Ellipse(cr, x + w * 0.38, y + h * 0.6, w * 0.16, h * 0.1); // sidecar
-        Fill_Shaded(cr, cairo_pattern_create_linear(0, y + h * 0.5, 0, y + h * 0.7), body, 1.3f, 0.7f, false);
-        Line(cr, x + w * 0.5, y + h * 0.56, x + w * 0.76, y + h * 0.54, 8, dark);
-        Line(cr, x + w * 0.7, y + h * 0.54, x + w * 0.78, y + h * 0.36, 4, kInk);
-        Disc(cr, x + w * 0.6, y + h * 0.3, h * 0.07, kSkin); // the rider
-        Line(cr, x + w * 0.6, y + h * 0.36, x + w * 0.6, y + h * 0.52, 10, body);
-        Disc(cr, x + w * 0.36, y + h * 0.4, h * 0.06, kSkin); // the passenger
-        for (double wx : {0.3, 0.52, 0.82}) Wheel(cr, x + w * wx, y + h * 0.76, h * 0.12, f);
+// ---- The vehicles, one picture each: cell f of the sheet in (x, y, w, h), its paint `body`, shaded
+// `dark` and `light`. ----
+
+void Lorry(cairo_t* cr, int f, double x, double y, double w, double h, Rgba body, Rgba dark, Rgba) {
+    Rounded_Rect(cr, x + w * 0.04, y + h * 0.2, w * 0.6, h * 0.5, 10); // the canvas back
+    Fill_Shaded(cr, cairo_pattern_create_linear(0, y + h * 0.2, 0, y + h * 0.7), Rgba{150, 140, 100, 255}, 1.2f,
+                0.8f, false);
+    for (int k = 1; k < 4; ++k) Line(cr, x + w * (0.04 + k * 0.15), y + h * 0.22, x + w * (0.04 + k * 0.15),
+                                     y + h * 0.68, 2, Rgba{110, 100, 70, 255});
+    Fill_Rect(cr, x + w * 0.66, y + h * 0.3, w * 0.2, h * 0.4, body); // the cab
+    Fill_Rect(cr, x + w * 0.86, y + h * 0.46, w * 0.1, h * 0.24, dark); // the bonnet
+    Fill_Rect(cr, x + w * 0.72, y + h * 0.34, w * 0.1, h * 0.14, Rgba{150, 190, 210, 255}); // window
+    Fill_Rect(cr, x + w * 0.03, y + h * 0.68, w * 0.94, h * 0.06, dark);
+    Star_Mark(cr, x + w * 0.76, y + h * 0.58, h * 0.07);
+    for (double wx : {0.16, 0.36, 0.82}) Wheel(cr, x + w * wx, y + h * 0.78, h * 0.14, f);
+}
+
+void Jeep(cairo_t* cr, int f, double x, double y, double w, double h, Rgba body, Rgba dark, Rgba) {
+    cairo_move_to(cr, x + w * 0.1, y + h * 0.72);
+    cairo_line_to(cr, x + w * 0.1, y + h * 0.5);
+    cairo_line_to(cr, x + w * 0.62, y + h * 0.5);
+    cairo_line_to(cr, x + w * 0.66, y + h * 0.56);
+    cairo_line_to(cr, x + w * 0.92, y + h * 0.58);
+    cairo_line_to(cr, x + w * 0.92, y + h * 0.72);
+    cairo_close_path(cr);
+    Fill_Shaded(cr, cairo_pattern_create_linear(0, y + h * 0.5, 0, y + h * 0.72), body, 1.2f, 0.8f, false);
+    Line(cr, x + w * 0.62, y + h * 0.5, x + w * 0.58, y + h * 0.28, 4, kInk); // windscreen
+    Helmeted_Head(cr, x + w * 0.46, y + h * 0.34, h * 0.07, y + h * 0.32, h * 0.08, dark); // the driver
+    Fill_Rounded(cr, x + w * 0.4, y + h * 0.4, w * 0.1, h * 0.12, 3, body);
+    Star_Mark(cr, x + w * 0.3, y + h * 0.61, h * 0.06);
+    for (double wx : {0.24, 0.8}) Wheel(cr, x + w * wx, y + h * 0.76, h * 0.15, f);
+}
+
+void Tank(cairo_t* cr, int f, double x, double y, double w, double h, Rgba body, Rgba dark, Rgba) {
+    Fill_Rounded(cr, x + w * 0.06, y + h * 0.62, w * 0.86, h * 0.26, h * 0.13, Rgba{50, 50, 46, 255}); // tracks
+    for (int k = 0; k < 6; ++k) Wheel(cr, x + w * (0.16 + k * 0.134), y + h * 0.75, h * 0.08, f);
+    for (double tx = x + w * 0.08 + (f ? 6 : 0); tx < x + w * 0.9; tx += 12)
+        Line(cr, tx, y + h * 0.62, tx, y + h * 0.65, 3, Rgba{90, 90, 84, 255});
+    cairo_move_to(cr, x + w * 0.04, y + h * 0.62);
+    cairo_line_to(cr, x + w * 0.12, y + h * 0.46);
+    cairo_line_to(cr, x + w * 0.86, y + h * 0.46);
+    cairo_line_to(cr, x + w * 0.96, y + h * 0.62);
+    cairo_close_path(cr);
+    Fill_Shaded(cr, cairo_pattern_create_linear(0, y + h * 0.46, 0, y + h * 0.62), body, 1.2f, 0.8f, false);
+    Rounded_Rect(cr, x + w * 0.32, y + h * 0.3, w * 0.3, h * 0.18, 8); // turret
+    Fill_Shaded(cr, cairo_pattern_create_linear(0, y + h * 0.3, 0, y + h * 0.48), body, 1.3f, 0.8f, false);
+    Line(cr, x + w * 0.6, y + h * 0.38, x + w * 0.98, y + h * 0.36, 7, dark);
+    Star_Mark(cr, x + w * 0.47, y + h * 0.39, h * 0.06);
+}
+
+void Plane(cairo_t* cr, int f, double x, double y, double w, double h, Rgba body, Rgba dark, Rgba light) {
+    // the far wing, the fuselage, the near wing, the tail
+    Fill_Ellipse(cr, x + w * 0.5, y + h * 0.42, w * 0.2, h * 0.05, dark);
+    cairo_move_to(cr, x + w * 0.06, y + h * 0.42);
+    cairo_curve_to(cr, x + w * 0.3, y + h * 0.36, x + w * 0.7, y + h * 0.36, x + w * 0.86, y + h * 0.44);
+    cairo_curve_to(cr, x + w * 0.88, y + h * 0.52, x + w * 0.86, y + h * 0.6, x + w * 0.8, y + h * 0.62);
+    cairo_curve_to(cr, x + w * 0.6, y + h * 0.64, x + w * 0.3, y + h * 0.56, x + w * 0.06, y + h * 0.48);
+    cairo_close_path(cr);
+    Fill_Shaded(cr, cairo_pattern_create_linear(0, y + h * 0.36, 0, y + h * 0.64), body, 1.3f, 0.7f, false);
+    cairo_move_to(cr, x + w * 0.06, y + h * 0.44); // fin
+    cairo_line_to(cr, x + w * 0.1, y + h * 0.18);
+    cairo_line_to(cr, x + w * 0.2, y + h * 0.2);
+    cairo_line_to(cr, x + w * 0.22, y + h * 0.42);
+    cairo_close_path(cr);
+    Set_Rgb(cr, body);
+    cairo_fill(cr);
+    Fill_Ellipse(cr, x + w * 0.62, y + h * 0.38, w * 0.08, h * 0.06, Rgba{160, 200, 220, 255}); // canopy
+    Fill_Ellipse(cr, x + w * 0.52, y + h * 0.56, w * 0.24, h * 0.06, light);
+    Star_Mark(cr, x + w * 0.36, y + h * 0.5, h * 0.06);
+    // the propeller: a blade by turns upright and a blur
+    if (f == 0) Line(cr, x + w * 0.88, y + h * 0.22, x + w * 0.88, y + h * 0.8, 5, kInk);
+    else {
+        Fill_Ellipse(cr, x + w * 0.88, y + h * 0.51, w * 0.012, h * 0.3, Rgba{90, 90, 90, 255}, 0.6);
     }
+    Disc(cr, x + w * 0.885, y + h * 0.51, h * 0.04, Rgba{170, 40, 36, 255});
+}
+
+// A landing craft full of helmets
+void Landing_Craft(cairo_t* cr, int f, double x, double y, double w, double h, Rgba, Rgba, Rgba) {
+    cairo_move_to(cr, x + w * 0.04, y + h * 0.45);
+    cairo_line_to(cr, x + w * 0.86, y + h * 0.45);
+    cairo_line_to(cr, x + w * 0.96, y + h * 0.36);
+    cairo_line_to(cr, x + w * 0.92, y + h * 0.76);
+    cairo_line_to(cr, x + w * 0.1, y + h * 0.76);
+    cairo_close_path(cr);
+    Fill_Shaded(cr, cairo_pattern_create_linear(0, y + h * 0.36, 0, y + h * 0.76), Rgba{110, 118, 120, 255},
+                1.2f, 0.7f, false);
+    for (int k = 0; k < 7; ++k) {
+        const double hx = x + w * (0.2 + k * 0.09), hy = y + h * 0.43 + ((k + f) % 2) * 2;
+        cairo_arc(cr, hx, hy, h * 0.06, kPi, 2 * kPi);
+        Set_Rgb(cr, kOlive);
+        cairo_fill(cr);
+    }
+    for (int k = 0; k < 6; ++k) { // the wake and the bow wave
+        const double sx = x + w * (0.02 + k * 0.05), sy = y + h * (0.76 + ((k + f) % 2) * 0.03);
+        Disc(cr, sx, sy, h * (0.05 + 0.01 * ((k + f) % 3)), kWhite, 0.9);
+    }
+    Disc(cr, x + w * (0.93 + f * 0.01), y + h * 0.74, h * 0.06, kWhite, 0.9);
+    Disc(cr, x + w * 0.9, y + h * (0.78 - f * 0.02), h * 0.05, kWhite, 0.9);
+}
+
+void Submarine(cairo_t* cr, int f, double x, double y, double w, double h, Rgba, Rgba, Rgba) {
+    const double wl = y + h * 0.66; // the waterline
+    Ellipse(cr, x + w * 0.5, wl, w * 0.46, h * 0.14);
+    Fill_Shaded(cr, cairo_pattern_create_linear(0, wl - h * 0.14, 0, wl + h * 0.14), Rgba{70, 78, 84, 255}, 1.3f,
+                0.6f, false);
+    cairo_move_to(cr, x + w * 0.38, wl - h * 0.1); // the conning tower
+    cairo_line_to(cr, x + w * 0.41, wl - h * 0.34);
+    cairo_line_to(cr, x + w * 0.56, wl - h * 0.34);
+    cairo_line_to(cr, x + w * 0.6, wl - h * 0.1);
+    cairo_close_path(cr);
+    Fill_Shaded(cr, cairo_pattern_create_linear(0, wl - h * 0.34, 0, wl), Rgba{80, 88, 94, 255}, 1.3f, 0.7f,
+                false);
+    Line(cr, x + w * 0.5, wl - h * 0.34, x + w * 0.5, wl - h * 0.54, 3, kInk); // periscope
+    Line(cr, x + w * 0.5, wl - h * 0.54, x + w * 0.53, wl - h * 0.54, 3, kInk);
+    Line(cr, x + w * 0.62, wl - h * 0.12, x + w * 0.72, wl - h * 0.14, 4, kInk); // deck gun
+    cairo_rectangle(cr, x, wl + h * 0.02, w, h * 0.4); // the sea closes over the hull below the waterline
+    Set_Rgb(cr, Rgba{44, 76, 102, 255}, 0.75);
+    cairo_save(cr);
+    cairo_clip(cr);
+    Ellipse(cr, x + w * 0.5, wl, w * 0.47, h * 0.15);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    for (int k = 0; k < 7; ++k) { // foam along the hull
+        const double fx = x + w * (0.1 + k * 0.13) + (f % 2) * 5;
+        Set_Rgb(cr, kWhite, 0.85);
+        cairo_set_line_width(cr, 3);
+        cairo_move_to(cr, fx - 12, wl + 2);
+        cairo_curve_to(cr, fx - 4, wl - 3, fx + 4, wl - 3, fx + 12, wl + 2);
+        cairo_stroke(cr);
+    }
+    if (f > 0) // spray from the vents, higher with each cell
+        for (int k = 0; k < 4 + f * 2; ++k) {
+            const double t = k / (3.0 + f * 2);
+            Disc(cr, x + w * (0.2 + 0.06 * std::sin(k * 2.0)), wl - h * (0.1 + 0.14 * f * t), h * (0.05 - 0.02 * t),
+                 kWhite, 0.9);
+            Disc(cr, x + w * (0.8 - 0.06 * std::sin(k * 2.0)), wl - h * (0.1 + 0.12 * f * t), h * (0.04 - 0.015 * t),
+                 kWhite, 0.9);
+        }
+}
+
+void Tractor(cairo_t* cr, int f, double x, double y, double w, double h, Rgba body, Rgba dark, Rgba) {
+    cairo_rectangle(cr, x + w * 0.3, y + h * 0.44, w * 0.5, h * 0.2);
+    Fill_Shaded(cr, cairo_pattern_create_linear(0, y + h * 0.44, 0, y + h * 0.64), body, 1.2f, 0.8f, false);
+    Fill_Rect(cr, x + w * 0.22, y + h * 0.24, w * 0.14, h * 0.24, dark);
+    Line(cr, x + w * 0.7, y + h * 0.44, x + w * 0.7, y + h * 0.26, 6, kInk); // exhaust
+    Disc(cr, x + w * 0.3, y + h * 0.18, h * 0.06, kSkin);
+    Wheel(cr, x + w * 0.28, y + h * 0.7, h * 0.24, f);
+    Wheel(cr, x + w * 0.76, y + h * 0.78, h * 0.13, f);
+}
+
+// A motorcycle with its sidecar
+void Motorcycle(cairo_t* cr, int f, double x, double y, double w, double h, Rgba body, Rgba dark, Rgba) {
+    Ellipse(cr, x + w * 0.38, y + h * 0.6, w * 0.16, h * 0.1); // sidecar
+    Fill_Shaded(cr, cairo_pattern_create_linear(0, y + h * 0.5, 0, y + h * 0.7), body, 1.3f, 0.7f, false);
+    Line(cr, x + w * 0.5, y + h * 0.56, x + w * 0.76, y + h * 0.54, 8, dark);
+    Line(cr, x + w * 0.7, y + h * 0.54, x + w * 0.78, y + h * 0.36, 4, kInk);
+    Disc(cr, x + w * 0.6, y + h * 0.3, h * 0.07, kSkin); // the rider
+    Line(cr, x + w * 0.6, y + h * 0.36, x + w * 0.6, y + h * 0.52, 10, body);
+    Disc(cr, x + w * 0.36, y + h * 0.4, h * 0.06, kSkin); // the passenger
+    for (double wx : {0.3, 0.52, 0.82}) Wheel(cr, x + w * wx, y + h * 0.76, h * 0.12, f);
+}
+
+struct Named_Vehicle {
+    const char* name;
+    void (*draw)(cairo_t*, int, double, double, double, double, Rgba, Rgba, Rgba);
+};
+const Named_Vehicle kVehicles[] = {
+    {"lorry", Lorry},
+    {"jeep", Jeep},
+    {"tank", Tank},
+    {"plane", Plane},
+    {"boat", Landing_Craft},
+    {"sub", Submarine},
+    {"tractor", Tractor},
+    {"bike", Motorcycle},
+};
+
+
+const Named_Vehicle* Find_Vehicle(const std::string& kind) {
+    for (const Named_Vehicle& v : kVehicles)
+        if (kind == v.name) return &v;
+    return nullptr;
+}
+
+void Vehicle_Cell(cairo_t* cr, const Named_Vehicle& v, int f, double x, double y, double w, double h, Rgba body) {
+    const Rgba dark = writers::Shade(body, 0.7f), light = writers::Shade(body, 1.25f);
+    v.draw(cr, f, x, y, w, h, body, dark, light);
 }
 
 // ---- Figures ----
@@ -740,39 +828,149 @@ void Smoke(cairo_t* cr, double x, double y, double w, double h, int f) {
 
 // ---- Foreground ----
 
-void Fore(cairo_t* cr, Rng& rng, const std::string& kind, std::string& error) {
-    const double top = H * 0.86;
-    if (kind == "grass" || kind == "reeds") {
-        for (int k = 0; k < 700; ++k) {
-            const double x = rng.Next() * W, hgt = (kind == "reeds" ? 50 : 24) + rng.Next() * 50;
-            const double lean = rng.In(-14, 14);
-            const Rgba c = kind == "reeds" ? Rgba{(uint8_t)rng.In(120, 170), (uint8_t)rng.In(120, 150), 70, 255}
-                                           : Rgba{(uint8_t)rng.In(50, 90), (uint8_t)rng.In(90, 130), 40, 255};
-            Set_Rgb(cr, c);
-            cairo_move_to(cr, x - 3, H);
-            cairo_curve_to(cr, x - 2, H - hgt * 0.5, x + lean * 0.5, H - hgt * 0.8, x + lean, H - hgt);
-            cairo_curve_to(cr, x + lean * 0.5, H - hgt * 0.7, x + 2, H - hgt * 0.5, x + 3, H);
-            cairo_close_path(cr);
-            cairo_fill(cr);
-        }
-    } else if (kind == "hedge") {
-        for (int k = 0; k < 140; ++k)
-            Disc(cr, rng.Next() * W, top + rng.Next() * (H - top), 18 + rng.Next() * 24,
-                 Rgba{(uint8_t)rng.In(40, 70), (uint8_t)rng.In(80, 110), (uint8_t)rng.In(34, 50), 255});
-    } else if (kind == "sandbags") {
-        Sandbags(cr, H + 10, 90, Rgba{180, 160, 116, 255});
-    } else if (kind == "rocks") {
-        for (int k = 0; k < 30; ++k) {
-            const double x = rng.Next() * W, r = 20 + rng.Next() * 40;
-            Ellipse(cr, x, H - r * 0.3, r, r * 0.6);
-            Fill_Shaded(cr, cairo_pattern_create_linear(0, H - r, 0, H), Rgba{110, 104, 96, 255}, 1.3f, 0.6f, false);
-        }
-    } else if (kind == "wire") {
-        Wire(cr, rng, H - 6, 70);
-    } else {
-        error = "unknown foreground '" + kind + "'";
+// ---- The foreground strips, one each ----
+
+// Grass or reeds (`kind` tells which) along the foot.
+void Grass_Strip(cairo_t* cr, Rng& rng, const std::string& kind) {
+    for (int k = 0; k < 700; ++k) {
+        const double x = rng.Next() * W, hgt = (kind == "reeds" ? 50 : 24) + rng.Next() * 50;
+        const double lean = rng.In(-14, 14);
+        const Rgba c = kind == "reeds" ? Rgba{(uint8_t)rng.In(120, 170), (uint8_t)rng.In(120, 150), 70, 255}
+                                       : Rgba{(uint8_t)rng.In(50, 90), (uint8_t)rng.In(90, 130), 40, 255};
+        Set_Rgb(cr, c);
+        cairo_move_to(cr, x - 3, H);
+        cairo_curve_to(cr, x - 2, H - hgt * 0.5, x + lean * 0.5, H - hgt * 0.8, x + lean, H - hgt);
+        cairo_curve_to(cr, x + lean * 0.5, H - hgt * 0.7, x + 2, H - hgt * 0.5, x + 3, H);
+        cairo_close_path(cr);
+        cairo_fill(cr);
     }
 }
+
+void Hedge_Strip(cairo_t* cr, Rng& rng, const std::string&) {
+    const double top = H * 0.86;
+    for (int k = 0; k < 140; ++k)
+        Disc(cr, rng.Next() * W, top + rng.Next() * (H - top), 18 + rng.Next() * 24,
+             Rgba{(uint8_t)rng.In(40, 70), (uint8_t)rng.In(80, 110), (uint8_t)rng.In(34, 50), 255});
+}
+
+void Sandbag_Strip(cairo_t* cr, Rng&, const std::string&) { Sandbags(cr, H + 10, 90, Rgba{180, 160, 116, 255}); }
+
+void Rock_Strip(cairo_t* cr, Rng& rng, const std::string&) {
+    for (int k = 0; k < 30; ++k) {
+        const double x = rng.Next() * W, r = 20 + rng.Next() * 40;
+        Ellipse(cr, x, H - r * 0.3, r, r * 0.6);
+        Fill_Shaded(cr, cairo_pattern_create_linear(0, H - r, 0, H), Rgba{110, 104, 96, 255}, 1.3f, 0.6f, false);
+    }
+}
+
+void Wire_Strip(cairo_t* cr, Rng& rng, const std::string&) { Wire(cr, rng, H - 6, 70); }
+
+struct Named_Strip {
+    const char* name;
+    void (*draw)(cairo_t*, Rng&, const std::string&);
+};
+const Named_Strip kStrips[] = {
+    {"grass", Grass_Strip}, {"reeds", Grass_Strip}, {"hedge", Hedge_Strip},
+    {"sandbags", Sandbag_Strip}, {"rocks", Rock_Strip}, {"wire", Wire_Strip},
+};
+
+void Fore(cairo_t* cr, Rng& rng, const std::string& kind, std::string& error) {
+    for (const Named_Strip& n : kStrips)
+        if (kind == n.name) return n.draw(cr, rng, kind);
+    error = "unknown foreground '" + kind + "'";
+}
+
+// ---- The figure sheets, one each; `anims` animations, the last copied to fill them ----
+
+std::vector<std::vector<int>> Copies(std::vector<std::vector<int>> a, int anims) {
+    while ((int)a.size() < anims) a.push_back(a.back());
+    return a;
+}
+
+// Animation 0 flying to the right, 1 to the left.
+bool Bird_Sheet(const std::string& root, const std::string& image, const Arg_Reader&, const std::string& kind,
+                int anims) {
+    const bool gull = kind == "gull";
+    return Write_Sheet(root, image, SheetLayout{128, 128, 4, 1}, true,
+                       [&](cairo_t* cr, int f, double x, double y, double w, double h) {
+                           if (f >= 2) {
+                               cairo_translate(cr, 2 * x + w, 0);
+                               cairo_scale(cr, -1, 1);
+                           }
+                           Bird(cr, x + w / 2, y + h / 2, w * 0.9, f % 2 == 0, gull);
+                       },
+                       Copies({{0, 1}, {2, 3}}, anims), 0.5f, 0.5f, 140);
+}
+
+// Three soldiers marching to the right.
+bool Squad_Sheet(const std::string& root, const std::string& image, const Arg_Reader& r, const std::string&,
+                 int anims) {
+    return Write_Sheet(root, image, SheetLayout{256, 128, 2, 1}, true,
+                       [&](cairo_t* cr, int f, double x, double y, double w, double h) {
+                           for (int k = 0; k < 3; ++k) Marcher(cr, x + w * (0.2 + k * 0.3), y + h * 0.98, h * 0.9, f + k);
+                           if (r.Str("night", "0") == "1") Moonlight(cr);
+                       },
+                       Copies({{0, 1}}, anims), 1.0f, 0.5f, 260);
+}
+
+// A sailor climbing out of a hatch (animation 0), then waving.
+bool Sailor_Sheet(const std::string& root, const std::string& image, const Arg_Reader&, const std::string&,
+                  int anims) {
+    return Write_Sheet(root, image, SheetLayout{128, 128, 4, 2}, true,
+                       [&](cairo_t* cr, int f, double x, double y, double w, double h) {
+                           if (f < 4) Sailor(cr, x, y, w, h, (f + 1) / 4.0, 0.2);
+                           else Sailor(cr, x, y, w, h, 1.0, 0.5 + 0.45 * (f - 4));
+                       },
+                       Copies({{0, 1, 2, 3}, {4, 5, 6, 7, 6, 5}, {4, 5, 6, 7, 6, 5}}, anims), 0.5f, 0.5f, 120);
+}
+
+// A speech bubble: still in animations 0 and 1, popping up in 2.
+bool Bubble_Sheet(const std::string& root, const std::string& image, const Arg_Reader&, const std::string&,
+                  int anims) {
+    return Write_Sheet(root, image, SheetLayout{256, 128, 4, 1}, true,
+                       [&](cairo_t* cr, int f, double x, double y, double w, double h) {
+                           Bubble(cr, x, y, w, h, f == 2 ? 0.45 : f == 3 ? 0.8 : 1.0);
+                       },
+                       Copies({{0}, {1}, {2, 3, 0}}, anims), 1.0f, 0.5f, 90);
+}
+
+// A crate tumbling.
+bool Crate_Sheet(const std::string& root, const std::string& image, const Arg_Reader&, const std::string&,
+                 int anims) {
+    return Write_Sheet(root, image, SheetLayout{128, 128, 4, 1}, true,
+                       [&](cairo_t* cr, int f, double x, double y, double w, double h) {
+                           Crate(cr, x + w / 2, y + h / 2, w * 0.62, f * kPi / 8);
+                       },
+                       Copies({{0, 1, 2, 3}}, anims), 0.5f, 0.5f, 70);
+}
+
+// A duck target swinging on its stick.
+bool Target_Sheet(const std::string& root, const std::string& image, const Arg_Reader&, const std::string&,
+                  int anims) {
+    return Write_Sheet(root, image, SheetLayout{128, 128, 2, 1}, true,
+                       [&](cairo_t* cr, int f, double x, double y, double w, double h) {
+                           Duck_Target(cr, x + w / 2, y + h * 0.98, w, f ? 0.08 : -0.08);
+                       },
+                       Copies({{0, 1}}, anims), 0.5f, 0.5f, 200);
+}
+
+// A rising column of smoke.
+bool Smoke_Sheet(const std::string& root, const std::string& image, const Arg_Reader&, const std::string&,
+                 int anims) {
+    return Write_Sheet(root, image, SheetLayout{128, 256, 4, 1}, true,
+                       [&](cairo_t* cr, int f, double x, double y, double w, double h) { Smoke(cr, x, y, w, h, f); },
+                       Copies({{0, 1, 2, 3}}, anims), 0.5f, 1.0f, 200);
+}
+
+struct Named_Figure {
+    const char* name;
+    bool (*paint)(const std::string& root, const std::string& image, const Arg_Reader& r, const std::string& kind,
+                  int anims);
+};
+const Named_Figure kFigures[] = {
+    {"pigeon", Bird_Sheet},  {"gull", Bird_Sheet},   {"squad", Squad_Sheet},   {"sailor", Sailor_Sheet},
+    {"bubble", Bubble_Sheet}, {"crate", Crate_Sheet}, {"target", Target_Sheet}, {"smoke", Smoke_Sheet},
+};
 
 // A whole-view keyed layer, drawn by draw(cr, rng, kind, error) from the picture's seed;
 // `night=1` darkens it as by moonlight.
@@ -848,10 +1046,8 @@ bool Cut_Land(const std::string& root, const std::string& image, const Arg_Reade
 
 bool Cut_Vehicle(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const std::string kind = r.Str("kind", "lorry");
-    static const char* const kinds[] = {"lorry", "jeep", "tank", "plane", "boat", "sub", "tractor", "bike"};
-    bool known = false;
-    for (const char* k : kinds) known = known || kind == k;
-    if (!known) {
+    const Named_Vehicle* vehicle = Find_Vehicle(kind);
+    if (vehicle == nullptr) {
         r.error = "unknown vehicle '" + kind + "'";
         return false;
     }
@@ -870,7 +1066,7 @@ bool Cut_Vehicle(const std::string& root, const std::string& image, const Arg_Re
                                cairo_translate(cr, 2 * x + w, 0);
                                cairo_scale(cr, -1, 1);
                            }
-                           Vehicle_Cell(cr, kind, f, x, y, w, h, body);
+                           Vehicle_Cell(cr, *vehicle, f, x, y, w, h, body);
                            if (night) Moonlight(cr);
                        },
                        a, 1.0f, 0.5f, kind == "sub" ? 180 : 110);
@@ -879,58 +1075,8 @@ bool Cut_Vehicle(const std::string& root, const std::string& image, const Arg_Re
 bool Cut_Figure(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const std::string kind = r.Str("kind", "pigeon");
     const int anims = r.Int("anims", 3, 1, 16);
-    auto copies = [&](std::vector<std::vector<int>> a) {
-        while ((int)a.size() < anims) a.push_back(a.back());
-        return a;
-    };
-    if (kind == "pigeon" || kind == "gull") {
-        const bool gull = kind == "gull";
-        return Write_Sheet(root, image, SheetLayout{128, 128, 4, 1}, true,
-                           [&](cairo_t* cr, int f, double x, double y, double w, double h) {
-                               if (f >= 2) {
-                                   cairo_translate(cr, 2 * x + w, 0);
-                                   cairo_scale(cr, -1, 1);
-                               }
-                               Bird(cr, x + w / 2, y + h / 2, w * 0.9, f % 2 == 0, gull);
-                           },
-                           copies({{0, 1}, {2, 3}}), 0.5f, 0.5f, 140);
-    }
-    if (kind == "squad")
-        return Write_Sheet(root, image, SheetLayout{256, 128, 2, 1}, true,
-                           [&](cairo_t* cr, int f, double x, double y, double w, double h) {
-                               for (int k = 0; k < 3; ++k) Marcher(cr, x + w * (0.2 + k * 0.3), y + h * 0.98, h * 0.9, f + k);
-                               if (r.Str("night", "0") == "1") Moonlight(cr);
-                           },
-                           copies({{0, 1}}), 1.0f, 0.5f, 260);
-    if (kind == "sailor")
-        return Write_Sheet(root, image, SheetLayout{128, 128, 4, 2}, true,
-                           [&](cairo_t* cr, int f, double x, double y, double w, double h) {
-                               if (f < 4) Sailor(cr, x, y, w, h, (f + 1) / 4.0, 0.2);
-                               else Sailor(cr, x, y, w, h, 1.0, 0.5 + 0.45 * (f - 4));
-                           },
-                           copies({{0, 1, 2, 3}, {4, 5, 6, 7, 6, 5}, {4, 5, 6, 7, 6, 5}}), 0.5f, 0.5f, 120);
-    if (kind == "bubble")
-        return Write_Sheet(root, image, SheetLayout{256, 128, 4, 1}, true,
-                           [&](cairo_t* cr, int f, double x, double y, double w, double h) {
-                               Bubble(cr, x, y, w, h, f == 2 ? 0.45 : f == 3 ? 0.8 : 1.0);
-                           },
-                           copies({{0}, {1}, {2, 3, 0}}), 1.0f, 0.5f, 90);
-    if (kind == "crate")
-        return Write_Sheet(root, image, SheetLayout{128, 128, 4, 1}, true,
-                           [&](cairo_t* cr, int f, double x, double y, double w, double h) {
-                               Crate(cr, x + w / 2, y + h / 2, w * 0.62, f * kPi / 8);
-                           },
-                           copies({{0, 1, 2, 3}}), 0.5f, 0.5f, 70);
-    if (kind == "target")
-        return Write_Sheet(root, image, SheetLayout{128, 128, 2, 1}, true,
-                           [&](cairo_t* cr, int f, double x, double y, double w, double h) {
-                               Duck_Target(cr, x + w / 2, y + h * 0.98, w, f ? 0.08 : -0.08);
-                           },
-                           copies({{0, 1}}), 0.5f, 0.5f, 200);
-    if (kind == "smoke")
-        return Write_Sheet(root, image, SheetLayout{128, 256, 4, 1}, true,
-                           [&](cairo_t* cr, int f, double x, double y, double w, double h) { Smoke(cr, x, y, w, h, f); },
-                           copies({{0, 1, 2, 3}}), 0.5f, 1.0f, 200);
+    for (const Named_Figure& n : kFigures)
+        if (kind == n.name) return n.paint(root, image, r, kind, anims);
     r.error = "unknown figure '" + kind + "'";
     return false;
 }

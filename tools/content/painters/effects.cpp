@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 
+#include "content/painters/kit.h"
 #include "content/painters/paint.h"
 #include "content/painters/walk_art.h"
 
@@ -12,10 +13,7 @@ namespace painters {
 namespace {
 
 using writers::Rgba;
-constexpr double kPi = 3.14159265358979;
 constexpr int kCell = 64, kCols = 16, kRows = 8;
-
-void Circle(cairo_t* cr, double x, double y, double r) { cairo_arc(cr, x, y, r, 0, 2 * kPi); }
 
 void Radial(cairo_t* cr, double x, double y, double r, double r0, double g0, double b0, double a0, double r1, double g1,
             double b1, double a1) {
@@ -77,29 +75,17 @@ void Star_Burst(cairo_t* cr, double cx, double cy, double r, int points, double 
 
 // ---- item pictures ----
 
-void Outline(cairo_t* cr) {
-    cairo_set_source_rgba(cr, 0.08, 0.07, 0.05, 0.9);
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
-}
-
-void Fill_Outline(cairo_t* cr, Rgba c) {
-    Set_Rgb(cr, c);
-    cairo_fill_preserve(cr);
-    Outline(cr);
-}
-
 void Long_Gun(cairo_t* cr, double cx, double cy, Rgba stock, double len, bool drum) {
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_rotate(cr, -0.5);
     Rounded_Rect(cr, -len / 2, -3, len * 0.4, 7, 2);
-    Fill_Outline(cr, stock);
+    Fill_Inked(cr, stock, 1.5);
     cairo_rectangle(cr, -len / 2 + len * 0.38, -2, len * 0.62, 3.5);
-    Fill_Outline(cr, Rgba{60, 62, 66, 255});
+    Fill_Inked(cr, Rgba{60, 62, 66, 255}, 1.5);
     if (drum) {
         Circle(cr, -len * 0.02, 5, 5);
-        Fill_Outline(cr, Rgba{70, 72, 76, 255});
+        Fill_Inked(cr, Rgba{70, 72, 76, 255}, 1.5);
     }
     cairo_restore(cr);
 }
@@ -112,7 +98,7 @@ void Coins(cairo_t* cr, double cx, double cy, int n) {
         cairo_scale(cr, 1, 0.6);
         Circle(cr, 0, 0, 6);
         cairo_restore(cr);
-        Fill_Outline(cr, Rgba{232, 190, 60, 255});
+        Fill_Inked(cr, Rgba{232, 190, 60, 255}, 1.5);
     }
 }
 
@@ -130,7 +116,7 @@ void Item_Icon(cairo_t* cr, int anim, double x, double y) {
     case 13: Coins(cr, cx, cy, 6); break;                              // gold
     case 57: Coins(cr, cx, cy, 3);                                     // gun parts
         cairo_rectangle(cr, cx - 4, cy - 14, 14, 5);
-        Fill_Outline(cr, Rgba{90, 92, 96, 255});
+        Fill_Inked(cr, Rgba{90, 92, 96, 255}, 1.5);
         break;
     case 19: case 8: Long_Gun(cr, cx, cy, Rgba{120, 78, 42, 255}, 46, false); break; // rifles
     case 43: case 44: Long_Gun(cr, cx, cy, Rgba{90, 60, 34, 255}, 40, false); break; // shotguns
@@ -139,25 +125,25 @@ void Item_Icon(cairo_t* cr, int anim, double x, double y) {
         cairo_save(cr);
         cairo_translate(cr, cx, cy);
         cairo_rectangle(cr, -10, -6, 20, 6);
-        Fill_Outline(cr, Rgba{60, 62, 66, 255});
+        Fill_Inked(cr, Rgba{60, 62, 66, 255}, 1.5);
         cairo_rectangle(cr, -10, -1, 6, 11);
-        Fill_Outline(cr, anim == 60 ? Rgba{170, 140, 60, 255} : Rgba{100, 70, 40, 255});
+        Fill_Inked(cr, anim == 60 ? Rgba{170, 140, 60, 255} : Rgba{100, 70, 40, 255}, 1.5);
         cairo_restore(cr);
         break;
     case 9: case 16: case 21: case 31: {                                             // ammunition boxes
         const Rgba box = anim == 31 ? Rgba{170, 50, 40, 255} : anim == 21 ? Rgba{90, 90, 60, 255} : Rgba{96, 110, 60, 255};
         cairo_rectangle(cr, cx - 12, cy - 8, 24, 16);
-        Fill_Outline(cr, box);
+        Fill_Inked(cr, box, 1.5);
         for (int k = 0; k < 4; ++k) {
             cairo_rectangle(cr, cx - 10 + k * 6, cy - 12, 4, 6);
-            Fill_Outline(cr, Rgba{220, 180, 70, 255});
+            Fill_Inked(cr, Rgba{220, 180, 70, 255}, 1.5);
         }
         break;
     }
     case 38: case 40 + 100: break;
     case 22: case 25: case 62:                                                       // helmets
         Circle(cr, cx, cy, 12);
-        Fill_Outline(cr, anim == 62 ? Rgba{150, 150, 160, 255} : Rgba{96, 112, 60, 255});
+        Fill_Inked(cr, anim == 62 ? Rgba{150, 150, 160, 255} : Rgba{96, 112, 60, 255}, 1.5);
         Circle(cr, cx - 3, cy - 3, 5);
         cairo_set_source_rgba(cr, 1, 1, 1, 0.25);
         cairo_fill(cr);
@@ -171,25 +157,25 @@ void Item_Icon(cairo_t* cr, int anim, double x, double y) {
         cairo_line_to(cr, cx - 2, cy + 9);
         cairo_line_to(cr, cx - 13, cy + 9);
         cairo_close_path(cr);
-        Fill_Outline(cr, anim == 26 ? Rgba{200, 60, 60, 255} : Rgba{220, 220, 230, 255});
+        Fill_Inked(cr, anim == 26 ? Rgba{200, 60, 60, 255} : Rgba{220, 220, 230, 255}, 1.5);
         break;
     case 5:                                                                          // medal
         cairo_rectangle(cr, cx - 5, cy - 14, 10, 10);
-        Fill_Outline(cr, Rgba{180, 40, 40, 255});
+        Fill_Inked(cr, Rgba{180, 40, 40, 255}, 1.5);
         Star_Burst(cr, cx, cy + 4, 10, 5, 0.45, 0.95, 0.78, 0.2, 1);
         break;
     case 6: case 48:                                                                 // apples
         Circle(cr, cx, cy + 2, 10);
-        Fill_Outline(cr, anim == 48 ? Rgba{240, 200, 60, 255} : Rgba{200, 40, 30, 255});
+        Fill_Inked(cr, anim == 48 ? Rgba{240, 200, 60, 255} : Rgba{200, 40, 30, 255}, 1.5);
         cairo_move_to(cr, cx, cy - 8);
         cairo_line_to(cr, cx + 3, cy - 13);
-        Outline(cr);
+        Ink(cr, 1.5);
         break;
     case 17:                                                                         // tin of beans
         cairo_rectangle(cr, cx - 9, cy - 11, 18, 22);
-        Fill_Outline(cr, Rgba{170, 170, 176, 255});
+        Fill_Inked(cr, Rgba{170, 170, 176, 255}, 1.5);
         cairo_rectangle(cr, cx - 9, cy - 4, 18, 8);
-        Fill_Outline(cr, Rgba{200, 80, 40, 255});
+        Fill_Inked(cr, Rgba{200, 80, 40, 255}, 1.5);
         break;
     case 27:                                                                         // fish
         cairo_save(cr);
@@ -197,25 +183,25 @@ void Item_Icon(cairo_t* cr, int anim, double x, double y) {
         cairo_scale(cr, 1.6, 0.8);
         Circle(cr, 0, 0, 8);
         cairo_restore(cr);
-        Fill_Outline(cr, Rgba{120, 150, 170, 255});
+        Fill_Inked(cr, Rgba{120, 150, 170, 255}, 1.5);
         break;
     case 61:                                                                         // bread
         Rounded_Rect(cr, cx - 14, cy - 7, 28, 14, 7);
-        Fill_Outline(cr, Rgba{200, 150, 80, 255});
+        Fill_Inked(cr, Rgba{200, 150, 80, 255}, 1.5);
         break;
     case 24: case 40:                                                                // book
         cairo_rectangle(cr, cx - 10, cy - 13, 20, 26);
-        Fill_Outline(cr, anim == 40 ? Rgba{60, 80, 150, 255} : Rgba{120, 50, 40, 255});
+        Fill_Inked(cr, anim == 40 ? Rgba{60, 80, 150, 255} : Rgba{120, 50, 40, 255}, 1.5);
         break;
     case 34: case 55: case 56:                                                       // watches, gas mask
         Circle(cr, cx, cy, 10);
-        Fill_Outline(cr, anim == 55 ? Rgba{80, 90, 70, 255} : Rgba{220, 200, 120, 255});
+        Fill_Inked(cr, anim == 55 ? Rgba{80, 90, 70, 255} : Rgba{220, 200, 120, 255}, 1.5);
         Circle(cr, cx, cy, 6);
-        Fill_Outline(cr, Rgba{240, 240, 230, 255});
+        Fill_Inked(cr, Rgba{240, 240, 230, 255}, 1.5);
         break;
     case 45:                                                                         // card
         Rounded_Rect(cr, cx - 9, cy - 13, 18, 26, 3);
-        Fill_Outline(cr, Rgba{240, 236, 224, 255});
+        Fill_Inked(cr, Rgba{240, 236, 224, 255}, 1.5);
         Star_Burst(cr, cx, cy, 6, 4, 0.4, 0.8, 0.1, 0.1, 1);
         break;
     default: {                                                                       // valuables: gems
@@ -227,7 +213,7 @@ void Item_Icon(cairo_t* cr, int anim, double x, double y) {
         cairo_close_path(cr);
         cairo_set_source_rgb(cr, 0.4 + 0.6 * hue, 0.3 + 0.5 * (1 - hue), 0.6 + 0.4 * std::fabs(0.5 - hue));
         cairo_fill_preserve(cr);
-        Outline(cr);
+        Ink(cr, 1.5);
         break;
     }
     }

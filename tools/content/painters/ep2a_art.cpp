@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "content/painters/kit.h"
 #include "content/painters/paint.h"
 
 namespace painters {
@@ -13,30 +14,6 @@ namespace {
 
 using writers::Rgba;
 using writers::Shade;
-constexpr double kPi = 3.14159265358979;
-
-void Ink(cairo_t* cr, double w = 2) {
-    cairo_set_source_rgba(cr, 0.08, 0.07, 0.05, 0.9);
-    cairo_set_line_width(cr, w);
-    cairo_stroke(cr);
-}
-
-void Fill_Ink(cairo_t* cr, Rgba c, double w = 2) {
-    Set_Rgb(cr, c);
-    cairo_fill_preserve(cr);
-    Ink(cr, w);
-}
-
-void Shadow(cairo_t* cr, double x, double y, double w, double h, double r) {
-    Rounded_Rect(cr, x, y, w, h, r);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.33);
-    cairo_fill(cr);
-}
-
-void Lit(cairo_t* cr, double x0, double y0, double x1, double y1, Rgba c, double ink = 2) {
-    Fill_Shaded(cr, cairo_pattern_create_linear(x0, y0, x1, y1), c, 1.25f, 0.7f);
-    Ink(cr, ink);
-}
 
 bool Picture(const std::string& root, const std::string& image, int w, int h, void (*draw)(cairo_t*, int, int)) {
     Paint p(w, h);
@@ -56,7 +33,7 @@ Rgba Tile_Colour(const std::string& name) {
 
 void House(cairo_t* cr, int w, int h, Rgba tiles) {
     const double m = 8;
-    Shadow(cr, m + 12, m + 16, w - 2 * m - 4, h - 2 * m - 4, 3);
+    Box_Shadow(cr, m + 12, m + 16, w - 2 * m - 4, h - 2 * m - 4, 3, 0.33);
     // Two roof slopes meeting at a ridge across the middle: the north slope lit, the south
     // slope in shade.
     cairo_rectangle(cr, m, m, w - 2 * m, h / 2.0 - m);
@@ -104,7 +81,7 @@ void House(cairo_t* cr, int w, int h, Rgba tiles) {
 void Barn(cairo_t* cr, int w, int h) {
     const double m = 8;
     const Rgba boards{142, 64, 44, 255};
-    Shadow(cr, m + 12, m + 16, w - 2 * m - 4, h - 2 * m - 4, 3);
+    Box_Shadow(cr, m + 12, m + 16, w - 2 * m - 4, h - 2 * m - 4, 3, 0.33);
     // Ridge along (north-south): the west slope lit.
     cairo_rectangle(cr, m, m, w / 2.0 - m, h - 2 * m);
     Lit(cr, m, 0, w / 2.0, 0, Shade(boards, 1.1f));
@@ -123,7 +100,7 @@ void Barn(cairo_t* cr, int w, int h) {
     // A loft hatch on each slope and the weather vane.
     for (int k = 0; k < 2; ++k) {
         cairo_rectangle(cr, k ? w * 0.62 : w * 0.24, h * 0.4, w * 0.14, h * 0.2);
-        Fill_Ink(cr, Rgba{70, 48, 34, 255});
+        Fill_Inked(cr, Rgba{70, 48, 34, 255});
         cairo_move_to(cr, k ? w * 0.62 : w * 0.24, h * 0.4);
         cairo_line_to(cr, (k ? w * 0.62 : w * 0.24) + w * 0.14, h * 0.6);
         Ink(cr, 1.5);
@@ -172,12 +149,12 @@ void Gun(cairo_t* cr, double cx, double cy, double s, Rgba paint, bool wrecked) 
     cairo_line_to(cr, s * 0.2, s * 0.45);
     cairo_line_to(cr, s * 0.08, s * 0.05);
     cairo_close_path(cr);
-    Fill_Ink(cr, Shade(paint, 0.8f));
+    Fill_Inked(cr, Shade(paint, 0.8f));
     // wheels
     for (int k = -1; k <= 1; k += 2) {
         if (wrecked && k == 1) continue; // one wheel blown off
         Rounded_Rect(cr, k * s * 0.3 - s * 0.05, -s * 0.1, s * 0.1, s * 0.26, 3);
-        Fill_Ink(cr, Rgba{40, 36, 30, 255});
+        Fill_Inked(cr, Rgba{40, 36, 30, 255});
     }
     // shield and barrel
     Rounded_Rect(cr, -s * 0.26, -s * 0.06, s * 0.52, s * 0.1, 3);
@@ -235,7 +212,7 @@ void Gun_Pit_Cell(cairo_t* cr, int f, double x, double y, double w, double h) {
     if (!wrecked) { // shells stacked by the gun
         for (int k = 0; k < 3; ++k) {
             Rounded_Rect(cr, cx + w * 0.16 + k * 7, cy + h * 0.12, 6, 16, 2);
-            Fill_Ink(cr, Rgba{200, 170, 80, 255}, 1);
+            Fill_Inked(cr, Rgba{200, 170, 80, 255}, 1);
         }
         return;
     }
@@ -269,9 +246,9 @@ void Crow_Cell(cairo_t* cr, int f, double x, double y, double w, double h) {
         }
         cairo_rotate(cr, 1.9);
         Ellipse(cr, 0, 0, s * 0.16, s * 0.11);
-        Fill_Ink(cr, black, 1);
+        Fill_Inked(cr, black, 1);
         Ellipse(cr, s * 0.16, 0, s * 0.07, s * 0.06);
-        Fill_Ink(cr, black, 1);
+        Fill_Inked(cr, black, 1);
         cairo_restore(cr);
         return;
     }
@@ -288,7 +265,7 @@ void Crow_Cell(cairo_t* cr, int f, double x, double y, double w, double h) {
             cairo_line_to(cr, side * s * span * 0.5, s * (lift + 0.05));
             cairo_line_to(cr, 0, s * 0.06);
             cairo_close_path(cr);
-            Fill_Ink(cr, black, 1);
+            Fill_Inked(cr, black, 1);
         }
     } else {
         Ellipse(cr, 6, 8, s * 0.14, s * 0.2);
@@ -297,15 +274,15 @@ void Crow_Cell(cairo_t* cr, int f, double x, double y, double w, double h) {
     }
     // body, tail and head with its beak
     Ellipse(cr, 0, s * 0.04, s * 0.1, s * 0.18);
-    Fill_Ink(cr, black, 1);
+    Fill_Inked(cr, black, 1);
     cairo_move_to(cr, -s * 0.06, s * 0.18);
     cairo_line_to(cr, 0, s * 0.32);
     cairo_line_to(cr, s * 0.06, s * 0.18);
     cairo_close_path(cr);
-    Fill_Ink(cr, black, 1);
+    Fill_Inked(cr, black, 1);
     const double head = f == 1 ? -s * 0.2 : -s * 0.15;
     cairo_arc(cr, 0, head, s * 0.075, 0, 2 * kPi);
-    Fill_Ink(cr, Shade(black, 1.2f), 1);
+    Fill_Inked(cr, Shade(black, 1.2f), 1);
     cairo_move_to(cr, -s * 0.025, head - s * 0.05);
     cairo_line_to(cr, 0, head - s * (f == 1 ? 0.16 : 0.13));
     cairo_line_to(cr, s * 0.025, head - s * 0.05);
@@ -320,7 +297,7 @@ void Crow_Cell(cairo_t* cr, int f, double x, double y, double w, double h) {
 
 void Steeple(cairo_t* cr, int w, int h) {
     const double m = 10, cx = w / 2.0, cy = h / 2.0;
-    Shadow(cr, m + 14, m + 18, w - 2 * m, h - 2 * m, 2);
+    Box_Shadow(cr, m + 14, m + 18, w - 2 * m, h - 2 * m, 2, 0.33);
     cairo_rectangle(cr, m, m, w - 2 * m, h - 2 * m); // the tower's parapet
     Lit(cr, 0, 0, w, h, Rgba{150, 146, 136, 255});
     // the spire: four slate faces meeting at the top
@@ -364,7 +341,7 @@ void Well(cairo_t* cr, int w, int h) {
     cairo_rectangle(cr, cx - r - 4, cy - 4, 2 * r + 8, 8); // winch beam and bucket
     Lit(cr, 0, cy - 4, 0, cy + 4, Rgba{120, 84, 50, 255});
     Rounded_Rect(cr, cx - 7, cy - 7, 14, 14, 3);
-    Fill_Ink(cr, Rgba{110, 80, 50, 255});
+    Fill_Inked(cr, Rgba{110, 80, 50, 255});
 }
 
 void Boat(cairo_t* cr, int w, int h) {
@@ -387,7 +364,7 @@ void Boat(cairo_t* cr, int w, int h) {
     cairo_fill(cr);
     for (int k = 0; k < 3; ++k) {
         cairo_rectangle(cr, w * 0.22, h * (0.35 + k * 0.18), w * 0.56, h * 0.05);
-        Fill_Ink(cr, Rgba{120, 86, 52, 255}, 1);
+        Fill_Inked(cr, Rgba{120, 86, 52, 255}, 1);
     }
     for (int side = 0; side < 2; ++side) {
         cairo_move_to(cr, side ? w * 0.62 : w * 0.38, h * 0.3);

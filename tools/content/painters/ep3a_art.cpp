@@ -8,6 +8,7 @@
 #include <cmath>
 #include <string>
 
+#include "content/painters/kit.h"
 #include "content/painters/paint.h"
 
 namespace painters {
@@ -16,27 +17,11 @@ namespace {
 
 using writers::Rgba;
 
-constexpr double kPi = 3.14159265358979;
 const Rgba kInk{22, 24, 20, 255}, kSteel{112, 122, 126, 255}, kRust{140, 78, 44, 255}, kConcrete{150, 148, 138, 255},
     kWood{128, 88, 52, 255}, kOlive{88, 104, 58, 255}, kRock{118, 110, 96, 255}, kLeaf{64, 118, 52, 255},
     kFruit{206, 48, 40, 255}, kSand{210, 190, 140, 255}, kFire{246, 166, 48, 255};
+const Ink_Tone kInkTone = Tone_Of(kInk, 0.9); // the outlines' ink
 
-void Line_Width(cairo_t* cr, double w) { cairo_set_line_width(cr, w); }
-void Stroke_Ink(cairo_t* cr, double w = 2) {
-    Set_Rgb(cr, kInk, 0.9);
-    Line_Width(cr, w);
-    cairo_stroke(cr);
-}
-void Fill_Lit(cairo_t* cr, double x0, double y0, double x1, double y1, Rgba c) {
-    cairo_pattern_t* g = cairo_pattern_create_linear(x0, y0, x1, y1);
-    Fill_Shaded(cr, g, c, 1.25f, 0.7f);
-    Stroke_Ink(cr, 1.5);
-}
-void Shadow(cairo_t* cr, double cx, double cy, double rx, double ry) {
-    Ellipse(cr, cx, cy, rx, ry);
-    Set_Rgb(cr, Rgba{0, 0, 0, 255}, 0.3);
-    cairo_fill(cr);
-}
 // Smoke and sparks over a wreck.
 void Smoke(cairo_t* cr, double cx, double cy, double r) {
     for (int k = 0; k < 5; ++k) {
@@ -52,9 +37,9 @@ void Smoke(cairo_t* cr, double cx, double cy, double r) {
 // A lattice radio mast on its concrete foot, guyed: standing, swaying, fallen, a stump.
 void Antenna(cairo_t* cr, int f, double x, double y, double w, double h) {
     const double cx = x + w / 2, base = y + h * 0.88;
-    Shadow(cr, cx, base, w * 0.3, h * 0.06);
+    Oval_Shadow(cr, cx, base, w * 0.3, h * 0.06, 0.3);
     cairo_rectangle(cr, cx - w * 0.16, base - h * 0.08, w * 0.32, h * 0.1);
-    Fill_Lit(cr, x, y, x + w, y + h, kConcrete);
+    Lit(cr, x, y, x + w, y + h, kConcrete, 1.5, kInkTone);
     if (f == 2 || f == 3) { // fallen: the mast lies broken across the ground
         cairo_save(cr);
         cairo_translate(cr, cx, base - h * 0.06);
@@ -65,7 +50,7 @@ void Antenna(cairo_t* cr, int f, double x, double y, double w, double h) {
         cairo_line_to(cr, w * 0.02, -len);
         cairo_line_to(cr, w * 0.06, 0);
         Set_Rgb(cr, kRust);
-        Line_Width(cr, 3);
+        cairo_set_line_width(cr, 3);
         cairo_stroke(cr);
         cairo_restore(cr);
         if (f == 2) Smoke(cr, cx, base - h * 0.12, w * 0.3);
@@ -89,7 +74,7 @@ void Antenna(cairo_t* cr, int f, double x, double y, double w, double h) {
         cairo_line_to(cr, -wb, b);
     }
     Set_Rgb(cr, Rgba{150, 48, 36, 255});
-    Line_Width(cr, 2);
+    cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
     cairo_arc(cr, 0, top, w * 0.04, 0, 2 * kPi); // the beacon
     Set_Rgb(cr, f == 1 ? kFire : Rgba{230, 60, 40, 255});
@@ -100,20 +85,20 @@ void Antenna(cairo_t* cr, int f, double x, double y, double w, double h) {
         cairo_line_to(cr, cx + s * w * 0.42, base);
     }
     Set_Rgb(cr, kInk, 0.5);
-    Line_Width(cr, 1);
+    cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
 }
 
 // A steel bunker door in a concrete frame: shut, open on the dark inside, buckled, ajar.
 void Door(cairo_t* cr, int f, double x, double y, double w, double h) {
     Rounded_Rect(cr, x + w * 0.08, y + h * 0.08, w * 0.84, h * 0.84, 4);
-    Fill_Lit(cr, x, y, x + w, y + h, kConcrete);
+    Lit(cr, x, y, x + w, y + h, kConcrete, 1.5, kInkTone);
     cairo_rectangle(cr, x + w * 0.22, y + h * 0.18, w * 0.56, h * 0.7);
     Set_Rgb(cr, Rgba{18, 16, 14, 255});
     cairo_fill(cr);
     const double open = f == 1 ? 0.85 : f == 3 ? 0.4 : 0.0;
     cairo_rectangle(cr, x + w * 0.22, y + h * 0.18, w * 0.56 * (1 - open), h * 0.7);
-    Fill_Lit(cr, x, y, x + w, y + h, f == 2 ? kRust : kSteel);
+    Lit(cr, x, y, x + w, y + h, f == 2 ? kRust : kSteel, 1.5, kInkTone);
     if (open < 0.5) { // rivets and the wheel
         for (int k = 0; k < 4; ++k) {
             cairo_arc(cr, x + w * 0.28, y + h * (0.24 + k * 0.18), 2, 0, 2 * kPi);
@@ -122,7 +107,7 @@ void Door(cairo_t* cr, int f, double x, double y, double w, double h) {
         Set_Rgb(cr, kInk, 0.7);
         cairo_fill(cr);
         cairo_arc(cr, x + w * (0.5 - open * 0.28), y + h * 0.52, w * 0.1, 0, 2 * kPi);
-        Stroke_Ink(cr, 2.5);
+        Ink(cr, 2.5, kInkTone);
     }
     if (f == 2) Smoke(cr, x + w / 2, y + h * 0.5, w * 0.3);
 }
@@ -130,17 +115,17 @@ void Door(cairo_t* cr, int f, double x, double y, double w, double h) {
 // A coastal gun behind its concrete apron: the barrel out to sea, swung round, wrecked.
 void Gun(cairo_t* cr, int f, double x, double y, double w, double h) {
     const double cx = x + w / 2, cy = y + h * 0.6;
-    Shadow(cr, cx, cy + h * 0.12, w * 0.42, h * 0.16);
+    Oval_Shadow(cr, cx, cy + h * 0.12, w * 0.42, h * 0.16, 0.3);
     Ellipse(cr, cx, cy, w * 0.36, h * 0.24);
-    Fill_Lit(cr, x, y, x + w, y + h, kConcrete);
+    Lit(cr, x, y, x + w, y + h, kConcrete, 1.5, kInkTone);
     cairo_save(cr);
     cairo_translate(cr, cx, cy - h * 0.04);
     cairo_rotate(cr, f == 1 || f == 3 ? 0.6 : f == 2 ? 1.2 : 0.0);
     const double len = f == 2 ? h * 0.22 : h * 0.5;
     cairo_rectangle(cr, -w * 0.04, -len, w * 0.08, len);
-    Fill_Lit(cr, -w * 0.04, 0, w * 0.04, 0, f == 2 ? kRust : kOlive);
+    Lit(cr, -w * 0.04, 0, w * 0.04, 0, f == 2 ? kRust : kOlive, 1.5, kInkTone);
     Rounded_Rect(cr, -w * 0.16, -h * 0.1, w * 0.32, h * 0.2, 5);
-    Fill_Lit(cr, -w * 0.16, 0, w * 0.16, 0, f == 2 ? kRust : kOlive);
+    Lit(cr, -w * 0.16, 0, w * 0.16, 0, f == 2 ? kRust : kOlive, 1.5, kInkTone);
     cairo_restore(cr);
     if (f == 2) Smoke(cr, cx, cy - h * 0.1, w * 0.3);
 }
@@ -148,13 +133,13 @@ void Gun(cairo_t* cr, int f, double x, double y, double w, double h) {
 // Fallen rock blocking a passage; cleared, only scattered stones are left.
 void Rubble(cairo_t* cr, int f, double x, double y, double w, double h) {
     const int n = f == 0 ? 9 : f == 3 ? 6 : 4;
-    Shadow(cr, x + w / 2, y + h * 0.8, w * 0.45, h * 0.12);
+    Oval_Shadow(cr, x + w / 2, y + h * 0.8, w * 0.45, h * 0.12, 0.3);
     for (int k = 0; k < n; ++k) {
         const double px = x + w * (0.2 + 0.6 * std::fmod(k * 0.37 + 0.11, 1.0));
         const double py = y + h * (f == 0 ? 0.25 + 0.5 * std::fmod(k * 0.53, 1.0) : 0.6 + 0.25 * std::fmod(k * 0.53, 1.0));
         const double r = (f == 0 ? 0.14 : 0.07) * w * (0.7 + 0.3 * std::fmod(k * 0.71, 1.0));
         Ellipse(cr, px, py, r, r * 0.8);
-        Fill_Lit(cr, px - r, py - r, px + r, py + r, kRock);
+        Lit(cr, px - r, py - r, px + r, py + r, kRock, 1.5, kInkTone);
     }
     if (f == 2) Smoke(cr, x + w / 2, y + h * 0.5, w * 0.2);
 }
@@ -165,15 +150,15 @@ void Boat(cairo_t* cr, int f, double x, double y, double w, double h) {
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_rotate(cr, f == 1 ? 0.08 : 0.0);
-    Shadow(cr, w * 0.04, h * 0.06, w * 0.2, h * 0.42);
+    Oval_Shadow(cr, w * 0.04, h * 0.06, w * 0.2, h * 0.42, 0.3);
     cairo_move_to(cr, 0, -h * 0.44);
     cairo_curve_to(cr, w * 0.26, -h * 0.2, w * 0.22, h * 0.38, 0, h * 0.42);
     cairo_curve_to(cr, -w * 0.22, h * 0.38, -w * 0.26, -h * 0.2, 0, -h * 0.44);
-    Fill_Lit(cr, -w * 0.25, 0, w * 0.25, 0, f == 3 ? Rgba{70, 60, 50, 255} : kWood);
+    Lit(cr, -w * 0.25, 0, w * 0.25, 0, f == 3 ? Rgba{70, 60, 50, 255} : kWood, 1.5, kInkTone);
     if (f != 3) {
         for (int k = -1; k <= 1; ++k) {
             cairo_rectangle(cr, -w * 0.16, k * h * 0.2 - 3, w * 0.32, 6);
-            Fill_Lit(cr, 0, 0, 0, 6, Rgba{170, 130, 80, 255});
+            Lit(cr, 0, 0, 0, 6, Rgba{170, 130, 80, 255}, 1.5, kInkTone);
         }
     }
     if (f == 2) {
@@ -187,9 +172,9 @@ void Boat(cairo_t* cr, int f, double x, double y, double w, double h) {
 // An orchard tree: bare (picked), in leaf, laden with red fruit, burnt.
 void Fruit_Tree(cairo_t* cr, int f, double x, double y, double w, double h) {
     const double cx = x + w / 2, cy = y + h * 0.45;
-    Shadow(cr, cx + w * 0.05, y + h * 0.85, w * 0.36, h * 0.1);
+    Oval_Shadow(cr, cx + w * 0.05, y + h * 0.85, w * 0.36, h * 0.1, 0.3);
     cairo_rectangle(cr, cx - w * 0.05, cy, w * 0.1, h * 0.42);
-    Fill_Lit(cr, cx - w * 0.05, 0, cx + w * 0.05, 0, kWood);
+    Lit(cr, cx - w * 0.05, 0, cx + w * 0.05, 0, kWood, 1.5, kInkTone);
     if (f == 3) {
         Smoke(cr, cx, cy, w * 0.3);
         return;
@@ -200,7 +185,7 @@ void Fruit_Tree(cairo_t* cr, int f, double x, double y, double w, double h) {
         cairo_fill(cr);
     }
     Ellipse(cr, cx, cy, w * 0.34, h * 0.26);
-    Stroke_Ink(cr, 1.2);
+    Ink(cr, 1.2, kInkTone);
     if (f == 2) {
         for (int k = 0; k < 9; ++k) {
             cairo_arc(cr, cx + std::cos(k * 2.3) * w * 0.24, cy + std::sin(k * 2.3) * h * 0.17, w * 0.035, 0, 2 * kPi);
@@ -213,9 +198,9 @@ void Fruit_Tree(cairo_t* cr, int f, double x, double y, double w, double h) {
 // A sea chest: shut, lid thrown open on gold, smashed, empty.
 void Chest(cairo_t* cr, int f, double x, double y, double w, double h) {
     const double cx = x + w / 2, cy = y + h * 0.6;
-    Shadow(cr, cx, cy + h * 0.2, w * 0.36, h * 0.1);
+    Oval_Shadow(cr, cx, cy + h * 0.2, w * 0.36, h * 0.1, 0.3);
     cairo_rectangle(cr, cx - w * 0.32, cy - h * 0.14, w * 0.64, h * 0.32);
-    Fill_Lit(cr, x, y, x + w, y + h, kWood);
+    Lit(cr, x, y, x + w, y + h, kWood, 1.5, kInkTone);
     if (f == 1 || f == 3) {
         Ellipse(cr, cx, cy - h * 0.12, w * 0.28, h * 0.06);
         Set_Rgb(cr, f == 1 ? Rgba{236, 196, 70, 255} : kInk);
@@ -224,7 +209,7 @@ void Chest(cairo_t* cr, int f, double x, double y, double w, double h) {
     } else {
         cairo_rectangle(cr, cx - w * 0.32, cy - h * 0.3, w * 0.64, h * 0.16);
     }
-    Fill_Lit(cr, x, y, x + w, y + h, f == 2 ? Rgba{90, 64, 40, 255} : Rgba{150, 104, 60, 255});
+    Lit(cr, x, y, x + w, y + h, f == 2 ? Rgba{90, 64, 40, 255} : Rgba{150, 104, 60, 255}, 1.5, kInkTone);
     cairo_rectangle(cr, cx - w * 0.05, cy - h * 0.18, w * 0.1, h * 0.1);
     Set_Rgb(cr, Rgba{200, 170, 80, 255});
     cairo_fill(cr);
@@ -232,13 +217,13 @@ void Chest(cairo_t* cr, int f, double x, double y, double w, double h) {
 
 // A stack of ammunition boxes under a tarpaulin: stacked, tarpaulin off, blown, half gone.
 void Stores(cairo_t* cr, int f, double x, double y, double w, double h) {
-    Shadow(cr, x + w / 2, y + h * 0.86, w * 0.44, h * 0.1);
+    Oval_Shadow(cr, x + w / 2, y + h * 0.86, w * 0.44, h * 0.1, 0.3);
     const int rows = f == 2 ? 1 : f == 3 ? 2 : 3;
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < 3 - r; ++c) {
             const double bx = x + w * (0.1 + c * 0.27 + r * 0.13), by = y + h * (0.62 - r * 0.22);
             cairo_rectangle(cr, bx, by, w * 0.25, h * 0.2);
-            Fill_Lit(cr, bx, by, bx, by + h * 0.2, kOlive);
+            Lit(cr, bx, by, bx, by + h * 0.2, kOlive, 1.5, kInkTone);
         }
     if (f == 0) {
         cairo_move_to(cr, x + w * 0.06, y + h * 0.84);
@@ -246,7 +231,7 @@ void Stores(cairo_t* cr, int f, double x, double y, double w, double h) {
         cairo_close_path(cr);
         Set_Rgb(cr, Rgba{96, 100, 70, 255}, 0.85);
         cairo_fill_preserve(cr);
-        Stroke_Ink(cr, 1.5);
+        Ink(cr, 1.5, kInkTone);
     }
     if (f == 2) Smoke(cr, x + w / 2, y + h * 0.5, w * 0.3);
 }
@@ -263,15 +248,15 @@ void Lantern(cairo_t* cr, int f, double x, double y, double w, double h) {
         cairo_pattern_destroy(g);
     }
     cairo_rectangle(cr, cx - w * 0.04, y + h * 0.4, w * 0.08, h * 0.5);
-    Fill_Lit(cr, cx - w * 0.04, 0, cx + w * 0.04, 0, kWood);
+    Lit(cr, cx - w * 0.04, 0, cx + w * 0.04, 0, kWood, 1.5, kInkTone);
     Rounded_Rect(cr, cx - w * 0.12, y + h * 0.18, w * 0.24, h * 0.24, 3);
     Set_Rgb(cr, f == 1 ? kFire : f == 3 ? Rgba{200, 140, 60, 255} : Rgba{60, 60, 56, 255});
     cairo_fill_preserve(cr);
-    Stroke_Ink(cr, 1.5);
+    Ink(cr, 1.5, kInkTone);
     if (f == 2) {
         cairo_move_to(cr, cx - w * 0.1, y + h * 0.2);
         cairo_line_to(cr, cx + w * 0.1, y + h * 0.4);
-        Stroke_Ink(cr, 1.5);
+        Ink(cr, 1.5, kInkTone);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "content/painters/kit.h"
 #include "content/painters/paint.h"
 
 namespace painters {
@@ -14,33 +15,11 @@ namespace {
 
 using writers::Rgba;
 using writers::SheetLayout;
-constexpr double kPi = 3.14159265358979;
 
 const Rgba kArmour{96, 104, 96, 255}, kArmourDark{58, 64, 60, 255}, kRust{132, 78, 44, 255},
     kConcrete{150, 148, 138, 255}, kSteel{88, 100, 114, 255}, kOlive{88, 104, 58, 255}, kRed{178, 44, 36, 255},
     kYellow{222, 184, 48, 255}, kWood{152, 108, 62, 255}, kSkin{222, 180, 140, 255}, kBlack{24, 24, 22, 255};
 
-Rgba Mix(Rgba a, Rgba b, double t) {
-    auto m = [t](uint8_t x, uint8_t y) { return (uint8_t)std::lround(x + (y - x) * t); };
-    return Rgba{m(a.r, b.r), m(a.g, b.g), m(a.b, b.b), a.a};
-}
-Rgba Dark(Rgba c, double f) { return Mix(c, kBlack, 1.0 - f); }
-
-void Ink(cairo_t* cr, double w = 2) {
-    cairo_set_source_rgba(cr, 0.06, 0.06, 0.05, 0.9);
-    cairo_set_line_width(cr, w);
-    cairo_stroke(cr);
-}
-// Fills the current path lit from the upper left, then inks its outline.
-void Lit(cairo_t* cr, double x0, double y0, double x1, double y1, Rgba c) {
-    Fill_Shaded(cr, cairo_pattern_create_linear(x0, y0, x1, y1), c, 1.25f, 0.7f);
-    Ink(cr);
-}
-void Soft_Shadow(cairo_t* cr, double cx, double cy, double rx, double ry) {
-    Ellipse(cr, cx, cy, rx, ry);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
-    cairo_fill(cr);
-}
 void Rivets(cairo_t* cr, double x, double y, double w, double h, int n) {
     cairo_set_source_rgba(cr, 0.15, 0.15, 0.14, 0.8);
     for (int k = 0; k < n; ++k) {
@@ -116,13 +95,13 @@ void Hazard_Stripes(cairo_t* cr, double x, double y, double w, double h) {
 
 void Silo(cairo_t* cr, int k, double x, double y, double w, double h, bool wreck) {
     const double cx = x + w / 2, cy = y + h / 2, r = std::min(w, h) * 0.4;
-    Soft_Shadow(cr, cx + 5, cy + 7, r, r);
+    Oval_Shadow(cr, cx + 5, cy + 7, r, r, 0.3);
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
     Fill_Shaded(cr, cairo_pattern_create_radial(cx - r * 0.4, cy - r * 0.4, 2, cx, cy, r), wreck ? kArmourDark : kArmour,
                 1.3f, 0.55f);
-    Ink(cr, 2.5);
+    Ink(cr, 2.5, kSoot);
     cairo_arc(cr, cx, cy, r * 0.72, 0, 2 * kPi);
-    Ink(cr, 1.5);
+    Ink(cr, 1.5, kSoot);
     const bool open = !wreck && k == 4;
     if (open) { // the hatch thrown back, the round leaving in smoke and flame
         cairo_arc(cr, cx, cy, r * 0.6, 0, 2 * kPi);
@@ -133,7 +112,7 @@ void Silo(cairo_t* cr, int k, double x, double y, double w, double h, bool wreck
     } else {
         for (int s = 0; s < 2; ++s) { // two hatch leaves
             cairo_rectangle(cr, cx - r * 0.58 + s * r * 0.6, cy - r * 0.5, r * 0.56, r);
-            Lit(cr, cx - r, cy - r, cx + r, cy + r, wreck ? kRust : kSteel);
+            Lit(cr, cx - r, cy - r, cx + r, cy + r, wreck ? kRust : kSteel, 2, kSoot);
         }
         Hazard_Stripes(cr, cx - r * 0.5, cy + r * 0.52, r, r * 0.12);
         if (!wreck && k % 2 == 1) Scorch(cr, cx, cy, r, k); // the animation after the rest: dying
@@ -145,7 +124,7 @@ void Silo(cairo_t* cr, int k, double x, double y, double w, double h, bool wreck
 void Gun(cairo_t* cr, int k, double x, double y, double w, double h, bool front) {
     const double cx = x + w / 2, cy = y + h * 0.55, r = std::min(w, h) * 0.3;
     const bool dead = k == 1, raised = k >= 4 && k != 6 ? true : false;
-    Soft_Shadow(cr, cx + 4, cy + 6, r * 1.1, r * 1.05);
+    Oval_Shadow(cr, cx + 4, cy + 6, r * 1.1, r * 1.05, 0.3);
     // The barrels: up the screen; the front gun's sideways burst points left and right.
     const int barrels = front ? 2 : 1;
     const double len = raised ? r * 1.6 : r * 0.9;
@@ -154,7 +133,7 @@ void Gun(cairo_t* cr, int k, double x, double y, double w, double h, bool front)
         cairo_translate(cr, cx, cy);
         cairo_rotate(cr, a);
         cairo_rectangle(cr, off - r * 0.09, -len, r * 0.18, len);
-        Lit(cr, -r, -len, r, 0, kArmourDark);
+        Lit(cr, -r, -len, r, 0, kArmourDark, 2, kSoot);
         cairo_restore(cr);
     };
     const bool sideways = front && k == 12;
@@ -169,9 +148,9 @@ void Gun(cairo_t* cr, int k, double x, double y, double w, double h, bool front)
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
     Fill_Shaded(cr, cairo_pattern_create_radial(cx - r * 0.3, cy - r * 0.4, 1, cx, cy, r), front ? kOlive : kArmour, 1.3f,
                 0.55f);
-    Ink(cr, 2.5);
+    Ink(cr, 2.5, kSoot);
     cairo_rectangle(cr, cx - r * 0.35, cy - r * 0.2, r * 0.7, r * 0.45);
-    Lit(cr, cx - r, cy - r, cx + r, cy + r, Dark(kArmour, 0.8));
+    Lit(cr, cx - r, cy - r, cx + r, cy + r, Dark(kArmour, 0.8), 2, kSoot);
     Rivets(cr, cx - r * 0.6, cy - r * 0.6, r * 1.2, r * 1.2, 3);
     const bool firing = (!front && k == 5) || (front && (k == 11 || k == 12));
     if (firing) {
@@ -193,12 +172,12 @@ void Cover(cairo_t* cr, int k, double x, double y, double w, double h, bool wrec
     cairo_fill(cr);
     cairo_restore(cr);
     Rounded_Rect(cr, x + m, y + m, w - 2 * m, h - 2 * m, m * 2);
-    Lit(cr, x, y, x + w, y + h, wreck ? kRust : kArmour);
+    Lit(cr, x, y, x + w, y + h, wreck ? kRust : kArmour, 2, kSoot);
     for (int p = 1; p < 4; ++p) { // armour plates
         cairo_move_to(cr, x + m, y + m + p * (h - 2 * m) / 4);
         cairo_line_to(cr, x + w - m, y + m + p * (h - 2 * m) / 4);
     }
-    Ink(cr, 1.5);
+    Ink(cr, 1.5, kSoot);
     Rivets(cr, x + m * 1.6, y + m * 1.6, w - 3.2 * m, h - 3.2 * m, 6);
     if (!wreck) Hazard_Stripes(cr, x + w * 0.3, y + h * 0.42, w * 0.4, h * 0.1);
     if (wreck || k == 1) {
@@ -212,15 +191,15 @@ void Cover(cairo_t* cr, int k, double x, double y, double w, double h, bool wrec
 
 void Launcher(cairo_t* cr, int k, double x, double y, double w, double h) {
     const double cx = x + w / 2, cy = y + h / 2, s = std::min(w, h);
-    Soft_Shadow(cr, cx + 5, cy + 7, s * 0.42, s * 0.38);
+    Oval_Shadow(cr, cx + 5, cy + 7, s * 0.42, s * 0.38, 0.3);
     Rounded_Rect(cr, cx - s * 0.38, cy - s * 0.34, s * 0.76, s * 0.68, s * 0.06);
-    Lit(cr, x, y, x + w, y + h, k == 6 ? kRust : kSteel);
+    Lit(cr, x, y, x + w, y + h, k == 6 ? kRust : kSteel, 2, kSoot);
     for (int t = 0; t < 4; ++t) { // four launch tubes
         const double tx = cx - s * 0.2 + (t % 2) * s * 0.4, ty = cy - s * 0.16 + (t / 2) * s * 0.32;
         cairo_arc(cr, tx, ty, s * 0.12, 0, 2 * kPi);
         Set_Rgb(cr, kBlack);
         cairo_fill_preserve(cr);
-        Ink(cr, 1.5);
+        Ink(cr, 1.5, kSoot);
         if (k == 5 || (k == 7 && t != 0)) { // loaded: the red noses
             cairo_arc(cr, tx, ty, s * 0.07, 0, 2 * kPi);
             Set_Rgb(cr, kRed);
@@ -252,9 +231,9 @@ void Core(cairo_t* cr, int k, double x, double y, double w, double h) {
         cairo_move_to(cr, cx + std::cos(a) * r * 0.5, cy + std::sin(a) * r * 0.5);
         cairo_line_to(cr, cx + std::cos(a) * r, cy + std::sin(a) * r);
     }
-    Ink(cr, 3);
+    Ink(cr, 3, kSoot);
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
-    Ink(cr, 3);
+    Ink(cr, 3, kSoot);
     if (dead) Scorch(cr, cx, cy, r, 2);
 }
 
@@ -266,7 +245,7 @@ void Lever(cairo_t* cr, int k, double x, double y, double w, double h) {
     cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
     cairo_fill(cr);
     Rounded_Rect(cr, x + w * 0.12, y + h * 0.1, w * 0.76, h * 0.8, 6);
-    Lit(cr, x, y, x + w, y + h, kSteel);
+    Lit(cr, x, y, x + w, y + h, kSteel, 2, kSoot);
     cairo_rectangle(cr, x + w * 0.42, y + h * 0.22, w * 0.16, h * 0.56); // the slot
     Set_Rgb(cr, kBlack);
     cairo_fill(cr);
@@ -279,7 +258,7 @@ void Lever(cairo_t* cr, int k, double x, double y, double w, double h) {
     cairo_arc(cr, x + w / 2, ky, w * 0.13, 0, 2 * kPi);
     Set_Rgb(cr, on ? Rgba{60, 190, 70, 255} : kRed);
     cairo_fill_preserve(cr);
-    Ink(cr, 1.5);
+    Ink(cr, 1.5, kSoot);
     cairo_arc(cr, x + w * 0.25, y + h * 0.17, w * 0.06, 0, 2 * kPi); // the lamp
     Set_Rgb(cr, on ? Rgba{120, 255, 120, 255} : Rgba{80, 40, 40, 255});
     cairo_fill(cr);
@@ -290,11 +269,11 @@ void Console(cairo_t* cr, int k, double x, double y, double w, double h) {
     cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
     cairo_fill(cr);
     Rounded_Rect(cr, x + 4, y + h * 0.2, w - 10, h * 0.7, 5);
-    Lit(cr, x, y, x + w, y + h, Rgba{118, 128, 124, 255});
+    Lit(cr, x, y, x + w, y + h, Rgba{118, 128, 124, 255}, 2, kSoot);
     cairo_rectangle(cr, x + w * 0.12, y + h * 0.28, w * 0.4, h * 0.3); // the screen
     Set_Rgb(cr, k % 2 ? Rgba{40, 120, 60, 255} : Rgba{20, 60, 34, 255});
     cairo_fill_preserve(cr);
-    Ink(cr, 1.5);
+    Ink(cr, 1.5, kSoot);
     for (int l = 0; l < 3; ++l) {
         cairo_move_to(cr, x + w * 0.15, y + h * (0.34 + l * 0.08));
         cairo_line_to(cr, x + w * (0.3 + 0.06 * ((l + k) % 3)), y + h * (0.34 + l * 0.08));
@@ -315,14 +294,14 @@ void Missile(cairo_t* cr, int k, double x, double y, double w, double h) {
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi); // the silo shaft
     Set_Rgb(cr, Dark(kConcrete, 0.55));
     cairo_fill_preserve(cr);
-    Ink(cr, 3);
+    Ink(cr, 3, kSoot);
     cairo_arc(cr, cx, cy, r * 0.86, 0, 2 * kPi);
     Set_Rgb(cr, kBlack);
     cairo_fill(cr);
     cairo_arc(cr, cx, cy, r * 0.42, 0, 2 * kPi); // the missile's nose from above
     Fill_Shaded(cr, cairo_pattern_create_radial(cx - r * 0.15, cy - r * 0.15, 1, cx, cy, r * 0.42),
                 Rgba{230, 230, 224, 255}, 1.2f, 0.6f);
-    Ink(cr, 2);
+    Ink(cr, 2, kSoot);
     for (int f = 0; f < 4; ++f) { // the fins
         const double a = f * kPi / 2 + kPi / 4;
         cairo_move_to(cr, cx + std::cos(a) * r * 0.4, cy + std::sin(a) * r * 0.4);
@@ -360,11 +339,11 @@ void Plane(cairo_t* cr, int k, double x, double y, double w, double h, bool figh
     cairo_restore(cr);
     // wings, tailplane, fuselage
     Rounded_Rect(cr, x + w * 0.02, y + h * 0.38, w * 0.96, h * 0.13, h * 0.04);
-    Lit(cr, x, y, x + w, y + h, body);
+    Lit(cr, x, y, x + w, y + h, body, 2, kSoot);
     Rounded_Rect(cr, cx - w * 0.2, y + h * 0.8, w * 0.4, h * 0.08, h * 0.03);
-    Lit(cr, x, y, x + w, y + h, body);
+    Lit(cr, x, y, x + w, y + h, body, 2, kSoot);
     Ellipse(cr, cx, y + h * 0.47, w * 0.075, h * 0.44);
-    Lit(cr, cx - w * 0.1, y, cx + w * 0.1, y + h, Mix(body, kBlack, 0.1));
+    Lit(cr, cx - w * 0.1, y, cx + w * 0.1, y + h, Mix(body, kBlack, 0.1), 2, kSoot);
     Ellipse(cr, cx, y + h * 0.22, w * 0.04, h * 0.07); // cockpit
     Set_Rgb(cr, Rgba{110, 170, 210, 255});
     cairo_fill(cr);
@@ -374,7 +353,7 @@ void Plane(cairo_t* cr, int k, double x, double y, double w, double h, bool figh
         cairo_fill(cr);
         if (!fighter) {
             Ellipse(cr, cx + s * w * 0.18, y + h * 0.37, w * 0.04, h * 0.07);
-            Lit(cr, x, y, x + w, y + h, kArmourDark);
+            Lit(cr, x, y, x + w, y + h, kArmourDark, 2, kSoot);
         }
     }
     // the propeller: blurred while it turns (animation 1)
@@ -385,7 +364,7 @@ void Plane(cairo_t* cr, int k, double x, double y, double w, double h, bool figh
     } else {
         cairo_move_to(cr, cx - w * 0.12, y + h * 0.04);
         cairo_line_to(cr, cx + w * 0.12, y + h * 0.04);
-        Ink(cr, 4);
+        Ink(cr, 4, kSoot);
     }
 }
 
@@ -394,14 +373,14 @@ void Truck(cairo_t* cr, int k, double x, double y, double w, double h) {
     cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
     cairo_fill(cr);
     Rounded_Rect(cr, x + w * 0.15, y + h * 0.32, w * 0.7, h * 0.62, 5); // the tank on the back
-    Lit(cr, x, y, x + w, y + h, k ? kRust : Rgba{170, 160, 120, 255});
+    Lit(cr, x, y, x + w, y + h, k ? kRust : Rgba{170, 160, 120, 255}, 2, kSoot);
     for (int r = 1; r < 4; ++r) {
         cairo_move_to(cr, x + w * 0.15, y + h * (0.32 + r * 0.155));
         cairo_line_to(cr, x + w * 0.85, y + h * (0.32 + r * 0.155));
     }
-    Ink(cr, 1.2);
+    Ink(cr, 1.2, kSoot);
     Rounded_Rect(cr, x + w * 0.2, y + h * 0.06, w * 0.6, h * 0.24, 6); // the cab
-    Lit(cr, x, y, x + w, y + h, kOlive);
+    Lit(cr, x, y, x + w, y + h, kOlive, 2, kSoot);
     cairo_rectangle(cr, x + w * 0.28, y + h * 0.08, w * 0.44, h * 0.06);
     Set_Rgb(cr, Rgba{110, 170, 210, 255});
     cairo_fill(cr);
@@ -417,20 +396,20 @@ void Crate_Or_Barrel(cairo_t* cr, int k, double x, double y, double w, double h,
             cairo_translate(cr, x + w / 2 + std::cos(a) * d, y + h / 2 + std::sin(a) * d);
             cairo_rotate(cr, a * 1.7);
             cairo_rectangle(cr, -w * 0.14, -h * 0.04, w * 0.28, h * 0.08);
-            Lit(cr, -w, -h, w, h, barrel ? kRust : kWood);
+            Lit(cr, -w, -h, w, h, barrel ? kRust : kWood, 2, kSoot);
             cairo_restore(cr);
         }
         Scorch(cr, x + w / 2, y + h / 2, w * 0.3, k);
         return;
     }
     if (barrel) {
-        Soft_Shadow(cr, x + w / 2 + 4, y + h / 2 + 6, w * 0.36, h * 0.36);
+        Oval_Shadow(cr, x + w / 2 + 4, y + h / 2 + 6, w * 0.36, h * 0.36, 0.3);
         cairo_arc(cr, x + w / 2, y + h / 2, w * 0.36, 0, 2 * kPi);
         Fill_Shaded(cr, cairo_pattern_create_radial(x + w * 0.4, y + h * 0.4, 1, x + w / 2, y + h / 2, w * 0.36),
                     kRed, 1.3f, 0.55f);
-        Ink(cr);
+        Ink(cr, 2, kSoot);
         cairo_arc(cr, x + w / 2, y + h / 2, w * 0.24, 0, 2 * kPi);
-        Ink(cr, 1.5);
+        Ink(cr, 1.5, kSoot);
         Hazard_Stripes(cr, x + w * 0.36, y + h * 0.46, w * 0.28, h * 0.08);
         return;
     }
@@ -438,12 +417,12 @@ void Crate_Or_Barrel(cairo_t* cr, int k, double x, double y, double w, double h,
     cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
     cairo_fill(cr);
     cairo_rectangle(cr, x + w * 0.14, y + h * 0.14, w * 0.72, h * 0.72);
-    Lit(cr, x, y, x + w, y + h, kWood);
+    Lit(cr, x, y, x + w, y + h, kWood, 2, kSoot);
     cairo_move_to(cr, x + w * 0.14, y + h * 0.14);
     cairo_line_to(cr, x + w * 0.86, y + h * 0.86);
     cairo_move_to(cr, x + w * 0.86, y + h * 0.14);
     cairo_line_to(cr, x + w * 0.14, y + h * 0.86);
-    Ink(cr, 3);
+    Ink(cr, 3, kSoot);
     cairo_rectangle(cr, x + w * 0.3, y + h * 0.42, w * 0.4, h * 0.16);
     Set_Rgb(cr, kOlive);
     cairo_fill(cr);
@@ -462,7 +441,7 @@ void Boat(cairo_t* cr, int k, double x, double y, double w, double h) {
         cairo_rectangle(cr, x, y, w, h * 0.45);
         cairo_clip(cr);
         hull();
-        Lit(cr, x, y, x + w, y + h, Dark(kWood, 0.6));
+        Lit(cr, x, y, x + w, y + h, Dark(kWood, 0.6), 2, kSoot);
         cairo_restore(cr);
         Ellipse(cr, cx, y + h * 0.45, w * 0.42, h * 0.08);
         cairo_set_source_rgba(cr, 1, 1, 1, 0.7);
@@ -471,12 +450,12 @@ void Boat(cairo_t* cr, int k, double x, double y, double w, double h) {
         return;
     }
     hull();
-    Lit(cr, x, y, x + w, y + h, Rgba{170, 130, 80, 255});
+    Lit(cr, x, y, x + w, y + h, Rgba{170, 130, 80, 255}, 2, kSoot);
     for (int t = 1; t < 4; ++t) { // thwarts
         cairo_move_to(cr, x + w * 0.25, y + h * t / 4.0);
         cairo_line_to(cr, x + w * 0.75, y + h * t / 4.0);
     }
-    Ink(cr, 2);
+    Ink(cr, 2, kSoot);
 }
 
 void Emplacement(cairo_t* cr, int k, double x, double y, double w, double h) {
@@ -484,17 +463,17 @@ void Emplacement(cairo_t* cr, int k, double x, double y, double w, double h) {
     for (int b = 0; b < 10; ++b) { // a ring of sandbags
         const double a = b * 2 * kPi / 10;
         Ellipse(cr, cx + std::cos(a) * r * 0.8, cy + std::sin(a) * r * 0.8, r * 0.24, r * 0.16);
-        Lit(cr, x, y, x + w, y + h, Rgba{176, 158, 110, 255});
+        Lit(cr, x, y, x + w, y + h, Rgba{176, 158, 110, 255}, 2, kSoot);
     }
     if (k == 2) { // wrecked
         Scorch(cr, cx, cy, r * 0.8, 4);
         cairo_move_to(cr, cx - r * 0.2, cy);
         cairo_line_to(cr, cx + r * 0.5, cy - r * 0.5);
-        Ink(cr, 5);
+        Ink(cr, 5, kSoot);
         return;
     }
     cairo_arc(cr, cx, cy, r * 0.4, 0, 2 * kPi);
-    Lit(cr, x, y, x + w, y + h, kArmourDark);
+    Lit(cr, x, y, x + w, y + h, kArmourDark, 2, kSoot);
     cairo_move_to(cr, cx, cy);
     cairo_line_to(cr, cx, cy - r * 0.95);
     Set_Rgb(cr, kBlack);
@@ -523,7 +502,7 @@ void Door(cairo_t* cr, int k, double x, double y, double w, double h, bool cell)
         const double lx = s ? x + w / 2 + gap : x + w * 0.04 + (open ? -gap * 0.08 : 0);
         cairo_rectangle(cr, s ? lx : x + w * 0.04, y + h * 0.3, (w * 0.46 - gap * 0.9 > 4 ? w * 0.46 - gap * 0.9 : 4),
                         h * 0.4);
-        Lit(cr, x, y, x + w, y + h, kArmour);
+        Lit(cr, x, y, x + w, y + h, kArmour, 2, kSoot);
     }
     if (!open) Hazard_Stripes(cr, x + w * 0.1, y + h * 0.46, w * 0.8, h * 0.08);
 }
@@ -532,20 +511,20 @@ void Hatch(cairo_t* cr, int k, double x, double y, double w, double h, bool open
     if (open_first) k = k == 0 ? 2 : 0;
     const double cx = x + w / 2, cy = y + h / 2, r = std::min(w, h) * 0.4;
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
-    Lit(cr, x, y, x + w, y + h, kConcrete);
+    Lit(cr, x, y, x + w, y + h, kConcrete, 2, kSoot);
     cairo_arc(cr, cx, cy, r * 0.75, 0, 2 * kPi);
     Set_Rgb(cr, kBlack);
     cairo_fill(cr);
     if (k == 0) { // shut: a round steel lid with its wheel
         cairo_arc(cr, cx, cy, r * 0.74, 0, 2 * kPi);
-        Lit(cr, x, y, x + w, y + h, kSteel);
+        Lit(cr, x, y, x + w, y + h, kSteel, 2, kSoot);
         cairo_arc(cr, cx, cy, r * 0.35, 0, 2 * kPi);
-        Ink(cr, 3);
+        Ink(cr, 3, kSoot);
     } else { // the lid thrown back, the ladder's rungs inside
         cairo_save(cr);
         cairo_translate(cr, cx + r * (k == 1 ? 0.4 : 0.9), cy - r * 0.2);
         Ellipse(cr, 0, 0, r * (k == 1 ? 0.6 : 0.35), r * 0.72);
-        Lit(cr, -r, -r, r, r, kSteel);
+        Lit(cr, -r, -r, r, r, kSteel, 2, kSoot);
         cairo_restore(cr);
         for (int g = 0; g < 4; ++g) {
             cairo_move_to(cr, cx - r * 0.3, cy - r * 0.45 + g * r * 0.28);
@@ -559,16 +538,16 @@ void Hatch(cairo_t* cr, int k, double x, double y, double w, double h, bool open
 
 void Radar(cairo_t* cr, int k, double x, double y, double w, double h) {
     const double cx = x + w / 2, cy = y + h / 2, r = std::min(w, h) * 0.4;
-    Soft_Shadow(cr, cx + 6, cy + 8, r, r * 0.8);
+    Oval_Shadow(cr, cx + 6, cy + 8, r, r * 0.8, 0.3);
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_rotate(cr, k * 0.8);
     Ellipse(cr, 0, 0, r, r * 0.55);
     Fill_Shaded(cr, cairo_pattern_create_linear(-r, 0, r, 0), Rgba{200, 204, 200, 255}, 1.2f, 0.6f);
-    Ink(cr, 2);
+    Ink(cr, 2, kSoot);
     cairo_move_to(cr, 0, 0);
     cairo_line_to(cr, 0, -r * 0.7);
-    Ink(cr, 3);
+    Ink(cr, 3, kSoot);
     cairo_restore(cr);
     cairo_arc(cr, cx, cy, r * 0.15, 0, 2 * kPi);
     Set_Rgb(cr, kRed);
@@ -580,11 +559,11 @@ void Table(cairo_t* cr, int k, double x, double y, double w, double h) {
     cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
     cairo_fill(cr);
     cairo_rectangle(cr, x + w * 0.08, y + h * 0.15, w * 0.84, h * 0.7);
-    Lit(cr, x, y, x + w, y + h, kWood);
+    Lit(cr, x, y, x + w, y + h, kWood, 2, kSoot);
     cairo_rectangle(cr, x + w * 0.16, y + h * 0.22, w * 0.6, h * 0.5); // a chart on it
     Set_Rgb(cr, Rgba{226, 214, 176, 255});
     cairo_fill_preserve(cr);
-    Ink(cr, 1);
+    Ink(cr, 1, kSoot);
     cairo_move_to(cr, x + w * 0.2, y + h * 0.6);
     cairo_curve_to(cr, x + w * 0.35, y + h * 0.3, x + w * 0.5, y + h * 0.65, x + w * 0.72, y + h * 0.3);
     cairo_set_source_rgba(cr, 0.2, 0.4, 0.7, 0.9);
@@ -600,9 +579,9 @@ void Table(cairo_t* cr, int k, double x, double y, double w, double h) {
 // A prisoner in rags, seen from above, sitting (animation 0) or waving (animation 1).
 void Prisoner(cairo_t* cr, int k, double x, double y, double w, double h) {
     const double cx = x + w / 2, cy = y + h * 0.55;
-    Soft_Shadow(cr, cx + 3, cy + 5, w * 0.26, h * 0.2);
+    Oval_Shadow(cr, cx + 3, cy + 5, w * 0.26, h * 0.2, 0.3);
     Ellipse(cr, cx, cy, w * 0.24, h * 0.2);
-    Lit(cr, x, y, x + w, y + h, Rgba{140, 130, 110, 255});
+    Lit(cr, x, y, x + w, y + h, Rgba{140, 130, 110, 255}, 2, kSoot);
     for (int s : {-1, 1}) {
         const bool up = k % 2 == 1 && s == 1;
         cairo_move_to(cr, cx + s * w * 0.18, cy - h * 0.04);
@@ -612,17 +591,17 @@ void Prisoner(cairo_t* cr, int k, double x, double y, double w, double h) {
         cairo_stroke(cr);
     }
     cairo_arc(cr, cx, cy - h * 0.12, w * 0.13, 0, 2 * kPi);
-    Lit(cr, x, y, x + w, y + h, Rgba{90, 70, 50, 255});
+    Lit(cr, x, y, x + w, y + h, Rgba{90, 70, 50, 255}, 2, kSoot);
 }
 
 void Gangway(cairo_t* cr, int k, double x, double y, double w, double h) {
     cairo_rectangle(cr, x + w * 0.25, y, w * 0.5, h);
-    Lit(cr, x, y, x + w, y + h, Rgba{140, 120, 90, 255});
+    Lit(cr, x, y, x + w, y + h, Rgba{140, 120, 90, 255}, 2, kSoot);
     for (int r = 1; r < 10; ++r) {
         cairo_move_to(cr, x + w * 0.25, y + h * r / 10.0);
         cairo_line_to(cr, x + w * 0.75, y + h * r / 10.0);
     }
-    Ink(cr, 1.2);
+    Ink(cr, 1.2, kSoot);
     for (int s : {0, 1}) {
         cairo_move_to(cr, x + w * (s ? 0.78 : 0.22), y);
         cairo_line_to(cr, x + w * (s ? 0.78 : 0.22), y + h);
@@ -634,10 +613,10 @@ void Gangway(cairo_t* cr, int k, double x, double y, double w, double h) {
 
 void Pump(cairo_t* cr, int k, double x, double y, double w, double h) {
     const double cx = x + w / 2, cy = y + h / 2, r = std::min(w, h) * 0.38;
-    Soft_Shadow(cr, cx + 4, cy + 6, r, r);
+    Oval_Shadow(cr, cx + 4, cy + 6, r, r, 0.3);
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
     Fill_Shaded(cr, cairo_pattern_create_radial(cx - r * 0.3, cy - r * 0.3, 1, cx, cy, r), kSteel, 1.3f, 0.6f);
-    Ink(cr, 2);
+    Ink(cr, 2, kSoot);
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_rotate(cr, k * 0.6);
@@ -646,23 +625,23 @@ void Pump(cairo_t* cr, int k, double x, double y, double w, double h) {
         cairo_move_to(cr, 0, 0);
         cairo_line_to(cr, r * 0.7, 0);
     }
-    Ink(cr, 4);
+    Ink(cr, 4, kSoot);
     cairo_restore(cr);
     cairo_move_to(cr, cx + r, cy);
     cairo_line_to(cr, x + w, cy);
-    Ink(cr, 6);
+    Ink(cr, 6, kSoot);
 }
 
 void Tank(cairo_t* cr, int k, double x, double y, double w, double h) {
     const double cx = x + w / 2, cy = y + h / 2, r = std::min(w, h) * 0.44;
-    Soft_Shadow(cr, cx + 6, cy + 8, r, r);
+    Oval_Shadow(cr, cx + 6, cy + 8, r, r, 0.3);
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
     Fill_Shaded(cr, cairo_pattern_create_radial(cx - r * 0.4, cy - r * 0.4, 1, cx, cy, r),
                 k ? kRust : Rgba{200, 196, 180, 255}, 1.2f, 0.6f);
-    Ink(cr, 2.5);
+    Ink(cr, 2.5, kSoot);
     for (int s = 0; s < 3; ++s) {
         cairo_arc(cr, cx, cy, r * (0.3 + 0.2 * s), 0, 2 * kPi);
-        Ink(cr, 1);
+        Ink(cr, 1, kSoot);
     }
     Hazard_Stripes(cr, cx - r * 0.5, cy - r * 0.08, r, r * 0.16);
 }

@@ -3,6 +3,7 @@
 // its weapon in its hands. Sheets hold 5 facings of every pose and the dying sequences.
 #include <cmath>
 
+#include "content/painters/kit.h"
 #include "content/painters/paint.h"
 #include "content/painters/walk_art.h"
 
@@ -14,7 +15,6 @@ using writers::Rgba;
 using writers::Shade;
 
 constexpr int kCell = 96, kCols = 16, kRows = 8;
-constexpr double kPi = 3.14159265358979;
 
 // Facing columns of the animation chain: down, up, side (drawn facing left; the game mirrors
 // it for the right), down-diagonal and up-diagonal (drawn toward the left). Screen angles.

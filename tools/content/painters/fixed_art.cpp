@@ -5,6 +5,7 @@
 #include <string>
 
 #include "content/painters/pages.h"
+#include "content/painters/registry.h"
 
 namespace painters {
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "content/painters/kit.h"
 #include "content/painters/paint.h"
 #include "content/painters/people.h"
 #include "content/writers/art.h"
@@ -16,7 +17,6 @@ namespace {
 using writers::Rgba;
 using writers::SheetLayout;
 
-constexpr double PI = 3.14159265358979;
 const Rgba kInk{22, 24, 20, 255}, kWhite{244, 242, 232, 255}, kBlack{12, 12, 14, 255}, kRedEmblem{170, 30, 30, 255};
 
 struct Rng : Seeded_Rng {
@@ -43,15 +43,10 @@ void Glow(cairo_t* cr, double cx, double cy, double r, Rgba c, double a) {
     cairo_pattern_add_color_stop_rgba(g, 0, c.r / 255.0, c.g / 255.0, c.b / 255.0, a);
     cairo_pattern_add_color_stop_rgba(g, 1, c.r / 255.0, c.g / 255.0, c.b / 255.0, 0);
     cairo_set_source(cr, g);
-    cairo_arc(cr, cx, cy, r, 0, 2 * PI);
+    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
 }
-Rgba Mix(Rgba a, Rgba b, double t) {
-    auto m = [t](int x, int y) { return (uint8_t)std::clamp((int)std::lround(x + (y - x) * t), 0, 255); };
-    return Rgba{m(a.r, b.r), m(a.g, b.g), m(a.b, b.b), m(a.a, b.a)};
-}
-
 // ---- Shared scenery ------------------------------------------------------------------------
 
 // A cloud of overlapping puffs, lit from above.
@@ -86,7 +81,7 @@ void Emblem(cairo_t* cr, double cx, double cy, double r) {
     for (int k = 0; k < 4; ++k) {
         cairo_save(cr);
         cairo_translate(cr, cx, cy);
-        cairo_rotate(cr, k * PI / 2 + PI / 4);
+        cairo_rotate(cr, k * kPi / 2 + kPi / 4);
         cairo_move_to(cr, 0, -r * 0.1);
         cairo_line_to(cr, r * 0.78, -r * 0.2);
         cairo_line_to(cr, r * 0.64, 0);
@@ -218,7 +213,7 @@ bool Gal_Deck(const std::string& root, const std::string& image, const Arg_Reade
             const double x = W * (0.12 + 0.24 * k);
             cairo_rectangle(cr, x, H * 0.46, 14, H * 0.07);
             Fill(cr, Rgba{200, 196, 180, 255});
-            cairo_arc(cr, x + 7, H * 0.46, 18, PI, 2 * PI);
+            cairo_arc(cr, x + 7, H * 0.46, 18, kPi, 2 * kPi);
             Fill(cr, Rgba{180, 40, 34, 255});
         }
     } else { // the admiral's bridge, his pennant flying
@@ -572,88 +567,120 @@ bool Gal_Sky(const std::string& root, const std::string& image, const Arg_Reader
 
 // ---- Cover strips ----------------------------------------------------------------------------
 
+namespace {
+
+// The cover strips, one picture each (kinds that share their drawing pass the name on).
+
+void Rail_Cover(cairo_t* cr, Rng&, double W, double H, const std::string& kind) {
+    if (kind == "bulwark") { // a steel bulwark with a wooden capping rail
+        cairo_rectangle(cr, 0, H * 0.25, W, H * 0.75);
+        Fill_V(cr, H * 0.25, H, Rgba{150, 154, 158, 255}, Rgba{90, 94, 98, 255});
+        for (int k = 0; k < 20; ++k) {
+            Circle(cr, 20 + k * 52, H * 0.4, 4);
+            Fill(cr, Rgba{100, 104, 108, 255});
+        }
+        cairo_rectangle(cr, 0, H * 0.18, W, H * 0.12);
+        Fill_V(cr, H * 0.18, H * 0.3, Rgba{170, 130, 84, 255}, Rgba{110, 80, 50, 255});
+        for (int k = 0; k < 3; ++k) { // life rings
+            const double cx = W * (0.15 + 0.35 * k), cy = H * 0.62;
+            Circle(cr, cx, cy, 38);
+            Circle(cr, cx, cy, 20);
+            cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+            Fill(cr, kWhite);
+            cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+            for (int q = 0; q < 4; ++q) {
+                cairo_arc(cr, cx, cy, 29, q * kPi / 2, q * kPi / 2 + 0.5);
+                Stroke(cr, Rgba{200, 40, 30, 255}, 18);
+            }
+        }
+    } else { // stanchions and three wires
+        for (int k = 0; k < 12; ++k) {
+            cairo_rectangle(cr, 10 + k * 92, H * 0.1, 8, H * 0.9);
+            Fill(cr, Rgba{70, 74, 78, 255});
+        }
+        for (int k = 0; k < 3; ++k) {
+            cairo_move_to(cr, 0, H * (0.12 + 0.3 * k));
+            cairo_line_to(cr, W, H * (0.12 + 0.3 * k));
+            Stroke(cr, Rgba{60, 64, 68, 255}, 5);
+        }
+        cairo_rectangle(cr, 0, H * 0.75, W, H * 0.25);
+        Fill_V(cr, H * 0.75, H, Rgba{130, 134, 138, 255}, Rgba{90, 94, 98, 255});
+    }
+}
+
+void Sandbag_Cover(cairo_t* cr, Rng& rng, double W, double H, const std::string& kind) {
+    const Rgba bag = kind == "sandbags" ? Rgba{186, 164, 116, 255} : Rgba{120, 110, 90, 255};
+    cairo_rectangle(cr, 0, H * 0.6, W, H * 0.4);
+    Fill(cr, Mix(bag, kBlack, 0.45));
+    for (int row = 0; row < 3; ++row)
+        for (int k = 0; k < 14; ++k) {
+            const double bw = 86, x = k * bw - (row % 2) * bw / 2 + (rng.Next() - 0.5) * 8, y = H * (0.15 + 0.28 * row);
+            Rounded_Rect(cr, x, y, bw - 4, H * 0.3, 16);
+            Fill_V(cr, y, y + H * 0.3, Mix(bag, kWhite, 0.15), Mix(bag, kBlack, 0.3), true);
+            Stroke(cr, Mix(bag, kBlack, 0.5), 2);
+        }
+    if (kind == "sandbags") { // our parapet: the revetment's boards peep through
+        for (int k = 0; k < 6; ++k) {
+            cairo_rectangle(cr, 60 + k * 180, H * 0.05, 10, H * 0.3);
+            Fill(cr, Rgba{100, 76, 50, 255});
+        }
+    }
+}
+
+// The rise of the airship's back, with its catwalk rail
+void Hull_Cover(cairo_t* cr, Rng&, double W, double H, const std::string&) {
+    cairo_move_to(cr, 0, H);
+    cairo_curve_to(cr, W * 0.25, H * 0.2, W * 0.75, H * 0.2, W, H);
+    cairo_close_path(cr);
+    Fill_V(cr, H * 0.2, H, Rgba{206, 210, 216, 255}, Rgba{140, 144, 152, 255});
+    for (int k = 0; k < 16; ++k) {
+        const double x = k * W / 15, y = H * (0.2 + 0.8 * std::pow(std::fabs(x - W / 2) / (W / 2), 2.0)) + 4;
+        cairo_rectangle(cr, x, y - 30, 5, 30);
+        Fill(cr, Rgba{60, 60, 64, 255});
+    }
+    cairo_move_to(cr, 0, H * 0.8);
+    cairo_curve_to(cr, W * 0.25, H * -0.05, W * 0.75, H * -0.05, W, H * 0.8);
+    Stroke(cr, Rgba{60, 60, 64, 255}, 4);
+}
+
+void Hedge_Cover(cairo_t* cr, Rng& rng, double W, double H, const std::string&) {
+    for (int k = 0; k < 40; ++k) {
+        Circle(cr, k * W / 39, H * (0.45 + 0.2 * rng.Next()), 30 + rng.Next() * 16);
+        Fill(cr, Mix(Rgba{50, 90, 40, 255}, kWhite, 0.15 * rng.Next()));
+    }
+    cairo_rectangle(cr, 0, H * 0.6, W, H * 0.4);
+    Fill(cr, Rgba{44, 80, 36, 255});
+}
+
+struct Named_Cover {
+    const char* name;
+    void (*draw)(cairo_t*, Rng&, double, double, const std::string&);
+};
+const Named_Cover kCovers[] = {
+    {"rail", Rail_Cover},
+    {"bulwark", Rail_Cover},
+    {"sandbags", Sandbag_Cover},
+    {"enemy_bags", Sandbag_Cover},
+    {"hull", Hull_Cover},
+    {"hedge", Hedge_Cover},
+};
+
+} // namespace
+
 bool Gal_Cover(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const std::string kind = r.Str("kind", "rail");
     const double W = 1024, H = 160;
     Paint p((int)W, (int)H);
     cairo_t* cr = p.cr();
     Rng rng(Name_Hash(image));
-    if (kind == "rail" || kind == "bulwark") {
-        if (kind == "bulwark") { // a steel bulwark with a wooden capping rail
-            cairo_rectangle(cr, 0, H * 0.25, W, H * 0.75);
-            Fill_V(cr, H * 0.25, H, Rgba{150, 154, 158, 255}, Rgba{90, 94, 98, 255});
-            for (int k = 0; k < 20; ++k) {
-                Circle(cr, 20 + k * 52, H * 0.4, 4);
-                Fill(cr, Rgba{100, 104, 108, 255});
-            }
-            cairo_rectangle(cr, 0, H * 0.18, W, H * 0.12);
-            Fill_V(cr, H * 0.18, H * 0.3, Rgba{170, 130, 84, 255}, Rgba{110, 80, 50, 255});
-            for (int k = 0; k < 3; ++k) { // life rings
-                const double cx = W * (0.15 + 0.35 * k), cy = H * 0.62;
-                Circle(cr, cx, cy, 38);
-                Circle(cr, cx, cy, 20);
-                cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-                Fill(cr, kWhite);
-                cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-                for (int q = 0; q < 4; ++q) {
-                    cairo_arc(cr, cx, cy, 29, q * PI / 2, q * PI / 2 + 0.5);
-                    Stroke(cr, Rgba{200, 40, 30, 255}, 18);
-                }
-            }
-        } else { // stanchions and three wires
-            for (int k = 0; k < 12; ++k) {
-                cairo_rectangle(cr, 10 + k * 92, H * 0.1, 8, H * 0.9);
-                Fill(cr, Rgba{70, 74, 78, 255});
-            }
-            for (int k = 0; k < 3; ++k) {
-                cairo_move_to(cr, 0, H * (0.12 + 0.3 * k));
-                cairo_line_to(cr, W, H * (0.12 + 0.3 * k));
-                Stroke(cr, Rgba{60, 64, 68, 255}, 5);
-            }
-            cairo_rectangle(cr, 0, H * 0.75, W, H * 0.25);
-            Fill_V(cr, H * 0.75, H, Rgba{130, 134, 138, 255}, Rgba{90, 94, 98, 255});
-        }
-    } else if (kind == "sandbags" || kind == "enemy_bags") {
-        const Rgba bag = kind == "sandbags" ? Rgba{186, 164, 116, 255} : Rgba{120, 110, 90, 255};
-        cairo_rectangle(cr, 0, H * 0.6, W, H * 0.4);
-        Fill(cr, Mix(bag, kBlack, 0.45));
-        for (int row = 0; row < 3; ++row)
-            for (int k = 0; k < 14; ++k) {
-                const double bw = 86, x = k * bw - (row % 2) * bw / 2 + (rng.Next() - 0.5) * 8, y = H * (0.15 + 0.28 * row);
-                Rounded_Rect(cr, x, y, bw - 4, H * 0.3, 16);
-                Fill_V(cr, y, y + H * 0.3, Mix(bag, kWhite, 0.15), Mix(bag, kBlack, 0.3), true);
-                Stroke(cr, Mix(bag, kBlack, 0.5), 2);
-            }
-        if (kind == "sandbags") { // our parapet: the revetment's boards peep through
-            for (int k = 0; k < 6; ++k) {
-                cairo_rectangle(cr, 60 + k * 180, H * 0.05, 10, H * 0.3);
-                Fill(cr, Rgba{100, 76, 50, 255});
-            }
-        }
-    } else if (kind == "hull") { // the rise of the airship's back, with its catwalk rail
-        cairo_move_to(cr, 0, H);
-        cairo_curve_to(cr, W * 0.25, H * 0.2, W * 0.75, H * 0.2, W, H);
-        cairo_close_path(cr);
-        Fill_V(cr, H * 0.2, H, Rgba{206, 210, 216, 255}, Rgba{140, 144, 152, 255});
-        for (int k = 0; k < 16; ++k) {
-            const double x = k * W / 15, y = H * (0.2 + 0.8 * std::pow(std::fabs(x - W / 2) / (W / 2), 2.0)) + 4;
-            cairo_rectangle(cr, x, y - 30, 5, 30);
-            Fill(cr, Rgba{60, 60, 64, 255});
-        }
-        cairo_move_to(cr, 0, H * 0.8);
-        cairo_curve_to(cr, W * 0.25, H * -0.05, W * 0.75, H * -0.05, W, H * 0.8);
-        Stroke(cr, Rgba{60, 60, 64, 255}, 4);
-    } else if (kind == "hedge") {
-        for (int k = 0; k < 40; ++k) {
-            Circle(cr, k * W / 39, H * (0.45 + 0.2 * rng.Next()), 30 + rng.Next() * 16);
-            Fill(cr, Mix(Rgba{50, 90, 40, 255}, kWhite, 0.15 * rng.Next()));
-        }
-        cairo_rectangle(cr, 0, H * 0.6, W, H * 0.4);
-        Fill(cr, Rgba{44, 80, 36, 255});
-    } else {
+    const Named_Cover* drawn = nullptr;
+    for (const Named_Cover& n : kCovers)
+        if (kind == n.name) drawn = &n;
+    if (drawn == nullptr) {
         r.error = "unknown cover kind '" + kind + "'";
         return false;
     }
+    drawn->draw(cr, rng, W, H, kind);
     writers::AnimDef d;
     d.width = 1.0f;
     d.height = 1.0f;
@@ -706,7 +733,7 @@ bool Board(cairo_t* cr, const Art_Args& look, const Board_Pose& b, double x, dou
     }
     if (b.flash) {
         for (int k = 0; k < 10; ++k) {
-            const double a = k * PI / 5, len = (k % 2 ? 0.12 : 0.22) * w;
+            const double a = k * kPi / 5, len = (k % 2 ? 0.12 : 0.22) * w;
             cairo_move_to(cr, w * 0.72, h * 0.58);
             cairo_line_to(cr, w * 0.72 + std::cos(a) * len, h * 0.58 + std::sin(a) * len);
             Stroke(cr, Rgba{255, 200, 60, 255}, w * 0.03);
@@ -911,8 +938,8 @@ bool Gal_Cannon(const std::string& root, const std::string& image, const Arg_Rea
                                Stroke(cr, Rgba{50, 36, 24, 255}, 6);
                                for (int k = 0; k < 6; ++k) {
                                    cairo_move_to(cr, cx + s * w * 0.33, y + h * 0.72);
-                                   cairo_line_to(cr, cx + s * w * 0.33 + std::cos(k * PI / 3) * w * 0.15,
-                                                 y + h * 0.72 + std::sin(k * PI / 3) * w * 0.15);
+                                   cairo_line_to(cr, cx + s * w * 0.33 + std::cos(k * kPi / 3) * w * 0.15,
+                                                 y + h * 0.72 + std::sin(k * kPi / 3) * w * 0.15);
                                    Stroke(cr, Rgba{60, 44, 30, 255}, 4);
                                }
                            }
@@ -925,7 +952,7 @@ bool Gal_Cannon(const std::string& root, const std::string& image, const Arg_Rea
                            Fill(cr, kBlack);
                            if (f == 1) {
                                for (int k = 0; k < 12; ++k) {
-                                   const double a = k * PI / 6, len = (k % 2 ? 0.25 : 0.45) * w;
+                                   const double a = k * kPi / 6, len = (k % 2 ? 0.25 : 0.45) * w;
                                    cairo_move_to(cr, cx, cy);
                                    cairo_line_to(cr, cx + std::cos(a) * len, cy + std::sin(a) * len);
                                    Stroke(cr, Rgba{255, 190, 60, 255}, w * 0.05);
@@ -1030,7 +1057,7 @@ bool Gal_Pigeon(const std::string& root, const std::string& image, const Arg_Rea
                                cairo_save(cr);
                                cairo_translate(cr, cx, cy);
                                cairo_scale(cr, 1.0, 0.45);
-                               cairo_arc(cr, 0, 0, w * 0.3, f * PI / 2, f * PI / 2 + 1.2);
+                               cairo_arc(cr, 0, 0, w * 0.3, f * kPi / 2, f * kPi / 2 + 1.2);
                                cairo_restore(cr);
                                Stroke(cr, Rgba{255, 220, 160, 255}, 3);
                                return;
@@ -1038,7 +1065,7 @@ bool Gal_Pigeon(const std::string& root, const std::string& image, const Arg_Rea
                            if (f == 7) return; // gone
                            const double spread = (f - 3) * w * 0.12;
                            for (int k = 0; k < 6; ++k) {
-                               const double a = k * PI / 3 + f;
+                               const double a = k * kPi / 3 + f;
                                const double px = cx + std::cos(a) * spread, py = cy + std::sin(a) * spread;
                                cairo_move_to(cr, px, py);
                                cairo_line_to(cr, px + 6, py + 2);
@@ -1071,7 +1098,7 @@ bool Gal_Blast(const std::string& root, const std::string& image, const Arg_Read
                                    Glow(cr, cx, cy, R * 1.2, Rgba{255, 120, 30, 255}, 1.0 - t * 0.5);
                                    Glow(cr, cx, cy, R * 0.7, Rgba{255, 230, 120, 255}, 1.0 - t * 0.6);
                                    for (int k = 0; k < 10; ++k) {
-                                       const double a = k * PI / 5 + rng.Next();
+                                       const double a = k * kPi / 5 + rng.Next();
                                        cairo_move_to(cr, cx, cy);
                                        cairo_line_to(cr, cx + std::cos(a) * R, cy + std::sin(a) * R);
                                        Stroke(cr, Rgba{255, 200, 80, 255}, 3, 1.0 - t * 0.7);
@@ -1150,7 +1177,7 @@ void Airship_Body(cairo_t* cr, double x, double y, double w, double h, int f) {
 // A man seen from above as he falls, arms and legs flung out.
 void Faller_Cell(cairo_t* cr, double x, double y, double w, double h, int f) {
     const double cx = x + w / 2, cy = y + h / 2, s = w / 128.0;
-    const double swing = std::sin(f * PI / 2) * 0.5;
+    const double swing = std::sin(f * kPi / 2) * 0.5;
     const Rgba uniform{92, 108, 58, 255}, skin{232, 190, 150, 255};
     auto limb = [&](double ax, double ay, double ang, double len, Rgba c, double thick) {
         cairo_move_to(cr, cx + ax * s, cy + ay * s);
@@ -1168,7 +1195,7 @@ void Faller_Cell(cairo_t* cr, double x, double y, double w, double h, int f) {
     Circle(cr, cx, cy - 30 * s, 13 * s);
     Fill_Keep(cr, skin);
     Stroke(cr, kInk, 2);
-    cairo_arc(cr, cx, cy - 32 * s, 14 * s, PI, 2 * PI);
+    cairo_arc(cr, cx, cy - 32 * s, 14 * s, kPi, 2 * kPi);
     Fill(cr, Rgba{80, 94, 50, 255}); // his helmet
     Circle(cr, cx, cy - 26 * s, 4 * s); // mouth open in a yell
     Fill(cr, kBlack);
@@ -1192,53 +1219,84 @@ bool Gal_Faller(const std::string& root, const std::string& image, const Arg_Rea
                        {{0, 1, 2, 3}}, 0.2f, 0.2f, 120);
 }
 
+namespace {
+
+// The finale's debris, one picture each on a cell of 128.
+
+void Girder(cairo_t* cr) {
+    cairo_save(cr);
+    cairo_translate(cr, 64, 64);
+    cairo_rotate(cr, 0.6);
+    cairo_rectangle(cr, -56, -10, 112, 20);
+    Stroke(cr, Rgba{70, 70, 76, 255}, 5);
+    for (int k = 0; k < 6; ++k) {
+        cairo_move_to(cr, -56 + k * 19, -10);
+        cairo_line_to(cr, -47 + k * 19, 10);
+        Stroke(cr, Rgba{70, 70, 76, 255}, 3);
+    }
+    cairo_restore(cr);
+}
+
+void Propeller(cairo_t* cr) {
+    for (int k = 0; k < 2; ++k) {
+        cairo_save(cr);
+        cairo_translate(cr, 64, 64);
+        cairo_rotate(cr, 0.4 + k * kPi);
+        cairo_move_to(cr, 0, -6);
+        cairo_curve_to(cr, 30, -14, 54, -8, 58, 0);
+        cairo_curve_to(cr, 54, 8, 30, 12, 0, 6);
+        cairo_close_path(cr);
+        cairo_restore(cr);
+        Fill_Keep(cr, Rgba{140, 100, 60, 255});
+        Stroke(cr, Rgba{70, 50, 30, 255}, 2);
+    }
+    Circle(cr, 64, 64, 9);
+    Fill(cr, Rgba{60, 60, 60, 255});
+}
+
+// A burning shred of the envelope
+void Burning_Rag(cairo_t* cr) {
+    cairo_move_to(cr, 20, 30);
+    cairo_curve_to(cr, 60, 10, 90, 40, 110, 24);
+    cairo_line_to(cr, 100, 90);
+    cairo_curve_to(cr, 70, 110, 40, 80, 14, 100);
+    cairo_close_path(cr);
+    Fill_V(cr, 10, 110, Rgba{190, 194, 200, 255}, Rgba{110, 114, 120, 255}, true);
+    Stroke(cr, Rgba{60, 60, 60, 255}, 2);
+    Glow(cr, 100, 40, 30, Rgba{255, 150, 40, 255}, 1.0);
+    Glow(cr, 30, 96, 24, Rgba{255, 150, 40, 255}, 1.0);
+}
+
+void Crate_Debris(cairo_t* cr) {
+    Crate_Cell(cr, 16, 16, 96, 96, 1, false);
+}
+
+struct Named_Debris {
+    const char* name;
+    void (*draw)(cairo_t*);
+};
+const Named_Debris kDebris[] = {
+    {"girder", Girder},
+    {"propeller", Propeller},
+    {"rag", Burning_Rag},
+    {"crate", Crate_Debris},
+};
+
+} // namespace
+
+
 bool Gal_Debris(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const std::string piece = r.Str("piece", "girder");
     Paint p(128, 128);
     cairo_t* cr = p.cr();
-    if (piece == "girder") {
-        cairo_save(cr);
-        cairo_translate(cr, 64, 64);
-        cairo_rotate(cr, 0.6);
-        cairo_rectangle(cr, -56, -10, 112, 20);
-        Stroke(cr, Rgba{70, 70, 76, 255}, 5);
-        for (int k = 0; k < 6; ++k) {
-            cairo_move_to(cr, -56 + k * 19, -10);
-            cairo_line_to(cr, -47 + k * 19, 10);
-            Stroke(cr, Rgba{70, 70, 76, 255}, 3);
-        }
-        cairo_restore(cr);
-    } else if (piece == "propeller") {
-        for (int k = 0; k < 2; ++k) {
-            cairo_save(cr);
-            cairo_translate(cr, 64, 64);
-            cairo_rotate(cr, 0.4 + k * PI);
-            cairo_move_to(cr, 0, -6);
-            cairo_curve_to(cr, 30, -14, 54, -8, 58, 0);
-            cairo_curve_to(cr, 54, 8, 30, 12, 0, 6);
-            cairo_close_path(cr);
-            cairo_restore(cr);
-            Fill_Keep(cr, Rgba{140, 100, 60, 255});
-            Stroke(cr, Rgba{70, 50, 30, 255}, 2);
-        }
-        Circle(cr, 64, 64, 9);
-        Fill(cr, Rgba{60, 60, 60, 255});
-    } else if (piece == "rag") { // a burning shred of the envelope
-        cairo_move_to(cr, 20, 30);
-        cairo_curve_to(cr, 60, 10, 90, 40, 110, 24);
-        cairo_line_to(cr, 100, 90);
-        cairo_curve_to(cr, 70, 110, 40, 80, 14, 100);
-        cairo_close_path(cr);
-        Fill_V(cr, 10, 110, Rgba{190, 194, 200, 255}, Rgba{110, 114, 120, 255}, true);
-        Stroke(cr, Rgba{60, 60, 60, 255}, 2);
-        Glow(cr, 100, 40, 30, Rgba{255, 150, 40, 255}, 1.0);
-        Glow(cr, 30, 96, 24, Rgba{255, 150, 40, 255}, 1.0);
-    } else if (piece == "crate") {
-        Crate_Cell(cr, 16, 16, 96, 96, 1, false);
-    } else {
+    const Named_Debris* drawn = nullptr;
+    for (const Named_Debris& n : kDebris)
+        if (piece == n.name) drawn = &n;
+    if (drawn == nullptr) {
         r.error = "unknown debris piece '" + piece + "'";
         return false;
     }
+    drawn->draw(cr);
     return Save_Picture(p, root, image, true);
 }
 
@@ -1281,7 +1339,7 @@ bool Gal_Plane(const std::string& root, const std::string& image, const Arg_Read
                                Circle(cr, hx, hy, h * 0.06);
                                Fill_Keep(cr, Rgba{232, 190, 150, 255});
                                Stroke(cr, kInk, 1.5);
-                               cairo_arc(cr, hx, hy - h * 0.01, h * 0.065, PI, 2 * PI);
+                               cairo_arc(cr, hx, hy - h * 0.01, h * 0.065, kPi, 2 * kPi);
                                Fill(cr, cap);
                            };
                            head(x + w * 0.62, y + h * 0.34, Rgba{110, 70, 40, 255}); // the pilot, goggles up
@@ -1367,7 +1425,7 @@ bool Gal_Effects(const std::string& root, const std::string& image, const Arg_Re
                            Rng rng(3 + f);
                            if (f < 6) { // dust kicked up where the shot struck
                                for (int k = 0; k < 6; ++k) {
-                                   const double a = k * PI / 3 + 0.3, d = w * 0.05 * (f + 1);
+                                   const double a = k * kPi / 3 + 0.3, d = w * 0.05 * (f + 1);
                                    Circle(cr, cx + std::cos(a) * d, cy + std::sin(a) * d * 0.7, w * (0.06 + 0.025 * f));
                                    Fill(cr, Rgba{150, 130, 100, 255}, 0.8 - f * 0.12);
                                }
@@ -1377,7 +1435,7 @@ bool Gal_Effects(const std::string& root, const std::string& image, const Arg_Re
                            if (f >= 8 && f < 14) { // wood chips flying apart
                                const int t = f - 8;
                                for (int k = 0; k < 9; ++k) {
-                                   const double a = k * 2 * PI / 9 + rng.Next() * 0.3, d = w * (0.06 + 0.06 * t);
+                                   const double a = k * 2 * kPi / 9 + rng.Next() * 0.3, d = w * (0.06 + 0.06 * t);
                                    cairo_save(cr);
                                    cairo_translate(cr, cx + std::cos(a) * d, cy + std::sin(a) * d + t * t * 0.6);
                                    cairo_rotate(cr, a + t);
@@ -1433,6 +1491,219 @@ void Cottage(cairo_t* cr, double x, double base, double w, double h, Rgba wall, 
 
 } // namespace
 
+namespace {
+
+// The places of the statistics page, one picture each (places that share their drawing pass
+// the name on).
+
+// The landing beach: the sea, the sand, steel hedgehogs, a bunker
+void Landing_Beach(cairo_t* cr, Rng& rng, double W, double H, const std::string&) {
+    Sky(cr, W, H * 0.45, "day");
+    for (int k = 0; k < 3; ++k) Cloud(cr, rng, 160 + k * 330, 70 + rng.Next() * 50, 220, kWhite, 0.8);
+    Sea_Band(cr, rng, W, H * 0.42, H * 0.2);
+    cairo_move_to(cr, 0, H * 0.62);
+    cairo_curve_to(cr, W * 0.3, H * 0.58, W * 0.7, H * 0.66, W, H * 0.6);
+    cairo_line_to(cr, W, H);
+    cairo_line_to(cr, 0, H);
+    cairo_close_path(cr);
+    Fill_V(cr, H * 0.58, H, Rgba{226, 206, 160, 255}, Rgba{180, 156, 110, 255});
+    for (int k = 0; k < 7; ++k) { // hedgehogs
+        const double x = 60 + k * 140 + rng.Next() * 30, y = H * (0.68 + 0.05 * (k % 3));
+        for (int b = 0; b < 3; ++b) {
+            cairo_move_to(cr, x - 26 + b * 6, y + 14);
+            cairo_line_to(cr, x + 26 - b * 20, y - 24 + b * 10);
+            Stroke(cr, Rgba{60, 56, 54, 255}, 6);
+        }
+    }
+    cairo_move_to(cr, W * 0.7, H * 0.6); // a bunker in the dunes
+    cairo_curve_to(cr, W * 0.72, H * 0.48, W * 0.9, H * 0.48, W * 0.92, H * 0.6);
+    cairo_close_path(cr);
+    Fill_V(cr, H * 0.48, H * 0.6, Rgba{150, 146, 136, 255}, Rgba{100, 96, 90, 255});
+    cairo_rectangle(cr, W * 0.76, H * 0.53, W * 0.12, H * 0.025);
+    Fill(cr, kBlack);
+}
+
+void Farms_Or_Barn(cairo_t* cr, Rng& rng, double W, double H, const std::string& place) {
+    if (place == "straw") { // inside the barn: beams, bales, light through the door
+        Box_V(cr, 0, 0, W, H, Rgba{110, 76, 44, 255}, Rgba{70, 46, 26, 255});
+        for (int k = 0; k < 14; ++k) {
+            cairo_rectangle(cr, k * W / 13, 0, 8, H);
+            Fill(cr, Rgba{60, 40, 22, 255}, 0.6);
+        }
+        cairo_rectangle(cr, W * 0.4, H * 0.2, W * 0.2, H * 0.55);
+        Fill(cr, Rgba{250, 230, 170, 255});
+        Glow(cr, W * 0.5, H * 0.6, 300, Rgba{255, 230, 160, 255}, 0.35);
+        for (int row = 0; row < 3; ++row)
+            for (int k = 0; k < 6 - row; ++k) {
+                const double bx = (k < 3 - row / 2 ? 20 : W * 0.62) + (k % 3) * 120 + row * 60, by = H * (0.8 - row * 0.13);
+                Rounded_Rect(cr, bx, by, 118, H * 0.13, 8);
+                Fill_V(cr, by, by + H * 0.13, Rgba{230, 200, 110, 255}, Rgba{170, 140, 70, 255}, true);
+                Stroke(cr, Rgba{140, 110, 50, 255}, 2);
+            }
+        Box_V(cr, 0, H * 0.92, W, H * 0.08, Rgba{160, 130, 70, 255}, Rgba{120, 96, 50, 255});
+    } else { // farmland: a patchwork of fields, a farmhouse, haystacks
+        Sky(cr, W, H * 0.5, "day");
+        for (int k = 0; k < 3; ++k) Cloud(cr, rng, 160 + k * 330, 60 + rng.Next() * 60, 240, kWhite, 0.8);
+        for (int band = 0; band < 5; ++band) {
+            const double y0 = H * (0.46 + band * 0.11);
+            cairo_move_to(cr, 0, y0);
+            cairo_curve_to(cr, W * 0.3, y0 - 12, W * 0.7, y0 + 12, W, y0 - 6);
+            cairo_line_to(cr, W, H);
+            cairo_line_to(cr, 0, H);
+            cairo_close_path(cr);
+            Fill(cr, band % 2 ? Rgba{200, 176, 90, 255} : Rgba{110, 140, 64, 255});
+        }
+        Cottage(cr, W * 0.62, H * 0.52, 130, 70, Rgba{220, 206, 180, 255}, Rgba{150, 60, 40, 255});
+        for (int k = 0; k < 4; ++k) {
+            const double x = 120 + k * 150, y = H * (0.68 + 0.06 * (k % 2));
+            cairo_arc(cr, x, y, 34, kPi, 2 * kPi);
+            Fill_V(cr, y - 34, y, Rgba{236, 200, 110, 255}, Rgba{190, 150, 70, 255});
+        }
+    }
+}
+
+void Village_Or_Garden(cairo_t* cr, Rng& rng, double W, double H, const std::string& place) {
+    Sky(cr, W, H * 0.55, "day");
+    for (int k = 0; k < 3; ++k) Cloud(cr, rng, 160 + k * 330, 60 + rng.Next() * 60, 220, kWhite, 0.8);
+    if (place == "village") {
+        cairo_rectangle(cr, W * 0.46, H * 0.12, W * 0.06, H * 0.44); // the church spire
+        Fill(cr, Rgba{190, 184, 170, 255});
+        cairo_move_to(cr, W * 0.45, H * 0.12);
+        cairo_line_to(cr, W * 0.49, H * 0.0);
+        cairo_line_to(cr, W * 0.53, H * 0.12);
+        Fill(cr, Rgba{80, 84, 96, 255});
+        for (int k = 0; k < 6; ++k)
+            Cottage(cr, 20 + k * 170 + (k > 2 ? 60 : 0), H * 0.6, 120, 80 + 20 * (k % 2),
+                    Rgba{(uint8_t)(200 + 8 * k), 190, 160, 255}, k % 2 ? Rgba{150, 60, 40, 255} : Rgba{90, 80, 70, 255});
+        Box_V(cr, 0, H * 0.6, W, H * 0.4, Rgba{150, 140, 120, 255}, Rgba{110, 100, 86, 255});
+        for (int k = 0; k < 120; ++k) { // cobbles
+            cairo_save(cr);
+            cairo_translate(cr, rng.Next() * W, H * (0.62 + 0.38 * rng.Next()));
+            cairo_scale(cr, 1, 0.5);
+            Circle(cr, 0, 0, 10);
+            cairo_restore(cr);
+            Stroke(cr, Rgba{90, 84, 72, 255}, 1.5, 0.6);
+        }
+    } else { // the palace gardens: clipped hedges, a fountain, the palace beyond
+        cairo_rectangle(cr, W * 0.2, H * 0.18, W * 0.6, H * 0.3);
+        Fill_V(cr, H * 0.18, H * 0.48, Rgba{230, 220, 200, 255}, Rgba{180, 170, 150, 255});
+        for (int k = 0; k < 9; ++k) {
+            cairo_rectangle(cr, W * (0.23 + 0.064 * k), H * 0.26, W * 0.03, H * 0.12);
+            Fill(cr, Rgba{90, 110, 140, 255});
+        }
+        Box_V(cr, 0, H * 0.48, W, H * 0.52, Rgba{120, 160, 80, 255}, Rgba{80, 120, 50, 255});
+        for (int k = 0; k < 8; ++k) { // cone-clipped hedges
+            const double x = 60 + k * 130, base = H * 0.62;
+            cairo_move_to(cr, x - 26, base);
+            cairo_line_to(cr, x, base - 90);
+            cairo_line_to(cr, x + 26, base);
+            Fill(cr, Rgba{40, 90, 44, 255});
+        }
+        cairo_save(cr);
+        cairo_translate(cr, W * 0.5, H * 0.8);
+        cairo_scale(cr, 1, 0.3);
+        Circle(cr, 0, 0, 160);
+        cairo_restore(cr);
+        Fill_Keep(cr, Rgba{110, 160, 200, 255});
+        Stroke(cr, Rgba{200, 196, 186, 255}, 10);
+        for (int k = 0; k < 5; ++k) {
+            cairo_move_to(cr, W * 0.5, H * 0.78);
+            cairo_curve_to(cr, W * 0.5, H * 0.6, W * (0.44 + 0.03 * k), H * 0.6, W * (0.42 + 0.04 * k), H * 0.76);
+            Stroke(cr, Rgba{200, 230, 250, 255}, 3, 0.8);
+        }
+    }
+}
+
+void Cave_Or_Lab(cairo_t* cr, Rng& rng, double W, double H, const std::string& place) {
+    Box_V(cr, 0, 0, W, H, Rgba{60, 56, 52, 255}, Rgba{24, 22, 20, 255});
+    if (place == "cave") {
+        for (int k = 0; k < 16; ++k) { // stalactites and stalagmites
+            const double x = rng.Next() * W, l = 60 + rng.Next() * 120;
+            cairo_move_to(cr, x - 20, 0);
+            cairo_line_to(cr, x, l);
+            cairo_line_to(cr, x + 20, 0);
+            Fill(cr, Rgba{90, 84, 76, 255});
+            cairo_move_to(cr, x - 26, H);
+            cairo_line_to(cr, x + 10, H - l * 0.8);
+            cairo_line_to(cr, x + 30, H);
+            Fill(cr, Rgba{70, 66, 60, 255});
+        }
+        Glow(cr, W * 0.3, H * 0.55, 260, Rgba{255, 190, 100, 255}, 0.5); // a lantern
+        Circle(cr, W * 0.3, H * 0.55, 12);
+        Fill(cr, Rgba{255, 230, 160, 255});
+        cairo_save(cr);
+        cairo_translate(cr, W * 0.65, H * 0.85);
+        cairo_scale(cr, 1, 0.2);
+        Circle(cr, 0, 0, 200);
+        cairo_restore(cr);
+        Fill(cr, Rgba{40, 70, 90, 255}, 0.8); // an underground pool
+    } else { // the secret laboratory: tiled walls, benches with glassware, a big tank
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 16; ++x) {
+                cairo_rectangle(cr, x * 64 + 2, y * 50 + 2, 60, 46);
+                Fill(cr, Rgba{180, 200, 196, 255}, 0.9);
+            }
+        Box_V(cr, 0, H * 0.62, W, H * 0.38, Rgba{90, 96, 100, 255}, Rgba{50, 54, 58, 255});
+        cairo_rectangle(cr, W * 0.05, H * 0.55, W * 0.45, H * 0.08);
+        Fill(cr, Rgba{120, 90, 60, 255});
+        for (int k = 0; k < 6; ++k) { // flasks
+            const double x = W * (0.08 + 0.07 * k), y = H * 0.55;
+            Circle(cr, x, y - 20, 18);
+            Fill(cr, k % 2 ? Rgba{90, 220, 110, 255} : Rgba{220, 90, 200, 255}, 0.8);
+            cairo_rectangle(cr, x - 5, y - 58, 10, 24);
+            Fill(cr, kWhite, 0.6);
+        }
+        Rounded_Rect(cr, W * 0.64, H * 0.12, W * 0.2, H * 0.6, 40); // the tank
+        Fill_V(cr, H * 0.12, H * 0.72, Rgba{120, 240, 140, 255}, Rgba{30, 120, 60, 255}, true);
+        Stroke(cr, Rgba{60, 64, 70, 255}, 10);
+        for (int k = 0; k < 10; ++k) {
+            Circle(cr, W * (0.68 + 0.12 * rng.Next()), H * (0.2 + 0.5 * rng.Next()), 4 + rng.Next() * 6);
+            Stroke(cr, kWhite, 2, 0.7);
+        }
+    }
+}
+
+// The Zarvok's fortress on its crag, under a red sky
+void Fortress_Crag(cairo_t* cr, Rng& rng, double W, double H, const std::string&) {
+    Sky(cr, W, H, "dusk");
+    for (int layer = 0; layer < 2; ++layer) {
+        cairo_move_to(cr, 0, H);
+        for (int k = 0; k <= 10; ++k) cairo_line_to(cr, k * W / 10, H * (0.6 + 0.12 * layer) - 40 * rng.Next());
+        cairo_line_to(cr, W, H);
+        cairo_close_path(cr);
+        Fill(cr, Mix(Rgba{80, 70, 80, 255}, Rgba{40, 36, 34, 255}, layer * 1.0));
+    }
+    const double fx = W * 0.3, fy = H * 0.22, fw = W * 0.4, fh = H * 0.45;
+    cairo_rectangle(cr, fx, fy + fh * 0.4, fw, fh * 0.6);
+    Fill_V(cr, fy, fy + fh, Rgba{110, 104, 100, 255}, Rgba{60, 56, 54, 255});
+    for (int k = 0; k < 3; ++k) {
+        const double tx = fx + fw * (0.05 + 0.4 * k), th = fh * (k == 1 ? 1.0 : 0.75);
+        cairo_rectangle(cr, tx, fy + fh - th, fw * 0.1, th);
+        Fill_V(cr, fy, fy + fh, Rgba{120, 114, 108, 255}, Rgba{60, 56, 54, 255});
+        cairo_rectangle(cr, tx + fw * 0.035, fy + fh - th + 20, fw * 0.03, 24);
+        Fill(cr, Rgba{255, 190, 90, 255});
+    }
+    Emblem(cr, W * 0.5, fy + fh * 0.7, 30);
+}
+
+struct Named_Place {
+    const char* name;
+    void (*draw)(cairo_t*, Rng&, double, double, const std::string&);
+};
+const Named_Place kPlaces[] = {
+    {"beach", Landing_Beach},
+    {"farms", Farms_Or_Barn},
+    {"straw", Farms_Or_Barn},
+    {"village", Village_Or_Garden},
+    {"garden", Village_Or_Garden},
+    {"cave", Cave_Or_Lab},
+    {"lab", Cave_Or_Lab},
+    {"fortress", Fortress_Crag},
+};
+
+} // namespace
+
+
 // A place the player comes back from, as the statistics page shows it behind its figures
 // (`place=` beach, farms, village, garden, cave, straw, lab, fortress; `night=1` by night).
 bool Gal_Place(const std::string& root, const std::string& image, const Arg_Reader& r) {
@@ -1441,188 +1712,14 @@ bool Gal_Place(const std::string& root, const std::string& image, const Arg_Read
     Paint p((int)W, (int)H);
     cairo_t* cr = p.cr();
     Rng rng(Name_Hash(image));
-    if (place == "beach") { // the landing beach: the sea, the sand, steel hedgehogs, a bunker
-        Sky(cr, W, H * 0.45, "day");
-        for (int k = 0; k < 3; ++k) Cloud(cr, rng, 160 + k * 330, 70 + rng.Next() * 50, 220, kWhite, 0.8);
-        Sea_Band(cr, rng, W, H * 0.42, H * 0.2);
-        cairo_move_to(cr, 0, H * 0.62);
-        cairo_curve_to(cr, W * 0.3, H * 0.58, W * 0.7, H * 0.66, W, H * 0.6);
-        cairo_line_to(cr, W, H);
-        cairo_line_to(cr, 0, H);
-        cairo_close_path(cr);
-        Fill_V(cr, H * 0.58, H, Rgba{226, 206, 160, 255}, Rgba{180, 156, 110, 255});
-        for (int k = 0; k < 7; ++k) { // hedgehogs
-            const double x = 60 + k * 140 + rng.Next() * 30, y = H * (0.68 + 0.05 * (k % 3));
-            for (int b = 0; b < 3; ++b) {
-                cairo_move_to(cr, x - 26 + b * 6, y + 14);
-                cairo_line_to(cr, x + 26 - b * 20, y - 24 + b * 10);
-                Stroke(cr, Rgba{60, 56, 54, 255}, 6);
-            }
-        }
-        cairo_move_to(cr, W * 0.7, H * 0.6); // a bunker in the dunes
-        cairo_curve_to(cr, W * 0.72, H * 0.48, W * 0.9, H * 0.48, W * 0.92, H * 0.6);
-        cairo_close_path(cr);
-        Fill_V(cr, H * 0.48, H * 0.6, Rgba{150, 146, 136, 255}, Rgba{100, 96, 90, 255});
-        cairo_rectangle(cr, W * 0.76, H * 0.53, W * 0.12, H * 0.025);
-        Fill(cr, kBlack);
-    } else if (place == "farms" || place == "straw") {
-        if (place == "straw") { // inside the barn: beams, bales, light through the door
-            Box_V(cr, 0, 0, W, H, Rgba{110, 76, 44, 255}, Rgba{70, 46, 26, 255});
-            for (int k = 0; k < 14; ++k) {
-                cairo_rectangle(cr, k * W / 13, 0, 8, H);
-                Fill(cr, Rgba{60, 40, 22, 255}, 0.6);
-            }
-            cairo_rectangle(cr, W * 0.4, H * 0.2, W * 0.2, H * 0.55);
-            Fill(cr, Rgba{250, 230, 170, 255});
-            Glow(cr, W * 0.5, H * 0.6, 300, Rgba{255, 230, 160, 255}, 0.35);
-            for (int row = 0; row < 3; ++row)
-                for (int k = 0; k < 6 - row; ++k) {
-                    const double bx = (k < 3 - row / 2 ? 20 : W * 0.62) + (k % 3) * 120 + row * 60, by = H * (0.8 - row * 0.13);
-                    Rounded_Rect(cr, bx, by, 118, H * 0.13, 8);
-                    Fill_V(cr, by, by + H * 0.13, Rgba{230, 200, 110, 255}, Rgba{170, 140, 70, 255}, true);
-                    Stroke(cr, Rgba{140, 110, 50, 255}, 2);
-                }
-            Box_V(cr, 0, H * 0.92, W, H * 0.08, Rgba{160, 130, 70, 255}, Rgba{120, 96, 50, 255});
-        } else { // farmland: a patchwork of fields, a farmhouse, haystacks
-            Sky(cr, W, H * 0.5, "day");
-            for (int k = 0; k < 3; ++k) Cloud(cr, rng, 160 + k * 330, 60 + rng.Next() * 60, 240, kWhite, 0.8);
-            for (int band = 0; band < 5; ++band) {
-                const double y0 = H * (0.46 + band * 0.11);
-                cairo_move_to(cr, 0, y0);
-                cairo_curve_to(cr, W * 0.3, y0 - 12, W * 0.7, y0 + 12, W, y0 - 6);
-                cairo_line_to(cr, W, H);
-                cairo_line_to(cr, 0, H);
-                cairo_close_path(cr);
-                Fill(cr, band % 2 ? Rgba{200, 176, 90, 255} : Rgba{110, 140, 64, 255});
-            }
-            Cottage(cr, W * 0.62, H * 0.52, 130, 70, Rgba{220, 206, 180, 255}, Rgba{150, 60, 40, 255});
-            for (int k = 0; k < 4; ++k) {
-                const double x = 120 + k * 150, y = H * (0.68 + 0.06 * (k % 2));
-                cairo_arc(cr, x, y, 34, PI, 2 * PI);
-                Fill_V(cr, y - 34, y, Rgba{236, 200, 110, 255}, Rgba{190, 150, 70, 255});
-            }
-        }
-    } else if (place == "village" || place == "garden") {
-        Sky(cr, W, H * 0.55, "day");
-        for (int k = 0; k < 3; ++k) Cloud(cr, rng, 160 + k * 330, 60 + rng.Next() * 60, 220, kWhite, 0.8);
-        if (place == "village") {
-            cairo_rectangle(cr, W * 0.46, H * 0.12, W * 0.06, H * 0.44); // the church spire
-            Fill(cr, Rgba{190, 184, 170, 255});
-            cairo_move_to(cr, W * 0.45, H * 0.12);
-            cairo_line_to(cr, W * 0.49, H * 0.0);
-            cairo_line_to(cr, W * 0.53, H * 0.12);
-            Fill(cr, Rgba{80, 84, 96, 255});
-            for (int k = 0; k < 6; ++k)
-                Cottage(cr, 20 + k * 170 + (k > 2 ? 60 : 0), H * 0.6, 120, 80 + 20 * (k % 2),
-                        Rgba{(uint8_t)(200 + 8 * k), 190, 160, 255}, k % 2 ? Rgba{150, 60, 40, 255} : Rgba{90, 80, 70, 255});
-            Box_V(cr, 0, H * 0.6, W, H * 0.4, Rgba{150, 140, 120, 255}, Rgba{110, 100, 86, 255});
-            for (int k = 0; k < 120; ++k) { // cobbles
-                cairo_save(cr);
-                cairo_translate(cr, rng.Next() * W, H * (0.62 + 0.38 * rng.Next()));
-                cairo_scale(cr, 1, 0.5);
-                Circle(cr, 0, 0, 10);
-                cairo_restore(cr);
-                Stroke(cr, Rgba{90, 84, 72, 255}, 1.5, 0.6);
-            }
-        } else { // the palace gardens: clipped hedges, a fountain, the palace beyond
-            cairo_rectangle(cr, W * 0.2, H * 0.18, W * 0.6, H * 0.3);
-            Fill_V(cr, H * 0.18, H * 0.48, Rgba{230, 220, 200, 255}, Rgba{180, 170, 150, 255});
-            for (int k = 0; k < 9; ++k) {
-                cairo_rectangle(cr, W * (0.23 + 0.064 * k), H * 0.26, W * 0.03, H * 0.12);
-                Fill(cr, Rgba{90, 110, 140, 255});
-            }
-            Box_V(cr, 0, H * 0.48, W, H * 0.52, Rgba{120, 160, 80, 255}, Rgba{80, 120, 50, 255});
-            for (int k = 0; k < 8; ++k) { // cone-clipped hedges
-                const double x = 60 + k * 130, base = H * 0.62;
-                cairo_move_to(cr, x - 26, base);
-                cairo_line_to(cr, x, base - 90);
-                cairo_line_to(cr, x + 26, base);
-                Fill(cr, Rgba{40, 90, 44, 255});
-            }
-            cairo_save(cr);
-            cairo_translate(cr, W * 0.5, H * 0.8);
-            cairo_scale(cr, 1, 0.3);
-            Circle(cr, 0, 0, 160);
-            cairo_restore(cr);
-            Fill_Keep(cr, Rgba{110, 160, 200, 255});
-            Stroke(cr, Rgba{200, 196, 186, 255}, 10);
-            for (int k = 0; k < 5; ++k) {
-                cairo_move_to(cr, W * 0.5, H * 0.78);
-                cairo_curve_to(cr, W * 0.5, H * 0.6, W * (0.44 + 0.03 * k), H * 0.6, W * (0.42 + 0.04 * k), H * 0.76);
-                Stroke(cr, Rgba{200, 230, 250, 255}, 3, 0.8);
-            }
-        }
-    } else if (place == "cave" || place == "lab") {
-        Box_V(cr, 0, 0, W, H, Rgba{60, 56, 52, 255}, Rgba{24, 22, 20, 255});
-        if (place == "cave") {
-            for (int k = 0; k < 16; ++k) { // stalactites and stalagmites
-                const double x = rng.Next() * W, l = 60 + rng.Next() * 120;
-                cairo_move_to(cr, x - 20, 0);
-                cairo_line_to(cr, x, l);
-                cairo_line_to(cr, x + 20, 0);
-                Fill(cr, Rgba{90, 84, 76, 255});
-                cairo_move_to(cr, x - 26, H);
-                cairo_line_to(cr, x + 10, H - l * 0.8);
-                cairo_line_to(cr, x + 30, H);
-                Fill(cr, Rgba{70, 66, 60, 255});
-            }
-            Glow(cr, W * 0.3, H * 0.55, 260, Rgba{255, 190, 100, 255}, 0.5); // a lantern
-            Circle(cr, W * 0.3, H * 0.55, 12);
-            Fill(cr, Rgba{255, 230, 160, 255});
-            cairo_save(cr);
-            cairo_translate(cr, W * 0.65, H * 0.85);
-            cairo_scale(cr, 1, 0.2);
-            Circle(cr, 0, 0, 200);
-            cairo_restore(cr);
-            Fill(cr, Rgba{40, 70, 90, 255}, 0.8); // an underground pool
-        } else { // the secret laboratory: tiled walls, benches with glassware, a big tank
-            for (int y = 0; y < 8; ++y)
-                for (int x = 0; x < 16; ++x) {
-                    cairo_rectangle(cr, x * 64 + 2, y * 50 + 2, 60, 46);
-                    Fill(cr, Rgba{180, 200, 196, 255}, 0.9);
-                }
-            Box_V(cr, 0, H * 0.62, W, H * 0.38, Rgba{90, 96, 100, 255}, Rgba{50, 54, 58, 255});
-            cairo_rectangle(cr, W * 0.05, H * 0.55, W * 0.45, H * 0.08);
-            Fill(cr, Rgba{120, 90, 60, 255});
-            for (int k = 0; k < 6; ++k) { // flasks
-                const double x = W * (0.08 + 0.07 * k), y = H * 0.55;
-                Circle(cr, x, y - 20, 18);
-                Fill(cr, k % 2 ? Rgba{90, 220, 110, 255} : Rgba{220, 90, 200, 255}, 0.8);
-                cairo_rectangle(cr, x - 5, y - 58, 10, 24);
-                Fill(cr, kWhite, 0.6);
-            }
-            Rounded_Rect(cr, W * 0.64, H * 0.12, W * 0.2, H * 0.6, 40); // the tank
-            Fill_V(cr, H * 0.12, H * 0.72, Rgba{120, 240, 140, 255}, Rgba{30, 120, 60, 255}, true);
-            Stroke(cr, Rgba{60, 64, 70, 255}, 10);
-            for (int k = 0; k < 10; ++k) {
-                Circle(cr, W * (0.68 + 0.12 * rng.Next()), H * (0.2 + 0.5 * rng.Next()), 4 + rng.Next() * 6);
-                Stroke(cr, kWhite, 2, 0.7);
-            }
-        }
-    } else if (place == "fortress") { // the Zarvok's fortress on its crag, under a red sky
-        Sky(cr, W, H, "dusk");
-        for (int layer = 0; layer < 2; ++layer) {
-            cairo_move_to(cr, 0, H);
-            for (int k = 0; k <= 10; ++k) cairo_line_to(cr, k * W / 10, H * (0.6 + 0.12 * layer) - 40 * rng.Next());
-            cairo_line_to(cr, W, H);
-            cairo_close_path(cr);
-            Fill(cr, Mix(Rgba{80, 70, 80, 255}, Rgba{40, 36, 34, 255}, layer * 1.0));
-        }
-        const double fx = W * 0.3, fy = H * 0.22, fw = W * 0.4, fh = H * 0.45;
-        cairo_rectangle(cr, fx, fy + fh * 0.4, fw, fh * 0.6);
-        Fill_V(cr, fy, fy + fh, Rgba{110, 104, 100, 255}, Rgba{60, 56, 54, 255});
-        for (int k = 0; k < 3; ++k) {
-            const double tx = fx + fw * (0.05 + 0.4 * k), th = fh * (k == 1 ? 1.0 : 0.75);
-            cairo_rectangle(cr, tx, fy + fh - th, fw * 0.1, th);
-            Fill_V(cr, fy, fy + fh, Rgba{120, 114, 108, 255}, Rgba{60, 56, 54, 255});
-            cairo_rectangle(cr, tx + fw * 0.035, fy + fh - th + 20, fw * 0.03, 24);
-            Fill(cr, Rgba{255, 190, 90, 255});
-        }
-        Emblem(cr, W * 0.5, fy + fh * 0.7, 30);
-    } else {
+    const Named_Place* drawn = nullptr;
+    for (const Named_Place& n : kPlaces)
+        if (place == n.name) drawn = &n;
+    if (drawn == nullptr) {
         r.error = "unknown place '" + place + "'";
         return false;
     }
+    drawn->draw(cr, rng, W, H, place);
     if (r.Str("night", "0") == "1") Night_Veil(cr, W, H, rng);
     return Save_Picture(p, root, image, false);
 }

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <vector>
 
+#include "content/painters/kit.h"
 #include "content/painters/paint.h"
 #include "content/writers/art.h"
 
@@ -19,7 +20,6 @@ using writers::Rgba;
 using writers::Shade;
 using writers::SheetLayout;
 
-constexpr double kPi = 3.14159265358979;
 double Rad(double deg) { return deg * kPi / 180.0; }
 
 const Rgba kInk{24, 22, 20, 255}, kSkin{226, 184, 146, 255}, kBoot{48, 38, 30, 255}, kWood{120, 84, 48, 255},

@@ -10,18 +10,11 @@
 #include <fontconfig/fontconfig.h>
 
 #include "content/painters/camp_art.h"
-#include "content/painters/ep3a_art.h"
-#include "content/painters/gallery_art.h"
-#include "content/painters/cut_art.h"
-#include "content/painters/ep2a_art.h"
-#include "content/painters/ep3b_art.h"
 #include "content/painters/paint.h"
 #include "content/painters/page_art.h"
 #include "content/painters/people.h"
 #include "content/painters/picture_facts.h"
-#include "content/painters/ep2b_art.h"
-#include "content/painters/shop_art.h"
-#include "content/painters/story_art.h"
+#include "content/painters/registry.h"
 #include "content/writers/art.h"
 
 namespace painters {
@@ -189,6 +182,250 @@ bool Menu_Backdrop(const std::string& root, const std::string& image) {
     return Save_Picture(p, root, image, false);
 }
 
+void Soldier(cairo_t* cr, int f, double x, double y, double w, double h, Rgba uniform) {
+    const double cx = x + w / 2, step = (f % 4 == 1) ? 3 : (f % 4 == 3) ? -3 : 0;
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    Set_Rgb(cr, writers::Shade(uniform, 0.6f));
+    cairo_set_line_width(cr, w * 0.1);
+    cairo_move_to(cr, cx - w * 0.08, y + h * 0.62);
+    cairo_line_to(cr, cx - w * 0.08 + step, y + h * 0.94);
+    cairo_move_to(cr, cx + w * 0.08, y + h * 0.62);
+    cairo_line_to(cr, cx + w * 0.08 - step, y + h * 0.94);
+    cairo_stroke(cr);
+    Rounded_Rect(cr, cx - w * 0.18, y + h * 0.3, w * 0.36, h * 0.36, w * 0.06);
+    Set_Rgb(cr, uniform);
+    cairo_fill(cr);
+    Set_Rgb(cr, kSkin);
+    cairo_arc(cr, cx, y + h * 0.21, w * 0.13, 0, 6.2832);
+    cairo_fill(cr);
+    Set_Rgb(cr, writers::Shade(uniform, 0.75f));
+    cairo_arc(cr, cx, y + h * 0.17, w * 0.15, 3.1416, 6.2832);
+    cairo_fill(cr);
+    const double arm = (f % 4) * 0.06;
+    Set_Rgb(cr, uniform);
+    cairo_set_line_width(cr, w * 0.07);
+    cairo_move_to(cr, cx + w * 0.16, y + h * 0.36);
+    cairo_line_to(cr, cx + w * 0.36, y + h * (0.5 - arm));
+    cairo_stroke(cr);
+    Set_Rgb(cr, kInk);
+    cairo_set_line_width(cr, w * 0.05);
+    cairo_move_to(cr, cx + w * 0.1, y + h * 0.46);
+    cairo_line_to(cr, cx + w * 0.46, y + h * 0.42);
+    cairo_stroke(cr);
+}
+
+// ---- The backdrops' themes, one picture each (themes that share their drawing pass the name on);
+// each returns the face of its board in pixels, where it has one ----
+
+// Dusk over the hills, wire in the foreground.
+Frac_Rect Dusk(cairo_t* cr, Rng& rng, double W, double H, const std::string&, const Arg_Reader&) {
+    Vertical_Gradient(cr, 0, H * 0.7, Rgba{38, 44, 72, 255}, Rgba{196, 120, 72, 255});
+    Stars(cr, rng, W, H * 0.3, 40);
+    Hills(cr, rng, W, H, H * 0.62, 22, Rgba{62, 58, 52, 255});
+    Hills(cr, rng, W, H, H * 0.74, 16, Rgba{34, 40, 26, 255});
+    Wire(cr, W, H * 0.86);
+    return Frac_Rect{0, 0, 0, 0};
+}
+
+// Open night sky, darkening upward, to stand above a dusk picture.
+Frac_Rect Night_Sky(cairo_t* cr, Rng& rng, double W, double H, const std::string&, const Arg_Reader&) {
+    Vertical_Gradient(cr, 0, H, Rgba{6, 8, 22, 255}, Rgba{38, 44, 72, 255});
+    Stars(cr, rng, W, H, 140);
+    return Frac_Rect{0, 0, 0, 0};
+}
+
+// Night over the hills under the moon; the camp's tents below them for camp_night.
+Frac_Rect Night_Hills(cairo_t* cr, Rng& rng, double W, double H, const std::string& theme, const Arg_Reader&) {
+    Vertical_Gradient(cr, 0, H, Rgba{8, 12, 30, 255}, Rgba{30, 40, 60, 255});
+    Stars(cr, rng, W, H * 0.6, 120);
+    Set_Rgb(cr, Rgba{236, 232, 200, 255});
+    cairo_arc(cr, W * 0.8, H * 0.16, 18, 0, 6.2832);
+    cairo_fill(cr);
+    Hills(cr, rng, W, H, H * 0.7, 14, Rgba{16, 22, 18, 255});
+    if (theme == "camp_night")
+        for (int k = 0; k < 4; ++k) Tent(cr, 70 + k * 120, H * 0.82, 44, Rgba{40, 48, 34, 255});
+    return Frac_Rect{0, 0, 0, 0};
+}
+
+// The camp by day: the tents in the meadow.
+Frac_Rect Camp_Day(cairo_t* cr, Rng& rng, double W, double H, const std::string&, const Arg_Reader&) {
+    Vertical_Gradient(cr, 0, H * 0.6, Rgba{120, 160, 200, 255}, Rgba{220, 214, 180, 255});
+    Hills(cr, rng, W, H, H * 0.58, 12, Rgba{110, 130, 80, 255});
+    Vertical_Gradient(cr, H * 0.6, H, Rgba{120, 140, 70, 255}, Rgba{70, 90, 40, 255});
+    Hills(cr, rng, W, H, H * 0.62, 4, Rgba{96, 118, 58, 255});
+    for (int k = 0; k < 4; ++k) Tent(cr, 70 + k * 120, H * 0.8, 48, Rgba{150, 140, 96, 255});
+    return Frac_Rect{0, 0, 0, 0};
+}
+
+// The sea under a pale sky; the coast's dunes in front for coast.
+Frac_Rect Sea(cairo_t* cr, Rng& rng, double W, double H, const std::string& theme, const Arg_Reader&) {
+    Vertical_Gradient(cr, 0, H * 0.5, Rgba{150, 180, 210, 255}, Rgba{230, 222, 200, 255});
+    cairo_rectangle(cr, 0, H * 0.5, W, H * 0.5);
+    Set_Rgb(cr, Rgba{52, 88, 120, 255});
+    cairo_fill(cr);
+    for (int k = 0; k < 60; ++k) {
+        Set_Rgb(cr, kWhite, 0.3);
+        const double y = H * 0.52 + rng.Next() * H * 0.45;
+        cairo_rectangle(cr, rng.Next() * W, y, 8 + rng.Next() * 20, 1.5);
+        cairo_fill(cr);
+    }
+    if (theme == "coast") Hills(cr, rng, W, H, H * 0.82, 10, Rgba{214, 196, 150, 255});
+    return Frac_Rect{0, 0, 0, 0};
+}
+
+// A field of stubble under a summer sky.
+Frac_Rect Field(cairo_t* cr, Rng& rng, double W, double H, const std::string&, const Arg_Reader&) {
+    Vertical_Gradient(cr, 0, H * 0.5, Rgba{170, 190, 210, 255}, Rgba{236, 226, 196, 255});
+    Hills(cr, rng, W, H, H * 0.5, 10, Rgba{150, 150, 96, 255});
+    Vertical_Gradient(cr, H * 0.55, H, Rgba{170, 150, 80, 255}, Rgba{110, 96, 50, 255});
+    Hills(cr, rng, W, H, H * 0.56, 3, Rgba{164, 146, 78, 255});
+    Wire(cr, W, H * 0.8);
+    return Frac_Rect{0, 0, 0, 0};
+}
+
+// A dark ridge with crosses on it; red for death.
+Frac_Rect Dark_Ridge(cairo_t* cr, Rng& rng, double W, double H, const std::string& theme, const Arg_Reader&) {
+    Vertical_Gradient(cr, 0, H, theme == "death" ? Rgba{60, 10, 8, 255} : Rgba{20, 22, 24, 255},
+                      Rgba{6, 6, 6, 255});
+    Hills(cr, rng, W, H, H * 0.8, 10, Rgba{12, 12, 10, 255});
+    for (int k = 0; k < 5; ++k) { // crosses on the ridge
+        const double x = 60 + k * 95 + rng.Next() * 20, y = H * 0.78 - rng.Next() * 8;
+        Set_Rgb(cr, Rgba{40, 34, 30, 255});
+        cairo_rectangle(cr, x - 2, y - 30, 4, 34);
+        cairo_rectangle(cr, x - 10, y - 24, 20, 4);
+        cairo_fill(cr);
+    }
+    return Frac_Rect{0, 0, 0, 0};
+}
+
+// A sheet of paper on a desk; a map's lines for map.
+Frac_Rect Paper(cairo_t* cr, Rng& rng, double W, double H, const std::string& theme, const Arg_Reader&) {
+    Vertical_Gradient(cr, 0, H, Rgba{90, 70, 48, 255}, Rgba{50, 38, 26, 255});
+    const Frac_Rect board = {36, 20, W - 36, H - 20};
+    Rounded_Rect(cr, 36, 20, W - 72, H - 40, 6);
+    Set_Rgb(cr, theme == "map" ? Rgba{214, 206, 170, 255} : kPaper);
+    cairo_fill(cr);
+    Set_Rgb(cr, Rgba{150, 130, 96, 255});
+    cairo_set_line_width(cr, 1);
+    for (int k = 0; k < (theme == "map" ? 14 : 0); ++k) {
+        cairo_move_to(cr, 40 + rng.Next() * (W - 80), 24 + rng.Next() * (H - 48));
+        cairo_curve_to(cr, 40 + rng.Next() * (W - 80), 24 + rng.Next() * (H - 48), 40 + rng.Next() * (W - 80),
+                       24 + rng.Next() * (H - 48), 40 + rng.Next() * (W - 80), 24 + rng.Next() * (H - 48));
+        cairo_stroke(cr);
+    }
+    return board;
+}
+
+// The inside of a tent.
+Frac_Rect Tent_Inside(cairo_t* cr, Rng&, double W, double H, const std::string&, const Arg_Reader&) {
+    Vertical_Gradient(cr, 0, H, Rgba{120, 100, 64, 255}, Rgba{60, 48, 30, 255});
+    Set_Rgb(cr, Rgba{80, 64, 40, 255});
+    cairo_set_line_width(cr, 6);
+    cairo_move_to(cr, W / 2, 0);
+    cairo_line_to(cr, 0, H * 0.6);
+    cairo_move_to(cr, W / 2, 0);
+    cairo_line_to(cr, W, H * 0.6);
+    cairo_stroke(cr);
+    cairo_rectangle(cr, 0, H * 0.78, W, H * 0.22);
+    Set_Rgb(cr, Rgba{70, 58, 40, 255});
+    cairo_fill(cr);
+    return Frac_Rect{0, 0, 0, 0};
+}
+
+// A slate in a wooden frame, for pages of written text.
+Frac_Rect Slate(cairo_t* cr, Rng& rng, double W, double H, const std::string&, const Arg_Reader&) {
+    Vertical_Gradient(cr, 0, H, Rgba{110, 76, 44, 255}, Rgba{70, 46, 26, 255});
+    const Frac_Rect board = {30, 16, W - 30, H - 16};
+    Rounded_Rect(cr, 30, 16, W - 60, H - 32, 6);
+    Set_Rgb(cr, Rgba{34, 52, 40, 255});
+    cairo_fill_preserve(cr);
+    Set_Rgb(cr, kInk, 0.6);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+    for (int k = 0; k < 40; ++k) { // chalk dust
+        Set_Rgb(cr, kWhite, 0.03 + 0.03 * rng.Next());
+        const double dx = 40 + rng.Next() * (W - 80), dy = 24 + rng.Next() * (H - 48), len = 10 + rng.Next() * 30;
+        cairo_set_line_width(cr, 2 + rng.Next() * 4);
+        cairo_move_to(cr, dx, dy);
+        cairo_line_to(cr, dx + len, dy + len * 0.2 * (rng.Next() - 0.5));
+        cairo_stroke(cr);
+    }
+    return board;
+}
+
+// The camp at night, its tents burning.
+Frac_Rect Camp_Burning(cairo_t* cr, Rng& rng, double W, double H, const std::string&, const Arg_Reader&) {
+    Vertical_Gradient(cr, 0, H, Rgba{20, 8, 10, 255}, Rgba{120, 40, 16, 255});
+    Hills(cr, rng, W, H, H * 0.7, 14, Rgba{24, 18, 14, 255});
+    for (int k = 0; k < 4; ++k) {
+        const double cx = 70 + k * 120, base = H * 0.84;
+        Tent(cr, cx, base, 46, Rgba{50, 40, 30, 255});
+        for (int f = 0; f < 3; ++f) { // flames, then the smoke over them
+            const double fx = cx - 20 + f * 20, fh = 30 + rng.Next() * 30;
+            cairo_move_to(cr, fx - 14, base - 8);
+            cairo_curve_to(cr, fx - 12, base - fh * 0.6, fx - 2, base - fh * 0.7, fx, base - fh);
+            cairo_curve_to(cr, fx + 4, base - fh * 0.6, fx + 14, base - fh * 0.5, fx + 14, base - 8);
+            cairo_close_path(cr);
+            Fill_Shaded(cr, cairo_pattern_create_linear(0, base - fh, 0, base), Rgba{255, 150, 40, 255}, 1.3f,
+                        0.8f, false);
+        }
+        Set_Rgb(cr, Rgba{60, 56, 56, 255}, 0.45);
+        for (int p = 0; p < 4; ++p) {
+            cairo_arc(cr, cx + p * 14 - 10, H * 0.5 - p * 26 - rng.Next() * 10, 16 + p * 6, 0, 6.2832);
+            cairo_fill(cr);
+        }
+    }
+    Wire(cr, W, H * 0.92);
+    return Frac_Rect{0, 0, 0, 0};
+}
+
+// Cloth lining, `colour=` red, steel or olive.
+Frac_Rect Velvet(cairo_t* cr, Rng&, double W, double H, const std::string&, const Arg_Reader& r) {
+    const Rgba c = r.Str("colour", "red") == "steel" ? Rgba{40, 56, 90, 255}
+                   : r.Str("colour", "red") == "olive" ? Rgba{40, 70, 40, 255}
+                                                      : Rgba{110, 24, 30, 255};
+    Vertical_Gradient(cr, 0, H, Rgba{110, 76, 44, 255}, Rgba{60, 40, 22, 255});
+    const Frac_Rect board = {24, 14, W - 24, H - 14};
+    cairo_rectangle(cr, 24, 14, W - 48, H - 28);
+    Fill_Shaded(cr, cairo_pattern_create_radial(W / 2, H / 2, 10, W / 2, H / 2, W * 0.6), c, 1.3f, 0.6f, false);
+    for (int k = 0; k < 30; ++k) { // the nap of the cloth
+        Set_Rgb(cr, kInk, 0.08);
+        cairo_set_line_width(cr, 1);
+        const double y = 20 + k * (H - 40) / 30;
+        cairo_move_to(cr, 26, y);
+        cairo_line_to(cr, W - 26, y + 3);
+        cairo_stroke(cr);
+    }
+    return board;
+}
+
+struct Named_Theme {
+    const char* name;
+    Frac_Rect (*draw)(cairo_t*, Rng&, double, double, const std::string&, const Arg_Reader&);
+};
+const Named_Theme kThemes[] = {
+    {"dusk", Dusk},
+    {"sky", Night_Sky},
+    {"night", Night_Hills},
+    {"camp_night", Night_Hills},
+    {"camp", Camp_Day},
+    {"sea", Sea},
+    {"coast", Sea},
+    {"field", Field},
+    {"dark", Dark_Ridge},
+    {"death", Dark_Ridge},
+    {"paper", Paper},
+    {"map", Paper},
+    {"tent", Tent_Inside},
+    {"board", Slate},
+    {"camp_fire", Camp_Burning},
+    {"velvet", Velvet},
+};
+
+} // namespace
+
+// ---- The page painters (the registry names them) ----
+
 // A whole-view backdrop: 512 x 320 (the 2.4 x 1.5 units of the widest view), plain.
 bool Backdrop(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const std::string theme = r.Str("theme", "dusk");
@@ -198,145 +435,14 @@ bool Backdrop(const std::string& root, const std::string& image, const Arg_Reade
     Paint p((int)W, (int)H);
     cairo_t* cr = p.cr();
     Rng rng(Name_Hash(image));
-    Frac_Rect board{0, 0, 0, 0}; // the board's face in pixels, where the theme has one
-    if (theme == "dusk") {
-        Vertical_Gradient(cr, 0, H * 0.7, Rgba{38, 44, 72, 255}, Rgba{196, 120, 72, 255});
-        Stars(cr, rng, W, H * 0.3, 40);
-        Hills(cr, rng, W, H, H * 0.62, 22, Rgba{62, 58, 52, 255});
-        Hills(cr, rng, W, H, H * 0.74, 16, Rgba{34, 40, 26, 255});
-        Wire(cr, W, H * 0.86);
-    } else if (theme == "sky") { // open night sky, darkening upward, to stand above a dusk picture
-        Vertical_Gradient(cr, 0, H, Rgba{6, 8, 22, 255}, Rgba{38, 44, 72, 255});
-        Stars(cr, rng, W, H, 140);
-    } else if (theme == "night" || theme == "camp_night") {
-        Vertical_Gradient(cr, 0, H, Rgba{8, 12, 30, 255}, Rgba{30, 40, 60, 255});
-        Stars(cr, rng, W, H * 0.6, 120);
-        Set_Rgb(cr, Rgba{236, 232, 200, 255});
-        cairo_arc(cr, W * 0.8, H * 0.16, 18, 0, 6.2832);
-        cairo_fill(cr);
-        Hills(cr, rng, W, H, H * 0.7, 14, Rgba{16, 22, 18, 255});
-        if (theme == "camp_night")
-            for (int k = 0; k < 4; ++k) Tent(cr, 70 + k * 120, H * 0.82, 44, Rgba{40, 48, 34, 255});
-    } else if (theme == "camp") {
-        Vertical_Gradient(cr, 0, H * 0.6, Rgba{120, 160, 200, 255}, Rgba{220, 214, 180, 255});
-        Hills(cr, rng, W, H, H * 0.58, 12, Rgba{110, 130, 80, 255});
-        Vertical_Gradient(cr, H * 0.6, H, Rgba{120, 140, 70, 255}, Rgba{70, 90, 40, 255});
-        Hills(cr, rng, W, H, H * 0.62, 4, Rgba{96, 118, 58, 255});
-        for (int k = 0; k < 4; ++k) Tent(cr, 70 + k * 120, H * 0.8, 48, Rgba{150, 140, 96, 255});
-    } else if (theme == "sea" || theme == "coast") {
-        Vertical_Gradient(cr, 0, H * 0.5, Rgba{150, 180, 210, 255}, Rgba{230, 222, 200, 255});
-        cairo_rectangle(cr, 0, H * 0.5, W, H * 0.5);
-        Set_Rgb(cr, Rgba{52, 88, 120, 255});
-        cairo_fill(cr);
-        for (int k = 0; k < 60; ++k) {
-            Set_Rgb(cr, kWhite, 0.3);
-            const double y = H * 0.52 + rng.Next() * H * 0.45;
-            cairo_rectangle(cr, rng.Next() * W, y, 8 + rng.Next() * 20, 1.5);
-            cairo_fill(cr);
-        }
-        if (theme == "coast") Hills(cr, rng, W, H, H * 0.82, 10, Rgba{214, 196, 150, 255});
-    } else if (theme == "field") {
-        Vertical_Gradient(cr, 0, H * 0.5, Rgba{170, 190, 210, 255}, Rgba{236, 226, 196, 255});
-        Hills(cr, rng, W, H, H * 0.5, 10, Rgba{150, 150, 96, 255});
-        Vertical_Gradient(cr, H * 0.55, H, Rgba{170, 150, 80, 255}, Rgba{110, 96, 50, 255});
-        Hills(cr, rng, W, H, H * 0.56, 3, Rgba{164, 146, 78, 255});
-        Wire(cr, W, H * 0.8);
-    } else if (theme == "dark" || theme == "death") {
-        Vertical_Gradient(cr, 0, H, theme == "death" ? Rgba{60, 10, 8, 255} : Rgba{20, 22, 24, 255},
-                          Rgba{6, 6, 6, 255});
-        Hills(cr, rng, W, H, H * 0.8, 10, Rgba{12, 12, 10, 255});
-        for (int k = 0; k < 5; ++k) { // crosses on the ridge
-            const double x = 60 + k * 95 + rng.Next() * 20, y = H * 0.78 - rng.Next() * 8;
-            Set_Rgb(cr, Rgba{40, 34, 30, 255});
-            cairo_rectangle(cr, x - 2, y - 30, 4, 34);
-            cairo_rectangle(cr, x - 10, y - 24, 20, 4);
-            cairo_fill(cr);
-        }
-    } else if (theme == "paper" || theme == "map") {
-        Vertical_Gradient(cr, 0, H, Rgba{90, 70, 48, 255}, Rgba{50, 38, 26, 255});
-        board = {36, 20, W - 36, H - 20};
-        Rounded_Rect(cr, 36, 20, W - 72, H - 40, 6);
-        Set_Rgb(cr, theme == "map" ? Rgba{214, 206, 170, 255} : kPaper);
-        cairo_fill(cr);
-        Set_Rgb(cr, Rgba{150, 130, 96, 255});
-        cairo_set_line_width(cr, 1);
-        for (int k = 0; k < (theme == "map" ? 14 : 0); ++k) {
-            cairo_move_to(cr, 40 + rng.Next() * (W - 80), 24 + rng.Next() * (H - 48));
-            cairo_curve_to(cr, 40 + rng.Next() * (W - 80), 24 + rng.Next() * (H - 48), 40 + rng.Next() * (W - 80),
-                           24 + rng.Next() * (H - 48), 40 + rng.Next() * (W - 80), 24 + rng.Next() * (H - 48));
-            cairo_stroke(cr);
-        }
-    } else if (theme == "tent") {
-        Vertical_Gradient(cr, 0, H, Rgba{120, 100, 64, 255}, Rgba{60, 48, 30, 255});
-        Set_Rgb(cr, Rgba{80, 64, 40, 255});
-        cairo_set_line_width(cr, 6);
-        cairo_move_to(cr, W / 2, 0);
-        cairo_line_to(cr, 0, H * 0.6);
-        cairo_move_to(cr, W / 2, 0);
-        cairo_line_to(cr, W, H * 0.6);
-        cairo_stroke(cr);
-        cairo_rectangle(cr, 0, H * 0.78, W, H * 0.22);
-        Set_Rgb(cr, Rgba{70, 58, 40, 255});
-        cairo_fill(cr);
-    } else if (theme == "board") { // a slate in a wooden frame, for pages of written text
-        Vertical_Gradient(cr, 0, H, Rgba{110, 76, 44, 255}, Rgba{70, 46, 26, 255});
-        board = {30, 16, W - 30, H - 16};
-        Rounded_Rect(cr, 30, 16, W - 60, H - 32, 6);
-        Set_Rgb(cr, Rgba{34, 52, 40, 255});
-        cairo_fill_preserve(cr);
-        Set_Rgb(cr, kInk, 0.6);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
-        for (int k = 0; k < 40; ++k) { // chalk dust
-            Set_Rgb(cr, kWhite, 0.03 + 0.03 * rng.Next());
-            const double dx = 40 + rng.Next() * (W - 80), dy = 24 + rng.Next() * (H - 48), len = 10 + rng.Next() * 30;
-            cairo_set_line_width(cr, 2 + rng.Next() * 4);
-            cairo_move_to(cr, dx, dy);
-            cairo_line_to(cr, dx + len, dy + len * 0.2 * (rng.Next() - 0.5));
-            cairo_stroke(cr);
-        }
-    } else if (theme == "camp_fire") { // the camp at night, its tents burning
-        Vertical_Gradient(cr, 0, H, Rgba{20, 8, 10, 255}, Rgba{120, 40, 16, 255});
-        Hills(cr, rng, W, H, H * 0.7, 14, Rgba{24, 18, 14, 255});
-        for (int k = 0; k < 4; ++k) {
-            const double cx = 70 + k * 120, base = H * 0.84;
-            Tent(cr, cx, base, 46, Rgba{50, 40, 30, 255});
-            for (int f = 0; f < 3; ++f) { // flames, then the smoke over them
-                const double fx = cx - 20 + f * 20, fh = 30 + rng.Next() * 30;
-                cairo_move_to(cr, fx - 14, base - 8);
-                cairo_curve_to(cr, fx - 12, base - fh * 0.6, fx - 2, base - fh * 0.7, fx, base - fh);
-                cairo_curve_to(cr, fx + 4, base - fh * 0.6, fx + 14, base - fh * 0.5, fx + 14, base - 8);
-                cairo_close_path(cr);
-                Fill_Shaded(cr, cairo_pattern_create_linear(0, base - fh, 0, base), Rgba{255, 150, 40, 255}, 1.3f,
-                            0.8f, false);
-            }
-            Set_Rgb(cr, Rgba{60, 56, 56, 255}, 0.45);
-            for (int p = 0; p < 4; ++p) {
-                cairo_arc(cr, cx + p * 14 - 10, H * 0.5 - p * 26 - rng.Next() * 10, 16 + p * 6, 0, 6.2832);
-                cairo_fill(cr);
-            }
-        }
-        Wire(cr, W, H * 0.92);
-    } else if (theme == "velvet") { // cloth lining, `colour=` red, steel or olive
-        const Rgba c = r.Str("colour", "red") == "steel" ? Rgba{40, 56, 90, 255}
-                       : r.Str("colour", "red") == "olive" ? Rgba{40, 70, 40, 255}
-                                                          : Rgba{110, 24, 30, 255};
-        Vertical_Gradient(cr, 0, H, Rgba{110, 76, 44, 255}, Rgba{60, 40, 22, 255});
-        board = {24, 14, W - 24, H - 14};
-        cairo_rectangle(cr, 24, 14, W - 48, H - 28);
-        Fill_Shaded(cr, cairo_pattern_create_radial(W / 2, H / 2, 10, W / 2, H / 2, W * 0.6), c, 1.3f, 0.6f, false);
-        for (int k = 0; k < 30; ++k) { // the nap of the cloth
-            Set_Rgb(cr, kInk, 0.08);
-            cairo_set_line_width(cr, 1);
-            const double y = 20 + k * (H - 40) / 30;
-            cairo_move_to(cr, 26, y);
-            cairo_line_to(cr, W - 26, y + 3);
-            cairo_stroke(cr);
-        }
-    } else {
+    const Named_Theme* drawn = nullptr;
+    for (const Named_Theme& t : kThemes)
+        if (theme == t.name) drawn = &t;
+    if (drawn == nullptr) {
         r.error = "unknown backdrop theme '" + theme + "'";
         return false;
     }
+    const Frac_Rect board = drawn->draw(cr, rng, W, H, theme, r); // its face in pixels, where it has one
     if (r.Str("night", "0") == "1") Night(cr, rng, W, H);
     const Frac_Rect words = title.empty() ? Frac_Rect{0, 0, 0, 0} : Label(cr, title, 0, 14, W, 60, 36, kGold);
     Note_Words(image, title, words, W, H, board.x1 > board.x0 ? &board : nullptr);
@@ -397,38 +503,6 @@ bool Plate(const std::string& root, const std::string& image, const Arg_Reader& 
                                   look == "bare" ? Colour_Named(r.Str("colour", "paper")) : ink, true, look != "paper");
     Note_Words(image, text, words, w, h);
     return Save_Picture(p, root, image, true);
-}
-
-void Soldier(cairo_t* cr, int f, double x, double y, double w, double h, Rgba uniform) {
-    const double cx = x + w / 2, step = (f % 4 == 1) ? 3 : (f % 4 == 3) ? -3 : 0;
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    Set_Rgb(cr, writers::Shade(uniform, 0.6f));
-    cairo_set_line_width(cr, w * 0.1);
-    cairo_move_to(cr, cx - w * 0.08, y + h * 0.62);
-    cairo_line_to(cr, cx - w * 0.08 + step, y + h * 0.94);
-    cairo_move_to(cr, cx + w * 0.08, y + h * 0.62);
-    cairo_line_to(cr, cx + w * 0.08 - step, y + h * 0.94);
-    cairo_stroke(cr);
-    Rounded_Rect(cr, cx - w * 0.18, y + h * 0.3, w * 0.36, h * 0.36, w * 0.06);
-    Set_Rgb(cr, uniform);
-    cairo_fill(cr);
-    Set_Rgb(cr, kSkin);
-    cairo_arc(cr, cx, y + h * 0.21, w * 0.13, 0, 6.2832);
-    cairo_fill(cr);
-    Set_Rgb(cr, writers::Shade(uniform, 0.75f));
-    cairo_arc(cr, cx, y + h * 0.17, w * 0.15, 3.1416, 6.2832);
-    cairo_fill(cr);
-    const double arm = (f % 4) * 0.06;
-    Set_Rgb(cr, uniform);
-    cairo_set_line_width(cr, w * 0.07);
-    cairo_move_to(cr, cx + w * 0.16, y + h * 0.36);
-    cairo_line_to(cr, cx + w * 0.36, y + h * (0.5 - arm));
-    cairo_stroke(cr);
-    Set_Rgb(cr, kInk);
-    cairo_set_line_width(cr, w * 0.05);
-    cairo_move_to(cr, cx + w * 0.1, y + h * 0.46);
-    cairo_line_to(cr, cx + w * 0.46, y + h * 0.42);
-    cairo_stroke(cr);
 }
 
 // A figure sheet: 8 cells; animation k steps through two cells (k, k + 4) so every
@@ -807,6 +881,8 @@ bool Card(const std::string& root, const std::string& image, const Arg_Reader& r
     return Write_Sheet(root, image, SheetLayout{64, 96, 8, 2}, true, draw, a, 0.12f, 0.18f);
 }
 
+namespace {
+
 // ---- Plan pictures ----
 
 // The effects sheet: 64 cells of 32 pixels; 40 animations, among them 13 (a sale pickup's
@@ -901,51 +977,6 @@ bool Options_Box(const std::string& root, const std::string& image) {
                        {{0}, {1}}, 0.6f, 0.6f);
 }
 
-struct Painter {
-    const char* name;
-    bool (*paint)(const std::string&, const std::string&, const Arg_Reader&);
-};
-constexpr Painter PAINTERS[] = {
-    {"backdrop", Backdrop}, {"button", Button}, {"plate", Plate},   {"figure", Figure}, {"vehicle", Vehicle},
-    {"lamp", Lamp},         {"switch", Switch}, {"digits", Digits}, {"icon", Icon},     {"logo", Logo},
-    {"hole", Hole},         {"branch", Branch}, {"leaf", Leaf},     {"portrait", Portrait},
-    {"room", Room_Art},     {"banner", Banner},
-    {"seal", Seal},         {"star", Star},     {"bar", Bar},       {"card", Card},
-    {"piece", Camp_Piece},  {"tent_room", Tent_Room}, {"medals", Medals}, {"album", Album},
-    {"tunnel_map", Tunnel_Map},
-    // The northern roads of the second episode.
-    {"ep2b_truck", Ep2b_Truck}, {"ep2b_radar", Ep2b_Radar}, {"ep2b_cow", Ep2b_Cow}, {"ep2b_crow", Ep2b_Crow},
-    {"ep2b_gate", Ep2b_Gate}, {"ep2b_powder", Ep2b_Powder},
-    {"ep2b_windmill", Ep2b_Windmill},
-    // The story pages' pictures.
-    {"story_panorama", Story_Panorama}, {"story_credits", Story_Credits}, {"story_alarm", Story_Alarm},
-    {"story_lock", Story_Lock}, {"story_warship", Story_Warship},
-    // The story, death and intro pages' people and things, at page size.
-    {"page_figure", Page_Figure}, {"page_prop", Page_Prop},
-    // The coast's switched things.
-    {"ep3a_kit", Ep3a_Kit},
-    // The shooting gallery and its finale.
-    {"gal_deck", Gal_Deck}, {"gal_trench", Gal_Trench}, {"gal_airship_view", Gal_Airship_View},
-    {"gal_woods", Gal_Woods}, {"gal_sky", Gal_Sky}, {"gal_cover", Gal_Cover}, {"gal_target", Gal_Target},
-    {"gal_prop", Gal_Prop}, {"gal_cannon", Gal_Cannon}, {"gal_ball", Gal_Ball}, {"gal_gondola", Gal_Gondola},
-    {"gal_pigeon", Gal_Pigeon}, {"gal_blast", Gal_Blast}, {"gal_airship", Gal_Airship},
-    {"gal_faller", Gal_Faller}, {"gal_debris", Gal_Debris}, {"gal_plane", Gal_Plane},
-    {"gal_fortress", Gal_Fortress}, {"gal_effects", Gal_Effects}, {"gal_place", Gal_Place},
-    // the cut-scenes' layers
-    {"cut_sky", Cut_Sky}, {"cut_land", Cut_Land}, {"cut_vehicle", Cut_Vehicle}, {"cut_figure", Cut_Figure},
-    {"cut_fore", Cut_Fore},
-    // The act-2 country's farms and village.
-    {"ep2a_house", Ep2a_House}, {"ep2a_barn", Ep2a_Barn}, {"ep2a_haystack", Ep2a_Haystack},
-    {"ep2a_field_gun", Ep2a_Field_Gun}, {"ep2a_gun_pit", Ep2a_Gun_Pit}, {"ep2a_crow", Ep2a_Crow},
-    {"ep2a_steeple", Ep2a_Steeple}, {"ep2a_well", Ep2a_Well}, {"ep2a_boat", Ep2a_Boat},
-    // The late coast, the fortress and the missile complex.
-    {"ep3b_machine", Ep3b_Machine}, {"ep3b_prop", Ep3b_Prop},
-};
-
-bool Dirs_For(const std::string& root, const std::string& image) {
-    const size_t slash = image.rfind('/');
-    return slash == std::string::npos || writers::Make_Dirs(root + "/" + image.substr(0, slash));
-}
 
 } // namespace
 
@@ -957,47 +988,6 @@ void Caption(cairo_t* cr, const std::string& text, double x, double y, double w,
 void Release_Painters() {
     cairo_debug_reset_static_data();
     FcFini();
-}
-
-std::string Painter_Names() {
-    std::string s;
-    for (const Painter& p : PAINTERS) s += (s.empty() ? "" : ", ") + std::string(p.name);
-    return s + ", " + Shop_Painter_Names();
-}
-
-bool Paint_Art(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    auto it = args.find("painter");
-    const std::string name = it == args.end() ? "" : it->second;
-    for (const Painter& p : PAINTERS) {
-        if (name != p.name) continue;
-        if (Find_Shop_Painter(name)) { // two painters of one name: the scene could not tell which
-            error = "painter '" + name + "' is defined twice";
-            return false;
-        }
-        if (!Dirs_For(root, image)) {
-            error = "cannot make the folder of " + image;
-            return false;
-        }
-        Arg_Reader r{args, error};
-        error.clear();
-        const bool ok = p.paint(root, image, r);
-        if (!error.empty()) return false;
-        if (!ok) error = "could not write " + image;
-        return ok;
-    }
-    if (Shop_Painter paint = Find_Shop_Painter(name)) {
-        if (!Dirs_For(root, image)) {
-            error = "cannot make the folder of " + image;
-            return false;
-        }
-        error.clear();
-        const bool ok = paint(root, image, args, error);
-        if (!error.empty()) return false;
-        if (!ok) error = "could not write " + image;
-        return ok;
-    }
-    error = "unknown painter '" + name + "' (painters: " + Painter_Names() + ")";
-    return false;
 }
 
 bool Paint_Plan_Art(const std::string& root) {

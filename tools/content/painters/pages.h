@@ -35,13 +35,32 @@ struct Arg_Reader {
     }
 };
 
-// Paints one picture named `image` (path under root without ending) with the painter named
-// by args["painter"] and the painter's own arguments. False with a reason in error for an
-// unknown painter or argument, or a file that could not be written.
-bool Paint_Art(const std::string& root, const std::string& image, const Art_Args& args, std::string& error);
-
-// The names of the painters, for messages.
-std::string Painter_Names();
+// The page painters; the registry (registry.h) names them and says what each paints.
+bool Backdrop(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Button(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Plate(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Figure(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Vehicle(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Lamp(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Switch(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Digits(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Icon(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Logo(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Hole(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Branch(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Leaf(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Portrait(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Room_Art(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Banner(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Seal(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Star(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Bar(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Camp_Piece(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Tent_Room(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Medals(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Tunnel_Map(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Album(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Card(const std::string& root, const std::string& image, const Arg_Reader& r);
 
 // The pictures the slot plans name (effects sheet, save-slot looks, options box, perk looks,
 // night backdrop).

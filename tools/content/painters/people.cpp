@@ -18,7 +18,6 @@ using writers::Rgba;
 using writers::Shade;
 using writers::SheetLayout;
 
-constexpr double PI = 3.14159265358979;
 
 const Rgba kInk{28, 22, 20, 255}, kWhite{246, 242, 232, 255}, kGoldTrim{222, 180, 70, 255},
     kBlack{30, 30, 34, 255};
@@ -67,24 +66,6 @@ struct Rng : Seeded_Rng {
 };
 
 } // namespace
-
-void Fill(cairo_t* cr, Rgba c, double a) {
-    Set_Rgb(cr, c, a);
-    cairo_fill(cr);
-}
-void Fill_Keep(cairo_t* cr, Rgba c, double a) {
-    Set_Rgb(cr, c, a);
-    cairo_fill_preserve(cr);
-}
-void Stroke(cairo_t* cr, Rgba c, double width, double a) {
-    Set_Rgb(cr, c, a);
-    cairo_set_line_width(cr, width);
-    cairo_stroke(cr);
-}
-void Circle(cairo_t* cr, double cx, double cy, double r) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, cy, r, 0, 2 * PI);
-}
 
 namespace {
 
@@ -422,7 +403,7 @@ void Hair_Top(cairo_t* cr, const Look& l, const Frame& f, Rng& rng) {
         cairo_close_path(cr);
         Shaded(cr, l.hair_c, f.cx, f.hy - f.hry, f.cx, f.hy, f.line);
         for (int k = 0; k < 11; ++k) {
-            const double a = PI * (1.05 + 0.9 * k / 10.0);
+            const double a = kPi * (1.05 + 0.9 * k / 10.0);
             Circle(cr, f.cx + std::cos(a) * f.hr * 1.0, f.hy - f.hry * 0.3 + std::sin(a) * f.hry * 0.95,
                    f.hr * (0.2 + 0.06 * rng.Next()));
             Shaded(cr, l.hair_c, f.cx, f.hy - f.hry, f.cx, f.hy, f.line * 0.7);
@@ -580,7 +561,7 @@ void Beard(cairo_t* cr, const Look& l, const Frame& f, double my, Rng& rng) {
     }
     if (l.face.count("stubble"))
         for (int k = 0; k < 90; ++k) {
-            const double a = rng.Next() * PI, r = 0.55 + 0.42 * rng.Next();
+            const double a = rng.Next() * kPi, r = 0.55 + 0.42 * rng.Next();
             Circle(cr, f.cx + std::cos(a) * f.hr * r, f.hy + f.hry * 0.3 + std::sin(a) * f.hry * 0.7 * r,
                    f.hr * 0.018);
             Fill(cr, Shade(l.hair_c, 0.6f), 0.5);
@@ -952,7 +933,7 @@ void Dog(cairo_t* cr, const Look& l, int frame, double x, double y, double w, do
     // head with scruffy edge
     cairo_new_sub_path(cr);
     for (int k = 0; k <= 36; ++k) {
-        const double a = 2 * PI * k / 36, r = hr * (1.0 + (k % 2 ? 0.06 : -0.02) * (0.5 + rng.Next()));
+        const double a = 2 * kPi * k / 36, r = hr * (1.0 + (k % 2 ? 0.06 : -0.02) * (0.5 + rng.Next()));
         const double px = cx + std::cos(a) * r, py = hy + std::sin(a) * r * 0.92;
         if (k == 0) cairo_move_to(cr, px, py);
         else cairo_line_to(cr, px, py);
@@ -1237,311 +1218,368 @@ void Target(cairo_t* cr, double x, double y, double r) {
     }
 }
 
+// ---- The rooms behind a conversation, one picture each ----
+
+void Hq_Tent(cairo_t* cr, Rng& rng, double W, double H) {
+    Tent_Inside(cr, W, H, Rgba{170, 160, 118, 255});
+    Map_On_Wall(cr, W * 0.58, H * 0.16, W * 0.3, H * 0.3, rng);
+    cairo_rectangle(cr, W * 0.1, H * 0.12, W * 0.16, H * 0.24); // a flag
+    Fill(cr, Rgba{40, 70, 150, 255});
+    cairo_move_to(cr, W * 0.1, H * 0.12);
+    cairo_line_to(cr, W * 0.26, H * 0.36);
+    cairo_move_to(cr, W * 0.26, H * 0.12);
+    cairo_line_to(cr, W * 0.1, H * 0.36);
+    Stroke(cr, kWhite, 12);
+    cairo_rectangle(cr, W * 0.1, H * 0.12, W * 0.16, H * 0.24);
+    Stroke(cr, kInk, 3);
+    Table(cr, W, H, H * 0.8, Rgba{130, 90, 52, 255});
+    Papers(cr, W * 0.62, H * 0.88, rng);
+    Box(cr, W * 0.44, H * 0.76, W * 0.1, H * 0.09, Rgba{70, 78, 60, 255}); // field telephone
+    Circle(cr, W * 0.49, H * 0.805, 14);
+    Fill_Keep(cr, kBlack);
+    Stroke(cr, kInk, 2);
+    Hanging_Lamp(cr, W * 0.38, H * 0.2);
+}
+
+void Drill_Ground(cairo_t* cr, Rng& rng, double W, double H) {
+    Sky(cr, W, H * 0.55, rng);
+    Tents_Far(cr, W, H * 0.55);
+    Ground(cr, W, H, H * 0.55, Rgba{120, 140, 70, 255}, rng);
+    for (int k = 0; k < 3; ++k) { // the obstacle course: walls, tyres, a net
+        cairo_rectangle(cr, W * (0.08 + 0.13 * k), H * 0.5, W * 0.08, H * 0.16);
+        Shaded(cr, Rgba{140, 100, 60, 255}, 0, H * 0.5, 0, H * 0.66, 2);
+    }
+    for (int k = 0; k < 6; ++k) {
+        Oval(cr, W * 0.52 + k * 42, H * 0.74 + (k % 2) * 14, 22, 12);
+        Stroke(cr, kBlack, 9);
+    }
+    for (int k = 0; k < 7; ++k) {
+        cairo_move_to(cr, W * 0.72 + k * 26, H * 0.4);
+        cairo_line_to(cr, W * 0.7 + k * 26, H * 0.62);
+        cairo_move_to(cr, W * 0.72, H * 0.4 + k * 0.033 * H);
+        cairo_line_to(cr, W * 0.9, H * 0.4 + k * 0.033 * H);
+        Stroke(cr, Rgba{80, 66, 40, 255}, 2.5);
+    }
+    cairo_rectangle(cr, W * 0.93, H * 0.1, 6, H * 0.55); // flagpole
+    Fill(cr, Rgba{200, 200, 200, 255});
+    cairo_move_to(cr, W * 0.93, H * 0.1); // the camp's flag, a white saltire on blue
+    cairo_curve_to(cr, W * 0.89, H * 0.08, W * 0.87, H * 0.13, W * 0.83, H * 0.11);
+    cairo_line_to(cr, W * 0.83, H * 0.21);
+    cairo_curve_to(cr, W * 0.87, H * 0.23, W * 0.89, H * 0.18, W * 0.93, H * 0.2);
+    cairo_close_path(cr);
+    Fill_Keep(cr, Rgba{40, 70, 150, 255});
+    cairo_save(cr);
+    cairo_clip(cr);
+    cairo_move_to(cr, W * 0.83, H * 0.11);
+    cairo_line_to(cr, W * 0.93, H * 0.2);
+    cairo_move_to(cr, W * 0.93, H * 0.1);
+    cairo_line_to(cr, W * 0.83, H * 0.21);
+    Stroke(cr, kWhite, 7);
+    cairo_restore(cr);
+    Sandbags(cr, W * 0.02, H * 0.95, 8, 2);
+}
+
+void Card_Tent(cairo_t* cr, Rng&, double W, double H) {
+    Tent_Inside(cr, W, H, Rgba{110, 90, 70, 255});
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
+    cairo_paint(cr);
+    Hanging_Lamp(cr, W * 0.5, H * 0.18);
+    Oval(cr, W * 0.5, H * 0.92, W * 0.5, H * 0.2); // green table
+    Shaded(cr, Rgba{40, 110, 60, 255}, 0, H * 0.75, 0, H, 3);
+    Oval(cr, W * 0.5, H * 0.92, W * 0.5, H * 0.2);
+    Stroke(cr, Rgba{110, 70, 40, 255}, 12);
+    for (int k = 0; k < 5; ++k) { // cards dealt
+        cairo_save(cr);
+        cairo_translate(cr, W * (0.3 + 0.08 * k), H * 0.86);
+        cairo_rotate(cr, (k - 2) * 0.12);
+        Rounded_Rect(cr, -22, -32, 44, 64, 5);
+        Shaded(cr, k == 2 ? Rgba{170, 40, 40, 255} : kWhite, -22, -32, 22, 32, 1.5);
+        cairo_restore(cr);
+    }
+    for (int k = 0; k < 6; ++k) { // stacks of coins
+        Oval(cr, W * 0.72 + (k % 3) * 22, H * 0.84 - (k / 3) * 8, 14, 6);
+        Fill_Keep(cr, kGoldTrim);
+        Stroke(cr, Shade(kGoldTrim, 0.6f), 1.5);
+    }
+    for (int k = 0; k < 2; ++k) { // bottles
+        const double x = W * (0.14 + 0.06 * k);
+        Rounded_Rect(cr, x, H * 0.7, 26, 70, 8);
+        Shaded(cr, Rgba{50, 90, 50, 255}, x, 0, x + 26, 0, 2);
+        cairo_rectangle(cr, x + 8, H * 0.64, 10, 24);
+        Shaded(cr, Rgba{50, 90, 50, 255}, x, 0, x + 26, 0, 2);
+    }
+}
+
+void Store_Room(cairo_t* cr, Rng& rng, double W, double H) {
+    Tent_Inside(cr, W, H, Rgba{150, 140, 100, 255});
+    for (int r = 0; r < 3; ++r) { // shelves of boxes and tins
+        const double y = H * (0.2 + 0.17 * r);
+        cairo_rectangle(cr, W * 0.04, y + 56, W * 0.38, 10);
+        Shaded(cr, Rgba{120, 84, 48, 255}, 0, y, 0, y + 66, 2);
+        for (int k = 0; k < 5; ++k)
+            Box(cr, W * 0.05 + k * W * 0.075, y + 10 + rng.Next() * 10, W * 0.06, 46 - rng.Next() * 10,
+                k % 2 ? Rgba{90, 110, 70, 255} : Rgba{170, 140, 90, 255});
+    }
+    for (int k = 0; k < 4; ++k) Rifle(cr, W * (0.6 + 0.07 * k), H * 0.62, 190, -1.45); // the gun rack
+    cairo_rectangle(cr, W * 0.56, H * 0.22, W * 0.34, 12);
+    Fill(cr, Rgba{100, 70, 40, 255});
+    Crate(cr, W * 0.05, H * 0.72, W * 0.16, H * 0.16, "AMMO");
+    Table(cr, W, H, H * 0.82, Rgba{140, 100, 58, 255});
+    Hanging_Lamp(cr, W * 0.3, H * 0.1);
+}
+
+void Workshop(cairo_t* cr, Rng&, double W, double H) {
+    Tent_Inside(cr, W, H, Rgba{140, 130, 100, 255});
+    cairo_rectangle(cr, W * 0.05, H * 0.15, W * 0.36, H * 0.36); // pegboard with tools
+    Shaded(cr, Rgba{170, 140, 100, 255}, 0, H * 0.15, 0, H * 0.5, 3);
+    for (int k = 0; k < 6; ++k) {
+        const double x = W * 0.08 + k * W * 0.055;
+        cairo_rectangle(cr, x, H * 0.2, 10, H * (0.14 + 0.05 * (k % 3)));
+        Fill(cr, Rgba{90, 90, 96, 255});
+        cairo_rectangle(cr, x - 8, H * 0.2, 26, 16);
+        Fill(cr, k % 2 ? Rgba{170, 40, 40, 255} : Rgba{70, 70, 76, 255});
+    }
+    Rifle(cr, W * 0.6, H * 0.3, 260, 0.0);
+    Rifle(cr, W * 0.6, H * 0.4, 240, 0.0);
+    Table(cr, W, H, H * 0.78, Rgba{110, 90, 70, 255});
+    Box(cr, W * 0.15, H * 0.7, W * 0.1, H * 0.1, Rgba{80, 80, 90, 255}); // a vice
+    for (int k = 0; k < 8; ++k) { // sparks
+        cairo_move_to(cr, W * 0.2, H * 0.69);
+        cairo_line_to(cr, W * 0.2 + std::cos(k * 0.7 + 3.5) * 40, H * 0.69 + std::sin(k * 0.7 + 3.5) * 30);
+        Stroke(cr, Rgba{255, 200, 80, 255}, 2);
+    }
+    Hanging_Lamp(cr, W * 0.7, H * 0.12);
+}
+
+void Kennel(cairo_t* cr, Rng& rng, double W, double H) {
+    Sky(cr, W, H * 0.5, rng);
+    Tents_Far(cr, W, H * 0.5);
+    Ground(cr, W, H, H * 0.5, Rgba{110, 140, 70, 255}, rng);
+    for (int k = 0; k < 14; ++k) { // a picket fence
+        cairo_move_to(cr, k * W / 13, H * 0.62);
+        cairo_line_to(cr, k * W / 13 + 12, H * 0.56);
+        cairo_line_to(cr, k * W / 13 + 24, H * 0.62);
+        cairo_line_to(cr, k * W / 13 + 24, H * 0.76);
+        cairo_line_to(cr, k * W / 13, H * 0.76);
+        cairo_close_path(cr);
+        Shaded(cr, Rgba{226, 220, 200, 255}, 0, H * 0.56, 0, H * 0.76, 2);
+    }
+    const double kx = W * 0.4; // the kennel, between the two who talk
+    cairo_move_to(cr, kx, H * 0.9);
+    cairo_line_to(cr, kx, H * 0.66);
+    cairo_line_to(cr, kx + W * 0.1, H * 0.54);
+    cairo_line_to(cr, kx + W * 0.2, H * 0.66);
+    cairo_line_to(cr, kx + W * 0.2, H * 0.9);
+    cairo_close_path(cr);
+    Shaded(cr, Rgba{170, 60, 40, 255}, kx, 0, kx + W * 0.2, 0, 3);
+    Oval(cr, kx + W * 0.1, H * 0.83, W * 0.04, H * 0.09);
+    Fill(cr, kBlack);
+    Set_Rgb(cr, kWhite);
+    Text_Centred(cr, "PATCHES", kx + W * 0.1, H * 0.68, 22, true);
+    Oval(cr, kx + W * 0.26, H * 0.92, 40, 12); // the bowl
+    Shaded(cr, Rgba{60, 90, 170, 255}, 0, H * 0.9, 0, H * 0.95, 2);
+}
+
+void Range_Booth(cairo_t* cr, Rng& rng, double W, double H) {
+    Sky(cr, W, H * 0.52, rng);
+    Ground(cr, W, H, H * 0.52, Rgba{150, 150, 80, 255}, rng);
+    for (int k = 0; k < 5; ++k) Target(cr, W * (0.12 + 0.19 * k), H * (0.42 + 0.04 * (k % 2)), 34);
+    for (int k = 0; k < 4; ++k) { // hay bales
+        cairo_rectangle(cr, W * (0.05 + 0.25 * k), H * 0.66, W * 0.12, H * 0.08);
+        Shaded(cr, Rgba{210, 180, 90, 255}, 0, H * 0.66, 0, H * 0.74, 2);
+    }
+    for (int k = 0; k < 16; ++k) { // bunting
+        const double x = k * W / 15;
+        cairo_move_to(cr, x, H * 0.06 + 10 * std::sin(k * 0.4));
+        cairo_line_to(cr, x + W / 30, H * 0.13 + 10 * std::sin(k * 0.4 + 0.2));
+        cairo_line_to(cr, x + W / 15, H * 0.06 + 10 * std::sin(k * 0.4 + 0.4));
+        cairo_close_path(cr);
+        Fill(cr, k % 3 == 0 ? Rgba{200, 40, 40, 255} : k % 3 == 1 ? kWhite : Rgba{40, 70, 160, 255});
+    }
+    Sandbags(cr, 0, H * 0.96, 20, 2);
+}
+
+void Office(cairo_t* cr, Rng& rng, double W, double H) {
+    Gradient_Box(cr, 0, 0, W, H, Rgba{150, 110, 70, 255}, Rgba{90, 64, 40, 255}); // plank walls
+    for (int k = 0; k < 16; ++k) {
+        cairo_move_to(cr, k * W / 16, 0);
+        cairo_line_to(cr, k * W / 16, H);
+        Stroke(cr, Rgba{70, 48, 30, 255}, 3, 0.7);
+    }
+    cairo_rectangle(cr, W * 0.6, H * 0.12, W * 0.26, H * 0.3); // a window on the camp
+    Gradient_Box(cr, W * 0.6, H * 0.12, W * 0.26, H * 0.3, Rgba{150, 190, 220, 255}, Rgba{200, 210, 190, 255});
+    cairo_rectangle(cr, W * 0.6, H * 0.12, W * 0.26, H * 0.3);
+    cairo_move_to(cr, W * 0.73, H * 0.12);
+    cairo_line_to(cr, W * 0.73, H * 0.42);
+    cairo_move_to(cr, W * 0.6, H * 0.27);
+    cairo_line_to(cr, W * 0.86, H * 0.27);
+    Stroke(cr, Rgba{70, 48, 30, 255}, 8);
+    Map_On_Wall(cr, W * 0.08, H * 0.14, W * 0.3, H * 0.3, rng);
+    Table(cr, W, H, H * 0.78, Rgba{90, 56, 34, 255});
+    Papers(cr, W * 0.2, H * 0.86, rng);
+    Hanging_Lamp(cr, W * 0.48, H * 0.08);
+}
+
+// The campaign map spread on a table
+void Chart_Table(cairo_t* cr, Rng& rng, double W, double H) {
+    Gradient_Box(cr, 0, 0, W, H, Rgba{90, 64, 40, 255}, Rgba{50, 36, 24, 255});
+    Map_On_Wall(cr, W * 0.06, H * 0.08, W * 0.88, H * 0.84, rng);
+    for (int k = 0; k < 6; ++k) { // the Black Army's marks
+        const double x = W * (0.2 + 0.1 * k), y = H * (0.3 + 0.08 * (k % 3));
+        cairo_move_to(cr, x - 12, y - 12);
+        cairo_line_to(cr, x + 12, y + 12);
+        cairo_move_to(cr, x + 12, y - 12);
+        cairo_line_to(cr, x - 12, y + 12);
+        Stroke(cr, kBlack, 5);
+    }
+    Set_Rgb(cr, Rgba{60, 40, 30, 255});
+    Text_Centred(cr, "SECRET", W * 0.3, H * 0.85, 40, true);
+}
+
+// The medic's tent
+void Ward(cairo_t* cr, Rng&, double W, double H) {
+    Tent_Inside(cr, W, H, Rgba{220, 220, 210, 255});
+    for (int k = 0; k < 2; ++k) {
+        cairo_rectangle(cr, W * (0.05 + 0.6 * k), H * 0.6, W * 0.3, H * 0.08);
+        Shaded(cr, kWhite, 0, H * 0.6, 0, H * 0.68, 2);
+        cairo_rectangle(cr, W * (0.05 + 0.6 * k), H * 0.68, 8, H * 0.14);
+        cairo_rectangle(cr, W * (0.35 + 0.6 * k) - 8, H * 0.68, 8, H * 0.14);
+        Fill(cr, Rgba{120, 120, 130, 255});
+    }
+    cairo_rectangle(cr, W * 0.43, H * 0.1, W * 0.14, W * 0.14);
+    Fill(cr, kWhite);
+    cairo_rectangle(cr, W * 0.48, H * 0.12, W * 0.04, W * 0.1);
+    cairo_rectangle(cr, W * 0.45, H * 0.12 + W * 0.03, W * 0.1, W * 0.04);
+    Fill(cr, Rgba{200, 30, 30, 255});
+    Hanging_Lamp(cr, W * 0.25, H * 0.1);
+}
+
+// A warship's deck: grey steel, a gun turret, the sea beyond
+void Warship_Deck(cairo_t* cr, Rng&, double W, double H) {
+    Gradient_Box(cr, 0, 0, W, H * 0.45, Rgba{130, 160, 196, 255}, Rgba{210, 214, 206, 255});
+    Gradient_Box(cr, 0, H * 0.42, W, H * 0.1, Rgba{60, 90, 120, 255}, Rgba{40, 66, 92, 255});
+    cairo_move_to(cr, 0, H * 0.5); // the superstructure
+    cairo_line_to(cr, W * 0.1, H * 0.5);
+    cairo_line_to(cr, W * 0.1, H * 0.2);
+    cairo_line_to(cr, W * 0.3, H * 0.2);
+    cairo_line_to(cr, W * 0.3, H * 0.08);
+    cairo_line_to(cr, W * 0.4, H * 0.08);
+    cairo_line_to(cr, W * 0.4, H * 0.5);
+    cairo_line_to(cr, W, H * 0.5);
+    cairo_line_to(cr, W, H);
+    cairo_line_to(cr, 0, H);
+    cairo_close_path(cr);
+    Shaded(cr, Rgba{130, 136, 140, 255}, 0, 0, W, H, 3);
+    for (int k = 0; k < 4; ++k) { // portholes
+        Circle(cr, W * (0.14 + 0.06 * k), H * 0.3, 12);
+        Fill_Keep(cr, Rgba{40, 50, 60, 255});
+        Stroke(cr, Rgba{200, 200, 200, 255}, 3);
+    }
+    Oval(cr, W * 0.72, H * 0.52, W * 0.14, H * 0.08); // the turret and its guns
+    Shaded(cr, Rgba{110, 116, 120, 255}, 0, H * 0.44, 0, H * 0.6, 3);
+    for (int k = 0; k < 2; ++k) {
+        cairo_rectangle(cr, W * 0.8, H * (0.47 + 0.04 * k), W * 0.2, H * 0.025);
+        Shaded(cr, Rgba{90, 96, 100, 255}, 0, 0, 0, H, 2);
+    }
+    for (int k = 0; k < 26; ++k) { // rivets and plate seams
+        Circle(cr, k * W / 25, H * 0.62, 3);
+        Fill(cr, Rgba{90, 94, 98, 255});
+    }
+    for (int k = 0; k < 8; ++k) {
+        cairo_move_to(cr, k * W / 7, H * 0.62);
+        cairo_line_to(cr, k * W / 7 - 60, H);
+        Stroke(cr, Rgba{96, 100, 104, 255}, 2);
+    }
+    for (int k = 0; k < 12; ++k) { // the railing
+        cairo_move_to(cr, W * 0.42 + k * 48, H * 0.5);
+        cairo_line_to(cr, W * 0.42 + k * 48, H * 0.4);
+        Stroke(cr, Rgba{70, 74, 78, 255}, 3);
+    }
+    cairo_move_to(cr, W * 0.42, H * 0.4);
+    cairo_line_to(cr, W, H * 0.4);
+    Stroke(cr, Rgba{70, 74, 78, 255}, 4);
+}
+
+// A submarine pen: concrete vault, black water, a conning tower
+void Submarine_Pen(cairo_t* cr, Rng& rng, double W, double H) {
+    Gradient_Box(cr, 0, 0, W, H, Rgba{90, 92, 90, 255}, Rgba{40, 42, 40, 255});
+    for (int k = 0; k < 5; ++k) { // the vault's ribs
+        cairo_move_to(cr, k * W / 4, 0);
+        cairo_curve_to(cr, k * W / 4 - 20, H * 0.2, k * W / 4 - 20, H * 0.4, k * W / 4, H * 0.55);
+        Stroke(cr, Rgba{60, 62, 60, 255}, 14);
+    }
+    for (int k = 0; k < 4; ++k) Lamp_Glow(cr, W * (0.12 + 0.25 * k), H * 0.08, 160, 0.35);
+    Gradient_Box(cr, 0, H * 0.55, W, H * 0.3, Rgba{20, 40, 50, 255}, Rgba{10, 20, 26, 255});
+    for (int k = 0; k < 30; ++k) {
+        cairo_rectangle(cr, rng.Next() * W, H * 0.56 + rng.Next() * H * 0.28, 20 + rng.Next() * 30, 2);
+        Fill(cr, kWhite, 0.15);
+    }
+    Oval(cr, W * 0.55, H * 0.62, W * 0.38, H * 0.05); // the hull and its tower
+    Shaded(cr, Rgba{60, 66, 70, 255}, 0, H * 0.57, 0, H * 0.67, 3);
+    Rounded_Rect(cr, W * 0.5, H * 0.42, W * 0.1, H * 0.18, 10);
+    Shaded(cr, Rgba{66, 72, 76, 255}, W * 0.5, 0, W * 0.6, 0, 3);
+    cairo_rectangle(cr, W * 0.54, H * 0.32, 6, H * 0.1);
+    Fill(cr, Rgba{50, 50, 54, 255});
+    Gradient_Box(cr, 0, H * 0.85, W, H * 0.15, Rgba{120, 118, 110, 255}, Rgba{70, 68, 62, 255}); // the quay
+    for (int k = 0; k < 10; ++k) {
+        cairo_rectangle(cr, k * W / 10 + 20, H * 0.85, 50, 8);
+        Fill(cr, k % 2 ? Rgba{220, 190, 40, 255} : kBlack);
+    }
+}
+
+// A concrete corner of an enemy bunker
+void Bunker_Corner(cairo_t* cr, Rng&, double W, double H) {
+    Gradient_Box(cr, 0, 0, W, H, Rgba{120, 118, 108, 255}, Rgba{60, 58, 54, 255});
+    for (int r = 0; r < 6; ++r) // shuttering marks
+        for (int k = 0; k < 5; ++k) {
+            cairo_rectangle(cr, k * W / 5 + (r % 2) * W / 10, r * H * 0.12, W / 5, H * 0.12);
+            Stroke(cr, Rgba{80, 78, 72, 255}, 2, 0.5);
+        }
+    // The firing slit, off to the right (not under a page's title): a thin band of sky
+    // and sea seen through the concrete, deep in its embrasure.
+    cairo_rectangle(cr, W * 0.56, H * 0.2, W * 0.34, H * 0.05);
+    Fill(cr, Rgba{40, 40, 40, 255});
+    Gradient_Box(cr, W * 0.57, H * 0.21, W * 0.32, H * 0.02, Rgba{150, 180, 200, 255}, Rgba{200, 210, 200, 255});
+    Gradient_Box(cr, W * 0.57, H * 0.23, W * 0.32, H * 0.012, Rgba{70, 100, 120, 255}, Rgba{50, 76, 96, 255});
+    cairo_rectangle(cr, W * 0.56, H * 0.2, W * 0.34, H * 0.05);
+    Stroke(cr, kInk, 4);
+    Lamp_Glow(cr, W * 0.73, H * 0.22, 260, 0.25);
+    for (int k = 0; k < 3; ++k) Crate(cr, W * (0.04 + 0.12 * k), H * (0.62 - 0.1 * (k == 1)), W * 0.12,
+                                      H * 0.16, k == 1 ? "TNT" : "");
+    Sandbags(cr, W * 0.55, H * 0.96, 9, 3);
+    Gradient_Box(cr, 0, H * 0.86, W, H * 0.14, Rgba{70, 66, 60, 255}, Rgba{40, 38, 34, 255});
+}
+
+struct Named_Room {
+    const char* name;
+    void (*draw)(cairo_t*, Rng&, double, double);
+};
+const Named_Room kRooms[] = {
+    {"hq", Hq_Tent},
+    {"drill", Drill_Ground},
+    {"cards", Card_Tent},
+    {"store", Store_Room},
+    {"workshop", Workshop},
+    {"kennel", Kennel},
+    {"range", Range_Booth},
+    {"office", Office},
+    {"chart", Chart_Table},
+    {"ward", Ward},
+    {"deck", Warship_Deck},
+    {"pen", Submarine_Pen},
+    {"bunker", Bunker_Corner},
+};
+
 bool Room(cairo_t* cr, const std::string& theme, double W, double H, uint32_t seed, std::string& error) {
     Rng rng(seed);
-    if (theme == "hq") {
-        Tent_Inside(cr, W, H, Rgba{170, 160, 118, 255});
-        Map_On_Wall(cr, W * 0.58, H * 0.16, W * 0.3, H * 0.3, rng);
-        cairo_rectangle(cr, W * 0.1, H * 0.12, W * 0.16, H * 0.24); // a flag
-        Fill(cr, Rgba{40, 70, 150, 255});
-        cairo_move_to(cr, W * 0.1, H * 0.12);
-        cairo_line_to(cr, W * 0.26, H * 0.36);
-        cairo_move_to(cr, W * 0.26, H * 0.12);
-        cairo_line_to(cr, W * 0.1, H * 0.36);
-        Stroke(cr, kWhite, 12);
-        cairo_rectangle(cr, W * 0.1, H * 0.12, W * 0.16, H * 0.24);
-        Stroke(cr, kInk, 3);
-        Table(cr, W, H, H * 0.8, Rgba{130, 90, 52, 255});
-        Papers(cr, W * 0.62, H * 0.88, rng);
-        Box(cr, W * 0.44, H * 0.76, W * 0.1, H * 0.09, Rgba{70, 78, 60, 255}); // field telephone
-        Circle(cr, W * 0.49, H * 0.805, 14);
-        Fill_Keep(cr, kBlack);
-        Stroke(cr, kInk, 2);
-        Hanging_Lamp(cr, W * 0.38, H * 0.2);
-    } else if (theme == "drill") {
-        Sky(cr, W, H * 0.55, rng);
-        Tents_Far(cr, W, H * 0.55);
-        Ground(cr, W, H, H * 0.55, Rgba{120, 140, 70, 255}, rng);
-        for (int k = 0; k < 3; ++k) { // the obstacle course: walls, tyres, a net
-            cairo_rectangle(cr, W * (0.08 + 0.13 * k), H * 0.5, W * 0.08, H * 0.16);
-            Shaded(cr, Rgba{140, 100, 60, 255}, 0, H * 0.5, 0, H * 0.66, 2);
-        }
-        for (int k = 0; k < 6; ++k) {
-            Oval(cr, W * 0.52 + k * 42, H * 0.74 + (k % 2) * 14, 22, 12);
-            Stroke(cr, kBlack, 9);
-        }
-        for (int k = 0; k < 7; ++k) {
-            cairo_move_to(cr, W * 0.72 + k * 26, H * 0.4);
-            cairo_line_to(cr, W * 0.7 + k * 26, H * 0.62);
-            cairo_move_to(cr, W * 0.72, H * 0.4 + k * 0.033 * H);
-            cairo_line_to(cr, W * 0.9, H * 0.4 + k * 0.033 * H);
-            Stroke(cr, Rgba{80, 66, 40, 255}, 2.5);
-        }
-        cairo_rectangle(cr, W * 0.93, H * 0.1, 6, H * 0.55); // flagpole
-        Fill(cr, Rgba{200, 200, 200, 255});
-        cairo_move_to(cr, W * 0.93, H * 0.1); // the camp's flag, a white saltire on blue
-        cairo_curve_to(cr, W * 0.89, H * 0.08, W * 0.87, H * 0.13, W * 0.83, H * 0.11);
-        cairo_line_to(cr, W * 0.83, H * 0.21);
-        cairo_curve_to(cr, W * 0.87, H * 0.23, W * 0.89, H * 0.18, W * 0.93, H * 0.2);
-        cairo_close_path(cr);
-        Fill_Keep(cr, Rgba{40, 70, 150, 255});
-        cairo_save(cr);
-        cairo_clip(cr);
-        cairo_move_to(cr, W * 0.83, H * 0.11);
-        cairo_line_to(cr, W * 0.93, H * 0.2);
-        cairo_move_to(cr, W * 0.93, H * 0.1);
-        cairo_line_to(cr, W * 0.83, H * 0.21);
-        Stroke(cr, kWhite, 7);
-        cairo_restore(cr);
-        Sandbags(cr, W * 0.02, H * 0.95, 8, 2);
-    } else if (theme == "cards") {
-        Tent_Inside(cr, W, H, Rgba{110, 90, 70, 255});
-        cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
-        cairo_paint(cr);
-        Hanging_Lamp(cr, W * 0.5, H * 0.18);
-        Oval(cr, W * 0.5, H * 0.92, W * 0.5, H * 0.2); // green table
-        Shaded(cr, Rgba{40, 110, 60, 255}, 0, H * 0.75, 0, H, 3);
-        Oval(cr, W * 0.5, H * 0.92, W * 0.5, H * 0.2);
-        Stroke(cr, Rgba{110, 70, 40, 255}, 12);
-        for (int k = 0; k < 5; ++k) { // cards dealt
-            cairo_save(cr);
-            cairo_translate(cr, W * (0.3 + 0.08 * k), H * 0.86);
-            cairo_rotate(cr, (k - 2) * 0.12);
-            Rounded_Rect(cr, -22, -32, 44, 64, 5);
-            Shaded(cr, k == 2 ? Rgba{170, 40, 40, 255} : kWhite, -22, -32, 22, 32, 1.5);
-            cairo_restore(cr);
-        }
-        for (int k = 0; k < 6; ++k) { // stacks of coins
-            Oval(cr, W * 0.72 + (k % 3) * 22, H * 0.84 - (k / 3) * 8, 14, 6);
-            Fill_Keep(cr, kGoldTrim);
-            Stroke(cr, Shade(kGoldTrim, 0.6f), 1.5);
-        }
-        for (int k = 0; k < 2; ++k) { // bottles
-            const double x = W * (0.14 + 0.06 * k);
-            Rounded_Rect(cr, x, H * 0.7, 26, 70, 8);
-            Shaded(cr, Rgba{50, 90, 50, 255}, x, 0, x + 26, 0, 2);
-            cairo_rectangle(cr, x + 8, H * 0.64, 10, 24);
-            Shaded(cr, Rgba{50, 90, 50, 255}, x, 0, x + 26, 0, 2);
-        }
-    } else if (theme == "store") {
-        Tent_Inside(cr, W, H, Rgba{150, 140, 100, 255});
-        for (int r = 0; r < 3; ++r) { // shelves of boxes and tins
-            const double y = H * (0.2 + 0.17 * r);
-            cairo_rectangle(cr, W * 0.04, y + 56, W * 0.38, 10);
-            Shaded(cr, Rgba{120, 84, 48, 255}, 0, y, 0, y + 66, 2);
-            for (int k = 0; k < 5; ++k)
-                Box(cr, W * 0.05 + k * W * 0.075, y + 10 + rng.Next() * 10, W * 0.06, 46 - rng.Next() * 10,
-                    k % 2 ? Rgba{90, 110, 70, 255} : Rgba{170, 140, 90, 255});
-        }
-        for (int k = 0; k < 4; ++k) Rifle(cr, W * (0.6 + 0.07 * k), H * 0.62, 190, -1.45); // the gun rack
-        cairo_rectangle(cr, W * 0.56, H * 0.22, W * 0.34, 12);
-        Fill(cr, Rgba{100, 70, 40, 255});
-        Crate(cr, W * 0.05, H * 0.72, W * 0.16, H * 0.16, "AMMO");
-        Table(cr, W, H, H * 0.82, Rgba{140, 100, 58, 255});
-        Hanging_Lamp(cr, W * 0.3, H * 0.1);
-    } else if (theme == "workshop") {
-        Tent_Inside(cr, W, H, Rgba{140, 130, 100, 255});
-        cairo_rectangle(cr, W * 0.05, H * 0.15, W * 0.36, H * 0.36); // pegboard with tools
-        Shaded(cr, Rgba{170, 140, 100, 255}, 0, H * 0.15, 0, H * 0.5, 3);
-        for (int k = 0; k < 6; ++k) {
-            const double x = W * 0.08 + k * W * 0.055;
-            cairo_rectangle(cr, x, H * 0.2, 10, H * (0.14 + 0.05 * (k % 3)));
-            Fill(cr, Rgba{90, 90, 96, 255});
-            cairo_rectangle(cr, x - 8, H * 0.2, 26, 16);
-            Fill(cr, k % 2 ? Rgba{170, 40, 40, 255} : Rgba{70, 70, 76, 255});
-        }
-        Rifle(cr, W * 0.6, H * 0.3, 260, 0.0);
-        Rifle(cr, W * 0.6, H * 0.4, 240, 0.0);
-        Table(cr, W, H, H * 0.78, Rgba{110, 90, 70, 255});
-        Box(cr, W * 0.15, H * 0.7, W * 0.1, H * 0.1, Rgba{80, 80, 90, 255}); // a vice
-        for (int k = 0; k < 8; ++k) { // sparks
-            cairo_move_to(cr, W * 0.2, H * 0.69);
-            cairo_line_to(cr, W * 0.2 + std::cos(k * 0.7 + 3.5) * 40, H * 0.69 + std::sin(k * 0.7 + 3.5) * 30);
-            Stroke(cr, Rgba{255, 200, 80, 255}, 2);
-        }
-        Hanging_Lamp(cr, W * 0.7, H * 0.12);
-    } else if (theme == "kennel") {
-        Sky(cr, W, H * 0.5, rng);
-        Tents_Far(cr, W, H * 0.5);
-        Ground(cr, W, H, H * 0.5, Rgba{110, 140, 70, 255}, rng);
-        for (int k = 0; k < 14; ++k) { // a picket fence
-            cairo_move_to(cr, k * W / 13, H * 0.62);
-            cairo_line_to(cr, k * W / 13 + 12, H * 0.56);
-            cairo_line_to(cr, k * W / 13 + 24, H * 0.62);
-            cairo_line_to(cr, k * W / 13 + 24, H * 0.76);
-            cairo_line_to(cr, k * W / 13, H * 0.76);
-            cairo_close_path(cr);
-            Shaded(cr, Rgba{226, 220, 200, 255}, 0, H * 0.56, 0, H * 0.76, 2);
-        }
-        const double kx = W * 0.4; // the kennel, between the two who talk
-        cairo_move_to(cr, kx, H * 0.9);
-        cairo_line_to(cr, kx, H * 0.66);
-        cairo_line_to(cr, kx + W * 0.1, H * 0.54);
-        cairo_line_to(cr, kx + W * 0.2, H * 0.66);
-        cairo_line_to(cr, kx + W * 0.2, H * 0.9);
-        cairo_close_path(cr);
-        Shaded(cr, Rgba{170, 60, 40, 255}, kx, 0, kx + W * 0.2, 0, 3);
-        Oval(cr, kx + W * 0.1, H * 0.83, W * 0.04, H * 0.09);
-        Fill(cr, kBlack);
-        Set_Rgb(cr, kWhite);
-        Text_Centred(cr, "PATCHES", kx + W * 0.1, H * 0.68, 22, true);
-        Oval(cr, kx + W * 0.26, H * 0.92, 40, 12); // the bowl
-        Shaded(cr, Rgba{60, 90, 170, 255}, 0, H * 0.9, 0, H * 0.95, 2);
-    } else if (theme == "range") {
-        Sky(cr, W, H * 0.52, rng);
-        Ground(cr, W, H, H * 0.52, Rgba{150, 150, 80, 255}, rng);
-        for (int k = 0; k < 5; ++k) Target(cr, W * (0.12 + 0.19 * k), H * (0.42 + 0.04 * (k % 2)), 34);
-        for (int k = 0; k < 4; ++k) { // hay bales
-            cairo_rectangle(cr, W * (0.05 + 0.25 * k), H * 0.66, W * 0.12, H * 0.08);
-            Shaded(cr, Rgba{210, 180, 90, 255}, 0, H * 0.66, 0, H * 0.74, 2);
-        }
-        for (int k = 0; k < 16; ++k) { // bunting
-            const double x = k * W / 15;
-            cairo_move_to(cr, x, H * 0.06 + 10 * std::sin(k * 0.4));
-            cairo_line_to(cr, x + W / 30, H * 0.13 + 10 * std::sin(k * 0.4 + 0.2));
-            cairo_line_to(cr, x + W / 15, H * 0.06 + 10 * std::sin(k * 0.4 + 0.4));
-            cairo_close_path(cr);
-            Fill(cr, k % 3 == 0 ? Rgba{200, 40, 40, 255} : k % 3 == 1 ? kWhite : Rgba{40, 70, 160, 255});
-        }
-        Sandbags(cr, 0, H * 0.96, 20, 2);
-    } else if (theme == "office") {
-        Gradient_Box(cr, 0, 0, W, H, Rgba{150, 110, 70, 255}, Rgba{90, 64, 40, 255}); // plank walls
-        for (int k = 0; k < 16; ++k) {
-            cairo_move_to(cr, k * W / 16, 0);
-            cairo_line_to(cr, k * W / 16, H);
-            Stroke(cr, Rgba{70, 48, 30, 255}, 3, 0.7);
-        }
-        cairo_rectangle(cr, W * 0.6, H * 0.12, W * 0.26, H * 0.3); // a window on the camp
-        Gradient_Box(cr, W * 0.6, H * 0.12, W * 0.26, H * 0.3, Rgba{150, 190, 220, 255}, Rgba{200, 210, 190, 255});
-        cairo_rectangle(cr, W * 0.6, H * 0.12, W * 0.26, H * 0.3);
-        cairo_move_to(cr, W * 0.73, H * 0.12);
-        cairo_line_to(cr, W * 0.73, H * 0.42);
-        cairo_move_to(cr, W * 0.6, H * 0.27);
-        cairo_line_to(cr, W * 0.86, H * 0.27);
-        Stroke(cr, Rgba{70, 48, 30, 255}, 8);
-        Map_On_Wall(cr, W * 0.08, H * 0.14, W * 0.3, H * 0.3, rng);
-        Table(cr, W, H, H * 0.78, Rgba{90, 56, 34, 255});
-        Papers(cr, W * 0.2, H * 0.86, rng);
-        Hanging_Lamp(cr, W * 0.48, H * 0.08);
-    } else if (theme == "chart") { // the campaign map spread on a table
-        Gradient_Box(cr, 0, 0, W, H, Rgba{90, 64, 40, 255}, Rgba{50, 36, 24, 255});
-        Map_On_Wall(cr, W * 0.06, H * 0.08, W * 0.88, H * 0.84, rng);
-        for (int k = 0; k < 6; ++k) { // the Black Army's marks
-            const double x = W * (0.2 + 0.1 * k), y = H * (0.3 + 0.08 * (k % 3));
-            cairo_move_to(cr, x - 12, y - 12);
-            cairo_line_to(cr, x + 12, y + 12);
-            cairo_move_to(cr, x + 12, y - 12);
-            cairo_line_to(cr, x - 12, y + 12);
-            Stroke(cr, kBlack, 5);
-        }
-        Set_Rgb(cr, Rgba{60, 40, 30, 255});
-        Text_Centred(cr, "SECRET", W * 0.3, H * 0.85, 40, true);
-    } else if (theme == "ward") { // the medic's tent
-        Tent_Inside(cr, W, H, Rgba{220, 220, 210, 255});
-        for (int k = 0; k < 2; ++k) {
-            cairo_rectangle(cr, W * (0.05 + 0.6 * k), H * 0.6, W * 0.3, H * 0.08);
-            Shaded(cr, kWhite, 0, H * 0.6, 0, H * 0.68, 2);
-            cairo_rectangle(cr, W * (0.05 + 0.6 * k), H * 0.68, 8, H * 0.14);
-            cairo_rectangle(cr, W * (0.35 + 0.6 * k) - 8, H * 0.68, 8, H * 0.14);
-            Fill(cr, Rgba{120, 120, 130, 255});
-        }
-        cairo_rectangle(cr, W * 0.43, H * 0.1, W * 0.14, W * 0.14);
-        Fill(cr, kWhite);
-        cairo_rectangle(cr, W * 0.48, H * 0.12, W * 0.04, W * 0.1);
-        cairo_rectangle(cr, W * 0.45, H * 0.12 + W * 0.03, W * 0.1, W * 0.04);
-        Fill(cr, Rgba{200, 30, 30, 255});
-        Hanging_Lamp(cr, W * 0.25, H * 0.1);
-    } else if (theme == "deck") { // a warship's deck: grey steel, a gun turret, the sea beyond
-        Gradient_Box(cr, 0, 0, W, H * 0.45, Rgba{130, 160, 196, 255}, Rgba{210, 214, 206, 255});
-        Gradient_Box(cr, 0, H * 0.42, W, H * 0.1, Rgba{60, 90, 120, 255}, Rgba{40, 66, 92, 255});
-        cairo_move_to(cr, 0, H * 0.5); // the superstructure
-        cairo_line_to(cr, W * 0.1, H * 0.5);
-        cairo_line_to(cr, W * 0.1, H * 0.2);
-        cairo_line_to(cr, W * 0.3, H * 0.2);
-        cairo_line_to(cr, W * 0.3, H * 0.08);
-        cairo_line_to(cr, W * 0.4, H * 0.08);
-        cairo_line_to(cr, W * 0.4, H * 0.5);
-        cairo_line_to(cr, W, H * 0.5);
-        cairo_line_to(cr, W, H);
-        cairo_line_to(cr, 0, H);
-        cairo_close_path(cr);
-        Shaded(cr, Rgba{130, 136, 140, 255}, 0, 0, W, H, 3);
-        for (int k = 0; k < 4; ++k) { // portholes
-            Circle(cr, W * (0.14 + 0.06 * k), H * 0.3, 12);
-            Fill_Keep(cr, Rgba{40, 50, 60, 255});
-            Stroke(cr, Rgba{200, 200, 200, 255}, 3);
-        }
-        Oval(cr, W * 0.72, H * 0.52, W * 0.14, H * 0.08); // the turret and its guns
-        Shaded(cr, Rgba{110, 116, 120, 255}, 0, H * 0.44, 0, H * 0.6, 3);
-        for (int k = 0; k < 2; ++k) {
-            cairo_rectangle(cr, W * 0.8, H * (0.47 + 0.04 * k), W * 0.2, H * 0.025);
-            Shaded(cr, Rgba{90, 96, 100, 255}, 0, 0, 0, H, 2);
-        }
-        for (int k = 0; k < 26; ++k) { // rivets and plate seams
-            Circle(cr, k * W / 25, H * 0.62, 3);
-            Fill(cr, Rgba{90, 94, 98, 255});
-        }
-        for (int k = 0; k < 8; ++k) {
-            cairo_move_to(cr, k * W / 7, H * 0.62);
-            cairo_line_to(cr, k * W / 7 - 60, H);
-            Stroke(cr, Rgba{96, 100, 104, 255}, 2);
-        }
-        for (int k = 0; k < 12; ++k) { // the railing
-            cairo_move_to(cr, W * 0.42 + k * 48, H * 0.5);
-            cairo_line_to(cr, W * 0.42 + k * 48, H * 0.4);
-            Stroke(cr, Rgba{70, 74, 78, 255}, 3);
-        }
-        cairo_move_to(cr, W * 0.42, H * 0.4);
-        cairo_line_to(cr, W, H * 0.4);
-        Stroke(cr, Rgba{70, 74, 78, 255}, 4);
-    } else if (theme == "pen") { // a submarine pen: concrete vault, black water, a conning tower
-        Gradient_Box(cr, 0, 0, W, H, Rgba{90, 92, 90, 255}, Rgba{40, 42, 40, 255});
-        for (int k = 0; k < 5; ++k) { // the vault's ribs
-            cairo_move_to(cr, k * W / 4, 0);
-            cairo_curve_to(cr, k * W / 4 - 20, H * 0.2, k * W / 4 - 20, H * 0.4, k * W / 4, H * 0.55);
-            Stroke(cr, Rgba{60, 62, 60, 255}, 14);
-        }
-        for (int k = 0; k < 4; ++k) Lamp_Glow(cr, W * (0.12 + 0.25 * k), H * 0.08, 160, 0.35);
-        Gradient_Box(cr, 0, H * 0.55, W, H * 0.3, Rgba{20, 40, 50, 255}, Rgba{10, 20, 26, 255});
-        for (int k = 0; k < 30; ++k) {
-            cairo_rectangle(cr, rng.Next() * W, H * 0.56 + rng.Next() * H * 0.28, 20 + rng.Next() * 30, 2);
-            Fill(cr, kWhite, 0.15);
-        }
-        Oval(cr, W * 0.55, H * 0.62, W * 0.38, H * 0.05); // the hull and its tower
-        Shaded(cr, Rgba{60, 66, 70, 255}, 0, H * 0.57, 0, H * 0.67, 3);
-        Rounded_Rect(cr, W * 0.5, H * 0.42, W * 0.1, H * 0.18, 10);
-        Shaded(cr, Rgba{66, 72, 76, 255}, W * 0.5, 0, W * 0.6, 0, 3);
-        cairo_rectangle(cr, W * 0.54, H * 0.32, 6, H * 0.1);
-        Fill(cr, Rgba{50, 50, 54, 255});
-        Gradient_Box(cr, 0, H * 0.85, W, H * 0.15, Rgba{120, 118, 110, 255}, Rgba{70, 68, 62, 255}); // the quay
-        for (int k = 0; k < 10; ++k) {
-            cairo_rectangle(cr, k * W / 10 + 20, H * 0.85, 50, 8);
-            Fill(cr, k % 2 ? Rgba{220, 190, 40, 255} : kBlack);
-        }
-    } else if (theme == "bunker") { // a concrete corner of an enemy bunker
-        Gradient_Box(cr, 0, 0, W, H, Rgba{120, 118, 108, 255}, Rgba{60, 58, 54, 255});
-        for (int r = 0; r < 6; ++r) // shuttering marks
-            for (int k = 0; k < 5; ++k) {
-                cairo_rectangle(cr, k * W / 5 + (r % 2) * W / 10, r * H * 0.12, W / 5, H * 0.12);
-                Stroke(cr, Rgba{80, 78, 72, 255}, 2, 0.5);
-            }
-        // The firing slit, off to the right (not under a page's title): a thin band of sky
-        // and sea seen through the concrete, deep in its embrasure.
-        cairo_rectangle(cr, W * 0.56, H * 0.2, W * 0.34, H * 0.05);
-        Fill(cr, Rgba{40, 40, 40, 255});
-        Gradient_Box(cr, W * 0.57, H * 0.21, W * 0.32, H * 0.02, Rgba{150, 180, 200, 255}, Rgba{200, 210, 200, 255});
-        Gradient_Box(cr, W * 0.57, H * 0.23, W * 0.32, H * 0.012, Rgba{70, 100, 120, 255}, Rgba{50, 76, 96, 255});
-        cairo_rectangle(cr, W * 0.56, H * 0.2, W * 0.34, H * 0.05);
-        Stroke(cr, kInk, 4);
-        Lamp_Glow(cr, W * 0.73, H * 0.22, 260, 0.25);
-        for (int k = 0; k < 3; ++k) Crate(cr, W * (0.04 + 0.12 * k), H * (0.62 - 0.1 * (k == 1)), W * 0.12,
-                                          H * 0.16, k == 1 ? "TNT" : "");
-        Sandbags(cr, W * 0.55, H * 0.96, 9, 3);
-        Gradient_Box(cr, 0, H * 0.86, W, H * 0.14, Rgba{70, 66, 60, 255}, Rgba{40, 38, 34, 255});
-    } else {
+    const Named_Room* drawn = nullptr;
+    for (const Named_Room& n : kRooms)
+        if (theme == n.name) drawn = &n;
+    if (drawn == nullptr) {
         error = "unknown room '" + theme + "'";
         return false;
     }
+    drawn->draw(cr, rng, W, H);
     return true;
 }
 
@@ -1665,7 +1703,7 @@ bool Paint_Banner(const std::string& root, const std::string& image, const Art_A
     for (int k = 0; k < 4; ++k) { // a jagged cross
         cairo_save(cr);
         cairo_translate(cr, W / 2, H * 0.42);
-        cairo_rotate(cr, k * PI / 2 + PI / 4);
+        cairo_rotate(cr, k * kPi / 2 + kPi / 4);
         cairo_move_to(cr, 0, -6);
         cairo_line_to(cr, 48, -12);
         cairo_line_to(cr, 40, 0);

@@ -10,16 +10,10 @@
 #include <map>
 #include <string>
 
+#include "content/painters/kit.h"
 #include "content/writers/art.h"
 
 namespace painters {
-
-// Ink helpers of the people and gallery painters: the current path filled (and kept) or
-// stroked in a colour, and a circle that starts a path of its own.
-void Fill(cairo_t* cr, writers::Rgba c, double a = 1.0);
-void Fill_Keep(cairo_t* cr, writers::Rgba c, double a = 1.0);
-void Stroke(cairo_t* cr, writers::Rgba c, double width, double a = 1.0);
-void Circle(cairo_t* cr, double cx, double cy, double r);
 
 using Art_Args = std::map<std::string, std::string>;
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "content/painters/kit.h"
 #include "content/painters/paint.h"
 #include "content/painters/walk_art.h"
 
@@ -15,37 +16,12 @@ namespace {
 
 using writers::Rgba;
 using writers::Shade;
-constexpr double kPi = 3.14159265358979;
-
-void Ink(cairo_t* cr, double w = 2) {
-    cairo_set_source_rgba(cr, 0.08, 0.07, 0.05, 0.9);
-    cairo_set_line_width(cr, w);
-    cairo_stroke(cr);
-}
-
-void Fill_Ink(cairo_t* cr, Rgba c) {
-    Set_Rgb(cr, c);
-    cairo_fill_preserve(cr);
-    Ink(cr);
-}
-
-void Shadow(cairo_t* cr, double x, double y, double w, double h, double r) {
-    Rounded_Rect(cr, x, y, w, h, r);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.33);
-    cairo_fill(cr);
-}
-
-// Linear light from the upper left across a path.
-void Lit(cairo_t* cr, double x0, double y0, double x1, double y1, Rgba c) {
-    Fill_Shaded(cr, cairo_pattern_create_linear(x0, y0, x1, y1), c, 1.25f, 0.7f);
-    Ink(cr);
-}
 
 void Tent(cairo_t* cr, int w, int h, Rgba canvas) {
     // A ridge tent from above: two roof halves meeting at the ridge, the door flap at the
     // bottom (south), guy ropes and pegs.
     const double m = w * 0.1;
-    Shadow(cr, m + 10, m + 14, w - 2 * m, h - 2 * m, 6);
+    Box_Shadow(cr, m + 10, m + 14, w - 2 * m, h - 2 * m, 6, 0.33);
     for (int k = 0; k < 4; ++k) { // ropes
         const double px = k % 2 ? w - 4 : 4, py = k < 2 ? 8 : h - 8;
         cairo_move_to(cr, w / 2.0 + (k % 2 ? 1 : -1) * (w / 2.0 - m), py < h / 2.0 ? m + 8 : h - m - 8);
@@ -73,11 +49,11 @@ void Tent(cairo_t* cr, int w, int h, Rgba canvas) {
     cairo_line_to(cr, w / 2.0, h - m - h * 0.18);
     cairo_line_to(cr, w / 2.0 + w * 0.12, h - m);
     cairo_close_path(cr);
-    Fill_Ink(cr, Rgba{40, 34, 26, 255});
+    Fill_Inked(cr, Rgba{40, 34, 26, 255});
 }
 
 void Crate(cairo_t* cr, int w, int h) {
-    Shadow(cr, 10, 12, w - 12, h - 12, 3);
+    Box_Shadow(cr, 10, 12, w - 12, h - 12, 3, 0.33);
     cairo_rectangle(cr, 4, 4, w - 12, h - 12);
     Lit(cr, 0, 0, w, h, Rgba{164, 122, 70, 255});
     for (int k = 1; k < 4; ++k) {
@@ -103,11 +79,11 @@ void Barrel(cairo_t* cr, int w, int h, Rgba c) {
     Ellipse(cr, w / 2.0, h / 2.0, w / 2.0 - 14, h / 2.0 - 14);
     Ink(cr, 2);
     Ellipse(cr, w * 0.62, h * 0.4, 4, 4); // bung
-    Fill_Ink(cr, Shade(c, 0.5f));
+    Fill_Inked(cr, Shade(c, 0.5f));
 }
 
 void Sandbags(cairo_t* cr, int w, int h) {
-    Shadow(cr, 8, 14, w - 10, h - 16, 8);
+    Box_Shadow(cr, 8, 14, w - 10, h - 16, 8, 0.33);
     for (int r = 0; r < 2; ++r)
         for (int c = 0; c < 5; ++c) {
             const double bw = (w - 10) / 4.6;
@@ -145,21 +121,21 @@ void Tree(cairo_t* cr, int w, int h, bool pine) {
 
 void Jeep(cairo_t* cr, int w, int h, Rgba body = Rgba{96, 110, 62, 255}) {
     // Facing up: bonnet at the top, seats, spare wheel at the back.
-    Shadow(cr, w * 0.2 + 8, 14, w * 0.6, h - 16, 10);
+    Box_Shadow(cr, w * 0.2 + 8, 14, w * 0.6, h - 16, 10, 0.33);
     for (int k = 0; k < 4; ++k) {
         Rounded_Rect(cr, k % 2 ? w * 0.76 : w * 0.14, k < 2 ? h * 0.16 : h * 0.68, w * 0.1, h * 0.16, 4);
-        Fill_Ink(cr, Rgba{30, 30, 30, 255});
+        Fill_Inked(cr, Rgba{30, 30, 30, 255});
     }
     Rounded_Rect(cr, w * 0.2, 6, w * 0.6, h - 14, 12);
     Lit(cr, w * 0.2, 0, w * 0.8, 0, body);
     cairo_rectangle(cr, w * 0.26, h * 0.3, w * 0.48, h * 0.06); // windscreen
-    Fill_Ink(cr, Rgba{150, 190, 200, 255});
+    Fill_Inked(cr, Rgba{150, 190, 200, 255});
     for (int k = 0; k < 2; ++k) {
         Rounded_Rect(cr, k ? w * 0.52 : w * 0.28, h * 0.42, w * 0.2, h * 0.16, 4);
-        Fill_Ink(cr, Rgba{80, 60, 40, 255});
+        Fill_Inked(cr, Rgba{80, 60, 40, 255});
     }
     Rounded_Rect(cr, w * 0.28, h * 0.64, w * 0.44, h * 0.2, 4);
-    Fill_Ink(cr, Shade(body, 0.74f));
+    Fill_Inked(cr, Shade(body, 0.74f));
     cairo_arc(cr, w * 0.5, h * 0.5, 6, 0, 2 * kPi); // white star
     cairo_set_source_rgb(cr, 0.9, 0.9, 0.85);
     cairo_fill(cr);
@@ -177,7 +153,7 @@ void Flag(cairo_t* cr, int w, int h) {
     cairo_line_to(cr, w * 0.95, h * 0.38);
     cairo_curve_to(cr, w * 0.75, h * 0.44, w * 0.7, h * 0.3, w / 2.0, h * 0.34);
     cairo_close_path(cr);
-    Fill_Ink(cr, Rgba{60, 110, 60, 255});
+    Fill_Inked(cr, Rgba{60, 110, 60, 255});
     cairo_arc(cr, w * 0.72, h * 0.23, w * 0.06, 0, 2 * kPi);
     cairo_set_source_rgb(cr, 0.95, 0.85, 0.3);
     cairo_fill(cr);
@@ -187,7 +163,7 @@ void Campfire(cairo_t* cr, int w, int h) {
     for (int k = 0; k < 8; ++k) { // ring of stones
         const double a = k * kPi / 4;
         Ellipse(cr, w / 2.0 + std::cos(a) * w * 0.32, h / 2.0 + std::sin(a) * h * 0.32, 6, 5);
-        Fill_Ink(cr, Rgba{130, 128, 120, 255});
+        Fill_Inked(cr, Rgba{130, 128, 120, 255});
     }
     for (int k = 0; k < 3; ++k) {
         cairo_move_to(cr, w * 0.3, h * (0.35 + k * 0.15));
@@ -206,15 +182,15 @@ void Campfire(cairo_t* cr, int w, int h) {
 }
 
 void Table(cairo_t* cr, int w, int h) {
-    Shadow(cr, 12, 14, w - 14, h - 16, 4);
+    Box_Shadow(cr, 12, 14, w - 14, h - 16, 4, 0.33);
     cairo_rectangle(cr, 6, 6, w - 14, h - 14);
     Lit(cr, 0, 0, w, h, Rgba{140, 100, 60, 255});
     cairo_rectangle(cr, w * 0.3, h * 0.3, w * 0.3, h * 0.22); // a map on it
-    Fill_Ink(cr, Rgba{230, 220, 180, 255});
+    Fill_Inked(cr, Rgba{230, 220, 180, 255});
 }
 
 void Roof(cairo_t* cr, int w, int h) {
-    Shadow(cr, 10, 14, w - 12, h - 12, 2);
+    Box_Shadow(cr, 10, 14, w - 12, h - 12, 2, 0.33);
     cairo_rectangle(cr, 4, 4, w / 2.0 - 4, h - 12);
     Lit(cr, 0, 0, w / 2.0, 0, Rgba{150, 70, 50, 255});
     cairo_rectangle(cr, w / 2.0, 4, w / 2.0 - 8, h - 12);
@@ -230,15 +206,15 @@ void Roof(cairo_t* cr, int w, int h) {
 
 // A covered lorry facing up: cab and bonnet at the top, a canvas tilt with its hoops behind.
 void Lorry(cairo_t* cr, int w, int h, Rgba body, Rgba canvas) {
-    Shadow(cr, w * 0.16 + 8, 14, w * 0.68, h - 16, 8);
+    Box_Shadow(cr, w * 0.16 + 8, 14, w * 0.68, h - 16, 8, 0.33);
     for (int k = 0; k < 6; ++k) {
         Rounded_Rect(cr, k % 2 ? w * 0.78 : w * 0.12, h * (0.14 + (k / 2) * 0.28), w * 0.1, h * 0.13, 4);
-        Fill_Ink(cr, Rgba{30, 30, 30, 255});
+        Fill_Inked(cr, Rgba{30, 30, 30, 255});
     }
     Rounded_Rect(cr, w * 0.24, 6, w * 0.52, h * 0.3, 10); // bonnet and cab
     Lit(cr, w * 0.24, 0, w * 0.76, 0, body);
     cairo_rectangle(cr, w * 0.3, h * 0.2, w * 0.4, h * 0.05); // windscreen
-    Fill_Ink(cr, Rgba{150, 190, 200, 255});
+    Fill_Inked(cr, Rgba{150, 190, 200, 255});
     Rounded_Rect(cr, w * 0.16, h * 0.3, w * 0.68, h * 0.66, 6); // the tilt
     Lit(cr, w * 0.16, 0, w * 0.84, 0, canvas);
     for (int k = 1; k < 5; ++k) {
@@ -282,7 +258,7 @@ void Hatch_Cell(cairo_t* cr, int f, double x, double y, double w, double h) {
         Lit(cr, x, y, x + w, y + h, Rgba{184, 166, 116, 255});
     }
     cairo_rectangle(cr, cx - w * 0.22, cy - h * 0.22, w * 0.44, h * 0.44); // the hole
-    Fill_Ink(cr, Rgba{24, 20, 16, 255});
+    Fill_Inked(cr, Rgba{24, 20, 16, 255});
     for (int k = 0; k < 4; ++k) { // rungs
         cairo_move_to(cr, cx - w * 0.1, cy - h * 0.14 + k * h * 0.09);
         cairo_line_to(cr, cx + w * 0.1, cy - h * 0.14 + k * h * 0.09);
@@ -303,7 +279,7 @@ void Hatch_Cell(cairo_t* cr, int f, double x, double y, double w, double h) {
 
 // A pole barrier across a road between two sandbagged posts, with a warning board.
 void Barrier(cairo_t* cr, int w, int h) {
-    Shadow(cr, 14, h * 0.45, w - 20, h * 0.2, 4);
+    Box_Shadow(cr, 14, h * 0.45, w - 20, h * 0.2, 4, 0.33);
     for (int k = 0; k < 2; ++k) {
         Rounded_Rect(cr, k ? w - 38 : 6, h * 0.25, 32, h * 0.5, 6);
         Lit(cr, 0, 0, 0, h, Rgba{184, 166, 116, 255});
@@ -316,18 +292,18 @@ void Barrier(cairo_t* cr, int w, int h) {
     cairo_rectangle(cr, 30, h * 0.42, w - 60, h * 0.14);
     Ink(cr, 1.5);
     Rounded_Rect(cr, w / 2.0 - 34, h * 0.08, 68, h * 0.3, 3);
-    Fill_Ink(cr, Rgba{236, 214, 90, 255});
+    Fill_Inked(cr, Rgba{236, 214, 90, 255});
     Set_Rgb(cr, Rgba{30, 24, 16, 255});
     Text_Centred(cr, "HALT", w / 2.0, h * 0.3, h * 0.17, true);
 }
 
 // A map of the coast pinned to a board on an easel; lit, its pins glint.
 void Map_Board_Cell(cairo_t* cr, int f, double x, double y, double w, double h) {
-    Shadow(cr, x + 16, y + 18, w - 22, h - 26, 4);
+    Box_Shadow(cr, x + 16, y + 18, w - 22, h - 26, 4, 0.33);
     cairo_rectangle(cr, x + 8, y + 8, w - 22, h - 26);
     Lit(cr, x, y, x + w, y + h, Rgba{120, 86, 50, 255});
     cairo_rectangle(cr, x + 16, y + 16, w - 38, h - 42);
-    Fill_Ink(cr, Rgba{226, 214, 170, 255});
+    Fill_Inked(cr, Rgba{226, 214, 170, 255});
     cairo_move_to(cr, x + 16, y + h * 0.6); // the coast line
     cairo_curve_to(cr, x + w * 0.35, y + h * 0.4, x + w * 0.5, y + h * 0.75, x + w - 22, y + h * 0.35);
     cairo_line_to(cr, x + w - 22, y + h - 26);
@@ -345,18 +321,18 @@ void Map_Board_Cell(cairo_t* cr, int f, double x, double y, double w, double h) 
 
 // A glass-topped case of medals on a stand; lit, the glass shines.
 void Medal_Case_Cell(cairo_t* cr, int f, double x, double y, double w, double h) {
-    Shadow(cr, x + 14, y + 20, w - 20, h - 30, 6);
+    Box_Shadow(cr, x + 14, y + 20, w - 20, h - 30, 6, 0.33);
     Rounded_Rect(cr, x + 8, y + 12, w - 22, h - 32, 6);
     Lit(cr, x, y, x + w, y + h, Rgba{90, 52, 34, 255});
     cairo_rectangle(cr, x + 16, y + 20, w - 38, h - 48);
-    Fill_Ink(cr, Rgba{40, 50, 90, 255});
+    Fill_Inked(cr, Rgba{40, 50, 90, 255});
     for (int k = 0; k < 3; ++k) {
         const double mx = x + w * (0.27 + k * 0.19), my = y + h * 0.42;
         cairo_rectangle(cr, mx - 4, my - 14, 8, 12);
         Set_Rgb(cr, k == 1 ? Rgba{180, 40, 40, 255} : Rgba{60, 90, 160, 255});
         cairo_fill(cr);
         cairo_arc(cr, mx, my + 4, 7, 0, 2 * kPi);
-        Fill_Ink(cr, k == 1 ? Rgba{230, 200, 80, 255} : Rgba{200, 200, 210, 255});
+        Fill_Inked(cr, k == 1 ? Rgba{230, 200, 80, 255} : Rgba{200, 200, 210, 255});
     }
     cairo_move_to(cr, x + 20, y + h - 30);
     cairo_line_to(cr, x + w * 0.5, y + 22);
@@ -367,10 +343,10 @@ void Medal_Case_Cell(cairo_t* cr, int f, double x, double y, double w, double h)
 
 // A painted board on two posts with a name on it.
 void Sign_Cell(cairo_t* cr, const std::string& text, double x, double y, double w, double h) {
-    Shadow(cr, x + 12, y + h * 0.3, w - 16, h * 0.5, 4);
+    Box_Shadow(cr, x + 12, y + h * 0.3, w - 16, h * 0.5, 4, 0.33);
     for (int k = 0; k < 2; ++k) {
         cairo_rectangle(cr, x + (k ? w * 0.78 : w * 0.16), y + h * 0.55, 7, h * 0.38);
-        Fill_Ink(cr, Rgba{96, 66, 38, 255});
+        Fill_Inked(cr, Rgba{96, 66, 38, 255});
     }
     Rounded_Rect(cr, x + 6, y + h * 0.14, w - 14, h * 0.48, 4);
     Lit(cr, x, y, x + w, y + h, Rgba{176, 134, 82, 255});
@@ -477,7 +453,7 @@ void Target_Cell(cairo_t* cr, int f, double x, double y, double w, double h) {
 // A wooden wall of the obstacle course, seen from above and a little from the south:
 // planks between two posts, a plank walk on top.
 void Hurdle(cairo_t* cr, int w, int h) {
-    Shadow(cr, 10, h * 0.3, w - 8, h * 0.62, 5);
+    Box_Shadow(cr, 10, h * 0.3, w - 8, h * 0.62, 5, 0.33);
     for (int k = 0; k < 6; ++k) {
         cairo_rectangle(cr, 6, h * 0.2 + k * h * 0.1, w - 12, h * 0.1);
         Lit(cr, 0, 0, w, 0, k % 2 ? Rgba{150, 108, 62, 255} : Rgba{138, 98, 56, 255});

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "content/painters/kit.h"
 #include "content/painters/paint.h"
 #include "content/writers/art.h"
 
@@ -22,24 +23,18 @@ using writers::Rgba;
 using writers::Shade;
 using writers::SheetLayout;
 
-constexpr double kPi = 3.14159265358979;
 const Rgba kInk{22, 24, 20, 255}, kPaper{230, 218, 186, 255}, kGold{226, 182, 64, 255}, kRed{168, 42, 34, 255},
     kSteel{96, 104, 114, 255}, kGunmetal{52, 56, 62, 255}, kWood{132, 82, 44, 255}, kBrass{196, 160, 70, 255},
     kOlive{92, 108, 58, 255}, kWhite{244, 242, 232, 255}, kFelt{34, 92, 56, 255}, kSilver{200, 204, 210, 255};
+const Ink_Tone kInkTone = Tone_Of(kInk, 1.0); // the outlines' ink
 
 
 // ---- Drawing helpers: a shape filled with a shaded gradient and outlined in ink ----
 
-void Outline(cairo_t* cr, double width = 1.6) {
-    Set_Rgb(cr, kInk);
-    cairo_set_line_width(cr, width);
-    cairo_stroke(cr);
-}
-
 // Fills the current path top-lit in c and outlines it.
 void Solid(cairo_t* cr, Rgba c, double top, double bottom) {
     Fill_Shaded(cr, cairo_pattern_create_linear(0, top, 0, bottom), c, 1.35f, 0.7f);
-    Outline(cr);
+    Ink(cr, 1.6, kInkTone);
 }
 
 void Box(cairo_t* cr, double x, double y, double w, double h, double r, Rgba c) {
@@ -61,7 +56,7 @@ void Disc(cairo_t* cr, double cx, double cy, double r, Rgba c) {
     cairo_new_sub_path(cr);
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
     Fill_Shaded(cr, cairo_pattern_create_radial(cx - r * 0.4, cy - r * 0.4, r * 0.1, cx, cy, r), c, 1.4f, 0.75f);
-    Outline(cr, 1.2);
+    Ink(cr, 1.2, kInkTone);
 }
 
 // ---- Goods, drawn in a cell of s x s pixels from (x, y), weapons facing right ----
@@ -302,7 +297,7 @@ void Lantern(cairo_t* cr, double x, double y, double s) {
     cairo_set_source(cr, g);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(g);
-    Outline(cr);
+    Ink(cr, 1.6, kInkTone);
     Box(cr, x + s * 0.32, y + s * 0.64, s * 0.36, s * 0.08, 3, kGunmetal);
 }
 
@@ -425,51 +420,75 @@ void Good(cairo_t* cr, int k, double x, double y, double s) {
     cairo_restore(cr);
 }
 
+// The ammunition on the board: shells standing, a tin of machine-gun rounds, a box of pistol
+// rounds and a stripper clip of rifle rounds.
+void Shells(cairo_t* cr, double x, double y, double s) {
+    for (int k2 = 0; k2 < 3; ++k2) Shell(cr, x + s * (0.32 + k2 * 0.18), y + s * 0.74, s * 0.13, s * 0.42);
+}
+void Mg_Ammo(cairo_t* cr, double x, double y, double s) {
+    Box(cr, x + s * 0.16, y + s * 0.52, s * 0.68, s * 0.24, 3, kOlive); // the ammunition tin
+    Caption(cr, ".45", x + s * 0.16, y + s * 0.55, s * 0.68, s * 0.2, s * 0.14, kPaper, true, false);
+    for (int k2 = 0; k2 < 6; ++k2) Cartridge(cr, x + s * (0.24 + k2 * 0.1), y + s * 0.52, s * 0.07, s * 0.26, Rgba{190, 110, 60, 255});
+}
+void Pistol_Ammo(cairo_t* cr, double x, double y, double s) {
+    Box(cr, x + s * 0.2, y + s * 0.5, s * 0.6, s * 0.26, 3, Rgba{200, 170, 110, 255}); // cardboard box
+    Caption(cr, "50", x + s * 0.2, y + s * 0.53, s * 0.6, s * 0.2, s * 0.16, kRed, true, false);
+    for (int k2 = 0; k2 < 5; ++k2) Cartridge(cr, x + s * (0.28 + k2 * 0.11), y + s * 0.5, s * 0.08, s * 0.2, kSteel);
+}
+void Rifle_Ammo(cairo_t* cr, double x, double y, double s) {
+    Box(cr, x + s * 0.2, y + s * 0.7, s * 0.6, s * 0.05, 1, kGunmetal); // the stripper clip
+    for (int k2 = 0; k2 < 5; ++k2) Cartridge(cr, x + s * (0.27 + k2 * 0.115), y + s * 0.7, s * 0.08, s * 0.48, Rgba{190, 110, 60, 255});
+}
+
+// The goods, one picture each, drawn in the square of side s at (x, y).
+struct Named_Good {
+    const char* name;
+    void (*draw)(cairo_t* cr, double x, double y, double s);
+};
+// clang-format off
+const Named_Good kGoods[] = {
+    {"weston", [](cairo_t* cr, double x, double y, double s) { Pistol(cr, x + s * 0.05, y + s * 0.05, s * 0.9, kSteel, kWood, false, 0.08); }},
+    {"luger", [](cairo_t* cr, double x, double y, double s) { Pistol(cr, x + s * 0.05, y + s * 0.05, s * 0.9, kGunmetal, Rgba{110, 70, 40, 255}, true, 0.14); }},
+    {"colt", [](cairo_t* cr, double x, double y, double s) { Pistol(cr, x + s * 0.05, y + s * 0.05, s * 0.9, Rgba{36, 38, 44, 255}, Rgba{70, 50, 36, 255}, false, 0.1); }},
+    {"enfield", [](cairo_t* cr, double x, double y, double s) { Long_Gun(cr, x, y, s, 0, kWood, kGunmetal); }},
+    {"farmers", [](cairo_t* cr, double x, double y, double s) { Long_Gun(cr, x, y, s, 1, Rgba{150, 100, 56, 255}, kSteel); }},
+    {"combat_shotgun", [](cairo_t* cr, double x, double y, double s) { Long_Gun(cr, x, y, s, 2, Rgba{60, 56, 50, 255}, kGunmetal); }},
+    {"thompson", [](cairo_t* cr, double x, double y, double s) { Thompson(cr, x, y, s); }},
+    {"silver_watch", [](cairo_t* cr, double x, double y, double s) { Watch(cr, x, y, s, kSilver); }},
+    {"brass_watch", [](cairo_t* cr, double x, double y, double s) { Watch(cr, x, y, s, kBrass); }},
+    {"gold_watch", [](cairo_t* cr, double x, double y, double s) { Watch(cr, x, y, s, kGold); }},
+    {"cig_card", [](cairo_t* cr, double x, double y, double s) { Cig_Card(cr, x, y, s); }},
+    {"shells", Shells},
+    {"mg_ammo", Mg_Ammo},
+    {"pistol_ammo", Pistol_Ammo},
+    {"rifle_ammo", Rifle_Ammo},
+    {"grenade", [](cairo_t* cr, double x, double y, double s) { Grenade(cr, x, y, s); }},
+    {"lantern", [](cairo_t* cr, double x, double y, double s) { Lantern(cr, x, y, s); }},
+    {"crown", [](cairo_t* cr, double x, double y, double s) { Crown(cr, x, y, s); }},
+    {"emerald", [](cairo_t* cr, double x, double y, double s) { Gem(cr, x, y, s, Rgba{30, 150, 80, 255}); }},
+    {"ruby", [](cairo_t* cr, double x, double y, double s) { Gem(cr, x, y, s, Rgba{190, 30, 50, 255}); }},
+    {"diamond", [](cairo_t* cr, double x, double y, double s) { Gem(cr, x, y, s, Rgba{190, 220, 240, 255}); }},
+    {"first_aid", [](cairo_t* cr, double x, double y, double s) { First_Aid(cr, x, y, s); }},
+    {"hint_buy", [](cairo_t* cr, double x, double y, double s) { Hint(cr, x, y, s, 0); }},
+    {"hint_sell", [](cairo_t* cr, double x, double y, double s) { Hint(cr, x, y, s, 1); }},
+    {"hint_upgrade", [](cairo_t* cr, double x, double y, double s) { Hint(cr, x, y, s, 2); }},
+    {"helmet", [](cairo_t* cr, double x, double y, double s) { Helmet(cr, x, y, s, Rgba{110, 120, 80, 255}); }},
+    {"boxers", [](cairo_t* cr, double x, double y, double s) { Boxers(cr, x, y, s, Rgba{170, 50, 50, 255}); }},
+    {"trench_cap", [](cairo_t* cr, double x, double y, double s) { Cap(cr, x, y, s); }},
+};
+// clang-format on
+
 void Good_Shape(cairo_t* cr, const std::string& g, double x, double y, double s) {
-    if (g == "weston") Pistol(cr, x + s * 0.05, y + s * 0.05, s * 0.9, kSteel, kWood, false, 0.08);
-    else if (g == "luger") Pistol(cr, x + s * 0.05, y + s * 0.05, s * 0.9, kGunmetal, Rgba{110, 70, 40, 255}, true, 0.14);
-    else if (g == "colt") Pistol(cr, x + s * 0.05, y + s * 0.05, s * 0.9, Rgba{36, 38, 44, 255}, Rgba{70, 50, 36, 255}, false, 0.1);
-    else if (g == "enfield") Long_Gun(cr, x, y, s, 0, kWood, kGunmetal);
-    else if (g == "farmers") Long_Gun(cr, x, y, s, 1, Rgba{150, 100, 56, 255}, kSteel);
-    else if (g == "combat_shotgun") Long_Gun(cr, x, y, s, 2, Rgba{60, 56, 50, 255}, kGunmetal);
-    else if (g == "thompson") Thompson(cr, x, y, s);
-    else if (g == "silver_watch") Watch(cr, x, y, s, kSilver);
-    else if (g == "brass_watch") Watch(cr, x, y, s, kBrass);
-    else if (g == "gold_watch") Watch(cr, x, y, s, kGold);
-    else if (g == "cig_card") Cig_Card(cr, x, y, s);
-    else if (g == "shells") {
-        for (int k2 = 0; k2 < 3; ++k2) Shell(cr, x + s * (0.32 + k2 * 0.18), y + s * 0.74, s * 0.13, s * 0.42);
-    } else if (g == "mg_ammo") {
-        Box(cr, x + s * 0.16, y + s * 0.52, s * 0.68, s * 0.24, 3, kOlive); // the ammunition tin
-        Caption(cr, ".45", x + s * 0.16, y + s * 0.55, s * 0.68, s * 0.2, s * 0.14, kPaper, true, false);
-        for (int k2 = 0; k2 < 6; ++k2) Cartridge(cr, x + s * (0.24 + k2 * 0.1), y + s * 0.52, s * 0.07, s * 0.26, Rgba{190, 110, 60, 255});
-    } else if (g == "pistol_ammo") {
-        Box(cr, x + s * 0.2, y + s * 0.5, s * 0.6, s * 0.26, 3, Rgba{200, 170, 110, 255}); // cardboard box
-        Caption(cr, "50", x + s * 0.2, y + s * 0.53, s * 0.6, s * 0.2, s * 0.16, kRed, true, false);
-        for (int k2 = 0; k2 < 5; ++k2) Cartridge(cr, x + s * (0.28 + k2 * 0.11), y + s * 0.5, s * 0.08, s * 0.2, kSteel);
-    } else if (g == "rifle_ammo") {
-        Box(cr, x + s * 0.2, y + s * 0.7, s * 0.6, s * 0.05, 1, kGunmetal); // the stripper clip
-        for (int k2 = 0; k2 < 5; ++k2) Cartridge(cr, x + s * (0.27 + k2 * 0.115), y + s * 0.7, s * 0.08, s * 0.48, Rgba{190, 110, 60, 255});
-    } else if (g == "grenade") Grenade(cr, x, y, s);
-    else if (g == "lantern") Lantern(cr, x, y, s);
-    else if (g == "crown") Crown(cr, x, y, s);
-    else if (g == "emerald") Gem(cr, x, y, s, Rgba{30, 150, 80, 255});
-    else if (g == "ruby") Gem(cr, x, y, s, Rgba{190, 30, 50, 255});
-    else if (g == "diamond") Gem(cr, x, y, s, Rgba{190, 220, 240, 255});
-    else if (g == "first_aid") First_Aid(cr, x, y, s);
-    else if (g == "hint_buy") Hint(cr, x, y, s, 0);
-    else if (g == "hint_sell") Hint(cr, x, y, s, 1);
-    else if (g == "hint_upgrade") Hint(cr, x, y, s, 2);
-    else if (g == "helmet") Helmet(cr, x, y, s, Rgba{110, 120, 80, 255});
-    else if (g == "boxers") Boxers(cr, x, y, s, Rgba{170, 50, 50, 255});
-    else if (g == "trench_cap") Cap(cr, x, y, s);
+    for (const Named_Good& n : kGoods)
+        if (g == n.name) return n.draw(cr, x, y, s);
 }
 
 // ---- The painters ----
 
+} // namespace
+
 // The display board: animation k shows GOODS[k] on the board (0 and 20 the empty board).
-bool Goods(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    Arg_Reader r{args, error};
+bool Shop_Goods(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const int size = r.Int("size", 128, 64, 256);
     std::vector<std::vector<int>> a;
     for (int k = 0; k < GOODS_PICTURES; ++k) a.push_back({k});
@@ -481,10 +500,13 @@ bool Goods(const std::string& root, const std::string& image, const Art_Args& ar
                        a, 0.5f, 0.5f);
 }
 
+namespace {
+
+} // namespace
+
 // A row of the shop's list: 0 lit, 1 dimmed (sold out or not offered), 2 at rest, 3 lit
 // while dimmed. Drawn with soft alpha, so the slot is plain (kinds 0 and 2).
-bool Shop_Row(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    Arg_Reader r{args, error};
+bool Shop_Row(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const int w = r.Int("w", 512, 64, 1024), h = r.Int("h", 48, 16, 128);
     return Write_Sheet(root, image, SheetLayout{w, h, 1, 4}, false,
                        [&](cairo_t* cr, int f, double x, double y, double cw, double ch) {
@@ -507,16 +529,19 @@ bool Shop_Row(const std::string& root, const std::string& image, const Art_Args&
                        {{0}, {1}, {2}, {3}}, 0.5f, 0.05f);
 }
 
+namespace {
+
+} // namespace
+
 // A banner with one animation per caption: texts=A,B,C.
-bool Banner(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    Arg_Reader r{args, error};
+bool Shop_Banner(const std::string& root, const std::string& image, const Arg_Reader& r) {
     std::vector<std::string> texts(1);
     for (char c : r.Str("texts", "")) {
         if (c == ',') texts.emplace_back();
         else texts.back() += c;
     }
     if (texts.size() > 8) {
-        error = "at most 8 captions";
+        r.error = "at most 8 captions";
         return false;
     }
     std::vector<std::vector<int>> a;
@@ -545,11 +570,14 @@ bool Banner(const std::string& root, const std::string& image, const Art_Args& a
                        a, 0.6f, 0.12f);
 }
 
+namespace {
+
+} // namespace
+
 // The message sheet of the shop's box (a texture slot of its own in place of the HUD's):
 // m<k>=text draws a note with that text as animation k, b<k>=text a button at rest and
 // lit<k>=text a lit button; the other animations up to `anims` are plain notes.
-bool Message(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    Arg_Reader r{args, error};
+bool Shop_Message(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const int n = r.Int("anims", 18, 1, 32);
     std::vector<std::vector<int>> a;
     for (int k = 0; k < n; ++k) a.push_back({k});
@@ -586,13 +614,16 @@ bool Message(const std::string& root, const std::string& image, const Art_Args& 
                        a, 0.6f, 0.3f);
 }
 
+namespace {
+
+} // namespace
+
 // The parts of the list's scroll bar and the markers: part=up|down|thumb|track|marker|coin.
 // Arrows and the thumb have a rest and a lit look; the marker blinks.
-bool Shop_Part(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    Arg_Reader r{args, error};
+bool Shop_Part(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const std::string part = r.Str("part", "up");
     if (part != "up" && part != "down" && part != "thumb" && part != "track" && part != "marker" && part != "coin") {
-        error = "unknown part '" + part + "'";
+        r.error = "unknown part '" + part + "'";
         return false;
     }
     const bool tall = part == "track";
@@ -624,13 +655,16 @@ bool Shop_Part(const std::string& root, const std::string& image, const Art_Args
                        0.07f, tall ? 0.5f : 0.07f, part == "marker" ? 250 : 100);
 }
 
+namespace {
+
+} // namespace
+
 // The room behind a screen, a whole-view backdrop (512 x 320): room=shop the trading post's
 // counter with shelves of goods, room=cards a card table's green baize under a lamp.
-bool Room(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    Arg_Reader r{args, error};
+bool Shop_Room(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const std::string room = r.Str("room", "shop");
     if (room != "shop" && room != "cards") {
-        error = "unknown room '" + room + "'";
+        r.error = "unknown room '" + room + "'";
         return false;
     }
     const double W = 512, H = 320;
@@ -729,10 +763,13 @@ bool Room(const std::string& root, const std::string& image, const Art_Args& arg
     return p.Save(root + "/" + image + ".tga", false) && writers::Write_Anim_Def(root + "/" + image + ".dat", d);
 }
 
+namespace {
+
+} // namespace
+
 // The card dealer behind the table, from the waist up: 0 dealing (the hand moves), 1 still,
 // 2 waiting (drumming fingers), 3 sour (the player won), 4 grinning (the dealer won).
-bool Dealer(const std::string& root, const std::string& image, const Art_Args& args, std::string& error) {
-    Arg_Reader r{args, error};
+bool Shop_Dealer(const std::string& root, const std::string& image, const Arg_Reader& r) {
     const Rgba coat = r.Str("coat", "steel") == "red" ? kRed : Rgba{60, 70, 84, 255};
     const Rgba skin{222, 180, 140, 255};
     // cells: 0, 1 dealing; 2 still; 3, 4 waiting; 5 sour; 6, 7 grinning
@@ -788,27 +825,6 @@ bool Dealer(const std::string& root, const std::string& image, const Art_Args& a
                            if (f == 7) Caption(cr, "Ha!", x + w * 0.62, y + h * 0.04, w * 0.36, h * 0.2, h * 0.14, kGold);
                        },
                        {{0, 1}, {2}, {3, 4}, {5}, {6, 7}}, 0.35f, 0.35f, 300);
-}
-
-struct Named {
-    const char* name;
-    Shop_Painter paint;
-};
-constexpr Named SHOP_PAINTERS[] = {{"goods", Goods},     {"shop_row", Shop_Row}, {"shop_banner", Banner}, {"message", Message},
-                                   {"shop_part", Shop_Part}, {"shop_room", Room}, {"dealer", Dealer}};
-
-} // namespace
-
-Shop_Painter Find_Shop_Painter(const std::string& name) {
-    for (const Named& n : SHOP_PAINTERS)
-        if (name == n.name) return n.paint;
-    return nullptr;
-}
-
-std::string Shop_Painter_Names() {
-    std::string s;
-    for (const Named& n : SHOP_PAINTERS) s += (s.empty() ? "" : ", ") + std::string(n.name);
-    return s;
 }
 
 } // namespace painters

@@ -9,14 +9,14 @@
 
 namespace painters {
 
-using Shop_Painter = bool (*)(const std::string& root, const std::string& image, const Art_Args& args,
-                              std::string& error);
-
-// The painter of that name, or nullptr.
-Shop_Painter Find_Shop_Painter(const std::string& name);
-// Their names, for messages.
-std::string Shop_Painter_Names();
-
+// The painters; the registry (registry.h) names them and says what each paints.
+bool Shop_Goods(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Shop_Row(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Shop_Banner(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Shop_Message(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Shop_Part(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Shop_Room(const std::string& root, const std::string& image, const Arg_Reader& r);
+bool Shop_Dealer(const std::string& root, const std::string& image, const Arg_Reader& r);
 // The display board's picture of each animation (the board's animation k shows GOODS[k]).
 constexpr int GOODS_PICTURES = 30;
 extern const char* const GOODS[GOODS_PICTURES];

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "content/painters/kit.h"
 #include "content/painters/paint.h"
 #include "content/writers/art.h"
 
@@ -12,10 +13,13 @@ namespace painters {
 
 namespace {
 
+// The full turn these pictures' circles are drawn with, a hair over 2 pi (kTau): kept as it
+// was, so that they come out as they always have.
+constexpr double kStoryTurn = 6.28318530718;
+
 using writers::Rgba;
 using writers::SheetLayout;
 
-constexpr double kTau = 6.28318530718;
 const Rgba kInk{22, 24, 20, 255}, kPaper{236, 226, 198, 255}, kGold{226, 182, 64, 255}, kRust{120, 64, 36, 255};
 
 // A small fixed-seed generator: the same picture on every run.
@@ -56,7 +60,7 @@ void Wrecked_Tank(cairo_t* cr, double x, double y, double s, Rgba c) {
     cairo_line_to(cr, x - s * 0.3, y - s * 0.22);
     cairo_stroke(cr);
     for (int k = 0; k < 5; ++k) { // road wheels
-        cairo_arc(cr, x + s * (0.12 + k * 0.19), y - s * 0.06, s * 0.07, 0, kTau);
+        cairo_arc(cr, x + s * (0.12 + k * 0.19), y - s * 0.06, s * 0.07, 0, kStoryTurn);
         cairo_fill(cr);
     }
 }
@@ -80,7 +84,7 @@ void Ruined_Church(cairo_t* cr, double x, double y, double s, Rgba c) {
     cairo_line_to(cr, x + s * 0.96, y - s * 1.2);
     cairo_fill(cr);
     cairo_set_source_rgba(cr, 1, 0.8, 0.5, 0.55); // light through the shell hole
-    cairo_arc(cr, x + s * 0.82, y - s * 0.9, s * 0.06, 0, kTau);
+    cairo_arc(cr, x + s * 0.82, y - s * 0.9, s * 0.06, 0, kStoryTurn);
     cairo_fill(cr);
 }
 
@@ -147,7 +151,7 @@ bool Story_Panorama(const std::string& root, const std::string& image, const Arg
         const double x = 120 + k * 260 + d.Next() * 80;
         for (int puff = 0; puff < 7; ++puff) {
             cairo_set_source_rgba(cr, 0.2, 0.2, 0.22, 0.22 - puff * 0.025);
-            cairo_arc(cr, x + puff * 9 + d.Next() * 6, H * 0.55 - puff * 22, 14 + puff * 5, 0, kTau);
+            cairo_arc(cr, x + puff * 9 + d.Next() * 6, H * 0.55 - puff * 22, 14 + puff * 5, 0, kStoryTurn);
             cairo_fill(cr);
         }
     }
@@ -157,7 +161,7 @@ bool Story_Panorama(const std::string& root, const std::string& image, const Arg
             cairo_pattern_add_color_stop_rgba(f, 0, 1, 0.95, 0.7, 0.95);
             cairo_pattern_add_color_stop_rgba(f, 1, 1, 0.6, 0.2, 0);
             cairo_set_source(cr, f);
-            cairo_arc(cr, x, H * 0.5, 26, 0, kTau);
+            cairo_arc(cr, x, H * 0.5, 26, 0, kStoryTurn);
             cairo_fill(cr);
             cairo_pattern_destroy(f);
         }
@@ -200,7 +204,7 @@ bool Story_Panorama(const std::string& root, const std::string& image, const Arg
         cairo_stroke(cr);
     }
     for (double x = 0; x < W; x += 6) {
-        cairo_arc(cr, x, H - 26, 6, 0, kTau);
+        cairo_arc(cr, x, H - 26, 6, 0, kStoryTurn);
         cairo_stroke(cr);
     }
     if (night) {
@@ -280,7 +284,7 @@ bool Story_Alarm(const std::string& root, const std::string& image, const Arg_Re
                        [&](cairo_t* cr, int f, double x, double y, double w, double h) {
                            const double cx = x + w / 2, cy = y + h * 0.5;
                            if (f >= 1 && f <= 4) { // the beam sweeping round
-                               const double a = (f - 1) * kTau / 4;
+                               const double a = (f - 1) * kStoryTurn / 4;
                                cairo_move_to(cr, cx, cy);
                                cairo_arc(cr, cx, cy, w * 0.5, a - 0.45, a + 0.45);
                                cairo_close_path(cr);
@@ -288,7 +292,7 @@ bool Story_Alarm(const std::string& root, const std::string& image, const Arg_Re
                                cairo_fill(cr);
                            }
                            if (f == 5) { // a steady halo (solid: the sheet is keyed)
-                               cairo_arc(cr, cx, cy + h * 0.06, w * 0.3, 0, kTau);
+                               cairo_arc(cr, cx, cy + h * 0.06, w * 0.3, 0, kStoryTurn);
                                cairo_set_source_rgba(cr, 1, 0.55, 0.3, 0.8);
                                cairo_fill(cr);
                            }
@@ -299,7 +303,7 @@ bool Story_Alarm(const std::string& root, const std::string& image, const Arg_Re
                            cairo_rectangle(cr, cx - w * 0.05, cy + h * 0.24, w * 0.1, h * 0.24);
                            cairo_fill(cr);
                            // The dome: dull when dark, bright red when lit.
-                           cairo_arc(cr, cx, cy + h * 0.12, w * 0.18, kTau / 2, kTau);
+                           cairo_arc(cr, cx, cy + h * 0.12, w * 0.18, kStoryTurn / 2, kStoryTurn);
                            cairo_close_path(cr);
                            Set_Rgb(cr, f == 0 ? Rgba{110, 30, 26, 255} : Rgba{255, 70, 50, 255});
                            cairo_fill_preserve(cr);
@@ -331,7 +335,7 @@ bool Story_Lock(const std::string& root, const std::string& image, const Arg_Rea
                            cairo_set_line_width(cr, w * 0.07);
                            Set_Rgb(cr, Rgba{176, 180, 186, 255});
                            const double lift = f == 3 ? h * 0.12 : 0;
-                           cairo_arc(cr, cx + (f == 3 ? w * 0.1 : 0), y + h * 0.42 - lift, w * 0.15, kTau / 2, kTau);
+                           cairo_arc(cr, cx + (f == 3 ? w * 0.1 : 0), y + h * 0.42 - lift, w * 0.15, kStoryTurn / 2, kStoryTurn);
                            cairo_stroke(cr);
                            // The body.
                            Rounded_Rect(cr, cx - w * 0.22, y + h * 0.42, w * 0.44, h * 0.38, w * 0.05);
@@ -341,7 +345,7 @@ bool Story_Lock(const std::string& root, const std::string& image, const Arg_Rea
                            cairo_set_line_width(cr, 1.5);
                            cairo_stroke(cr);
                            Set_Rgb(cr, kInk);
-                           cairo_arc(cr, cx, y + h * 0.58, w * 0.04, 0, kTau);
+                           cairo_arc(cr, cx, y + h * 0.58, w * 0.04, 0, kStoryTurn);
                            cairo_fill(cr);
                            cairo_rectangle(cr, cx - w * 0.015, y + h * 0.58, w * 0.03, h * 0.1);
                            cairo_fill(cr);
@@ -357,7 +361,7 @@ bool Story_Lock(const std::string& root, const std::string& image, const Arg_Rea
                                if (f == 2) { // sparks
                                    Set_Rgb(cr, Rgba{255, 220, 120, 255});
                                    for (int k = 0; k < 6; ++k) {
-                                       const double a = k * kTau / 6;
+                                       const double a = k * kStoryTurn / 6;
                                        cairo_move_to(cr, cx - w * 0.15, y + h * 0.25);
                                        cairo_line_to(cr, cx - w * 0.15 + std::cos(a) * 8, y + h * 0.25 + std::sin(a) * 8);
                                    }
@@ -378,7 +382,7 @@ bool Story_Warship(const std::string& root, const std::string& image, const Arg_
     Dice d(image);
     cairo_save(cr);
     cairo_translate(cr, W / 2, H * 0.7);
-    cairo_rotate(cr, tilt * kTau / 360);
+    cairo_rotate(cr, tilt * kStoryTurn / 360);
     // The hull: a long bow on the left, the stern cut square.
     cairo_move_to(cr, -W * 0.46, -H * 0.12);
     cairo_line_to(cr, W * 0.42, -H * 0.12);
@@ -412,7 +416,7 @@ bool Story_Warship(const std::string& root, const std::string& image, const Arg_
     // Portholes.
     Set_Rgb(cr, Rgba{200, 190, 140, 255});
     for (double x = -W * 0.3; x < W * 0.36; x += W * 0.05) {
-        cairo_arc(cr, x, -H * 0.02, 2.5, 0, kTau);
+        cairo_arc(cr, x, -H * 0.02, 2.5, 0, kStoryTurn);
         cairo_fill(cr);
     }
     // Fire on deck and black smoke rising; or, under way, a wake and grey smoke.
@@ -430,7 +434,7 @@ bool Story_Warship(const std::string& root, const std::string& image, const Arg_
         if (burning) cairo_set_source_rgba(cr, 0.12, 0.12, 0.14, 1);
         else cairo_set_source_rgba(cr, 0.45, 0.45, 0.47, 0.9 - k * 0.08);
         cairo_arc(cr, W * (burning ? 0.55 : 0.6) + k * (burning ? 14 : -16) + d.Next() * 10, H * 0.36 - k * 12,
-                  14 + k * 3, 0, kTau);
+                  14 + k * 3, 0, kStoryTurn);
         cairo_fill(cr);
     }
     // The sea closing over the waterline of a sinking ship; a wake behind one under way.

@@ -5,6 +5,7 @@
 
 #include "content/writers/art.h"
 #include "content/painters/pages.h"
+#include "content/painters/registry.h"
 #include "content/painters/walk_art.h"
 #include "content/writers/font_sheet.h"
 
@@ -28,38 +29,128 @@ const Rgba kOlive{96, 110, 60, 255}, kOliveDark{52, 62, 34, 255}, kSand{200, 184
 
 // ---- HUD pictures ----
 
+// The pointer, one look per animation the game sets (cells of 64 pixels; the game centres
+// a look on the mouse, except the pointer shapes 0, 1, 6 and 7, whose point it puts a third
+// of the cell in from the upper left):
+// 0 the arrow (pages, HUD panels); 1 walk there (the button held on open ground, the radar,
+// a ladder): boot prints over rungs; 2 act on what lies under it (talk to a person, use a
+// door, the body of an enemy, a gallery target): a hand in gold corner brackets; 3 the hand
+// pressed; 4 use a switch or a lever: the hand on a lever; 5 the same in blue; 6 pick up a
+// ground item: a grabbing hand over a down arrow; 7 aim or move on open ground: an open
+// sight; 8 reloading: a clip in a turning arrow; 9 a head shot: the red sight with its dot.
 void DrawCursor(Canvas& c, int f, int x, int y, int w, int) {
-    const float s = w / 32.0f;
-    auto P = [&](float px, float py) { return std::pair<float, float>{x + px * s, y + py * s}; };
-    const Rgba fill = f == 6 ? kGold : kWhite;
-    if (f == 4 || f == 5) { // cross-hair
-        const Rgba col = f == 5 ? kRed : kWhite;
-        c.Ring(x + 16 * s, y + 16 * s, 9 * s, 2.5f, kInk);
-        c.Ring(x + 16 * s, y + 16 * s, 9 * s, 1.5f, col);
-        c.Line(x + 16 * s, y + 2 * s, x + 16 * s, y + 11 * s, 2.0f, col);
-        c.Line(x + 16 * s, y + 21 * s, x + 16 * s, y + 30 * s, 2.0f, col);
-        c.Line(x + 2 * s, y + 16 * s, x + 11 * s, y + 16 * s, 2.0f, col);
-        c.Line(x + 21 * s, y + 16 * s, x + 30 * s, y + 16 * s, 2.0f, col);
+    const float s = w / 64.0f;
+    auto X = [&](float px) { return x + px * s; };
+    auto Y = [&](float py) { return y + py * s; };
+    auto P = [&](float px, float py) { return std::pair<float, float>{X(px), Y(py)}; };
+    auto line = [&](float x0, float y0, float x1, float y1, float t, Rgba col) {
+        c.Line(X(x0), Y(y0), X(x1), Y(y1), t * s, col);
+    };
+    auto inked_line = [&](float x0, float y0, float x1, float y1, float t, Rgba col) {
+        line(x0, y0, x1, y1, t + 2.5f, kInk);
+        line(x0, y0, x1, y1, t, col);
+    };
+    // A gloved hand pointing up with its fingertip at (px, py).
+    auto hand = [&](float px, float py, Rgba glove) {
+        c.RoundRect((int)X(px - 8), (int)Y(py + 15), (int)(22 * s), (int)(20 * s), 6 * s, kInk);
+        c.RoundRect((int)X(px - 6), (int)Y(py + 17), (int)(18 * s), (int)(16 * s), 5 * s, glove);
+        c.RoundRect((int)X(px - 4), (int)Y(py), (int)(9 * s), (int)(22 * s), 4 * s, kInk);
+        c.RoundRect((int)X(px - 2), (int)Y(py + 2), (int)(5 * s), (int)(19 * s), 2.5f * s, glove);
+        line(px + 6, py + 21, px + 6, py + 27, 1.5f, Shade(glove, 0.6f));
+        line(px + 10, py + 21, px + 10, py + 27, 1.5f, Shade(glove, 0.6f));
+    };
+    // A sight centred on (cx, cy): a ring and four ticks; `dot` marks its middle.
+    auto sight = [&](float cx, float cy, float r, Rgba col, bool dot) {
+        c.Ring(X(cx), Y(cy), r * s, 7.0f * s, kInk);
+        c.Ring(X(cx), Y(cy), r * s, 3.5f * s, col);
+        for (int k = 0; k < 4; ++k) {
+            const float dx = k == 0 ? 1.0f : k == 1 ? -1.0f : 0.0f, dy = k == 2 ? 1.0f : k == 3 ? -1.0f : 0.0f;
+            inked_line(cx + dx * (r - 6), cy + dy * (r - 6), cx + dx * (r + 8), cy + dy * (r + 8), 3.5f, col);
+        }
+        if (dot) {
+            c.Disc(X(cx), Y(cy), 4.5f * s, kInk);
+            c.Disc(X(cx), Y(cy), 3.0f * s, col);
+        }
+    };
+    switch (f) {
+    case 1: // walk there: a ladder's rungs behind two boot prints stepping on toward the point
+        for (int k = 0; k < 3; ++k) inked_line(36, 30 + k * 12.0f, 58, 30 + k * 12.0f, 3.0f, kSand);
+        inked_line(36, 24, 36, 62, 3.0f, kSand);
+        inked_line(58, 24, 58, 62, 3.0f, kSand);
+        for (int k = 0; k < 2; ++k) {
+            const float bx = k ? 36 : 20, by = k ? 30 : 26;
+            c.RoundRect((int)X(bx - 2), (int)Y(by - 2), (int)(16 * s), (int)(18 * s), 7 * s, kInk);
+            c.RoundRect((int)X(bx), (int)Y(by), (int)(12 * s), (int)(14 * s), 6 * s, kGold);
+            c.RoundRect((int)X(bx - 1), (int)Y(by + 17), (int)(14 * s), (int)(11 * s), 4 * s, kInk);
+            c.RoundRect((int)X(bx + 1), (int)Y(by + 19), (int)(10 * s), (int)(7 * s), 3 * s, kGold);
+            for (int t = 0; t < 3; ++t) line(bx + 2, by + 4 + t * 3.5f, bx + 10, by + 4 + t * 3.5f, 1.2f, Shade(kGold, 0.6f));
+        }
+        c.Disc(X(21.3f), Y(21.3f), 4.0f * s, kInk);
+        c.Disc(X(21.3f), Y(21.3f), 2.5f * s, kWhite);
         return;
-    }
-    if (f == 2 || f == 3) { // pointing hand: a glove with one finger
+    case 2:
+    case 3: { // act on it: corner brackets round a pointing hand
         const Rgba glove = f == 3 ? kGold : kSand;
-        c.RoundRect(x + (int)(8 * s), y + (int)(14 * s), (int)(16 * s), (int)(14 * s), 4 * s, kInk);
-        c.RoundRect(x + (int)(9 * s), y + (int)(15 * s), (int)(14 * s), (int)(12 * s), 3 * s, glove);
-        c.RoundRect(x + (int)(9 * s), y + (int)(3 * s), (int)(5 * s), (int)(14 * s), 2.5f * s, kInk);
-        c.RoundRect(x + (int)(10 * s), y + (int)(4 * s), (int)(3 * s), (int)(12 * s), 1.5f * s, glove);
+        for (int k = 0; k < 4; ++k) {
+            const float cx = k % 2 ? 56 : 8, cy = k / 2 ? 56 : 8, sx = k % 2 ? -1.0f : 1.0f, sy = k / 2 ? -1.0f : 1.0f;
+            inked_line(cx, cy, cx + sx * 12, cy, 3.0f, kGold);
+            inked_line(cx, cy, cx, cy + sy * 12, 3.0f, kGold);
+        }
+        hand(30, 14, glove);
         return;
     }
-    if (f == 7) { // wait: an hourglass
-        c.Polygon({P(8, 4), P(24, 4), P(16, 16)}, kGold);
-        c.Polygon({P(16, 16), P(24, 28), P(8, 28)}, kGold);
-        c.Line(x + 7 * s, y + 4 * s, x + 25 * s, y + 4 * s, 2.0f, kInk);
-        c.Line(x + 7 * s, y + 28 * s, x + 25 * s, y + 28 * s, 2.0f, kInk);
+    case 4:
+    case 5: { // use: the hand on a lever
+        const Rgba knob = f == 5 ? kBlue : kRed;
+        inked_line(22, 52, 44, 12, 4.0f, kGrey);
+        c.Disc(X(44), Y(12), 8.5f * s, kInk);
+        c.Disc(X(44), Y(12), 6.0f * s, knob);
+        c.RoundRect((int)X(12), (int)Y(48), (int)(22 * s), (int)(10 * s), 3 * s, kInk);
+        c.RoundRect((int)X(14), (int)Y(50), (int)(18 * s), (int)(6 * s), 2 * s, kGrey);
+        hand(30, 24, kSand);
         return;
     }
-    // arrows (0, 1 and the pressed 6)
-    c.Polygon({P(2, 1), P(2, 25), P(9, 19), P(14, 30), P(19, 28), P(14, 17), P(23, 17)}, kInk);
-    c.Polygon({P(4, 5), P(4, 21), P(9, 16), P(14, 27), P(16, 26), P(11, 15), P(18, 15)}, f == 1 ? kGold : fill);
+    case 6: // pick up: a hand reaching down, the arrow under it at the point
+        c.Polygon({P(12, 8), P(30, 8), P(21, 22)}, kInk);
+        c.Polygon({P(15, 10), P(27, 10), P(21, 19)}, kGold);
+        c.RoundRect((int)X(22), (int)Y(26), (int)(26 * s), (int)(24 * s), 7 * s, kInk);
+        c.RoundRect((int)X(24), (int)Y(28), (int)(22 * s), (int)(20 * s), 6 * s, kSand);
+        for (int k = 0; k < 4; ++k) {
+            c.RoundRect((int)X(22 + k * 6.5f), (int)Y(42), (int)(7 * s), (int)(18 * s), 3 * s, kInk);
+            c.RoundRect((int)X(23.5f + k * 6.5f), (int)Y(43), (int)(4 * s), (int)(15 * s), 2 * s, kSand);
+        }
+        return;
+    case 7: // aim or move: the open sight, its middle at the point
+        sight(21.3f, 21.3f, 12, kWhite, false);
+        c.Disc(X(21.3f), Y(21.3f), 2.5f * s, kInk);
+        c.Disc(X(21.3f), Y(21.3f), 1.4f * s, kWhite);
+        return;
+    case 8: { // reloading: a clip in a turning arrow
+        for (int k = 0; k < 26; ++k) { // the arrow's arc, three quarters round
+            const float a = 0.5f + k * 0.19f;
+            c.Disc(X(32 + std::cos(a) * 22), Y(32 + std::sin(a) * 22), 4.5f * s, kInk);
+        }
+        for (int k = 0; k < 26; ++k) {
+            const float a = 0.5f + k * 0.19f;
+            c.Disc(X(32 + std::cos(a) * 22), Y(32 + std::sin(a) * 22), 2.6f * s, kGold);
+        }
+        const float a = 0.5f + 25 * 0.19f, hx = 32 + std::cos(a) * 22, hy = 32 + std::sin(a) * 22;
+        c.Polygon({P(hx - 8, hy - 6), P(hx + 8, hy - 6), P(hx, hy + 6)}, kInk);
+        c.Polygon({P(hx - 5, hy - 4), P(hx + 5, hy - 4), P(hx, hy + 3)}, kGold);
+        c.RoundRect((int)X(25), (int)Y(20), (int)(14 * s), (int)(26 * s), 3 * s, kInk);
+        c.RoundRect((int)X(27), (int)Y(22), (int)(10 * s), (int)(22 * s), 2 * s, kGrey);
+        for (int k = 0; k < 3; ++k) c.Fill((int)X(28), (int)Y(24 + k * 6.5f), (int)(8 * s), (int)(3 * s), kGold);
+        return;
+    }
+    case 9: // a head shot: the red sight with its dot, centred on the point
+        sight(32, 32, 17, kRed, true);
+        return;
+    case 0: // the arrow, its tip at the point
+        c.Polygon({P(19, 18), P(19, 56), P(29, 47), P(36, 62), P(44, 58), P(37, 44), P(50, 44)}, kInk);
+        c.Polygon({P(22, 25), P(22, 49), P(29, 42), P(36, 56), P(40, 54), P(33, 41), P(43, 41)}, kWhite);
+        return;
+    default: return; // the sheet's spare cells
+    }
 }
 
 void DrawPanel(Canvas& c, int f, int x, int y, int w, int h) {
@@ -182,15 +273,19 @@ void DrawMisc(Canvas& c, int f, int x, int y, int w, int h) {
 //  backing; (0,128,256,64) shadow strip; (0,192,256,64) ammunition panel.
 bool WritePanels(const std::string& root) {
     Canvas c(256, 256, kClear);
+    // the main bar: a dark plate with a gold line inside its rim, lit along the top
     c.RoundRect(0, 0, 256, 64, 10.0f, kInk);
-    c.RoundRect(3, 3, 250, 58, 8.0f, kOliveDark);
-    c.VGradient(8, 8, 240, 20, kOlive, kOliveDark);
+    c.RoundRect(3, 3, 250, 58, 8.0f, Rgba{44, 50, 34, 255});
+    c.VGradient(8, 6, 240, 10, Shade(kOlive, 0.9f), Rgba{44, 50, 34, 255});
+    c.Frame(7, 7, 242, 50, 1, kGold);
+    // the square frame (the radar, the weapon): a sunken dark glass in a gold frame
     c.RoundRect(0, 64, 128, 64, 8.0f, kInk);
-    c.RoundRect(4, 68, 120, 56, 6.0f, Shade(kSand, 0.5f));
-    c.Frame(10, 74, 108, 44, 2, kGold);
+    c.RoundRect(4, 68, 120, 56, 6.0f, Rgba{30, 40, 30, 255});
+    c.Frame(8, 72, 112, 48, 2, kGold);
     c.RoundRect(128, 64, 128, 64, 8.0f, kInk);
     c.RoundRect(131, 67, 122, 58, 6.0f, Rgba{40, 44, 36, 255});
     c.Fill(0, 128, 256, 64, kShadowDark);
+    // the end plate: olive with a sand rim
     c.RoundRect(0, 192, 256, 64, 10.0f, kInk);
     c.RoundRect(3, 195, 250, 58, 8.0f, kOlive);
     c.Frame(8, 200, 240, 48, 1, kSand);
@@ -258,7 +353,7 @@ bool Write_Hud_Textures(const std::string& root) {
     bool ok = Make_Dirs(root + "/Data/hud");
     ok = Write_Font_Sheet(root, "Data/hud/font") && ok;
     ok = Write_Font_Sheet(root, "Data/hud/font2", 16) && ok;
-    ok = Write_Sheet(root, "Data/hud/cursor", SheetLayout{32, 32, 8, 1}, true, DrawCursor, OneFrameEach(8, 8), 0.06f,
+    ok = Write_Sheet(root, "Data/hud/cursor", SheetLayout{64, 64, 8, 2}, true, DrawCursor, OneFrameEach(10, 10), 0.06f,
                      0.06f) && ok;
     ok = Write_Sheet(root, "Data/hud/message", SheetLayout{128, 64, 4, 4}, true, DrawPanel, OneFrameEach(16, 16),
                      0.6f, 0.3f) && ok;
@@ -281,27 +376,34 @@ bool Write_Hud_Textures(const std::string& root) {
 std::vector<ObjectRec> Hud_Layout() {
     std::vector<ObjectRec> h(HUD_ITEMS, Item(0, 0, 0.05f, 0.05f, 8, 0, 0.0f, 3));
     for (ObjectRec& r : h) Set_UV(r, 0, 128, 256, 64, 256, 256);
-    h[0] = Panel(-1.0f, -0.75f, 0.75f, 0.19f, 0, 0, 256, 64, 1.0f, 5);          // main bar backing
+    // The walk HUD is laid out for the wide screens (the view 1.2 either side); on 1024 x 768
+    // the scene loader moves the main bar's items (0, 3, 4, 5, 29, 33, 36) 0.2 right and the
+    // right-hand ones (30, 38, 46, 49, 50, the inventory) 0.2 left, the frames a little down
+    // and what they hold a little up (and on 1280 x 800 the face, the bars, the weapon icon
+    // and the ammunition count up too): each item keeps inside its frame in every mode. The
+    // rounds (7 to 10) and the grenade icon (37) stay where they are in every mode, on the
+    // part of the main bar that both placings share.
+    h[0] = Panel(-1.18f, -0.715f, 0.78f, 0.17f, 0, 0, 256, 64, 1.0f, 5);        // main bar backing
     h[1] = Item(0.0f, 0.0f, 0.06f, 0.06f, 1, 0, 1.0f, 0);                        // pointer
     h[2] = Item(-0.3f, 0.1f, 0.6f, 0.3f, 3, 0, 0.0f, 1);                         // message panel
-    h[3] = Panel(-0.99f, -0.74f, 0.17f, 0.17f, 0, 64, 128, 64, 1.0f, 4);        // face frame
-    h[4] = Item(-0.975f, -0.73f, 0.14f, 0.14f, 4, 1, 1.0f, 3);                   // face
-    h[5] = Item(-0.8f, -0.62f, 0.3f, 0.03f, 6, 14, 1.0f, 3);                     // life bar
+    h[3] = Panel(-1.165f, -0.705f, 0.17f, 0.15f, 0, 64, 128, 64, 1.0f, 4);      // radar box
+    h[4] = Item(-0.985f, -0.712f, 0.09f, 0.09f, 4, 1, 1.0f, 3);                  // face
+    h[5] = Item(-0.88f, -0.665f, 0.26f, 0.03f, 6, 14, 1.0f, 3);                  // life bar
     // The tooltip backing: as wide as a caption of a dozen letters, so that a caption put
     // beside the pointer (left of it, or right of it) leaves the pointer and what it points
     // at in sight.
     h[6] = Panel(0.45f, -0.74f, 0.36f, 0.12f, 128, 64, 128, 64, 0.0f, 2);
-    for (int k = 0; k < 4; ++k) h[7 + k] = Item(-0.8f + k * 0.065f, -0.71f, 0.06f, 0.05f, 5, 0, 1.0f, 3); // rounds
+    for (int k = 0; k < 4; ++k) h[7 + k] = Item(-0.88f + k * 0.065f, -0.712f, 0.06f, 0.05f, 5, 0, 1.0f, 3); // rounds
     for (int k = 0; k < 16; ++k) // inventory slots
         h[11 + k] = Item(0.28f + (k % 8) * 0.09f, 0.62f - (k / 8) * 0.09f, 0.08f, 0.08f, 7, 0, 0.0f, 3);
     h[27] = Item(0.0f, 0.0f, 0.08f, 0.08f, 7, 0, 0.0f, 0);  // held item
     h[28] = Item(0.08f, 0.0f, 0.08f, 0.08f, 7, 0, 0.0f, 0); // its right half
-    h[29] = Panel(0.7f, -0.75f, 0.3f, 0.12f, 0, 192, 256, 64, 1.0f, 5);        // ammunition panel
-    h[30] = Item(0.76f, -0.72f, 0.06f, 0.06f, 7, 6, 1.0f, 4);                  // ammunition anchor
-    h[33] = Panel(-0.44f, -0.74f, 0.17f, 0.1f, 0, 64, 128, 64, 1.0f, 4);       // weapon frame
-    h[36] = Item(-0.42f, -0.73f, 0.08f, 0.08f, 7, 1, 1.0f, 3);                 // weapon icon
-    h[37] = Item(-0.33f, -0.73f, 0.08f, 0.08f, 7, 5, 1.0f, 3);                 // grenade icon
-    h[38] = Item(-0.8f, -0.66f, 0.3f, 0.02f, 6, 13, 1.0f, 3);                  // experience bar
+    h[29] = Panel(-0.45f, -0.70f, 0.04f, 0.14f, 0, 192, 256, 64, 1.0f, 5);     // the bar's end plate
+    h[30] = Item(0.9f, -0.715f, 0.06f, 0.06f, 7, 6, 1.0f, 4);                  // ammunition count anchor
+    h[33] = Panel(-0.60f, -0.70f, 0.14f, 0.13f, 0, 64, 128, 64, 1.0f, 4);      // weapon frame (stats)
+    h[36] = Item(-0.585f, -0.695f, 0.07f, 0.07f, 7, 1, 1.0f, 3);               // weapon icon
+    h[37] = Item(-0.51f, -0.69f, 0.05f, 0.05f, 7, 5, 1.0f, 3);                 // grenade icon
+    h[38] = Item(0.85f, -0.70f, 0.3f, 0.015f, 6, 13, 1.0f, 3);                 // experience bar
     h[39] = Item(-1.0f, -0.75f, 2.0f, 1.5f, 9, 0, 0.0f, 5);                    // rain layer
     h[51] = Item(-1.0f, -0.75f, 2.0f, 1.5f, 9, 0, 0.0f, 5);                    // second rain layer
     // The box's two buttons (OK or yes, cancel or no), side by side along the panel's foot.
