@@ -143,6 +143,9 @@ protected:
     static bool Click_At(float wx, float wy, const std::function<bool()>& stop = [] { return false; }) {
         platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy))});
         if (Run_Until(stop, 30)) return true;
+        // The view has leant toward the pointer: a spot that has slid under the HUD or off
+        // the screen is not clicked (the click would work the HUD).
+        if (game_mode == MODE_WALK && !On_Screen(wx, wy)) return Run_Until(stop, 20);
         const int64_t at = platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy));
         platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
         platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
@@ -157,8 +160,10 @@ protected:
         platform::PostMessage(
             platform::MSG{platform::WM_MOUSEMOVE, 0, platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy))});
     }
-    // A right click (reload) where the pointer is.
+    // A right click (reload) at a world position; beside the player when that lies under the
+    // HUD or off the screen.
     static void Right_Click_At(float wx, float wy) {
+        if (!On_Screen(wx, wy)) wx = PX() + 0.15f, wy = PY();
         const int64_t at = platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy));
         platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
         Run(20);
@@ -367,6 +372,7 @@ protected:
             for (float fx : {0.0f, -0.3f, 0.3f}) {
                 x = bx + o.box_width * fx;
                 y = o.z + o.box_height * fy;
+                if (!On_Screen(x, y)) continue; // under the HUD, or off the screen
                 Point_At(x, y);
                 Run(20);
                 if (stored_target == i && on_selected_man != 0) return true;
@@ -500,6 +506,10 @@ protected:
         return true;
     }
     static int Weapon_Rounds() { return current_weapon >= 0 && current_weapon < 16 ? player_inv_value2[current_weapon] : 0; }
+    static bool Grenade_In_Hand() {
+        return current_weapon >= 0 && current_weapon < 16 &&
+               (player_inv[current_weapon] == 28 || player_inv[current_weapon] == 29 || player_inv[current_weapon] == 30);
+    }
     // Reloads (the right button) when the weapon in hand is less than half full.
     static void Reload_If_Low() {
         if (current_weapon < 0 || current_weapon >= 16 || reloading || next_weapon != -1 || p1_id == -1) return;
@@ -579,6 +589,7 @@ protected:
                 Run(100);
                 continue;
             }
+            if (Grenade_In_Hand() && next_weapon == -1) Take_Weapon(1); // a gun for the fight, not a grenade
             if (e == -1) Reload_If_Low(); // a quiet moment: a full magazine for what comes
             if (Weapon_Rounds() <= 0 && !reloading && next_weapon == -1) {
                 if (trace) std::fprintf(stderr, "fight t=%d reload\n", Now());
