@@ -87,7 +87,7 @@ protected:
     // camp to finish it. Ends in the camp.
     void Bring_Down_The_Masts() {
         for (int attempt = 0; main_mission[2] == 2; ++attempt) {
-            ASSERT_LT(attempt, 4) << "the masts still stand after " << attempt << " tries; " << Where();
+            ASSERT_LT(attempt, 10) << "the masts still stand after " << attempt << " tries; " << Where();
             Camp_To_Beach();
             if (HasFatalFailure()) return;
             for (int mast : {kMastWest, kMastEast}) {
