@@ -7,10 +7,13 @@
 #include "support/played_game.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -140,6 +143,9 @@ protected:
     static bool Click_At(float wx, float wy, const std::function<bool()>& stop = [] { return false; }) {
         platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy))});
         if (Run_Until(stop, 30)) return true;
+        // The view has leant toward the pointer: a spot that has slid under the HUD or off
+        // the screen is not clicked (the click would work the HUD).
+        if (game_mode == MODE_WALK && !On_Screen(wx, wy)) return Run_Until(stop, 20);
         const int64_t at = platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy));
         platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
         platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
@@ -154,8 +160,10 @@ protected:
         platform::PostMessage(
             platform::MSG{platform::WM_MOUSEMOVE, 0, platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy))});
     }
-    // A right click (reload) where the pointer is.
+    // A right click (reload) at a world position; beside the player when that lies under the
+    // HUD or off the screen.
     static void Right_Click_At(float wx, float wy) {
+        if (!On_Screen(wx, wy)) wx = PX() + 0.15f, wy = PY();
         const int64_t at = platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy));
         platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
         Run(20);
@@ -169,7 +177,31 @@ protected:
     // Whether the point lies on the drawn part of the map (a player only clicks what he sees).
     static bool On_Screen(float wx, float wy) {
         const int px = Pixel_X(wx), py = Pixel_Y(wy);
-        return px > 8 && px < kW - 8 && py > 8 && py < kH - 120; // the HUD panel is along the foot
+        return px > 8 && px < kW - 8 && py > 8 && py < kH - 8 && !Over_Hud(wx + camX, wy + camY);
+    }
+    // Whether a view position lies on the HUD's panels, buttons or inventory grid (a click
+    // there works the HUD, not the map).
+    static bool Over_Hud(float vx, float vy) {
+        if (!hud) return false;
+        const auto over = [&](int i) {
+            const object& h = hud[i];
+            return vx > h.w - 0.04f && vx < h.w + h.box_width + 0.04f && vy > h.z - 0.04f && vy < h.z + h.box_height + 0.04f;
+        };
+        for (int i : {36, 33, 50, 0, 29, 30, 38, 49, 46, 26})
+            if (over(i)) return true;
+        for (int i = 11; i <= 26; ++i)
+            if (over(i)) return true;
+        return false;
+    }
+
+    // With STORY_TRACE set, a line on the player's state (for following a long run).
+    static void Trace(const std::string& what) {
+        if (!std::getenv("STORY_TRACE")) return;
+        std::fprintf(stderr, "[story] %s: %d/%d t=%d health %d/%d exp %d/%d rank %d points %d weapon %d grenades %d inv",
+                     what.c_str(), episode, scene, Now(), p1_id != -1 ? sprite[p1_id].score : -1, PLY_VITALITY,
+                     player_experience, player_exp_level, player_rank, level_up_points, current_weapon, INV_GRENADE_COUNT);
+        for (int n = 0; n < 16; ++n) std::fprintf(stderr, " %d:%d", player_inv[n], player_inv_value[n]);
+        std::fprintf(stderr, "\n");
     }
 
     // ---- Walking ----
@@ -179,15 +211,27 @@ protected:
         if (!Cell_Index_On_Map(cell)) return false;
         const int c = map_col[cell];
         if (c == COL_SOLID || c == COL_SOLID_SHOOTTHRU || c == COL_WATER || c == COL_FOOTPRINT) return false;
-        const float x = Cell_Centre_X(Cell_Column_Of(cell)), y = Cell_Centre_Y(Cell_Row_Of(cell));
+        return !Near_Exit(Cell_Centre_X(Cell_Column_Of(cell)), Cell_Centre_Y(Cell_Row_Of(cell)), exit);
+    }
+    // Whether (x, y) lies on or beside an exit's box or an open tunnel (other than `exit`).
+    static bool Near_Exit(float x, float y, int exit = -1, float margin = 0.12f) {
+        // A tunnel cover opens into the tunnels once a shot or a blast breaks it.
+        for (int i = 0; i < no_sprites; ++i) {
+            const object& o = sprite[i];
+            if (o.type == BAG && o.sector == unit_class::TUNNEL && x > o.w - margin && x < o.w + o.box_width + margin &&
+                y > o.z - margin && y < o.z + o.box_height + margin)
+                return true;
+        }
         for (int k = 0; k < trigger_counter; ++k) {
             const int t = trigger_list[k];
             if (t == exit || t < 0 || t >= no_sprites) continue;
             const object& o = sprite[t];
-            if (x > o.w - 0.1f && x < o.w + o.box_width + 0.1f && y > o.z - 0.1f && y < o.z + o.box_height + 0.1f)
-                return false;
+            const float x0 = std::min(o.w, o.x), y0 = std::min(o.z, o.y);
+            const float x1 = o.type == LAD ? std::max(o.w + o.box_width, o.x + o.width) : o.w + o.box_width;
+            const float y1 = o.type == LAD ? std::max(o.z + o.box_height, o.y + o.height) : o.z + o.box_height;
+            if (x > x0 - margin && x < x1 + margin && y > y0 - margin && y < y1 + margin) return true;
         }
-        return true;
+        return false;
     }
     // The cells of the shortest way over walkable ground from the player to the first cell
     // that `goal` accepts, the player's own cell first; empty when there is none.
@@ -228,6 +272,9 @@ protected:
         const float x = Cell_X(cell), y = Cell_Y(cell);
         for (int i = 0; i < no_sprites; ++i) {
             const object& o = sprite[i];
+            if (o.type == LAD && o.grab_switch && !o.turn_off && x > o.x - 0.06f && x < o.w + o.box_width + 0.06f &&
+                y > o.y - 0.06f && y < o.z + o.box_height + 0.06f)
+                return true; // a ladder or an open tunnel: a click there climbs in
             if (i == p1_id || o.mouseover || o.turn_off || o.score <= 0) continue;
             if (o.type != OBJ && o.type != UNT && o.type != BAG && o.type != DOR) continue;
             if (x > o.w - 0.06f && x < o.w + o.box_width + 0.06f && y > o.z - 0.06f && y < o.z + 4 * o.box_height + 0.06f)
@@ -242,6 +289,7 @@ protected:
         if (way.empty()) return stop();
         const float gx = Cell_X(way.back()), gy = Cell_Y(way.back());
         const int e = episode, s = scene;
+        int last_health = sprite[p1_id].score;
         size_t k = 0;
         for (int guard = 0; guard < 400; ++guard) {
             if (stop()) return true;
@@ -257,11 +305,16 @@ protected:
             k = here;
             size_t at = std::min(here + 6, way.size() - 1);
             size_t pick = at;
-            for (size_t d = 1; d < 4 && Offers_Something(way[pick]); ++d) {
-                if (at + d < way.size() && !Offers_Something(way[at + d])) pick = at + d;
-                else if (at >= d && !Offers_Something(way[at - d])) pick = at - d;
+            const auto bad = [](int c) { return Offers_Something(c) || !On_Screen(Cell_X(c), Cell_Y(c)); };
+            for (size_t d = 1; d < 6 && bad(way[pick]); ++d) {
+                if (at + d < way.size() && !bad(way[at + d])) pick = at + d;
+                else if (at >= d && !bad(way[at - d])) pick = at - d;
             }
             const float hx = Cell_X(way[pick]), hy = Cell_Y(way[pick]);
+            if (std::getenv("STORY_TRACE") && sprite[p1_id].score != last_health) {
+                last_health = sprite[p1_id].score;
+                Trace("hurt on the way");
+            }
             if (Click_At(hx, hy, stop)) return true;
             const bool there = Run_Until([&] { return stop() || Distance_To(hx, hy) < 0.06f || !sprite[p1_id].moving; }, 5000);
             if (stop()) return true;
@@ -276,30 +329,34 @@ protected:
     // Walks to (x, y) by clicks along a way planned over the map's cells (a player sees
     // where the gaps are). True once he stands within `near` of it or stop() holds.
     static bool Walk_To(float x, float y, float near = 0.08f, const std::function<bool()>& stop = [] { return false; }) {
-        const int to = Cell_Of(x, y);
-        const std::vector<int> way = Way_To_Cell([to](int c) { return c == to; });
-        if (way.empty()) {
-            ADD_FAILURE() << "no open way to (" << x << ", " << y << "); " << Where();
-            return false;
+        const int to = Cell_Of(x, y), e = episode, s = scene;
+        for (int tries = 0; tries < 3; ++tries) {
+            const std::vector<int> way = Way_To_Cell([to](int c) { return c == to; });
+            if (way.empty()) {
+                ADD_FAILURE() << "no open way to (" << x << ", " << y << "); " << Where();
+                return false;
+            }
+            if (Walk_Way(way, near, stop)) return true;
+            if (episode != e || scene != s || next_scene || p1_id == -1) break; // taken elsewhere
         }
-        if (!Walk_Way(way, near, stop)) {
-            ADD_FAILURE() << "the walk to (" << x << ", " << y << ") stopped; " << Where();
-            return false;
-        }
-        return true;
+        ADD_FAILURE() << "the walk to (" << x << ", " << y << ") stopped; " << Where();
+        return false;
     }
     // Walks into exit `t` (a trigger box) until the scene asks for the next one.
     static bool Take_Exit(int t) {
         const object& o = sprite[t];
         const int to = Cell_Of(o.w + o.box_width / 2, o.z + o.box_height / 2);
-        const std::vector<int> way = Way_To_Cell([to](int c) { return c == to; }, t);
-        if (way.empty()) {
-            ADD_FAILURE() << "no open way to exit " << t << "; " << Where();
-            return false;
-        }
         const int e = episode, s = scene;
         const auto left = [e, s] { return Scene_Requested() || episode != e || scene != s; };
-        if (!Walk_Way(way, 0.0f, left) && !Run_Until(left, 2000)) {
+        for (int tries = 0; tries < 3 && !left(); ++tries) {
+            const std::vector<int> way = Way_To_Cell([to](int c) { return c == to; }, t);
+            if (way.empty()) {
+                ADD_FAILURE() << "no open way to exit " << t << "; " << Where();
+                return false;
+            }
+            if (Walk_Way(way, 0.0f, left) || Run_Until(left, 2000)) break;
+        }
+        if (!left() || (episode == e && scene == s && !next_scene)) {
             ADD_FAILURE() << "exit " << t << " led nowhere; " << Where();
             return false;
         }
@@ -307,13 +364,15 @@ protected:
     }
     // A point over object i's picture where the pointer offers it (the cursor shows it can
     // be used or shot), as a player moves the pointer over it; false when there is none.
-    static bool Find_Pick(int i, float& x, float& y) {
+    static bool Find_Pick(int i, float& x, float& y, bool head = false) {
         const object& o = sprite[i];
         const float bx = o.w + o.box_width / 2;
-        for (float fy : {1.5f, 0.5f, 2.5f, 3.2f})
+        // Over a soldier the top of the box is his head (a shot there hurts twice as much).
+        for (float fy : head ? std::initializer_list<float>{3.5f, 3.2f, 1.5f, 2.5f} : std::initializer_list<float>{1.5f, 0.5f, 2.5f, 3.2f})
             for (float fx : {0.0f, -0.3f, 0.3f}) {
                 x = bx + o.box_width * fx;
                 y = o.z + o.box_height * fy;
+                if (!On_Screen(x, y)) continue; // under the HUD, or off the screen
                 Point_At(x, y);
                 Run(20);
                 if (stored_target == i && on_selected_man != 0) return true;
@@ -402,6 +461,20 @@ protected:
         return Follow_Page(std::move(answers));
     }
 
+    // Through the door trigger `door` of a camp into the player's tent, a night's sleep on
+    // the cot (he wakes with full health) and out again into the camp.
+    void Rest_In_Tent(int door) {
+        const int e = episode, s = scene;
+        ASSERT_TRUE(Take_Exit(door)) << Where();
+        ASSERT_TRUE(Settle_On(1, 25, 10000)) << "the tent not reached: " << Where();
+        Run(600);
+        Click_Sprite(6); // the cot
+        ASSERT_TRUE(Run_Until([] { return was_sleeping; }, 2000)) << Where();
+        ASSERT_TRUE(Settle_On(1, 25, 20000)) << Where();
+        ASSERT_TRUE(Press_Page_Button(13)) << Where(); // Leave_Tent
+        ASSERT_TRUE(Run_Until([=] { return Settled_In(e, s); }, 12000)) << Where();
+    }
+
     // ---- Fighting ----
     // The enemies of the scene still standing: units of the other side, alive.
     static bool Enemy(int i) {
@@ -433,6 +506,18 @@ protected:
         return true;
     }
     static int Weapon_Rounds() { return current_weapon >= 0 && current_weapon < 16 ? player_inv_value2[current_weapon] : 0; }
+    static bool Grenade_In_Hand() {
+        return current_weapon >= 0 && current_weapon < 16 &&
+               (player_inv[current_weapon] == 28 || player_inv[current_weapon] == 29 || player_inv[current_weapon] == 30);
+    }
+    // Reloads (the right button) when the weapon in hand is less than half full.
+    static void Reload_If_Low() {
+        if (current_weapon < 0 || current_weapon >= 16 || reloading || next_weapon != -1 || p1_id == -1) return;
+        const int full = player_inv[current_weapon] == 10 ? 10 : 6;
+        if (Weapon_Rounds() * 2 >= full) return;
+        Right_Click_At(PX() + 0.2f, PY());
+        Run_Until([] { return !reloading; }, 4000);
+    }
     // Eats from the inventory (a click on the food's slot) when the life bar is low.
     static void Heal_When_Low() {
         if (p1_id == -1 || sprite[p1_id].score > PLY_VITALITY / 2) return;
@@ -456,13 +541,17 @@ protected:
         Run_Until([] { return next_weapon == -1 && !reloading; }, 2000);
     }
     // Throws a grenade at enemy e (he must stand further off than arm's reach): grenades
-    // taken out, a click on him, the throw waited for, then back to `then_digit`'s weapon.
-    static void Throw_Grenade_At(int e, int then_digit) {
+    // taken out, a click on him, the throw waited for, then back to the weapon in hand.
+    static void Throw_Grenade_At(int e) {
+        const int back = current_weapon;
         Take_Weapon(3);
         float x = 0, y = 0;
         if (Find_Pick(e, x, y)) Click_At(x, y);
         Run(900);
-        Take_Weapon(then_digit);
+        if (back >= 0 && back < 16 && back != current_weapon) {
+            const int code = player_inv[back];
+            Take_Weapon(code == 33 || code == 34 ? 2 : code == 10 ? 1 : code == 38 || code == 39 ? 4 : 5);
+        }
     }
     // Shoots object i (a target, a mast) by clicks on it until it falls, reloading with the
     // right button when the weapon is empty; false when it still stands after `clicks`.
@@ -486,62 +575,182 @@ protected:
     // soldier shoots at what is clicked), the weapon reloaded with the right button when it
     // is empty, food eaten when the life bar is low; an enemy out of sight or out of reach is
     // walked toward. False when the player fell or ms passed.
-    static bool Fight(const std::function<bool()>& won, int ms) {
+    static bool Fight(const std::function<bool()>& won, int ms, bool grenades = true) {
         const int until = Now() + ms;
+        int grenade_pause = 0;
+        const bool trace = std::getenv("STORY_TRACE") != nullptr;
         while (Now() < until) {
             if (won()) return true;
             if (p1_id == -1 || ply_dead || sprite[p1_id].score <= 0 || Scene_Requested()) return won();
             Heal_When_Low();
-            const int e = Nearest_Enemy();
-            if (e == -1) {
+            int e = Target_Enemy();
+            const int nearest = Nearest_Enemy();
+            if (nearest == -1) {
                 Run(100);
                 continue;
             }
-            if (Weapon_Rounds() <= 0 && !reloading) {
-                Right_Click_At(Box_X(e), Box_Y(e));
+            if (Grenade_In_Hand() && next_weapon == -1) Take_Weapon(1); // a gun for the fight, not a grenade
+            if (e == -1) Reload_If_Low(); // a quiet moment: a full magazine for what comes
+            if (Weapon_Rounds() <= 0 && !reloading && next_weapon == -1) {
+                if (trace) std::fprintf(stderr, "fight t=%d reload\n", Now());
+                Right_Click_At(Box_X(nearest), Box_Y(nearest));
                 Run_Until([] { return !reloading; }, 3000);
+                continue;
             }
-            const float ex = Box_X(e), ey = Box_Y(e);
-            if (!On_Screen(ex, ey + 0.15f) || !Clear_Line(ex, ey) || Distance_To(e) > 1.2f) {
-                // Closer: a few steps along the way toward him.
-                const int gc = Cell_Column_Of(Cell_Of(ex, ey)), gr = Cell_Row_Of(Cell_Of(ex, ey));
+            if (e == -1) {
+                // Nobody in sight: a few steps along the way toward the nearest.
+                const int gc = Cell_Column_Of(Cell_Of(Box_X(nearest), Box_Y(nearest)));
+                const int gr = Cell_Row_Of(Cell_Of(Box_X(nearest), Box_Y(nearest)));
                 std::vector<int> way = Way_To_Cell([&](int c) {
                     const int dc = std::abs(Cell_Column_Of(c) - gc), dr = std::abs(Cell_Row_Of(c) - gr);
                     return dc + dr <= 1;
                 });
-                if (way.size() > 5) way.resize(5);
+                if (trace) std::fprintf(stderr, "fight t=%d toward %d (d %.2f, way %zu)\n", Now(), nearest, Distance_To(nearest), way.size());
+                if (way.size() > 4) way.resize(4);
                 if (way.size() < 2) {
                     Run(100);
                     continue;
                 }
                 Click_At(Cell_X(way.back()), Cell_Y(way.back()));
-                Run_Until([] { return !sprite[p1_id].moving; }, 800);
+                Run_Until([] { return !sprite[p1_id].moving || Target_Enemy() != -1; }, 800);
                 continue;
             }
+            // A grenade for a strong one or a bunch, from beyond their reach.
+            if (grenades && INV_GRENADE_COUNT > 0 && Now() > grenade_pause) {
+                int best = -1;
+                for (int i = 0; i < no_sprites; ++i)
+                    if (Enemy(i) && Distance_To(i) > 0.55f && Distance_To(i) < 1.3f && On_Screen(Box_X(i), Box_Y(i) + 0.1f) &&
+                        Line_Of_Fire(Box_X(i), Box_Y(i)) && (sprite[i].score >= 40 || Enemies_Near(i, 0.4f) >= 2) &&
+                        (best == -1 || sprite[i].score * Enemies_Near(i, 0.4f) > sprite[best].score * Enemies_Near(best, 0.4f)))
+                        best = i;
+                if (best != -1) e = best;
+            }
+            if (grenades && INV_GRENADE_COUNT > 0 && Now() > grenade_pause && Distance_To(e) > 0.55f && Distance_To(e) < 1.3f &&
+                (sprite[e].score >= 40 || Enemies_Near(e, 0.4f) >= 2)) {
+                if (trace) std::fprintf(stderr, "fight t=%d grenade at %d (score %d, d %.2f)\n", Now(), e, sprite[e].score, Distance_To(e));
+                const int before = INV_GRENADE_COUNT;
+                Throw_Grenade_At(e);
+                if (INV_GRENADE_COUNT == before) grenade_pause = Now() + 3000; // the throw did not go: shoot instead
+                continue;
+            }
+            if (Distance_To(e) > 0.46f) {
+                // Out of reach (a shot carries about half a unit): up to him over the ground.
+                const float d = Distance_To(e), k = (d - 0.38f) / d;
+                const float gx = PX() + (Box_X(e) - PX()) * k, gy = PY() + (Box_Y(e) - PY()) * k;
+                const int cell = Cell_Of(gx, gy);
+                if (trace) std::fprintf(stderr, "fight t=%d up to %d (d %.2f)\n", Now(), e, d);
+                if (cell >= 0 && Walkable(cell) && On_Screen(Cell_X(cell), Cell_Y(cell))) {
+                    Click_At(Cell_X(cell), Cell_Y(cell));
+                    Run_Until([e] { return !sprite[p1_id].moving || Distance_To(e) < 0.44f; }, 1500);
+                    if (Distance_To(e) <= 0.46f) continue;
+                }
+            }
             float x = 0, y = 0;
-            if (!Find_Pick(e, x, y)) {
+            if (!Find_Pick(e, x, y, true)) {
+                if (trace) std::fprintf(stderr, "fight t=%d no pick on %d\n", Now(), e);
                 Run(50);
                 continue;
             }
-            Click_At(x, y);
-            Run_Until([e] { return !Enemy(e); }, 250);
+            if (trace)
+                std::fprintf(stderr, "fight t=%d shoot %d (sector %d, score %d, d %.2f) player %d weapon %d rounds %d\n", Now(), e,
+                             sprite[e].sector, sprite[e].score, Distance_To(e), sprite[p1_id].score, current_weapon,
+                             Weapon_Rounds());
+            // The button held until the shot goes (a soldier reeling from a hit takes no
+            // orders for a moment), then the next when the weapon is ready again.
+            const int rounds = Weapon_Rounds(), score = sprite[e].score;
+            const int64_t at = platform::MakeLParam(Pixel_X(x), Pixel_Y(y));
+            platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
+            platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
+            Run_Until([&] { return Weapon_Rounds() != rounds || sprite[e].score != score || !Enemy(e) || sprite[p1_id].score <= 0; },
+                      400);
+            platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
+            Run_Until([e] { return !Enemy(e) || (Now() > sprite[p1_id].reload_timer && !reloading); }, 1500);
         }
         return won();
     }
-    // Whether an enemy stands within `range` with nothing solid between him and the player.
-    static bool Enemy_Close(float range = 1.0f) {
+    // Picks up what the fallen left on the ground within `radius` (a click on each item; the
+    // soldier walks over and takes it), as long as no enemy is in sight.
+    static void Pick_Up_Drops(float radius = 1.0f) {
+        for (int round = 0; round < 8 && Target_Enemy() == -1 && !Scene_Requested(); ++round) {
+            int best = -1;
+            float d = radius;
+            for (int k = 0; k < no_fx; ++k) {
+                const object& f = Fx[k];
+                if (f.type != PKU || f.mouseover || f.turn_off || f.alpha <= 0.0f) continue;
+                const float fx = f.x + f.width / 2, fy = f.y + f.height / 2;
+                if (Distance_To(fx, fy) < d && On_Screen(fx, fy) && Line_Of_Fire(fx, fy) && !Near_Exit(fx, fy, -1, 0.2f))
+                    d = Distance_To(fx, fy), best = k;
+            }
+            if (best == -1) return;
+            const object& f = Fx[best];
+            Click_At(f.x + f.width / 2, f.y + f.height / 2);
+            Run_Until([best] { return Fx[best].type != PKU || Fx[best].turn_off || Fx[best].mouseover || Target_Enemy() != -1; },
+                      3000);
+        }
+    }
+    // Whether the player has fallen: dead in the scene, or on one of the death pages.
+    static bool Fallen() {
+        return (episode == 0 && (scene == 8 || (scene >= 14 && scene <= 17))) || ply_dead ||
+               (p1_id != -1 && game_mode == MODE_WALK && sprite[p1_id].score <= 0);
+    }
+    // After a fall: the death page skipped, the revival in the tent, and out into the camp of
+    // the act, where he starts again.
+    void Get_Up_Again() {
+        ++deaths_;
+        Trace("fallen");
+        ASSERT_TRUE(Run_Until([] { return episode == 0 && (scene == 8 || (scene >= 14 && scene <= 17)) && !next_scene; }, 20000))
+            << "no death page: " << Where();
+        Press_Page_Button(4); // Skip^scene
+        ASSERT_TRUE(Settle_On(1, 25, 20000)) << "not revived in the tent: " << Where();
+        ASSERT_TRUE(Press_Page_Button(13)) << Where(); // Leave_Tent
+        ASSERT_TRUE(Run_Until([] { return game_mode == MODE_WALK && episode == 2 && fade >= 1.0f && p1_id != -1 && !next_scene; },
+                              15000))
+            << Where();
+    }
+    int deaths_ = 0; // times the player fell and got up again
+
+    // The enemy to shoot at: the nearest one on the screen with a clear line of fire.
+    static int Target_Enemy() {
+        int best = -1;
+        float d = 1e9f;
         for (int i = 0; i < no_sprites; ++i)
-            if (Enemy(i) && Distance_To(i) < range && Clear_Line(Box_X(i), Box_Y(i))) return true;
+            if (Enemy(i) && Distance_To(i) < d && On_Screen(Box_X(i), Box_Y(i) + 0.1f) && Line_Of_Fire(Box_X(i), Box_Y(i)))
+                d = Distance_To(i), best = i;
+        return best;
+    }
+    static int Enemies_Near(int e, float r) {
+        int n = 0;
+        for (int i = 0; i < no_sprites; ++i) n += Enemy(i) && std::hypot(Box_X(i) - Box_X(e), Box_Y(i) - Box_Y(e)) < r;
+        return n;
+    }
+    // Whether a shot from the player reaches (x, y): walls stop it, and so do sandbags and
+    // the like (a man behind them is covered).
+    static bool Line_Of_Fire(float x, float y) {
+        const float d = Distance_To(x, y);
+        for (float t = 0.05f; t < d - 0.1f; t += 0.05f) {
+            const int cell = Cell_Of(PX() + (x - PX()) * t / d, PY() + (y - PY()) * t / d);
+            if (cell < 0 || map_col[cell] == COL_SOLID || map_col[cell] == COL_SOLID_SHOOTTHRU) return false;
+        }
+        return true;
+    }
+    // Whether an enemy stands within `range` with nothing solid between him and the player.
+    static bool Enemy_Close(float range = 1.6f) {
+        for (int i = 0; i < no_sprites; ++i)
+            if (Enemy(i) && Distance_To(i) < range && On_Screen(Box_X(i), Box_Y(i) + 0.1f) && Clear_Line(Box_X(i), Box_Y(i)))
+                return true;
         return false;
     }
     // Walks to (x, y) as Walk_To does, stopping to fight every enemy who comes close on the
     // way. True once there or stop() holds; false when the player fell or got nowhere.
-    static bool Advance_To(float x, float y, float near = 0.08f, const std::function<bool()>& stop = [] { return false; }) {
+    static bool Advance_To(float x, float y, float near = 0.08f, const std::function<bool()>& stop = [] { return false; },
+                           bool grenades = true) {
         for (int leg = 0; leg < 30; ++leg) {
             if (stop() || Distance_To(x, y) < near) return true;
             if (p1_id == -1 || sprite[p1_id].score <= 0) return false;
             if (Enemy_Close()) {
-                if (!Fight([&] { return stop() || !Enemy_Close(1.3f); }, 60000)) return stop();
+                if (!Fight([&] { return stop() || !Enemy_Close(1.8f); }, 60000, grenades)) return stop();
+                Pick_Up_Drops();
+                Reload_If_Low();
                 continue;
             }
             const int to = Cell_Of(x, y);
@@ -550,7 +759,16 @@ protected:
                 ADD_FAILURE() << "no open way to (" << x << ", " << y << "); " << Where();
                 return false;
             }
-            Walk_Way(way, near, [&] { return stop() || Enemy_Close(); });
+            int health = sprite[p1_id].score;
+            Walk_Way(way, near, [&] {
+                if (std::getenv("STORY_TRACE") && sprite[p1_id].score != health) {
+                    health = sprite[p1_id].score;
+                    const int e = Nearest_Enemy();
+                    std::fprintf(stderr, "walk t=%d player %d nearest enemy %d at %.2f%s\n", Now(), health, e,
+                                 e == -1 ? 0.0f : Distance_To(e), e != -1 && On_Screen(Box_X(e), Box_Y(e)) ? " on screen" : "");
+                }
+                return stop() || Enemy_Close();
+            });
         }
         if (!stop() && Distance_To(x, y) >= near) ADD_FAILURE() << "did not get to (" << x << ", " << y << "); " << Where();
         return stop() || Distance_To(x, y) < near;
