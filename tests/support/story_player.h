@@ -6,11 +6,17 @@
 
 #include "support/played_game.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <vector>
 
+#include "common/codes.h"
+#include "content/content_inputs.h"
 #include "content/content_state.h"
+#include "content/object_setup.h"
 
 class StoryGame : public PlayedGame {
 protected:
@@ -52,4 +58,319 @@ protected:
         fs::copy(Story_Dir(part) / "save", "data/save", fs::copy_options::recursive, ec);
         ASSERT_FALSE(ec) << ec.message();
     }
+
+    // A story part writes no state: the fixture's helpers that do are not for it.
+    void Enter_Scene(int, int, int = 0) = delete;
+    void Enter_Camp(int) = delete;
+    static void Place_Player(float, float, int = 0) = delete;
+
+    // ---- The act-one chain after the bunkers (missions 4 to 6, the convoy, the act's end) ----
+
+    // The game started as the program starts it: the boot scene, then the title to the menu.
+    void Boot_To_The_Menu() {
+        ASSERT_TRUE(gl_);
+        PlayedGame::Enter_Scene(10, 0);
+        ASSERT_TRUE(Run_Until([] { return In(0, 1) && title_sequence >= 6 && stop_camera; }, 90000))
+            << "menu not reached: " << episode << "/" << scene;
+    }
+    // From the menu: Start, the kept slot chosen and opened; the saved game comes back through
+    // the camp page (and a briefing's button when one is shown) into its walk scene.
+    void Take_Up_Slot(int slot) {
+        Click_Sprite(22); // Start
+        ASSERT_TRUE(Settle_On(0, 2, 5000)) << "save slots not reached";
+        int button = -1;
+        for (int i = 0; i < no_sprites; ++i)
+            if (sprite[i].type == fe_type::FILE && sprite[i].sector_action == slot) button = i;
+        ASSERT_NE(button, -1) << "no button for slot " << slot;
+        Click_Sprite(button); // chosen
+        ASSERT_EQ(file_selected, button);
+        Click_Sprite(button); // and opened
+        for (int guard = 0; guard < 6; ++guard) {
+            if (Run_Until([] { return game_mode == MODE_WALK && fade >= 1.0f && p1_id != -1 && !next_scene; }, 15000))
+                return;
+            // A page with a button to go on (a briefing): it is armed after half a second.
+            Run(700);
+            Click_Sprite(1);
+        }
+        FAIL() << "the saved game did not come back: " << episode << "/" << scene << Box_Texts();
+    }
+
+    static std::string Where() {
+        return "at " + std::to_string(episode) + "/" + std::to_string(scene) + " (player " +
+               (p1_id != -1 ? std::to_string(PX()) + ", " + std::to_string(PY()) : std::string("none")) + ")" +
+               Box_Texts();
+    }
+    static bool Settled(int e, int s) { return In(e, s) && fade >= 1.0f && (game_mode != MODE_WALK || p1_id != -1); }
+
+    // A click at a world position held over a few ticks (a button-up in the same tick would
+    // clear it); the loop stops as soon as stop() holds and the rest of the click is not
+    // posted. The view leans toward the pointer, so the pointer is set again on the world
+    // position just before the button goes down.
+    static bool Click_At(float wx, float wy, const std::function<bool()>& stop = [] { return false; }) {
+        Pointer(Pixel_X(wx), Pixel_Y(wy));
+        if (Run_Until(stop, 30)) return true;
+        const int64_t at = platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy));
+        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
+        platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
+        if (Run_Until(stop, 60)) return true;
+        platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
+        return Run_Until(stop, 20);
+    }
+
+    // The enemies: living units of the other side that are in the scene.
+    static bool Enemy(int i) {
+        const object& u = sprite[i];
+        return i != p1_id && u.type == UNT && u.linked_sprite != player_type && u.score > 0 && !u.turn_off &&
+               !u.mouseover && u.sector != UNIT_VEHICLE && Clickable(u.w + u.box_width / 2, u.z + u.box_height * 1.5f);
+    }
+    // Whether a world position shows on the screen (clear of its edges).
+    static bool On_Screen(float wx, float wy) {
+        const int px = Pixel_X(wx), py = Pixel_Y(wy);
+        return px > 40 && px < kW - 40 && py > 40 && py < kH - 120;
+    }
+    static int Nearest_Enemy(float range) {
+        int best = -1;
+        float d = range;
+        for (int i = 0; i < no_sprites; ++i) {
+            if (!Enemy(i)) continue;
+            const float e = std::hypot(Box_X(i) - PX(), Box_Y(i) - PY());
+            if (e < d) d = e, best = i;
+        }
+        return best;
+    }
+    // Clicks inventory slot n on the HUD's grid (a left click uses its item: a weapon is
+    // equipped, food eaten). False when the grid does not show the slot.
+    static bool Use_Slot(int n) {
+        const object& h = hud[11 + n];
+        if (h.alpha <= 0.0f) return false;
+        Click_At(h.x + h.width / 2 - camX, h.y + h.height / 2 - camY);
+        Run(50);
+        return true;
+    }
+    static int Slot_Holding(int code) {
+        for (int n = 0; n < 16; ++n)
+            if (player_inv[n] == code) return n;
+        return -1;
+    }
+    // The shotgun in hand while it has shells, else the pistol.
+    static void Best_Weapon() {
+        const int shotgun = Slot_Holding(34), shells = Slot_Holding(36), pistol = Slot_Holding(10);
+        const int want = shotgun != -1 && (shells != -1 || player_inv_value2[shotgun] > 0) ? shotgun : pistol;
+        if (want != -1 && current_weapon != want) Use_Slot(want);
+    }
+    // Eats from the inventory while the player is hurt and has food.
+    static void Heal_If_Hurt() {
+        for (int tries = 0; tries < 4 && p1_id != -1 && sprite[p1_id].score < PLY_VITALITY / 2; ++tries) {
+            int food = -1;
+            for (int code : {3, 23, 26, 45, 4})
+                if (food == -1) food = Slot_Holding(code);
+            if (food == -1 || !Use_Slot(food)) return;
+        }
+    }
+
+    // Fights the enemies within `range` of the player, nearest first, as a player does in
+    // the mouse-only scheme: the pointer on the enemy's body and a click for each shot (a
+    // click with the weapon empty reloads it). False when the player fell or a fight did not
+    // end in time.
+    static bool Fight(float range = 1.3f, int ms = 60000) {
+        int engaged = -1, last_score = 0, stale = 0;
+        for (int t = 0; t < ms; t += 120) {
+            if (p1_id == -1 || ply_dead || next_scene) return !ply_dead;
+            const int e = Nearest_Enemy(range);
+            if (e == -1) return true;
+            if (e != engaged || sprite[e].score != last_score) engaged = e, last_score = sprite[e].score, stale = 0;
+            else stale += 120;
+            // Out of the weapon's reach: a few steps toward him over open ground.
+            const float dx = Box_X(e) - PX(), dy = Box_Y(e) - PY(), d = std::hypot(dx, dy);
+            if (stale >= 1500 && d > 0.4f) {
+                stale = 0;
+                for (float f : {0.5f, 0.35f, 0.65f}) {
+                    const float gx = PX() + dx * f, gy = PY() + dy * f;
+                    if (!Open_Ground(Cell_Of(gx, gy)) || !Clickable(gx, gy)) continue;
+                    Click_At(gx, gy, [] { return next_scene || ply_dead; });
+                    Run_Until([] { return next_scene || ply_dead || !sprite[p1_id].moving; }, 1500);
+                    break;
+                }
+                continue;
+            }
+            Best_Weapon();
+            Heal_If_Hurt();
+            const object& u = sprite[e];
+            Click_At(u.w + u.box_width / 2, u.z + u.box_height * 1.5f, [] { return next_scene || ply_dead; });
+            if (std::getenv("STORY_TRACE"))
+                std::printf("fight t=%d enemy %d score %d dist %.2f offers %d | player %d target %d status %d weapon %d (%d)\n", t, e,
+                            u.score, std::hypot(Box_X(e) - PX(), Box_Y(e) - PY()), on_selected_man, sprite[p1_id].score,
+                            sprite[p1_id].fire_target, sprite[p1_id].status, current_weapon,
+                            current_weapon >= 0 ? player_inv[current_weapon] : -1);
+            Run(60);
+        }
+        const int e = Nearest_Enemy(range);
+        if (e != -1)
+            ADD_FAILURE() << "enemy " << e << " (class " << sprite[e].sector << ", score " << sprite[e].score << ", status "
+                          << sprite[e].status << ") at (" << Box_X(e) << ", " << Box_Y(e) << ") stands; the player's score "
+                          << (p1_id != -1 ? sprite[p1_id].score : -1) << ", pointer offers " << on_selected_man;
+        return false;
+    }
+
+    // Whether a world position lies under a HUD panel or button (a click there is the HUD's).
+    static bool Over_Hud(float wx, float wy) {
+        const float vx = wx + camX, vy = wy + camY;
+        for (int i = 0; i < 75; ++i) {
+            const object& h = hud[i];
+            if (i == 1 || i == 27 || i == 28 || h.alpha <= 0.0f || h.box_width > 1.5f) continue;
+            if (vx > h.w - 0.04f && vx < h.w + h.box_width + 0.04f && vy > h.z - 0.04f && vy < h.z + h.box_height + 0.04f)
+                return true;
+        }
+        return false;
+    }
+    static bool Clickable(float wx, float wy) { return On_Screen(wx, wy) && !Over_Hud(wx, wy); }
+
+    static bool Open_Ground(int cell) {
+        if (cell < 0 || cell >= GRID_CELLS) return false;
+        const int c = map_col[cell];
+        return c != COL_SOLID && c != COL_SOLID_SHOOTTHRU && c != COL_WATER && c != COL_FOOTPRINT;
+    }
+    // Whether the pointer on the centre of a cell lies over a person, prop or exit box the
+    // mouse code would offer, or inside a trigger's box other than `goal`.
+    static bool Busy_Cell(int cell, int goal) {
+        const float x = Cell_Centre_X(Cell_Column_Of(cell)), y = Cell_Centre_Y(Cell_Row_Of(cell));
+        for (int i = 0; i < no_sprites; ++i) {
+            const object& o = sprite[i];
+            if (i == goal || o.mouseover || o.turn_off) continue;
+            if (o.type == OBJ && o.sector_action > 0 && o.score > 0 && x > o.w - 0.05f && x < o.w + o.box_width + 0.05f &&
+                y > o.z - 0.05f && y < o.z + 4 * o.box_height + 0.05f)
+                return true;
+        }
+        for (int k = 0; k < trigger_counter; ++k) {
+            const int t = trigger_list[k];
+            const object& o = sprite[t];
+            if (t == goal) continue;
+            if (x > o.w - 0.06f && x < o.w + o.box_width + 0.06f && y > o.z - 0.06f && y < o.z + o.box_height + 0.06f)
+                return true;
+        }
+        return false;
+    }
+    // The cells of the shortest way over open ground from the player to the cell of (x, y),
+    // the player's own first, around the boxes of triggers other than `goal`; empty when
+    // there is none.
+    static std::vector<int> Way_To(float x, float y, int goal = -1) {
+        const int from = Cell_Of(PX(), PY()), to = Cell_Of(x, y);
+        if (from < 0 || to < 0) return {};
+        std::vector<int> came(GRID_CELLS, -1);
+        std::vector<int> queue{from};
+        came[from] = from;
+        for (size_t q = 0; q < queue.size() && came[to] == -1; ++q) {
+            const int c = queue[q], col = Cell_Column_Of(c), row = Cell_Row_Of(c);
+            for (const auto& [dc, dr] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                const int n = Cell_Index(col + dc, row + dr);
+                if (n < 0 || came[n] != -1) continue;
+                if (n != to && (!Open_Ground(n) || Busy_Cell(n, goal))) continue;
+                came[n] = c;
+                queue.push_back(n);
+            }
+        }
+        if (came[to] == -1) return {};
+        std::vector<int> way;
+        for (int c = to; c != from; c = came[c]) way.push_back(c);
+        way.push_back(from);
+        std::reverse(way.begin(), way.end());
+        return way;
+    }
+    // Walks to (x, y) as a player does on a map larger than the screen: the way is looked up
+    // on the map's cells (a player sees where the gaps are), then walked by clicks on the
+    // ground along it a few steps apart, each within the screen; enemies that come within
+    // reach are fought first. True once he stands within `near` of the goal or stop() holds.
+    static bool Walk_To(float x, float y, float near, const std::function<bool()>& stop, int goal = -1) {
+        const std::vector<int> way = Way_To(x, y, goal);
+        if (way.empty()) {
+            ADD_FAILURE() << "no open way to (" << x << ", " << y << ") " << Where();
+            return false;
+        }
+        for (size_t k = 4; k < way.size() + 4; k += 4) {
+            if (stop()) return true;
+            if (!Fight()) {
+                Shot("story_fight_lost");
+                ADD_FAILURE() << "a fight on the way was lost " << Where() << (ply_dead ? " (the player fell)" : "");
+                return false;
+            }
+            if (stop()) return true;
+            size_t at = std::min(k, way.size() - 1);
+            while (at > k - 4 + 1 && !Clickable(Cell_Centre_X(Cell_Column_Of(way[at])), Cell_Centre_Y(Cell_Row_Of(way[at]))))
+                --at;
+            const int cell = way[at];
+            const float hx = Cell_Centre_X(Cell_Column_Of(cell)), hy = Cell_Centre_Y(Cell_Row_Of(cell));
+            for (int tries = 0; tries < 4 && std::hypot(hx - PX(), hy - PY()) > 0.08f; ++tries) {
+                if (Click_At(hx, hy, stop)) return true;
+                if (Run_Until([&] { return stop() || !sprite[p1_id].moving; }, 4000) && stop()) return true;
+                if (Nearest_Enemy(1.3f) != -1) break; // shot at on the way: the fight first
+            }
+        }
+        if (stop() || std::hypot(x - PX(), y - PY()) < near) return true;
+        ADD_FAILURE() << "the walk to (" << x << ", " << y << ") ended short " << Where();
+        return false;
+    }
+    // Walks into trigger t's box (an exit, a ladder) until the scene asks for another.
+    static bool Walk_Into(int t) {
+        const object& o = sprite[t];
+        const auto gone = [] { return next_scene || lock_player; };
+        if (!Walk_To(o.w + o.box_width / 2, o.z + o.box_height / 2, 0.02f, gone, t)) return gone();
+        for (int tries = 0; tries < 4 && !gone(); ++tries) {
+            Click_At(o.w + o.box_width / 2, o.z + o.box_height / 2, gone);
+            Run_Until(gone, 3000);
+        }
+        return gone();
+    }
+    // Walks up to object i (a person, a prop) and clicks it; true once opened() holds.
+    static bool Visit(int i, const std::function<bool()>& opened) {
+        if (!Walk_To(Box_X(i), Box_Y(i) - 0.14f, 0.1f, opened, i) && !opened()) return false;
+        for (int tries = 0; tries < 4 && !opened(); ++tries) {
+            const object& o = sprite[i];
+            if (Click_At(o.w + o.box_width / 2, o.z + o.box_height * 1.5f, opened)) return true;
+            Run_Until(opened, 4000);
+        }
+        return opened();
+    }
+    // Follows a portrait page's conversation as a player does: each line read and skipped,
+    // each question answered by the next of `answers` (true: yes), until the page asks for the
+    // next scene. The lines shown, in order.
+    static std::vector<std::string> Talk(std::vector<bool> answers) {
+        std::vector<std::string> lines;
+        int seen = -1;
+        const auto closing = [] { return next_scene; };
+        for (int guard = 0; guard < 200 && !next_scene && !::done; ++guard) {
+            const bool moved = Run_Until(
+                [&] { return next_scene || decision == 3 || (text_queue != seen && (counter[0].word[0] || counter[1].word[0])); },
+                12000);
+            if (next_scene) break;
+            if (!moved) {
+                ADD_FAILURE() << "the conversation on " << episode << "/" << scene << " stands at line " << text_queue
+                              << " after " << lines.size() << " lines";
+                break;
+            }
+            if (decision == 3) {
+                if (answers.empty()) {
+                    ADD_FAILURE() << "an unexpected question on " << episode << "/" << scene;
+                    break;
+                }
+                const bool yes = answers.front();
+                answers.erase(answers.begin());
+                seen = -1;
+                Click_At(Box_X(yes ? 0 : 6), Box_Y(yes ? 0 : 6), closing);
+            } else {
+                seen = text_queue;
+                for (int slot = 0; slot < 2; ++slot)
+                    if (counter[slot].word[0]) lines.push_back(counter[slot].word);
+                Run(300);
+                Click_At(Box_X(7), Box_Y(7), closing); // Skip text
+            }
+        }
+        EXPECT_TRUE(answers.empty()) << answers.size() << " questions not asked";
+        return lines;
+    }
+    static bool Said(const std::vector<std::string>& lines, const char* text) {
+        for (const std::string& l : lines)
+            if (l.find(text) != std::string::npos) return true;
+        return false;
+    }
 };
+

@@ -1,0 +1,65 @@
+// The story played on from where its first part left it (missions 1 to 3 reported, the player
+// in the act-one camp): the game taken up from the kept slot, the spy on the cliffs and his
+// errand aboard the battleship (mission 4), the Professor in his laboratory (mission 5), the
+// convoy and the Professor's flight by submarine (mission 6) to the end of act one, and the
+// arrival in the act-two camp, where the game is saved for the next part. Only what a player
+// does: pointer moves, clicks, keys and waiting.
+#include "support/story_player.h"
+
+#include <string>
+#include <vector>
+
+#include "common/codes.h"
+#include "common/game_state.h"
+#include "content/content_inputs.h"
+#include "hud/hud.h"
+#include "main/window.h"
+
+namespace {
+
+class Story_Act1b : public StoryGame {
+protected:
+    static constexpr int kBetsy = 140, kBeachRoad = 73; // in the act-one camp
+    static constexpr int kBayHatch = 190;               // on the beach: the tunnel to the boat yard
+
+    // Shoots object i (a tunnel cover, a mast) until it breaks, as a player does: the pointer
+    // on it and a click for each shot.
+    static bool Shoot_Down(int i, const std::function<bool()>& done) {
+        for (int t = 0; t < 40 && !done(); ++t) {
+            if (!Fight()) return false;
+            const object& o = sprite[i];
+            Click_At(o.w + o.box_width / 2, o.z + o.box_height / 2, done);
+            Run_Until(done, 300);
+        }
+        return done();
+    }
+};
+
+TEST_F(Story_Act1b, FromTheBunkersToTheSecondAct) {
+    const int slot = Kept_Slot("test_story_act1a");
+    Restore_Story_Save("test_story_act1a");
+    if (HasFatalFailure()) return;
+    Boot_To_The_Menu();
+    if (HasFatalFailure()) return;
+    Take_Up_Slot(slot);
+    if (HasFatalFailure()) return;
+    ASSERT_TRUE(Settled(2, 0)) << Where();
+    ASSERT_TRUE(CONTROL_SCHEME);
+    for (int m = 1; m <= 3; ++m) ASSERT_EQ(main_mission[m], 3) << m;
+    ASSERT_EQ(current_main, 0);
+    ASSERT_EQ(current_act, 1);
+    Shot("act1b_camp");
+    std::printf("arrival: health %d of %d\n", sprite[p1_id].score, PLY_VITALITY);
+
+    // Down the road to the beach (the travel page on its own), then along the shore to the
+    // tunnel cover by the bay path: shot open, it is the way down to the boat yard.
+    ASSERT_TRUE(Walk_Into(kBeachRoad)) << Where();
+    ASSERT_TRUE(Run_Until([] { return Settled(3, 3); }, 20000)) << Where();
+    Shot("act1b_beach");
+    ASSERT_TRUE(Walk_To(Box_X(kBayHatch) - 0.5f, Box_Y(kBayHatch) - 0.3f, 0.15f, [] { return false; })) << Where();
+    ASSERT_TRUE(Shoot_Down(kBayHatch, [] { return sprite[kBayHatch].type == LAD; })) << Where();
+    EXPECT_EQ(global_objects[16], 1);
+    Shot("act1b_bay_hatch");
+}
+
+} // namespace
