@@ -21,6 +21,12 @@ class Story_Act1b : public StoryGame {
 protected:
     static constexpr int kBetsy = 140, kBeachRoad = 73; // in the act-one camp
     static constexpr int kBayHatch = 190;               // on the beach: the tunnel to the boat yard
+    static constexpr int kToCliffs = 1, kGangway = 2;   // in the boat yard
+    static constexpr int kSpy = 3, kToYard = 0;         // on the cliffs
+
+    static bool Opening(int e, int s) { return (next_scene && episode == e && scene == s) || In(e, s); }
+    // Waits until scene e/s is on, faded in (with the player made in a walk scene).
+    static bool Arrive(int e, int s, int ms = 20000) { return Run_Until([=] { return Settled(e, s); }, ms); }
 
     // Shoots object i (a tunnel cover, a mast) until it breaks, as a player does: the pointer
     // on it and a click for each shot.
@@ -49,17 +55,36 @@ TEST_F(Story_Act1b, FromTheBunkersToTheSecondAct) {
     ASSERT_EQ(current_main, 0);
     ASSERT_EQ(current_act, 1);
     Shot("act1b_camp");
-    std::printf("arrival: health %d of %d\n", sprite[p1_id].score, PLY_VITALITY);
 
     // Down the road to the beach (the travel page on its own), then along the shore to the
     // tunnel cover by the bay path: shot open, it is the way down to the boat yard.
     ASSERT_TRUE(Walk_Into(kBeachRoad)) << Where();
     ASSERT_TRUE(Run_Until([] { return Settled(3, 3); }, 20000)) << Where();
     Shot("act1b_beach");
-    ASSERT_TRUE(Walk_To(Box_X(kBayHatch) - 0.5f, Box_Y(kBayHatch) - 0.3f, 0.15f, [] { return false; })) << Where();
+    ASSERT_TRUE(Walk_To(Box_X(kBayHatch) - 0.5f, Box_Y(kBayHatch) - 0.3f, 0.3f, [] { return false; })) << Where();
     ASSERT_TRUE(Shoot_Down(kBayHatch, [] { return sprite[kBayHatch].type == LAD; })) << Where();
     EXPECT_EQ(global_objects[16], 1);
     Shot("act1b_bay_hatch");
+
+    // Down the open hatch into the tunnels, and along them to the boat yard.
+    ASSERT_TRUE(Walk_Into(kBayHatch)) << Where();
+    ASSERT_TRUE(Arrive(1, 31)) << Where();
+    Run(500);
+    Click_Sprite(8); // "Boat^Yard"
+    ASSERT_TRUE(Arrive(3, 18)) << Where();
+    Shot("act1b_boat_yard");
+
+    // Up the cliff road to the spy in his hide: his errand is mission 4, taken on.
+    ASSERT_TRUE(Walk_Into(kToCliffs)) << Where();
+    ASSERT_TRUE(Arrive(3, 21)) << Where();
+    ASSERT_TRUE(Visit(kSpy, [] { return Opening(1, 28); })) << Where();
+    ASSERT_TRUE(Arrive(1, 28)) << Where();
+    std::vector<std::string> lines = Talk({true});
+    EXPECT_TRUE(Said(lines, "Your_one_of^Betsy&s_lot")) << (lines.empty() ? "" : lines.front());
+    EXPECT_EQ(main_mission[4], 2);
+    EXPECT_EQ(current_main, 4);
+    ASSERT_TRUE(Arrive(3, 21)) << Where();
+    EXPECT_TRUE(Sent_To_Spawn(5));
 }
 
 } // namespace

@@ -178,6 +178,10 @@ protected:
             if (p1_id == -1 || ply_dead || next_scene) return !ply_dead;
             const int e = Nearest_Enemy(range);
             if (e == -1) return true;
+            if (reloading) { // a click now would walk him off and break the reload
+                Run(100);
+                continue;
+            }
             if (e != engaged || sprite[e].score != last_score) engaged = e, last_score = sprite[e].score, stale = 0;
             else stale += 120;
             // Out of the weapon's reach: a few steps toward him over open ground.
@@ -198,8 +202,8 @@ protected:
             const object& u = sprite[e];
             Click_At(u.w + u.box_width / 2, u.z + u.box_height * 1.5f, [] { return next_scene || ply_dead; });
             if (std::getenv("STORY_TRACE"))
-                std::printf("fight t=%d enemy %d score %d dist %.2f offers %d | player %d target %d status %d weapon %d (%d)\n", t, e,
-                            u.score, std::hypot(Box_X(e) - PX(), Box_Y(e) - PY()), on_selected_man, sprite[p1_id].score,
+                std::printf("fight t=%d enemy %d (st %d) score %d dist %.2f offers %d | player %d target %d status %d weapon %d (%d)\n", t, e,
+                            u.status, u.score, std::hypot(Box_X(e) - PX(), Box_Y(e) - PY()), on_selected_man, sprite[p1_id].score,
                             sprite[p1_id].fire_target, sprite[p1_id].status, current_weapon,
                             current_weapon >= 0 ? player_inv[current_weapon] : -1);
             Run(60);
@@ -281,6 +285,15 @@ protected:
     // ground along it a few steps apart, each within the screen; enemies that come within
     // reach are fought first. True once he stands within `near` of the goal or stop() holds.
     static bool Walk_To(float x, float y, float near, const std::function<bool()>& stop, int goal = -1) {
+        // A fight on the way can leave him off it: the rest of the way is looked up again.
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            if (!Walk_Once(x, y, stop, goal)) return false;
+            if (stop() || std::hypot(x - PX(), y - PY()) < near) return true;
+        }
+        ADD_FAILURE() << "the walk to (" << x << ", " << y << ") ended short " << Where();
+        return false;
+    }
+    static bool Walk_Once(float x, float y, const std::function<bool()>& stop, int goal) {
         const std::vector<int> way = Way_To(x, y, goal);
         if (way.empty()) {
             ADD_FAILURE() << "no open way to (" << x << ", " << y << ") " << Where();
@@ -305,9 +318,7 @@ protected:
                 if (Nearest_Enemy(1.3f) != -1) break; // shot at on the way: the fight first
             }
         }
-        if (stop() || std::hypot(x - PX(), y - PY()) < near) return true;
-        ADD_FAILURE() << "the walk to (" << x << ", " << y << ") ended short " << Where();
-        return false;
+        return true;
     }
     // Walks into trigger t's box (an exit, a ladder) until the scene asks for another.
     static bool Walk_Into(int t) {
