@@ -20,13 +20,37 @@ namespace {
 class Story_Act1b : public StoryGame {
 protected:
     static constexpr int kBetsy = 140, kBeachRoad = 73; // in the act-one camp
+    static constexpr int kTent = 123, kCampTunnel = 42;  // in the act-one camp
     static constexpr int kBayHatch = 190;               // on the beach: the tunnel to the boat yard
     static constexpr int kToCliffs = 1, kGangway = 2;   // in the boat yard
     static constexpr int kSpy = 3, kToYard = 0;         // on the cliffs
+    static constexpr int kBelowDecks = 18;              // aboard the battleship
 
     static bool Opening(int e, int s) { return (next_scene && episode == e && scene == s) || In(e, s); }
     // Waits until scene e/s is on, faded in (with the player made in a walk scene).
-    static bool Arrive(int e, int s, int ms = 20000) { return Run_Until([=] { return Settled(e, s); }, ms); }
+    static bool Arrive(int e, int s, int ms = 20000) {
+        for (int k = 0; k < 3; ++k) {
+            if (!Run_Until([=] { return Settled(e, s) || (Perk_Page_Opened() && !(e == 1 && s == 141)); }, ms)) return false;
+            if (Settled(e, s)) return true;
+            Spend_Perks_And_Return();
+        }
+        return Settled(e, s);
+    }
+
+    // Into the tent, a night's sleep (the player wakes up whole), and out into the camp.
+    void Rest_In_The_Tent() {
+        ASSERT_TRUE(Walk_Into(kTent)) << Where();
+        ASSERT_TRUE(Arrive(1, 25)) << Where();
+        Run(700);
+        Click_Sprite(6); // "Go_to_sleep"
+        ASSERT_TRUE(Run_Until([] { return next_scene; }, 3000)) << Where();
+        ASSERT_TRUE(Arrive(1, 25)) << Where();
+        ASSERT_TRUE(Run_Until([] { return title_sequence == 1; }, 10000)) << Where();
+        Run(300);
+        Click_Sprite(13); // "Leave_Tent"
+        ASSERT_TRUE(Arrive(2, 0)) << Where();
+        EXPECT_EQ(sprite[p1_id].score, PLY_VITALITY) << "the night's sleep did not heal";
+    }
 
     // Shoots object i (a tunnel cover, a mast) until it breaks, as a player does: the pointer
     // on it and a click for each shot.
@@ -66,8 +90,16 @@ TEST_F(Story_Act1b, FromTheBunkersToTheSecondAct) {
     EXPECT_EQ(global_objects[16], 1);
     Shot("act1b_bay_hatch");
 
-    // Down the open hatch into the tunnels, and along them to the boat yard.
+    // Down the open hatch into the tunnels and back to the camp, a night's sleep in the tent
+    // for the wounds of the beach, then the camp's tunnel to the boat yard.
     ASSERT_TRUE(Walk_Into(kBayHatch)) << Where();
+    ASSERT_TRUE(Arrive(1, 31)) << Where();
+    Run(500);
+    Click_Sprite(4); // "Summer_Camp"
+    ASSERT_TRUE(Arrive(2, 0)) << Where();
+    Rest_In_The_Tent();
+    if (HasFatalFailure()) return;
+    ASSERT_TRUE(Walk_Into(kCampTunnel)) << Where();
     ASSERT_TRUE(Arrive(1, 31)) << Where();
     Run(500);
     Click_Sprite(8); // "Boat^Yard"
@@ -85,6 +117,21 @@ TEST_F(Story_Act1b, FromTheBunkersToTheSecondAct) {
     EXPECT_EQ(current_main, 4);
     ASSERT_TRUE(Arrive(3, 21)) << Where();
     EXPECT_TRUE(Sent_To_Spawn(5));
+    Shot("act1b_after_spy");
+
+    // Mission 4: down to the yard and up the battleship's gangway; the spy aboard sends the
+    // player below decks, where the crew is fought at the guns (the gallery's rounds).
+    ASSERT_TRUE(Walk_Into(kToYard)) << Where();
+    ASSERT_TRUE(Arrive(3, 18)) << Where();
+    ASSERT_TRUE(Visit(kGangway, [] { return Opening(1, 33); })) << Where();
+    ASSERT_TRUE(Arrive(1, 33)) << Where();
+    lines = Talk({true});
+    EXPECT_EQ(global_objects[17], 2);
+    ASSERT_TRUE(Arrive(3, 19)) << Where();
+    ASSERT_TRUE(Run_Until([] { return !sprite[kBelowDecks].moving; }, 2000)) << "the hatch stays shut";
+    ASSERT_TRUE(Walk_Into(kBelowDecks)) << Where();
+    ASSERT_TRUE(Arrive(1, 110)) << Where();
+    Shot("act1b_below_decks");
 }
 
 } // namespace

@@ -112,8 +112,14 @@ protected:
         const int64_t at = platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy));
         platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
         platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
-        if (Run_Until(stop, 60)) return true;
+        const bool stopped = Run_Until(stop, 60);
+        // The button is let go in any case (held on into the next scene, it would walk the
+        // player toward the pointer there).
         platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
+        if (stopped) {
+            Run_Passes_Until([] { return false; }, 5);
+            return true;
+        }
         return Run_Until(stop, 20);
     }
 
@@ -145,6 +151,9 @@ protected:
         if (h.alpha <= 0.0f) return false;
         Click_At(h.x + h.width / 2 - camX, h.y + h.height / 2 - camY);
         Run(50);
+        if (std::getenv("STORY_TRACE"))
+            std::printf("use slot %d (code %d) at view (%.2f, %.2f) size %.2f x %.2f alpha %.1f: weapon now %d, over hud %d\n", n,
+                        player_inv[n], h.x, h.y, h.width, h.height, h.alpha, current_weapon, (int)Over_Hud(h.x + h.width / 2 - camX, h.y + h.height / 2 - camY));
         return true;
     }
     static int Slot_Holding(int code) {
@@ -168,6 +177,27 @@ protected:
         }
     }
 
+    // Picks up what lies on the ground within `range` (what the fallen dropped), as a player
+    // does: a click on each item; the player walks to it and takes it.
+    static void Pick_Up(float range = 0.8f) {
+        for (int round = 0; round < 6 && p1_id != -1 && !next_scene && !ply_dead; ++round) {
+            int best = -1;
+            float d = range;
+            for (int i = 0; i < no_fx; ++i) {
+                const object& f = Fx[i];
+                if (f.type != PKU || f.mouseover || f.turn_off) continue;
+                const float cx = f.x + f.width / 2, cy = f.y + f.height / 2;
+                const float e = std::hypot(cx - PX(), cy - PY());
+                if (e < d && Clickable(cx, cy) && Open_Ground(Cell_Of(cx, cy))) d = e, best = i;
+            }
+            if (best == -1) return;
+            const object& f = Fx[best];
+            Click_At(f.x + f.width / 2, f.y + f.height / 2, [] { return next_scene; });
+            Run_Until([best] { return next_scene || Fx[best].turn_off || Fx[best].mouseover; }, 2500);
+            if (!Fx[best].turn_off && !Fx[best].mouseover) return; // out of reach: left lying
+        }
+    }
+
     // Fights the enemies within `range` of the player, nearest first, as a player does in
     // the mouse-only scheme: the pointer on the enemy's body and a click for each shot (a
     // click with the weapon empty reloads it). False when the player fell or a fight did not
@@ -177,7 +207,13 @@ protected:
         for (int t = 0; t < ms; t += 120) {
             if (p1_id == -1 || ply_dead || next_scene) return !ply_dead;
             const int e = Nearest_Enemy(range);
-            if (e == -1) return true;
+            if (e == -1) {
+                if (t > 0) { // after a fight: what the fallen dropped, and a meal when hurt
+                    Pick_Up();
+                    Heal_If_Hurt();
+                }
+                return true;
+            }
             if (reloading) { // a click now would walk him off and break the reload
                 Run(100);
                 continue;
@@ -197,9 +233,20 @@ protected:
                 }
                 continue;
             }
-            Best_Weapon();
             Heal_If_Hurt();
             const object& u = sprite[e];
+            // A tough one (an officer) at a throw's distance gets a grenade.
+            const int grenades = Slot_Holding(29) != -1 ? Slot_Holding(29) : Slot_Holding(30);
+            if (u.score >= 60 && grenades != -1 && d > 0.3f && d < 1.0f) {
+                if (current_weapon != grenades) Use_Slot(grenades);
+                if (current_weapon == grenades) {
+                    Click_At(u.w + u.box_width / 2, u.z + u.box_height / 2, [] { return next_scene || ply_dead; });
+                    Run_Until([] { return next_scene || ply_dead; }, 1500);
+                    Best_Weapon();
+                    continue;
+                }
+            }
+            Best_Weapon();
             Click_At(u.w + u.box_width / 2, u.z + u.box_height * 1.5f, [] { return next_scene || ply_dead; });
             if (std::getenv("STORY_TRACE"))
                 std::printf("fight t=%d enemy %d (st %d) score %d dist %.2f offers %d | player %d target %d status %d weapon %d (%d)\n", t, e,
@@ -228,6 +275,21 @@ protected:
         return false;
     }
     static bool Clickable(float wx, float wy) { return On_Screen(wx, wy) && !Over_Hud(wx, wy); }
+
+    // The perk page, opened by the HUD's flashing rank button after a rank up: the points
+    // spent on the heart chain (more life, then regeneration), then back to the game.
+    static bool Perk_Page_Opened() { return episode == 1 && scene == 141; }
+    static void Spend_Perks_And_Return() {
+        if (!Perk_Page_Opened()) return;
+        Run_Until([] { return In(1, 141) && fade >= 1.0f; }, 5000);
+        Run(300);
+        for (int k = 0; k < 6 && level_up_points > 0; ++k) {
+            Click_Sprite(st_heart < 3 ? 6 : 9);
+            Run(200);
+        }
+        Click_Sprite(1); // "Return^to_game"
+        Run_Until([] { return game_mode == MODE_WALK && fade >= 1.0f && p1_id != -1 && !next_scene; }, 10000);
+    }
 
     static bool Open_Ground(int cell) {
         if (cell < 0 || cell >= GRID_CELLS) return false;
@@ -258,6 +320,12 @@ protected:
     // the player's own first, around the boxes of triggers other than `goal`; empty when
     // there is none.
     static std::vector<int> Way_To(float x, float y, int goal = -1) {
+        std::vector<int> way = Way_Over(x, y, goal, false);
+        // Waded off the shore in a fight: the way back to dry land goes through the shallows.
+        if (way.empty()) way = Way_Over(x, y, goal, true);
+        return way;
+    }
+    static std::vector<int> Way_Over(float x, float y, int goal, bool wading) {
         const int from = Cell_Of(PX(), PY()), to = Cell_Of(x, y);
         if (from < 0 || to < 0) return {};
         std::vector<int> came(GRID_CELLS, -1);
@@ -268,7 +336,8 @@ protected:
             for (const auto& [dc, dr] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
                 const int n = Cell_Index(col + dc, row + dr);
                 if (n < 0 || came[n] != -1) continue;
-                if (n != to && (!Open_Ground(n) || Busy_Cell(n, goal))) continue;
+                const bool open = Open_Ground(n) || (wading && map_col[n] == COL_WATER);
+                if (n != to && (!open || Busy_Cell(n, goal))) continue;
                 came[n] = c;
                 queue.push_back(n);
             }
@@ -301,6 +370,10 @@ protected:
         }
         for (size_t k = 4; k < way.size() + 4; k += 4) {
             if (stop()) return true;
+            if (Perk_Page_Opened()) {
+                Spend_Perks_And_Return();
+                return true; // the way is looked up again from where he stands
+            }
             if (!Fight()) {
                 Shot("story_fight_lost");
                 ADD_FAILURE() << "a fight on the way was lost " << Where() << (ply_dead ? " (the player fell)" : "");
@@ -315,6 +388,21 @@ protected:
             for (int tries = 0; tries < 4 && std::hypot(hx - PX(), hy - PY()) > 0.08f; ++tries) {
                 if (Click_At(hx, hy, stop)) return true;
                 if (Run_Until([&] { return stop() || !sprite[p1_id].moving; }, 4000) && stop()) return true;
+                if (std::getenv("STORY_TRACE")) {
+                    int near = -1;
+                    float nd = 9;
+                    for (int i = 0; i < no_sprites; ++i) {
+                        const object& u = sprite[i];
+                        if (i == p1_id || u.type != UNT || u.linked_sprite == player_type || u.score <= 0 || u.turn_off) continue;
+                        const float e = std::hypot(Box_X(i) - PX(), Box_Y(i) - PY());
+                        if (e < nd) nd = e, near = i;
+                    }
+                    static int shots = 0;
+                    if (std::getenv("STORY_SHOTS") && episode == 3 && scene == 21) Shot("walk_" + std::to_string(shots++));
+                    std::printf("walk %d/%d at (%.2f, %.2f) health %d; nearest enemy %d at %.2f status %d clickable %d\n",
+                                episode, scene, PX(), PY(), sprite[p1_id].score, near, nd, near >= 0 ? sprite[near].status : -1,
+                                near >= 0 ? (int)Enemy(near) : -1);
+                }
                 if (Nearest_Enemy(1.3f) != -1) break; // shot at on the way: the fight first
             }
         }
@@ -322,8 +410,19 @@ protected:
     }
     // Walks into trigger t's box (an exit, a ladder) until the scene asks for another.
     static bool Walk_Into(int t) {
+        const int e = episode, s = scene;
+        for (int k = 0; k < 3; ++k) {
+            const bool gone = Walk_Into_Once(t);
+            if (!Perk_Page_Opened()) return gone;
+            Spend_Perks_And_Return(); // a click on the way hit the rank button
+            if (!In(e, s)) return false;
+        }
+        return false;
+    }
+    static bool Walk_Into_Once(int t) {
         const object& o = sprite[t];
-        const auto gone = [] { return next_scene || lock_player; };
+        const bool ladder = o.type == LAD;
+        const auto gone = [ladder] { return next_scene || (ladder && lock_player && tunnel_timer > 0); };
         if (!Walk_To(o.w + o.box_width / 2, o.z + o.box_height / 2, 0.02f, gone, t)) return gone();
         for (int tries = 0; tries < 4 && !gone(); ++tries) {
             Click_At(o.w + o.box_width / 2, o.z + o.box_height / 2, gone);
