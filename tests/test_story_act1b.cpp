@@ -132,6 +132,30 @@ TEST_F(Story_Act1b, FromTheBunkersToTheSecondAct) {
     ASSERT_TRUE(Walk_Into(kBelowDecks)) << Where();
     ASSERT_TRUE(Arrive(1, 110)) << Where();
     Shot("act1b_below_decks");
+
+    // The rounds at the guns of the lower decks, the admiral's line in between, the admiral
+    // himself; his fall ends the errand (the lower decks taken) and the dusk fight's scenes
+    // lead back to the beach by the jetty, where the spy's errand is done.
+    for (int round : {8, 21, 22}) {
+        ASSERT_TRUE(Arrive(1, round, 30000)) << Where();
+        Win_Gallery_Round();
+        ASSERT_GT(old_health, 0) << "the player fell in round " << round;
+    }
+    ASSERT_TRUE(Arrive(1, 40)) << Where();
+    Talk({});
+    ASSERT_TRUE(Arrive(1, 23)) << Where();
+    Win_Gallery_Round();
+    ASSERT_GT(old_health, 0) << "the player fell to the admiral";
+    EXPECT_EQ(global_objects[17], 1);
+    ASSERT_TRUE(Arrive(1, 41)) << Where();
+    Talk({});
+    ASSERT_TRUE(Arrive(1, 42)) << Where();
+    Talk({});
+    ASSERT_TRUE(Arrive(1, 128)) << Where();
+    ASSERT_TRUE(Arrive(3, 3, 20000)) << Where();
+    EXPECT_TRUE(Sent_To_Spawn(33));
+    ASSERT_TRUE(Run_Until([] { return main_mission[4] == 1; }, 3000)) << "mission 4 not done";
+    Shot("act1b_mission4_done");
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "camp/gallery.h"
 #include "common/codes.h"
 #include "content/content_inputs.h"
 #include "content/content_state.h"
@@ -275,6 +276,39 @@ protected:
         return false;
     }
     static bool Clickable(float wx, float wy) { return On_Screen(wx, wy) && !Over_Hud(wx, wy); }
+
+    // A round of the shooting gallery played as a player plays it, until it asks for another
+    // scene: the pointer on whatever stands up (a bonus item too), a click for each shot, the
+    // right button to reload an empty gun; the boss prop when there is one.
+    static bool Gallery_Up(int i) {
+        const object& o = sprite[i];
+        return o.type == MNE && o.sector_action != 23 && o.alpha == 1.0f && o.grab_switch && o.score > 0 && o.status != 30;
+    }
+    static void Win_Gallery_Round() {
+        const int e = episode, s = scene;
+        const auto left = [e, s] { return next_scene || !(episode == e && scene == s); };
+        for (int guard = 0; guard < 4000 && !left() && !::done; ++guard) {
+            if (gallery_clip <= 0 && !gallery_reloading) {
+                const int64_t at = Pixels(0.0f, 0.6f);
+                platform::PostMessage(platform::MSG{platform::WM_RBUTTONDOWN, 0, at});
+                Run_Until(left, 40);
+                platform::PostMessage(platform::MSG{platform::WM_RBUTTONUP, 0, at});
+                Run_Until([&] { return left() || !gallery_reloading; }, 800);
+                continue;
+            }
+            int target = -1;
+            for (int i : {13, 2, 3, 4, 5, 6, 7, 8, 9, 12, 10, 11})
+                if (i >= 10 && i <= 11 ? sprite[i].alpha == 1.0f && sprite[i].grab_switch : Gallery_Up(i)) target = i;
+            if (gallery_scene == 7)
+                for (int b : {33, 34, 35})
+                    if (sprite[b].alpha == 1.0f && sprite[b].grab_switch && sprite[b].width > 0.6f &&
+                        sprite[b].y + sprite[b].height / 2 < 0.6f)
+                        target = b;
+            if (target == -1 && gallery_scene == 11 && sprite[32].grab_switch) target = 32;
+            if (target == -1) Run_Until(left, 50);
+            else Click_Sprite_Until_Request(target, 20, 30, 10);
+        }
+    }
 
     // The perk page, opened by the HUD's flashing rank button after a rank up: the points
     // spent on the heart chain (more life, then regeneration), then back to the game.
