@@ -25,6 +25,9 @@ protected:
     static constexpr int kToCliffs = 1, kGangway = 2;   // in the boat yard
     static constexpr int kSpy = 3, kToYard = 0;         // on the cliffs
     static constexpr int kBelowDecks = 18;              // aboard the battleship
+    static constexpr int kLabDoor = 1;                  // on the cliffs
+    static constexpr int kStairWell = 1;                // in the laboratory
+    static constexpr int kProfessor = 2, kRamp = 1;     // in the lower laboratory
 
     static bool Opening(int e, int s) { return (next_scene && episode == e && scene == s) || In(e, s); }
     // Waits until scene e/s is on, faded in (with the player made in a walk scene).
@@ -156,6 +159,51 @@ TEST_F(Story_Act1b, FromTheBunkersToTheSecondAct) {
     EXPECT_TRUE(Sent_To_Spawn(33));
     ASSERT_TRUE(Run_Until([] { return main_mission[4] == 1; }, 3000)) << "mission 4 not done";
     Shot("act1b_mission4_done");
+
+    // Through the tunnels to the camp (the bay path's hatch is nearer than the coast road): the
+    // commander takes the report and gives mission 5.
+    ASSERT_TRUE(Walk_Into(kBayHatch)) << Where();
+    ASSERT_TRUE(Arrive(1, 31)) << Where();
+    Run(500);
+    Click_Sprite(4); // "Summer_Camp"
+    ASSERT_TRUE(Arrive(2, 0)) << Where();
+    ASSERT_TRUE(Visit(kBetsy, [] { return Opening(1, 0); })) << Where();
+    ASSERT_TRUE(Arrive(1, 0)) << Where();
+    lines = Talk({});
+    EXPECT_EQ(main_mission[4], 3);
+    EXPECT_EQ(current_main, 0);
+    ASSERT_TRUE(Arrive(2, 0)) << Where();
+    ASSERT_TRUE(Visit(kBetsy, [] { return Opening(1, 0); })) << Where();
+    ASSERT_TRUE(Arrive(1, 0)) << Where();
+    lines = Talk({true});
+    EXPECT_TRUE(Said(lines, "Our_Spy_Bigg&s")) << (lines.empty() ? "" : lines.front());
+    EXPECT_EQ(main_mission[5], 2);
+    EXPECT_EQ(current_main, 5);
+    ASSERT_TRUE(Arrive(2, 0)) << Where();
+
+    // Mission 5: a night's sleep, the tunnel to the boat yard, the cliffs, the laboratory
+    // behind the steel door and down to the Professor.
+    Rest_In_The_Tent();
+    if (HasFatalFailure()) return;
+    ASSERT_TRUE(Walk_Into(kCampTunnel)) << Where();
+    ASSERT_TRUE(Arrive(1, 31)) << Where();
+    Run(500);
+    Click_Sprite(8); // "Boat^Yard"
+    ASSERT_TRUE(Arrive(3, 18)) << Where();
+    ASSERT_TRUE(Walk_Into(kToCliffs)) << Where();
+    ASSERT_TRUE(Arrive(3, 21)) << Where();
+    ASSERT_TRUE(Walk_Into(kLabDoor)) << Where();
+    ASSERT_TRUE(Arrive(3, 22)) << Where();
+    ASSERT_TRUE(Walk_Into(kStairWell)) << Where();
+    ASSERT_TRUE(Arrive(3, 23)) << Where();
+    ASSERT_TRUE(Visit(kProfessor, [] { return Opening(1, 38); })) << Where();
+    ASSERT_TRUE(Arrive(1, 38)) << Where();
+    lines = Talk({});
+    ASSERT_TRUE(Arrive(1, 46)) << Where();
+    lines = Talk({});
+    EXPECT_EQ(global_objects[20], 1);
+    ASSERT_TRUE(Arrive(3, 23)) << Where();
+    Shot("act1b_alarm");
 }
 
 } // namespace

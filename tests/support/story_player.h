@@ -128,7 +128,19 @@ protected:
     static bool Enemy(int i) {
         const object& u = sprite[i];
         return i != p1_id && u.type == UNT && u.linked_sprite != player_type && u.score > 0 && !u.turn_off &&
-               !u.mouseover && u.sector != UNIT_VEHICLE && Clickable(u.w + u.box_width / 2, u.z + u.box_height * 1.5f);
+               !u.mouseover && u.sector != UNIT_VEHICLE && On_Screen(u.w + u.box_width / 2, u.z + u.box_height);
+    }
+    // A point of enemy i's hover box (its body, from the feet up) clear of the HUD, where a
+    // click aims at him; false when the HUD hides all of him.
+    static bool Aim_Point(int i, float& x, float& y) {
+        const object& u = sprite[i];
+        for (float fy : {1.5f, 0.7f, 2.5f, 3.3f})
+            for (float fx : {0.5f, 0.1f, 0.9f}) {
+                x = u.w + u.box_width * fx;
+                y = u.z + u.box_height * fy;
+                if (Clickable(x, y)) return true;
+            }
+        return false;
     }
     // Whether a world position shows on the screen (clear of its edges).
     static bool On_Screen(float wx, float wy) {
@@ -238,17 +250,26 @@ protected:
             const object& u = sprite[e];
             // A tough one (an officer) at a throw's distance gets a grenade.
             const int grenades = Slot_Holding(29) != -1 ? Slot_Holding(29) : Slot_Holding(30);
-            if (u.score >= 60 && grenades != -1 && d > 0.3f && d < 1.0f) {
+            float gx = 0, gy = 0;
+            int crowd = 0;
+            for (int i = 0; i < no_sprites; ++i)
+                crowd += Enemy(i) && std::hypot(Box_X(i) - PX(), Box_Y(i) - PY()) < 1.0f;
+            if ((u.score >= 60 || (u.score >= 40 && crowd >= 2)) && grenades != -1 && d > 0.45f && d < 1.1f && Aim_Point(e, gx, gy)) {
                 if (current_weapon != grenades) Use_Slot(grenades);
                 if (current_weapon == grenades) {
-                    Click_At(u.w + u.box_width / 2, u.z + u.box_height / 2, [] { return next_scene || ply_dead; });
-                    Run_Until([] { return next_scene || ply_dead; }, 1500);
+                    Click_At(gx, gy, [] { return next_scene || ply_dead; });
+                    Run_Until([] { return next_scene || ply_dead; }, 400);
                     Best_Weapon();
                     continue;
                 }
             }
             Best_Weapon();
-            Click_At(u.w + u.box_width / 2, u.z + u.box_height * 1.5f, [] { return next_scene || ply_dead; });
+            float ax = 0, ay = 0;
+            if (!Aim_Point(e, ax, ay)) { // behind the HUD: he comes out of it soon
+                Run(100);
+                continue;
+            }
+            Click_At(ax, ay, [] { return next_scene || ply_dead; });
             if (std::getenv("STORY_TRACE"))
                 std::printf("fight t=%d enemy %d (st %d) score %d dist %.2f offers %d | player %d target %d status %d weapon %d (%d)\n", t, e,
                             u.status, u.score, std::hypot(Box_X(e) - PX(), Box_Y(e) - PY()), on_selected_man, sprite[p1_id].score,
@@ -420,6 +441,7 @@ protected:
             const int cell = way[at];
             const float hx = Cell_Centre_X(Cell_Column_Of(cell)), hy = Cell_Centre_Y(Cell_Row_Of(cell));
             for (int tries = 0; tries < 4 && std::hypot(hx - PX(), hy - PY()) > 0.08f; ++tries) {
+                const int health = sprite[p1_id].score;
                 if (Click_At(hx, hy, stop)) return true;
                 if (Run_Until([&] { return stop() || !sprite[p1_id].moving; }, 4000) && stop()) return true;
                 if (std::getenv("STORY_TRACE")) {
@@ -437,7 +459,11 @@ protected:
                                 episode, scene, PX(), PY(), sprite[p1_id].score, near, nd, near >= 0 ? sprite[near].status : -1,
                                 near >= 0 ? (int)Enemy(near) : -1);
                 }
-                if (Nearest_Enemy(1.3f) != -1) break; // shot at on the way: the fight first
+                if (Nearest_Enemy(1.3f) != -1) break; // an enemy near: the fight first
+                if (p1_id != -1 && sprite[p1_id].score < health && Nearest_Enemy(2.2f) != -1) {
+                    if (!Fight(2.2f)) return false; // shot at from further off: that one first
+                    break;
+                }
             }
         }
         return true;
