@@ -28,6 +28,10 @@ protected:
     static constexpr int kLabDoor = 1;                  // on the cliffs
     static constexpr int kStairWell = 1;                // in the laboratory
     static constexpr int kProfessor = 2, kRamp = 1;     // in the lower laboratory
+    static constexpr int kLowerLabStairs = 0;           // in the lower laboratory
+    static constexpr int kLabToCliffs = 0;              // in the laboratory
+    static constexpr int kYardHatch = 28;               // in the boat yard
+    static constexpr int kBeachToCamp = 60;             // on the beach: the coast road
 
     static bool Opening(int e, int s) { return (next_scene && episode == e && scene == s) || In(e, s); }
     // Waits until scene e/s is on, faded in (with the player made in a walk scene).
@@ -204,6 +208,44 @@ TEST_F(Story_Act1b, FromTheBunkersToTheSecondAct) {
     EXPECT_EQ(global_objects[20], 1);
     ASSERT_TRUE(Arrive(3, 23)) << Where();
     Shot("act1b_alarm");
+
+    // Out again with the alarm ringing: up through the laboratory, over the cliffs to the boat
+    // yard and down its hatch, through the tunnels to the camp and a night's sleep; then down
+    // the road to the beach, where the Professor's plans reach the camp's side (mission 5 done).
+    ASSERT_TRUE(Walk_Into(kLowerLabStairs)) << Where();
+    ASSERT_TRUE(Arrive(3, 22)) << Where();
+    ASSERT_TRUE(Walk_Into(kLabToCliffs)) << Where();
+    ASSERT_TRUE(Arrive(3, 21)) << Where();
+    ASSERT_TRUE(Walk_Into(kToYard)) << Where();
+    ASSERT_TRUE(Arrive(3, 18)) << Where();
+    ASSERT_TRUE(Walk_Into(kYardHatch)) << Where();
+    ASSERT_TRUE(Arrive(1, 31)) << Where();
+    Run(500);
+    Click_Sprite(4); // "Summer_Camp"
+    ASSERT_TRUE(Arrive(2, 0)) << Where();
+    Rest_In_The_Tent();
+    if (HasFatalFailure()) return;
+    ASSERT_TRUE(Walk_Into(kBeachRoad)) << Where();
+    ASSERT_TRUE(Arrive(3, 3, 20000)) << Where();
+    ASSERT_TRUE(Run_Until([] { return main_mission[5] == 1; }, 3000)) << "mission 5 not done";
+
+    // Straight back up the coast road to the camp: the commander takes the report and gives
+    // mission 6, the Professor's flight by submarine.
+    ASSERT_TRUE(Walk_Into(kBeachToCamp)) << Where();
+    ASSERT_TRUE(Arrive(2, 0, 30000)) << Where();
+    ASSERT_TRUE(Visit(kBetsy, [] { return Opening(1, 0); })) << Where();
+    ASSERT_TRUE(Arrive(1, 0)) << Where();
+    lines = Talk({});
+    EXPECT_EQ(main_mission[5], 3);
+    ASSERT_TRUE(Arrive(2, 0)) << Where();
+    ASSERT_TRUE(Visit(kBetsy, [] { return Opening(1, 0); })) << Where();
+    ASSERT_TRUE(Arrive(1, 0)) << Where();
+    lines = Talk({true});
+    EXPECT_TRUE(Said(lines, "The_Professor_plan&s")) << (lines.empty() ? "" : lines.front());
+    EXPECT_EQ(main_mission[6], 2);
+    EXPECT_EQ(current_main, 6);
+    ASSERT_TRUE(Arrive(2, 0)) << Where();
+    Shot("act1b_mission6");
 }
 
 } // namespace
