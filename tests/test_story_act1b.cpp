@@ -32,6 +32,8 @@ protected:
     static constexpr int kLabToCliffs = 0;              // in the laboratory
     static constexpr int kYardHatch = 28;               // in the boat yard
     static constexpr int kBeachToCamp = 60;             // on the beach: the coast road
+    static constexpr int kConvoyRoad = 180;             // on the beach: the convoy road
+    static constexpr int kConvoyBack = 30;              // on the convoy road: back to the beach
 
     static bool Opening(int e, int s) { return (next_scene && episode == e && scene == s) || In(e, s); }
     // Waits until scene e/s is on, faded in (with the player made in a walk scene).
@@ -246,6 +248,48 @@ TEST_F(Story_Act1b, FromTheBunkersToTheSecondAct) {
     EXPECT_EQ(current_main, 6);
     ASSERT_TRUE(Arrive(2, 0)) << Where();
     Shot("act1b_mission6");
+
+    // Mission 6: a night's sleep, then down to the beach and east along the coast road to the
+    // lorry park, where the convoy sets off: its lorry drives itself to the forward depot's
+    // gate while the player keeps to the start of the road, clear of the tripwires.
+    Rest_In_The_Tent();
+    if (HasFatalFailure()) return;
+    ASSERT_TRUE(Walk_Into(kBeachRoad)) << Where();
+    ASSERT_TRUE(Arrive(3, 3, 20000)) << Where();
+    ASSERT_TRUE(Run_Until([] { return !sprite[kConvoyRoad].moving; }, 2000)) << "the convoy road stays shut";
+    ASSERT_TRUE(Walk_Into(kConvoyRoad)) << Where();
+    ASSERT_TRUE(Arrive(3, 4)) << Where();
+    ASSERT_NE(a_vehicle, -1) << "no lorry on the convoy road";
+    const int lorry = a_vehicle;
+    ASSERT_TRUE(Run_Until([] { return title_sequence == 2 || !Fight(); }, 8000)) << "the lorry never set off";
+    ASSERT_TRUE(Run_Until([] { return a_vehicle == -1 || title_sequence >= 100 || !Fight(); }, 90000))
+        << "the lorry never reached the depot's gate: it stands at (" << Box_X(lorry) << ", " << Box_Y(lorry) << ")";
+    EXPECT_EQ(success_condition, 1) << "the escort failed";
+    EXPECT_TRUE(sprite[lorry].turn_off);
+    Shot("act1b_convoy");
+    ASSERT_TRUE(Walk_Into(kConvoyBack)) << Where();
+    ASSERT_TRUE(Arrive(3, 3, 20000)) << Where();
+
+    // After the Professor: through the bay path's hatch and the tunnels to the boat yard, over
+    // the cliffs and down through the laboratory to the ramp into the submarine pen.
+    ASSERT_TRUE(Walk_Into(kBayHatch)) << Where();
+    ASSERT_TRUE(Arrive(1, 31)) << Where();
+    Run(500);
+    Click_Sprite(8); // "Boat^Yard"
+    ASSERT_TRUE(Arrive(3, 18)) << Where();
+    ASSERT_TRUE(Walk_Into(kToCliffs)) << Where();
+    ASSERT_TRUE(Arrive(3, 21)) << Where();
+    ASSERT_TRUE(Walk_Into(kLabDoor)) << Where();
+    ASSERT_TRUE(Arrive(3, 22)) << Where();
+    ASSERT_TRUE(Walk_Into(kStairWell)) << Where();
+    ASSERT_TRUE(Arrive(3, 23)) << Where();
+    ASSERT_TRUE(Walk_Into(kRamp)) << Where();
+    ASSERT_TRUE(Arrive(1, 43)) << Where();
+    lines = Talk({});
+    EXPECT_TRUE(Said(lines, "There&s_no_escape")) << (lines.empty() ? "" : lines.front());
+    ASSERT_TRUE(Arrive(1, 34)) << Where();
+    ASSERT_TRUE(Arrive(3, 20, 30000)) << Where();
+    Shot("act1b_pen");
 }
 
 } // namespace
