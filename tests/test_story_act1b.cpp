@@ -270,9 +270,17 @@ TEST_F(Story_Act1b, FromTheBunkersToTheSecondAct) {
     ASSERT_TRUE(Walk_Into(kConvoyBack)) << Where();
     ASSERT_TRUE(Arrive(3, 3, 20000)) << Where();
 
-    // After the Professor: through the bay path's hatch and the tunnels to the boat yard, over
-    // the cliffs and down through the laboratory to the ramp into the submarine pen.
+    // After the Professor: through the bay path's hatch and the tunnels to the camp for a
+    // night's sleep, then the camp's tunnel to the boat yard, over the cliffs and down through
+    // the laboratory to the ramp into the submarine pen.
     ASSERT_TRUE(Walk_Into(kBayHatch)) << Where();
+    ASSERT_TRUE(Arrive(1, 31)) << Where();
+    Run(500);
+    Click_Sprite(4); // "Summer_Camp"
+    ASSERT_TRUE(Arrive(2, 0)) << Where();
+    Rest_In_The_Tent();
+    if (HasFatalFailure()) return;
+    ASSERT_TRUE(Walk_Into(kCampTunnel)) << Where();
     ASSERT_TRUE(Arrive(1, 31)) << Where();
     Run(500);
     Click_Sprite(8); // "Boat^Yard"
