@@ -48,6 +48,13 @@ protected:
 
     // Into the tent, a night's sleep (the player wakes up whole), and out into the camp.
     void Rest_In_The_Tent() {
+        // Points from rank ups first go to the heart (more life), on the perk page (Tab).
+        if (level_up_points > 0) {
+            Tap(platform::VK_TAB);
+            ASSERT_TRUE(Run_Until([] { return Perk_Page_Opened(); }, 3000)) << Where();
+            Spend_Perks_And_Return();
+            ASSERT_TRUE(Settled(2, 0)) << Where();
+        }
         ASSERT_TRUE(Walk_Into(kTent)) << Where();
         ASSERT_TRUE(Arrive(1, 25)) << Where();
         Run(700);
@@ -298,6 +305,7 @@ TEST_F(Story_Act1b, FromTheBunkersToTheSecondAct) {
     ASSERT_TRUE(Arrive(1, 34)) << Where();
     ASSERT_TRUE(Arrive(3, 20, 30000)) << Where();
     Shot("act1b_pen");
+
 }
 
 } // namespace

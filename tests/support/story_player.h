@@ -331,6 +331,91 @@ protected:
         }
     }
 
+    // The armoured boss of the submarine pen fought part by part, as a player fights it: the
+    // pointer on the part that can be hit now (the silos and their guns, then the front gun,
+    // the cover and the core), a click for each shot, a few steps toward it when it cruises
+    // out of reach. True once the fight is over and the game moves on.
+    // The open cell the player can walk to that lies nearest to (x, y) (the water's edge when
+    // (x, y) is out on the water).
+    static bool Nearest_Reachable(float x, float y, float& rx, float& ry) {
+        const int from = Cell_Of(PX(), PY());
+        if (from < 0) return false;
+        std::vector<char> seen(GRID_CELLS, 0);
+        std::vector<int> queue{from};
+        seen[from] = 1;
+        int best = from;
+        float bd = 1e9f;
+        for (size_t q = 0; q < queue.size(); ++q) {
+            const int c = queue[q], col = Cell_Column_Of(c), row = Cell_Row_Of(c);
+            const float d = std::hypot(Cell_Centre_X(col) - x, Cell_Centre_Y(row) - y);
+            if (d < bd) bd = d, best = c;
+            for (const auto& [dc, dr] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                const int n = Cell_Index(col + dc, row + dr);
+                if (n < 0 || seen[n] || !Open_Ground(n) || Busy_Cell(n, -1)) continue;
+                seen[n] = 1;
+                queue.push_back(n);
+            }
+        }
+        rx = Cell_Centre_X(Cell_Column_Of(best));
+        ry = Cell_Centre_Y(Cell_Row_Of(best));
+        return true;
+    }
+
+    static bool Fight_The_Boss(int ms = 240000) {
+        const auto over = [] { return next_scene || ply_dead || !(episode == 3 && scene == 20); };
+        // To the quay's edge nearest the middle of the boat's run.
+        float qx = 0, qy = 0;
+        if (Nearest_Reachable((points[2].x + points[3].x) / 2, (points[2].y + points[3].y) / 2, qx, qy))
+            Walk_To(qx, qy, 0.2f, over);
+        int engaged = -1, last_score = 0, stale = 0;
+        for (int t = 0; t < ms && !over(); t += 150) {
+            if (lock_player) { // the success pose: the boss is beaten
+                Run_Until(over, 200);
+                continue;
+            }
+            // The parts of the boat's present phase, the nearest first.
+            const auto live = [](int i) { return sprite[i].score > 0 && sprite[i].grab_switch && sprite[i].alpha > 0.5f; };
+            int part = -1;
+            float pd = 1e9f;
+            for (const auto& phase : {std::vector<int>{27, 28, 29, 30}, {36}, {31}, {33}, {32}}) {
+                for (int i : phase) {
+                    if (!live(i)) continue;
+                    const float d = std::hypot(Box_X(i) - PX(), Box_Y(i) - PY());
+                    if (d < pd) pd = d, part = i;
+                }
+                if (part != -1) break;
+            }
+            if (part == -1 || reloading) {
+                Run_Until(over, 100);
+                continue;
+            }
+            if (part != engaged || sprite[part].score != last_score) engaged = part, last_score = sprite[part].score, stale = 0;
+            else stale += 150;
+            Best_Weapon();
+            const object& o = sprite[part];
+            const float x = o.w + o.box_width / 2, y = o.z + o.box_height / 2;
+            const float dx = x - PX(), dy = y - PY();
+            if (stale >= 1500 && std::hypot(dx, dy) > 0.4f) {
+                stale = 0;
+                for (float f : {0.5f, 0.35f, 0.65f}) {
+                    const float gx = PX() + dx * f, gy = PY() + dy * f;
+                    if (!Open_Ground(Cell_Of(gx, gy)) || !Clickable(gx, gy)) continue;
+                    Click_At(gx, gy, over);
+                    Run_Until([&] { return over() || !sprite[p1_id].moving; }, 1500);
+                    break;
+                }
+                continue;
+            }
+            if (Clickable(x, y)) Click_At(x, y, over);
+            else Run_Until(over, 100);
+            if (std::getenv("STORY_TRACE"))
+                std::printf("boss t=%d part %d score %d dist %.2f offers %d | player %d step %d | px %d,%d player px %d,%d cam %.2f,%.2f\n", t, part, o.score,
+                            std::hypot(dx, dy), on_selected_man, p1_id != -1 ? sprite[p1_id].score : -1, title_sequence,
+                            Pixel_X(x), Pixel_Y(y), Pixel_X(PX()), Pixel_Y(PY()), camX, camY);
+        }
+        return next_scene && !ply_dead;
+    }
+
     // The perk page, opened by the HUD's flashing rank button after a rank up: the points
     // spent on the heart chain (more life, then regeneration), then back to the game.
     static bool Perk_Page_Opened() { return episode == 1 && scene == 141; }
