@@ -1,10 +1,10 @@
 // The story played on from where its first part left it (missions 1 to 3 reported, the player
 // in the act-one camp): the game taken up from the kept slot, the spy on the cliffs and his
 // errand aboard the battleship (mission 4), the Professor in his laboratory (mission 5), the
-// convoy and the Professor's flight by submarine (mission 6) to the end of act one, and the
-// arrival in the act-two camp, where the game is saved for the next part. Only what a player
-// does: pointer moves, clicks, keys and waiting.
-#include "support/story_player.h"
+// convoy escorted to the forward depot and the Professor followed down the ramp into the
+// submarine pen (mission 6). Only what a player does: pointer moves, clicks, keys and waiting;
+// the wounds of a trip are slept off in the camp's tent before the next.
+#include "support/story_act1b_drivers.h"
 
 #include <string>
 #include <vector>
@@ -17,7 +17,7 @@
 
 namespace {
 
-class Story_Act1b : public StoryGame {
+class Story_Act1b : public Act1bStoryGame {
 protected:
     static constexpr int kBetsy = 140, kBeachRoad = 73; // in the act-one camp
     static constexpr int kTent = 123, kCampTunnel = 42;  // in the act-one camp
@@ -66,6 +66,16 @@ protected:
         Click_Sprite(13); // "Leave_Tent"
         ASSERT_TRUE(Arrive(2, 0)) << Where();
         EXPECT_EQ(sprite[p1_id].score, PLY_VITALITY) << "the night's sleep did not heal";
+    }
+
+    // Waits where he stands until ready() holds, fighting whoever comes near.
+    static bool Wait_Fighting(const std::function<bool()>& ready, int ms) {
+        for (int t = 0; t < ms; t += 100) {
+            if (ready()) return true;
+            if (!Fight()) return false;
+            Run_Until(ready, 100);
+        }
+        return ready();
     }
 
     // Shoots object i (a tunnel cover, a mast) until it breaks, as a player does: the pointer
@@ -268,8 +278,8 @@ TEST_F(Story_Act1b, FromTheBunkersToTheSecondAct) {
     ASSERT_TRUE(Arrive(3, 4)) << Where();
     ASSERT_NE(a_vehicle, -1) << "no lorry on the convoy road";
     const int lorry = a_vehicle;
-    ASSERT_TRUE(Run_Until([] { return title_sequence == 2 || !Fight(); }, 8000)) << "the lorry never set off";
-    ASSERT_TRUE(Run_Until([] { return a_vehicle == -1 || title_sequence >= 100 || !Fight(); }, 90000))
+    ASSERT_TRUE(Wait_Fighting([] { return title_sequence == 2; }, 8000)) << "the lorry never set off";
+    ASSERT_TRUE(Wait_Fighting([] { return a_vehicle == -1 || title_sequence >= 100; }, 90000))
         << "the lorry never reached the depot's gate: it stands at (" << Box_X(lorry) << ", " << Box_Y(lorry) << ")";
     EXPECT_EQ(success_condition, 1) << "the escort failed";
     EXPECT_TRUE(sprite[lorry].turn_off);
@@ -305,7 +315,6 @@ TEST_F(Story_Act1b, FromTheBunkersToTheSecondAct) {
     ASSERT_TRUE(Arrive(1, 34)) << Where();
     ASSERT_TRUE(Arrive(3, 20, 30000)) << Where();
     Shot("act1b_pen");
-
 }
 
 } // namespace
