@@ -6,11 +6,29 @@
 
 #include "support/played_game.h"
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <vector>
 
+#include "common/codes.h"
+#include "common/game_state.h"
+#include "common/input.h"
+#include "common/scene_state.h"
+#include "common/world_state.h"
 #include "content/content_state.h"
+#include "content/object_setup.h"
+#include "hud/derived_state.h"
+#include "hud/hud.h"
+#include "hud/player_stats.h"
+#include "main/messages.h"
+#include "main/mouse_code.h"
+#include "render/render_inputs.h"
+#include "world/collision.h"
+#include "world/world_clock.h"
 
 class StoryGame : public PlayedGame {
 protected:
@@ -51,5 +69,490 @@ protected:
         fs::remove_all("data/save", ec);
         fs::copy(Story_Dir(part) / "save", "data/save", fs::copy_options::recursive, ec);
         ASSERT_FALSE(ec) << ec.message();
+    }
+
+    // ---- The player's hands (mouse-only scheme): walking, talking, fighting, saving ----
+    // What a player cannot do is not here: the helpers that write the game's state are hidden.
+    void Enter_Scene(int, int, int = 0) = delete;
+    void Enter_Camp(int) = delete;
+    static void Place_Player(float, float, int = 0) = delete;
+
+    // Where the game stands, for failure messages: the scene, the player and any boxes.
+    static std::string Where() {
+        std::string s = "at " + std::to_string(episode) + "/" + std::to_string(scene);
+        if (next_scene) s += " (leaving)";
+        if (p1_id != -1 && sprite)
+            s += ", the player at (" + std::to_string(PX()) + ", " + std::to_string(PY()) + ") with " +
+                 std::to_string(sprite[p1_id].score) + " health";
+        return s + Box_Texts();
+    }
+    static bool Settled_In(int e, int s) { return In(e, s) && fade >= 1.0f && (game_mode != MODE_WALK || p1_id != -1); }
+    static bool Requested(int e, int s) { return next_scene && episode == e && scene == s; }
+
+    // The program started as its window starts it (the boot scene), up to the main menu.
+    void Boot_To_Menu() {
+        ASSERT_TRUE(gl_);
+        PlayedGame::Enter_Scene(10, 0);
+        ASSERT_TRUE(Run_Until([] { return In(0, 1) && title_sequence >= 6 && stop_camera; }, 90000))
+            << "menu not reached: " << Where();
+    }
+    // From the main menu: Start, the record of save slot `slot` chosen and opened. The game
+    // then starts where a loaded game starts (the caller waits for it).
+    void Open_Saved_Game(int slot) {
+        Click_Sprite(22); // Start
+        ASSERT_TRUE(Settle_On(0, 2, 5000)) << "save slots not reached: " << Where();
+        int entry = -1;
+        for (int i = 0; i < no_sprites; ++i)
+            if (sprite[i].type == fe_type::FILE && sprite[i].sector_action == slot) entry = i;
+        ASSERT_NE(entry, -1) << "no record of slot " << slot << " on the page";
+        Click_Sprite(entry); // choose it
+        ASSERT_EQ(file_selected, entry);
+        Click_Sprite(entry); // and open it
+        ASSERT_TRUE(Run_Until([] { return next_scene || !In(0, 2); }, 5000)) << "the record did not open: " << Where();
+        ASSERT_EQ(current_file, slot);
+    }
+    // A page button: the pointer on it once the page has faded in and the button is armed
+    // (the pages arm their buttons half a second after they open), then a click; true once
+    // the page asks for the next scene.
+    static bool Press_Page_Button(int i) {
+        const int e = episode, s = scene;
+        const auto left = [e, s] { return Scene_Requested() || episode != e || scene != s; };
+        Run_Until([] { return fade >= 1.0f; }, 3000);
+        Run(600);
+        for (int tries = 0; tries < 3 && !left(); ++tries) {
+            Click_Sprite(i);
+            Run_Until(left, 500);
+        }
+        return left();
+    }
+    // Escape in a walk scene: the game saves itself into the slot in play and opens the
+    // pause page.
+    void Save_By_Escape() {
+        ASSERT_EQ(game_mode, MODE_WALK) << Where();
+        Tap(platform::VK_ESCAPE);
+        ASSERT_TRUE(Settle_On(1, 53, 5000)) << "the pause page did not open: " << Where();
+    }
+
+    // A click on a world position held over a few ticks (a button-up in the same tick would
+    // clear it); with `stop`, the loop stops as soon as it holds and the rest of the click is
+    // not posted. The view leans toward the pointer, so the pointer is set again on the
+    // world position just before the button goes down.
+    static bool Click_At(float wx, float wy, const std::function<bool()>& stop = [] { return false; }) {
+        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy))});
+        if (Run_Until(stop, 30)) return true;
+        const int64_t at = platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy));
+        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
+        platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
+        if (Run_Until(stop, 40)) {
+            platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
+            return true;
+        }
+        platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
+        return Run_Until(stop, 20);
+    }
+    static void Point_At(float wx, float wy) {
+        platform::PostMessage(
+            platform::MSG{platform::WM_MOUSEMOVE, 0, platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy))});
+    }
+    // A right click (reload) where the pointer is.
+    static void Right_Click_At(float wx, float wy) {
+        const int64_t at = platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy));
+        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
+        Run(20);
+        platform::PostMessage(platform::MSG{platform::WM_RBUTTONDOWN, 0, at});
+        Run(40);
+        platform::PostMessage(platform::MSG{platform::WM_RBUTTONUP, 0, at});
+        Run(10);
+    }
+    static float Distance_To(float x, float y) { return std::hypot(PX() - x, PY() - y); }
+    static float Distance_To(int i) { return Distance_To(Box_X(i), Box_Y(i)); }
+    // Whether the point lies on the drawn part of the map (a player only clicks what he sees).
+    static bool On_Screen(float wx, float wy) {
+        const int px = Pixel_X(wx), py = Pixel_Y(wy);
+        return px > 8 && px < kW - 8 && py > 8 && py < kH - 120; // the HUD panel is along the foot
+    }
+
+    // ---- Walking ----
+    // Ground a walker may cross: no wall, water or footprint, and clear of every exit's box
+    // but the one he is going for (a step into another would take him out of the scene).
+    static bool Walkable(int cell, int exit = -1) {
+        if (!Cell_Index_On_Map(cell)) return false;
+        const int c = map_col[cell];
+        if (c == COL_SOLID || c == COL_SOLID_SHOOTTHRU || c == COL_WATER || c == COL_FOOTPRINT) return false;
+        const float x = Cell_Centre_X(Cell_Column_Of(cell)), y = Cell_Centre_Y(Cell_Row_Of(cell));
+        for (int k = 0; k < trigger_counter; ++k) {
+            const int t = trigger_list[k];
+            if (t == exit || t < 0 || t >= no_sprites) continue;
+            const object& o = sprite[t];
+            if (x > o.w - 0.1f && x < o.w + o.box_width + 0.1f && y > o.z - 0.1f && y < o.z + o.box_height + 0.1f)
+                return false;
+        }
+        return true;
+    }
+    // The cells of the shortest way over walkable ground from the player to the first cell
+    // that `goal` accepts, the player's own cell first; empty when there is none.
+    static std::vector<int> Way_To_Cell(const std::function<bool(int)>& goal, int exit = -1) {
+        const int from = Cell_Of(PX(), PY());
+        if (from < 0) return {};
+        std::vector<int> came(GRID_CELLS, -1);
+        std::vector<int> queue{from};
+        came[from] = from;
+        int end = goal(from) ? from : -1;
+        for (size_t q = 0; q < queue.size() && end == -1; ++q) {
+            const int c = queue[q], col = Cell_Column_Of(c), row = Cell_Row_Of(c);
+            for (const auto& [dc, dr] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                const int n = Cell_Index(col + dc, row + dr);
+                if (n < 0 || came[n] != -1) continue;
+                const bool last = goal(n);
+                if (!last && !Walkable(n, exit)) continue;
+                came[n] = c;
+                queue.push_back(n);
+                if (last) {
+                    end = n;
+                    break;
+                }
+            }
+        }
+        if (end == -1) return {};
+        std::vector<int> way;
+        for (int c = end; c != from; c = came[c]) way.push_back(c);
+        way.push_back(from);
+        std::reverse(way.begin(), way.end());
+        return way;
+    }
+    static float Cell_X(int cell) { return Cell_Centre_X(Cell_Column_Of(cell)); }
+    static float Cell_Y(int cell) { return Cell_Centre_Y(Cell_Row_Of(cell)); }
+    // Whether the pointer on the centre of a cell lies over a person, prop or enemy the mouse
+    // code would offer (a player clicking the ground picks a spot beside them).
+    static bool Offers_Something(int cell) {
+        const float x = Cell_X(cell), y = Cell_Y(cell);
+        for (int i = 0; i < no_sprites; ++i) {
+            const object& o = sprite[i];
+            if (i == p1_id || o.mouseover || o.turn_off || o.score <= 0) continue;
+            if (o.type != OBJ && o.type != UNT && o.type != BAG && o.type != DOR) continue;
+            if (x > o.w - 0.06f && x < o.w + o.box_width + 0.06f && y > o.z - 0.06f && y < o.z + 4 * o.box_height + 0.06f)
+                return true;
+        }
+        return false;
+    }
+    // Walks the given way as a player does on a map larger than the screen: clicks on the
+    // ground along it a few steps apart, each within the screen and clear of people. True
+    // once the player stands on its last cell (within `near`) or stop() holds.
+    static bool Walk_Way(const std::vector<int>& way, float near, const std::function<bool()>& stop) {
+        if (way.empty()) return stop();
+        const float gx = Cell_X(way.back()), gy = Cell_Y(way.back());
+        const int e = episode, s = scene;
+        size_t k = 0;
+        for (int guard = 0; guard < 400; ++guard) {
+            if (stop()) return true;
+            if (episode != e || scene != s || next_scene || p1_id == -1) return false; // taken elsewhere
+            if (Distance_To(gx, gy) < near) return true;
+            // The way cell nearest the player, then a spot up to six cells on.
+            size_t here = k;
+            float best = 1e9f;
+            for (size_t j = k; j < way.size() && j < k + 12; ++j) {
+                const float d = Distance_To(Cell_X(way[j]), Cell_Y(way[j]));
+                if (d < best) best = d, here = j;
+            }
+            k = here;
+            size_t at = std::min(here + 6, way.size() - 1);
+            size_t pick = at;
+            for (size_t d = 1; d < 4 && Offers_Something(way[pick]); ++d) {
+                if (at + d < way.size() && !Offers_Something(way[at + d])) pick = at + d;
+                else if (at >= d && !Offers_Something(way[at - d])) pick = at - d;
+            }
+            const float hx = Cell_X(way[pick]), hy = Cell_Y(way[pick]);
+            if (Click_At(hx, hy, stop)) return true;
+            const bool there = Run_Until([&] { return stop() || Distance_To(hx, hy) < 0.06f || !sprite[p1_id].moving; }, 5000);
+            if (stop()) return true;
+            if (!there || Distance_To(hx, hy) > 0.12f) {
+                // Not there: a unit or a passing lorry in the way; a step back along the way.
+                if (guard % 3 == 2 && here > 0) k = here - 1;
+                Run(150);
+            }
+        }
+        return stop() || Distance_To(gx, gy) < near;
+    }
+    // Walks to (x, y) by clicks along a way planned over the map's cells (a player sees
+    // where the gaps are). True once he stands within `near` of it or stop() holds.
+    static bool Walk_To(float x, float y, float near = 0.08f, const std::function<bool()>& stop = [] { return false; }) {
+        const int to = Cell_Of(x, y);
+        const std::vector<int> way = Way_To_Cell([to](int c) { return c == to; });
+        if (way.empty()) {
+            ADD_FAILURE() << "no open way to (" << x << ", " << y << "); " << Where();
+            return false;
+        }
+        if (!Walk_Way(way, near, stop)) {
+            ADD_FAILURE() << "the walk to (" << x << ", " << y << ") stopped; " << Where();
+            return false;
+        }
+        return true;
+    }
+    // Walks into exit `t` (a trigger box) until the scene asks for the next one.
+    static bool Take_Exit(int t) {
+        const object& o = sprite[t];
+        const int to = Cell_Of(o.w + o.box_width / 2, o.z + o.box_height / 2);
+        const std::vector<int> way = Way_To_Cell([to](int c) { return c == to; }, t);
+        if (way.empty()) {
+            ADD_FAILURE() << "no open way to exit " << t << "; " << Where();
+            return false;
+        }
+        const int e = episode, s = scene;
+        const auto left = [e, s] { return Scene_Requested() || episode != e || scene != s; };
+        if (!Walk_Way(way, 0.0f, left) && !Run_Until(left, 2000)) {
+            ADD_FAILURE() << "exit " << t << " led nowhere; " << Where();
+            return false;
+        }
+        return true;
+    }
+    // A point over object i's picture where the pointer offers it (the cursor shows it can
+    // be used or shot), as a player moves the pointer over it; false when there is none.
+    static bool Find_Pick(int i, float& x, float& y) {
+        const object& o = sprite[i];
+        const float bx = o.w + o.box_width / 2;
+        for (float fy : {1.5f, 0.5f, 2.5f, 3.2f})
+            for (float fx : {0.0f, -0.3f, 0.3f}) {
+                x = bx + o.box_width * fx;
+                y = o.z + o.box_height * fy;
+                Point_At(x, y);
+                Run(20);
+                if (stored_target == i && on_selected_man != 0) return true;
+            }
+        return false;
+    }
+    // Walks up to person or prop i and clicks it, until opened() holds (his page is asked
+    // for, the switch thrown).
+    static bool Visit(int i, const std::function<bool()>& opened) {
+        for (int tries = 0; tries < 3 && !opened(); ++tries) {
+            const int gc = Cell_Column_Of(Cell_Of(Box_X(i), Box_Y(i))), gr = Cell_Row_Of(Cell_Of(Box_X(i), Box_Y(i)));
+            const std::vector<int> way = Way_To_Cell([&](int c) {
+                const int dc = std::abs(Cell_Column_Of(c) - gc), dr = std::abs(Cell_Row_Of(c) - gr);
+                return dc + dr <= 2 && Walkable(c);
+            });
+            if (way.empty()) {
+                ADD_FAILURE() << "no open way to object " << i << "; " << Where();
+                return false;
+            }
+            if (Walk_Way(way, 0.06f, opened)) {
+                if (opened()) return true;
+            }
+            float x = 0, y = 0;
+            if (!Find_Pick(i, x, y)) {
+                ADD_FAILURE() << "the pointer nowhere over object " << i << " offers it; " << Where();
+                return false;
+            }
+            if (Click_At(x, y, opened)) return true;
+            if (Run_Until(opened, 5000)) return true;
+        }
+        if (!opened()) ADD_FAILURE() << "object " << i << " did not open; " << Distance_To(i) << " from it; " << Where();
+        return opened();
+    }
+
+    // ---- Talking ----
+    // Follows a portrait page's conversation as a player does: each line read and skipped,
+    // each question answered by the next of `answers` (true: Accept), until the page asks
+    // for the next scene. The lines shown, in order.
+    static std::vector<std::string> Follow_Page(std::vector<bool> answers) {
+        std::vector<std::string> lines;
+        int seen = -1;
+        const auto closing = [] { return next_scene; };
+        for (int guard = 0; guard < 200 && !next_scene && !::done; ++guard) {
+            const bool moved = Run_Until(
+                [&] { return next_scene || decision == 3 || (text_queue != seen && (counter[0].word[0] || counter[1].word[0])); },
+                12000);
+            if (next_scene) break;
+            if (!moved) {
+                ADD_FAILURE() << "the conversation on " << episode << "/" << scene << " stands at line " << text_queue
+                              << " (decision " << decision << ", shown \"" << counter[0].word << "\" \"" << counter[1].word
+                              << "\") after " << lines.size() << " lines";
+                break;
+            }
+            if (decision == 3) {
+                if (answers.empty()) {
+                    ADD_FAILURE() << "an unexpected question on " << episode << "/" << scene;
+                    break;
+                }
+                const bool yes = answers.front();
+                answers.erase(answers.begin());
+                seen = -1;
+                Run(300);
+                Click_At(Box_X(yes ? 0 : 6), Box_Y(yes ? 0 : 6), closing); // Accept or Decline
+            } else {
+                seen = text_queue;
+                for (int slot = 0; slot < 2; ++slot)
+                    if (counter[slot].word[0]) lines.push_back(counter[slot].word);
+                Run(300);
+                Click_At(Box_X(7), Box_Y(7), closing); // Skip text
+            }
+        }
+        EXPECT_TRUE(answers.empty()) << answers.size() << " questions not asked";
+        return lines;
+    }
+    static bool Said(const std::vector<std::string>& lines, const std::string& text) {
+        return std::find(lines.begin(), lines.end(), text) != lines.end();
+    }
+    // Walks up to person i of a walk scene, waits for his page e/s and talks it through;
+    // the lines shown. Then the game goes on to wherever the page's close leads.
+    std::vector<std::string> Talk_To(int i, int e, int s, std::vector<bool> answers = {}) {
+        if (!Visit(i, [=] { return Requested(e, s) || In(e, s); })) return {};
+        if (!Settle_On(e, s, 8000)) {
+            ADD_FAILURE() << "the page " << e << "/" << s << " did not open; " << Where();
+            return {};
+        }
+        return Follow_Page(std::move(answers));
+    }
+
+    // ---- Fighting ----
+    // The enemies of the scene still standing: units of the other side, alive.
+    static bool Enemy(int i) {
+        const object& u = sprite[i];
+        return i != p1_id && u.type == UNT && u.linked_sprite != player_type && u.score > 0 && !u.turn_off &&
+               !u.mouseover && u.status != 44;
+    }
+    static int Nearest_Enemy() {
+        int best = -1;
+        float d = 1e9f;
+        for (int i = 0; i < no_sprites; ++i)
+            if (Enemy(i) && Distance_To(i) < d) d = Distance_To(i), best = i;
+        return best;
+    }
+    static int Standing_Enemies() {
+        int n = 0;
+        for (int i = 0; i < no_sprites; ++i) n += Enemy(i);
+        return n;
+    }
+    // Whether nothing solid stands on the straight line from the player to (x, y).
+    static bool Clear_Line(float x, float y) {
+        const float d = Distance_To(x, y);
+        for (float t = 0.05f; t < d; t += 0.05f) {
+            const int cell = Cell_Of(PX() + (x - PX()) * t / d, PY() + (y - PY()) * t / d);
+            if (cell < 0) return false;
+            const int c = map_col[cell];
+            if (c == COL_SOLID || c == COL_SOLID_SHOOTTHRU) return false;
+        }
+        return true;
+    }
+    static int Weapon_Rounds() { return current_weapon >= 0 && current_weapon < 16 ? player_inv_value2[current_weapon] : 0; }
+    // Eats from the inventory (a click on the food's slot) when the life bar is low.
+    static void Heal_When_Low() {
+        if (p1_id == -1 || sprite[p1_id].score > PLY_VITALITY / 2) return;
+        for (int n = 0; n < 16; ++n) {
+            const int code = player_inv[n];
+            if (code != 3 && code != 4 && code != 23 && code != 26 && code != 45) continue;
+            const object& h = hud[11 + n];
+            const int64_t at = Pixels(h.x + h.width / 2, h.y + h.height / 2);
+            platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
+            Run(20);
+            platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
+            Run(40);
+            platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
+            Run(20);
+            return;
+        }
+    }
+    // Takes out the weapon of number key `digit` (1 pistol, 2 shotgun, 3 grenades).
+    static void Take_Weapon(int digit) {
+        Tap('0' + digit);
+        Run_Until([] { return next_weapon == -1 && !reloading; }, 2000);
+    }
+    // Throws a grenade at enemy e (he must stand further off than arm's reach): grenades
+    // taken out, a click on him, the throw waited for, then back to `then_digit`'s weapon.
+    static void Throw_Grenade_At(int e, int then_digit) {
+        Take_Weapon(3);
+        float x = 0, y = 0;
+        if (Find_Pick(e, x, y)) Click_At(x, y);
+        Run(900);
+        Take_Weapon(then_digit);
+    }
+    // Shoots object i (a target, a mast) by clicks on it until it falls, reloading with the
+    // right button when the weapon is empty; false when it still stands after `clicks`.
+    static bool Shoot_Down(int i, int clicks = 40) {
+        for (int k = 0; k < clicks && sprite[i].score > 0 && !Scene_Requested(); ++k) {
+            if (Weapon_Rounds() <= 0 && !reloading) {
+                Right_Click_At(Box_X(i), Box_Y(i));
+                Run_Until([] { return !reloading; }, 3000);
+            }
+            float x = 0, y = 0;
+            if (!Find_Pick(i, x, y)) {
+                Run(100);
+                continue;
+            }
+            Click_At(x, y);
+            Run(250);
+        }
+        return sprite[i].score <= 0;
+    }
+    // Fights as a player does until won() holds: the nearest enemy in sight is clicked (the
+    // soldier shoots at what is clicked), the weapon reloaded with the right button when it
+    // is empty, food eaten when the life bar is low; an enemy out of sight or out of reach is
+    // walked toward. False when the player fell or ms passed.
+    static bool Fight(const std::function<bool()>& won, int ms) {
+        const int until = Now() + ms;
+        while (Now() < until) {
+            if (won()) return true;
+            if (p1_id == -1 || ply_dead || sprite[p1_id].score <= 0 || Scene_Requested()) return won();
+            Heal_When_Low();
+            const int e = Nearest_Enemy();
+            if (e == -1) {
+                Run(100);
+                continue;
+            }
+            if (Weapon_Rounds() <= 0 && !reloading) {
+                Right_Click_At(Box_X(e), Box_Y(e));
+                Run_Until([] { return !reloading; }, 3000);
+            }
+            const float ex = Box_X(e), ey = Box_Y(e);
+            if (!On_Screen(ex, ey + 0.15f) || !Clear_Line(ex, ey) || Distance_To(e) > 1.2f) {
+                // Closer: a few steps along the way toward him.
+                const int gc = Cell_Column_Of(Cell_Of(ex, ey)), gr = Cell_Row_Of(Cell_Of(ex, ey));
+                std::vector<int> way = Way_To_Cell([&](int c) {
+                    const int dc = std::abs(Cell_Column_Of(c) - gc), dr = std::abs(Cell_Row_Of(c) - gr);
+                    return dc + dr <= 1;
+                });
+                if (way.size() > 5) way.resize(5);
+                if (way.size() < 2) {
+                    Run(100);
+                    continue;
+                }
+                Click_At(Cell_X(way.back()), Cell_Y(way.back()));
+                Run_Until([] { return !sprite[p1_id].moving; }, 800);
+                continue;
+            }
+            float x = 0, y = 0;
+            if (!Find_Pick(e, x, y)) {
+                Run(50);
+                continue;
+            }
+            Click_At(x, y);
+            Run_Until([e] { return !Enemy(e); }, 250);
+        }
+        return won();
+    }
+    // Whether an enemy stands within `range` with nothing solid between him and the player.
+    static bool Enemy_Close(float range = 1.0f) {
+        for (int i = 0; i < no_sprites; ++i)
+            if (Enemy(i) && Distance_To(i) < range && Clear_Line(Box_X(i), Box_Y(i))) return true;
+        return false;
+    }
+    // Walks to (x, y) as Walk_To does, stopping to fight every enemy who comes close on the
+    // way. True once there or stop() holds; false when the player fell or got nowhere.
+    static bool Advance_To(float x, float y, float near = 0.08f, const std::function<bool()>& stop = [] { return false; }) {
+        for (int leg = 0; leg < 30; ++leg) {
+            if (stop() || Distance_To(x, y) < near) return true;
+            if (p1_id == -1 || sprite[p1_id].score <= 0) return false;
+            if (Enemy_Close()) {
+                if (!Fight([&] { return stop() || !Enemy_Close(1.3f); }, 60000)) return stop();
+                continue;
+            }
+            const int to = Cell_Of(x, y);
+            const std::vector<int> way = Way_To_Cell([to](int c) { return c == to; });
+            if (way.empty()) {
+                ADD_FAILURE() << "no open way to (" << x << ", " << y << "); " << Where();
+                return false;
+            }
+            Walk_Way(way, near, [&] { return stop() || Enemy_Close(); });
+        }
+        if (!stop() && Distance_To(x, y) >= near) ADD_FAILURE() << "did not get to (" << x << ", " << y << "); " << Where();
+        return stop() || Distance_To(x, y) < near;
     }
 };
