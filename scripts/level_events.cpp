@@ -323,11 +323,15 @@ void Convoy_Event(int f_rate) {
             Display_Message(a_vehicle, MSG_VANMAN);
     }
     // Once under way the lorry drives itself toward the destination the set-up gave it, with
-    // the vehicle mover (a vehicle is no walker the unit AI would move), until it stands on it.
+    // the vehicle mover, until it stands on it. It is driven here only: the mover's moving
+    // flag is taken back, so that the unit code does not walk it on top of that.
     if (title_sequence == 2 && vehicle) {
         object& v = sprite[a_vehicle];
         const float cx = v.w + v.box_width / 2, cy = v.z + v.box_height / 2;
-        if (std::hypot(v.mov_x - cx, v.mov_y - cy) > CONVOY_ARRIVED) Move_Vehicle(a_vehicle, v.mov_x, v.mov_y, f_rate);
+        if (std::hypot(v.mov_x - cx, v.mov_y - cy) > CONVOY_ARRIVED) {
+            Move_Vehicle(a_vehicle, v.mov_x, v.mov_y, f_rate);
+            v.moving = false;
+        }
     }
     if (title_sequence == 2 && trigger_hit != -1) {
         if (p1_id != -1 && trigger_hit != CONVOY_GOAL_SWITCH)

@@ -291,7 +291,7 @@ TEST_F(Convoy, TheLorryDrivesToItsDestinationOnceUnderWay) {
     Tick();  // the departure, and its first step of the vehicle mover
     ASSERT_EQ(title_sequence, 2);
     EXPECT_NEAR(start - left(), 16 * 1.2f * 0.00016f, 1e-4f);
-    EXPECT_TRUE(v.moving);
+    EXPECT_FALSE(v.moving) << "left to the unit code to walk as well";
     for (int i = 0; i < 4000 && left() > 0.02f; ++i) Tick();
     EXPECT_LT(left(), 0.02f) << "it never came to its destination";
     const auto there = centre();
