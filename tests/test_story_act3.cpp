@@ -38,8 +38,13 @@ protected:
     // Logs where the story stands (the virtual clock and the real one), so a failure says how
     // far it got.
     static void Stage(const char* what) {
-        std::printf("[story act3] %-40s %d/%d  t=%.0f s\n", what, episode, scene, TimerGetTime() / 1000.0);
+        std::printf("[story act3] %-40s %d/%d  t=%.0f s  hp %d\n", what, episode, scene, TimerGetTime() / 1000.0,
+                    p1_id != -1 ? sprite[p1_id].score : -1);
         std::fflush(stdout);
+        static int n = 0;
+        char name[32];
+        std::snprintf(name, sizeof name, "act3_%02d", n++);
+        Shot(name);
     }
 
     // Takes exit i and waits, through whatever pages lie between, until scene e/s is on.
@@ -92,9 +97,9 @@ TEST_F(Story_Act3, FromTheActThreeCampToTheCredits) {
     Stage("mission 11 accepted");
 
     // Down the lane to the roadway, east to the farms, into the windmill's store.
-    Go(kRoadwayExit, 2, 4);
-    Go(kRoadwayToFarms, 2, 9);
-    Go(kFarmsToMill, 3, 0);
+    ASSERT_NO_FATAL_FAILURE(Go(kRoadwayExit, 2, 4));
+    ASSERT_NO_FATAL_FAILURE(Go(kRoadwayToFarms, 2, 9));
+    ASSERT_NO_FATAL_FAILURE(Go(kFarmsToMill, 3, 0));
     // The captive: his page, his conversation, the short scene after it.
     ASSERT_TRUE(Visit(kCaptive, Scene_Requested)) << "the captive did not open his page " << Where();
     ASSERT_TRUE(Run_Until([] { return Settled_In(1, 86); }, 8000)) << Where();
@@ -103,9 +108,9 @@ TEST_F(Story_Act3, FromTheActThreeCampToTheCredits) {
     ASSERT_TRUE(Run_Until([] { return Settled_In(3, 12); }, 30000)) << Where();
     Stage("captive freed");
     // Back to the camp: up the stairs to the farms, the lane to the roadway, the road home.
-    Go(kBasementStairs, 2, 9);
-    Go(kFarmsToRoadway, 2, 4);
-    Go(kRoadwayToCamp, 2, 10);
+    ASSERT_NO_FATAL_FAILURE(Go(kBasementStairs, 2, 9));
+    ASSERT_NO_FATAL_FAILURE(Go(kFarmsToRoadway, 2, 4));
+    ASSERT_NO_FATAL_FAILURE(Go(kRoadwayToCamp, 2, 10));
     if (HasFatalFailure()) return;
     lines = Report_To_The_Commander({});
     ASSERT_EQ(main_mission[11], 3) << "mission 11 not reported";
@@ -116,8 +121,8 @@ TEST_F(Story_Act3, FromTheActThreeCampToTheCredits) {
     if (HasFatalFailure()) return;
     ASSERT_TRUE(Said(lines, "What_are_my^orders_Betsy?")) << "the commander did not offer the radar";
     ASSERT_EQ(main_mission[12], 2);
-    Go(kRoadwayExit, 2, 4);
-    Go(kRoadwayToFarms, 2, 9);
+    ASSERT_NO_FATAL_FAILURE(Go(kRoadwayExit, 2, 4));
+    ASSERT_NO_FATAL_FAILURE(Go(kRoadwayToFarms, 2, 9));
     for (const int mast : kMasts) {
         ASSERT_TRUE(Shoot_Down(mast)) << "mast " << mast << " still stands " << Where();
         Stage(("mast down " + std::to_string(mast)).c_str());
@@ -125,8 +130,8 @@ TEST_F(Story_Act3, FromTheActThreeCampToTheCredits) {
     // The masts down, the debriefing page and back to the farms.
     ASSERT_TRUE(Run_Until([] { return main_mission[12] == 1; }, 5000)) << Where();
     ASSERT_TRUE(Run_Until([] { return Settled_In(2, 9); }, 30000)) << Where();
-    Go(kFarmsToRoadway, 2, 4);
-    Go(kRoadwayToCamp, 2, 10);
+    ASSERT_NO_FATAL_FAILURE(Go(kFarmsToRoadway, 2, 4));
+    ASSERT_NO_FATAL_FAILURE(Go(kRoadwayToCamp, 2, 10));
     if (HasFatalFailure()) return;
     lines = Report_To_The_Commander({});
     ASSERT_EQ(main_mission[12], 3) << "mission 12 not reported";
@@ -137,7 +142,7 @@ TEST_F(Story_Act3, FromTheActThreeCampToTheCredits) {
     if (HasFatalFailure()) return;
     ASSERT_TRUE(Said(lines, "This_is_it^joe._The^final_mission.")) << "the commander did not offer the silos";
     ASSERT_EQ(main_mission[13], 2);
-    Go(kHighwayExit, 2, 1);
+    ASSERT_NO_FATAL_FAILURE(Go(kHighwayExit, 2, 1));
     // The agent at her post on the highway: her page sends him back to the highway, the way
     // into the control bunker open.
     ASSERT_TRUE(Visit(kAgent, Scene_Requested)) << "the agent did not open her page " << Where();
@@ -145,16 +150,16 @@ TEST_F(Story_Act3, FromTheActThreeCampToTheCredits) {
     Talk_Through({});
     ASSERT_TRUE(Run_Until([] { return Settled_In(2, 1); }, 8000)) << Where();
     EXPECT_EQ(global_objects[53], 1);
-    Go(kGateControl, 3, 30);
-    Go(1, 3, 31);
+    ASSERT_NO_FATAL_FAILURE(Go(kGateControl, 3, 30));
+    ASSERT_NO_FATAL_FAILURE(Go(1, 3, 31));
     ASSERT_TRUE(Visit(kControlCommander, Scene_Requested)) << "the control room's commander " << Where();
     ASSERT_TRUE(Run_Until([] { return Settled_In(1, 92); }, 8000)) << Where();
     Talk_Through({});
     ASSERT_TRUE(Run_Until([] { return Settled_In(3, 31); }, 8000)) << Where();
     EXPECT_EQ(global_objects[54], 1);
-    Go(0, 3, 30);
+    ASSERT_NO_FATAL_FAILURE(Go(0, 3, 30));
     Fight_Off(30000);
-    Go(2, 3, 32);
+    ASSERT_NO_FATAL_FAILURE(Go(2, 3, 32));
     // The two lever rooms: 3/33 wants on, off, on and 3/35 on, on, off.
     struct Lever_Room {
         int room, flag;
@@ -162,7 +167,7 @@ TEST_F(Story_Act3, FromTheActThreeCampToTheCredits) {
     };
     const Lever_Room rooms[] = {{33, 55, {true, false, true}}, {35, 56, {true, true, false}}};
     for (const Lever_Room& r : rooms) {
-        Go(1, 3, r.room);
+        ASSERT_NO_FATAL_FAILURE(Go(1, 3, r.room));
         for (int l = 0; l < 3; ++l) {
             if (!r.on[l]) continue;
             const int lever = 43 + l, before = sprite[lever].anim;
@@ -171,10 +176,10 @@ TEST_F(Story_Act3, FromTheActThreeCampToTheCredits) {
         ASSERT_TRUE(Run_Until([&] { return global_objects[r.flag] == 1; }, 2000)) << "silo " << r.room << Where();
         Stage("silo disarmed");
         Run_Until([] { return !lock_player; }, 6000);
-        Go(0, 3, r.room - 1);
-        Go(2, 3, r.room + 1);
+        ASSERT_NO_FATAL_FAILURE(Go(0, 3, r.room - 1));
+        ASSERT_NO_FATAL_FAILURE(Go(2, 3, r.room + 1));
     }
-    Go(1, 3, 37);
+    ASSERT_NO_FATAL_FAILURE(Go(1, 3, 37));
     ASSERT_TRUE(Take_Exit(1)) << Where();
     // Too late: the Zarvok's launch, his flight and the galleries of the chase.
     ASSERT_TRUE(Run_Until([] { return Settled_In(1, 93); }, 8000)) << Where();

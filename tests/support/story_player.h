@@ -15,11 +15,14 @@
 #include "common/scene_state.h"
 #include "camp/gallery.h"
 #include "camp/gallery_waves.h"
+#include "hud/inventory.h"
 #include "render/render_inputs.h"
 #include "world/collision.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -262,15 +265,29 @@ protected:
         return i != p1_id && o.type == UNT && o.score > 0 && !o.mouseover && !o.turn_off && p1_id != -1 &&
                o.linked_sprite != player_type && o.sector != UNIT_BIRD && o.alpha > 0.1f;
     }
+    // Whether a window pixel lies on a shown HUD item (the panel, the buttons, the quit
+    // button): a click there is the HUD's, not the world's.
+    static bool Over_Hud(int px, int py) {
+        if (!hud) return false;
+        const float vx = px * 2.0f / kW - 1.0f, vy = 0.75f - py * 1.5f / kH;
+        for (int k = 2; k < 75; ++k) {
+            const object& h = hud[k];
+            if (h.alpha <= 0.0f || h.mouseover || h.width <= 0.0f || h.width > 1.5f) continue;
+            if (vx > h.x - 0.03f && vx < h.x + h.width + 0.03f && vy > h.y - 0.03f && vy < h.y + h.height + 0.03f)
+                return true;
+        }
+        return false;
+    }
     static bool On_Screen(float x, float y) {
         const int px = Pixel_X(x), py = Pixel_Y(y);
-        return px > 20 && px < kW - 20 && py > 20 && py < kH - 120;
+        return px > 60 && px < kW - 60 && py > 60 && py < kH - 60 && !Over_Hud(px, py);
     }
     static int Nearest_Foe(float within) {
         int best = -1;
         float d_best = within;
         for (int i = 0; i < no_sprites; ++i) {
-            if (!Is_Foe(i) || !On_Screen(Box_X(i), Box_Y(i))) continue;
+            if (!Is_Foe(i) || !On_Screen(Box_X(i), Box_Y(i)) || !On_Screen(Box_X(i), sprite[i].z + 2 * sprite[i].box_height))
+                continue;
             const float d = std::hypot(Box_X(i) - PX(), Box_Y(i) - PY());
             if (d < d_best) {
                 d_best = d;
@@ -281,10 +298,41 @@ protected:
     }
     // One round of a fight: the pointer on the nearest foe, a click (the soldier turns and
     // fires; an empty weapon reloads). False when no foe is in sight.
+    // The weapon for a foe at distance d: grenades (key 3) for a strong one further off while
+    // any are left, else the shotgun (key 2) when it is carried, else the pistol (key 1).
+    static int Carried(int code) {
+        int n = 0;
+        for (int i = 0; i < 16; ++i)
+            if (player_inv[i] == code) n += std::max(1, player_inv_value[i]);
+        return n;
+    }
+    static void Arm_For(int foe) {
+        const float d = std::hypot(Box_X(foe) - PX(), Box_Y(foe) - PY());
+        const int equipped = current_weapon >= 0 ? player_inv[current_weapon] : -1;
+        int want_key = '1', want_code = 10;
+        if (Carried(29) > 0 && d > 0.3f && sprite[foe].score > 30) {
+            want_key = '3';
+            want_code = 29;
+        } else if (Carried(33) > 0 || Carried(34) > 0) {
+            want_key = '2';
+            want_code = 34;
+        }
+        const bool has = equipped == want_code || (want_code == 34 && equipped == 33);
+        if (!has) {
+            Tap(want_key);
+            Run(200);
+        }
+    }
     static bool Shoot_Nearest(float within = 1.2f) {
         if (p1_id == -1) return false;
         const int f = Nearest_Foe(within);
         if (f == -1) return false;
+        Arm_For(f);
+        if (std::getenv("VARNOTH_STORY_LOG"))
+            std::printf("    armed: %d/%d weapon %d, aim at pixel %d,%d\n", episode, scene,
+                        current_weapon >= 0 ? player_inv[current_weapon] : -1, Pixel_X(Box_X(f)),
+                        Pixel_Y(sprite[f].z + 2 * sprite[f].box_height));
+        if (p1_id == -1 || !Is_Foe(f)) return true;
         const object& o = sprite[f];
         Story_Click(o.w + o.box_width / 2, o.z + 2 * o.box_height);
         Run(150);
@@ -292,8 +340,20 @@ protected:
     }
     // Fights until no foe is within reach or stop() holds, at most ms.
     static void Fight_Off(int ms, const std::function<bool()>& stop = [] { return false; }) {
-        for (int t = 0; t < ms && p1_id != -1 && !stop(); t += 250)
+        for (int t = 0; t < ms && p1_id != -1 && !stop(); t += 250) {
+            if (std::getenv("VARNOTH_STORY_LOG")) {
+                const int f = Nearest_Foe(1.2f);
+                if (f != -1)
+                    std::printf("  fight %d/%d: hp %d, weapon %d, foe %d (class %d, hp %d) at %.2f\n", episode, scene,
+                                sprite[p1_id].score, current_weapon >= 0 ? player_inv[current_weapon] : -1, f,
+                                sprite[f].sector, sprite[f].score,
+                                std::hypot(Box_X(f) - PX(), Box_Y(f) - PY()));
+            }
             if (!Shoot_Nearest()) break;
+            if (std::getenv("VARNOTH_STORY_LOG"))
+                std::printf("    -> %d/%d hp %d grenades %d\n", episode, scene, p1_id != -1 ? sprite[p1_id].score : -1,
+                            Carried(29));
+        }
     }
 
     // Brings a standing prop (a mast, a tank) down: walks within `range` of it, then points
