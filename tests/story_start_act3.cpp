@@ -44,6 +44,8 @@ TEST_F(Story_Start_Act3, LeavesTheGameAtTheEndOfActTwo) {
     ASSERT_TRUE(Calculate_Item(25, 36, -1, 25, -1));
     ASSERT_TRUE(Calculate_Item(6, 28, -1, 6, 0));
     ASSERT_TRUE(Calculate_Item(1000, 1, -1, 0, -1));
+    // Food for the road, as the fallen leave it and the shop sells it.
+    for (int k = 0; k < 4; ++k) ASSERT_TRUE(Calculate_Item(60, CAN_O_BEANS, -1, 0, 0));
     for (int i = 0; i < 16; ++i)
         if (player_inv[i] == SLOT_PISTOL) current_weapon = i; // the sergeant equips it
     ASSERT_NE(current_weapon, -1);

@@ -32,14 +32,15 @@ constexpr int kAgent = 145, kGateControl = 0;             // on the highway (2/1
 constexpr int kControlCommander = 1;                      // in the control room (3/31)
 constexpr int kGalleryBoss = 32;                          // the boss of the last gallery
 constexpr int kMenuCredits = 25;                          // the menu's Credits button
+constexpr int kTentDoor = 92;                             // the player's tent in the camp
 
 class Story_Act3 : public StoryGame {
 protected:
-    // Logs where the story stands (the virtual clock and the real one), so a failure says how
-    // far it got.
-    static void Stage(const char* what) {
-        std::printf("[story act3] %-40s %d/%d  t=%.0f s  hp %d\n", what, episode, scene, TimerGetTime() / 1000.0,
-                    p1_id != -1 ? sprite[p1_id].score : -1);
+    // Logs where the story stands (scene, virtual time, health), so a failure says how far
+    // it got; with VARNOTH_SHOT_DIR set, each stage is also a screenshot.
+    static void Stage(const std::string& what) {
+        std::printf("[story act3] %-44s %d/%d  t=%.0f s  health %d\n", what.c_str(), episode, scene,
+                    TimerGetTime() / 1000.0, p1_id != -1 ? sprite[p1_id].score : -1);
         std::fflush(stdout);
         static int n = 0;
         char name[32];
@@ -47,29 +48,70 @@ protected:
         Shot(name);
     }
 
-    // Takes exit i and waits, through whatever pages lie between, until scene e/s is on.
-    void Go(int exit, int e, int s) {
-        if (HasFatalFailure()) return;
-        ASSERT_TRUE(Take_Exit(exit)) << "exit " << exit << " not taken " << Where();
-        ASSERT_TRUE(Run_Until([=] { return Settled_In(e, s); }, 30000)) << "on the way to " << e << "/" << s << " "
-                                                                          << Where();
-        ASSERT_NE(p1_id, -1);
-        Stage(("arrived " + std::to_string(e) + "/" + std::to_string(s)).c_str());
+    // One step of the story, played in scene e/s: true once done. A step that ends with the
+    // player fallen is played again where the revival's bicycle brings him back.
+    struct Step {
+        int e, s;
+        std::string what;
+        std::function<bool()> act;
+    };
+    void Play(const std::vector<Step>& steps) {
+        int falls = 0;
+        for (size_t i = 0; i < steps.size();) {
+            const Step& st = steps[i];
+            ASSERT_TRUE(Run_Until([&] { return Settled_In(st.e, st.s); }, 30000))
+                << "step \"" << st.what << "\" wants " << st.e << "/" << st.s << "; " << Where();
+            const bool done = st.act();
+            if (HasFatalFailure()) return;
+            if (done) {
+                Stage(st.what);
+                ++i;
+                continue;
+            }
+            ASSERT_TRUE(Fallen()) << "step \"" << st.what << "\" failed; " << Where();
+            ++falls;
+            Stage("fell during \"" + st.what + "\" " + Where());
+            ASSERT_LT(falls, 12) << "the player falls again and again";
+            ASSERT_TRUE(Back_From_The_Tent());
+            // On from the first step that is played where he now stands.
+            size_t j = i;
+            while (j < steps.size() && !Settled_In(steps[j].e, steps[j].s)) ++j;
+            ASSERT_LT(j, steps.size()) << "no step of this leg is played " << Where();
+            i = j;
+        }
     }
 
-    // In the camp: through the headquarters door to the commander's page, her conversation
-    // played through with `answers`, and back in the camp where her close sends him.
-    std::vector<std::string> Report_To_The_Commander(std::vector<bool> answers) {
-        std::vector<std::string> lines;
-        EXPECT_TRUE(Settled_In(2, 10)) << Where();
-        if (!Take_Exit(kHqDoor)) {
-            ADD_FAILURE() << "the headquarters door did not open " << Where();
-            return lines;
-        }
-        EXPECT_TRUE(Run_Until([] { return Settled_In(1, 83); }, 8000)) << Where();
-        lines = Talk_Through(std::move(answers));
-        EXPECT_TRUE(Run_Until([] { return Settled_In(2, 10); }, 8000)) << Where();
-        return lines;
+    // Steps: out by exit `exit` and on, through whatever pages lie between, to scene e/s.
+    static std::function<bool()> Go(int exit, int e, int s) {
+        return [=] { return Fight_To_Exit(exit) && Run_Until([=] { return Settled_In(e, s) || Fallen(); }, 30000) &&
+                            Settled_In(e, s); };
+    }
+    // The commander's page through the headquarters door, her conversation played through
+    // with `answers`, back in the camp; `check` on the lines she said.
+    static std::function<bool()> Commander(std::vector<bool> answers,
+                                           std::function<void(const std::vector<std::string>&)> check) {
+        return [=] {
+            if (!Fight_To_Exit(kHqDoor)) return false;
+            EXPECT_TRUE(Run_Until([] { return Settled_In(1, 83); }, 8000)) << Where();
+            const std::vector<std::string> lines = Follow_Page(answers);
+            check(lines);
+            EXPECT_TRUE(Run_Until([] { return Settled_In(2, 10); }, 8000)) << Where();
+            return true;
+        };
+    }
+    // A page opened by a person (walked up to and clicked once the scene's enemies are
+    // beaten), its conversation played through, until scene e/s is on.
+    static std::function<bool()> Person(int who, int page, int e, int s) {
+        return [=] {
+            if (!Fight_Hard([] { return Standing_Enemies() == 0 || !Enemy_Close(1.5f); }, 180000)) return false;
+            if (!Visit(who, Scene_Requested)) return false;
+            EXPECT_TRUE(Run_Until([=] { return Settled_In(1, page); }, 8000)) << Where();
+            Follow_Page({});
+            return Run_Until([=] { return Settled_In(e, s); }, 60000);
+        };
+    }
+    static std::function<bool()> Sleep() {
+        return [] { return Sleep_In_The_Tent(kTentDoor, 2, 10); };
     }
 };
 
@@ -79,129 +121,106 @@ TEST_F(Story_Act3, FromTheActThreeCampToTheCredits) {
     const int slot = Kept_Slot("test_story_act2");
 
     // The game taken up again: the act's page, then the camp.
-    Boot_And_Open_Slot(slot);
-    if (HasFatalFailure()) return;
+    ASSERT_NO_FATAL_FAILURE(Boot_To_Menu());
+    ASSERT_NO_FATAL_FAILURE(Open_Saved_Game(slot));
     ASSERT_EQ(current_act, 3);
-    Stage("slot opened");
     ASSERT_TRUE(Run_Until([] { return Settled_In(2, 10); }, 15000)) << Where();
-    ASSERT_NE(p1_id, -1);
     ASSERT_EQ(CONTROL_SCHEME, true);
-    Stage("act-three camp");
+    Stage("the act-three camp");
 
+    const auto expect_said = [](const char* first) {
+        return [=](const std::vector<std::string>& lines) {
+            EXPECT_TRUE(Said(lines, first)) << "the commander did not say \"" << first << "\"";
+        };
+    };
     // ---- Mission 11: the agent under the windmill ----
-    std::vector<std::string> lines = Report_To_The_Commander({true});
+    Play({
+        {2, 10, "mission 11 offered and accepted", Commander({true}, expect_said("joe_I&m^so_glad_te_see^ye!"))},
+        {2, 10, "to the roadway", Go(kRoadwayExit, 2, 4)},
+        {2, 4, "to the farms", Go(kRoadwayToFarms, 2, 9)},
+        {2, 9, "into the windmill's store", Go(kFarmsToMill, 3, 0)},
+        {3, 0, "the captive freed", Person(kCaptive, 86, 3, 12)},
+        {3, 12, "up to the farms", Go(kBasementStairs, 2, 9)},
+        {2, 9, "to the roadway", Go(kFarmsToRoadway, 2, 4)},
+        {2, 4, "home to the camp", Go(kRoadwayToCamp, 2, 10)},
+        {2, 10, "mission 11 reported", Commander({}, [](const auto&) {})},
+    });
     if (HasFatalFailure()) return;
-    ASSERT_TRUE(Said(lines, "joe_I&m^so_glad_te_see^ye!")) << "the commander did not offer the windmill";
-    ASSERT_EQ(main_mission[11], 2);
-    ASSERT_EQ(current_main, 11);
-    Stage("mission 11 accepted");
-
-    // Down the lane to the roadway, east to the farms, into the windmill's store.
-    ASSERT_NO_FATAL_FAILURE(Go(kRoadwayExit, 2, 4));
-    ASSERT_NO_FATAL_FAILURE(Go(kRoadwayToFarms, 2, 9));
-    ASSERT_NO_FATAL_FAILURE(Go(kFarmsToMill, 3, 0));
-    // The captive: his page, his conversation, the short scene after it.
-    ASSERT_TRUE(Visit(kCaptive, Scene_Requested)) << "the captive did not open his page " << Where();
-    ASSERT_TRUE(Run_Until([] { return Settled_In(1, 86); }, 8000)) << Where();
-    lines = Talk_Through({});
-    EXPECT_EQ(main_mission[11], 1) << "the rescue did not accomplish the mission";
-    ASSERT_TRUE(Run_Until([] { return Settled_In(3, 12); }, 30000)) << Where();
-    Stage("captive freed");
-    // Back to the camp: up the stairs to the farms, the lane to the roadway, the road home.
-    ASSERT_NO_FATAL_FAILURE(Go(kBasementStairs, 2, 9));
-    ASSERT_NO_FATAL_FAILURE(Go(kFarmsToRoadway, 2, 4));
-    ASSERT_NO_FATAL_FAILURE(Go(kRoadwayToCamp, 2, 10));
-    if (HasFatalFailure()) return;
-    lines = Report_To_The_Commander({});
     ASSERT_EQ(main_mission[11], 3) << "mission 11 not reported";
-    Stage("mission 11 reported");
 
     // ---- Mission 12: the radar masts on the farms ----
-    lines = Report_To_The_Commander({true});
+    Play({
+        {2, 10, "a night's sleep", Sleep()},
+        {2, 10, "mission 12 offered and accepted", Commander({true}, expect_said("What_are_my^orders_Betsy?"))},
+        {2, 10, "to the roadway", Go(kRoadwayExit, 2, 4)},
+        {2, 4, "to the farms", Go(kRoadwayToFarms, 2, 9)},
+        {2, 9, "the masts down",
+         [] {
+             for (const int mast : kMasts) {
+                 if (sprite[mast].score <= 0) continue;
+                 if (!Advance_To(Box_X(mast), Box_Y(mast) - 0.4f, 0.15f)) return false;
+                 if (!Fight_Hard([] { return !Enemy_Close(1.2f); }, 60000)) return false;
+                 if (!Shoot_Down(mast)) return false;
+             }
+             return Run_Until([] { return main_mission[12] == 1; }, 5000);
+         }},
+    });
     if (HasFatalFailure()) return;
-    ASSERT_TRUE(Said(lines, "What_are_my^orders_Betsy?")) << "the commander did not offer the radar";
-    ASSERT_EQ(main_mission[12], 2);
-    ASSERT_NO_FATAL_FAILURE(Go(kRoadwayExit, 2, 4));
-    ASSERT_NO_FATAL_FAILURE(Go(kRoadwayToFarms, 2, 9));
-    for (const int mast : kMasts) {
-        ASSERT_TRUE(Shoot_Down(mast)) << "mast " << mast << " still stands " << Where();
-        Stage(("mast down " + std::to_string(mast)).c_str());
-    }
-    // The masts down, the debriefing page and back to the farms.
-    ASSERT_TRUE(Run_Until([] { return main_mission[12] == 1; }, 5000)) << Where();
-    ASSERT_TRUE(Run_Until([] { return Settled_In(2, 9); }, 30000)) << Where();
-    ASSERT_NO_FATAL_FAILURE(Go(kFarmsToRoadway, 2, 4));
-    ASSERT_NO_FATAL_FAILURE(Go(kRoadwayToCamp, 2, 10));
+    Play({
+        {2, 9, "to the roadway", Go(kFarmsToRoadway, 2, 4)},
+        {2, 4, "home to the camp", Go(kRoadwayToCamp, 2, 10)},
+        {2, 10, "mission 12 reported", Commander({}, [](const auto&) {})},
+    });
     if (HasFatalFailure()) return;
-    lines = Report_To_The_Commander({});
     ASSERT_EQ(main_mission[12], 3) << "mission 12 not reported";
-    Stage("mission 12 reported");
 
     // ---- Mission 13: the missile silos ----
-    lines = Report_To_The_Commander({true});
+    Play({
+        {2, 10, "a night's sleep", Sleep()},
+        {2, 10, "mission 13 offered and accepted",
+         Commander({true}, expect_said("This_is_it^joe._The^final_mission."))},
+        {2, 10, "to the highway", Go(kHighwayExit, 2, 1)},
+        {2, 1, "the agent's orders", Person(kAgent, 91, 2, 1)},
+        {2, 1, "into the control bunker", Go(kGateControl, 3, 30)},
+        {3, 30, "to the control room", Go(1, 3, 31)},
+        {3, 31, "the control room's commander", Person(kControlCommander, 92, 3, 31)},
+        {3, 31, "back to the bunker", Go(0, 3, 30)},
+        {3, 30, "its guards beaten", [] { return Fight_Hard([] { return Standing_Enemies() == 0; }, 180000); }},
+        {3, 30, "to the first silo", Go(2, 3, 32)},
+        {3, 32, "to its lever room", Go(1, 3, 33)},
+        {3, 33, "the first silo disarmed", [] { return Set_Levers({true, false, true}, 55); }},
+        {3, 33, "back to the silo", Go(0, 3, 32)},
+        {3, 32, "to the third silo", Go(2, 3, 34)},
+        {3, 34, "to its lever room", Go(1, 3, 35)},
+        {3, 35, "the second silo disarmed", [] { return Set_Levers({true, true, false}, 56); }},
+        {3, 35, "back to the silo", Go(0, 3, 34)},
+        {3, 34, "to the super-silo", Go(2, 3, 36)},
+        {3, 36, "to the launch floor", Go(1, 3, 37)},
+        {3, 37, "the last door", [] { return Fight_To_Exit(1); }},
+    });
     if (HasFatalFailure()) return;
-    ASSERT_TRUE(Said(lines, "This_is_it^joe._The^final_mission.")) << "the commander did not offer the silos";
-    ASSERT_EQ(main_mission[13], 2);
-    ASSERT_NO_FATAL_FAILURE(Go(kHighwayExit, 2, 1));
-    // The agent at her post on the highway: her page sends him back to the highway, the way
-    // into the control bunker open.
-    ASSERT_TRUE(Visit(kAgent, Scene_Requested)) << "the agent did not open her page " << Where();
-    ASSERT_TRUE(Run_Until([] { return Settled_In(1, 91); }, 8000)) << Where();
-    Talk_Through({});
-    ASSERT_TRUE(Run_Until([] { return Settled_In(2, 1); }, 8000)) << Where();
-    EXPECT_EQ(global_objects[53], 1);
-    ASSERT_NO_FATAL_FAILURE(Go(kGateControl, 3, 30));
-    ASSERT_NO_FATAL_FAILURE(Go(1, 3, 31));
-    ASSERT_TRUE(Visit(kControlCommander, Scene_Requested)) << "the control room's commander " << Where();
-    ASSERT_TRUE(Run_Until([] { return Settled_In(1, 92); }, 8000)) << Where();
-    Talk_Through({});
-    ASSERT_TRUE(Run_Until([] { return Settled_In(3, 31); }, 8000)) << Where();
-    EXPECT_EQ(global_objects[54], 1);
-    ASSERT_NO_FATAL_FAILURE(Go(0, 3, 30));
-    Fight_Off(30000);
-    ASSERT_NO_FATAL_FAILURE(Go(2, 3, 32));
-    // The two lever rooms: 3/33 wants on, off, on and 3/35 on, on, off.
-    struct Lever_Room {
-        int room, flag;
-        bool on[3];
-    };
-    const Lever_Room rooms[] = {{33, 55, {true, false, true}}, {35, 56, {true, true, false}}};
-    for (const Lever_Room& r : rooms) {
-        ASSERT_NO_FATAL_FAILURE(Go(1, 3, r.room));
-        for (int l = 0; l < 3; ++l) {
-            if (!r.on[l]) continue;
-            const int lever = 43 + l, before = sprite[lever].anim;
-            ASSERT_TRUE(Visit(lever, [&] { return sprite[lever].anim != before; })) << "lever " << lever << Where();
-        }
-        ASSERT_TRUE(Run_Until([&] { return global_objects[r.flag] == 1; }, 2000)) << "silo " << r.room << Where();
-        Stage("silo disarmed");
-        Run_Until([] { return !lock_player; }, 6000);
-        ASSERT_NO_FATAL_FAILURE(Go(0, 3, r.room - 1));
-        ASSERT_NO_FATAL_FAILURE(Go(2, 3, r.room + 1));
-    }
-    ASSERT_NO_FATAL_FAILURE(Go(1, 3, 37));
-    ASSERT_TRUE(Take_Exit(1)) << Where();
     // Too late: the Zarvok's launch, his flight and the galleries of the chase.
     ASSERT_TRUE(Run_Until([] { return Settled_In(1, 93); }, 8000)) << Where();
-    Talk_Through({});
+    Follow_Page({});
     for (const int g : {95, 96, 97}) {
         ASSERT_TRUE(Run_Until([=] { return Settled_In(1, g); }, 30000)) << Where();
-        Stage("gallery");
+        Stage("gallery " + std::to_string(g));
         ASSERT_TRUE(Play_Gallery(240000)) << "gallery " << g << " did not end " << Where();
     }
     ASSERT_TRUE(Run_Until([] { return Settled_In(1, 98); }, 30000)) << Where();
-    Stage("boss gallery");
+    Stage("the boss gallery");
     ASSERT_TRUE(Play_Gallery(400000, kGalleryBoss)) << "the boss gallery did not end " << Where();
     // The finale's pages and the act's end, which saves the game in act four and goes back
     // to the title and the menu.
     ASSERT_TRUE(Run_Until([] { return Settled_In(1, 116); }, 60000)) << Where();
-    Stage("act end");
+    Stage("the act's end");
     ASSERT_TRUE(Run_Until([] { return In(0, 1) && title_sequence >= 6 && stop_camera; }, 120000)) << Where();
     EXPECT_EQ(current_act, 4);
-    Stage("menu");
+    EXPECT_EQ(main_mission[13], 3);
+    Stage("the menu");
 
     // ---- The credits: the cast pages, the last card, and back to the menu ----
-    Story_Click(Box_X(kMenuCredits), Box_Y(kMenuCredits), [] { return next_scene; });
+    Click_Sprite(kMenuCredits);
     std::vector<std::pair<int, int>> pages;
     ASSERT_TRUE(Run_Until(
         [&] {
@@ -213,7 +232,7 @@ TEST_F(Story_Act3, FromTheActThreeCampToTheCredits) {
         << Where();
     const std::vector<std::pair<int, int>> expected = {{4, 1}, {4, 2}, {4, 3}, {4, 4}, {4, 5}, {4, 6}, {0, 1}};
     EXPECT_EQ(pages, expected);
-    Stage("credits seen, back at the menu");
+    Stage("the credits seen, back at the menu");
 }
 
 } // namespace

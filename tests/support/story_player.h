@@ -6,25 +6,32 @@
 
 #include "support/played_game.h"
 
-#include <filesystem>
-#include <fstream>
-#include <string>
-
-#include "content/content_state.h"
-#include "common/codes.h"
-#include "common/scene_state.h"
-#include "camp/gallery.h"
-#include "camp/gallery_waves.h"
-#include "hud/inventory.h"
-#include "render/render_inputs.h"
-#include "world/collision.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <string>
 #include <vector>
+
+#include "common/codes.h"
+#include "common/game_state.h"
+#include "common/input.h"
+#include "common/scene_state.h"
+#include "common/world_state.h"
+#include "content/content_state.h"
+#include "camp/gallery.h"
+#include "content/object_setup.h"
+#include "hud/derived_state.h"
+#include "hud/hud.h"
+#include "hud/player_stats.h"
+#include "main/messages.h"
+#include "main/mouse_code.h"
+#include "render/render_inputs.h"
+#include "world/collision.h"
+#include "world/world_clock.h"
 
 class StoryGame : public PlayedGame {
 protected:
@@ -67,319 +74,620 @@ protected:
         ASSERT_FALSE(ec) << ec.message();
     }
 
-    // ---- Act three and on: the boot and a kept slot, walks, people, pages and fights ----
-    // (player-only drivers: the pointer, clicks, keys and waiting; the state is only read)
+    // ---- The player's hands (mouse-only scheme): walking, talking, fighting, saving ----
+    // What a player cannot do is not here: the helpers that write the game's state are hidden.
+    void Enter_Scene(int, int, int = 0) = delete;
+    void Enter_Camp(int) = delete;
+    static void Place_Player(float, float, int = 0) = delete;
 
-    // The program starting: it loads the boot scene, whose script leads to the title and the
-    // menu; then Start, the kept slot selected and opened. The game goes where the save says.
-    void Boot_And_Open_Slot(int slot) {
+    // Where the game stands, for failure messages: the scene, the player and any boxes.
+    static std::string Where() {
+        std::string s = "at " + std::to_string(episode) + "/" + std::to_string(scene);
+        if (next_scene) s += " (leaving)";
+        if (p1_id != -1 && sprite)
+            s += ", the player at (" + std::to_string(PX()) + ", " + std::to_string(PY()) + ") with " +
+                 std::to_string(sprite[p1_id].score) + " health";
+        return s + Box_Texts();
+    }
+    static bool Settled_In(int e, int s) { return In(e, s) && fade >= 1.0f && (game_mode != MODE_WALK || p1_id != -1); }
+    static bool Requested(int e, int s) { return next_scene && episode == e && scene == s; }
+
+    // The program started as its window starts it (the boot scene), up to the main menu.
+    void Boot_To_Menu() {
         ASSERT_TRUE(gl_);
-        PlayedGame::Enter_Scene(10, 0); // what the start-up does before the first frame
+        PlayedGame::Enter_Scene(10, 0);
         ASSERT_TRUE(Run_Until([] { return In(0, 1) && title_sequence >= 6 && stop_camera; }, 90000))
-            << "menu not reached: " << episode << "/" << scene;
-        Open_Slot_From_Menu(slot);
+            << "menu not reached: " << Where();
     }
-    void Open_Slot_From_Menu(int slot) {
-        Story_Click(Box_X(22), Box_Y(22)); // Start
-        ASSERT_TRUE(Settle_On(0, 2, 5000)) << "save slots not reached";
-        int button = -1;
+    // From the main menu: Start, the record of save slot `slot` chosen and opened. The game
+    // then starts where a loaded game starts (the caller waits for it).
+    void Open_Saved_Game(int slot) {
+        Click_Sprite(22); // Start
+        ASSERT_TRUE(Settle_On(0, 2, 5000)) << "save slots not reached: " << Where();
+        int entry = -1;
         for (int i = 0; i < no_sprites; ++i)
-            if (sprite[i].type == fe_type::FILE && sprite[i].sector_action == slot) button = i;
-        ASSERT_NE(button, -1) << "no button for slot " << slot;
-        Story_Click(Box_X(button), Box_Y(button)); // select it
-        Story_Click(Box_X(button), Box_Y(button), [] { return next_scene; }); // and open it
-        ASSERT_TRUE(Run_Until([] { return episode != 0 && fade >= 1.0f && !next_scene; }, 8000))
-            << "the slot did not open: " << episode << "/" << scene;
+            if (sprite[i].type == fe_type::FILE && sprite[i].sector_action == slot) entry = i;
+        ASSERT_NE(entry, -1) << "no record of slot " << slot << " on the page";
+        Click_Sprite(entry); // choose it
+        ASSERT_EQ(file_selected, entry);
+        Click_Sprite(entry); // and open it
+        ASSERT_TRUE(Run_Until([] { return next_scene || !In(0, 2); }, 5000)) << "the record did not open: " << Where();
+        ASSERT_EQ(current_file, slot);
+    }
+    // A page button: the pointer on it once the page has faded in and the button is armed
+    // (the pages arm their buttons half a second after they open), then a click; true once
+    // the page asks for the next scene.
+    static bool Press_Page_Button(int i) {
+        const int e = episode, s = scene;
+        const auto left = [e, s] { return Scene_Requested() || episode != e || scene != s; };
+        Run_Until([] { return fade >= 1.0f; }, 3000);
+        Run(600);
+        for (int tries = 0; tries < 3 && !left(); ++tries) {
+            Click_Sprite(i);
+            Run_Until(left, 500);
+        }
+        return left();
+    }
+    // Escape in a walk scene: the game saves itself into the slot in play and opens the
+    // pause page.
+    void Save_By_Escape() {
+        ASSERT_EQ(game_mode, MODE_WALK) << Where();
+        Tap(platform::VK_ESCAPE);
+        ASSERT_TRUE(Settle_On(1, 53, 5000)) << "the pause page did not open: " << Where();
     }
 
-    // A click held over a few ticks (a button-up in the same tick would clear it); the loop
-    // stops as soon as stop() holds and the rest of the click is not posted. The view leans
-    // toward the pointer, so the pointer is set again just before the button goes down.
-    static bool Story_Click(float wx, float wy, const std::function<bool()>& stop = [] { return false; }) {
+    // A click on a world position held over a few ticks (a button-up in the same tick would
+    // clear it); with `stop`, the loop stops as soon as it holds and the rest of the click is
+    // not posted. The view leans toward the pointer, so the pointer is set again on the
+    // world position just before the button goes down.
+    static bool Click_At(float wx, float wy, const std::function<bool()>& stop = [] { return false; }) {
         platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy))});
         if (Run_Until(stop, 30)) return true;
         const int64_t at = platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy));
         platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
         platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
-        if (Run_Until(stop, 60)) return true;
+        if (Run_Until(stop, 40)) {
+            platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
+            return true;
+        }
         platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
         return Run_Until(stop, 20);
     }
-    static std::string Where() {
-        std::string w = "at " + std::to_string(episode) + "/" + std::to_string(scene);
-        if (p1_id != -1) w += " standing at (" + std::to_string(PX()) + ", " + std::to_string(PY()) + ")";
-        return w + Box_Texts();
+    static void Point_At(float wx, float wy) {
+        platform::PostMessage(
+            platform::MSG{platform::WM_MOUSEMOVE, 0, platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy))});
     }
-    static bool Settled_In(int e, int s) { return In(e, s) && fade >= 1.0f; }
+    // A right click (reload) where the pointer is.
+    static void Right_Click_At(float wx, float wy) {
+        const int64_t at = platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy));
+        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
+        Run(20);
+        platform::PostMessage(platform::MSG{platform::WM_RBUTTONDOWN, 0, at});
+        Run(40);
+        platform::PostMessage(platform::MSG{platform::WM_RBUTTONUP, 0, at});
+        Run(10);
+    }
+    static float Distance_To(float x, float y) { return std::hypot(PX() - x, PY() - y); }
+    static float Distance_To(int i) { return Distance_To(Box_X(i), Box_Y(i)); }
+    // Whether the point lies on the drawn part of the map (a player only clicks what he sees).
+    static bool On_Screen(float wx, float wy) {
+        const int px = Pixel_X(wx), py = Pixel_Y(wy);
+        return px > 8 && px < kW - 8 && py > 8 && py < kH - 120; // the HUD panel is along the foot
+    }
 
-    // Whether the pointer on a spot would offer a person, prop or unit (a player clicks the
-    // ground beside them when he only means to walk).
-    static bool Offers_Something(float x, float y) {
+    // ---- Walking ----
+    // Ground a walker may cross: no wall, water or footprint, and clear of every exit's box
+    // but the one he is going for (a step into another would take him out of the scene).
+    static bool Walkable(int cell, int exit = -1) {
+        if (!Cell_Index_On_Map(cell)) return false;
+        const int c = map_col[cell];
+        if (c == COL_SOLID || c == COL_SOLID_SHOOTTHRU || c == COL_WATER || c == COL_FOOTPRINT) return false;
+        const float x = Cell_Centre_X(Cell_Column_Of(cell)), y = Cell_Centre_Y(Cell_Row_Of(cell));
+        for (int k = 0; k < trigger_counter; ++k) {
+            const int t = trigger_list[k];
+            if (t == exit || t < 0 || t >= no_sprites) continue;
+            const object& o = sprite[t];
+            if (x > o.w - 0.1f && x < o.w + o.box_width + 0.1f && y > o.z - 0.1f && y < o.z + o.box_height + 0.1f)
+                return false;
+        }
+        return true;
+    }
+    // The cells of the shortest way over walkable ground from the player to the first cell
+    // that `goal` accepts, the player's own cell first; empty when there is none.
+    static std::vector<int> Way_To_Cell(const std::function<bool(int)>& goal, int exit = -1) {
+        const int from = Cell_Of(PX(), PY());
+        if (from < 0) return {};
+        std::vector<int> came(GRID_CELLS, -1);
+        std::vector<int> queue{from};
+        came[from] = from;
+        int end = goal(from) ? from : -1;
+        for (size_t q = 0; q < queue.size() && end == -1; ++q) {
+            const int c = queue[q], col = Cell_Column_Of(c), row = Cell_Row_Of(c);
+            for (const auto& [dc, dr] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                const int n = Cell_Index(col + dc, row + dr);
+                if (n < 0 || came[n] != -1) continue;
+                const bool last = goal(n);
+                if (!last && !Walkable(n, exit)) continue;
+                came[n] = c;
+                queue.push_back(n);
+                if (last) {
+                    end = n;
+                    break;
+                }
+            }
+        }
+        if (end == -1) return {};
+        std::vector<int> way;
+        for (int c = end; c != from; c = came[c]) way.push_back(c);
+        way.push_back(from);
+        std::reverse(way.begin(), way.end());
+        return way;
+    }
+    static float Cell_X(int cell) { return Cell_Centre_X(Cell_Column_Of(cell)); }
+    static float Cell_Y(int cell) { return Cell_Centre_Y(Cell_Row_Of(cell)); }
+    // Whether the pointer on the centre of a cell lies over a person, prop or enemy the mouse
+    // code would offer (a player clicking the ground picks a spot beside them).
+    static bool Offers_Something(int cell) {
+        const float x = Cell_X(cell), y = Cell_Y(cell);
         for (int i = 0; i < no_sprites; ++i) {
             const object& o = sprite[i];
-            if (o.mouseover || o.turn_off || o.score <= 0) continue;
-            if (o.type != OBJ && o.type != UNT && o.type != DOR && o.type != BAG) continue;
+            if (i == p1_id || o.mouseover || o.turn_off || o.score <= 0) continue;
+            if (o.type != OBJ && o.type != UNT && o.type != BAG && o.type != DOR) continue;
             if (x > o.w - 0.06f && x < o.w + o.box_width + 0.06f && y > o.z - 0.06f && y < o.z + 4 * o.box_height + 0.06f)
                 return true;
         }
         return false;
     }
-    static bool Open_Cell(int cell) {
-        if (!Cell_Index_On_Map(cell)) return false;
-        const int c = map_col[cell];
-        return c != COL_SOLID && c != COL_SOLID_SHOOTTHRU && c != COL_WATER && c != COL_FOOTPRINT;
-    }
-    // The cells of the shortest way over open ground from the player to (x, y), the player's
-    // own first; empty when there is none. (A player sees where the gaps are.)
-    static std::vector<int> Way_To(float x, float y) {
-        const int from = Cell_Of(PX(), PY()), to = Cell_Of(x, y);
-        if (from < 0 || to < 0) return {};
-        std::vector<int> came(GRID_CELLS, -1);
-        std::vector<int> queue{from};
-        came[from] = from;
-        for (size_t q = 0; q < queue.size() && came[to] == -1; ++q) {
-            const int c = queue[q], col = Cell_Column_Of(c), row = Cell_Row_Of(c);
-            for (const auto& [dc, dr] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
-                const int n = Cell_Index(col + dc, row + dr);
-                if (n < 0 || came[n] != -1) continue;
-                if (n != to && !Open_Cell(n)) continue;
-                came[n] = c;
-                queue.push_back(n);
+    // Walks the given way as a player does on a map larger than the screen: clicks on the
+    // ground along it a few steps apart, each within the screen and clear of people. True
+    // once the player stands on its last cell (within `near`) or stop() holds.
+    static bool Walk_Way(const std::vector<int>& way, float near, const std::function<bool()>& stop) {
+        if (way.empty()) return stop();
+        const float gx = Cell_X(way.back()), gy = Cell_Y(way.back());
+        const int e = episode, s = scene;
+        size_t k = 0;
+        for (int guard = 0; guard < 400; ++guard) {
+            if (stop()) return true;
+            if (episode != e || scene != s || next_scene || p1_id == -1) return false; // taken elsewhere
+            if (Distance_To(gx, gy) < near) return true;
+            // The way cell nearest the player, then a spot up to six cells on.
+            size_t here = k;
+            float best = 1e9f;
+            for (size_t j = k; j < way.size() && j < k + 12; ++j) {
+                const float d = Distance_To(Cell_X(way[j]), Cell_Y(way[j]));
+                if (d < best) best = d, here = j;
+            }
+            k = here;
+            size_t at = std::min(here + 6, way.size() - 1);
+            size_t pick = at;
+            for (size_t d = 1; d < 4 && Offers_Something(way[pick]); ++d) {
+                if (at + d < way.size() && !Offers_Something(way[at + d])) pick = at + d;
+                else if (at >= d && !Offers_Something(way[at - d])) pick = at - d;
+            }
+            const float hx = Cell_X(way[pick]), hy = Cell_Y(way[pick]);
+            if (Click_At(hx, hy, stop)) return true;
+            const bool there = Run_Until([&] { return stop() || Distance_To(hx, hy) < 0.06f || !sprite[p1_id].moving; }, 5000);
+            if (stop()) return true;
+            if (!there || Distance_To(hx, hy) > 0.12f) {
+                // Not there: a unit or a passing lorry in the way; a step back along the way.
+                if (guard % 3 == 2 && here > 0) k = here - 1;
+                Run(150);
             }
         }
-        if (came[to] == -1) return {};
-        std::vector<int> way;
-        for (int c = to; c != from; c = came[c]) way.push_back(c);
-        way.push_back(from);
-        std::reverse(way.begin(), way.end());
-        return way;
+        return stop() || Distance_To(gx, gy) < near;
     }
-    // Walks to (x, y) by clicking the ground along the way a few cells apart, each click
-    // within the screen; `during` runs between the clicks (a fight on the way). True once he
-    // stands within `near` of the goal or stop() holds.
-    static bool Story_Walk_To(float x, float y, float near, const std::function<bool()>& stop,
-                              const std::function<void()>& during = [] {}) {
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            if (p1_id == -1) return stop();
-            const std::vector<int> way = Way_To(x, y);
+    // Walks to (x, y) by clicks along a way planned over the map's cells (a player sees
+    // where the gaps are). True once he stands within `near` of it or stop() holds.
+    static bool Walk_To(float x, float y, float near = 0.08f, const std::function<bool()>& stop = [] { return false; }) {
+        const int to = Cell_Of(x, y);
+        const std::vector<int> way = Way_To_Cell([to](int c) { return c == to; });
+        if (way.empty()) {
+            ADD_FAILURE() << "no open way to (" << x << ", " << y << "); " << Where();
+            return false;
+        }
+        if (!Walk_Way(way, near, stop)) {
+            ADD_FAILURE() << "the walk to (" << x << ", " << y << ") stopped; " << Where();
+            return false;
+        }
+        return true;
+    }
+    // Walks into exit `t` (a trigger box) until the scene asks for the next one.
+    static bool Take_Exit(int t) {
+        const object& o = sprite[t];
+        const int to = Cell_Of(o.w + o.box_width / 2, o.z + o.box_height / 2);
+        const std::vector<int> way = Way_To_Cell([to](int c) { return c == to; }, t);
+        if (way.empty()) {
+            ADD_FAILURE() << "no open way to exit " << t << "; " << Where();
+            return false;
+        }
+        const int e = episode, s = scene;
+        const auto left = [e, s] { return Scene_Requested() || episode != e || scene != s; };
+        if (!Walk_Way(way, 0.0f, left) && !Run_Until(left, 2000)) {
+            ADD_FAILURE() << "exit " << t << " led nowhere; " << Where();
+            return false;
+        }
+        return true;
+    }
+    // A point over object i's picture where the pointer offers it (the cursor shows it can
+    // be used or shot), as a player moves the pointer over it; false when there is none.
+    static bool Find_Pick(int i, float& x, float& y) {
+        const object& o = sprite[i];
+        const float bx = o.w + o.box_width / 2;
+        for (float fy : {1.5f, 0.5f, 2.5f, 3.2f})
+            for (float fx : {0.0f, -0.3f, 0.3f}) {
+                x = bx + o.box_width * fx;
+                y = o.z + o.box_height * fy;
+                Point_At(x, y);
+                Run(20);
+                if (stored_target == i && on_selected_man != 0) return true;
+            }
+        return false;
+    }
+    // Walks up to person or prop i and clicks it, until opened() holds (his page is asked
+    // for, the switch thrown).
+    static bool Visit(int i, const std::function<bool()>& opened) {
+        for (int tries = 0; tries < 3 && !opened(); ++tries) {
+            const int gc = Cell_Column_Of(Cell_Of(Box_X(i), Box_Y(i))), gr = Cell_Row_Of(Cell_Of(Box_X(i), Box_Y(i)));
+            const std::vector<int> way = Way_To_Cell([&](int c) {
+                const int dc = std::abs(Cell_Column_Of(c) - gc), dr = std::abs(Cell_Row_Of(c) - gr);
+                return dc + dr <= 2 && Walkable(c);
+            });
             if (way.empty()) {
-                ADD_FAILURE() << "no open way to (" << x << ", " << y << ") " << Where();
+                ADD_FAILURE() << "no open way to object " << i << "; " << Where();
                 return false;
             }
-            for (size_t k = 4; k < way.size() + 4; k += 4) {
-                const size_t at = std::min(k, way.size() - 1);
-                size_t pick = at;
-                auto offers = [&](size_t j) {
-                    return Offers_Something(Cell_Centre_X(Cell_Column_Of(way[j])), Cell_Centre_Y(Cell_Row_Of(way[j])));
-                };
-                for (size_t d = 1; d < 4 && offers(pick); ++d) {
-                    if (at + d < way.size() && !offers(at + d)) pick = at + d;
-                    else if (at >= d && !offers(at - d)) pick = at - d;
-                }
-                const int cell = way[pick];
-                const float hx = Cell_Centre_X(Cell_Column_Of(cell)), hy = Cell_Centre_Y(Cell_Row_Of(cell));
-                for (int tries = 0; tries < 3 && p1_id != -1 && std::hypot(hx - PX(), hy - PY()) > 0.08f; ++tries) {
-                    during();
-                    if (stop()) return true;
-                    if (Story_Click(hx, hy, stop)) return true;
-                    if (Run_Until([&] { return stop() || p1_id == -1 || !sprite[p1_id].moving; }, 4000) && stop())
-                        return true;
-                }
-                if (p1_id == -1) return stop();
-            }
-            if (stop() || std::hypot(x - PX(), y - PY()) < near) return true;
-        }
-        return stop();
-    }
-    // Walks onto exit i (a trigger box) until it has asked for its scene, fighting off the
-    // enemies that come into sight on the way.
-    static bool Take_Exit(int i) {
-        const float x = Box_X(i), y = Box_Y(i);
-        if (!Story_Walk_To(x, y, 0.03f, Scene_Requested, [] { Fight_Off(4000, Scene_Requested); })) return false;
-        return Scene_Requested() || Run_Until(Scene_Requested, 3000);
-    }
-    // Walks up in front of sprite i and clicks it until opened() holds.
-    static bool Visit(int i, const std::function<bool()>& opened) {
-        const float x = Box_X(i), y = Box_Y(i);
-        for (const float dy : {-0.14f, 0.14f}) {
-            for (const float dx : {0.0f, -0.14f, 0.14f}) {
-                const int c = Cell_Of(x + dx, y + dy);
-                if (!Open_Cell(c)) continue;
-                if (!Story_Walk_To(x + dx, y + dy, 0.05f, opened, [&] { Fight_Off(4000, opened); })) continue;
+            if (Walk_Way(way, 0.06f, opened)) {
                 if (opened()) return true;
-                for (int k = 0; k < 3; ++k) {
-                    if (Story_Click(Box_X(i), Box_Y(i) + sprite[i].box_height, opened)) return true;
-                    if (Run_Until(opened, 3000)) return true;
-                }
             }
+            float x = 0, y = 0;
+            if (!Find_Pick(i, x, y)) {
+                ADD_FAILURE() << "the pointer nowhere over object " << i << " offers it; " << Where();
+                return false;
+            }
+            if (Click_At(x, y, opened)) return true;
+            if (Run_Until(opened, 5000)) return true;
         }
+        if (!opened()) ADD_FAILURE() << "object " << i << " did not open; " << Distance_To(i) << " from it; " << Where();
         return opened();
     }
+
+    // ---- Talking ----
     // Follows a portrait page's conversation as a player does: each line read and skipped,
-    // each question answered by the next of `answers` (true: Accept), until the page asks for
-    // the next scene (or the game ends). The lines shown, in order.
-    static std::vector<std::string> Talk_Through(std::vector<bool> answers) {
+    // each question answered by the next of `answers` (true: Accept), until the page asks
+    // for the next scene. The lines shown, in order.
+    static std::vector<std::string> Follow_Page(std::vector<bool> answers) {
         std::vector<std::string> lines;
         int seen = -1;
-        const auto closing = [] { return next_scene || ::done; };
-        for (int guard = 0; guard < 200 && !closing(); ++guard) {
+        const auto closing = [] { return next_scene; };
+        for (int guard = 0; guard < 200 && !next_scene && !::done; ++guard) {
             const bool moved = Run_Until(
-                [&] {
-                    return closing() || decision == 3 ||
-                           (text_queue != seen && (counter[0].word[0] || counter[1].word[0]));
-                },
-                15000);
-            if (closing()) break;
+                [&] { return next_scene || decision == 3 || (text_queue != seen && (counter[0].word[0] || counter[1].word[0])); },
+                12000);
+            if (next_scene) break;
             if (!moved) {
-                ADD_FAILURE() << "the conversation stands at line " << text_queue << " " << Where();
+                ADD_FAILURE() << "the conversation on " << episode << "/" << scene << " stands at line " << text_queue
+                              << " (decision " << decision << ", shown \"" << counter[0].word << "\" \"" << counter[1].word
+                              << "\") after " << lines.size() << " lines";
                 break;
             }
             if (decision == 3) {
                 if (answers.empty()) {
-                    ADD_FAILURE() << "an unexpected question " << Where();
+                    ADD_FAILURE() << "an unexpected question on " << episode << "/" << scene;
                     break;
                 }
                 const bool yes = answers.front();
                 answers.erase(answers.begin());
                 seen = -1;
                 Run(300);
-                Story_Click(Box_X(yes ? 0 : 6), Box_Y(yes ? 0 : 6), closing);
+                Click_At(Box_X(yes ? 0 : 6), Box_Y(yes ? 0 : 6), closing); // Accept or Decline
             } else {
                 seen = text_queue;
                 for (int slot = 0; slot < 2; ++slot)
                     if (counter[slot].word[0]) lines.push_back(counter[slot].word);
-                Run(200);
-                Story_Click(Box_X(7), Box_Y(7), closing); // Skip text
+                Run(300);
+                Click_At(Box_X(7), Box_Y(7), closing); // Skip text
             }
         }
-        EXPECT_TRUE(answers.empty()) << answers.size() << " questions not asked " << Where();
+        EXPECT_TRUE(answers.empty()) << answers.size() << " questions not asked";
         return lines;
     }
     static bool Said(const std::vector<std::string>& lines, const std::string& text) {
         return std::find(lines.begin(), lines.end(), text) != lines.end();
     }
+    // Walks up to person i of a walk scene, waits for his page e/s and talks it through;
+    // the lines shown. Then the game goes on to wherever the page's close leads.
+    std::vector<std::string> Talk_To(int i, int e, int s, std::vector<bool> answers = {}) {
+        if (!Visit(i, [=] { return Requested(e, s) || In(e, s); })) return {};
+        if (!Settle_On(e, s, 8000)) {
+            ADD_FAILURE() << "the page " << e << "/" << s << " did not open; " << Where();
+            return {};
+        }
+        return Follow_Page(std::move(answers));
+    }
 
-    // The enemies a player sees: living units of the other side on the screen.
-    static bool Is_Foe(int i) {
-        const object& o = sprite[i];
-        return i != p1_id && o.type == UNT && o.score > 0 && !o.mouseover && !o.turn_off && p1_id != -1 &&
-               o.linked_sprite != player_type && o.sector != UNIT_BIRD && o.alpha > 0.1f;
+    // ---- Fighting ----
+    // The enemies of the scene still standing: units of the other side, alive.
+    static bool Enemy(int i) {
+        const object& u = sprite[i];
+        return i != p1_id && u.type == UNT && u.linked_sprite != player_type && u.score > 0 && !u.turn_off &&
+               !u.mouseover && u.status != 44;
     }
-    // Whether a window pixel lies on a shown HUD item (the panel, the buttons, the quit
-    // button): a click there is the HUD's, not the world's.
-    static bool Over_Hud(int px, int py) {
-        if (!hud) return false;
-        const float vx = px * 2.0f / kW - 1.0f, vy = 0.75f - py * 1.5f / kH;
-        for (int k = 2; k < 75; ++k) {
-            const object& h = hud[k];
-            if (h.alpha <= 0.0f || h.mouseover || h.width <= 0.0f || h.width > 1.5f) continue;
-            if (vx > h.x - 0.03f && vx < h.x + h.width + 0.03f && vy > h.y - 0.03f && vy < h.y + h.height + 0.03f)
-                return true;
-        }
-        return false;
-    }
-    static bool On_Screen(float x, float y) {
-        const int px = Pixel_X(x), py = Pixel_Y(y);
-        return px > 60 && px < kW - 60 && py > 60 && py < kH - 60 && !Over_Hud(px, py);
-    }
-    static int Nearest_Foe(float within) {
+    static int Nearest_Enemy() {
         int best = -1;
-        float d_best = within;
-        for (int i = 0; i < no_sprites; ++i) {
-            if (!Is_Foe(i) || !On_Screen(Box_X(i), Box_Y(i)) || !On_Screen(Box_X(i), sprite[i].z + 2 * sprite[i].box_height))
-                continue;
-            const float d = std::hypot(Box_X(i) - PX(), Box_Y(i) - PY());
-            if (d < d_best) {
-                d_best = d;
-                best = i;
-            }
-        }
+        float d = 1e9f;
+        for (int i = 0; i < no_sprites; ++i)
+            if (Enemy(i) && Distance_To(i) < d) d = Distance_To(i), best = i;
         return best;
     }
-    // One round of a fight: the pointer on the nearest foe, a click (the soldier turns and
-    // fires; an empty weapon reloads). False when no foe is in sight.
-    // The weapon for a foe at distance d: grenades (key 3) for a strong one further off while
-    // any are left, else the shotgun (key 2) when it is carried, else the pistol (key 1).
-    static int Carried(int code) {
+    static int Standing_Enemies() {
         int n = 0;
-        for (int i = 0; i < 16; ++i)
-            if (player_inv[i] == code) n += std::max(1, player_inv_value[i]);
+        for (int i = 0; i < no_sprites; ++i) n += Enemy(i);
         return n;
     }
-    static void Arm_For(int foe) {
-        const float d = std::hypot(Box_X(foe) - PX(), Box_Y(foe) - PY());
-        const int equipped = current_weapon >= 0 ? player_inv[current_weapon] : -1;
-        int want_key = '1', want_code = 10;
-        if (Carried(29) > 0 && d > 0.3f && sprite[foe].score > 30) {
-            want_key = '3';
-            want_code = 29;
-        } else if (Carried(33) > 0 || Carried(34) > 0) {
-            want_key = '2';
-            want_code = 34;
+    // Whether nothing solid stands on the straight line from the player to (x, y).
+    static bool Clear_Line(float x, float y) {
+        const float d = Distance_To(x, y);
+        for (float t = 0.05f; t < d; t += 0.05f) {
+            const int cell = Cell_Of(PX() + (x - PX()) * t / d, PY() + (y - PY()) * t / d);
+            if (cell < 0) return false;
+            const int c = map_col[cell];
+            if (c == COL_SOLID || c == COL_SOLID_SHOOTTHRU) return false;
         }
-        const bool has = equipped == want_code || (want_code == 34 && equipped == 33);
-        if (!has) {
-            Tap(want_key);
-            Run(200);
-        }
-    }
-    static bool Shoot_Nearest(float within = 1.2f) {
-        if (p1_id == -1) return false;
-        const int f = Nearest_Foe(within);
-        if (f == -1) return false;
-        Arm_For(f);
-        if (std::getenv("VARNOTH_STORY_LOG"))
-            std::printf("    armed: %d/%d weapon %d, aim at pixel %d,%d\n", episode, scene,
-                        current_weapon >= 0 ? player_inv[current_weapon] : -1, Pixel_X(Box_X(f)),
-                        Pixel_Y(sprite[f].z + 2 * sprite[f].box_height));
-        if (p1_id == -1 || !Is_Foe(f)) return true;
-        const object& o = sprite[f];
-        Story_Click(o.w + o.box_width / 2, o.z + 2 * o.box_height);
-        Run(150);
         return true;
     }
-    // Fights until no foe is within reach or stop() holds, at most ms.
-    static void Fight_Off(int ms, const std::function<bool()>& stop = [] { return false; }) {
-        for (int t = 0; t < ms && p1_id != -1 && !stop(); t += 250) {
-            if (std::getenv("VARNOTH_STORY_LOG")) {
-                const int f = Nearest_Foe(1.2f);
-                if (f != -1)
-                    std::printf("  fight %d/%d: hp %d, weapon %d, foe %d (class %d, hp %d) at %.2f\n", episode, scene,
-                                sprite[p1_id].score, current_weapon >= 0 ? player_inv[current_weapon] : -1, f,
-                                sprite[f].sector, sprite[f].score,
-                                std::hypot(Box_X(f) - PX(), Box_Y(f) - PY()));
-            }
-            if (!Shoot_Nearest()) break;
-            if (std::getenv("VARNOTH_STORY_LOG"))
-                std::printf("    -> %d/%d hp %d grenades %d\n", episode, scene, p1_id != -1 ? sprite[p1_id].score : -1,
-                            Carried(29));
+    static int Weapon_Rounds() { return current_weapon >= 0 && current_weapon < 16 ? player_inv_value2[current_weapon] : 0; }
+    // Eats from the inventory (a click on the food's slot) when the life bar is low.
+    static void Heal_When_Low() {
+        if (p1_id == -1 || sprite[p1_id].score > PLY_VITALITY / 2) return;
+        for (int n = 0; n < 16; ++n) {
+            const int code = player_inv[n];
+            if (code != 3 && code != 4 && code != 23 && code != 26 && code != 45) continue;
+            const object& h = hud[11 + n];
+            const int64_t at = Pixels(h.x + h.width / 2, h.y + h.height / 2);
+            platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
+            Run(20);
+            platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
+            Run(40);
+            platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
+            Run(20);
+            return;
         }
     }
-
-    // Brings a standing prop (a mast, a tank) down: walks within `range` of it, then points
-    // at it and clicks, again and again, until it falls.
-    static bool Shoot_Down(int i, float range = 0.6f) {
-        for (int round = 0; round < 6 && sprite[i].score > 0 && p1_id != -1; ++round) {
-            if (std::hypot(Box_X(i) - PX(), Box_Y(i) - PY()) > range) {
-                const float x = Box_X(i), y = Box_Y(i);
-                Story_Walk_To(x, y - 0.3f, range, [&] { return std::hypot(x - PX(), y - PY()) < range; },
-                              [] { Fight_Off(3000); });
+    // Takes out the weapon of number key `digit` (1 pistol, 2 shotgun, 3 grenades).
+    static void Take_Weapon(int digit) {
+        Tap('0' + digit);
+        Run_Until([] { return next_weapon == -1 && !reloading; }, 2000);
+    }
+    // Throws a grenade at enemy e (he must stand further off than arm's reach): grenades
+    // taken out, a click on him, the throw waited for, then back to `then_digit`'s weapon.
+    static void Throw_Grenade_At(int e, int then_digit) {
+        Take_Weapon(3);
+        float x = 0, y = 0;
+        if (Find_Pick(e, x, y)) Click_At(x, y);
+        Run(900);
+        Take_Weapon(then_digit);
+    }
+    // Shoots object i (a target, a mast) by clicks on it until it falls, reloading with the
+    // right button when the weapon is empty; false when it still stands after `clicks`.
+    static bool Shoot_Down(int i, int clicks = 40) {
+        for (int k = 0; k < clicks && sprite[i].score > 0 && !Scene_Requested(); ++k) {
+            if (Weapon_Rounds() <= 0 && !reloading) {
+                Right_Click_At(Box_X(i), Box_Y(i));
+                Run_Until([] { return !reloading; }, 3000);
             }
-            for (int shot = 0; shot < 60 && sprite[i].score > 0 && p1_id != -1; ++shot) {
-                if (Shoot_Nearest(0.8f)) continue; // a foe close by first
-                Story_Click(Box_X(i), Box_Y(i) + sprite[i].box_height);
-                Run(250);
+            float x = 0, y = 0;
+            if (!Find_Pick(i, x, y)) {
+                Run(100);
+                continue;
             }
+            Click_At(x, y);
+            Run(250);
         }
         return sprite[i].score <= 0;
     }
+    // Fights as a player does until won() holds: the nearest enemy in sight is clicked (the
+    // soldier shoots at what is clicked), the weapon reloaded with the right button when it
+    // is empty, food eaten when the life bar is low; an enemy out of sight or out of reach is
+    // walked toward. False when the player fell or ms passed.
+    static bool Fight(const std::function<bool()>& won, int ms) {
+        const int until = Now() + ms;
+        while (Now() < until) {
+            if (won()) return true;
+            if (p1_id == -1 || ply_dead || sprite[p1_id].score <= 0 || Scene_Requested()) return won();
+            Heal_When_Low();
+            const int e = Nearest_Enemy();
+            if (e == -1) {
+                Run(100);
+                continue;
+            }
+            if (Weapon_Rounds() <= 0 && !reloading) {
+                Right_Click_At(Box_X(e), Box_Y(e));
+                Run_Until([] { return !reloading; }, 3000);
+            }
+            const float ex = Box_X(e), ey = Box_Y(e);
+            if (!On_Screen(ex, ey + 0.15f) || !Clear_Line(ex, ey) || Distance_To(e) > 1.2f) {
+                // Closer: a few steps along the way toward him.
+                const int gc = Cell_Column_Of(Cell_Of(ex, ey)), gr = Cell_Row_Of(Cell_Of(ex, ey));
+                std::vector<int> way = Way_To_Cell([&](int c) {
+                    const int dc = std::abs(Cell_Column_Of(c) - gc), dr = std::abs(Cell_Row_Of(c) - gr);
+                    return dc + dr <= 1;
+                });
+                if (way.size() > 5) way.resize(5);
+                if (way.size() < 2) {
+                    Run(100);
+                    continue;
+                }
+                Click_At(Cell_X(way.back()), Cell_Y(way.back()));
+                Run_Until([] { return !sprite[p1_id].moving; }, 800);
+                continue;
+            }
+            float x = 0, y = 0;
+            if (!Find_Pick(e, x, y)) {
+                Run(50);
+                continue;
+            }
+            Click_At(x, y);
+            Run_Until([e] { return !Enemy(e); }, 250);
+        }
+        return won();
+    }
+    // Whether an enemy stands within `range` with nothing solid between him and the player.
+    static bool Enemy_Close(float range = 1.0f) {
+        for (int i = 0; i < no_sprites; ++i)
+            if (Enemy(i) && Distance_To(i) < range && Clear_Line(Box_X(i), Box_Y(i))) return true;
+        return false;
+    }
+    // Walks to (x, y) as Walk_To does, stopping to fight every enemy who comes close on the
+    // way. True once there or stop() holds; false when the player fell or got nowhere.
+    static bool Advance_To(float x, float y, float near = 0.08f, const std::function<bool()>& stop = [] { return false; }) {
+        for (int leg = 0; leg < 30; ++leg) {
+            if (stop() || Distance_To(x, y) < near) return true;
+            if (p1_id == -1 || sprite[p1_id].score <= 0) return false;
+            if (Enemy_Close()) {
+                if (!Fight([&] { return stop() || !Enemy_Close(1.3f); }, 60000)) return stop();
+                continue;
+            }
+            const int to = Cell_Of(x, y);
+            const std::vector<int> way = Way_To_Cell([to](int c) { return c == to; });
+            if (way.empty()) {
+                ADD_FAILURE() << "no open way to (" << x << ", " << y << "); " << Where();
+                return false;
+            }
+            Walk_Way(way, near, [&] { return stop() || Enemy_Close(); });
+        }
+        if (!stop() && Distance_To(x, y) >= near) ADD_FAILURE() << "did not get to (" << x << ", " << y << "); " << Where();
+        return stop() || Distance_To(x, y) < near;
+    }
 
-    // A shooting gallery played to its end: the raised figures shot as they come up (and the
-    // prizes that pop out), a boss shot at while no figure stands; an empty gun reloads by a
-    // click. Returns once the gallery has asked for the next scene, or after ms.
+    // ---- Act three on: exits through enemy ground, shooting galleries ----
+    // Goes out by exit `t` as a player does where enemies stand on the way: walks toward it
+    // fighting whoever comes close, then steps in.
+    static bool Fight_To_Exit(int t) {
+        const float x = Box_X(t), y = Box_Y(t);
+        const int e = episode, s = scene;
+        const auto left = [e, s] { return Scene_Requested() || episode != e || scene != s; };
+        // The way to the exit's doorstep (its own box is no ground to stop on).
+        // He runs for it and fights only whoever stands in the way, close.
+        for (int leg = 0; leg < 20 && !left(); ++leg) {
+            if (p1_id == -1 || sprite[p1_id].score <= 0) return left();
+            Heal_When_Low();
+            if (Enemy_Close(0.2f)) {
+                Fight_Hard([&] { return left() || !Enemy_Close(0.3f); }, 10000);
+                continue;
+            }
+            const int to = Cell_Of(x, y);
+            const std::vector<int> way = Way_To_Cell([to](int c) { return c == to; }, t);
+            if (way.empty()) {
+                ADD_FAILURE() << "no open way to exit " << t << "; " << Where();
+                return false;
+            }
+            Walk_Way(way, 0.0f, [&] { return left() || Enemy_Close(0.2f); });
+            if (!left()) Run_Until(left, 500);
+        }
+        return left();
+    }
+    // Fights as Fight does, with the whole kit: a grenade thrown at an enemy further off than
+    // arm's reach while any are left, the shotgun for the rest when it is carried.
+    static bool Fight_Hard(const std::function<bool()>& won, int ms) {
+        const int until = Now() + ms;
+        while (Now() < until && !won()) {
+            if (p1_id == -1 || ply_dead || sprite[p1_id].score <= 0 || Scene_Requested()) break;
+            const bool shotgun = Carried(33) || Carried(34);
+            const int e = Nearest_Enemy();
+            if (std::getenv("VARNOTH_STORY_LOG") && e != -1)
+                std::printf("  fight %d/%d: health %d, weapon %d, enemy %d (%d) at %.2f, %d standing\n", episode, scene,
+                            sprite[p1_id].score, current_weapon >= 0 ? player_inv[current_weapon] : -1, e,
+                            sprite[e].score, Distance_To(e), Standing_Enemies());
+            if (e != -1 && Carried(29) && Distance_To(e) > 0.35f && Distance_To(e) < 0.9f && sprite[e].score > 20 &&
+                On_Screen(Box_X(e), Box_Y(e) + 0.15f) && Clear_Line(Box_X(e), Box_Y(e))) {
+                Throw_Grenade_At(e, shotgun ? 2 : 1);
+                continue;
+            }
+            const int code = current_weapon >= 0 ? player_inv[current_weapon] : -1;
+            if (shotgun && code != 33 && code != 34) Take_Weapon(2);
+            else if (!shotgun && code != 10) Take_Weapon(1);
+            Fight(won, 1500);
+        }
+        return won();
+    }
+    static bool Carried(int code) {
+        for (int n = 0; n < 16; ++n)
+            if (player_inv[n] == code) return true;
+        return false;
+    }
+
+    // Whether the player has fallen (his death page is on or asked for).
+    static bool Fallen() {
+        return ply_dead || (p1_id != -1 && sprite[p1_id].score <= 0) ||
+               (episode == 0 && (scene == 8 || (scene >= 14 && scene <= 17)));
+    }
+    // After a fall: the death page runs to the revival in the tent, and from the tent the
+    // player cycles back to where he fell (the scene keeps those he had already beaten).
+    static bool Back_From_The_Tent() {
+        if (!Run_Until([] { return Settled_In(1, 25); }, 60000)) {
+            ADD_FAILURE() << "no revival in the tent; " << Where();
+            return false;
+        }
+        const int e = cycle_episode, s = cycle_scene;
+        Run(600);
+        // No mission in hand to go back to: out of the tent into the camp.
+        const int button = e != -1 && s != -1 ? 35 : 13; // Cycle to Last mission, or Leave Tent
+        for (int tries = 0; tries < 3 && !Scene_Requested(); ++tries) {
+            Click_Sprite(button);
+            Run_Until(Scene_Requested, 500);
+        }
+        if (!Run_Until([] { return game_mode == MODE_WALK && fade >= 1.0f && p1_id != -1 && !next_scene; }, 30000)) {
+            ADD_FAILURE() << "not back at " << e << "/" << s << "; " << Where();
+            return false;
+        }
+        return true;
+    }
+    // In the camp's own tent: a night's sleep (full health), then out to the camp again.
+    static bool Sleep_In_The_Tent(int tent_door, int e, int s) {
+        if (!Take_Exit(tent_door) || !Run_Until([] { return Settled_In(1, 25); }, 10000)) {
+            ADD_FAILURE() << "the tent did not open; " << Where();
+            return false;
+        }
+        Run(600);
+        Click_Sprite(6); // Go to sleep
+        if (!Run_Until([] { return Scene_Requested(); }, 3000) || !Run_Until([] { return Settled_In(1, 25); }, 10000)) {
+            ADD_FAILURE() << "no sleep; " << Where();
+            return false;
+        }
+        Run(600);
+        for (int tries = 0; tries < 3 && !Scene_Requested(); ++tries) {
+            Click_Sprite(13); // Leave Tent
+            Run_Until(Scene_Requested, 500);
+        }
+        if (!Run_Until([=] { return Settled_In(e, s); }, 10000)) {
+            ADD_FAILURE() << "not out of the tent; " << Where();
+            return false;
+        }
+        return true;
+    }
+
+    // A lever room: each lever that must be on is walked up to and thrown; true once the
+    // room's flag says the silo is disarmed.
+    static bool Set_Levers(std::vector<bool> on, int flag) {
+        if (!Fight_Hard([] { return Standing_Enemies() == 0 || !Enemy_Close(1.5f); }, 120000)) return false;
+        for (int l = 0; l < 3 && global_objects[flag] == 0; ++l) {
+            const int lever = 43 + l;
+            const bool is_on = sprite[lever].anim != sprite[lever].base_anim;
+            if (is_on == on[l]) continue;
+            const int before = sprite[lever].anim;
+            if (!Visit(lever, [=] { return sprite[lever].anim != before; })) return false;
+        }
+        return Run_Until([=] { return global_objects[flag] == 1; }, 2000) &&
+               Run_Until([] { return !lock_player; }, 6000);
+    }
+
+    // A shooting gallery played as a player plays it: the figures shot as they come up (and
+    // the prizes that pop out), the boss shot at while no figure stands; a click with an
+    // empty gun reloads it. True once the gallery asks for the next scene.
     static bool Play_Gallery(int ms, int boss = -1) {
         const auto over = [] { return Scene_Requested() || ::done; };
-        for (int t = 0; t < ms && !over(); t += 100) {
+        const int until = Now() + ms;
+        while (Now() < until && !over()) {
             int aim = -1;
             for (int i = 0; i < no_sprites && aim == -1; ++i) {
                 const object& o = sprite[i];
@@ -391,7 +699,7 @@ protected:
                 continue;
             }
             const object& o = sprite[aim];
-            Story_Click(o.w + o.box_width / 2, o.z + o.box_height / 2, over);
+            Click_At(o.w + o.box_width / 2, o.z + o.box_height / 2, over);
             if (gallery_clip == 0) Run_Until([] { return !gallery_reloading && gallery_clip > 0; }, 1500);
         }
         return over();
