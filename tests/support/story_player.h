@@ -666,6 +666,56 @@ protected:
         return true;
     }
 
+    // Runs to (x, y) over open ground, stopping to fight only whoever comes within arm's
+    // reach and eating when the life bar is low; true once within `near`.
+    static bool Run_To(float x, float y, float near) {
+        for (int leg = 0; leg < 20; ++leg) {
+            if (Distance_To(x, y) < near) return true;
+            if (p1_id == -1 || sprite[p1_id].score <= 0 || Scene_Requested()) return false;
+            Heal_When_Low();
+            if (Enemy_Close(0.2f)) {
+                Fight_Hard([] { return !Enemy_Close(0.3f); }, 10000);
+                continue;
+            }
+            const int to = Cell_Of(x, y);
+            const std::vector<int> way = Way_To_Cell([&](int c) {
+                return c == to || (Walkable(c) && std::hypot(Cell_X(c) - x, Cell_Y(c) - y) < near);
+            });
+            if (way.empty()) return false;
+            Walk_Way(way, near, [&] { return Distance_To(x, y) < near || Enemy_Close(0.2f); });
+        }
+        return Distance_To(x, y) < near;
+    }
+    // Brings down a standing target (a mast): run up to it, then grenades while any are left
+    // (a throw needs some distance), the gun after them.
+    static bool Bring_Down(int i) {
+        int thrown = 0;
+        for (int round = 0; round < 12 && sprite[i].score > 0; ++round) {
+            if (p1_id == -1 || sprite[p1_id].score <= 0) return false;
+            if (!Run_To(Box_X(i), Box_Y(i) - 0.45f, 0.2f) && Distance_To(i) > 0.8f) continue;
+            if (Carried(29) && thrown++ < 2) {
+                Throw_Grenade_At(i, Carried(33) || Carried(34) ? 2 : 1);
+                Run(1500);
+                if (std::getenv("VARNOTH_STORY_LOG"))
+                    std::printf("    grenade at %d: its health %d, %.2f away\n", i, sprite[i].score, Distance_To(i));
+            } else {
+                // Space held turns the clicks into shots at the pointer.
+                Key(platform::VK_SPACE, true);
+                for (int k = 0; k < 16 && sprite[i].score > 0 && p1_id != -1 && sprite[p1_id].score > 0; ++k) {
+                    Click_At(Box_X(i), Box_Y(i) + sprite[i].box_height / 2);
+                    Run(300);
+                    if (std::getenv("VARNOTH_STORY_LOG"))
+                        std::printf("    shot at %d: its health %d, %.2f away, rounds %d, weapon %d\n", i, sprite[i].score,
+                                    Distance_To(i), Weapon_Rounds(),
+                                    current_weapon >= 0 ? player_inv[current_weapon] : -1);
+                }
+                Key(platform::VK_SPACE, false);
+                Run(50);
+            }
+        }
+        return sprite[i].score <= 0;
+    }
+
     // A lever room: each lever that must be on is walked up to and thrown; true once the
     // room's flag says the silo is disarmed.
     static bool Set_Levers(std::vector<bool> on, int flag) {
