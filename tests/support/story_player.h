@@ -681,8 +681,12 @@ protected:
             const std::vector<int> way = Way_To_Cell([&](int c) {
                 return c == to || (Walkable(c) && std::hypot(Cell_X(c) - x, Cell_Y(c) - y) < near);
             });
+            if (std::getenv("VARNOTH_STORY_LOG"))
+                std::printf("    run to %.2f, %.2f: %.2f away, way of %zu cells\n", x, y, Distance_To(x, y), way.size());
             if (way.empty()) return false;
+            const float before = Distance_To(x, y);
             Walk_Way(way, near, [&] { return Distance_To(x, y) < near || Enemy_Close(0.2f); });
+            if (Distance_To(x, y) > before - 0.02f && !Enemy_Close(0.2f)) break; // no nearer
         }
         return Distance_To(x, y) < near;
     }
@@ -692,7 +696,7 @@ protected:
         int thrown = 0;
         for (int round = 0; round < 12 && sprite[i].score > 0; ++round) {
             if (p1_id == -1 || sprite[p1_id].score <= 0) return false;
-            if (!Run_To(Box_X(i), Box_Y(i) - 0.45f, 0.2f) && Distance_To(i) > 0.8f) continue;
+            if (!Run_To(Box_X(i), Box_Y(i) - 0.45f, 0.3f) && Distance_To(i) > 0.8f) continue;
             if (Carried(29) && thrown++ < 2) {
                 Throw_Grenade_At(i, Carried(33) || Carried(34) ? 2 : 1);
                 Run(1500);
