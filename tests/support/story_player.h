@@ -666,6 +666,19 @@ protected:
         return true;
     }
 
+    // Whether a window pixel lies on a shown HUD item (the panel, its buttons): a click there
+    // is the HUD's, not the ground's.
+    static bool Over_Hud(int px, int py) {
+        if (!hud || px < 8 || px > kW - 8 || py < 8 || py > kH - 8) return true;
+        const float vx = px * 2.0f / kW - 1.0f, vy = 0.75f - py * 1.5f / kH;
+        for (int k = 2; k < 75; ++k) {
+            const object& h = hud[k];
+            if (h.alpha <= 0.0f || h.mouseover || h.width <= 0.0f || h.width > 1.5f) continue;
+            if (vx > h.x - 0.02f && vx < h.x + h.width + 0.02f && vy > h.y - 0.02f && vy < h.y + h.height + 0.02f)
+                return true;
+        }
+        return false;
+    }
     // Runs to (x, y) over open ground, stopping to fight only whoever comes within arm's
     // reach and eating when the life bar is low; true once within `near`.
     static bool Run_To(float x, float y, float near) {
@@ -685,7 +698,14 @@ protected:
                 std::printf("    run to %.2f, %.2f: %.2f away, way of %zu cells\n", x, y, Distance_To(x, y), way.size());
             if (way.empty()) return false;
             const float before = Distance_To(x, y);
-            Walk_Way(way, near, [&] { return Distance_To(x, y) < near || Enemy_Close(0.2f); });
+            // A step along the way as far as six cells on, on ground the pointer reaches (not
+            // under the HUD's panel or buttons).
+            size_t pick = 0;
+            for (size_t j = 1; j < way.size() && j <= 6; ++j)
+                if (!Over_Hud(Pixel_X(Cell_X(way[j])), Pixel_Y(Cell_Y(way[j])))) pick = j;
+            if (pick == 0) break;
+            Click_At(Cell_X(way[pick]), Cell_Y(way[pick]));
+            Run_Until([&] { return !sprite[p1_id].moving || Enemy_Close(0.2f); }, 3000);
             if (Distance_To(x, y) > before - 0.02f && !Enemy_Close(0.2f)) break; // no nearer
         }
         return Distance_To(x, y) < near;
