@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -23,6 +25,7 @@
 #include "common/scene_state.h"
 #include "common/world_state.h"
 #include "content/content_state.h"
+#include "camp/gallery.h"
 #include "content/object_setup.h"
 #include "hud/derived_state.h"
 #include "hud/hud.h"
@@ -772,5 +775,225 @@ protected:
         }
         if (!stop() && Distance_To(x, y) >= near) ADD_FAILURE() << "did not get to (" << x << ", " << y << "); " << Where();
         return stop() || Distance_To(x, y) < near;
+    }
+
+    // ---- Act three on: exits through enemy ground, shooting galleries ----
+    // Goes out by exit `t` as a player does where enemies stand on the way: walks toward it
+    // fighting whoever comes close, then steps in.
+    static bool Fight_To_Exit(int t) {
+        const float x = Box_X(t), y = Box_Y(t);
+        const int e = episode, s = scene;
+        const auto left = [e, s] { return Scene_Requested() || episode != e || scene != s; };
+        // The way to the exit's doorstep (its own box is no ground to stop on).
+        // He runs for it and fights only whoever stands in the way, close.
+        for (int leg = 0; leg < 20 && !left(); ++leg) {
+            if (p1_id == -1 || sprite[p1_id].score <= 0) return left();
+            Heal_When_Low();
+            if (Enemy_Close(0.2f)) {
+                Fight_Hard([&] { return left() || !Enemy_Close(0.3f); }, 10000);
+                continue;
+            }
+            const int to = Cell_Of(x, y);
+            const std::vector<int> way = Way_To_Cell([to](int c) { return c == to; }, t);
+            if (way.empty()) {
+                ADD_FAILURE() << "no open way to exit " << t << "; " << Where();
+                return false;
+            }
+            Walk_Way(way, 0.0f, [&] { return left() || Enemy_Close(0.2f); });
+            if (!left()) Run_Until(left, 500);
+        }
+        return left();
+    }
+    // Fights as Fight does, with the whole kit: a grenade thrown at an enemy further off than
+    // arm's reach while any are left, the shotgun for the rest when it is carried.
+    static bool Fight_Hard(const std::function<bool()>& won, int ms) {
+        const int until = Now() + ms;
+        while (Now() < until && !won()) {
+            if (p1_id == -1 || ply_dead || sprite[p1_id].score <= 0 || Scene_Requested()) break;
+            const bool shotgun = Carried(33) || Carried(34);
+            const int e = Nearest_Enemy();
+            if (std::getenv("VARNOTH_STORY_LOG") && e != -1)
+                std::printf("  fight %d/%d: health %d, weapon %d, enemy %d (%d) at %.2f, %d standing\n", episode, scene,
+                            sprite[p1_id].score, current_weapon >= 0 ? player_inv[current_weapon] : -1, e,
+                            sprite[e].score, Distance_To(e), Standing_Enemies());
+            if (e != -1 && Carried(29) && Distance_To(e) > 0.35f && Distance_To(e) < 0.9f && sprite[e].score > 20 &&
+                On_Screen(Box_X(e), Box_Y(e) + 0.15f) && Clear_Line(Box_X(e), Box_Y(e))) {
+                Throw_Grenade_At(e, shotgun ? 2 : 1);
+                continue;
+            }
+            const int code = current_weapon >= 0 ? player_inv[current_weapon] : -1;
+            if (shotgun && code != 33 && code != 34) Take_Weapon(2);
+            else if (!shotgun && code != 10) Take_Weapon(1);
+            Fight(won, 1500);
+        }
+        return won();
+    }
+    static bool Carried(int code) {
+        for (int n = 0; n < 16; ++n)
+            if (player_inv[n] == code) return true;
+        return false;
+    }
+
+    // Whether the player has fallen (his death page is on or asked for).
+    static bool Fallen() {
+        return ply_dead || (p1_id != -1 && sprite[p1_id].score <= 0) ||
+               (episode == 0 && (scene == 8 || (scene >= 14 && scene <= 17)));
+    }
+    // After a fall: the death page runs to the revival in the tent, and from the tent the
+    // player cycles back to where he fell (the scene keeps those he had already beaten).
+    static bool Back_From_The_Tent() {
+        if (!Run_Until([] { return Settled_In(1, 25); }, 60000)) {
+            ADD_FAILURE() << "no revival in the tent; " << Where();
+            return false;
+        }
+        const int e = cycle_episode, s = cycle_scene;
+        Run(600);
+        // No mission in hand to go back to: out of the tent into the camp.
+        const int button = e != -1 && s != -1 ? 35 : 13; // Cycle to Last mission, or Leave Tent
+        for (int tries = 0; tries < 3 && !Scene_Requested(); ++tries) {
+            Click_Sprite(button);
+            Run_Until(Scene_Requested, 500);
+        }
+        if (!Run_Until([] { return game_mode == MODE_WALK && fade >= 1.0f && p1_id != -1 && !next_scene; }, 30000)) {
+            ADD_FAILURE() << "not back at " << e << "/" << s << "; " << Where();
+            return false;
+        }
+        return true;
+    }
+    // In the camp's own tent: a night's sleep (full health), then out to the camp again.
+    static bool Sleep_In_The_Tent(int tent_door, int e, int s) {
+        if (!Take_Exit(tent_door) || !Run_Until([] { return Settled_In(1, 25); }, 10000)) {
+            ADD_FAILURE() << "the tent did not open; " << Where();
+            return false;
+        }
+        Run(600);
+        Click_Sprite(6); // Go to sleep
+        if (!Run_Until([] { return Scene_Requested(); }, 3000) || !Run_Until([] { return Settled_In(1, 25); }, 10000)) {
+            ADD_FAILURE() << "no sleep; " << Where();
+            return false;
+        }
+        Run(600);
+        for (int tries = 0; tries < 3 && !Scene_Requested(); ++tries) {
+            Click_Sprite(13); // Leave Tent
+            Run_Until(Scene_Requested, 500);
+        }
+        if (!Run_Until([=] { return Settled_In(e, s); }, 10000)) {
+            ADD_FAILURE() << "not out of the tent; " << Where();
+            return false;
+        }
+        return true;
+    }
+
+    // Whether a window pixel lies on a shown HUD item (the panel, its buttons): a click there
+    // is the HUD's, not the ground's.
+    static bool Over_Hud(int px, int py) {
+        if (!hud || px < 8 || px > kW - 8 || py < 8 || py > kH - 8) return true;
+        const float vx = px * 2.0f / kW - 1.0f, vy = 0.75f - py * 1.5f / kH;
+        for (int k = 2; k < 75; ++k) {
+            const object& h = hud[k];
+            if (h.alpha <= 0.0f || h.mouseover || h.width <= 0.0f || h.width > 1.5f) continue;
+            if (vx > h.x - 0.02f && vx < h.x + h.width + 0.02f && vy > h.y - 0.02f && vy < h.y + h.height + 0.02f)
+                return true;
+        }
+        return false;
+    }
+    // Runs to (x, y) over open ground, stopping to fight only whoever comes within arm's
+    // reach and eating when the life bar is low; true once within `near`.
+    static bool Run_To(float x, float y, float near) {
+        for (int leg = 0; leg < 20; ++leg) {
+            if (Distance_To(x, y) < near) return true;
+            if (p1_id == -1 || sprite[p1_id].score <= 0 || Scene_Requested()) return false;
+            Heal_When_Low();
+            if (Enemy_Close(0.2f)) {
+                Fight_Hard([] { return !Enemy_Close(0.3f); }, 10000);
+                continue;
+            }
+            const int to = Cell_Of(x, y);
+            const std::vector<int> way = Way_To_Cell([&](int c) {
+                return c == to || (Walkable(c) && std::hypot(Cell_X(c) - x, Cell_Y(c) - y) < near);
+            });
+            if (std::getenv("VARNOTH_STORY_LOG"))
+                std::printf("    run to %.2f, %.2f: %.2f away, way of %zu cells\n", x, y, Distance_To(x, y), way.size());
+            if (way.empty()) return false;
+            const float before = Distance_To(x, y);
+            // A step along the way as far as six cells on, on ground the pointer reaches (not
+            // under the HUD's panel or buttons).
+            size_t pick = 0;
+            for (size_t j = 1; j < way.size() && j <= 6; ++j)
+                if (!Over_Hud(Pixel_X(Cell_X(way[j])), Pixel_Y(Cell_Y(way[j])))) pick = j;
+            if (pick == 0) break;
+            Click_At(Cell_X(way[pick]), Cell_Y(way[pick]));
+            Run_Until([&] { return !sprite[p1_id].moving || Enemy_Close(0.2f); }, 3000);
+            if (Distance_To(x, y) > before - 0.02f && !Enemy_Close(0.2f)) break; // no nearer
+        }
+        return Distance_To(x, y) < near;
+    }
+    // Brings down a standing target (a mast): run up to it, then grenades while any are left
+    // (a throw needs some distance), the gun after them.
+    static bool Bring_Down(int i) {
+        int thrown = 0;
+        for (int round = 0; round < 12 && sprite[i].score > 0; ++round) {
+            if (p1_id == -1 || sprite[p1_id].score <= 0) return false;
+            if (!Run_To(Box_X(i), Box_Y(i) - 0.45f, 0.3f) && Distance_To(i) > 0.8f) continue;
+            if (Carried(29) && thrown++ < 2) {
+                Throw_Grenade_At(i, Carried(33) || Carried(34) ? 2 : 1);
+                Run(1500);
+                if (std::getenv("VARNOTH_STORY_LOG"))
+                    std::printf("    grenade at %d: its health %d, %.2f away\n", i, sprite[i].score, Distance_To(i));
+            } else {
+                // Space held turns the clicks into shots at the pointer.
+                Key(platform::VK_SPACE, true);
+                for (int k = 0; k < 16 && sprite[i].score > 0 && p1_id != -1 && sprite[p1_id].score > 0; ++k) {
+                    Click_At(Box_X(i), Box_Y(i) + sprite[i].box_height / 2);
+                    Run(300);
+                    if (std::getenv("VARNOTH_STORY_LOG"))
+                        std::printf("    shot at %d: its health %d, %.2f away, rounds %d, weapon %d\n", i, sprite[i].score,
+                                    Distance_To(i), Weapon_Rounds(),
+                                    current_weapon >= 0 ? player_inv[current_weapon] : -1);
+                }
+                Key(platform::VK_SPACE, false);
+                Run(50);
+            }
+        }
+        return sprite[i].score <= 0;
+    }
+
+    // A lever room: each lever that must be on is walked up to and thrown; true once the
+    // room's flag says the silo is disarmed.
+    static bool Set_Levers(std::vector<bool> on, int flag) {
+        if (!Fight_Hard([] { return Standing_Enemies() == 0 || !Enemy_Close(1.5f); }, 120000)) return false;
+        for (int l = 0; l < 3 && global_objects[flag] == 0; ++l) {
+            const int lever = 43 + l;
+            const bool is_on = sprite[lever].anim != sprite[lever].base_anim;
+            if (is_on == on[l]) continue;
+            const int before = sprite[lever].anim;
+            if (!Visit(lever, [=] { return sprite[lever].anim != before; })) return false;
+        }
+        return Run_Until([=] { return global_objects[flag] == 1; }, 2000) &&
+               Run_Until([] { return !lock_player; }, 6000);
+    }
+
+    // A shooting gallery played as a player plays it: the figures shot as they come up (and
+    // the prizes that pop out), the boss shot at while no figure stands; a click with an
+    // empty gun reloads it. True once the gallery asks for the next scene.
+    static bool Play_Gallery(int ms, int boss = -1) {
+        const auto over = [] { return Scene_Requested() || ::done; };
+        const int until = Now() + ms;
+        while (Now() < until && !over()) {
+            int aim = -1;
+            for (int i = 0; i < no_sprites && aim == -1; ++i) {
+                const object& o = sprite[i];
+                if (o.type == MNE && o.grab_switch && o.score > 0 && o.alpha > 0.5f) aim = i;
+            }
+            if (aim == -1 && boss != -1 && sprite[boss].grab_switch && sprite[boss].score > 0) aim = boss;
+            if (aim == -1) {
+                Run_Until(over, 100);
+                continue;
+            }
+            const object& o = sprite[aim];
+            Click_At(o.w + o.box_width / 2, o.z + o.box_height / 2, over);
+            if (gallery_clip == 0) Run_Until([] { return !gallery_reloading && gallery_clip > 0; }, 1500);
+        }
+        return over();
     }
 };
