@@ -818,7 +818,7 @@ protected:
                             sprite[e].score, Distance_To(e), Standing_Enemies());
             if (e != -1 && Carried(29) && Distance_To(e) > 0.35f && Distance_To(e) < 0.9f && sprite[e].score > 20 &&
                 On_Screen(Box_X(e), Box_Y(e) + 0.15f) && Clear_Line(Box_X(e), Box_Y(e))) {
-                Throw_Grenade_At(e, shotgun ? 2 : 1);
+                Throw_Grenade_At(e);
                 continue;
             }
             const int code = current_weapon >= 0 ? player_inv[current_weapon] : -1;
@@ -834,11 +834,6 @@ protected:
         return false;
     }
 
-    // Whether the player has fallen (his death page is on or asked for).
-    static bool Fallen() {
-        return ply_dead || (p1_id != -1 && sprite[p1_id].score <= 0) ||
-               (episode == 0 && (scene == 8 || (scene >= 14 && scene <= 17)));
-    }
     // After a fall: the death page runs to the revival in the tent, and from the tent the
     // player cycles back to where he fell (the scene keeps those he had already beaten).
     static bool Back_From_The_Tent() {
@@ -936,7 +931,7 @@ protected:
             if (p1_id == -1 || sprite[p1_id].score <= 0) return false;
             if (!Run_To(Box_X(i), Box_Y(i) - 0.45f, 0.3f) && Distance_To(i) > 0.8f) continue;
             if (Carried(29) && thrown++ < 2) {
-                Throw_Grenade_At(i, Carried(33) || Carried(34) ? 2 : 1);
+                Throw_Grenade_At(i);
                 Run(1500);
                 if (std::getenv("VARNOTH_STORY_LOG"))
                     std::printf("    grenade at %d: its health %d, %.2f away\n", i, sprite[i].score, Distance_To(i));
