@@ -6,11 +6,26 @@
 
 #include "support/played_game.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <vector>
 
+#include "common/codes.h"
+#include "common/world_state.h"
+#include "content/content_inputs.h"
 #include "content/content_state.h"
+#include "content/object_setup.h"
+#include "hud/inventory.h"
+#include "hud/weapons.h"
+#include "main/mouse_code.h"
+#include "main/timer.h"
+#include "render/render_inputs.h"
 
 class StoryGame : public PlayedGame {
 protected:
@@ -51,5 +66,389 @@ protected:
         fs::remove_all("data/save", ec);
         fs::copy(Story_Dir(part) / "save", "data/save", fs::copy_options::recursive, ec);
         ASSERT_FALSE(ec) << ec.message();
+    }
+
+    // ---- Second act: walks over the grid by clicks, pages, conversations, fights ----
+    // The program started as a player starts it: its boot scene, on to the menu.
+    void Boot_To_Menu() { PlayedGame::Enter_Scene(10, 0); }
+
+public:
+    // The loop runs this on every pass of the second act's drivers (the fight in the scene).
+    static inline std::function<void()> act2_guard = [] {};
+    // Whether a walk stops to fight the enemies that have seen the player.
+    static inline bool defend_on_walks = true;
+
+protected:
+    // Whether a walker may cross cell c: open ground, and outside every exit's box but the
+    // one he is heading for (a step into another would take him out of the scene).
+    static bool Open_Cell(int c, int exit_wanted) {
+        if (c < 0 || map_col[c] != COL_FREE) return false;
+        const float x = Cell_Centre_X(Cell_Column_Of(c)), y = Cell_Centre_Y(Cell_Row_Of(c));
+        for (int k = 0; k < trigger_counter; ++k) {
+            const int i = trigger_list[k];
+            if (i == exit_wanted) continue;
+            const object& t = sprite[i];
+            if (x > t.w - 0.08f && x < t.w + t.box_width + 0.08f && y > t.z - 0.08f && y < t.z + t.box_height + 0.08f)
+                return false;
+        }
+        return true;
+    }
+    // The cells of the shortest way over open ground from the player to a cell within `near`
+    // of (tx, ty) (inside exit `exit_wanted`'s box when that is given); empty when none.
+    static std::vector<int> Plan_Way(float tx, float ty, float near, int exit_wanted = -1) {
+        const int from = Cell_Of(PX(), PY());
+        if (from < 0) return {};
+        auto arrived = [&](int c) {
+            const float x = Cell_Centre_X(Cell_Column_Of(c)), y = Cell_Centre_Y(Cell_Row_Of(c));
+            if (exit_wanted != -1) {
+                const object& t = sprite[exit_wanted];
+                return x > t.w + 0.02f && x < t.w + t.box_width - 0.02f && y > t.z + 0.02f && y < t.z + t.box_height - 0.02f;
+            }
+            return std::hypot(x - tx, y - ty) <= near;
+        };
+        std::vector<int> came(GRID_CELLS, -1);
+        std::vector<int> queue{from};
+        came[from] = from;
+        int end = arrived(from) ? from : -1;
+        for (size_t q = 0; q < queue.size() && end == -1; ++q) {
+            const int c = queue[q], col = Cell_Column_Of(c), row = Cell_Row_Of(c);
+            for (const auto& [dc, dr] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                const int n = Cell_Index(col + dc, row + dr);
+                if (n < 0 || came[n] != -1 || !Open_Cell(n, exit_wanted)) continue;
+                came[n] = c;
+                queue.push_back(n);
+                if (arrived(n)) {
+                    end = n;
+                    break;
+                }
+            }
+        }
+        if (end == -1) return {};
+        std::vector<int> way;
+        for (int c = end; c != from; c = came[c]) way.push_back(c);
+        std::reverse(way.begin(), way.end());
+        return way;
+    }
+    // Whether the window pixel (px, py) lies on the open map, where a click walks.
+    // (Not on a HUD panel: the boxes the mouse code tests, in view units.)
+    static bool On_Map_Pixel(int px, int py) {
+        if (px < 30 || px > kW - 30 || py < 30 || py > kH - 30) return false;
+        const float vx = ((float)px / (kW / 2) - 1.0f) * zoom_factor;
+        const float vy = (1.0f - (float)py / (kH / 2)) * zoom_factor * sc_ratio;
+        for (int k : {36, 33, 50, 0, 29, 30, 38, 49, 46, 26}) {
+            const object& h = hud[k];
+            if (vx > h.w - 0.03f && vx < h.w + h.box_width + 0.03f && vy > h.z - 0.03f && vy < h.z + h.box_height + 0.03f)
+                return false;
+        }
+        return true;
+    }
+
+    // A click on a world position, the pointer set again just before the button goes down
+    // (the view leans toward the pointer).
+    static void Click_World(float wx, float wy) {
+        Pointer(Pixel_X(wx), Pixel_Y(wy));
+        Run_Guarded(30);
+        const int64_t at = platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy));
+        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
+        platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
+        Run_Guarded(40);
+        platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
+        Run_Guarded(10);
+    }
+    static bool Requested() { return next_scene || next_scene1 != -1 || lock_player; }
+    // Runs the loop with the act's guard on every pass.
+    static bool Run_Guarded_Until(const std::function<bool()>& ready, int ms) {
+        return Run_Until([&] {
+            act2_guard();
+            return ready();
+        }, ms);
+    }
+    static void Run_Guarded(int ms) { Run_Guarded_Until([] { return false; }, ms); }
+
+    // Walks by clicks on open ground, a few cells at a time along a way planned over the
+    // collision grid, until the player is within `near` of (tx, ty) or, with an exit given,
+    // until that exit has asked for its scene. False when he gets stuck or a scene is asked
+    // for on the way.
+    static bool Walk_To(float tx, float ty, float near, int exit_wanted = -1, int ms = 60000) {
+        const int e0 = episode, s0 = scene;
+        auto left = [&] { return Requested() || episode != e0 || scene != s0 || p1_id == -1; };
+        int stuck = 0;
+        for (int t = 0; t < ms && stuck < 6;) {
+            if (left()) return exit_wanted != -1;
+            if (exit_wanted == -1 && std::hypot(PX() - tx, PY() - ty) <= near) return true;
+            if (defend_on_walks) Defend();
+            if (left()) return exit_wanted != -1;
+            const std::vector<int> way = Plan_Way(tx, ty, near, exit_wanted);
+            if (way.empty()) {
+                ++stuck;
+                Run_Guarded(300);
+                t += 300;
+                continue;
+            }
+            // The farthest cell of the way (at most 6 cells on) that a click can reach.
+            size_t k = std::min<size_t>(way.size(), 6);
+            int px = 0, py = 0;
+            float x = 0, y = 0;
+            for (; k > 0; --k) {
+                x = Cell_Centre_X(Cell_Column_Of(way[k - 1]));
+                y = Cell_Centre_Y(Cell_Row_Of(way[k - 1]));
+                px = Pixel_X(x), py = Pixel_Y(y);
+                if (On_Map_Pixel(px, py)) break;
+            }
+            if (k == 0) {
+                ++stuck;
+                Run_Guarded(100);
+                t += 100;
+                continue;
+            }
+            const float before = std::hypot(PX() - x, PY() - y);
+            Trace("walk: click (%.2f, %.2f) toward (%.2f, %.2f), player (%.2f, %.2f)", x, y, tx, ty, PX(), PY());
+            Click_World(x, y);
+            const bool there = Run_Guarded_Until([&] {
+                return left() || std::hypot(PX() - x, PY() - y) < 0.07f || (defend_on_walks && Threat(0.9f) != -1);
+            }, 2500);
+            t += 2580;
+            if (!there && std::hypot(PX() - x, PY() - y) > before - 0.05f) ++stuck;
+            else stuck = 0;
+        }
+        if (exit_wanted != -1) return left();
+        return std::hypot(PX() - tx, PY() - ty) <= near;
+    }
+    static bool Walk_Into_Exit(int trigger, int ms = 60000) {
+        return Walk_To(Box_X(trigger), Box_Y(trigger), 0.0f, trigger, ms) && Requested();
+    }
+
+    // Walks up to object i and clicks it where the pointer offers it until its contact asks
+    // for a scene (or `done` holds).
+    static bool Use_Object(int i, const std::function<bool()>& done = [] { return next_scene; }, int ms = 60000) {
+        Walk_To(Box_X(i), Box_Y(i), 0.45f, -1, ms);
+        if (done()) return true;
+        Trace("use %d: player at %.2f from it", i, Gap_To(i));
+        for (int tries = 0; tries < 6 && !done(); ++tries) {
+            const object& o = sprite[i];
+            bool offered = false;
+            float x = 0, y = 0;
+            for (float fy : {0.5f, 0.3f, 0.7f, 0.15f, 0.85f}) {
+                for (float fx : {0.5f, 0.3f, 0.7f}) {
+                    x = o.x + o.width * fx;
+                    y = o.y + o.height * fy;
+                    Pointer(Pixel_X(x), Pixel_Y(y));
+                    Run_Guarded(20);
+                    if (stored_target == i) {
+                        offered = true;
+                        break;
+                    }
+                }
+                if (offered) break;
+            }
+            if (!offered) {
+                Trace("use %d: the pointer over it does not offer it", i);
+                return false;
+            }
+            Click_World(x, y);
+            Run_Guarded_Until(done, 3000);
+        }
+        return done();
+    }
+
+    // Plays a conversation page to its end: the line cut short with "Skip text" once shown,
+    // the question answered (1 Accept, 2 Decline). True when it asked for the next scene.
+    static bool Talk_Through(int answer = 1, int ms = 120000) {
+        const int e0 = episode, s0 = scene;
+        auto left = [&] { return next_scene || episode != e0 || scene != s0; };
+        auto find = [](int type) {
+            for (int i = 0; i < no_sprites; ++i)
+                if (sprite[i].type == type) return i;
+            return -1;
+        };
+        for (int t = 0; t < ms && !left();) {
+            if (decision == 3) {
+                const int b = find(answer == 2 ? FE_DECLINE : FE_ACCEPT);
+                if (b == -1) return false;
+                Run(300);
+                Click(View_X(Box_X(b)), View_Y(Box_Y(b)));
+                t += 370;
+                continue;
+            }
+            const int skip = find(FE_SKIP);
+            if (hud_sequence == 2 && skip != -1 && text_queue >= 1 && text_queue <= 100 &&
+                (counter[0].word[0] || counter[1].word[0])) {
+                Run_Until(left, 250);
+                Click(View_X(Box_X(skip)), View_Y(Box_Y(skip)));
+                t += 320;
+            } else {
+                Run_Until(left, 50);
+                t += 50;
+            }
+        }
+        return left();
+    }
+    // Waits on a picture page until it asks for its scene, skipping it with its button when
+    // it has one.
+    static bool Through_Page(int ms = 30000) {
+        const int e0 = episode, s0 = scene;
+        auto left = [&] { return next_scene || episode != e0 || scene != s0; };
+        Run_Until(left, 700); // a page's button is armed after half a second
+        if (!left()) {
+            // The briefings' "Start the fight!" (sprite 1), else a picture page's "Skip Scene".
+            const bool briefing = episode == 1 && (scene == 118 || scene == 139);
+            const int px = briefing ? View_X(Box_X(1)) : View_X(0.75f), py = briefing ? View_Y(Box_Y(1)) : View_Y(-0.59f);
+            Pointer(px, py);
+            Run_Until(left, 60);
+            if (!left()) Click(px, py);
+        }
+        return Run_Until(left, ms);
+    }
+    // Lets requests play out until scene e/s is on and bright (the pages between, picture
+    // pages and conversations, are played through).
+    static bool Arrive_In(int e, int s, int ms = 60000) {
+        for (int t = 0; t < ms; t += 50) {
+            if (In(e, s) && fade >= 1.0f && (game_mode != MODE_WALK || p1_id != -1)) return true;
+            if (next_scene || fade < 1.0f) {
+                Run_Until([] { return !next_scene && fade >= 1.0f; }, 50);
+                continue;
+            }
+            if (In(1, 25)) { // the tent (where a dead player wakes up): out to the camp
+                Run(800);
+                Click(View_X(Box_X(13)), View_Y(Box_Y(13)));
+                Run_Until([] { return next_scene; }, 2000);
+                continue;
+            }
+            if (episode == 1 && game_mode == MODE_FRONT && hud_sequence > 0) {
+                Talk_Through(1, ms);
+                continue;
+            }
+            if ((episode == 1 || episode == 0) && game_mode != MODE_WALK) {
+                Through_Page(ms);
+                continue;
+            }
+            Run(50);
+        }
+        return In(e, s) && fade >= 1.0f;
+    }
+
+    // With VARNOTH_STORY_TRACE set, a line on the progress of the drivers (on stderr).
+    template <typename... A>
+    static void Trace(const char* fmt, A... a) {
+        if (!std::getenv("VARNOTH_STORY_TRACE")) return;
+        std::fprintf(stderr, "[%d/%d %.0fms] ", episode, scene, (double)TimerGetTime());
+        std::fprintf(stderr, fmt, a...);
+        std::fputc('\n', stderr);
+    }
+    // An enemy of the scene that stands and fights.
+    static bool Enemy_Alive(int i) {
+        if (i < 0 || i >= no_sprites || p1_id == -1 || i == p1_id) return false;
+        const object& u = sprite[i];
+        return u.type == UNT && u.linked_sprite != player_type && u.score > 0 && !u.turn_off && !u.mouseover &&
+               u.status != 30 && u.status != 31 && u.status != 44 && u.status != 56;
+    }
+    static float Gap_To(int i) { return std::hypot(Box_X(i) - PX(), Box_Y(i) - PY()); }
+    // The nearest enemy within `range` of the player that has seen him (or any within `range`
+    // when `seen_only` is false); -1 none.
+    static int Threat(float range, bool seen_only = true) {
+        int best = -1;
+        for (int i = 0; i < no_sprites; ++i) {
+            if (!Enemy_Alive(i) || Gap_To(i) > range) continue;
+            if (seen_only && !sprite[i].spotted && sprite[i].fire_target != p1_id) continue;
+            if (best == -1 || Gap_To(i) < Gap_To(best)) best = i;
+        }
+        return best;
+    }
+    // The inventory slot holding one of `codes`, -1 none.
+    static int Slot_Holding(std::initializer_list<int> codes) {
+        for (int n = 0; n < 16; ++n)
+            for (int c : codes)
+                if (player_inv[n] == c) return n;
+        return -1;
+    }
+    // A left click on inventory slot n (HUD item 11 + n): eats, reads or takes the item in hand.
+    static void Click_Slot(int n) {
+        const object& h = hud[11 + n];
+        const int64_t at = Pixels(h.x + h.width / 2, h.y + h.height / 2);
+        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
+        Run(30);
+        platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
+        Run(30);
+        platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
+        Run(20);
+    }
+    // Eats from the pack while the player is low and has food.
+    static void Heal_If_Low(int below) {
+        for (int k = 0; k < 4 && p1_id != -1 && sprite[p1_id].score > 0 && sprite[p1_id].score < below; ++k) {
+            const int food = Slot_Holding({3, 4, 23, 26, 45});
+            if (food == -1) return;
+            Click_Slot(food);
+        }
+    }
+    // Takes the weapon of one of `codes` in hand (a click on its slot); false when none is carried.
+    static bool Take_In_Hand(std::initializer_list<int> codes) {
+        const int n = Slot_Holding(codes);
+        if (n == -1) return false;
+        if (current_weapon == n || (current_weapon == n + 1 && player_inv[n + 1] == player_inv[n] + 1)) return true;
+        Click_Slot(n);
+        Run(200);
+        return current_weapon != -1 && (current_weapon == n || current_weapon == n + 1);
+    }
+    // Fights enemy e until it is down or gone: the pointer on its head (a head shot hurts most;
+    // a shotgun aims at the body whatever), a click fires at it (an empty gun is reloaded by
+    // the click), and the player eats when he is low.
+    // The shells in the pack (loaded or not).
+    static int Shells() {
+        int n = 0;
+        for (int k = 0; k < 16; ++k)
+            if (player_inv[k] == 36) n += player_inv_value[k];
+        const int s = Slot_Holding({33, 34, 35});
+        if (s != -1) n += player_inv_value2[s];
+        return n;
+    }
+    // The shotgun in hand while there are shells for it, else the pistol (the number keys).
+    static void Arm() {
+        const bool shotgun = Slot_Holding({33, 34, 35}) != -1 && Shells() > 0;
+        const bool holds_shotgun = current_weapon >= 0 && (player_inv[current_weapon] == 33 || player_inv[current_weapon] == 34);
+        const bool holds_pistol = current_weapon >= 0 && player_inv[current_weapon] == 10;
+        if (shotgun && !holds_shotgun) Tap('2');
+        else if (!shotgun && !holds_pistol) Tap('1');
+        else return;
+        Run(600);
+    }
+    static bool Fight(int e, int ms = 30000, int heal_below = 45) {
+        Arm();
+        Trace("fight %d (class %d, score %d) at %.2f, player %d", e, sprite[e].sector, sprite[e].score, Gap_To(e),
+              p1_id != -1 ? sprite[p1_id].score : -1);
+        for (int t = 0; t < ms && Enemy_Alive(e) && p1_id != -1 && !Requested();) {
+            Heal_If_Low(heal_below);
+            const object& u = sprite[e];
+            const float x = u.w + u.box_width / 2, y = u.z + u.box_height * 3.5f;
+            const int px = Pixel_X(x), py = Pixel_Y(y);
+            if (!On_Map_Pixel(px, py)) { // off the view: toward it first
+                const bool defend = defend_on_walks;
+                defend_on_walks = false;
+                Walk_To(Box_X(e), Box_Y(e), Gap_To(e) * 0.6f, -1, 3000);
+                defend_on_walks = defend;
+                t += 3000;
+                continue;
+            }
+            Pointer(px, py);
+            Run(20);
+            const int64_t at = platform::MakeLParam(px, py);
+            platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
+            Run(40);
+            platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
+            Run_Until([&] { return !Enemy_Alive(e) || Requested(); }, 250);
+            t += 310;
+            Trace("  shot at %d: its score %d at %.2f, player %d status %d target %d weapon %d rounds %d", e,
+                  sprite[e].score, Gap_To(e), sprite[p1_id].score, sprite[p1_id].status, sprite[p1_id].fire_target,
+                  current_weapon, current_weapon >= 0 ? player_inv_value2[current_weapon] : -1);
+        }
+        Trace("fight %d over: score %d, player %d", e, sprite[e].score, p1_id != -1 ? sprite[p1_id].score : -1);
+        return !Enemy_Alive(e);
+    }
+    // Fights every enemy that has seen the player within `range`.
+    static void Defend(float range = 1.2f) {
+        for (int k = 0; k < 20; ++k) {
+            const int e = Threat(range);
+            if (e == -1 || p1_id == -1 || Requested()) return;
+            Fight(e, 20000);
+        }
     }
 };
