@@ -60,6 +60,10 @@ protected:
         ASSERT_TRUE(Arrive_In(2, 3, 120000)) << "the act-two camp did not come back" << Where();
         ASSERT_EQ(current_file, slot);
         ASSERT_TRUE(CONTROL_SCHEME) << "the story is played in the mouse-only scheme";
+        if (std::getenv("VARNOTH_HUD_DUMP"))
+            for (int k = 0; k < 75; ++k)
+                if (hud[k].alpha > 0)
+                    std::fprintf(stderr, "hud %d: x %.2f y %.2f w %.2f h %.2f box %.2f %.2f %.2f %.2f alpha %.2f\n", k, hud[k].x, hud[k].y, hud[k].width, hud[k].height, hud[k].w, hud[k].z, hud[k].box_width, hud[k].box_height, hud[k].alpha);
     }
 
     // Out by the exit to level `sector` and on, through the pages between, into scene e/s;
@@ -162,7 +166,7 @@ TEST_F(Story_Act2, FromTheActTwoCampToTheActThreeCamp) {
         const int nun = Object_Of_Kind(OBJ_NUN);
         ASSERT_NE(nun, -1) << "the nun is not at the church" << Where();
         if (Use_Object(nun)) Arrive_In(2, 2);
-    }, "the nun's errand");
+    }, "the nun's errand", 8);
     if (HasFatalFailure()) return;
     EXPECT_EQ(global_objects[33], 1);
     // Back to the camp, and the errand reported.
@@ -170,6 +174,28 @@ TEST_F(Story_Act2, FromTheActTwoCampToTheActThreeCamp) {
     Visit_Commander(0);
     if (HasFatalFailure()) return;
     ASSERT_EQ(main_mission[7], 3) << "the nun's errand was not reported";
+
+    // The revenge: the village's four field guns, each blown up with a grenade (the commander
+    // gives six).
+    Visit_Commander(1);
+    if (HasFatalFailure()) return;
+    ASSERT_EQ(main_mission[8], 2) << "the revenge was not given";
+    Until([] { return main_mission[8] == 1 || main_mission[8] == 3; }, [&] {
+        if (!To_Village()) return;
+        // The nearest gun still standing, one after another.
+        for (int n = 0; n < 4 && p1_id != -1 && In(2, 2); ++n) {
+            int next = -1;
+            for (int g : {10, 336, 337, 338})
+                if (sprite[g].score > 0 && (next == -1 || Gap_To(g) < Gap_To(next))) next = g;
+            if (next == -1 || !Blow_Up(next)) break;
+        }
+        Arrive_In(2, 2); // the picture of the mission's end, and back
+    }, "the revenge on the guns", 14);
+    if (HasFatalFailure()) return;
+    ASSERT_TRUE(Back_To_Camp()) << Where();
+    Visit_Commander(0);
+    if (HasFatalFailure()) return;
+    ASSERT_EQ(main_mission[8], 3) << "the revenge was not reported";
 }
 
 } // namespace

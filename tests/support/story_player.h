@@ -75,6 +75,8 @@ protected:
 public:
     // The loop runs this on every pass of the second act's drivers (the fight in the scene).
     static inline std::function<void()> act2_guard = [] {};
+    // Enemies the player cannot get at, left be until the time given (by sprite).
+    static inline std::vector<int> ignored_until = std::vector<int>(MAX_SPRITES, 0);
     // Whether a walk stops to fight the enemies that have seen the player.
     static inline bool defend_on_walks = true;
 
@@ -140,6 +142,13 @@ protected:
             if (vx > h.w - 0.03f && vx < h.w + h.box_width + 0.03f && vy > h.z - 0.03f && vy < h.z + h.box_height + 0.03f)
                 return false;
         }
+        // Nor on the pack's slots (a click there uses what lies in it).
+        for (int k = 11; k <= 26; ++k) {
+            const object& h = hud[k];
+            if (h.alpha <= 0.0f) continue;
+            if (vx > h.x - 0.03f && vx < h.x + h.width + 0.03f && vy > h.y - 0.03f && vy < h.y + h.height + 0.03f)
+                return false;
+        }
         return true;
     }
 
@@ -176,7 +185,10 @@ protected:
         for (int t = 0; t < ms && stuck < 6;) {
             if (left()) return exit_wanted != -1;
             if (exit_wanted == -1 && std::hypot(PX() - tx, PY() - ty) <= near) return true;
+            // Grenades in hand would be thrown by a click on the ground: the gun first.
+            if (current_weapon >= 0 && (player_inv[current_weapon] == 29 || player_inv[current_weapon] == 30)) Arm();
             if (defend_on_walks) Defend();
+            if (defend_on_walks && Threat(1.0f) == -1) Top_Up();
             if (left()) return exit_wanted != -1;
             const std::vector<int> way = Plan_Way(tx, ty, near, exit_wanted);
             if (way.empty()) {
@@ -189,11 +201,22 @@ protected:
             size_t k = std::min<size_t>(way.size(), 6);
             int px = 0, py = 0;
             float x = 0, y = 0;
+            // (Where the pointer offers nothing: over a man or a gun a click attacks.)
+            size_t fallback = 0;
             for (; k > 0; --k) {
                 x = Cell_Centre_X(Cell_Column_Of(way[k - 1]));
                 y = Cell_Centre_Y(Cell_Row_Of(way[k - 1]));
                 px = Pixel_X(x), py = Pixel_Y(y);
-                if (On_Map_Pixel(px, py)) break;
+                if (!On_Map_Pixel(px, py)) continue;
+                if (!fallback) fallback = k;
+                Pointer(px, py);
+                Run(15);
+                if (on_selected_man == 0) break;
+            }
+            if (k == 0 && fallback) {
+                k = fallback;
+                x = Cell_Centre_X(Cell_Column_Of(way[k - 1]));
+                y = Cell_Centre_Y(Cell_Row_Of(way[k - 1]));
             }
             if (k == 0) {
                 ++stuck;
@@ -205,7 +228,7 @@ protected:
             Trace("walk: click (%.2f, %.2f) toward (%.2f, %.2f), player (%.2f, %.2f)", x, y, tx, ty, PX(), PY());
             Click_World(x, y);
             const bool there = Run_Guarded_Until([&] {
-                return left() || std::hypot(PX() - x, PY() - y) < 0.07f || (defend_on_walks && Threat(0.9f) != -1);
+                return left() || std::hypot(PX() - x, PY() - y) < 0.07f || (defend_on_walks && Threat(0.7f) != -1);
             }, 2500);
             t += 2580;
             if (!there && std::hypot(PX() - x, PY() - y) > before - 0.05f) ++stuck;
@@ -339,7 +362,7 @@ protected:
     static bool Enemy_Alive(int i) {
         if (i < 0 || i >= no_sprites || p1_id == -1 || i == p1_id) return false;
         const object& u = sprite[i];
-        return u.type == UNT && u.linked_sprite != player_type && u.score > 0 && !u.turn_off && !u.mouseover &&
+        return u.type == UNT && u.linked_sprite != player_type && u.score > 0 && !u.turn_off &&
                u.status != 30 && u.status != 31 && u.status != 44 && u.status != 56;
     }
     static float Gap_To(int i) { return std::hypot(Box_X(i) - PX(), Box_Y(i) - PY()); }
@@ -348,7 +371,7 @@ protected:
     static int Threat(float range, bool seen_only = true) {
         int best = -1;
         for (int i = 0; i < no_sprites; ++i) {
-            if (!Enemy_Alive(i) || Gap_To(i) > range) continue;
+            if (!Enemy_Alive(i) || Gap_To(i) > range || ignored_until[i] > (int)TimerGetTime()) continue;
             if (seen_only && !sprite[i].spotted && sprite[i].fire_target != p1_id) continue;
             if (best == -1 || Gap_To(i) < Gap_To(best)) best = i;
         }
@@ -397,30 +420,83 @@ protected:
         int n = 0;
         for (int k = 0; k < 16; ++k)
             if (player_inv[k] == 36) n += player_inv_value[k];
-        const int s = Slot_Holding({33, 34, 35});
-        if (s != -1) n += player_inv_value2[s];
+        if (current_weapon >= 0 && (player_inv[current_weapon] == 33 || player_inv[current_weapon] == 34))
+            n += player_inv_value2[current_weapon];
         return n;
     }
     // The shotgun in hand while there are shells for it, else the pistol (the number keys).
     static void Arm() {
-        const bool shotgun = Slot_Holding({33, 34, 35}) != -1 && Shells() > 0;
-        const bool holds_shotgun = current_weapon >= 0 && (player_inv[current_weapon] == 33 || player_inv[current_weapon] == 34);
-        const bool holds_pistol = current_weapon >= 0 && player_inv[current_weapon] == 10;
-        if (shotgun && !holds_shotgun) Tap('2');
-        else if (!shotgun && !holds_pistol) Tap('1');
-        else return;
-        Run(600);
+        for (int k = 0; k < 4; ++k) {
+            const bool shotgun = Slot_Holding({33, 34, 35}) != -1 && Shells() > 0;
+            const bool holds_shotgun =
+                current_weapon >= 0 && (player_inv[current_weapon] == 33 || player_inv[current_weapon] == 34);
+            const bool holds_pistol = current_weapon >= 0 && player_inv[current_weapon] == 10;
+            if ((shotgun && holds_shotgun) || (!shotgun && holds_pistol)) return;
+            Run_Until([] { return next_weapon == -1; }, 2000); // a switch under way ends first
+            Tap(shotgun ? '2' : '1');
+            Run_Until([] { return next_weapon == -1; }, 2000);
+            Run(100);
+        }
+    }
+    // A right click on the map: the gun in hand is reloaded.
+    static void Reload() {
+        const int64_t at = platform::MakeLParam(kW / 2, kH / 2 + 60);
+        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
+        Run(20);
+        platform::PostMessage(platform::MSG{platform::WM_RBUTTONDOWN, 0, at});
+        Run(30);
+        platform::PostMessage(platform::MSG{platform::WM_RBUTTONUP, 0, at});
+        Run(250);
+    }
+    // Reloads a gun that is less than half full while there are rounds for it (between fights).
+    static void Top_Up() {
+        if (p1_id == -1 || reloading || current_weapon < 0) return;
+        const int code = player_inv[current_weapon];
+        const int reserve = code == 10 ? 13 : (code == 33 || code == 34) ? 36 : -1;
+        if (reserve == -1 || Slot_Holding({reserve}) == -1) return;
+        if (player_inv_value2[current_weapon] * 2 >= GUN_CAPACITY) return;
+        Reload();
+        Run_Until([] { return !reloading; }, 3500);
     }
     static bool Fight(int e, int ms = 30000, int heal_below = 45) {
         Arm();
-        Trace("fight %d (class %d, score %d) at %.2f, player %d", e, sprite[e].sector, sprite[e].score, Gap_To(e),
-              p1_id != -1 ? sprite[p1_id].score : -1);
+        {
+            const int gs = Slot_Holding({29, 30});
+            Trace("fight %d (class %d, score %d) at %.2f, player %d, in hand %d, grenades %d", e, sprite[e].sector,
+                  sprite[e].score, Gap_To(e), p1_id != -1 ? sprite[p1_id].score : -1,
+                  current_weapon >= 0 ? player_inv[current_weapon] : -1, gs >= 0 ? player_inv_value[gs] : 0);
+        }
+        int last_score = sprite[e].score, still = 0;
         for (int t = 0; t < ms && Enemy_Alive(e) && p1_id != -1 && !Requested();) {
+            // No harm done for a while: nearer by the grid, then leave him be for a time.
+            if (sprite[e].score < last_score) last_score = sprite[e].score, still = 0;
+            if (++still % 12 == 0) {
+                if (still >= 36) {
+                    ignored_until[e] = (int)TimerGetTime() + 15000;
+                    Trace("fight %d: out of reach", e);
+                    return false;
+                }
+                const bool defend = defend_on_walks;
+                defend_on_walks = false;
+                Walk_To(Box_X(e), Box_Y(e), 0.35f, -1, 4000);
+                defend_on_walks = defend;
+            }
             Heal_If_Low(heal_below);
+            if (current_weapon < 0 || (player_inv_value2[current_weapon] <= 0 && !reloading)) Arm();
+            if (current_weapon >= 0 && player_inv_value2[current_weapon] <= 0 && !reloading) {
+                Reload();
+                t += 300;
+            }
             const object& u = sprite[e];
-            const float x = u.w + u.box_width / 2, y = u.z + u.box_height * 3.5f;
-            const int px = Pixel_X(x), py = Pixel_Y(y);
-            if (!On_Map_Pixel(px, py)) { // off the view: toward it first
+            // The head if the pointer can be put on it there, else the body, else the legs.
+            const float x = u.w + u.box_width / 2;
+            int px = Pixel_X(x), py = -1;
+            for (float h : {3.5f, 2.0f, 0.5f})
+                if (On_Map_Pixel(px, Pixel_Y(u.z + u.box_height * h))) {
+                    py = Pixel_Y(u.z + u.box_height * h);
+                    break;
+                }
+            if (py < 0) { // off the view: toward it first
                 const bool defend = defend_on_walks;
                 defend_on_walks = false;
                 Walk_To(Box_X(e), Box_Y(e), Gap_To(e) * 0.6f, -1, 3000);
@@ -430,6 +506,18 @@ protected:
             }
             Pointer(px, py);
             Run(20);
+            if (stored_target != e) { // another's box over his: the pointer along his picture
+                for (float h : {2.0f, 1.0f, 0.5f, 3.0f}) {
+                    const int qy = Pixel_Y(u.z + u.box_height * h);
+                    if (!On_Map_Pixel(px, qy)) continue;
+                    Pointer(px, qy);
+                    Run(15);
+                    if (stored_target == e) {
+                        py = qy;
+                        break;
+                    }
+                }
+            }
             const int64_t at = platform::MakeLParam(px, py);
             platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
             Run(40);
@@ -444,11 +532,57 @@ protected:
         return !Enemy_Alive(e);
     }
     // Fights every enemy that has seen the player within `range`.
-    static void Defend(float range = 1.2f) {
+    static void Defend(float range = 0.8f) {
         for (int k = 0; k < 20; ++k) {
             const int e = Threat(range);
             if (e == -1 || p1_id == -1 || Requested()) return;
             Fight(e, 20000);
         }
+    }
+
+    // Blows up the unit-like object g (a gun, a tunnel cover) with a grenade thrown from a
+    // few steps off: the grenades taken in hand (key 3), the pointer on it until it offers
+    // it as a target, a click. False when no grenade is left or it still stands.
+    static bool Blow_Up(int g, int tries = 3) {
+        for (int k = 0; k < tries && sprite[g].score > 0 && p1_id != -1; ++k) {
+            // Up beside it: above it the pointer offers the gun itself, and a click there
+            // attacks instead of walking.
+            const object& b = sprite[g];
+            const float cy = b.z + b.box_height / 2;
+            if (!Walk_To(b.w - 0.2f, cy, 0.2f, -1, 30000) && !Walk_To(b.w + b.box_width + 0.2f, cy, 0.2f, -1, 30000) &&
+                !Walk_To(Box_X(g), b.z - 0.25f, 0.2f, -1, 30000))
+                Walk_To(Box_X(g), Box_Y(g), 0.55f, -1, 30000);
+            if (p1_id == -1 || Requested()) return false;
+            const int grenades = Slot_Holding({29, 30});
+            if (grenades == -1) {
+                Trace("blow up %d: no grenade left", g);
+                return false;
+            }
+            if (current_weapon != grenades) {
+                Tap('3');
+                Run(600);
+            }
+            const object& o = sprite[g];
+            bool offered = false;
+            float x = 0, y = 0;
+            for (float fy : {0.5f, 0.3f, 0.7f, 0.15f}) {
+                x = o.w + o.box_width / 2;
+                y = o.z + o.box_height * fy;
+                Pointer(Pixel_X(x), Pixel_Y(y));
+                Run(20);
+                if (stored_target == g) {
+                    offered = true;
+                    break;
+                }
+            }
+            Trace("blow up %d (score %d) from %.2f: offered %d, grenades %d", g, o.score, Gap_To(g), offered,
+                  player_inv_value[grenades]);
+            Click_World(x, y);
+            if (std::getenv("VARNOTH_STORY_TRACE")) Shot("blow_up_" + std::to_string(g) + "_" + std::to_string(k));
+            Run_Guarded_Until([g] { return sprite[g].score <= 0; }, 3000);
+            Trace("blow up %d: score %d after the throw", g, sprite[g].score);
+        }
+        Arm();
+        return sprite[g].score <= 0;
     }
 };
