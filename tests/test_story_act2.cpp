@@ -196,6 +196,38 @@ TEST_F(Story_Act2, FromTheActTwoCampToTheActThreeCamp) {
     Visit_Commander(0);
     if (HasFatalFailure()) return;
     ASSERT_EQ(main_mission[8], 3) << "the revenge was not reported";
+
+    // The gold goes on a rifle at the trader's: a shot from it drops a man.
+    {
+        const int trader = Object_Of_Kind(OBJ_DODGYDAN);
+        ASSERT_NE(trader, -1) << Where();
+        ASSERT_TRUE(Use_Object(trader)) << "the trader's page did not open" << Where();
+        ASSERT_TRUE(Settle_On(1, 27, 5000)) << Where();
+        ASSERT_TRUE(Talk_Through(0)) << Where();
+        ASSERT_TRUE(Settle_On(1, 7, 5000)) << "the shop did not open" << Where();
+        Buy_In_Shop(1); // the Enfield rifle
+        Trace("rifle bought: %d", Slot_Holding({6, 7}) != -1);
+        Leave_Shop();
+        ASSERT_TRUE(Arrive_In(2, 3)) << Where();
+        Arm();
+    }
+
+    // The attack along the trench: the village's north road (open now) to the trench
+    // gallery, its rounds and the colonel's won, the pages after them, and the fortress's
+    // gardens, where the arrival completes the mission; back to the camp by the road.
+    Visit_Commander(1);
+    if (HasFatalFailure()) return;
+    ASSERT_EQ(main_mission[9], 2) << "the attack along the trench was not given";
+    Until([] { return main_mission[9] == 1 || main_mission[9] == 3; }, [&] {
+        if (!To_Village()) return;
+        if (Go(LVL_SH00T_TRENCH, 2, 8)) Run_Guarded(500);
+    }, "the attack along the trench", 12);
+    if (HasFatalFailure()) return;
+    ASSERT_TRUE(Back_To_Camp()) << Where();
+    Visit_Commander(0);
+    if (HasFatalFailure()) return;
+    ASSERT_EQ(main_mission[9], 3) << "the attack along the trench was not reported";
+    EXPECT_EQ(global_objects[42], 1) << "the palace's tunnel is not open";
 }
 
 } // namespace

@@ -16,6 +16,9 @@
 #include <string>
 #include <vector>
 
+#include "camp/gallery.h"
+#include "camp/shop_screen.h"
+#include "camp/shop_stock.h"
 #include "common/codes.h"
 #include "common/world_state.h"
 #include "content/content_inputs.h"
@@ -331,6 +334,10 @@ protected:
                 Run_Until([] { return !next_scene && fade >= 1.0f; }, 50);
                 continue;
             }
+            if (episode == 1 && gallery_mode_active && game_mode == MODE_FRONT) {
+                Win_Gallery_Round();
+                continue;
+            }
             if (In(1, 25)) { // the tent (where a dead player wakes up): out to the camp
                 Run(800);
                 Click(View_X(Box_X(13)), View_Y(Box_Y(13)));
@@ -425,15 +432,30 @@ protected:
         return n;
     }
     // The shotgun in hand while there are shells for it, else the pistol (the number keys).
+    // Rounds for the rifle in the pack and in it.
+    static int Rifle_Rounds() {
+        int n = 0;
+        for (int k = 0; k < 16; ++k)
+            if (player_inv[k] == 2) n += player_inv_value[k];
+        if (current_weapon >= 0 && (player_inv[current_weapon] == 6 || player_inv[current_weapon] == 7))
+            n += player_inv_value2[current_weapon];
+        else if (const int r = Slot_Holding({7}); r != -1)
+            n += player_inv_value2[r];
+        return n;
+    }
+    // The best gun with rounds in hand: the rifle, the shotgun, else the pistol (number keys).
     static void Arm() {
         for (int k = 0; k < 4; ++k) {
-            const bool shotgun = Slot_Holding({33, 34, 35}) != -1 && Shells() > 0;
-            const bool holds_shotgun =
-                current_weapon >= 0 && (player_inv[current_weapon] == 33 || player_inv[current_weapon] == 34);
-            const bool holds_pistol = current_weapon >= 0 && player_inv[current_weapon] == 10;
-            if ((shotgun && holds_shotgun) || (!shotgun && holds_pistol)) return;
+            const int in_hand = current_weapon >= 0 ? player_inv[current_weapon] : -1;
+            char key = '1';
+            if (Slot_Holding({6, 7}) != -1 && Rifle_Rounds() > 0) key = '5';
+            else if (Slot_Holding({33, 34, 35}) != -1 && Shells() > 0) key = '2';
+            const bool holds = key == '5' ? (in_hand == 6 || in_hand == 7)
+                               : key == '2' ? (in_hand == 33 || in_hand == 34)
+                                            : in_hand == 10;
+            if (holds) return;
             Run_Until([] { return next_weapon == -1; }, 2000); // a switch under way ends first
-            Tap(shotgun ? '2' : '1');
+            Tap(key);
             Run_Until([] { return next_weapon == -1; }, 2000);
             Run(100);
         }
@@ -452,7 +474,7 @@ protected:
     static void Top_Up() {
         if (p1_id == -1 || reloading || current_weapon < 0) return;
         const int code = player_inv[current_weapon];
-        const int reserve = code == 10 ? 13 : (code == 33 || code == 34) ? 36 : -1;
+        const int reserve = code == 10 ? 13 : (code == 33 || code == 34) ? 36 : (code == 6 || code == 7) ? 2 : -1;
         if (reserve == -1 || Slot_Holding({reserve}) == -1) return;
         if (player_inv_value2[current_weapon] * 2 >= GUN_CAPACITY) return;
         Reload();
@@ -584,5 +606,82 @@ protected:
         }
         Arm();
         return sprite[g].score <= 0;
+    }
+
+    // ---- The shooting gallery, as a player wins a round: the pointer on what stands up, a
+    // click (one round), the right button to reload an empty gun; a cannon ball shot as it
+    // comes down into view. Plays rounds until the gallery is left.
+    static bool Gallery_Figure_Up(int i) {
+        const object& o = sprite[i];
+        return o.type == MNE && o.sector_action != 23 && o.alpha == 1.0f && o.grab_switch && o.score > 0 &&
+               o.status != 30;
+    }
+    static void Gallery_Click(int i) {
+        const int64_t at = platform::MakeLParam(Pixel_X(Box_X(i)), Pixel_Y(Box_Y(i)));
+        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
+        Run_Until([] { return next_scene; }, 20);
+        if (next_scene) return;
+        platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
+        Run_Until([] { return next_scene; }, 30);
+        platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
+        Run_Until([] { return next_scene; }, 10);
+    }
+    static void Win_Gallery_Round() {
+        const int s0 = scene;
+        auto left = [s0] { return next_scene || episode != 1 || scene != s0; };
+        for (int guard = 0; guard < 6000 && !left() && !::done; ++guard) {
+            if (gallery_clip <= 0 && !gallery_reloading) {
+                const int64_t at = Pixels(0.0f, 0.6f);
+                platform::PostMessage(platform::MSG{platform::WM_RBUTTONDOWN, 0, at});
+                Run_Until(left, 40);
+                platform::PostMessage(platform::MSG{platform::WM_RBUTTONUP, 0, at});
+                Run_Until([&] { return left() || !gallery_reloading; }, 800);
+                continue;
+            }
+            int target = -1;
+            for (int i : {13, 2, 3, 4, 5, 6, 7, 8, 9, 12, 10, 11})
+                if (i >= 10 && i <= 11 ? sprite[i].alpha == 1.0f && sprite[i].grab_switch : Gallery_Figure_Up(i)) target = i;
+            if (gallery_scene == 7)
+                for (int b : {33, 34, 35})
+                    if (sprite[b].alpha == 1.0f && sprite[b].grab_switch && sprite[b].width > 0.6f &&
+                        sprite[b].y + sprite[b].height / 2 < 0.6f)
+                        target = b;
+            if (target == -1 && gallery_scene == 11 && sprite[32].grab_switch) target = 32;
+            if (target == -1) Run_Until(left, 50);
+            else Gallery_Click(target);
+        }
+        Trace("gallery round %d over: health %d", s0, old_health);
+    }
+
+    // ---- The trader's shop (1/7): a good bought as a player buys it: its row clicked, the
+    // box's OK; then "Return to camp". False when the good is not in stock or not bought.
+    static bool Buy_In_Shop(int code) {
+        if (!In(1, 7)) return false;
+        Run(800);
+        int row = -1;
+        for (int k = 0; k < 8; ++k)
+            if (shop[shop_row + k] == code) row = k;
+        if (row == -1) {
+            Trace("shop: %d not in stock", code);
+            return false;
+        }
+        const int before = Slot_Holding({6, 7, 33, 34, 10, 38, 39, 15, 18});
+        (void)before;
+        Click(View_X(Box_X(7 + row)), View_Y(Box_Y(7 + row)));
+        Run(400);
+        const object& ok = hud[40];
+        Trace("shop: row %d clicked, box %.1f, ok at %.2f %.2f", row, hud[2].alpha, ok.x, ok.y);
+        const int64_t at = Pixels(ok.x + ok.width / 2, ok.y + ok.height / 2);
+        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
+        Run(60);
+        platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
+        Run(40);
+        platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
+        Run(300);
+        return true;
+    }
+    static void Leave_Shop() {
+        Click(View_X(Box_X(2)), View_Y(Box_Y(2))); // "Return to camp"
+        Run_Until([] { return next_scene; }, 2000);
     }
 };
