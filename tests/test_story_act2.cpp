@@ -17,6 +17,7 @@
 #include "hud/inventory.h"
 #include "render/render_inputs.h"
 #include "main/window.h"
+#include "world/world_clock.h"
 
 namespace {
 
@@ -60,10 +61,6 @@ protected:
         ASSERT_TRUE(Arrive_In(2, 3, 120000)) << "the act-two camp did not come back" << Where();
         ASSERT_EQ(current_file, slot);
         ASSERT_TRUE(CONTROL_SCHEME) << "the story is played in the mouse-only scheme";
-        if (std::getenv("VARNOTH_HUD_DUMP"))
-            for (int k = 0; k < 75; ++k)
-                if (hud[k].alpha > 0)
-                    std::fprintf(stderr, "hud %d: x %.2f y %.2f w %.2f h %.2f box %.2f %.2f %.2f %.2f alpha %.2f\n", k, hud[k].x, hud[k].y, hud[k].width, hud[k].height, hud[k].w, hud[k].z, hud[k].box_width, hud[k].box_height, hud[k].alpha);
     }
 
     // Out by the exit to level `sector` and on, through the pages between, into scene e/s;
@@ -127,6 +124,9 @@ protected:
         ASSERT_TRUE(Walk_Into_Exit(exit)) << "the exit to level " << sector << " was not reached" << Where();
         ASSERT_TRUE(Settle_On(e, s, 10000)) << "page " << e << "/" << s << " not opened" << Where();
     }
+
+    // Whether the night is on (from a quarter past ten) with some hours of it left.
+    static bool Night_Ahead() { return (hours == 22 && minutes > 14) || hours >= 23 || hours <= 3; }
 
     // Through the commander's door into his conversation, played to its end with `answer`
     // to a question, and back in the camp.
@@ -206,7 +206,9 @@ TEST_F(Story_Act2, FromTheActTwoCampToTheActThreeCamp) {
         ASSERT_TRUE(Talk_Through(0)) << Where();
         ASSERT_TRUE(Settle_On(1, 7, 5000)) << "the shop did not open" << Where();
         Buy_In_Shop(1); // the Enfield rifle
-        Trace("rifle bought: %d", Slot_Holding({6, 7}) != -1);
+        if (current_gold != -1 && player_inv_value[current_gold] >= 1000) Buy_In_Shop(3); // and the Thompson
+        Trace("bought: rifle %d (rounds %d), machine gun %d", Slot_Holding({6, 7}) != -1, Rifle_Rounds(),
+              Slot_Holding({38, 39}) != -1);
         Leave_Shop();
         ASSERT_TRUE(Arrive_In(2, 3)) << Where();
         Arm();
@@ -221,13 +223,60 @@ TEST_F(Story_Act2, FromTheActTwoCampToTheActThreeCamp) {
     Until([] { return main_mission[9] == 1 || main_mission[9] == 3; }, [&] {
         if (!To_Village()) return;
         if (Go(LVL_SH00T_TRENCH, 2, 8)) Run_Guarded(500);
-    }, "the attack along the trench", 12);
+    }, "the attack along the trench", 16);
     if (HasFatalFailure()) return;
     ASSERT_TRUE(Back_To_Camp()) << Where();
     Visit_Commander(0);
     if (HasFatalFailure()) return;
     ASSERT_EQ(main_mission[9], 3) << "the attack along the trench was not reported";
     EXPECT_EQ(global_objects[42], 1) << "the palace's tunnel is not open";
+
+    // The rescue from the fortress: by night through the tunnels to the palace, in at its
+    // gateway (the general's page on the way down), the jailer fought in the dungeon and the
+    // prisoner led out; the pages after it end the act in the act-three camp.
+    Visit_Commander(1);
+    if (HasFatalFailure()) return;
+    ASSERT_EQ(main_mission[10], 2) << "the rescue was not given";
+    Until([] { return current_act == 3; }, [&] {
+        // Night falls at a quarter past ten: the tent's sleep moves the clock on.
+        for (int k = 0; k < 4 && !Night_Ahead(); ++k) {
+            Sleep_In_Tent();
+            if (HasFatalFailure()) return;
+        }
+        Trace("setting out at %d:%02d", hours, minutes);
+        const int dugout = Exit_To(LVL_TUNNEL);
+        ASSERT_NE(dugout, -1) << Where();
+        if (!Walk_Into_Exit(dugout)) return;
+        if (!Settle_On(1, 31, 10000)) return;
+        Run(600);
+        Click(View_X(Box_X(7)), View_Y(Box_Y(7))); // "Palace"
+        if (!Arrive_In(2, 8)) return;
+        Run_Guarded_Until([] { return daytime; }, 90000); // the gate is drawn back at night
+        Trace("at the palace at %d:%02d, night %d", hours, minutes, daytime);
+        if (!Go(LVL_DUNGEON, 3, 28)) return;
+        constexpr int kJailer = 14, kPrisoner = 11;
+        if (sprite[kJailer].score > 0) {
+            defend_on_walks = false;
+            Fight(kJailer, 180000);
+            defend_on_walks = true;
+            Trace("the jailer: %d, player %d", sprite[kJailer].score, p1_id != -1 ? sprite[p1_id].score : -1);
+        }
+        if (p1_id == -1 || sprite[p1_id].score <= 0) return;
+        // His fall is the mission's end: its picture, and back in the dungeon.
+        Run_Until([] { return global_objects[44] == 1 && (next_scene || !lock_player); }, 6000);
+        if (!Arrive_In(3, 28, 30000)) return;
+        Run_Until([] { return !lock_player; }, 3000);
+        if (Use_Object(kPrisoner)) Arrive_In(2, 10, 120000);
+    }, "the rescue from the fortress", 10);
+    if (HasFatalFailure()) return;
+    ASSERT_TRUE(Arrive_In(2, 10, 120000)) << "the act-three camp not reached" << Where();
+    EXPECT_EQ(main_mission[10], 1);
+    Shot("act2_act_three_camp");
+
+    // Escape saves the game (and opens the pause page); the save is kept for the next act.
+    Tap(platform::VK_ESCAPE);
+    ASSERT_TRUE(Settle_On(1, 53, 5000)) << "the pause page did not open" << Where();
+    Keep_Story_Save("test_story_act2");
 }
 
 } // namespace

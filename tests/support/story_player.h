@@ -182,6 +182,7 @@ protected:
     // until that exit has asked for its scene. False when he gets stuck or a scene is asked
     // for on the way.
     static bool Walk_To(float tx, float ty, float near, int exit_wanted = -1, int ms = 60000) {
+        Run_Until([] { return !lock_player || next_scene || next_scene1 != -1; }, 6000); // a success pose holds him
         const int e0 = episode, s0 = scene;
         auto left = [&] { return Requested() || episode != e0 || scene != s0 || p1_id == -1; };
         int stuck = 0;
@@ -227,6 +228,15 @@ protected:
                 t += 100;
                 continue;
             }
+            // The last step into an exit: its middle (a cell's centre may lie on its edge),
+            // then a little further in each time the step ends short of it.
+            if (exit_wanted != -1 && k == way.size()) {
+                static const float nudge[][2] = {{0, 0}, {0, 0.25f}, {0, -0.25f}, {0.25f, 0}, {-0.25f, 0}};
+                const object& t = sprite[exit_wanted];
+                x = Box_X(exit_wanted) + nudge[stuck % 5][0] * t.box_width;
+                y = Box_Y(exit_wanted) + nudge[stuck % 5][1] * t.box_height;
+                ++stuck;
+            }
             const float before = std::hypot(PX() - x, PY() - y);
             Trace("walk: click (%.2f, %.2f) toward (%.2f, %.2f), player (%.2f, %.2f)", x, y, tx, ty, PX(), PY());
             Click_World(x, y);
@@ -234,6 +244,7 @@ protected:
                 return left() || std::hypot(PX() - x, PY() - y) < 0.07f || (defend_on_walks && Threat(0.7f) != -1);
             }, 2500);
             t += 2580;
+            if (exit_wanted != -1 && k == way.size()) continue; // counted above
             if (!there && std::hypot(PX() - x, PY() - y) > before - 0.05f) ++stuck;
             else stuck = 0;
         }
@@ -370,7 +381,7 @@ protected:
         if (i < 0 || i >= no_sprites || p1_id == -1 || i == p1_id) return false;
         const object& u = sprite[i];
         return u.type == UNT && u.linked_sprite != player_type && u.score > 0 && !u.turn_off &&
-               u.status != 30 && u.status != 31 && u.status != 44 && u.status != 56;
+               u.status != 30 && u.status != 31 && u.status != 44;
     }
     static float Gap_To(int i) { return std::hypot(Box_X(i) - PX(), Box_Y(i) - PY()); }
     // The nearest enemy within `range` of the player that has seen him (or any within `range`
@@ -432,6 +443,16 @@ protected:
         return n;
     }
     // The shotgun in hand while there are shells for it, else the pistol (the number keys).
+    // Rounds of ammunition code `ammo` in the pack and loaded in a gun of `slots`.
+    static int Rounds_Of(int ammo, std::initializer_list<int> slots) {
+        int n = 0, loaded = 0;
+        for (int k = 0; k < 16; ++k) {
+            if (player_inv[k] == ammo) n += player_inv_value[k];
+            for (int c : slots)
+                if (player_inv[k] == c) loaded = std::max(loaded, player_inv_value2[k]);
+        }
+        return n + loaded;
+    }
     // Rounds for the rifle in the pack and in it.
     static int Rifle_Rounds() {
         int n = 0;
@@ -449,8 +470,10 @@ protected:
             const int in_hand = current_weapon >= 0 ? player_inv[current_weapon] : -1;
             char key = '1';
             if (Slot_Holding({6, 7}) != -1 && Rifle_Rounds() > 0) key = '5';
+            else if (Slot_Holding({38, 39}) != -1 && Rounds_Of(41, {38, 39}) > 0) key = '4';
             else if (Slot_Holding({33, 34, 35}) != -1 && Shells() > 0) key = '2';
-            const bool holds = key == '5' ? (in_hand == 6 || in_hand == 7)
+            const bool holds = key == '5'   ? (in_hand == 6 || in_hand == 7)
+                               : key == '4' ? (in_hand == 38 || in_hand == 39)
                                : key == '2' ? (in_hand == 33 || in_hand == 34)
                                             : in_hand == 10;
             if (holds) return;
@@ -474,7 +497,11 @@ protected:
     static void Top_Up() {
         if (p1_id == -1 || reloading || current_weapon < 0) return;
         const int code = player_inv[current_weapon];
-        const int reserve = code == 10 ? 13 : (code == 33 || code == 34) ? 36 : (code == 6 || code == 7) ? 2 : -1;
+        const int reserve = code == 10                   ? 13
+                            : (code == 33 || code == 34) ? 36
+                            : (code == 6 || code == 7)   ? 2
+                            : (code == 38 || code == 39) ? 41
+                                                         : -1;
         if (reserve == -1 || Slot_Holding({reserve}) == -1) return;
         if (player_inv_value2[current_weapon] * 2 >= GUN_CAPACITY) return;
         Reload();
@@ -542,7 +569,8 @@ protected:
             }
             const int64_t at = platform::MakeLParam(px, py);
             platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
-            Run(40);
+            const bool machine = current_weapon >= 0 && (player_inv[current_weapon] == 38 || player_inv[current_weapon] == 39);
+            Run_Until([&] { return !Enemy_Alive(e) || Requested(); }, machine ? 600 : 40); // a machine gun fires while held
             platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
             Run_Until([&] { return !Enemy_Alive(e) || Requested(); }, 250);
             t += 310;
