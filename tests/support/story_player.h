@@ -72,6 +72,12 @@ protected:
     }
 
     // ---- Second act: walks over the grid by clicks, pages, conversations, fights ----
+    // A played part only plays: the fixture's helpers that set the game's state (enter a
+    // scene, place the player) are not its to call.
+    void Enter_Scene(int e, int s, int spawn = 0) = delete;
+    void Enter_Camp(int spawn) = delete;
+    static void Place_Player(float x, float y, int then_ms = 0) = delete;
+
     // The program started as a player starts it: its boot scene, on to the menu.
     void Boot_To_Menu() { PlayedGame::Enter_Scene(10, 0); }
 
