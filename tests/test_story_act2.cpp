@@ -145,11 +145,13 @@ TEST_F(Story_Act2, FromTheActTwoCampToTheActThreeCamp) {
     if (HasFatalFailure()) return;
     EXPECT_EQ(current_act, 2);
 
-    // The new commander takes the convoy mission over without an offer...
-    ASSERT_NE(main_mission[6], 3);
-    Visit_Commander(0);
-    if (HasFatalFailure()) return;
-    EXPECT_EQ(main_mission[6], 3);
+    // The new commander takes the convoy mission over without an offer (the first act may
+    // have left it done, accomplished or accepted)...
+    if (main_mission[6] != 3) {
+        Visit_Commander(0);
+        if (HasFatalFailure()) return;
+    }
+    ASSERT_EQ(main_mission[6], 3) << "the convoy mission was not taken over";
     // ...and offers the nun's errand on the next visit.
     Visit_Commander(1);
     if (HasFatalFailure()) return;
@@ -222,7 +224,7 @@ TEST_F(Story_Act2, FromTheActTwoCampToTheActThreeCamp) {
     ASSERT_EQ(main_mission[9], 2) << "the attack along the trench was not given";
     Until([] { return main_mission[9] == 1 || main_mission[9] == 3; }, [&] {
         if (!To_Village()) return;
-        if (Go(LVL_SH00T_TRENCH, 2, 8)) Run_Guarded(500);
+        if (Go(LVL_SH00T_TRENCH, 2, 8)) Run(500);
     }, "the attack along the trench", 16);
     if (HasFatalFailure()) return;
     ASSERT_TRUE(Back_To_Camp()) << Where();
@@ -251,7 +253,7 @@ TEST_F(Story_Act2, FromTheActTwoCampToTheActThreeCamp) {
         Run(600);
         Click(View_X(Box_X(7)), View_Y(Box_Y(7))); // "Palace"
         if (!Arrive_In(2, 8)) return;
-        Run_Guarded_Until([] { return daytime; }, 90000); // the gate is drawn back at night
+        Run_Until([] { return daytime; }, 90000); // the gate is drawn back at night
         Trace("at the palace at %d:%02d, night %d", hours, minutes, daytime);
         if (!Go(LVL_DUNGEON, 3, 28)) return;
         constexpr int kJailer = 14, kPrisoner = 11;

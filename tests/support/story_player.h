@@ -81,15 +81,11 @@ protected:
     // The program started as a player starts it: its boot scene, on to the menu.
     void Boot_To_Menu() { PlayedGame::Enter_Scene(10, 0); }
 
-public:
-    // The loop runs this on every pass of the second act's drivers (the fight in the scene).
-    static inline std::function<void()> act2_guard = [] {};
     // Enemies the player cannot get at, left be until the time given (by sprite).
     static inline std::vector<int> ignored_until = std::vector<int>(MAX_SPRITES, 0);
     // Whether a walk stops to fight the enemies that have seen the player.
     static inline bool defend_on_walks = true;
 
-protected:
     // Whether a walker may cross cell c: open ground, and outside every exit's box but the
     // one he is heading for (a step into another would take him out of the scene).
     static bool Open_Cell(int c, int exit_wanted) {
@@ -165,23 +161,16 @@ protected:
     // (the view leans toward the pointer).
     static void Click_World(float wx, float wy) {
         Pointer(Pixel_X(wx), Pixel_Y(wy));
-        Run_Guarded(30);
+        Run(30);
         const int64_t at = platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy));
         platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
         platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
-        Run_Guarded(40);
+        Run(40);
         platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
-        Run_Guarded(10);
+        Run(10);
     }
     static bool Requested() { return next_scene || next_scene1 != -1 || lock_player; }
-    // Runs the loop with the act's guard on every pass.
-    static bool Run_Guarded_Until(const std::function<bool()>& ready, int ms) {
-        return Run_Until([&] {
-            act2_guard();
-            return ready();
-        }, ms);
-    }
-    static void Run_Guarded(int ms) { Run_Guarded_Until([] { return false; }, ms); }
+
 
     // Walks by clicks on open ground, a few cells at a time along a way planned over the
     // collision grid, until the player is within `near` of (tx, ty) or, with an exit given,
@@ -203,7 +192,7 @@ protected:
             const std::vector<int> way = Plan_Way(tx, ty, near, exit_wanted);
             if (way.empty()) {
                 ++stuck;
-                Run_Guarded(300);
+                Run(300);
                 t += 300;
                 continue;
             }
@@ -230,7 +219,7 @@ protected:
             }
             if (k == 0) {
                 ++stuck;
-                Run_Guarded(100);
+                Run(100);
                 t += 100;
                 continue;
             }
@@ -246,7 +235,7 @@ protected:
             const float before = std::hypot(PX() - x, PY() - y);
             Trace("walk: click (%.2f, %.2f) toward (%.2f, %.2f), player (%.2f, %.2f)", x, y, tx, ty, PX(), PY());
             Click_World(x, y);
-            const bool there = Run_Guarded_Until([&] {
+            const bool there = Run_Until([&] {
                 return left() || std::hypot(PX() - x, PY() - y) < 0.07f || (defend_on_walks && Threat(0.7f) != -1);
             }, 2500);
             t += 2580;
@@ -276,7 +265,7 @@ protected:
                     x = o.x + o.width * fx;
                     y = o.y + o.height * fy;
                     Pointer(Pixel_X(x), Pixel_Y(y));
-                    Run_Guarded(20);
+                    Run(20);
                     if (stored_target == i) {
                         offered = true;
                         break;
@@ -289,7 +278,7 @@ protected:
                 return false;
             }
             Click_World(x, y);
-            Run_Guarded_Until(done, 3000);
+            Run_Until(done, 3000);
         }
         return done();
     }
@@ -635,7 +624,7 @@ protected:
                   player_inv_value[grenades]);
             Click_World(x, y);
             if (std::getenv("VARNOTH_STORY_TRACE")) Shot("blow_up_" + std::to_string(g) + "_" + std::to_string(k));
-            Run_Guarded_Until([g] { return sprite[g].score <= 0; }, 3000);
+            Run_Until([g] { return sprite[g].score <= 0; }, 3000);
             Trace("blow up %d: score %d after the throw", g, sprite[g].score);
         }
         Arm();
@@ -699,8 +688,6 @@ protected:
             Trace("shop: %d not in stock", code);
             return false;
         }
-        const int before = Slot_Holding({6, 7, 33, 34, 10, 38, 39, 15, 18});
-        (void)before;
         Click(View_X(Box_X(7 + row)), View_Y(Box_Y(7 + row)));
         Run(400);
         const object& ok = hud[40];
