@@ -179,7 +179,11 @@ void Go_To_Sleep() {
     Camp_Blank_Tooltip();
     Set_Sprite(SPR_SLEEP, 1, ANIM_LOOP, ANIM_ARRAY_SPRITE, false);
     Calculate_Stats();
+    // A night's sleep heals both copies of the player's health: the one carried into the camp
+    // and the one a player made afresh at a spawn point takes, so that the next place he walks
+    // into does not bring back the wounds he slept off.
     old_health = PLY_VITALITY;
+    player_health = (float)PLY_VITALITY;
     sprite[SPR_FIGURE].alpha = 0.0f;
     hours += 6;
     if (global_objects[60] == 2) {

@@ -152,6 +152,9 @@ int Mission_Of(int giver) {
     if (current_main != 0 && !in_chain) return -1;
     int m = current_main;
     if (giver == 47 && current_main == 0) m = 4;
+    // The commander of act three starts her chain as giver 47 does: every report before it
+    // leaves no mission in hand, and from 0 alone she would have nothing to offer.
+    if (giver == 74 && current_main == 0) m = 11;
     if (giver == 66 && main_mission[6] != 3) m = 6;
     for (int i = 0; i < n; ++i)
         if (main_mission[chain[i]] == 3) m = i + 1 < n ? chain[i + 1] : -2;

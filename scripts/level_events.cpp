@@ -1,5 +1,6 @@
 #include "scripts/level_events.h"
 
+#include <cmath>
 #include <cstdlib>
 
 #include "combat/combat.h"
@@ -18,6 +19,7 @@
 #include "render/render_inputs.h"
 #include "scripts/level_event_tools.h"
 #include "scripts/level_helpers.h"
+#include "world/collision.h"
 #include "world/turning.h"
 #include "world/world_clock.h"
 
@@ -121,6 +123,8 @@ constexpr silo_stage silo_stages[] = {
 constexpr int CONVOY_GOAL_SWITCH = 131;
 constexpr int CONVOY_TRAP_SPRITES[] = {107, 106, 105, 79};
 constexpr int CONVOY_MARKER = 8;
+// How close the lorry's centre comes to its destination before it stops driving.
+constexpr float CONVOY_ARRIVED = 0.01f;
 
 }  // namespace
 
@@ -317,6 +321,17 @@ void Convoy_Event(int f_rate) {
         if (vehicle) sprite[a_vehicle].training = true;
         if (p1_id != -1 && In_Level(p1_id) && sprite[p1_id].score != 0 && vehicle)
             Display_Message(a_vehicle, MSG_VANMAN);
+    }
+    // Once under way the lorry drives itself toward the destination the set-up gave it, with
+    // the vehicle mover, until it stands on it. It is driven here only: the mover's moving
+    // flag is taken back, so that the unit code does not walk it on top of that.
+    if (title_sequence == 2 && vehicle) {
+        object& v = sprite[a_vehicle];
+        const float cx = v.w + v.box_width / 2, cy = v.z + v.box_height / 2;
+        if (std::hypot(v.mov_x - cx, v.mov_y - cy) > CONVOY_ARRIVED) {
+            Move_Vehicle(a_vehicle, v.mov_x, v.mov_y, f_rate);
+            v.moving = false;
+        }
     }
     if (title_sequence == 2 && trigger_hit != -1) {
         if (p1_id != -1 && trigger_hit != CONVOY_GOAL_SWITCH)

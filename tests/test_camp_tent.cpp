@@ -423,6 +423,7 @@ TEST_F(TentTest, HighlightOnlyWhereTheButtonHasOne) {
 
 TEST_F(TentTest, SleepRestsAndReloadsTheTent) {
     old_health = 20;
+    player_health = 28.0f; // taken before the last hit of the day
     hours = 22;
     Click(6);
     EXPECT_TRUE(next_scene);
@@ -437,6 +438,7 @@ TEST_F(TentTest, SleepRestsAndReloadsTheTent) {
     EXPECT_EQ(Tip(), "");
     EXPECT_EQ(sprite[6].anim, 1);
     EXPECT_EQ(old_health, PLY_VITALITY);
+    EXPECT_EQ(player_health, (float)PLY_VITALITY); // a player made at the next spawn point is whole
     EXPECT_EQ(sprite[10].alpha, 0.0f);
     EXPECT_EQ(hours, 28);  // not wrapped here
     EXPECT_EQ(minutes, 30);

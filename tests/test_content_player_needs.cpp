@@ -212,6 +212,7 @@ TEST(Player_Needs, WhatThePointerPicksAndWhatAShotHurts) {
         {"a door", [](ObjectRec& o) { o.type = DOR, o.sector_action = door_type::SINGLE; }, true, true},
         {"a tree", [](ObjectRec& o) { o.type = DOR, o.sector_action = door_type::TYPE_TREE; }, true, false},
         {"a unit", [](ObjectRec& o) { o.type = UNT; }, true, true},
+        {"a unit that grab leaves off", [](ObjectRec& o) { o.type = UNT, o.grab_switch = 0; }, true, false},
         {"a trigger", [](ObjectRec& o) { o.type = TRI; }, false, false},
     };
     for (const Case& c : cases) {

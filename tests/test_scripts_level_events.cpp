@@ -276,6 +276,37 @@ TEST_F(Convoy, DepartsAfterThePauseAndSucceedsAtTheGoalSwitch) {
     EXPECT_EQ(Calls("Man_Shot"), 4);
 }
 
+// Once under way the lorry drives itself toward its destination, a vehicle mover's step a
+// tick, and stops there; during the pause, and once destroyed, it stands.
+TEST_F(Convoy, TheLorryDrivesToItsDestinationOnceUnderWay) {
+    object& v = sprite[50];
+    v.w = v.x, v.z = v.y, v.box_width = v.width, v.box_height = v.height;
+    const auto centre = [&] { return std::pair{v.w + v.box_width / 2, v.z + v.box_height / 2}; };
+    const auto left = [&] { return std::hypot(9.0f - centre().first, 7.0f - centre().second); };
+    Tick(4000);  // the set-up: the pause begins
+    const float start = left();
+    Tick(1001);
+    EXPECT_EQ(title_sequence, 1);
+    EXPECT_EQ(left(), start) << "it drove during the pause";
+    Tick();  // the departure, and its first step of the vehicle mover
+    ASSERT_EQ(title_sequence, 2);
+    EXPECT_NEAR(start - left(), 16 * 1.2f * 0.00016f, 1e-4f);
+    EXPECT_FALSE(v.moving) << "left to the unit code to walk as well";
+    for (int i = 0; i < 4000 && left() > 0.02f; ++i) Tick();
+    EXPECT_LT(left(), 0.02f) << "it never came to its destination";
+    const auto there = centre();
+    for (int i = 0; i < 50; ++i) Tick();
+    EXPECT_NEAR(centre().first, there.first, 0.01f);
+    EXPECT_NEAR(centre().second, there.second, 0.01f);
+    // Destroyed on the road, it stands where it fell.
+    v.score = 0;
+    Tick();
+    ASSERT_GE(title_sequence, 100);
+    const auto fell = centre();
+    for (int i = 0; i < 20; ++i) Tick();
+    EXPECT_EQ(centre(), fell);
+}
+
 TEST_F(Convoy, DestroyedDuringThePauseBlastsFourTimesThenFails) {
     Tick();
     sprite[50].score = 0;

@@ -7,7 +7,7 @@
 // follow bring the player into the act-three camp, where Escape saves the game. The test only
 // moves the pointer, clicks, presses keys and waits; it reads the game's state to find its
 // way and to check what happened.
-#include "support/story_player.h"
+#include "support/story_act2_drivers.h"
 
 #include <cmath>
 #include <string>
@@ -21,7 +21,7 @@
 
 namespace {
 
-class Story_Act2 : public StoryGame {
+class Story_Act2 : public Act2_Player {
 protected:
     // The exit of the loaded scene that leads to level `sector`; -1 none.
     static int Exit_To(int sector) {

@@ -7,7 +7,7 @@
 // of the stair with that kit, and after each fall takes him down the stair again (the way
 // there is the played story's business); the fight itself is only keys, pointer, clicks and
 // waiting.
-#include "support/story_player.h"
+#include "support/story_act2_drivers.h"
 
 #include <string>
 
@@ -19,7 +19,7 @@
 
 namespace {
 
-class Walk_Dungeon_Jailer : public StoryGame {
+class Walk_Dungeon_Jailer : public Act2_Player {
 protected:
     // A game in the second act on the rescue, the act's kit in the pack, at the foot of the
     // dungeon's stair.

@@ -340,18 +340,13 @@ TEST_F(Walk_Convoy, TheLorryReachesTheDepot) {
     Shot("convoy_start");
     ASSERT_TRUE(Run_Until([] { return title_sequence == 2; }, 6000)) << "the lorry never set off";
     const float y0 = LY();
-    // The lorry drives its road to its destination (moved as the scripted vehicles are,
-    // straight at the point: nothing in the game drives it), the marker on it, the player kept alive beside it; on the
-    // depot's switch it leaves the scene.
+    // The lorry drives itself to its destination (the escort moves it as the scripted
+    // vehicles are moved, straight at the point), the marker on it, the player kept alive
+    // beside it; on the depot's switch it leaves the scene.
     const int start = Now();
-    int moved_at = start;
     ASSERT_TRUE(Run_Until(
         [&] {
             if (a_vehicle == -1) return true;
-            if (Now() == moved_at) return false; // once for each 5 ms of the clock
-            moved_at = Now();
-            Move_Vehicle(kLorry, points[a_patrol_pnt].x, points[a_patrol_pnt].y, 5);
-            sprite[kLorry].moving = false; // driven here, not walked by the unit code
             EXPECT_NEAR(points[8].y, LY(), 0.01f);
             sprite[p1_id].score = std::max(sprite[p1_id].score, 50);
             return false;

@@ -428,4 +428,49 @@ TEST_F(Walk_Story_Pages, CreditsRunToTheirEndAndLandOnTheMainMenu) {
     EXPECT_TRUE(Boxes().empty()) << Box_Texts();
 }
 
+// The menu's Credits button opens the cast pages, which run to their last card and come back
+// to the menu; on the last card "The End" opens the commander's thanks, which end the game.
+TEST_F(Walk_Story_Pages, TheMenusCreditsRunTheCastPagesBackToTheMenu) {
+    ASSERT_TRUE(gl_);
+    Story(4);
+    Enter_Scene(0, 1);
+    ASSERT_TRUE(Run_Until([] { return In(0, 1) && title_sequence >= 6 && stop_camera; }, 90000)) << Box_Texts();
+    Click_Sprite(25); // Credits
+    std::vector<std::pair<int, int>> visited;
+    ASSERT_TRUE(Run_Until(
+        [&] {
+            const std::pair<int, int> now{episode, scene};
+            if (!next_scene && fade >= 1.0f && (visited.empty() || visited.back() != now)) visited.push_back(now);
+            return visited.size() > 1 && In(0, 1) && fade >= 1.0f;
+        },
+        120000))
+        << episode << "/" << scene;
+    const std::vector<std::pair<int, int>> expected = {{4, 1}, {4, 2}, {4, 3}, {4, 4}, {4, 5}, {4, 6}, {0, 1}};
+    EXPECT_EQ(visited, expected);
+    EXPECT_TRUE(Boxes().empty()) << Box_Texts();
+}
+
+TEST_F(Walk_Story_Pages, TheLastCardsEndButtonLeadsToTheLastPage) {
+    ASSERT_TRUE(gl_);
+    Story(4);
+    // The chain adds one to the scene asked for: 4/5 opens the last card.
+    episode = 4;
+    scene = 5;
+    next_scene = true;
+    ASSERT_TRUE(Run_Until([] { return In(4, 6) && fade >= 1.0f; }, 8000)) << episode << "/" << scene;
+    Run(300);
+    ASSERT_TRUE(On_View(3)) << "no button on the last card";
+    const Leave l = Click_And_Watch(3);
+    ASSERT_TRUE(l.left);
+    EXPECT_EQ(l.e, 1);
+    EXPECT_EQ(l.s, 39);
+    ASSERT_TRUE(Run_Until([] { return In(1, 39) && fade >= 1.0f; }, 8000)) << episode << "/" << scene;
+    Run_Until([] {
+        skip_text = true;
+        return false;
+    }, 30000);
+    EXPECT_TRUE(::done) << "the game goes on: " << episode << "/" << scene;
+    ::done = false;
+}
+
 } // namespace

@@ -7,28 +7,34 @@
 #include "support/played_game.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "camp/gallery.h"
-#include "camp/shop_screen.h"
-#include "camp/shop_stock.h"
 #include "common/codes.h"
+#include "common/game_state.h"
+#include "common/input.h"
+#include "common/scene_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
 #include "content/content_state.h"
+#include "camp/gallery.h"
 #include "content/object_setup.h"
-#include "hud/inventory.h"
-#include "hud/weapons.h"
+#include "hud/derived_state.h"
+#include "hud/hud.h"
+#include "hud/player_stats.h"
+#include "main/messages.h"
 #include "main/mouse_code.h"
-#include "main/timer.h"
 #include "render/render_inputs.h"
+#include "world/collision.h"
+#include "world/world_clock.h"
 
 class StoryGame : public PlayedGame {
 protected:
@@ -71,60 +77,184 @@ protected:
         ASSERT_FALSE(ec) << ec.message();
     }
 
-    // ---- Second act: walks over the grid by clicks, pages, conversations, fights ----
-    // A played part only plays: the fixture's helpers that set the game's state (enter a
-    // scene, place the player) are not its to call.
-    void Enter_Scene(int e, int s, int spawn = 0) = delete;
-    void Enter_Camp(int spawn) = delete;
-    static void Place_Player(float x, float y, int then_ms = 0) = delete;
+    // ---- The player's hands (mouse-only scheme): walking, talking, fighting, saving ----
+    // What a player cannot do is not here: the helpers that write the game's state are hidden.
+    void Enter_Scene(int, int, int = 0) = delete;
+    void Enter_Camp(int) = delete;
+    static void Place_Player(float, float, int = 0) = delete;
 
-    // The program started as a player starts it: its boot scene, on to the menu.
-    void Boot_To_Menu() { PlayedGame::Enter_Scene(10, 0); }
-
-    // Enemies the player cannot get at, left be until the time given (by sprite).
-    static inline std::vector<int> ignored_until = std::vector<int>(MAX_SPRITES, 0);
-    // Whether a walk stops to fight the enemies that have seen the player.
-    static inline bool defend_on_walks = true;
-
-    // Whether a walker may cross cell c: open ground, and outside every exit's box but the
-    // one he is heading for (a step into another would take him out of the scene).
-    static bool Open_Cell(int c, int exit_wanted) {
-        if (c < 0 || map_col[c] != COL_FREE) return false;
-        const float x = Cell_Centre_X(Cell_Column_Of(c)), y = Cell_Centre_Y(Cell_Row_Of(c));
-        for (int k = 0; k < trigger_counter; ++k) {
-            const int i = trigger_list[k];
-            if (i == exit_wanted) continue;
-            const object& t = sprite[i];
-            if (x > t.w - 0.08f && x < t.w + t.box_width + 0.08f && y > t.z - 0.08f && y < t.z + t.box_height + 0.08f)
-                return false;
-        }
-        return true;
+    // Where the game stands, for failure messages: the scene, the player and any boxes.
+    static std::string Where() {
+        std::string s = "at " + std::to_string(episode) + "/" + std::to_string(scene);
+        if (next_scene) s += " (leaving)";
+        if (p1_id != -1 && sprite)
+            s += ", the player at (" + std::to_string(PX()) + ", " + std::to_string(PY()) + ") with " +
+                 std::to_string(sprite[p1_id].score) + " health";
+        return s + Box_Texts();
     }
-    // The cells of the shortest way over open ground from the player to a cell within `near`
-    // of (tx, ty) (inside exit `exit_wanted`'s box when that is given); empty when none.
-    static std::vector<int> Plan_Way(float tx, float ty, float near, int exit_wanted = -1) {
+    static bool Settled_In(int e, int s) { return In(e, s) && fade >= 1.0f && (game_mode != MODE_WALK || p1_id != -1); }
+    static bool Requested(int e, int s) { return next_scene && episode == e && scene == s; }
+
+    // The program started as its window starts it (the boot scene), up to the main menu.
+    void Boot_To_Menu() {
+        ASSERT_TRUE(gl_);
+        PlayedGame::Enter_Scene(10, 0);
+        ASSERT_TRUE(Run_Until([] { return In(0, 1) && title_sequence >= 6 && stop_camera; }, 90000))
+            << "menu not reached: " << Where();
+    }
+    // From the main menu: Start, the record of save slot `slot` chosen and opened. The game
+    // then starts where a loaded game starts (the caller waits for it).
+    void Open_Saved_Game(int slot) {
+        Click_Sprite(22); // Start
+        ASSERT_TRUE(Settle_On(0, 2, 5000)) << "save slots not reached: " << Where();
+        int entry = -1;
+        for (int i = 0; i < no_sprites; ++i)
+            if (sprite[i].type == fe_type::FILE && sprite[i].sector_action == slot) entry = i;
+        ASSERT_NE(entry, -1) << "no record of slot " << slot << " on the page";
+        Click_Sprite(entry); // choose it
+        ASSERT_EQ(file_selected, entry);
+        Click_Sprite(entry); // and open it
+        ASSERT_TRUE(Run_Until([] { return next_scene || !In(0, 2); }, 5000)) << "the record did not open: " << Where();
+        ASSERT_EQ(current_file, slot);
+    }
+    // A page button: the pointer on it once the page has faded in and the button is armed
+    // (the pages arm their buttons half a second after they open), then a click; true once
+    // the page asks for the next scene.
+    static bool Press_Page_Button(int i) {
+        const int e = episode, s = scene;
+        const auto left = [e, s] { return Scene_Requested() || episode != e || scene != s; };
+        Run_Until([] { return fade >= 1.0f; }, 3000);
+        Run(600);
+        for (int tries = 0; tries < 3 && !left(); ++tries) {
+            Click_Sprite(i);
+            Run_Until(left, 500);
+        }
+        return left();
+    }
+    // Escape in a walk scene: the game saves itself into the slot in play and opens the
+    // pause page.
+    void Save_By_Escape() {
+        ASSERT_EQ(game_mode, MODE_WALK) << Where();
+        Tap(platform::VK_ESCAPE);
+        ASSERT_TRUE(Settle_On(1, 53, 5000)) << "the pause page did not open: " << Where();
+    }
+
+    // A click on a world position held over a few ticks (a button-up in the same tick would
+    // clear it); with `stop`, the loop stops as soon as it holds and the rest of the click is
+    // not posted. The view leans toward the pointer, so the pointer is set again on the
+    // world position just before the button goes down.
+    static bool Click_At(float wx, float wy, const std::function<bool()>& stop = [] { return false; }) {
+        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy))});
+        if (Run_Until(stop, 30)) return true;
+        // The view has leant toward the pointer: a spot that has slid under the HUD or off
+        // the screen is not clicked (the click would work the HUD).
+        if (game_mode == MODE_WALK && !On_Screen(wx, wy)) return Run_Until(stop, 20);
+        const int64_t at = platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy));
+        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
+        platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
+        if (Run_Until(stop, 40)) {
+            platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
+            return true;
+        }
+        platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
+        return Run_Until(stop, 20);
+    }
+    static void Point_At(float wx, float wy) {
+        platform::PostMessage(
+            platform::MSG{platform::WM_MOUSEMOVE, 0, platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy))});
+    }
+    // A right click (reload) at a world position; beside the player when that lies under the
+    // HUD or off the screen.
+    static void Right_Click_At(float wx, float wy) {
+        if (!On_Screen(wx, wy)) wx = PX() + 0.15f, wy = PY();
+        const int64_t at = platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy));
+        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
+        Run(20);
+        platform::PostMessage(platform::MSG{platform::WM_RBUTTONDOWN, 0, at});
+        Run(40);
+        platform::PostMessage(platform::MSG{platform::WM_RBUTTONUP, 0, at});
+        Run(10);
+    }
+    static float Distance_To(float x, float y) { return std::hypot(PX() - x, PY() - y); }
+    static float Distance_To(int i) { return Distance_To(Box_X(i), Box_Y(i)); }
+    // Whether the point lies on the drawn part of the map (a player only clicks what he sees).
+    static bool On_Screen(float wx, float wy) {
+        const int px = Pixel_X(wx), py = Pixel_Y(wy);
+        return px > 8 && px < kW - 8 && py > 8 && py < kH - 8 && !Over_Hud(wx + camX, wy + camY);
+    }
+    // Whether a view position lies on the HUD's panels, buttons or inventory grid (a click
+    // there works the HUD, not the map).
+    static bool Over_Hud(float vx, float vy) {
+        if (!hud) return false;
+        const auto over = [&](int i) {
+            const object& h = hud[i];
+            return vx > h.w - 0.04f && vx < h.w + h.box_width + 0.04f && vy > h.z - 0.04f && vy < h.z + h.box_height + 0.04f;
+        };
+        for (int i : {36, 33, 50, 0, 29, 30, 38, 49, 46, 26})
+            if (over(i)) return true;
+        for (int i = 11; i <= 26; ++i)
+            if (over(i)) return true;
+        return false;
+    }
+
+    // With STORY_TRACE set, a line on the player's state (for following a long run).
+    static void Trace(const std::string& what) {
+        if (!std::getenv("STORY_TRACE")) return;
+        std::fprintf(stderr, "[story] %s: %d/%d t=%d health %d/%d exp %d/%d rank %d points %d weapon %d grenades %d inv",
+                     what.c_str(), episode, scene, Now(), p1_id != -1 ? sprite[p1_id].score : -1, PLY_VITALITY,
+                     player_experience, player_exp_level, player_rank, level_up_points, current_weapon, INV_GRENADE_COUNT);
+        for (int n = 0; n < 16; ++n) std::fprintf(stderr, " %d:%d", player_inv[n], player_inv_value[n]);
+        std::fprintf(stderr, "\n");
+    }
+
+    // ---- Walking ----
+    // Ground a walker may cross: no wall, water or footprint, and clear of every exit's box
+    // but the one he is going for (a step into another would take him out of the scene).
+    static bool Walkable(int cell, int exit = -1) {
+        if (!Cell_Index_On_Map(cell)) return false;
+        const int c = map_col[cell];
+        if (c == COL_SOLID || c == COL_SOLID_SHOOTTHRU || c == COL_WATER || c == COL_FOOTPRINT) return false;
+        return !Near_Exit(Cell_Centre_X(Cell_Column_Of(cell)), Cell_Centre_Y(Cell_Row_Of(cell)), exit);
+    }
+    // Whether (x, y) lies on or beside an exit's box or an open tunnel (other than `exit`).
+    static bool Near_Exit(float x, float y, int exit = -1, float margin = 0.12f) {
+        // A tunnel cover opens into the tunnels once a shot or a blast breaks it.
+        for (int i = 0; i < no_sprites; ++i) {
+            const object& o = sprite[i];
+            if (o.type == BAG && o.sector == unit_class::TUNNEL && x > o.w - margin && x < o.w + o.box_width + margin &&
+                y > o.z - margin && y < o.z + o.box_height + margin)
+                return true;
+        }
+        for (int k = 0; k < trigger_counter; ++k) {
+            const int t = trigger_list[k];
+            if (t == exit || t < 0 || t >= no_sprites) continue;
+            const object& o = sprite[t];
+            const float x0 = std::min(o.w, o.x), y0 = std::min(o.z, o.y);
+            const float x1 = o.type == LAD ? std::max(o.w + o.box_width, o.x + o.width) : o.w + o.box_width;
+            const float y1 = o.type == LAD ? std::max(o.z + o.box_height, o.y + o.height) : o.z + o.box_height;
+            if (x > x0 - margin && x < x1 + margin && y > y0 - margin && y < y1 + margin) return true;
+        }
+        return false;
+    }
+    // The cells of the shortest way over walkable ground from the player to the first cell
+    // that `goal` accepts, the player's own cell first; empty when there is none.
+    static std::vector<int> Way_To_Cell(const std::function<bool(int)>& goal, int exit = -1) {
         const int from = Cell_Of(PX(), PY());
         if (from < 0) return {};
-        auto arrived = [&](int c) {
-            const float x = Cell_Centre_X(Cell_Column_Of(c)), y = Cell_Centre_Y(Cell_Row_Of(c));
-            if (exit_wanted != -1) {
-                const object& t = sprite[exit_wanted];
-                return x > t.w + 0.02f && x < t.w + t.box_width - 0.02f && y > t.z + 0.02f && y < t.z + t.box_height - 0.02f;
-            }
-            return std::hypot(x - tx, y - ty) <= near;
-        };
         std::vector<int> came(GRID_CELLS, -1);
         std::vector<int> queue{from};
         came[from] = from;
-        int end = arrived(from) ? from : -1;
+        int end = goal(from) ? from : -1;
         for (size_t q = 0; q < queue.size() && end == -1; ++q) {
             const int c = queue[q], col = Cell_Column_Of(c), row = Cell_Row_Of(c);
             for (const auto& [dc, dr] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
                 const int n = Cell_Index(col + dc, row + dr);
-                if (n < 0 || came[n] != -1 || !Open_Cell(n, exit_wanted)) continue;
+                if (n < 0 || came[n] != -1) continue;
+                const bool last = goal(n);
+                if (!last && !Walkable(n, exit)) continue;
                 came[n] = c;
                 queue.push_back(n);
-                if (arrived(n)) {
+                if (last) {
                     end = n;
                     break;
                 }
@@ -133,576 +263,732 @@ protected:
         if (end == -1) return {};
         std::vector<int> way;
         for (int c = end; c != from; c = came[c]) way.push_back(c);
+        way.push_back(from);
         std::reverse(way.begin(), way.end());
         return way;
     }
-    // Whether the window pixel (px, py) lies on the open map, where a click walks.
-    // (Not on a HUD panel: the boxes the mouse code tests, in view units.)
-    static bool On_Map_Pixel(int px, int py) {
-        if (px < 30 || px > kW - 30 || py < 30 || py > kH - 30) return false;
-        const float vx = ((float)px / (kW / 2) - 1.0f) * zoom_factor;
-        const float vy = (1.0f - (float)py / (kH / 2)) * zoom_factor * sc_ratio;
-        for (int k : {36, 33, 50, 0, 29, 30, 38, 49, 46, 26}) {
-            const object& h = hud[k];
-            if (vx > h.w - 0.03f && vx < h.w + h.box_width + 0.03f && vy > h.z - 0.03f && vy < h.z + h.box_height + 0.03f)
-                return false;
+    static float Cell_X(int cell) { return Cell_Centre_X(Cell_Column_Of(cell)); }
+    static float Cell_Y(int cell) { return Cell_Centre_Y(Cell_Row_Of(cell)); }
+    // Whether the pointer on the centre of a cell lies over a person, prop or enemy the mouse
+    // code would offer (a player clicking the ground picks a spot beside them).
+    static bool Offers_Something(int cell) {
+        const float x = Cell_X(cell), y = Cell_Y(cell);
+        for (int i = 0; i < no_sprites; ++i) {
+            const object& o = sprite[i];
+            if (o.type == LAD && o.grab_switch && !o.turn_off && x > o.x - 0.06f && x < o.w + o.box_width + 0.06f &&
+                y > o.y - 0.06f && y < o.z + o.box_height + 0.06f)
+                return true; // a ladder or an open tunnel: a click there climbs in
+            if (i == p1_id || o.mouseover || o.turn_off || o.score <= 0) continue;
+            if (o.type != OBJ && o.type != UNT && o.type != BAG && o.type != DOR) continue;
+            if (x > o.w - 0.06f && x < o.w + o.box_width + 0.06f && y > o.z - 0.06f && y < o.z + 4 * o.box_height + 0.06f)
+                return true;
         }
-        // Nor on the pack's slots (a click there uses what lies in it).
-        for (int k = 11; k <= 26; ++k) {
-            const object& h = hud[k];
-            if (h.alpha <= 0.0f) continue;
-            if (vx > h.x - 0.03f && vx < h.x + h.width + 0.03f && vy > h.y - 0.03f && vy < h.y + h.height + 0.03f)
+        return false;
+    }
+    // Walks the given way as a player does on a map larger than the screen: clicks on the
+    // ground along it a few steps apart, each within the screen and clear of people. True
+    // once the player stands on its last cell (within `near`) or stop() holds.
+    static bool Walk_Way(const std::vector<int>& way, float near, const std::function<bool()>& stop) {
+        if (way.empty()) return stop();
+        const float gx = Cell_X(way.back()), gy = Cell_Y(way.back());
+        const int e = episode, s = scene;
+        int last_health = sprite[p1_id].score;
+        size_t k = 0;
+        for (int guard = 0; guard < 400; ++guard) {
+            if (stop()) return true;
+            if (episode != e || scene != s || next_scene || p1_id == -1) return false; // taken elsewhere
+            if (Distance_To(gx, gy) < near) return true;
+            // The way cell nearest the player, then a spot up to six cells on.
+            size_t here = k;
+            float best = 1e9f;
+            for (size_t j = k; j < way.size() && j < k + 12; ++j) {
+                const float d = Distance_To(Cell_X(way[j]), Cell_Y(way[j]));
+                if (d < best) best = d, here = j;
+            }
+            k = here;
+            size_t at = std::min(here + 6, way.size() - 1);
+            size_t pick = at;
+            const auto bad = [](int c) { return Offers_Something(c) || !On_Screen(Cell_X(c), Cell_Y(c)); };
+            for (size_t d = 1; d < 6 && bad(way[pick]); ++d) {
+                if (at + d < way.size() && !bad(way[at + d])) pick = at + d;
+                else if (at >= d && !bad(way[at - d])) pick = at - d;
+            }
+            const float hx = Cell_X(way[pick]), hy = Cell_Y(way[pick]);
+            if (std::getenv("STORY_TRACE") && sprite[p1_id].score != last_health) {
+                last_health = sprite[p1_id].score;
+                Trace("hurt on the way");
+            }
+            if (Click_At(hx, hy, stop)) return true;
+            const bool there = Run_Until([&] { return stop() || Distance_To(hx, hy) < 0.06f || !sprite[p1_id].moving; }, 5000);
+            if (stop()) return true;
+            if (!there || Distance_To(hx, hy) > 0.12f) {
+                // Not there: a unit or a passing lorry in the way; a step back along the way.
+                if (guard % 3 == 2 && here > 0) k = here - 1;
+                Run(150);
+            }
+        }
+        return stop() || Distance_To(gx, gy) < near;
+    }
+    // Walks to (x, y) by clicks along a way planned over the map's cells (a player sees
+    // where the gaps are). True once he stands within `near` of it or stop() holds.
+    static bool Walk_To(float x, float y, float near = 0.08f, const std::function<bool()>& stop = [] { return false; }) {
+        const int to = Cell_Of(x, y), e = episode, s = scene;
+        for (int tries = 0; tries < 3; ++tries) {
+            const std::vector<int> way = Way_To_Cell([to](int c) { return c == to; });
+            if (way.empty()) {
+                ADD_FAILURE() << "no open way to (" << x << ", " << y << "); " << Where();
                 return false;
+            }
+            if (Walk_Way(way, near, stop)) return true;
+            if (episode != e || scene != s || next_scene || p1_id == -1) break; // taken elsewhere
+        }
+        ADD_FAILURE() << "the walk to (" << x << ", " << y << ") stopped; " << Where();
+        return false;
+    }
+    // Walks into exit `t` (a trigger box) until the scene asks for the next one.
+    static bool Take_Exit(int t) {
+        const object& o = sprite[t];
+        const int to = Cell_Of(o.w + o.box_width / 2, o.z + o.box_height / 2);
+        const int e = episode, s = scene;
+        const auto left = [e, s] { return Scene_Requested() || episode != e || scene != s; };
+        for (int tries = 0; tries < 3 && !left(); ++tries) {
+            const std::vector<int> way = Way_To_Cell([to](int c) { return c == to; }, t);
+            if (way.empty()) {
+                ADD_FAILURE() << "no open way to exit " << t << "; " << Where();
+                return false;
+            }
+            if (Walk_Way(way, 0.0f, left) || Run_Until(left, 2000)) break;
+        }
+        if (!left() || (episode == e && scene == s && !next_scene)) {
+            ADD_FAILURE() << "exit " << t << " led nowhere; " << Where();
+            return false;
         }
         return true;
     }
-
-    // A click on a world position, the pointer set again just before the button goes down
-    // (the view leans toward the pointer).
-    static void Click_World(float wx, float wy) {
-        Pointer(Pixel_X(wx), Pixel_Y(wy));
-        Run(30);
-        const int64_t at = platform::MakeLParam(Pixel_X(wx), Pixel_Y(wy));
-        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
-        platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
-        Run(40);
-        platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
-        Run(10);
+    // A point over object i's picture where the pointer offers it (the cursor shows it can
+    // be used or shot), as a player moves the pointer over it; false when there is none.
+    static bool Find_Pick(int i, float& x, float& y, bool head = false) {
+        const object& o = sprite[i];
+        const float bx = o.w + o.box_width / 2;
+        // Over a soldier the top of the box is his head (a shot there hurts twice as much).
+        for (float fy : head ? std::initializer_list<float>{3.5f, 3.2f, 1.5f, 2.5f} : std::initializer_list<float>{1.5f, 0.5f, 2.5f, 3.2f})
+            for (float fx : {0.0f, -0.3f, 0.3f}) {
+                x = bx + o.box_width * fx;
+                y = o.z + o.box_height * fy;
+                if (!On_Screen(x, y)) continue; // under the HUD, or off the screen
+                Point_At(x, y);
+                Run(20);
+                if (stored_target == i && on_selected_man != 0) return true;
+            }
+        return false;
     }
-    static bool Requested() { return next_scene || next_scene1 != -1 || lock_player; }
-
-
-    // Walks by clicks on open ground, a few cells at a time along a way planned over the
-    // collision grid, until the player is within `near` of (tx, ty) or, with an exit given,
-    // until that exit has asked for its scene. False when he gets stuck or a scene is asked
-    // for on the way.
-    static bool Walk_To(float tx, float ty, float near, int exit_wanted = -1, int ms = 60000) {
-        Run_Until([] { return !lock_player || next_scene || next_scene1 != -1; }, 6000); // a success pose holds him
-        const int e0 = episode, s0 = scene;
-        auto left = [&] { return Requested() || episode != e0 || scene != s0 || p1_id == -1; };
-        int stuck = 0;
-        for (int t = 0; t < ms && stuck < 6;) {
-            if (left()) return exit_wanted != -1;
-            if (exit_wanted == -1 && std::hypot(PX() - tx, PY() - ty) <= near) return true;
-            // Grenades in hand would be thrown by a click on the ground: the gun first.
-            if (current_weapon >= 0 && (player_inv[current_weapon] == 29 || player_inv[current_weapon] == 30)) Arm();
-            if (defend_on_walks) Defend();
-            if (defend_on_walks && Threat(1.0f) == -1) Top_Up();
-            if (left()) return exit_wanted != -1;
-            const std::vector<int> way = Plan_Way(tx, ty, near, exit_wanted);
+    // Walks up to person or prop i and clicks it, until opened() holds (his page is asked
+    // for, the switch thrown).
+    static bool Visit(int i, const std::function<bool()>& opened) {
+        for (int tries = 0; tries < 3 && !opened(); ++tries) {
+            const int gc = Cell_Column_Of(Cell_Of(Box_X(i), Box_Y(i))), gr = Cell_Row_Of(Cell_Of(Box_X(i), Box_Y(i)));
+            const std::vector<int> way = Way_To_Cell([&](int c) {
+                const int dc = std::abs(Cell_Column_Of(c) - gc), dr = std::abs(Cell_Row_Of(c) - gr);
+                return dc + dr <= 2 && Walkable(c);
+            });
             if (way.empty()) {
-                ++stuck;
-                Run(300);
-                t += 300;
-                continue;
-            }
-            // The farthest cell of the way (at most 6 cells on) that a click can reach.
-            size_t k = std::min<size_t>(way.size(), 6);
-            int px = 0, py = 0;
-            float x = 0, y = 0;
-            // (Where the pointer offers nothing: over a man or a gun a click attacks.)
-            size_t fallback = 0;
-            for (; k > 0; --k) {
-                x = Cell_Centre_X(Cell_Column_Of(way[k - 1]));
-                y = Cell_Centre_Y(Cell_Row_Of(way[k - 1]));
-                px = Pixel_X(x), py = Pixel_Y(y);
-                if (!On_Map_Pixel(px, py)) continue;
-                if (!fallback) fallback = k;
-                Pointer(px, py);
-                Run(15);
-                if (on_selected_man == 0) break;
-            }
-            if (k == 0 && fallback) {
-                k = fallback;
-                x = Cell_Centre_X(Cell_Column_Of(way[k - 1]));
-                y = Cell_Centre_Y(Cell_Row_Of(way[k - 1]));
-            }
-            if (k == 0) {
-                ++stuck;
-                Run(100);
-                t += 100;
-                continue;
-            }
-            // The last step into an exit: its middle (a cell's centre may lie on its edge),
-            // then a little further in each time the step ends short of it.
-            if (exit_wanted != -1 && k == way.size()) {
-                static const float nudge[][2] = {{0, 0}, {0, 0.25f}, {0, -0.25f}, {0.25f, 0}, {-0.25f, 0}};
-                const object& t = sprite[exit_wanted];
-                x = Box_X(exit_wanted) + nudge[stuck % 5][0] * t.box_width;
-                y = Box_Y(exit_wanted) + nudge[stuck % 5][1] * t.box_height;
-                ++stuck;
-            }
-            const float before = std::hypot(PX() - x, PY() - y);
-            Trace("walk: click (%.2f, %.2f) toward (%.2f, %.2f), player (%.2f, %.2f)", x, y, tx, ty, PX(), PY());
-            Click_World(x, y);
-            const bool there = Run_Until([&] {
-                return left() || std::hypot(PX() - x, PY() - y) < 0.07f || (defend_on_walks && Threat(0.7f) != -1);
-            }, 2500);
-            t += 2580;
-            if (exit_wanted != -1 && k == way.size()) continue; // counted above
-            if (!there && std::hypot(PX() - x, PY() - y) > before - 0.05f) ++stuck;
-            else stuck = 0;
-        }
-        if (exit_wanted != -1) return left();
-        return std::hypot(PX() - tx, PY() - ty) <= near;
-    }
-    static bool Walk_Into_Exit(int trigger, int ms = 60000) {
-        return Walk_To(Box_X(trigger), Box_Y(trigger), 0.0f, trigger, ms) && Requested();
-    }
-
-    // Walks up to object i and clicks it where the pointer offers it until its contact asks
-    // for a scene (or `done` holds).
-    static bool Use_Object(int i, const std::function<bool()>& done = [] { return next_scene; }, int ms = 60000) {
-        Walk_To(Box_X(i), Box_Y(i), 0.45f, -1, ms);
-        if (done()) return true;
-        Trace("use %d: player at %.2f from it", i, Gap_To(i));
-        for (int tries = 0; tries < 6 && !done(); ++tries) {
-            const object& o = sprite[i];
-            bool offered = false;
-            float x = 0, y = 0;
-            for (float fy : {0.5f, 0.3f, 0.7f, 0.15f, 0.85f}) {
-                for (float fx : {0.5f, 0.3f, 0.7f}) {
-                    x = o.x + o.width * fx;
-                    y = o.y + o.height * fy;
-                    Pointer(Pixel_X(x), Pixel_Y(y));
-                    Run(20);
-                    if (stored_target == i) {
-                        offered = true;
-                        break;
-                    }
-                }
-                if (offered) break;
-            }
-            if (!offered) {
-                Trace("use %d: the pointer over it does not offer it", i);
+                ADD_FAILURE() << "no open way to object " << i << "; " << Where();
                 return false;
             }
-            Click_World(x, y);
-            Run_Until(done, 3000);
+            if (Walk_Way(way, 0.06f, opened)) {
+                if (opened()) return true;
+            }
+            float x = 0, y = 0;
+            if (!Find_Pick(i, x, y)) {
+                ADD_FAILURE() << "the pointer nowhere over object " << i << " offers it; " << Where();
+                return false;
+            }
+            if (Click_At(x, y, opened)) return true;
+            if (Run_Until(opened, 5000)) return true;
         }
-        return done();
+        if (!opened()) ADD_FAILURE() << "object " << i << " did not open; " << Distance_To(i) << " from it; " << Where();
+        return opened();
     }
 
-    // Plays a conversation page to its end: the line cut short with "Skip text" once shown,
-    // the question answered (1 Accept, 2 Decline). True when it asked for the next scene.
-    static bool Talk_Through(int answer = 1, int ms = 120000) {
-        const int e0 = episode, s0 = scene;
-        auto left = [&] { return next_scene || episode != e0 || scene != s0; };
-        auto find = [](int type) {
-            for (int i = 0; i < no_sprites; ++i)
-                if (sprite[i].type == type) return i;
-            return -1;
-        };
-        for (int t = 0; t < ms && !left();) {
+    // ---- Talking ----
+    // Follows a portrait page's conversation as a player does: each line read and skipped,
+    // each question answered by the next of `answers` (true: Accept), until the page asks
+    // for the next scene. The lines shown, in order.
+    static std::vector<std::string> Follow_Page(std::vector<bool> answers) {
+        std::vector<std::string> lines;
+        int seen = -1;
+        const auto closing = [] { return next_scene; };
+        for (int guard = 0; guard < 200 && !next_scene && !::done; ++guard) {
+            const bool moved = Run_Until(
+                [&] { return next_scene || decision == 3 || (text_queue != seen && (counter[0].word[0] || counter[1].word[0])); },
+                12000);
+            if (next_scene) break;
+            if (!moved) {
+                ADD_FAILURE() << "the conversation on " << episode << "/" << scene << " stands at line " << text_queue
+                              << " (decision " << decision << ", shown \"" << counter[0].word << "\" \"" << counter[1].word
+                              << "\") after " << lines.size() << " lines";
+                break;
+            }
             if (decision == 3) {
-                const int b = find(answer == 2 ? FE_DECLINE : FE_ACCEPT);
-                if (b == -1) return false;
+                if (answers.empty()) {
+                    ADD_FAILURE() << "an unexpected question on " << episode << "/" << scene;
+                    break;
+                }
+                const bool yes = answers.front();
+                answers.erase(answers.begin());
+                seen = -1;
                 Run(300);
-                Click(View_X(Box_X(b)), View_Y(Box_Y(b)));
-                t += 370;
+                Click_At(Box_X(yes ? 0 : 6), Box_Y(yes ? 0 : 6), closing); // Accept or Decline
+            } else {
+                seen = text_queue;
+                for (int slot = 0; slot < 2; ++slot)
+                    if (counter[slot].word[0]) lines.push_back(counter[slot].word);
+                Run(300);
+                Click_At(Box_X(7), Box_Y(7), closing); // Skip text
+            }
+        }
+        EXPECT_TRUE(answers.empty()) << answers.size() << " questions not asked";
+        return lines;
+    }
+    static bool Said(const std::vector<std::string>& lines, const std::string& text) {
+        return std::find(lines.begin(), lines.end(), text) != lines.end();
+    }
+    // Walks up to person i of a walk scene, waits for his page e/s and talks it through;
+    // the lines shown. Then the game goes on to wherever the page's close leads.
+    std::vector<std::string> Talk_To(int i, int e, int s, std::vector<bool> answers = {}) {
+        if (!Visit(i, [=] { return Requested(e, s) || In(e, s); })) return {};
+        if (!Settle_On(e, s, 8000)) {
+            ADD_FAILURE() << "the page " << e << "/" << s << " did not open; " << Where();
+            return {};
+        }
+        return Follow_Page(std::move(answers));
+    }
+
+    // Through the door trigger `door` of a camp into the player's tent, a night's sleep on
+    // the cot (he wakes with full health) and out again into the camp.
+    void Rest_In_Tent(int door) {
+        const int e = episode, s = scene;
+        ASSERT_TRUE(Take_Exit(door)) << Where();
+        ASSERT_TRUE(Settle_On(1, 25, 10000)) << "the tent not reached: " << Where();
+        Run(600);
+        Click_Sprite(6); // the cot
+        ASSERT_TRUE(Run_Until([] { return was_sleeping; }, 2000)) << Where();
+        ASSERT_TRUE(Settle_On(1, 25, 20000)) << Where();
+        ASSERT_TRUE(Press_Page_Button(13)) << Where(); // Leave_Tent
+        ASSERT_TRUE(Run_Until([=] { return Settled_In(e, s); }, 12000)) << Where();
+    }
+
+    // ---- Fighting ----
+    // The enemies of the scene still standing: units of the other side, alive.
+    static bool Enemy(int i) {
+        const object& u = sprite[i];
+        return i != p1_id && u.type == UNT && u.linked_sprite != player_type && u.score > 0 && !u.turn_off &&
+               !u.mouseover && u.status != 44;
+    }
+    static int Nearest_Enemy() {
+        int best = -1;
+        float d = 1e9f;
+        for (int i = 0; i < no_sprites; ++i)
+            if (Enemy(i) && Distance_To(i) < d) d = Distance_To(i), best = i;
+        return best;
+    }
+    static int Standing_Enemies() {
+        int n = 0;
+        for (int i = 0; i < no_sprites; ++i) n += Enemy(i);
+        return n;
+    }
+    // Whether nothing solid stands on the straight line from the player to (x, y).
+    static bool Clear_Line(float x, float y) {
+        const float d = Distance_To(x, y);
+        for (float t = 0.05f; t < d; t += 0.05f) {
+            const int cell = Cell_Of(PX() + (x - PX()) * t / d, PY() + (y - PY()) * t / d);
+            if (cell < 0) return false;
+            const int c = map_col[cell];
+            if (c == COL_SOLID || c == COL_SOLID_SHOOTTHRU) return false;
+        }
+        return true;
+    }
+    static int Weapon_Rounds() { return current_weapon >= 0 && current_weapon < 16 ? player_inv_value2[current_weapon] : 0; }
+    static bool Grenade_In_Hand() {
+        return current_weapon >= 0 && current_weapon < 16 &&
+               (player_inv[current_weapon] == 28 || player_inv[current_weapon] == 29 || player_inv[current_weapon] == 30);
+    }
+    // Reloads (the right button) when the weapon in hand is less than half full.
+    static void Reload_If_Low() {
+        if (current_weapon < 0 || current_weapon >= 16 || reloading || next_weapon != -1 || p1_id == -1) return;
+        const int full = player_inv[current_weapon] == 10 ? 10 : 6;
+        if (Weapon_Rounds() * 2 >= full) return;
+        Right_Click_At(PX() + 0.2f, PY());
+        Run_Until([] { return !reloading; }, 4000);
+    }
+    // Eats from the inventory (a click on the food's slot) when the life bar is low.
+    static void Heal_When_Low() {
+        if (p1_id == -1 || sprite[p1_id].score > PLY_VITALITY / 2) return;
+        for (int n = 0; n < 16; ++n) {
+            const int code = player_inv[n];
+            if (code != 3 && code != 4 && code != 23 && code != 26 && code != 45) continue;
+            const object& h = hud[11 + n];
+            const int64_t at = Pixels(h.x + h.width / 2, h.y + h.height / 2);
+            platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
+            Run(20);
+            platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
+            Run(40);
+            platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
+            Run(20);
+            return;
+        }
+    }
+    // Takes out the weapon of number key `digit` (1 pistol, 2 shotgun, 3 grenades).
+    static void Take_Weapon(int digit) {
+        Tap('0' + digit);
+        Run_Until([] { return next_weapon == -1 && !reloading; }, 2000);
+    }
+    // Throws a grenade at enemy e (he must stand further off than arm's reach): grenades
+    // taken out, a click on him, the throw waited for, then back to the weapon in hand.
+    static void Throw_Grenade_At(int e) {
+        const int back = current_weapon;
+        Take_Weapon(3);
+        float x = 0, y = 0;
+        if (Find_Pick(e, x, y)) Click_At(x, y);
+        Run(900);
+        if (back >= 0 && back < 16 && back != current_weapon) {
+            const int code = player_inv[back];
+            Take_Weapon(code == 33 || code == 34 ? 2 : code == 10 ? 1 : code == 38 || code == 39 ? 4 : 5);
+        }
+    }
+    // Shoots object i (a target, a mast) by clicks on it until it falls, reloading with the
+    // right button when the weapon is empty; false when it still stands after `clicks`.
+    static bool Shoot_Down(int i, int clicks = 40) {
+        for (int k = 0; k < clicks && sprite[i].score > 0 && !Scene_Requested(); ++k) {
+            if (Weapon_Rounds() <= 0 && !reloading) {
+                Right_Click_At(Box_X(i), Box_Y(i));
+                Run_Until([] { return !reloading; }, 3000);
+            }
+            float x = 0, y = 0;
+            if (!Find_Pick(i, x, y)) {
+                Run(100);
                 continue;
             }
-            const int skip = find(FE_SKIP);
-            if (hud_sequence == 2 && skip != -1 && text_queue >= 1 && text_queue <= 100 &&
-                (counter[0].word[0] || counter[1].word[0])) {
-                Run_Until(left, 250);
-                Click(View_X(Box_X(skip)), View_Y(Box_Y(skip)));
-                t += 320;
-            } else {
-                Run_Until(left, 50);
-                t += 50;
+            Click_At(x, y);
+            Run(250);
+        }
+        return sprite[i].score <= 0;
+    }
+    // Fights as a player does until won() holds: the nearest enemy in sight is clicked (the
+    // soldier shoots at what is clicked), the weapon reloaded with the right button when it
+    // is empty, food eaten when the life bar is low; an enemy out of sight or out of reach is
+    // walked toward. False when the player fell or ms passed.
+    static bool Fight(const std::function<bool()>& won, int ms, bool grenades = true) {
+        const int until = Now() + ms;
+        int grenade_pause = 0;
+        const bool trace = std::getenv("STORY_TRACE") != nullptr;
+        while (Now() < until) {
+            if (won()) return true;
+            if (p1_id == -1 || ply_dead || sprite[p1_id].score <= 0 || Scene_Requested()) return won();
+            Heal_When_Low();
+            int e = Target_Enemy();
+            const int nearest = Nearest_Enemy();
+            if (nearest == -1) {
+                Run(100);
+                continue;
             }
+            if (Grenade_In_Hand() && next_weapon == -1) Take_Weapon(1); // a gun for the fight, not a grenade
+            if (e == -1) Reload_If_Low(); // a quiet moment: a full magazine for what comes
+            if (Weapon_Rounds() <= 0 && !reloading && next_weapon == -1) {
+                if (trace) std::fprintf(stderr, "fight t=%d reload\n", Now());
+                Right_Click_At(Box_X(nearest), Box_Y(nearest));
+                Run_Until([] { return !reloading; }, 3000);
+                continue;
+            }
+            if (e == -1) {
+                // Nobody in sight: a few steps along the way toward the nearest.
+                const int gc = Cell_Column_Of(Cell_Of(Box_X(nearest), Box_Y(nearest)));
+                const int gr = Cell_Row_Of(Cell_Of(Box_X(nearest), Box_Y(nearest)));
+                std::vector<int> way = Way_To_Cell([&](int c) {
+                    const int dc = std::abs(Cell_Column_Of(c) - gc), dr = std::abs(Cell_Row_Of(c) - gr);
+                    return dc + dr <= 1;
+                });
+                if (trace) std::fprintf(stderr, "fight t=%d toward %d (d %.2f, way %zu)\n", Now(), nearest, Distance_To(nearest), way.size());
+                if (way.size() > 4) way.resize(4);
+                if (way.size() < 2) {
+                    Run(100);
+                    continue;
+                }
+                Click_At(Cell_X(way.back()), Cell_Y(way.back()));
+                Run_Until([] { return !sprite[p1_id].moving || Target_Enemy() != -1; }, 800);
+                continue;
+            }
+            // A grenade for a strong one or a bunch, from beyond their reach.
+            if (grenades && INV_GRENADE_COUNT > 0 && Now() > grenade_pause) {
+                int best = -1;
+                for (int i = 0; i < no_sprites; ++i)
+                    if (Enemy(i) && Distance_To(i) > 0.55f && Distance_To(i) < 1.3f && On_Screen(Box_X(i), Box_Y(i) + 0.1f) &&
+                        Line_Of_Fire(Box_X(i), Box_Y(i)) && (sprite[i].score >= 40 || Enemies_Near(i, 0.4f) >= 2) &&
+                        (best == -1 || sprite[i].score * Enemies_Near(i, 0.4f) > sprite[best].score * Enemies_Near(best, 0.4f)))
+                        best = i;
+                if (best != -1) e = best;
+            }
+            if (grenades && INV_GRENADE_COUNT > 0 && Now() > grenade_pause && Distance_To(e) > 0.55f && Distance_To(e) < 1.3f &&
+                (sprite[e].score >= 40 || Enemies_Near(e, 0.4f) >= 2)) {
+                if (trace) std::fprintf(stderr, "fight t=%d grenade at %d (score %d, d %.2f)\n", Now(), e, sprite[e].score, Distance_To(e));
+                const int before = INV_GRENADE_COUNT;
+                Throw_Grenade_At(e);
+                if (INV_GRENADE_COUNT == before) grenade_pause = Now() + 3000; // the throw did not go: shoot instead
+                continue;
+            }
+            if (Distance_To(e) > 0.46f) {
+                // Out of reach (a shot carries about half a unit): up to him over the ground.
+                const float d = Distance_To(e), k = (d - 0.38f) / d;
+                const float gx = PX() + (Box_X(e) - PX()) * k, gy = PY() + (Box_Y(e) - PY()) * k;
+                const int cell = Cell_Of(gx, gy);
+                if (trace) std::fprintf(stderr, "fight t=%d up to %d (d %.2f)\n", Now(), e, d);
+                if (cell >= 0 && Walkable(cell) && On_Screen(Cell_X(cell), Cell_Y(cell))) {
+                    Click_At(Cell_X(cell), Cell_Y(cell));
+                    Run_Until([e] { return !sprite[p1_id].moving || Distance_To(e) < 0.44f; }, 1500);
+                    if (Distance_To(e) <= 0.46f) continue;
+                }
+            }
+            float x = 0, y = 0;
+            if (!Find_Pick(e, x, y, true)) {
+                if (trace) std::fprintf(stderr, "fight t=%d no pick on %d\n", Now(), e);
+                Run(50);
+                continue;
+            }
+            if (trace)
+                std::fprintf(stderr, "fight t=%d shoot %d (sector %d, score %d, d %.2f) player %d weapon %d rounds %d\n", Now(), e,
+                             sprite[e].sector, sprite[e].score, Distance_To(e), sprite[p1_id].score, current_weapon,
+                             Weapon_Rounds());
+            // The button held until the shot goes (a soldier reeling from a hit takes no
+            // orders for a moment), then the next when the weapon is ready again.
+            const int rounds = Weapon_Rounds(), score = sprite[e].score;
+            const int64_t at = platform::MakeLParam(Pixel_X(x), Pixel_Y(y));
+            platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
+            platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
+            Run_Until([&] { return Weapon_Rounds() != rounds || sprite[e].score != score || !Enemy(e) || sprite[p1_id].score <= 0; },
+                      400);
+            platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
+            Run_Until([e] { return !Enemy(e) || (Now() > sprite[p1_id].reload_timer && !reloading); }, 1500);
+        }
+        return won();
+    }
+    // Picks up what the fallen left on the ground within `radius` (a click on each item; the
+    // soldier walks over and takes it), as long as no enemy is in sight.
+    static void Pick_Up_Drops(float radius = 1.0f) {
+        for (int round = 0; round < 8 && Target_Enemy() == -1 && !Scene_Requested(); ++round) {
+            int best = -1;
+            float d = radius;
+            for (int k = 0; k < no_fx; ++k) {
+                const object& f = Fx[k];
+                if (f.type != PKU || f.mouseover || f.turn_off || f.alpha <= 0.0f) continue;
+                const float fx = f.x + f.width / 2, fy = f.y + f.height / 2;
+                if (Distance_To(fx, fy) < d && On_Screen(fx, fy) && Line_Of_Fire(fx, fy) && !Near_Exit(fx, fy, -1, 0.2f))
+                    d = Distance_To(fx, fy), best = k;
+            }
+            if (best == -1) return;
+            const object& f = Fx[best];
+            Click_At(f.x + f.width / 2, f.y + f.height / 2);
+            Run_Until([best] { return Fx[best].type != PKU || Fx[best].turn_off || Fx[best].mouseover || Target_Enemy() != -1; },
+                      3000);
+        }
+    }
+    // Whether the player has fallen: dead in the scene, or on one of the death pages.
+    static bool Fallen() {
+        return (episode == 0 && (scene == 8 || (scene >= 14 && scene <= 17))) || ply_dead ||
+               (p1_id != -1 && game_mode == MODE_WALK && sprite[p1_id].score <= 0);
+    }
+    // After a fall: the death page skipped, the revival in the tent, and out into the camp of
+    // the act, where he starts again.
+    void Get_Up_Again() {
+        ++deaths_;
+        Trace("fallen");
+        ASSERT_TRUE(Run_Until([] { return episode == 0 && (scene == 8 || (scene >= 14 && scene <= 17)) && !next_scene; }, 20000))
+            << "no death page: " << Where();
+        Press_Page_Button(4); // Skip^scene
+        ASSERT_TRUE(Settle_On(1, 25, 20000)) << "not revived in the tent: " << Where();
+        ASSERT_TRUE(Press_Page_Button(13)) << Where(); // Leave_Tent
+        ASSERT_TRUE(Run_Until([] { return game_mode == MODE_WALK && episode == 2 && fade >= 1.0f && p1_id != -1 && !next_scene; },
+                              15000))
+            << Where();
+    }
+    int deaths_ = 0; // times the player fell and got up again
+
+    // The enemy to shoot at: the nearest one on the screen with a clear line of fire.
+    static int Target_Enemy() {
+        int best = -1;
+        float d = 1e9f;
+        for (int i = 0; i < no_sprites; ++i)
+            if (Enemy(i) && Distance_To(i) < d && On_Screen(Box_X(i), Box_Y(i) + 0.1f) && Line_Of_Fire(Box_X(i), Box_Y(i)))
+                d = Distance_To(i), best = i;
+        return best;
+    }
+    static int Enemies_Near(int e, float r) {
+        int n = 0;
+        for (int i = 0; i < no_sprites; ++i) n += Enemy(i) && std::hypot(Box_X(i) - Box_X(e), Box_Y(i) - Box_Y(e)) < r;
+        return n;
+    }
+    // Whether a shot from the player reaches (x, y): walls stop it, and so do sandbags and
+    // the like (a man behind them is covered).
+    static bool Line_Of_Fire(float x, float y) {
+        const float d = Distance_To(x, y);
+        for (float t = 0.05f; t < d - 0.1f; t += 0.05f) {
+            const int cell = Cell_Of(PX() + (x - PX()) * t / d, PY() + (y - PY()) * t / d);
+            if (cell < 0 || map_col[cell] == COL_SOLID || map_col[cell] == COL_SOLID_SHOOTTHRU) return false;
+        }
+        return true;
+    }
+    // Whether an enemy stands within `range` with nothing solid between him and the player.
+    static bool Enemy_Close(float range = 1.6f) {
+        for (int i = 0; i < no_sprites; ++i)
+            if (Enemy(i) && Distance_To(i) < range && On_Screen(Box_X(i), Box_Y(i) + 0.1f) && Clear_Line(Box_X(i), Box_Y(i)))
+                return true;
+        return false;
+    }
+    // Walks to (x, y) as Walk_To does, stopping to fight every enemy who comes close on the
+    // way. True once there or stop() holds; false when the player fell or got nowhere.
+    static bool Advance_To(float x, float y, float near = 0.08f, const std::function<bool()>& stop = [] { return false; },
+                           bool grenades = true) {
+        for (int leg = 0; leg < 30; ++leg) {
+            if (stop() || Distance_To(x, y) < near) return true;
+            if (p1_id == -1 || sprite[p1_id].score <= 0) return false;
+            if (Enemy_Close()) {
+                if (!Fight([&] { return stop() || !Enemy_Close(1.8f); }, 60000, grenades)) return stop();
+                Pick_Up_Drops();
+                Reload_If_Low();
+                continue;
+            }
+            const int to = Cell_Of(x, y);
+            const std::vector<int> way = Way_To_Cell([to](int c) { return c == to; });
+            if (way.empty()) {
+                ADD_FAILURE() << "no open way to (" << x << ", " << y << "); " << Where();
+                return false;
+            }
+            int health = sprite[p1_id].score;
+            Walk_Way(way, near, [&] {
+                if (std::getenv("STORY_TRACE") && sprite[p1_id].score != health) {
+                    health = sprite[p1_id].score;
+                    const int e = Nearest_Enemy();
+                    std::fprintf(stderr, "walk t=%d player %d nearest enemy %d at %.2f%s\n", Now(), health, e,
+                                 e == -1 ? 0.0f : Distance_To(e), e != -1 && On_Screen(Box_X(e), Box_Y(e)) ? " on screen" : "");
+                }
+                return stop() || Enemy_Close();
+            });
+        }
+        if (!stop() && Distance_To(x, y) >= near) ADD_FAILURE() << "did not get to (" << x << ", " << y << "); " << Where();
+        return stop() || Distance_To(x, y) < near;
+    }
+
+    // ---- Act three on: exits through enemy ground, shooting galleries ----
+    // Goes out by exit `t` as a player does where enemies stand on the way: walks toward it
+    // fighting whoever comes close, then steps in.
+    static bool Fight_To_Exit(int t) {
+        const float x = Box_X(t), y = Box_Y(t);
+        const int e = episode, s = scene;
+        const auto left = [e, s] { return Scene_Requested() || episode != e || scene != s; };
+        // The way to the exit's doorstep (its own box is no ground to stop on).
+        // He runs for it and fights only whoever stands in the way, close.
+        for (int leg = 0; leg < 20 && !left(); ++leg) {
+            if (p1_id == -1 || sprite[p1_id].score <= 0) return left();
+            Heal_When_Low();
+            if (Enemy_Close(0.2f)) {
+                Fight_Hard([&] { return left() || !Enemy_Close(0.3f); }, 10000);
+                continue;
+            }
+            const int to = Cell_Of(x, y);
+            const std::vector<int> way = Way_To_Cell([to](int c) { return c == to; }, t);
+            if (way.empty()) {
+                ADD_FAILURE() << "no open way to exit " << t << "; " << Where();
+                return false;
+            }
+            Walk_Way(way, 0.0f, [&] { return left() || Enemy_Close(0.2f); });
+            if (!left()) Run_Until(left, 500);
         }
         return left();
     }
-    // Waits on a picture page until it asks for its scene, skipping it with its button when
-    // it has one.
-    static bool Through_Page(int ms = 30000) {
-        const int e0 = episode, s0 = scene;
-        auto left = [&] { return next_scene || episode != e0 || scene != s0; };
-        Run_Until(left, 700); // a page's button is armed after half a second
-        if (!left()) {
-            // The briefings' "Start the fight!" (sprite 1), else a picture page's "Skip Scene".
-            const bool briefing = episode == 1 && (scene == 118 || scene == 139);
-            const int px = briefing ? View_X(Box_X(1)) : View_X(0.75f), py = briefing ? View_Y(Box_Y(1)) : View_Y(-0.59f);
-            Pointer(px, py);
-            Run_Until(left, 60);
-            if (!left()) Click(px, py);
+    // Fights as Fight does, with the whole kit: a grenade thrown at an enemy further off than
+    // arm's reach while any are left, the shotgun for the rest when it is carried.
+    static bool Fight_Hard(const std::function<bool()>& won, int ms) {
+        const int until = Now() + ms;
+        while (Now() < until && !won()) {
+            if (p1_id == -1 || ply_dead || sprite[p1_id].score <= 0 || Scene_Requested()) break;
+            const bool shotgun = Carried(33) || Carried(34);
+            const int e = Nearest_Enemy();
+            if (std::getenv("VARNOTH_STORY_LOG") && e != -1)
+                std::printf("  fight %d/%d: health %d, weapon %d, enemy %d (%d) at %.2f, %d standing\n", episode, scene,
+                            sprite[p1_id].score, current_weapon >= 0 ? player_inv[current_weapon] : -1, e,
+                            sprite[e].score, Distance_To(e), Standing_Enemies());
+            if (e != -1 && Carried(29) && Distance_To(e) > 0.35f && Distance_To(e) < 0.9f && sprite[e].score > 20 &&
+                On_Screen(Box_X(e), Box_Y(e) + 0.15f) && Clear_Line(Box_X(e), Box_Y(e))) {
+                Throw_Grenade_At(e);
+                continue;
+            }
+            const int code = current_weapon >= 0 ? player_inv[current_weapon] : -1;
+            if (shotgun && code != 33 && code != 34) Take_Weapon(2);
+            else if (!shotgun && code != 10) Take_Weapon(1);
+            Fight(won, 1500);
         }
-        return Run_Until(left, ms);
+        return won();
     }
-    // Lets requests play out until scene e/s is on and bright (the pages between, picture
-    // pages and conversations, are played through).
-    static bool Arrive_In(int e, int s, int ms = 60000) {
-        for (int t = 0; t < ms; t += 50) {
-            if (In(e, s) && fade >= 1.0f && (game_mode != MODE_WALK || p1_id != -1)) return true;
-            if (next_scene || fade < 1.0f) {
-                Run_Until([] { return !next_scene && fade >= 1.0f; }, 50);
-                continue;
-            }
-            if (episode == 1 && gallery_mode_active && game_mode == MODE_FRONT) {
-                Win_Gallery_Round();
-                continue;
-            }
-            if (In(1, 25)) { // the tent (where a dead player wakes up): out to the camp
-                Run(800);
-                Click(View_X(Box_X(13)), View_Y(Box_Y(13)));
-                Run_Until([] { return next_scene; }, 2000);
-                continue;
-            }
-            if (episode == 1 && game_mode == MODE_FRONT && hud_sequence > 0) {
-                Talk_Through(1, ms);
-                continue;
-            }
-            if ((episode == 1 || episode == 0) && game_mode != MODE_WALK) {
-                Through_Page(ms);
-                continue;
-            }
-            Run(50);
-        }
-        return In(e, s) && fade >= 1.0f;
-    }
-
-    // With VARNOTH_STORY_TRACE set, a line on the progress of the drivers (on stderr).
-    template <typename... A>
-    static void Trace(const char* fmt, A... a) {
-        if (!std::getenv("VARNOTH_STORY_TRACE")) return;
-        std::fprintf(stderr, "[%d/%d %.0fms] ", episode, scene, (double)TimerGetTime());
-        std::fprintf(stderr, fmt, a...);
-        std::fputc('\n', stderr);
-    }
-    // An enemy of the scene that stands and fights.
-    static bool Enemy_Alive(int i) {
-        if (i < 0 || i >= no_sprites || p1_id == -1 || i == p1_id) return false;
-        const object& u = sprite[i];
-        return u.type == UNT && u.linked_sprite != player_type && u.score > 0 && !u.turn_off &&
-               u.status != 30 && u.status != 31 && u.status != 44;
-    }
-    static float Gap_To(int i) { return std::hypot(Box_X(i) - PX(), Box_Y(i) - PY()); }
-    // The nearest enemy within `range` of the player that has seen him (or any within `range`
-    // when `seen_only` is false); -1 none.
-    static int Threat(float range, bool seen_only = true) {
-        int best = -1;
-        for (int i = 0; i < no_sprites; ++i) {
-            if (!Enemy_Alive(i) || Gap_To(i) > range || ignored_until[i] > (int)TimerGetTime()) continue;
-            if (seen_only && !sprite[i].spotted && sprite[i].fire_target != p1_id) continue;
-            if (best == -1 || Gap_To(i) < Gap_To(best)) best = i;
-        }
-        return best;
-    }
-    // The inventory slot holding one of `codes`, -1 none.
-    static int Slot_Holding(std::initializer_list<int> codes) {
+    static bool Carried(int code) {
         for (int n = 0; n < 16; ++n)
-            for (int c : codes)
-                if (player_inv[n] == c) return n;
-        return -1;
-    }
-    // A left click on inventory slot n (HUD item 11 + n): eats, reads or takes the item in hand.
-    static void Click_Slot(int n) {
-        const object& h = hud[11 + n];
-        const int64_t at = Pixels(h.x + h.width / 2, h.y + h.height / 2);
-        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
-        Run(30);
-        platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
-        Run(30);
-        platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
-        Run(20);
-    }
-    // Eats from the pack while the player is low and has food.
-    static void Heal_If_Low(int below) {
-        for (int k = 0; k < 4 && p1_id != -1 && sprite[p1_id].score > 0 && sprite[p1_id].score < below; ++k) {
-            const int food = Slot_Holding({3, 4, 23, 26, 45});
-            if (food == -1) return;
-            Click_Slot(food);
-        }
-    }
-    // Takes the weapon of one of `codes` in hand (a click on its slot); false when none is carried.
-    static bool Take_In_Hand(std::initializer_list<int> codes) {
-        const int n = Slot_Holding(codes);
-        if (n == -1) return false;
-        if (current_weapon == n || (current_weapon == n + 1 && player_inv[n + 1] == player_inv[n] + 1)) return true;
-        Click_Slot(n);
-        Run(200);
-        return current_weapon != -1 && (current_weapon == n || current_weapon == n + 1);
-    }
-    // Fights enemy e until it is down or gone: the pointer on its head (a head shot hurts most;
-    // a shotgun aims at the body whatever), a click fires at it (an empty gun is reloaded by
-    // the click), and the player eats when he is low.
-    // The shells in the pack (loaded or not).
-    static int Shells() {
-        int n = 0;
-        for (int k = 0; k < 16; ++k)
-            if (player_inv[k] == 36) n += player_inv_value[k];
-        if (current_weapon >= 0 && (player_inv[current_weapon] == 33 || player_inv[current_weapon] == 34))
-            n += player_inv_value2[current_weapon];
-        return n;
-    }
-    // The shotgun in hand while there are shells for it, else the pistol (the number keys).
-    // Rounds of ammunition code `ammo` in the pack and loaded in a gun of `slots`.
-    static int Rounds_Of(int ammo, std::initializer_list<int> slots) {
-        int n = 0, loaded = 0;
-        for (int k = 0; k < 16; ++k) {
-            if (player_inv[k] == ammo) n += player_inv_value[k];
-            for (int c : slots)
-                if (player_inv[k] == c) loaded = std::max(loaded, player_inv_value2[k]);
-        }
-        return n + loaded;
-    }
-    // Rounds for the rifle in the pack and in it.
-    static int Rifle_Rounds() {
-        int n = 0;
-        for (int k = 0; k < 16; ++k)
-            if (player_inv[k] == 2) n += player_inv_value[k];
-        if (current_weapon >= 0 && (player_inv[current_weapon] == 6 || player_inv[current_weapon] == 7))
-            n += player_inv_value2[current_weapon];
-        else if (const int r = Slot_Holding({7}); r != -1)
-            n += player_inv_value2[r];
-        return n;
-    }
-    // The best gun with rounds in hand: the rifle, the shotgun, else the pistol (number keys).
-    static void Arm() {
-        for (int k = 0; k < 4; ++k) {
-            const int in_hand = current_weapon >= 0 ? player_inv[current_weapon] : -1;
-            char key = '1';
-            if (Slot_Holding({6, 7}) != -1 && Rifle_Rounds() > 0) key = '5';
-            else if (Slot_Holding({38, 39}) != -1 && Rounds_Of(41, {38, 39}) > 0) key = '4';
-            else if (Slot_Holding({33, 34, 35}) != -1 && Shells() > 0) key = '2';
-            const bool holds = key == '5'   ? (in_hand == 6 || in_hand == 7)
-                               : key == '4' ? (in_hand == 38 || in_hand == 39)
-                               : key == '2' ? (in_hand == 33 || in_hand == 34)
-                                            : in_hand == 10;
-            if (holds) return;
-            Run_Until([] { return next_weapon == -1; }, 2000); // a switch under way ends first
-            Tap(key);
-            Run_Until([] { return next_weapon == -1; }, 2000);
-            Run(100);
-        }
-    }
-    // A right click on the map: the gun in hand is reloaded.
-    static void Reload() {
-        const int64_t at = platform::MakeLParam(kW / 2, kH / 2 + 60);
-        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
-        Run(20);
-        platform::PostMessage(platform::MSG{platform::WM_RBUTTONDOWN, 0, at});
-        Run(30);
-        platform::PostMessage(platform::MSG{platform::WM_RBUTTONUP, 0, at});
-        Run(250);
-    }
-    // Reloads a gun that is less than half full while there are rounds for it (between fights).
-    static void Top_Up() {
-        if (p1_id == -1 || reloading || current_weapon < 0) return;
-        const int code = player_inv[current_weapon];
-        const int reserve = code == 10                   ? 13
-                            : (code == 33 || code == 34) ? 36
-                            : (code == 6 || code == 7)   ? 2
-                            : (code == 38 || code == 39) ? 41
-                                                         : -1;
-        if (reserve == -1 || Slot_Holding({reserve}) == -1) return;
-        if (player_inv_value2[current_weapon] * 2 >= GUN_CAPACITY) return;
-        Reload();
-        Run_Until([] { return !reloading; }, 3500);
-    }
-    static bool Fight(int e, int ms = 30000, int heal_below = 45) {
-        Arm();
-        {
-            const int gs = Slot_Holding({29, 30});
-            Trace("fight %d (class %d, score %d) at %.2f, player %d, in hand %d, grenades %d", e, sprite[e].sector,
-                  sprite[e].score, Gap_To(e), p1_id != -1 ? sprite[p1_id].score : -1,
-                  current_weapon >= 0 ? player_inv[current_weapon] : -1, gs >= 0 ? player_inv_value[gs] : 0);
-        }
-        int last_score = sprite[e].score, still = 0;
-        for (int t = 0; t < ms && Enemy_Alive(e) && p1_id != -1 && !Requested();) {
-            // No harm done for a while: nearer by the grid, then leave him be for a time.
-            if (sprite[e].score < last_score) last_score = sprite[e].score, still = 0;
-            if (++still % 12 == 0) {
-                if (still >= 36) {
-                    ignored_until[e] = (int)TimerGetTime() + 15000;
-                    Trace("fight %d: out of reach", e);
-                    return false;
-                }
-                const bool defend = defend_on_walks;
-                defend_on_walks = false;
-                Walk_To(Box_X(e), Box_Y(e), 0.35f, -1, 4000);
-                defend_on_walks = defend;
-            }
-            Heal_If_Low(heal_below);
-            if (current_weapon < 0 || (player_inv_value2[current_weapon] <= 0 && !reloading)) Arm();
-            if (current_weapon >= 0 && player_inv_value2[current_weapon] <= 0 && !reloading) {
-                Reload();
-                t += 300;
-            }
-            const object& u = sprite[e];
-            // The head if the pointer can be put on it there, else the body, else the legs.
-            const float x = u.w + u.box_width / 2;
-            int px = Pixel_X(x), py = -1;
-            for (float h : {3.5f, 2.0f, 0.5f})
-                if (On_Map_Pixel(px, Pixel_Y(u.z + u.box_height * h))) {
-                    py = Pixel_Y(u.z + u.box_height * h);
-                    break;
-                }
-            if (py < 0) { // off the view: toward it first
-                const bool defend = defend_on_walks;
-                defend_on_walks = false;
-                Walk_To(Box_X(e), Box_Y(e), Gap_To(e) * 0.6f, -1, 3000);
-                defend_on_walks = defend;
-                t += 3000;
-                continue;
-            }
-            Pointer(px, py);
-            Run(20);
-            if (stored_target != e) { // another's box over his: the pointer along his picture
-                for (float h : {2.0f, 1.0f, 0.5f, 3.0f}) {
-                    const int qy = Pixel_Y(u.z + u.box_height * h);
-                    if (!On_Map_Pixel(px, qy)) continue;
-                    Pointer(px, qy);
-                    Run(15);
-                    if (stored_target == e) {
-                        py = qy;
-                        break;
-                    }
-                }
-            }
-            const int64_t at = platform::MakeLParam(px, py);
-            platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
-            const bool machine = current_weapon >= 0 && (player_inv[current_weapon] == 38 || player_inv[current_weapon] == 39);
-            Run_Until([&] { return !Enemy_Alive(e) || Requested(); }, machine ? 600 : 40); // a machine gun fires while held
-            platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
-            Run_Until([&] { return !Enemy_Alive(e) || Requested(); }, 250);
-            t += 310;
-            Trace("  shot at %d: its score %d at %.2f, player %d status %d target %d weapon %d rounds %d", e,
-                  sprite[e].score, Gap_To(e), sprite[p1_id].score, sprite[p1_id].status, sprite[p1_id].fire_target,
-                  current_weapon, current_weapon >= 0 ? player_inv_value2[current_weapon] : -1);
-        }
-        Trace("fight %d over: score %d, player %d", e, sprite[e].score, p1_id != -1 ? sprite[p1_id].score : -1);
-        return !Enemy_Alive(e);
-    }
-    // Fights every enemy that has seen the player within `range`.
-    static void Defend(float range = 0.8f) {
-        for (int k = 0; k < 20; ++k) {
-            const int e = Threat(range);
-            if (e == -1 || p1_id == -1 || Requested()) return;
-            Fight(e, 20000);
-        }
+            if (player_inv[n] == code) return true;
+        return false;
     }
 
-    // Blows up the unit-like object g (a gun, a tunnel cover) with a grenade thrown from a
-    // few steps off: the grenades taken in hand (key 3), the pointer on it until it offers
-    // it as a target, a click. False when no grenade is left or it still stands.
-    static bool Blow_Up(int g, int tries = 3) {
-        for (int k = 0; k < tries && sprite[g].score > 0 && p1_id != -1; ++k) {
-            // Up beside it: above it the pointer offers the gun itself, and a click there
-            // attacks instead of walking.
-            const object& b = sprite[g];
-            const float cy = b.z + b.box_height / 2;
-            if (!Walk_To(b.w - 0.2f, cy, 0.2f, -1, 30000) && !Walk_To(b.w + b.box_width + 0.2f, cy, 0.2f, -1, 30000) &&
-                !Walk_To(Box_X(g), b.z - 0.25f, 0.2f, -1, 30000))
-                Walk_To(Box_X(g), Box_Y(g), 0.55f, -1, 30000);
-            if (p1_id == -1 || Requested()) return false;
-            const int grenades = Slot_Holding({29, 30});
-            if (grenades == -1) {
-                Trace("blow up %d: no grenade left", g);
-                return false;
-            }
-            if (current_weapon != grenades) {
-                Tap('3');
-                Run(600);
-            }
-            const object& o = sprite[g];
-            bool offered = false;
-            float x = 0, y = 0;
-            for (float fy : {0.5f, 0.3f, 0.7f, 0.15f}) {
-                x = o.w + o.box_width / 2;
-                y = o.z + o.box_height * fy;
-                Pointer(Pixel_X(x), Pixel_Y(y));
-                Run(20);
-                if (stored_target == g) {
-                    offered = true;
-                    break;
-                }
-            }
-            Trace("blow up %d (score %d) from %.2f: offered %d, grenades %d", g, o.score, Gap_To(g), offered,
-                  player_inv_value[grenades]);
-            Click_World(x, y);
-            if (std::getenv("VARNOTH_STORY_TRACE")) Shot("blow_up_" + std::to_string(g) + "_" + std::to_string(k));
-            Run_Until([g] { return sprite[g].score <= 0; }, 3000);
-            Trace("blow up %d: score %d after the throw", g, sprite[g].score);
-        }
-        Arm();
-        return sprite[g].score <= 0;
-    }
-
-    // ---- The shooting gallery, as a player wins a round: the pointer on what stands up, a
-    // click (one round), the right button to reload an empty gun; a cannon ball shot as it
-    // comes down into view. Plays rounds until the gallery is left.
-    static bool Gallery_Figure_Up(int i) {
-        const object& o = sprite[i];
-        return o.type == MNE && o.sector_action != 23 && o.alpha == 1.0f && o.grab_switch && o.score > 0 &&
-               o.status != 30;
-    }
-    static void Gallery_Click(int i) {
-        const int64_t at = platform::MakeLParam(Pixel_X(Box_X(i)), Pixel_Y(Box_Y(i)));
-        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
-        Run_Until([] { return next_scene; }, 20);
-        if (next_scene) return;
-        platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
-        Run_Until([] { return next_scene; }, 30);
-        platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
-        Run_Until([] { return next_scene; }, 10);
-    }
-    static void Win_Gallery_Round() {
-        const int s0 = scene;
-        auto left = [s0] { return next_scene || episode != 1 || scene != s0; };
-        for (int guard = 0; guard < 6000 && !left() && !::done; ++guard) {
-            if (gallery_clip <= 0 && !gallery_reloading) {
-                const int64_t at = Pixels(0.0f, 0.6f);
-                platform::PostMessage(platform::MSG{platform::WM_RBUTTONDOWN, 0, at});
-                Run_Until(left, 40);
-                platform::PostMessage(platform::MSG{platform::WM_RBUTTONUP, 0, at});
-                Run_Until([&] { return left() || !gallery_reloading; }, 800);
-                continue;
-            }
-            int target = -1;
-            for (int i : {13, 2, 3, 4, 5, 6, 7, 8, 9, 12, 10, 11})
-                if (i >= 10 && i <= 11 ? sprite[i].alpha == 1.0f && sprite[i].grab_switch : Gallery_Figure_Up(i)) target = i;
-            if (gallery_scene == 7)
-                for (int b : {33, 34, 35})
-                    if (sprite[b].alpha == 1.0f && sprite[b].grab_switch && sprite[b].width > 0.6f &&
-                        sprite[b].y + sprite[b].height / 2 < 0.6f)
-                        target = b;
-            if (target == -1 && gallery_scene == 11 && sprite[32].grab_switch) target = 32;
-            if (target == -1) Run_Until(left, 50);
-            else Gallery_Click(target);
-        }
-        Trace("gallery round %d over: health %d", s0, old_health);
-    }
-
-    // ---- The trader's shop (1/7): a good bought as a player buys it: its row clicked, the
-    // box's OK; then "Return to camp". False when the good is not in stock or not bought.
-    static bool Buy_In_Shop(int code) {
-        if (!In(1, 7)) return false;
-        Run(800);
-        int row = -1;
-        for (int k = 0; k < 8; ++k)
-            if (shop[shop_row + k] == code) row = k;
-        if (row == -1) {
-            Trace("shop: %d not in stock", code);
+    // After a fall: the death page runs to the revival in the tent, and from the tent the
+    // player cycles back to where he fell (the scene keeps those he had already beaten).
+    static bool Back_From_The_Tent() {
+        if (!Run_Until([] { return Settled_In(1, 25); }, 60000)) {
+            ADD_FAILURE() << "no revival in the tent; " << Where();
             return false;
         }
-        Click(View_X(Box_X(7 + row)), View_Y(Box_Y(7 + row)));
-        Run(400);
-        const object& ok = hud[40];
-        Trace("shop: row %d clicked, box %.1f, ok at %.2f %.2f", row, hud[2].alpha, ok.x, ok.y);
-        const int64_t at = Pixels(ok.x + ok.width / 2, ok.y + ok.height / 2);
-        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
-        Run(60);
-        platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
-        Run(40);
-        platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
-        Run(300);
+        const int e = cycle_episode, s = cycle_scene;
+        Run(600);
+        // No mission in hand to go back to: out of the tent into the camp.
+        const int button = e != -1 && s != -1 ? 35 : 13; // Cycle to Last mission, or Leave Tent
+        for (int tries = 0; tries < 3 && !Scene_Requested(); ++tries) {
+            Click_Sprite(button);
+            Run_Until(Scene_Requested, 500);
+        }
+        if (!Run_Until([] { return game_mode == MODE_WALK && fade >= 1.0f && p1_id != -1 && !next_scene; }, 30000)) {
+            ADD_FAILURE() << "not back at " << e << "/" << s << "; " << Where();
+            return false;
+        }
         return true;
     }
-    static void Leave_Shop() {
-        Click(View_X(Box_X(2)), View_Y(Box_Y(2))); // "Return to camp"
-        Run_Until([] { return next_scene; }, 2000);
+    // In the camp's own tent: a night's sleep (full health), then out to the camp again.
+    static bool Sleep_In_The_Tent(int tent_door, int e, int s) {
+        if (!Take_Exit(tent_door) || !Run_Until([] { return Settled_In(1, 25); }, 10000)) {
+            ADD_FAILURE() << "the tent did not open; " << Where();
+            return false;
+        }
+        Run(600);
+        Click_Sprite(6); // Go to sleep
+        if (!Run_Until([] { return Scene_Requested(); }, 3000) || !Run_Until([] { return Settled_In(1, 25); }, 10000)) {
+            ADD_FAILURE() << "no sleep; " << Where();
+            return false;
+        }
+        Run(600);
+        for (int tries = 0; tries < 3 && !Scene_Requested(); ++tries) {
+            Click_Sprite(13); // Leave Tent
+            Run_Until(Scene_Requested, 500);
+        }
+        if (!Run_Until([=] { return Settled_In(e, s); }, 10000)) {
+            ADD_FAILURE() << "not out of the tent; " << Where();
+            return false;
+        }
+        return true;
+    }
+
+    // Whether a window pixel lies on a shown HUD item (the panel, its buttons): a click there
+    // is the HUD's, not the ground's.
+    static bool Over_Hud(int px, int py) {
+        if (!hud || px < 8 || px > kW - 8 || py < 8 || py > kH - 8) return true;
+        const float vx = px * 2.0f / kW - 1.0f, vy = 0.75f - py * 1.5f / kH;
+        for (int k = 2; k < 75; ++k) {
+            const object& h = hud[k];
+            if (h.alpha <= 0.0f || h.mouseover || h.width <= 0.0f || h.width > 1.5f) continue;
+            if (vx > h.x - 0.02f && vx < h.x + h.width + 0.02f && vy > h.y - 0.02f && vy < h.y + h.height + 0.02f)
+                return true;
+        }
+        return false;
+    }
+    // Runs to (x, y) over open ground, stopping to fight only whoever comes within arm's
+    // reach and eating when the life bar is low; true once within `near`.
+    static bool Run_To(float x, float y, float near) {
+        for (int leg = 0; leg < 20; ++leg) {
+            if (Distance_To(x, y) < near) return true;
+            if (p1_id == -1 || sprite[p1_id].score <= 0 || Scene_Requested()) return false;
+            Heal_When_Low();
+            if (Enemy_Close(0.2f)) {
+                Fight_Hard([] { return !Enemy_Close(0.3f); }, 10000);
+                continue;
+            }
+            const int to = Cell_Of(x, y);
+            const std::vector<int> way = Way_To_Cell([&](int c) {
+                return c == to || (Walkable(c) && std::hypot(Cell_X(c) - x, Cell_Y(c) - y) < near);
+            });
+            if (std::getenv("VARNOTH_STORY_LOG"))
+                std::printf("    run to %.2f, %.2f: %.2f away, way of %zu cells\n", x, y, Distance_To(x, y), way.size());
+            if (way.empty()) return false;
+            const float before = Distance_To(x, y);
+            // A step along the way as far as six cells on, on ground the pointer reaches (not
+            // under the HUD's panel or buttons).
+            size_t pick = 0;
+            for (size_t j = 1; j < way.size() && j <= 6; ++j)
+                if (!Over_Hud(Pixel_X(Cell_X(way[j])), Pixel_Y(Cell_Y(way[j])))) pick = j;
+            if (pick == 0) break;
+            Click_At(Cell_X(way[pick]), Cell_Y(way[pick]));
+            Run_Until([&] { return !sprite[p1_id].moving || Enemy_Close(0.2f); }, 3000);
+            if (Distance_To(x, y) > before - 0.02f && !Enemy_Close(0.2f)) break; // no nearer
+        }
+        return Distance_To(x, y) < near;
+    }
+    // Brings down a standing target (a mast): run up to it, then grenades while any are left
+    // (a throw needs some distance), the gun after them.
+    static bool Bring_Down(int i) {
+        int thrown = 0;
+        for (int round = 0; round < 12 && sprite[i].score > 0; ++round) {
+            if (p1_id == -1 || sprite[p1_id].score <= 0) return false;
+            if (!Run_To(Box_X(i), Box_Y(i) - 0.45f, 0.3f) && Distance_To(i) > 0.8f) continue;
+            if (Carried(29) && thrown++ < 2) {
+                Throw_Grenade_At(i);
+                Run(1500);
+                if (std::getenv("VARNOTH_STORY_LOG"))
+                    std::printf("    grenade at %d: its health %d, %.2f away\n", i, sprite[i].score, Distance_To(i));
+            } else {
+                // Space held turns the clicks into shots at the pointer.
+                Key(platform::VK_SPACE, true);
+                for (int k = 0; k < 16 && sprite[i].score > 0 && p1_id != -1 && sprite[p1_id].score > 0; ++k) {
+                    Click_At(Box_X(i), Box_Y(i) + sprite[i].box_height / 2);
+                    Run(300);
+                    if (std::getenv("VARNOTH_STORY_LOG"))
+                        std::printf("    shot at %d: its health %d, %.2f away, rounds %d, weapon %d\n", i, sprite[i].score,
+                                    Distance_To(i), Weapon_Rounds(),
+                                    current_weapon >= 0 ? player_inv[current_weapon] : -1);
+                }
+                Key(platform::VK_SPACE, false);
+                Run(50);
+            }
+        }
+        return sprite[i].score <= 0;
+    }
+
+    // A lever room: each lever that must be on is walked up to and thrown; true once the
+    // room's flag says the silo is disarmed.
+    static bool Set_Levers(std::vector<bool> on, int flag) {
+        if (!Fight_Hard([] { return Standing_Enemies() == 0 || !Enemy_Close(1.5f); }, 120000)) return false;
+        for (int l = 0; l < 3 && global_objects[flag] == 0; ++l) {
+            const int lever = 43 + l;
+            const bool is_on = sprite[lever].anim != sprite[lever].base_anim;
+            if (is_on == on[l]) continue;
+            const int before = sprite[lever].anim;
+            if (!Visit(lever, [=] { return sprite[lever].anim != before; })) return false;
+        }
+        return Run_Until([=] { return global_objects[flag] == 1; }, 2000) &&
+               Run_Until([] { return !lock_player; }, 6000);
+    }
+
+    // A shooting gallery played as a player plays it: the figures shot as they come up (and
+    // the prizes that pop out), the boss shot at while no figure stands; a click with an
+    // empty gun reloads it. True once the gallery asks for the next scene.
+    static bool Play_Gallery(int ms, int boss = -1) {
+        const auto over = [] { return Scene_Requested() || ::done; };
+        const int until = Now() + ms;
+        while (Now() < until && !over()) {
+            int aim = -1;
+            for (int i = 0; i < no_sprites && aim == -1; ++i) {
+                const object& o = sprite[i];
+                if (o.type == MNE && o.grab_switch && o.score > 0 && o.alpha > 0.5f) aim = i;
+            }
+            if (aim == -1 && boss != -1 && sprite[boss].grab_switch && sprite[boss].score > 0) aim = boss;
+            if (aim == -1) {
+                Run_Until(over, 100);
+                continue;
+            }
+            const object& o = sprite[aim];
+            Click_At(o.w + o.box_width / 2, o.z + o.box_height / 2, over);
+            if (gallery_clip == 0) Run_Until([] { return !gallery_reloading && gallery_clip > 0; }, 1500);
+        }
+        return over();
     }
 };

@@ -208,7 +208,11 @@ bool Hover_Box(const writers::ObjectRec& o, bool open_world, float& x0, float& y
 }
 
 bool Takes_Damage(const writers::ObjectRec& o, std::string& why) {
-    if (o.type == UNT) return true;
+    if (o.type == UNT) {
+        // The player's shot engages only a target whose grab_switch is on.
+        if (!o.grab_switch) why = "grab_switch off: the player's shots pass it by";
+        return why.empty();
+    }
     if (o.type == BAG) {
         if (o.sector == UNIT_BOSS) why = "a part of the boss: only the boss fight wrecks it";
         else if (!o.grab_switch) why = "grab_switch off: shots and blasts pass it by";
@@ -271,6 +275,15 @@ bool Check_Player_Needs(int episode, int scene, const writers::SceneFiles& s, co
     Walk_Grid grid = Build_Walk_Grid(s, dungeon);
     for (int i : gates)
         if (i >= 0 && i < (int)s.objects.size()) Clear_Under(grid, s.objects[i]);
+
+    // Every soldier of the other side placed in a walk scene can be shot: a garrison the
+    // player's shots pass by is a fight he cannot win (a cleared room counts its dead).
+    for (size_t i = 0; i < s.objects.size(); ++i) {
+        const writers::ObjectRec& o = s.objects[i];
+        std::string why;
+        if (o.type == UNT && o.linked_sprite != 0 && !o.mouseover && !Takes_Damage(o, why))
+            fault("object " + std::to_string(i) + " (unit of side " + std::to_string(o.linked_sprite) + "): " + why);
+    }
 
     // What a player must get to: every exit and trigger, every acting prop, the listed ones.
     std::set<int> to_touch(touch.begin(), touch.end());

@@ -1,0 +1,56 @@
+// DEVELOPMENT HARNESS, not a test of the game: it SETS STATE BY HAND. It stands in for the
+// played second act while that part is being written, and leaves the save folder that part
+// leaves ("test_story_act2"): a game in act three, every mission up to 10 reported, nothing in
+// hand, standing in the act-three camp, saved to the first slot through the game's own save.
+// It is built only with -DVARNOTH_STORY_STARTS=ON and never run by CTest.
+#include "support/story_player.h"
+
+#include <cstring>
+
+#include "common/codes.h"
+#include "common/game_state.h"
+#include "common/scene_state.h"
+#include "content/content_inputs.h"
+#include "content/save_slots.h"
+#include "hud/inventory.h"
+
+namespace {
+
+class Story_Start_Act3 : public StoryGame {};
+
+TEST_F(Story_Start_Act3, LeavesTheGameAtTheEndOfActTwo) {
+    ASSERT_TRUE(gl_);
+    Init_Player();
+    Start_Game();
+    CONTROL_SCHEME = true;
+    std::strcpy(player_name, "joe");
+    current_char = 0;
+    // The story: acts one and two played out.
+    current_act = 3;
+    current_main = 0;
+    for (int m = 1; m <= 10; ++m) main_mission[m] = 3;
+    for (int f : {11, 29, 32, 33, 34, 42, 44, 60, 61, 62, 65, 66, 67, 68, 95, 97, 99}) global_objects[f] = 1;
+    global_objects[60] = 1;
+    current_file = 0;
+    PlayedGame::Enter_Scene(2, 10, 0);
+    ASSERT_NE(p1_id, -1);
+    // What the first two acts' conversations and pickups have given: the sergeant's pistol
+    // and cartridges, the bunkers' shotgun and shells, the grenades of missions 2 and 8, the
+    // general's gold.
+    ASSERT_TRUE(Calculate_Item(0, 9, -1, 0, -1));
+    ASSERT_TRUE(Calculate_Item(120, 13, -1, 120, -1));
+    ASSERT_TRUE(Calculate_Item(120, 13, -1, 120, -1));
+    ASSERT_TRUE(Calculate_Item(0, 32, -1, 0, -1));
+    ASSERT_TRUE(Calculate_Item(25, 36, -1, 25, -1));
+    ASSERT_TRUE(Calculate_Item(6, 28, -1, 6, 0));
+    ASSERT_TRUE(Calculate_Item(1000, 1, -1, 0, -1));
+    // Food for the road, as the fallen leave it and the shop sells it.
+    for (int k = 0; k < 4; ++k) ASSERT_TRUE(Calculate_Item(60, CAN_O_BEANS, -1, 0, 0));
+    for (int i = 0; i < 16; ++i)
+        if (player_inv[i] == SLOT_PISTOL) current_weapon = i; // the sergeant equips it
+    ASSERT_NE(current_weapon, -1);
+    ASSERT_TRUE(SaveLevel(Save_Slot_Path(current_file)));
+    Keep_Story_Save("test_story_act2");
+}
+
+} // namespace
