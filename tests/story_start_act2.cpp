@@ -9,7 +9,7 @@
 // in hand with two boxes of rounds, the shotgun and its shells, the grenades, the gold of the
 // submarine and of the spy), and the act-two camp as the place of the save.
 //
-// Build with -DVARNOTH_STORY_STARTS=ON; run it from build/tests with the test environment.
+// Built and run by CTest, before the second act's part, only with -DVARNOTH_STORY_STARTS=ON.
 #include "support/story_player.h"
 
 #include <cstring>
