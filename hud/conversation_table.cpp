@@ -229,8 +229,11 @@ void Build_Giver(int giver) {
         else Add_All(c1_m2_given_full, ENDS_CLOSE, then);
         return;
     }
+    // Mission 6 is the act-one commander's: whatever it stands at when the player first
+    // reports here (the escort leaves it accomplished), this commander takes it over
+    // without an offer and closes it.
     if (giver == 66 && m == 6) {
-        if (state == 0 && decision == 0)
+        if (decision == 0)
             Add_All(c66_m6, ENDS_CLOSE, [] {
                 new_mission = 14;
                 main_mission[6] = 3;

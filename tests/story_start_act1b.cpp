@@ -1,5 +1,5 @@
-// DEVELOPMENT HARNESS, not part of the suite: it sets the game's state BY HAND and only stands
-// in for the first half of act one (test_story_act1a) while that part is being written. It
+// A START, not a played test: it sets the game's state BY HAND and only stands in for the
+// first half of act one (test_story_act1a) until that part keeps its save. It
 // starts a new game as a player does (mouse-only scheme), then writes the state that part is
 // agreed to leave: missions 1, 2 and 3 given, done and reported, no mission in hand, the
 // player in the act-one camp with what those missions gave him. The game saves itself

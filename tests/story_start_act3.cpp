@@ -1,8 +1,8 @@
-// DEVELOPMENT HARNESS, not a test of the game: it SETS STATE BY HAND. It stands in for the
-// played second act while that part is being written, and leaves the save folder that part
+// A START, not a played test: it SETS STATE BY HAND. It stands in for the played second act
+// until the third part plays on from that act's own save, and leaves the save folder that part
 // leaves ("test_story_act2"): a game in act three, every mission up to 10 reported, nothing in
 // hand, standing in the act-three camp, saved to the first slot through the game's own save.
-// It is built only with -DVARNOTH_STORY_STARTS=ON and never run by CTest.
+// CTest runs it after the second act's part and before the third's (tests/CMakeLists.txt).
 #include "support/story_player.h"
 
 #include <cstring>

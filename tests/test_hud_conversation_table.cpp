@@ -684,13 +684,33 @@ TEST_F(ConversationTable, EachGiverTalksAboutTheNextMissionOfItsChain) {
     }
 }
 
+// Mission 6 is taken over without a question in whatever state the first act left it
+// (the escort's end leaves it accomplished and current); the next visit offers mission 7.
 TEST_F(ConversationTable, MissionSixIsHandedOverWithoutAQuestion) {
-    const talk t = Play(66);
-    EXPECT_EQ(t.lines.size(), 7u);
-    EXPECT_EQ(main_mission[6], 3);
-    EXPECT_EQ(new_mission, 14);
-    EXPECT_EQ(current_main, 0);
-    Expect_Scene(2, 0, 4, "66");
+    struct six_case {
+        const char* what;
+        int state, current_main;
+    };
+    const six_case cases[] = {
+        {"not given", 0, 0}, {"accomplished, as the first act ends", 1, 6}, {"accepted", 2, 6}};
+    for (const six_case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Fresh();
+        main_mission[6] = c.state;
+        current_main = c.current_main;
+        const talk t = Play(66);
+        ASSERT_EQ(t.lines.size(), 7u);
+        EXPECT_EQ(t.lines.front(), "It&s_about_time^you_showed_up!");
+        EXPECT_FALSE(t.asked);
+        EXPECT_EQ(main_mission[6], 3);
+        EXPECT_EQ(new_mission, 14);
+        EXPECT_EQ(current_main, c.current_main);
+        Expect_Scene(2, 0, 4, "66");
+        const talk next = Play(66);
+        ASSERT_FALSE(next.lines.empty());
+        EXPECT_EQ(next.lines.front(), "The_enemy^General_Mauser_has^Betsy_and_he&s^after_you.");
+        EXPECT_TRUE(next.asked);
+    }
 }
 
 // Accepting each offered mission: its state, its start line and its own extras.

@@ -90,10 +90,11 @@ protected:
     // The commander's page through the headquarters door, her conversation played through
     // with `answers`, back in the camp; `check` on the lines she said.
     static std::function<bool()> Commander(std::vector<bool> answers,
-                                           std::function<void(const std::vector<std::string>&)> check) {
+                                           std::function<void(const std::vector<std::string>&)> check,
+                                           int page = 83) {
         return [=] {
             if (!Fight_To_Exit(kHqDoor)) return false;
-            EXPECT_TRUE(Run_Until([] { return Settled_In(1, 83); }, 8000)) << Where();
+            EXPECT_TRUE(Run_Until([=] { return Settled_In(1, page); }, 8000)) << Where();
             const std::vector<std::string> lines = Follow_Page(answers);
             check(lines);
             EXPECT_TRUE(Run_Until([] { return Settled_In(2, 10); }, 8000)) << Where();
@@ -106,7 +107,10 @@ protected:
         return [=] {
             if (!Fight_Hard([] { return Standing_Enemies() == 0 || !Enemy_Close(1.5f); }, 180000)) return false;
             if (!Visit(who, Scene_Requested)) return false;
-            EXPECT_TRUE(Run_Until([=] { return Settled_In(1, page); }, 8000)) << Where();
+            // A shot from a guard still about may fell him as he speaks to the captive.
+            Run_Until([=] { return Settled_In(1, page) || Fallen(); }, 8000);
+            if (Fallen()) return false;
+            EXPECT_TRUE(Settled_In(1, page)) << Where();
             Follow_Page({});
             return Run_Until([=] { return Settled_In(e, s); }, 60000);
         };
@@ -135,6 +139,16 @@ protected:
         ASSERT_EQ(CONTROL_SCHEME, true);
         Stage("the act-three camp");
 
+        // ---- The rescue reported: when the second act left it accomplished, the act-two
+        // commander still takes its report behind the headquarters door ----
+        if (main_mission[10] == 1) {
+            Play({
+                {2, 10, "mission 10 reported", Commander({}, [](const auto&) {}, 65)},
+            });
+            if (HasFatalFailure()) return;
+        }
+        ASSERT_EQ(main_mission[10], 3) << "mission 10 not reported";
+
         // ---- Mission 11: the agent under the windmill ----
         Play({
             {2, 10, "mission 11 offered and accepted", Commander({true}, expect_said("joe_I&m^so_glad_te_see^ye!"))},
@@ -159,8 +173,9 @@ TEST_F(Story_Act3, TheActThreeCampAndTheAgentUnderTheWindmill) {
     EXPECT_TRUE(Settled_In(2, 10)) << Where();
 }
 
-// The whole segment, on to the credits. Disabled: the farms' radar masts stand against the
-// kit the player carries (see the notes of the story's third part); it runs with
+// The whole segment, on to the credits. Disabled until it passes: with the kit he carries the
+// player does not yet bring down the farms' radar masts (the farms' guards fell him again and
+// again, and after a revival his walk to the masts stalls short of them). It runs with
 // --gtest_also_run_disabled_tests.
 TEST_F(Story_Act3, DISABLED_FromTheActThreeCampToTheCredits) {
     ASSERT_NO_FATAL_FAILURE(Take_Up_The_Game_And_Free_The_Agent());
