@@ -190,7 +190,7 @@ TEST_F(Story_Act3, DISABLED_FromTheActThreeCampToTheCredits) {
              for (const int mast : kMasts) {
                  if (sprite[mast].score <= 0) continue;
                  if (!Bring_Down(mast)) {
-                     if (std::getenv("VARNOTH_STORY_LOG"))
+                     if (std::getenv("STORY_TRACE"))
                          std::printf("  mast %d stands (%d) at %.2f, %.2f; grenades %d\n", mast, sprite[mast].score,
                                      Box_X(mast), Box_Y(mast), (int)Carried(29));
                      return false;

@@ -317,7 +317,7 @@ protected:
     // With VARNOTH_STORY_TRACE set, a line on the progress of the drivers (on stderr).
     template <typename... A>
     static void Trace(const char* fmt, A... a) {
-        if (!std::getenv("VARNOTH_STORY_TRACE")) return;
+        if (!std::getenv("STORY_TRACE")) return;
         std::fprintf(stderr, "[%d/%d %.0fms] ", episode, scene, (double)TimerGetTime());
         std::fprintf(stderr, fmt, a...);
         std::fputc('\n', stderr);
@@ -574,7 +574,7 @@ protected:
             Trace("blow up %d (score %d) from %.2f: offered %d, grenades %d", g, o.score, Gap_To(g), offered,
                   player_inv_value[grenades]);
             Click_World(x, y);
-            if (std::getenv("VARNOTH_STORY_TRACE")) Shot("blow_up_" + std::to_string(g) + "_" + std::to_string(k));
+            if (std::getenv("STORY_TRACE")) Shot("blow_up_" + std::to_string(g) + "_" + std::to_string(k));
             Run_Until([g] { return sprite[g].score <= 0; }, 3000);
             Trace("blow up %d: score %d after the throw", g, sprite[g].score);
         }

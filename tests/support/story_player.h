@@ -812,7 +812,7 @@ protected:
             if (p1_id == -1 || ply_dead || sprite[p1_id].score <= 0 || Scene_Requested()) break;
             const bool shotgun = Carried(33) || Carried(34);
             const int e = Nearest_Enemy();
-            if (std::getenv("VARNOTH_STORY_LOG") && e != -1)
+            if (std::getenv("STORY_TRACE") && e != -1)
                 std::printf("  fight %d/%d: health %d, weapon %d, enemy %d (%d) at %.2f, %d standing\n", episode, scene,
                             sprite[p1_id].score, current_weapon >= 0 ? player_inv[current_weapon] : -1, e,
                             sprite[e].score, Distance_To(e), Standing_Enemies());
@@ -907,7 +907,7 @@ protected:
             const std::vector<int> way = Way_To_Cell([&](int c) {
                 return c == to || (Walkable(c) && std::hypot(Cell_X(c) - x, Cell_Y(c) - y) < near);
             });
-            if (std::getenv("VARNOTH_STORY_LOG"))
+            if (std::getenv("STORY_TRACE"))
                 std::printf("    run to %.2f, %.2f: %.2f away, way of %zu cells\n", x, y, Distance_To(x, y), way.size());
             if (way.empty()) return false;
             const float before = Distance_To(x, y);
@@ -933,7 +933,7 @@ protected:
             if (Carried(29) && thrown++ < 2) {
                 Throw_Grenade_At(i);
                 Run(1500);
-                if (std::getenv("VARNOTH_STORY_LOG"))
+                if (std::getenv("STORY_TRACE"))
                     std::printf("    grenade at %d: its health %d, %.2f away\n", i, sprite[i].score, Distance_To(i));
             } else {
                 // Space held turns the clicks into shots at the pointer.
@@ -941,7 +941,7 @@ protected:
                 for (int k = 0; k < 16 && sprite[i].score > 0 && p1_id != -1 && sprite[p1_id].score > 0; ++k) {
                     Click_At(Box_X(i), Box_Y(i) + sprite[i].box_height / 2);
                     Run(300);
-                    if (std::getenv("VARNOTH_STORY_LOG"))
+                    if (std::getenv("STORY_TRACE"))
                         std::printf("    shot at %d: its health %d, %.2f away, rounds %d, weapon %d\n", i, sprite[i].score,
                                     Distance_To(i), Weapon_Rounds(),
                                     current_weapon >= 0 ? player_inv[current_weapon] : -1);
