@@ -314,7 +314,7 @@ protected:
         return In(e, s) && fade >= 1.0f;
     }
 
-    // With VARNOTH_STORY_TRACE set, a line on the progress of the drivers (on stderr).
+    // With STORY_TRACE set, a line on the progress of the drivers (on stderr).
     template <typename... A>
     static void Trace(const char* fmt, A... a) {
         if (!std::getenv("STORY_TRACE")) return;
