@@ -509,9 +509,14 @@ protected:
         return true;
     }
     static int Weapon_Rounds() { return current_weapon >= 0 && current_weapon < 16 ? player_inv_value2[current_weapon] : 0; }
+    // Whether he carries the shotgun (key 2).
+    static bool Has_Shotgun() {
+        for (int i = 0; i < 16; ++i)
+            if (player_inv[i] == 33) return true;
+        return false;
+    }
     static bool Grenade_In_Hand() {
-        return current_weapon >= 0 && current_weapon < 16 &&
-               (player_inv[current_weapon] == 28 || player_inv[current_weapon] == 29 || player_inv[current_weapon] == 30);
+        return current_weapon >= 0 && current_weapon < 16 && (player_inv[current_weapon] == 28 || player_inv[current_weapon] == 29 || player_inv[current_weapon] == 30);
     }
     // Reloads (the right button) when the weapon in hand is less than half full.
     static void Reload_If_Low() {
@@ -564,6 +569,13 @@ protected:
                 Right_Click_At(Box_X(i), Box_Y(i));
                 Run_Until([] { return !reloading; }, 3000);
             }
+            if (Distance_To(i) > 0.47f) {
+                // Out of reach: onto open ground from where a shot reaches it.
+                const float tx = Box_X(i), ty = Box_Y(i);
+                const std::vector<int> way =
+                    Way_To_Cell([&](int c) { return std::hypot(Cell_X(c) - tx, Cell_Y(c) - ty) < 0.42f && Walkable(c); });
+                if (way.size() >= 2) Walk_Way(way, 0.06f, [i] { return Distance_To(i) < 0.44f || Scene_Requested(); });
+            }
             float x = 0, y = 0;
             if (!Find_Pick(i, x, y)) {
                 Run(100);
@@ -581,7 +593,6 @@ protected:
     static bool Fight(const std::function<bool()>& won, int ms, bool grenades = true) {
         const int until = Now() + ms;
         int grenade_pause = 0;
-        const bool trace = std::getenv("STORY_TRACE") != nullptr;
         while (Now() < until) {
             if (won()) return true;
             if (p1_id == -1 || ply_dead || sprite[p1_id].score <= 0 || Scene_Requested()) return won();
@@ -592,10 +603,9 @@ protected:
                 Run(100);
                 continue;
             }
-            if (Grenade_In_Hand() && next_weapon == -1) Take_Weapon(1); // a gun for the fight, not a grenade
+            if (Grenade_In_Hand() && next_weapon == -1) Take_Weapon(Has_Shotgun() ? 2 : 1); // a gun for the fight, not a grenade
             if (e == -1) Reload_If_Low(); // a quiet moment: a full magazine for what comes
             if (Weapon_Rounds() <= 0 && !reloading && next_weapon == -1) {
-                if (trace) std::fprintf(stderr, "fight t=%d reload\n", Now());
                 Right_Click_At(Box_X(nearest), Box_Y(nearest));
                 Run_Until([] { return !reloading; }, 3000);
                 continue;
@@ -608,7 +618,6 @@ protected:
                     const int dc = std::abs(Cell_Column_Of(c) - gc), dr = std::abs(Cell_Row_Of(c) - gr);
                     return dc + dr <= 1;
                 });
-                if (trace) std::fprintf(stderr, "fight t=%d toward %d (d %.2f, way %zu)\n", Now(), nearest, Distance_To(nearest), way.size());
                 if (way.size() > 4) way.resize(4);
                 if (way.size() < 2) {
                     Run(100);
@@ -630,37 +639,51 @@ protected:
             }
             if (grenades && INV_GRENADE_COUNT > 0 && Now() > grenade_pause && Distance_To(e) > 0.55f && Distance_To(e) < 1.3f &&
                 (sprite[e].score >= 40 || Enemies_Near(e, 0.4f) >= 2)) {
-                if (trace) std::fprintf(stderr, "fight t=%d grenade at %d (score %d, d %.2f)\n", Now(), e, sprite[e].score, Distance_To(e));
                 const int before = INV_GRENADE_COUNT;
                 Throw_Grenade_At(e);
                 if (INV_GRENADE_COUNT == before) grenade_pause = Now() + 3000; // the throw did not go: shoot instead
                 continue;
             }
-            if (Distance_To(e) > 0.46f) {
-                // Out of reach (a shot carries about half a unit): up to him over the ground.
+            if (!in_dungeon && Distance_To(e) > 0.46f) {
+                // Out of reach in the open (a shot carries about half a unit): straight up to him.
                 const float d = Distance_To(e), k = (d - 0.38f) / d;
                 const float gx = PX() + (Box_X(e) - PX()) * k, gy = PY() + (Box_Y(e) - PY()) * k;
                 const int cell = Cell_Of(gx, gy);
-                if (trace) std::fprintf(stderr, "fight t=%d up to %d (d %.2f)\n", Now(), e, d);
                 if (cell >= 0 && Walkable(cell) && On_Screen(Cell_X(cell), Cell_Y(cell))) {
                     Click_At(Cell_X(cell), Cell_Y(cell));
                     Run_Until([e] { return !sprite[p1_id].moving || Distance_To(e) < 0.44f; }, 1500);
                     if (Distance_To(e) <= 0.46f) continue;
                 }
+            } else if (in_dungeon && Distance_To(e) > 0.47f) {
+                // Out of reach indoors: a few steps round the walls along the way to where a shot reaches him.
+                const float ex = Box_X(e), ey = Box_Y(e);
+                std::vector<int> way = Way_To_Cell([&](int c) { return std::hypot(Cell_X(c) - ex, Cell_Y(c) - ey) < 0.4f && Walkable(c); });
+                if (way.size() >= 2) {
+                    size_t k = std::min<size_t>(way.size() - 1, 5);
+                    while (k > 1 && !On_Screen(Cell_X(way[k]), Cell_Y(way[k]))) --k;
+                    Click_At(Cell_X(way[k]), Cell_Y(way[k]));
+                    Run_Until([e] { return !Enemy(e) || !sprite[p1_id].moving || Distance_To(e) < 0.45f; }, 1200);
+                    continue;
+                }
             }
             float x = 0, y = 0;
             if (!Find_Pick(e, x, y, true)) {
-                if (trace) std::fprintf(stderr, "fight t=%d no pick on %d\n", Now(), e);
-                Run(50);
-                continue;
+                // Another one standing in front of him: whoever the pointer offers there.
+                if (Enemy(stored_target) && (on_selected_man == 2 || on_selected_man == 6)) {
+                    e = stored_target;
+                    x = (float)mouseX, y = (float)mouseY;
+                } else {
+                    Run(50);
+                    continue;
+                }
             }
-            if (trace)
-                std::fprintf(stderr, "fight t=%d shoot %d (sector %d, score %d, d %.2f) player %d weapon %d rounds %d\n", Now(), e,
-                             sprite[e].sector, sprite[e].score, Distance_To(e), sprite[p1_id].score, current_weapon,
-                             Weapon_Rounds());
             // The button held until the shot goes (a soldier reeling from a hit takes no
             // orders for a moment), then the next when the weapon is ready again.
             const int rounds = Weapon_Rounds(), score = sprite[e].score;
+            if (!On_Screen(x, y)) {
+                Run(20);
+                continue;
+            }
             const int64_t at = platform::MakeLParam(Pixel_X(x), Pixel_Y(y));
             platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
             platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
@@ -712,12 +735,14 @@ protected:
     }
     int deaths_ = 0; // times the player fell and got up again
 
-    // The enemy to shoot at: the nearest one on the screen with a clear line of fire.
+    // The enemy to shoot at: the nearest one on the screen; in the open only one with a clear
+    // line of fire, indoors any (a shot passes over the sandbags there).
     static int Target_Enemy() {
         int best = -1;
         float d = 1e9f;
         for (int i = 0; i < no_sprites; ++i)
-            if (Enemy(i) && Distance_To(i) < d && On_Screen(Box_X(i), Box_Y(i) + 0.1f) && Line_Of_Fire(Box_X(i), Box_Y(i)))
+            if (Enemy(i) && Distance_To(i) < d && On_Screen(Box_X(i), Box_Y(i) + 0.1f) &&
+                (in_dungeon || Line_Of_Fire(Box_X(i), Box_Y(i))))
                 d = Distance_To(i), best = i;
         return best;
     }
@@ -747,8 +772,12 @@ protected:
     // way. True once there or stop() holds; false when the player fell or got nowhere.
     static bool Advance_To(float x, float y, float near = 0.08f, const std::function<bool()>& stop = [] { return false; },
                            bool grenades = true) {
+        // The spot itself, or the nearest open ground beside it when it is taken.
+        const float r = std::max(near, 0.15f);
+        float gx = x, gy = y;
+        const auto there = [&] { return Distance_To(x, y) < near || Distance_To(gx, gy) < near; };
         for (int leg = 0; leg < 30; ++leg) {
-            if (stop() || Distance_To(x, y) < near) return true;
+            if (stop() || there()) return true;
             if (p1_id == -1 || sprite[p1_id].score <= 0) return false;
             if (Enemy_Close()) {
                 if (!Fight([&] { return stop() || !Enemy_Close(1.8f); }, 60000, grenades)) return stop();
@@ -756,25 +785,17 @@ protected:
                 Reload_If_Low();
                 continue;
             }
-            const int to = Cell_Of(x, y);
-            const std::vector<int> way = Way_To_Cell([to](int c) { return c == to; });
+            const std::vector<int> way =
+                Way_To_Cell([&](int c) { return std::hypot(Cell_X(c) - x, Cell_Y(c) - y) < r && Walkable(c); });
             if (way.empty()) {
                 ADD_FAILURE() << "no open way to (" << x << ", " << y << "); " << Where();
                 return false;
             }
-            int health = sprite[p1_id].score;
-            Walk_Way(way, near, [&] {
-                if (std::getenv("STORY_TRACE") && sprite[p1_id].score != health) {
-                    health = sprite[p1_id].score;
-                    const int e = Nearest_Enemy();
-                    std::fprintf(stderr, "walk t=%d player %d nearest enemy %d at %.2f%s\n", Now(), health, e,
-                                 e == -1 ? 0.0f : Distance_To(e), e != -1 && On_Screen(Box_X(e), Box_Y(e)) ? " on screen" : "");
-                }
-                return stop() || Enemy_Close();
-            });
+            gx = Cell_X(way.back()), gy = Cell_Y(way.back());
+            Walk_Way(way, near, [&] { return stop() || Enemy_Close(); });
         }
-        if (!stop() && Distance_To(x, y) >= near) ADD_FAILURE() << "did not get to (" << x << ", " << y << "); " << Where();
-        return stop() || Distance_To(x, y) < near;
+        if (!stop() && !there()) ADD_FAILURE() << "did not get to (" << x << ", " << y << "); " << Where();
+        return stop() || there();
     }
 
     // ---- Act three on: exits through enemy ground, shooting galleries ----
