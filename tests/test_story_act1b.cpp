@@ -68,6 +68,25 @@ protected:
         EXPECT_EQ(sprite[p1_id].score, PLY_VITALITY) << "the night's sleep did not heal";
     }
 
+    // From the camp through its tunnel and the tunnels' map ("Boat^Yard") to the boat yard.
+    void Camp_Tunnel_To_Boat_Yard() {
+        ASSERT_TRUE(Walk_Into(kCampTunnel)) << Where();
+        ASSERT_TRUE(Arrive(1, 31)) << Where();
+        Run(500);
+        Click_Sprite(8); // "Boat^Yard"
+        ASSERT_TRUE(Arrive(3, 18)) << Where();
+    }
+    // From the boat yard up the cliff road, through the steel door and down the stair well to
+    // the lower laboratory.
+    void Boat_Yard_To_Lower_Laboratory() {
+        ASSERT_TRUE(Walk_Into(kToCliffs)) << Where();
+        ASSERT_TRUE(Arrive(3, 21)) << Where();
+        ASSERT_TRUE(Walk_Into(kLabDoor)) << Where();
+        ASSERT_TRUE(Arrive(3, 22)) << Where();
+        ASSERT_TRUE(Walk_Into(kStairWell)) << Where();
+        ASSERT_TRUE(Arrive(3, 23)) << Where();
+    }
+
     // Waits where he stands until ready() holds, fighting whoever comes near.
     static bool Wait_Fighting(const std::function<bool()>& ready, int ms) {
         for (int t = 0; t < ms; t += 100) {
@@ -125,11 +144,8 @@ TEST_F(Story_Act1b, FromTheBunkersToTheSecondAct) {
     ASSERT_TRUE(Arrive(2, 0)) << Where();
     Rest_In_The_Tent();
     if (HasFatalFailure()) return;
-    ASSERT_TRUE(Walk_Into(kCampTunnel)) << Where();
-    ASSERT_TRUE(Arrive(1, 31)) << Where();
-    Run(500);
-    Click_Sprite(8); // "Boat^Yard"
-    ASSERT_TRUE(Arrive(3, 18)) << Where();
+    Camp_Tunnel_To_Boat_Yard();
+    if (HasFatalFailure()) return;
     Shot("act1b_boat_yard");
 
     // Up the cliff road to the spy in his hide: his errand is mission 4, taken on.
@@ -208,17 +224,10 @@ TEST_F(Story_Act1b, FromTheBunkersToTheSecondAct) {
     // behind the steel door and down to the Professor.
     Rest_In_The_Tent();
     if (HasFatalFailure()) return;
-    ASSERT_TRUE(Walk_Into(kCampTunnel)) << Where();
-    ASSERT_TRUE(Arrive(1, 31)) << Where();
-    Run(500);
-    Click_Sprite(8); // "Boat^Yard"
-    ASSERT_TRUE(Arrive(3, 18)) << Where();
-    ASSERT_TRUE(Walk_Into(kToCliffs)) << Where();
-    ASSERT_TRUE(Arrive(3, 21)) << Where();
-    ASSERT_TRUE(Walk_Into(kLabDoor)) << Where();
-    ASSERT_TRUE(Arrive(3, 22)) << Where();
-    ASSERT_TRUE(Walk_Into(kStairWell)) << Where();
-    ASSERT_TRUE(Arrive(3, 23)) << Where();
+    Camp_Tunnel_To_Boat_Yard();
+    if (HasFatalFailure()) return;
+    Boat_Yard_To_Lower_Laboratory();
+    if (HasFatalFailure()) return;
     ASSERT_TRUE(Visit(kProfessor, [] { return Opening(1, 38); })) << Where();
     ASSERT_TRUE(Arrive(1, 38)) << Where();
     lines = Talk({});
@@ -297,17 +306,10 @@ TEST_F(Story_Act1b, FromTheBunkersToTheSecondAct) {
     ASSERT_TRUE(Arrive(2, 0)) << Where();
     Rest_In_The_Tent();
     if (HasFatalFailure()) return;
-    ASSERT_TRUE(Walk_Into(kCampTunnel)) << Where();
-    ASSERT_TRUE(Arrive(1, 31)) << Where();
-    Run(500);
-    Click_Sprite(8); // "Boat^Yard"
-    ASSERT_TRUE(Arrive(3, 18)) << Where();
-    ASSERT_TRUE(Walk_Into(kToCliffs)) << Where();
-    ASSERT_TRUE(Arrive(3, 21)) << Where();
-    ASSERT_TRUE(Walk_Into(kLabDoor)) << Where();
-    ASSERT_TRUE(Arrive(3, 22)) << Where();
-    ASSERT_TRUE(Walk_Into(kStairWell)) << Where();
-    ASSERT_TRUE(Arrive(3, 23)) << Where();
+    Camp_Tunnel_To_Boat_Yard();
+    if (HasFatalFailure()) return;
+    Boat_Yard_To_Lower_Laboratory();
+    if (HasFatalFailure()) return;
     EXPECT_TRUE(Sent_To_Spawn(4));
     Shot("act1b_lower_lab");
 }
