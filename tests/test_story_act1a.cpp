@@ -188,8 +188,18 @@ protected:
         }
         return won();
     }
+    // Whether an enemy in sight within `range`, with nothing solid between, comes for the
+    // player (walks, fires) or stands within reach of him; one who keeps his place further
+    // off is passed by.
+    static bool Threat(float range) {
+        for (int i = 0; i < no_sprites; ++i)
+            if (Enemy(i) && Distance_To(i) < range && On_Screen(Box_X(i), Box_Y(i) + 0.1f) && Clear_Line(Box_X(i), Box_Y(i)) &&
+                (sprite[i].moving || sprite[i].status == 29 || sprite[i].status == 51 || Distance_To(i) < 0.6f))
+                return true;
+        return false;
+    }
     // Walks to (x, y) as Advance_To does, standing to fight (Stand_And_Fight) whenever an
-    // enemy comes close. True once there or stop() holds.
+    // enemy comes for him. True once there or stop() holds.
     static bool Advance_Standing(float x, float y, float near, const std::function<bool()>& stop) {
         // The spot itself, or the nearest open ground beside it when it is taken.
         const float r = std::max(near, 0.15f);
@@ -198,9 +208,9 @@ protected:
         for (int leg = 0; leg < 40; ++leg) {
             if (stop() || there()) return true;
             if (p1_id == -1 || sprite[p1_id].score <= 0) return false;
-            if (Enemy_Close(1.2f)) {
-                Stand_And_Fight([&] { return stop() || !Enemy_Close(1.4f); }, 60000);
-                if (!stop() && !Enemy_Close(1.2f)) Pick_Up_Drops();
+            if (Threat(1.2f)) {
+                Stand_And_Fight([&] { return stop() || !Threat(1.4f); }, 60000);
+                if (!stop() && !Threat(1.2f)) Pick_Up_Drops();
                 continue;
             }
             const std::vector<int> way =
@@ -210,7 +220,7 @@ protected:
                 return false;
             }
             gx = Cell_X(way.back()), gy = Cell_Y(way.back());
-            Walk_Way(way, near, [&] { return stop() || Enemy_Close(1.2f); });
+            Walk_Way(way, near, [&] { return stop() || Threat(1.2f); });
         }
         if (!stop() && !there()) ADD_FAILURE() << "did not get to (" << x << ", " << y << "); " << Where();
         return stop() || there();
@@ -236,7 +246,7 @@ protected:
             float d = 0.9f;
             for (int i = 0; i < no_sprites; ++i)
                 if (Enemy(i) && Distance_To(i) < d && On_Screen(Box_X(i), Box_Y(i) + 0.1f)) d = Distance_To(i), e = i;
-            const auto coming = [](int i) { return sprite[i].fire_target == p1_id || sprite[i].moving; };
+            const auto coming = [](int i) { return sprite[i].moving; };
             if (e != -1 && Weapon_Rounds() > 0 && (d < 0.515f || coming(e))) {
                 quiet_since = Now();
                 if (d < 0.515f) {
@@ -264,8 +274,8 @@ protected:
                 continue;
             }
             if (!near && Now() - quiet_since > 3000) {
-                // Nobody comes: up into the hall toward the nearest until one of them has
-                // seen him or he is in reach; then shot, or back down to the spot.
+                // Nobody comes: up into the hall toward the nearest until one of them comes
+                // for him or he is in reach; then shot, or back down to the spot.
                 int n = -1;
                 float nd = 1e9f;
                 for (int i = 0; i < no_sprites; ++i)
@@ -279,7 +289,7 @@ protected:
                 Trace("into the hall");
                 const std::function<bool()> roused = [] {
                     for (int i = 0; i < no_sprites; ++i)
-                        if (Enemy(i) && sprite[i].fire_target == p1_id) return true;
+                        if (Enemy(i) && Distance_To(i) < 0.9f && sprite[i].moving) return true;
                     return false;
                 };
                 const float ex = Box_X(n), ey = Box_Y(n);
