@@ -340,7 +340,10 @@ TEST_F(Story_Finale, FromTheLastOrdersToTheCredits) {
         {3, 34, "to the super-silo", Go(2, 3, 36)},
         {3, 36, "to the launch floor", Go(1, 3, 37)},
         {3, 37, "the launch floor's guards beaten",
-         [] { return Fight_Hard([] { return Standing_Enemies() == 0; }, 180000); }},
+         [] {
+             Run(1500); // they take up their posts as he comes in
+             return Fight_Hard([] { return Standing_Enemies() == 0; }, 180000);
+         }},
         {3, 37, "the last door",
          [] {
              Eat_Up(); // the chase is fought with the health he brings into it
