@@ -49,7 +49,6 @@ constexpr float SHOT_REACH = 0.05f;
 
 constexpr int TEX_EFFECTS = 2;
 constexpr int FX_KIND_INCOMING = 29;
-constexpr int ST_CHEERING = 65;
 constexpr int DROP_BOSS_STORE = 17;
 
 object& S(int i) { return sprite[i]; }
@@ -282,7 +281,7 @@ void Run_Steps(int ms) {
         for (int p : {SILO_A, SILO_B, COVER, LAUNCHER}) S(p).alpha = 0.0f;
         Display_Message(p1_id, SUCCESS);
         object& ply = S(p1_id);
-        ply.status = ST_CHEERING;
+        ply.status = STATUS_BOSS_BEATEN;
         ply.anim_state = 0;
         ply.moving = false;
         ply.all_timer = Now() + 5000;
@@ -446,7 +445,7 @@ void Boss_Shoot(int shooter, float x1, float y1, float angle, int f_rate) {
             }
         // The player is found by distance alone, whatever his hit points or layer.
         if (Player_Present() && Near_Centre(S(p1_id), x, y)) {
-            Man_Shot(0, p1_id, shooter, -1, f_rate);
+            Man_Shot(ATTACK_BOSS, p1_id, shooter, SHOT_ORDINARY, f_rate);
             return;
         }
     }

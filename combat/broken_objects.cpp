@@ -64,7 +64,6 @@ constexpr int CRATES_PER_BONUS = 15;
 constexpr int INV_SPARE_PART = 31;
 
 constexpr int LEVEL_VILLAGE = 2, LEVEL_ORCHARD = 29, LEVEL_FARM = 65, LEVEL_NO_WRECK_A = 56, LEVEL_NO_WRECK_B = 57;
-constexpr int CODE_KNIFE = 54;
 constexpr int TEX_EFFECTS = 2;
 constexpr int LADDER_CLASS = 31;
 constexpr float RELEASE_REACH = 2.0f;
@@ -155,8 +154,8 @@ void Bag_Still_Standing(int guy_status, int guy_shot, int torso_targeted) {
     const int cls = v.sector;
     if (cls == UNIT_ARMOUR_TURRET || cls == UNIT_ARMOUR_TANK) return;
     bool flinch = true;
-    if (cls == UNIT_ARMOUR_HEAD) flinch = torso_targeted == 0 || torso_targeted == 2 || guy_status == CODE_KNIFE;
-    if (cls == UNIT_ARMOUR_FULL) flinch = guy_status == CODE_KNIFE;
+    if (cls == UNIT_ARMOUR_HEAD) flinch = torso_targeted == 0 || torso_targeted == 2 || guy_status == STATUS_KNIFE;
+    if (cls == UNIT_ARMOUR_FULL) flinch = guy_status == STATUS_KNIFE;
     if (cls == unit_class::COW) {
         cow_sfx = true;
         Set_Sprite(guy_shot, v.base_anim + 1, ANIM_LOOP, ANIM_ARRAY_SPRITE, true);

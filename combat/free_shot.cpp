@@ -25,7 +25,6 @@
 
 namespace {
 
-constexpr int ST_FIRING = 29, ST_KNIFE = 54, ST_NOT_SHOOTABLE = 62;
 constexpr int FX_KIND_FLASH = 24, FX_KIND_SMOKE = 35, FX_KIND_FIRE = 36, FX_KIND_GAS = 37;
 constexpr int TEX_EFFECTS = 2, TEX_FLASHES = 8;
 
@@ -149,7 +148,7 @@ bool TestSpriteToShootPly(int no_test, float x1, float y1, float x2, float y2, b
 
     if (goes_ahead) {
         object& s = sprite[no_test];
-        s.status = hulk ? ST_KNIFE : ST_FIRING;
+        s.status = hulk ? STATUS_KNIFE : STATUS_FIRING;
         s.anim_state = 0;
         s.update = true;
         if (no_test == p1_id) {
@@ -186,13 +185,13 @@ bool TestSpriteToShootPly(int no_test, float x1, float y1, float x2, float y2, b
             const bool in_window = std::fabs(Centre_X(o) - px) < window && std::fabs(Centre_Y(o) - py) < window;
             bool strike = false;
             if (o.type == UNT || o.type == BAG)
-                strike = !o.mouseover && o.status != ST_NOT_SHOOTABLE && o.grab_switch && o.score > 0 &&
+                strike = !o.mouseover && o.status != STATUS_AS_OBJECT && o.grab_switch && o.score > 0 &&
                          o.linked_sprite != sprite[no_test].linked_sprite && !o.turn_off && o.onDeath_action != 3 &&
                          in_window;
             else if (o.type == DOR)
                 strike = o.score > 0 && o.grab_switch && o.priority != 3 && in_window;
             if (strike) {
-                Man_Shot(sprite[no_test].status, id, no_test, -1, f_rate);
+                Man_Shot(sprite[no_test].status, id, no_test, SHOT_ORDINARY, f_rate);
                 if (!hulk) engaged = true;
             }
         }

@@ -34,18 +34,10 @@ constexpr float ROUND_BLAST_REACH = 0.15f;
 constexpr float SPREAD_CLOSE = 0.35f;
 constexpr int LIGHT_POINT_MS = 250;
 
-// Hit kinds and attack codes handed to Man_Shot.
-constexpr int CODE_BLAST = 5, CODE_LIGHT_BLAST = 1, CODE_SHOT = -1;
-constexpr int KIND_NONE = -1, KIND_SPREAD_CLOSE = 6, KIND_SPREAD_FAR = 7, KIND_GRENADE = 8,
-              KIND_ROUND = 10;
-
 // Effect kinds and texture slots of the effects made here.
 constexpr int FX_KIND_GRENADE = 27, FX_KIND_GRENADE_SHADOW = 28, FX_KIND_SPLASH = 21,
               FX_KIND_DUST = 22;
 constexpr int TEX_EFFECTS = 2, TEX_FLASHES = 8, TEX_VEHICLE_DUST = 14, TEX_GRENADE = 27;
-
-// Unit statuses.
-constexpr int ST_IDLE = 3, ST_DYING = 31, ST_UP_AGAIN = 64, ST_HELD_POSE = 61, ST_THROWING = 67;
 
 // Tiles under a unit.
 constexpr int TILE_MUD = 16, TILE_MUD2 = 29, TILE_MUD3 = 30, TILE_MUD4 = 31, TILE_NEUTRAL = 32;
@@ -69,7 +61,7 @@ bool Is_Mud(int tile) { return tile == TILE_MUD || tile == TILE_MUD2 || tile == 
 // The attack code of a general blast on an object: a light blast for bombers and mortar crews
 // (and doors of those hit types), a full one for everything else.
 int General_Blast_Code(const object& o) {
-    return (o.sector == unit_class::BOMBER || o.sector == unit_class::UNIT_MORTAR) ? CODE_LIGHT_BLAST : CODE_BLAST;
+    return (o.sector == unit_class::BOMBER || o.sector == unit_class::UNIT_MORTAR) ? ATTACK_LIGHT_BLAST : ATTACK_BLAST;
 }
 
 // The splash a unit raises where it walks into mud (priority 4), or where it comes into view
@@ -136,17 +128,17 @@ void Shell_Landed(float x, float y, int shooter, int f_rate, int type) {
         if (!In_Square(qx, qy, x, y, r)) continue;
         const float d = Node_Distance(qx, qy, sx, sy);
         if (type == BLAST_KIND_GRENADE) {
-            Blast_Hit(CODE_BLAST, k, shooter, KIND_GRENADE, f_rate);
+            Blast_Hit(ATTACK_BLAST, k, shooter, SHOT_GRENADE_BLAST, f_rate);
             if (is_a_stealth_mission) {
                 alarm_raised = true;
                 alarm_raised_timer = Now() + 100;
             }
         } else if (type == BLAST_KIND_ROUND) {
-            Blast_Hit(CODE_BLAST, k, shooter, KIND_ROUND, f_rate);
+            Blast_Hit(ATTACK_BLAST, k, shooter, SHOT_ROUND_BLAST, f_rate);
         } else if (type == BLAST_KIND_SPREAD) {
-            Blast_Hit(CODE_SHOT, k, shooter, d <= SPREAD_CLOSE ? KIND_SPREAD_CLOSE : KIND_SPREAD_FAR, f_rate);
+            Blast_Hit(ATTACK_NONE, k, shooter, d <= SPREAD_CLOSE ? SHOT_SPREAD_CLOSE : SHOT_SPREAD_FAR, f_rate);
         } else {
-            Blast_Hit(General_Blast_Code(u), k, shooter, KIND_NONE, f_rate);
+            Blast_Hit(General_Blast_Code(u), k, shooter, SHOT_ORDINARY, f_rate);
         }
     }
 
@@ -161,9 +153,9 @@ void Shell_Landed(float x, float y, int shooter, int f_rate, int type) {
         if (!In_Square(qx, qy, x, y, r)) continue;
         if (type == BLAST_KIND_SPREAD) {
             const float d = Node_Distance(qx, qy, sx, sy);
-            Blast_Hit(CODE_SHOT, k, shooter, d <= SPREAD_CLOSE ? KIND_SPREAD_CLOSE : KIND_SPREAD_FAR, f_rate);
+            Blast_Hit(ATTACK_NONE, k, shooter, d <= SPREAD_CLOSE ? SHOT_SPREAD_CLOSE : SHOT_SPREAD_FAR, f_rate);
         } else {
-            Blast_Hit(General_Blast_Code(o), k, shooter, KIND_NONE, f_rate);
+            Blast_Hit(General_Blast_Code(o), k, shooter, SHOT_ORDINARY, f_rate);
         }
     }
 
@@ -207,9 +199,9 @@ void Throw_Grenade(int index, int target) {
            FX_KIND_GRENADE_SHADOW, index, TEX_FLASHES, 0, 0);
 
     chop_sfx = true;
-    u.status = ST_THROWING;
+    u.status = STATUS_THROWING;
     u.anim_state = 0;
-    Rank_Timer(index, ST_THROWING);
+    Rank_Timer(index, STATUS_THROWING);
 }
 
 void Run_Mud_Check(int j) {
@@ -217,10 +209,10 @@ void Run_Mud_Check(int j) {
 
     // A finished animation: the unit stands up again, or a held pose releases the player.
     if (sprite[j].anim_state == 0) {
-        if (sprite[j].status == ST_UP_AGAIN) {
-            sprite[j].status = ST_IDLE;
+        if (sprite[j].status == STATUS_RISING) {
+            sprite[j].status = STATUS_IDLE;
             ShotIdle(j);
-        } else if (sprite[j].status == ST_HELD_POSE) {
+        } else if (sprite[j].status == STATUS_HELD_POSE) {
             lock_player = false;
             ShotIdle(j);
             if (current_weapon != -1) cash_up_sfx = true;
@@ -250,7 +242,7 @@ void Run_Mud_Check(int j) {
         }
     }
 
-    if (u.onDeath_action != TANK_TOP && u.status == ST_DYING) u.priority = 3;
+    if (u.onDeath_action != TANK_TOP && u.status == STATUS_BODY) u.priority = 3;
 
     // An armed mine under a live unit goes off once.
     if (u.score > 0 && cell != -1 && (tiles[cell] == TILE_MINE || tiles[cell] == TILE_MINE2)) {

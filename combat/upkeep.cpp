@@ -140,7 +140,7 @@ void Healing(object& p, int now) {
 
 void Player_Block(int f_rate, int now) {
     object& p = sprite[p1_id];
-    if (!CONTROL_SCHEME && p.status == 27) {
+    if (!CONTROL_SCHEME && p.status == STATUS_WALK) {
         if (KEY_FORWARD || KEY_BACKWARD || KEY_LEFTWARD || KEY_RIGHTWARD) {
             ply_accel = 1.0f;
         } else {
@@ -153,7 +153,7 @@ void Player_Block(int f_rate, int now) {
             }
         }
     }
-    if (!(p.status == 3 && !reloading)) {
+    if (!(p.status == STATUS_IDLE && !reloading)) {
         start_healing = false;
         remove_healthkit = false;
     }
@@ -164,7 +164,7 @@ void Mission_Outcome(int now) {
     if (!lock_player && success_condition >= total_success_condition && Level == LVL_TRAINING &&
         current_main == 1 && main_mission[1] != 1 && !mission_accomplished_active && Player_Present()) {
         object& p = sprite[p1_id];
-        p.status = 69;
+        p.status = STATUS_CHEER;
         p.update = true;
         p.anim_state = 0;
         p.moving = false;
@@ -182,10 +182,10 @@ void Throw_Grenade(object& p) {
     New_FX(cx, cy, p.w, p.z, 37, ANIM_LOOP, p.box_width, p.box_height, p.width, p.height, 0, GFX, 1.0f, -1, 2,
            28, p1_id, 8, 0, 0);
     chop_sfx = true;
-    p.status = 67;
+    p.status = STATUS_THROWING;
     p.anim_state = 0;
     p.update = true;
-    Rank_Timer(p1_id, 67);
+    Rank_Timer(p1_id, STATUS_THROWING);
     // The held stack loses one grenade; without a held slot there is no stack to take from.
     if (Valid_Slot(current_weapon)) {
         player_inv_value[current_weapon]--;
@@ -261,7 +261,7 @@ void Finish_Reload(object& p) {
     Calculate_Bullets();
     if (Player_Present() && player_type == 0 && !ply_dead) {
         if (p.moving) {
-            p.status = 27;
+            p.status = STATUS_WALK;
             p.anim_state = 0;
             p.update = true;
             p.fire_target = -1;
@@ -429,7 +429,8 @@ void AI_Upkeep(int f_rate) {
 
     if (!lock_player && alive && !next_scene && Player_Present() && player_type == 0 && throw_grenade) {
         object& p = sprite[p1_id];
-        if (p.score > 0 && p.status != 54 && p.status != 67 && now > p.reload_timer && p.angle == p.tar_angle)
+        if (p.score > 0 && p.status != STATUS_KNIFE && p.status != STATUS_THROWING && now > p.reload_timer &&
+            p.angle == p.tar_angle)
             Throw_Grenade(p);
     }
     Reload_Step(now);

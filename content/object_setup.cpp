@@ -123,7 +123,7 @@ void Reset_Run_Time_Fields(object& o) {
     o.base_anim = o.anim;
     o.mov_x = o.end_x = o.x;
     o.mov_y = o.end_y = o.y;
-    o.status = 3;
+    o.status = STATUS_IDLE;
     o.light = 1.0f;
     for (int& n : o.node_list) n = -1;
 }
@@ -157,7 +157,7 @@ void Setup_Unit(int i, bool has_snapshot) {
     if (o.building) Generate_Object_Collision(i, false);
     o.anim_state = 0;
     Set_Heading(i, o.mov_x, o.mov_y, false);
-    o.status = 3;
+    o.status = STATUS_IDLE;
     o.score = o.rank * 20;
     if (o.sector == CHIEF) o.score = (int)(o.score * 1.5f);
     o.selected = o.in_hole = false;
@@ -186,7 +186,7 @@ void Setup_Unit(int i, bool has_snapshot) {
         u.score = 40;
         u.rank = 1;
         u.sector_action = AI_BUDDY;
-        u.status = 62;
+        u.status = STATUS_AS_OBJECT;
         u.anim_state = 0;
     } else {
         ShotIdle(i);
@@ -197,7 +197,7 @@ void Setup_Unit(int i, bool has_snapshot) {
         if (u.onDeath_action == 3) u.score = 50;
     }
     if (u.sector != UNIT_MORTAR && u.sector != BOMBER && u.sector != UNIT_SHARK && u.onDeath_action >= 0) {
-        u.status = 37;
+        u.status = STATUS_POSE;
         u.angle = 1.9f;
         u.moving = false;
         u.anim_state = 2;

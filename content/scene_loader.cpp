@@ -234,7 +234,7 @@ void Place_Player(int e, int s, bool loaded_temp) {
         p.x = p.mov_x = p.end_x = pt.x;
         p.y = p.mov_y = p.end_y = pt.y;
         p.moving = false;
-        p.status = 3;
+        p.status = STATUS_IDLE;
         p.mouseover = false;
         p.alpha = 1.0f;
         p.factor = 1.15f;

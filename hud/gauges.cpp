@@ -55,11 +55,13 @@ void Hud_Face_Unit(int s, int /*j*/) {
     int anim = -1, mode = 0;
     bool restart = false;
     auto pick = [&](int a, int m, bool r) { anim = offset + a; mode = m; restart = r; };
-    if (alive && !reloading && (st == 3 || st == 27 || st == 71)) pick(1, ANIM_LOOP, false);
-    if (alive && st == 21) pick(2, ANIM_ONCE_HOLD, true);
-    if (alive && (st == 59 || st == 29 || st == 54 || st == 63 || st == 67)) pick(3, ANIM_ONCE_HOLD, true);
-    if (st == 30) pick(5, ANIM_ONCE_HOLD, false);
-    if (alive && (st == 56 || st == 57)) pick(5, ANIM_ONCE_HOLD, false);
+    if (alive && !reloading && (st == STATUS_IDLE || st == STATUS_WALK || st == STATUS_CAMP_POSE)) pick(1, ANIM_LOOP,
+        false);
+    if (alive && st == STATUS_HIT) pick(2, ANIM_ONCE_HOLD, true);
+    if (alive && (st == STATUS_FALLING || st == STATUS_FIRING || st == STATUS_KNIFE || st == 63 ||
+        st == STATUS_THROWING)) pick(3, ANIM_ONCE_HOLD, true);
+    if (st == STATUS_DYING) pick(5, ANIM_ONCE_HOLD, false);
+    if (alive && (st == STATUS_DOWNED || st == STATUS_LAST_CHANCE)) pick(5, ANIM_ONCE_HOLD, false);
     if (alive && (reloading || next_weapon != -1)) pick(4, ANIM_LOOP, false);
     if (anim != -1) Set_Sprite(HUD_FACE, anim, mode, ANIM_ARRAY_HUD, restart);
 }

@@ -28,7 +28,7 @@ object* Player() {
 void Celebrate_Act(object& p) {
     Display_Message(p1_id, MSG_ACCOMPLISHED);
     cheer_sfx = true;
-    p.status = 69;
+    p.status = STATUS_CHEER;
     p.update = true;
     p.anim_state = 0;
     p.moving = false;

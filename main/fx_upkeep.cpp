@@ -31,9 +31,6 @@ constexpr int BLAST_GRENADE = 28;
 constexpr int BLAST_GROWN_29 = 46;
 constexpr int BLAST_GROWN_34 = 47;
 
-constexpr int STATUS_IDLE = 3;
-constexpr int STATUS_FREE = 44;
-
 // The sprite an effect follows, or null when its link names no sprite.
 object* Sprite_Of(const object& e) {
     if (!sprite || e.linked_sprite < 0 || e.linked_sprite >= MAX_SPRITES) return nullptr;
@@ -194,7 +191,7 @@ void Kind_Rules(int i, int f) {
         if (!s || s->score <= 0) e.grab_switch = true;
     }
     if (kind == 21 && (!s || !s->on_mud || s->score <= 0)) e.turn_off = true;
-    if (kind == 21 && (!s || s->mouseover || s->status == STATUS_FREE)) e.turn_off = true;
+    if (kind == 21 && (!s || s->mouseover || s->status == STATUS_DEAD)) e.turn_off = true;
     if (kind == 20 && (!s || s->mouseover || s->score <= 0)) e.grab_switch = true;
     if (kind == 22 && (!s || s->mouseover || s->score <= 0)) e.grab_switch = true;
 

@@ -41,8 +41,7 @@ constexpr int EQUIPPED_HELMET = 16, EQUIPPED_MEDAL = 22, EQUIPPED_BOOTS = 19;
 constexpr int ITEM_GOLD = 1;
 
 // Unit states.
-constexpr int ST_IDLE = 3;
-constexpr int unit_states_not_hovered[] = {31, 42, 43, 44, 73};
+constexpr int unit_states_not_hovered[] = {STATUS_BODY, STATUS_BODY_FADING, STATUS_BODY_SUNK, STATUS_DEAD, 73};
 
 // Pointer animations.
 constexpr int PTR_ARROW = 0, PTR_WALK = 1, PTR_USE = 2, PTR_SPECIAL = 5, PTR_PROP = 4,
@@ -239,7 +238,8 @@ void Usable_Prop(int id) {
 void Unit(int id) {
     const object& s = sprite[id];
     if (s.type != UNT || s.mouseover || Busy()) return;
-    if ((s.sector == DUCK && s.status == ST_IDLE) || s.sector == UNIT_BIRD || In_Table(s.status, unit_states_not_hovered) ||
+    if ((s.sector == DUCK && s.status == STATUS_IDLE) || s.sector == UNIT_BIRD || In_Table(s.status,
+        unit_states_not_hovered) ||
         s.onDeath_action == 3 || s.turn_off)
         return;
     float off = s.sector == UNIT_SHOTGUN ? 0.07f : fx_offset;

@@ -141,7 +141,7 @@ void Turn_Unit(int loop, int f_rate) {
             break;
         }
     }
-    if (o.status != 64 && Convert_Angle_To_Dir(o.angle) != old_dir) {
+    if (o.status != STATUS_RISING && Convert_Angle_To_Dir(o.angle) != old_dir) {
         o.update = true;
         o.anim_state = ANIM_STOPPED;
     }
