@@ -63,16 +63,19 @@ bool Player_Alive() { return Player_Present() && !ply_dead && sprite[p1_id].scor
 void Incoming_Round() {
     if (!Player_Present()) return;
     const object& p = S(p1_id);
-    New_FX(p.x + p.width / 2, p.y + p.height / 2, p.w, p.z, 11, ANIM_LOOP, p.width, p.height, p.box_width,
-           p.box_height, 2, GFX, 0.01f, 0, 0, FX_KIND_INCOMING, p1_id, TEX_EFFECTS, 0, 0);
+    New_FX({.x = p.x + p.width / 2, .y = p.y + p.height / 2, .w = p.w, .z = p.z, .anim = 11,
+            .anim_state = ANIM_LOOP, .box_width = p.width, .box_height = p.height, .width = p.box_width,
+            .height = p.box_height, .priority = 2, .type = GFX, .alpha = 0.01f, .state = FX_KIND_INCOMING,
+            .linked_sprite = p1_id, .tex_id = TEX_EFFECTS});
     whistle_sfx = true;
 }
 
 // Fire and smoke at the centre of a part.
 void Part_Blast(int part, int priority) {
     const float qx = Centre_X(S(part)), qy = Centre_Y(S(part));
-    New_FX(qx - 0.2f, qy - 0.2f, qx, qy, 37, ANIM_ONCE, 0.4f, 0.4f, 0.4f, 0.4f, priority, GFX, 1.0f, 0, 0, 0, -1,
-           TEX_EFFECTS, 0, 0);
+    New_FX({.x = qx - 0.2f, .y = qy - 0.2f, .w = qx, .z = qy, .anim = 37, .anim_state = ANIM_ONCE,
+            .box_width = 0.4f, .box_height = 0.4f, .width = 0.4f, .height = 0.4f, .priority = priority, .type = GFX,
+            .tex_id = TEX_EFFECTS});
 }
 
 void Play(int part, int anim, int playback) { Set_Sprite(part, anim, playback, ANIM_ARRAY_SPRITE, true); }

@@ -68,8 +68,8 @@ void Mark_Cell(float x, float y, char mark) {
 
 // The burning or knife effect left on a fallen unit.
 void Body_Effect(const object& v, int anim) {
-    New_FX(v.x, v.y - 0.0001f, v.w, v.z, anim, 1, v.width, v.height, v.width, v.height, 2, 15, 1.0f, 0, 0,
-           0, -1, 2, 0, 0);
+    New_FX({.x = v.x, .y = v.y - 0.0001f, .w = v.w, .z = v.z, .anim = anim, .anim_state = 1, .box_width = v.width,
+            .box_height = v.height, .width = v.width, .height = v.height, .priority = 2, .type = 15, .tex_id = 2});
 }
 
 bool One_Of(int v, std::initializer_list<int> set) {
@@ -416,8 +416,9 @@ bool Man_Shot(int guy_status, int guy_shot, int guy_shooting, int bullet_type, i
 
                 if (vclass == UNIT_MORTAR ||
                     (vclass == BOMBER && (victim.onDeath_action == TURRET || victim.onDeath_action == TANK_TOP))) {
-                    New_FX(victim.x - 0.1f, victim.y - 0.1f, victim.w, victim.z, 37, 1, 0.1f, 0.1f, 0.4f, 0.6f, 1, 15,
-                           1.0f, 0, 0, 0, -1, 2, 0, 0);
+                    New_FX({.x = victim.x - 0.1f, .y = victim.y - 0.1f, .w = victim.w, .z = victim.z, .anim = 37,
+                            .anim_state = 1, .box_width = 0.1f, .box_height = 0.1f, .width = 0.4f, .height = 0.6f,
+                            .priority = 1, .type = 15, .tex_id = 2});
                     destroy_sfx = true;
                 }
             }

@@ -226,8 +226,10 @@ void Shoot_Test(int loop, int f_rate) {
             } else if (Valid_Sprite(p1_id)) {
                 // The mortar crew lobs its round at the player whatever it saw.
                 const object& p = sprite[p1_id];
-                New_FX(p.x + p.width / 2, p.y + p.height / 2, p.w, p.z, 11, 2, p.width, p.height, p.box_width,
-                       p.box_height, 2, 15, 0.01f, 0, 0, 29, p1_id, 2, 0, 0);
+                New_FX({.x = p.x + p.width / 2, .y = p.y + p.height / 2, .w = p.w, .z = p.z, .anim = 11,
+                        .anim_state = 2, .box_width = p.width, .box_height = p.height, .width = p.box_width,
+                        .height = p.box_height, .priority = 2, .type = 15, .alpha = 0.01f, .state = 29,
+                        .linked_sprite = p1_id, .tex_id = 2});
                 whistle_sfx = true;
                 if (!is_a_stealth_mission) {
                     alert_enemies = true;
@@ -323,15 +325,18 @@ bool TestSpriteToShoot(int no_test, float x1, float y1, float x2, float y2, bool
         const float mx = s.x + s.width / 2, my = s.y + s.height / 2;
         if (!One_Of(cls, {22, 21, 34, 41, 1, 29}) && t.type != DOR) {
             const int anim = (is_player && has_shotgun_equipped) ? 76 : 36;
-            New_FX(mx, my, s.w, s.z, anim, 2, s.width, s.height, s.box_width, s.box_height, 0, 15, 1.0f, 0, 0, 24,
-                   no_test, 8, 0, 0);
+            New_FX({.x = mx, .y = my, .w = s.w, .z = s.z, .anim = anim, .anim_state = 2, .box_width = s.width,
+                    .box_height = s.height, .width = s.box_width, .height = s.box_height, .type = 15, .state = 24,
+                    .linked_sprite = no_test, .tex_id = 8});
         }
         if (cls == UNIT_DEAD_CHIEF)
-            New_FX(s.x, s.y, s.w, s.z, 1, 2, s.box_width, s.box_height, s.width, s.height, 2, 15, 1.0f, target, 1, 1,
-                   no_test, 2, 0, 0);
+            New_FX({.x = s.x, .y = s.y, .w = s.w, .z = s.z, .anim = 1, .anim_state = 2, .box_width = s.box_width,
+                    .box_height = s.box_height, .width = s.width, .height = s.height, .priority = 2, .type = 15,
+                    .i_value = target, .i_type = 1, .state = 1, .linked_sprite = no_test, .tex_id = 2});
         if (cls == BOMBER)
-            New_FX(s.x, s.y, s.w, s.z, 0, 2, s.box_width, s.box_height, s.width, s.height, 2, 15, 1.0f, target, 4, 1,
-                   no_test, 2, 0, 0);
+            New_FX({.x = s.x, .y = s.y, .w = s.w, .z = s.z, .anim_state = 2, .box_width = s.box_width,
+                    .box_height = s.box_height, .width = s.width, .height = s.height, .priority = 2, .type = 15,
+                    .i_value = target, .i_type = 4, .state = 1, .linked_sprite = no_test, .tex_id = 2});
     }
 
     // The player's sound; a stroke at arm's length is the knife.
@@ -409,12 +414,18 @@ bool TestSpriteToShoot(int no_test, float x1, float y1, float x2, float y2, bool
             if (cell >= 0) {
                 const int tile = tiles[cell];
                 if (tile >= 480 && tile <= 483) {
-                    New_FX(px, py, t.w, t.z, 39, 1, 0.15f, 0.2f, 0.15f, 0.2f, 2, 15, 1.0f, 0, 0, 0, -1, 2, 0, 0);
+                    New_FX({.x = px, .y = py, .w = t.w, .z = t.z, .anim = 39, .anim_state = 1, .box_width = 0.15f,
+                            .box_height = 0.2f, .width = 0.15f, .height = 0.2f, .priority = 2, .type = 15,
+                            .tex_id = 2});
                     water_sfx = true;
                 } else {
                     ric_sfx = true;
-                    New_FX(px, py, t.w, t.z, 12, 1, 0.15f, 0.2f, 0.15f, 0.2f, 2, 15, 1.0f, 0, 0, 0, -1, 2, 0, 0);
-                    New_FX(px, py, t.w, t.z, 27, 2, 0.15f, 0.2f, 0.15f, 0.2f, 2, 15, 0.8f, 0, 0, 35, -1, 2, 0, 0);
+                    New_FX({.x = px, .y = py, .w = t.w, .z = t.z, .anim = 12, .anim_state = 1, .box_width = 0.15f,
+                            .box_height = 0.2f, .width = 0.15f, .height = 0.2f, .priority = 2, .type = 15,
+                            .tex_id = 2});
+                    New_FX({.x = px, .y = py, .w = t.w, .z = t.z, .anim = 27, .anim_state = 2, .box_width = 0.15f,
+                            .box_height = 0.2f, .width = 0.15f, .height = 0.2f, .priority = 2, .type = 15,
+                            .alpha = 0.8f, .state = 35, .tex_id = 2});
                 }
             }
         }

@@ -72,8 +72,9 @@ void Round_Lands(float mx, float my) {
     const object& p = sprite[p1_id];
     const int tile = tiles[cell];
     if (tile >= TILE_WATER_FIRST && tile <= TILE_WATER_LAST) {
-        New_FX(mx - 0.07f, my - 0.06f, p.w, p.z, 39, ANIM_ONCE, 0.15f, 0.2f, 0.15f, 0.2f, 2, GFX, 1.0f, 0, 0, 0, -1,
-               TEX_EFFECTS, 0, 0);
+        New_FX({.x = mx - 0.07f, .y = my - 0.06f, .w = p.w, .z = p.z, .anim = 39, .anim_state = ANIM_ONCE,
+                .box_width = 0.15f, .box_height = 0.2f, .width = 0.15f, .height = 0.2f, .priority = 2, .type = GFX,
+                .tex_id = TEX_EFFECTS});
         water_sfx = true;
     } else if (has_pistol_equipped && st_fire_rounds >= 1 && st_fire_rounds <= 3) {
         struct flame {
@@ -82,17 +83,21 @@ void Round_Lands(float mx, float my) {
         constexpr flame flames[3] = {{0.06f, 0.07f, 0.12f, 0.14f}, {0.08f, 0.09f, 0.16f, 0.18f},
                                      {0.1f, 0.11f, 0.2f, 0.22f}};
         const flame& f = flames[st_fire_rounds - 1];
-        New_FX(mx - f.dx, my - f.dy, mx - f.dx, my - f.dy, 36, ANIM_LOOP, f.w, f.h, f.w, f.h, 2, GFX, 1.0f, 0, 0,
-               FX_KIND_FIRE, -1, TEX_EFFECTS, 0, 0);
+        New_FX({.x = mx - f.dx, .y = my - f.dy, .w = mx - f.dx, .z = my - f.dy, .anim = 36, .anim_state = ANIM_LOOP,
+                .box_width = f.w, .box_height = f.h, .width = f.w, .height = f.h, .priority = 2, .type = GFX,
+                .state = FX_KIND_FIRE, .tex_id = TEX_EFFECTS});
     } else if (has_shotgun_equipped && st_gas >= 1 && st_gas <= 3) {
-        New_FX(mx - 0.1f, my - 0.11f, mx - 0.1f, my - 0.11f, 89, ANIM_LOOP, 0.2f, 0.22f, 0.2f, 0.22f, 2, GFX, 0.6f,
-               0, 0, FX_KIND_GAS, -1, TEX_EFFECTS, 0, 0);
+        New_FX({.x = mx - 0.1f, .y = my - 0.11f, .w = mx - 0.1f, .z = my - 0.11f, .anim = 89,
+                .anim_state = ANIM_LOOP, .box_width = 0.2f, .box_height = 0.22f, .width = 0.2f, .height = 0.22f,
+                .priority = 2, .type = GFX, .alpha = 0.6f, .state = FX_KIND_GAS, .tex_id = TEX_EFFECTS});
     } else {
         ric_sfx = true;
-        New_FX(mx - 0.07f, my - 0.06f, p.w, p.z, 12, ANIM_ONCE, 0.15f, 0.2f, 0.15f, 0.2f, 2, GFX, 1.0f, 0, 0, 0, -1,
-               TEX_EFFECTS, 0, 0);
-        New_FX(mx - 0.07f, my - 0.06f, p.w, p.z, 27, ANIM_LOOP, 0.15f, 0.2f, 0.15f, 0.2f, 2, GFX, 0.8f, 0, 0,
-               FX_KIND_SMOKE, -1, TEX_EFFECTS, 0, 0);
+        New_FX({.x = mx - 0.07f, .y = my - 0.06f, .w = p.w, .z = p.z, .anim = 12, .anim_state = ANIM_ONCE,
+                .box_width = 0.15f, .box_height = 0.2f, .width = 0.15f, .height = 0.2f, .priority = 2, .type = GFX,
+                .tex_id = TEX_EFFECTS});
+        New_FX({.x = mx - 0.07f, .y = my - 0.06f, .w = p.w, .z = p.z, .anim = 27, .anim_state = ANIM_LOOP,
+                .box_width = 0.15f, .box_height = 0.2f, .width = 0.15f, .height = 0.2f, .priority = 2, .type = GFX,
+                .alpha = 0.8f, .state = FX_KIND_SMOKE, .tex_id = TEX_EFFECTS});
     }
 }
 
@@ -141,8 +146,10 @@ bool TestSpriteToShootPly(int no_test, float x1, float y1, float x2, float y2, b
         sprite[p1_id].angle = sprite[p1_id].tar_angle;
         if (!hulk) {
             const object& s = sprite[no_test];
-            New_FX(s.x + s.width / 2, s.y + s.height / 2, s.w, s.z, has_shotgun_equipped ? 76 : 36, ANIM_LOOP, s.width,
-                   s.height, s.box_width, s.box_height, 0, GFX, 1.0f, 0, 0, FX_KIND_FLASH, no_test, TEX_FLASHES, 0, 0);
+            New_FX({.x = s.x + s.width / 2, .y = s.y + s.height / 2, .w = s.w, .z = s.z,
+                    .anim = has_shotgun_equipped ? 76 : 36, .anim_state = ANIM_LOOP, .box_width = s.width,
+                    .box_height = s.height, .width = s.box_width, .height = s.box_height, .type = GFX,
+                    .state = FX_KIND_FLASH, .linked_sprite = no_test, .tex_id = TEX_FLASHES});
         }
     }
 

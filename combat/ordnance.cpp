@@ -68,15 +68,17 @@ int General_Blast_Code(const object& o) {
 // on mud (priority 3).
 void Mud_Splash(int j, int priority) {
     const object& u = sprite[j];
-    New_FX(u.x, u.y, u.w, u.z, 2, ANIM_LOOP, u.box_width, u.box_height, u.width / 1.5f, u.height / 3, priority, GFX,
-           1.0f, 0, 0, FX_KIND_SPLASH, j, TEX_EFFECTS, 0, 0);
+    New_FX({.x = u.x, .y = u.y, .w = u.w, .z = u.z, .anim = 2, .anim_state = ANIM_LOOP, .box_width = u.box_width,
+            .box_height = u.box_height, .width = u.width / 1.5f, .height = u.height / 3, .priority = priority,
+            .type = GFX, .state = FX_KIND_SPLASH, .linked_sprite = j, .tex_id = TEX_EFFECTS});
 }
 
 // The mud spatter at a unit's feet: animation 3 on entering or leaving mud, 18 on drying out.
 void Mud_Spatter(int j, int anim) {
     const object& u = sprite[j];
-    New_FX(u.x + u.width / 6, u.y, u.w, u.z, anim, ANIM_ONCE, u.box_width, u.box_height, u.width / 1.5f,
-           u.height / 2, 2, GFX, 1.0f, 0, 0, 0, j, TEX_EFFECTS, 0, 0);
+    New_FX({.x = u.x + u.width / 6, .y = u.y, .w = u.w, .z = u.z, .anim = anim, .anim_state = ANIM_ONCE,
+            .box_width = u.box_width, .box_height = u.box_height, .width = u.width / 1.5f, .height = u.height / 2,
+            .priority = 2, .type = GFX, .linked_sprite = j, .tex_id = TEX_EFFECTS});
 }
 
 // One object within reach of a blast takes its hit. The call trace records who took which.
@@ -161,10 +163,10 @@ void Shell_Landed(float x, float y, int shooter, int f_rate, int type) {
 
     if (type == BLAST_KIND_SPREAD) return;
 
-    New_FX(x - 0.2f, y - 0.2f, x, y, 37, ANIM_ONCE, 0.1f, 0.1f, 0.4f, 0.6f, 2, GFX, 1.0f, 0, 0, 0, -1, TEX_EFFECTS,
-           0, 0);
-    New_FX(x - 0.2f, y - 0.2f, x, y, 86, ANIM_ONCE, 0.1f, 0.1f, 0.4f, 0.6f, 2, GFX, 1.0f, 0, 0, 0, -1, TEX_EFFECTS,
-           0, 0);
+    New_FX({.x = x - 0.2f, .y = y - 0.2f, .w = x, .z = y, .anim = 37, .anim_state = ANIM_ONCE, .box_width = 0.1f,
+            .box_height = 0.1f, .width = 0.4f, .height = 0.6f, .priority = 2, .type = GFX, .tex_id = TEX_EFFECTS});
+    New_FX({.x = x - 0.2f, .y = y - 0.2f, .w = x, .z = y, .anim = 86, .anim_state = ANIM_ONCE, .box_width = 0.1f,
+            .box_height = 0.1f, .width = 0.4f, .height = 0.6f, .priority = 2, .type = GFX, .tex_id = TEX_EFFECTS});
 
     // The blast lights its surroundings for a moment; with every point in use it stays dark.
     if (no_points >= 0 && no_points < MAX_POINTS) {
@@ -193,10 +195,12 @@ void Throw_Grenade(int index, int target) {
     u.angle = heading;
     u.tar_angle = heading;
 
-    New_FX(px, py, u.w, u.z, 0, ANIM_LOOP, u.box_width, u.box_height, u.width, u.height, 0, GFX, 1.0f, -1, 2,
-           FX_KIND_GRENADE, index, TEX_GRENADE, 0, 0);
-    New_FX(px, py, u.w, u.z, 37, ANIM_LOOP, u.box_width, u.box_height, u.width, u.height, 0, GFX, 1.0f, -1, 2,
-           FX_KIND_GRENADE_SHADOW, index, TEX_FLASHES, 0, 0);
+    New_FX({.x = px, .y = py, .w = u.w, .z = u.z, .anim_state = ANIM_LOOP, .box_width = u.box_width,
+            .box_height = u.box_height, .width = u.width, .height = u.height, .type = GFX, .i_value = -1,
+            .i_type = 2, .state = FX_KIND_GRENADE, .linked_sprite = index, .tex_id = TEX_GRENADE});
+    New_FX({.x = px, .y = py, .w = u.w, .z = u.z, .anim = 37, .anim_state = ANIM_LOOP, .box_width = u.box_width,
+            .box_height = u.box_height, .width = u.width, .height = u.height, .type = GFX, .i_value = -1,
+            .i_type = 2, .state = FX_KIND_GRENADE_SHADOW, .linked_sprite = index, .tex_id = TEX_FLASHES});
 
     chop_sfx = true;
     u.status = STATUS_THROWING;
@@ -231,8 +235,10 @@ void Run_Mud_Check(int j) {
             if (u.mouseover) {
                 if (cell != -1 && tiles[cell] == TILE_MUD && u.sector != unit_class::UNIT_PLANE) Mud_Splash(j, 3);
                 if (u.sector == unit_class::UNIT_VEHICLE)
-                    New_FX(u.x, u.y, u.w, u.z, 1, ANIM_ONCE, u.box_width, u.box_height, u.width, u.height, 3, GFX,
-                           1.0f, 0, 0, FX_KIND_DUST, j, TEX_VEHICLE_DUST, 0, 0);
+                    New_FX({.x = u.x, .y = u.y, .w = u.w, .z = u.z, .anim = 1, .anim_state = ANIM_ONCE,
+                            .box_width = u.box_width, .box_height = u.box_height, .width = u.width,
+                            .height = u.height, .priority = 3, .type = GFX, .state = FX_KIND_DUST,
+                            .linked_sprite = j, .tex_id = TEX_VEHICLE_DUST});
             }
             u.mouseover = false;
             if (shows_by_day) u.alpha = 1.0f;

@@ -93,8 +93,9 @@ void Walking_Scene_Chores(int f_rate, int now) {
     object& p = sprite[p1_id];
     party_power = current_healthkit == 3 && p.score == PLY_VITALITY;
     if (!ply_dead && p.moving && current_healthkit == 3 && p.score == PLY_VITALITY && now > speed_timer) {
-        New_FX(p.x + 0.075f, p.y, p.w, p.z, 65, ANIM_ONCE, 0.15f, 0.2f, 0.15f, 0.2f, 2, GFX, 1.0f, 0, 0, 0,
-               -1, 2, 0, 0);
+        New_FX({.x = p.x + 0.075f, .y = p.y, .w = p.w, .z = p.z, .anim = 65, .anim_state = ANIM_ONCE,
+                .box_width = 0.15f, .box_height = 0.2f, .width = 0.15f, .height = 0.2f, .priority = 2, .type = GFX,
+                .tex_id = 2});
         speed_timer = now + 300;
     }
     if (!party_power && now > bump_player_timer) bump_player = false;
@@ -177,10 +178,12 @@ void Mission_Outcome(int now) {
 void Throw_Grenade(object& p) {
     const float cx = p.x + p.width / 2;
     const float cy = p.y + p.height / 2;
-    New_FX(cx, cy, p.w, p.z, 0, ANIM_LOOP, p.box_width, p.box_height, p.width, p.height, 0, GFX, 1.0f, -1, 2,
-           27, p1_id, 27, 0, 0);
-    New_FX(cx, cy, p.w, p.z, 37, ANIM_LOOP, p.box_width, p.box_height, p.width, p.height, 0, GFX, 1.0f, -1, 2,
-           28, p1_id, 8, 0, 0);
+    New_FX({.x = cx, .y = cy, .w = p.w, .z = p.z, .anim_state = ANIM_LOOP, .box_width = p.box_width,
+            .box_height = p.box_height, .width = p.width, .height = p.height, .type = GFX, .i_value = -1,
+            .i_type = 2, .state = 27, .linked_sprite = p1_id, .tex_id = 27});
+    New_FX({.x = cx, .y = cy, .w = p.w, .z = p.z, .anim = 37, .anim_state = ANIM_LOOP, .box_width = p.box_width,
+            .box_height = p.box_height, .width = p.width, .height = p.height, .type = GFX, .i_value = -1,
+            .i_type = 2, .state = 28, .linked_sprite = p1_id, .tex_id = 8});
     chop_sfx = true;
     p.status = STATUS_THROWING;
     p.anim_state = 0;

@@ -166,11 +166,14 @@ void Setup_Unit(int i, bool has_snapshot) {
     o.update = true;
 
     if (o.sector == UNIT_VEHICLE)
-        New_FX(o.x, o.y, o.w, o.z, 1, ANIM_ONCE, o.box_width, o.box_height, o.width, o.height, 3, GFX, 1.0f, 0, 0,
-               22, i, 14, 0, 0);
+        New_FX({.x = o.x, .y = o.y, .w = o.w, .z = o.z, .anim = 1, .anim_state = ANIM_ONCE,
+                .box_width = o.box_width, .box_height = o.box_height, .width = o.width, .height = o.height,
+                .priority = 3, .type = GFX, .state = 22, .linked_sprite = i, .tex_id = 14});
     if (o.sector == UNIT_BIRD) {
-        New_FX(o.x + o.width / 4, o.y + o.height / 4, o.w + o.box_width / 4, o.z + o.box_height / 4, 11, ANIM_ONCE,
-               o.box_width / 2, o.box_height / 2, o.width / 2, o.height / 2, 3, GFX, 1.0f, 0, 0, 22, i, 2, 0, 0);
+        New_FX({.x = o.x + o.width / 4, .y = o.y + o.height / 4, .w = o.w + o.box_width / 4,
+                .z = o.z + o.box_height / 4, .anim = 11, .anim_state = ANIM_ONCE, .box_width = o.box_width / 2,
+                .box_height = o.box_height / 2, .width = o.width / 2, .height = o.height / 2, .priority = 3,
+                .type = GFX, .state = 22, .linked_sprite = i, .tex_id = 2});
         sprite[i].rank = 1;
     }
     object& u = sprite[i];

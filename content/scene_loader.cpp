@@ -220,8 +220,10 @@ void Scene_Points() {
         if (p.c1 == ROOM_PNT || p.c1 == ROOM1_PNT) p.active = true;
         if (p.c1 == CAM_P1 && current_spawn == -1) current_spawn = i;
         if (p.c1 == BARREL_PNT)
-            New_Sprite(p.x, p.y, p.x, p.y, 0, ANIM_ONCE, 0.1f, 0.1f, 0.1f, 0.1f, 2, DOR, 1.0f, -1, 0, -1, -1, 13, -1,
-                       -1.0f, ROLE_CONTAINER);
+            New_Sprite({.x = p.x, .y = p.y, .w = p.x, .z = p.y, .anim_state = ANIM_ONCE, .box_width = 0.1f,
+                        .box_height = 0.1f, .width = 0.1f, .height = 0.1f, .priority = 2, .type = DOR,
+                        .sideways = -1, .state = -1, .linked_sprite = -1, .tex_id = 13, .a_global = -1,
+                        .angle = -1.0f, .p_type = ROLE_CONTAINER});
     }
 }
 
@@ -249,8 +251,9 @@ void Place_Player(int e, int s, bool loaded_temp) {
     if (walk && spawn_ok && !loaded_temp) {
         const a_point& pt = points[current_spawn];
         const int role = (Level == LVL_BASE && current_spawn == 0) ? ROLE_PLAYER_BASE : ROLE_PLAYER;
-        New_Sprite(pt.x, pt.y, pt.x, pt.y, 0, ANIM_LOOP, 0.1f, 0.1f, 0.1f, 0.1f, 2, UNT, 1.0f, -1, 0, 0, 0, 15, -1,
-                   -1.0f, role);
+        New_Sprite({.x = pt.x, .y = pt.y, .w = pt.x, .z = pt.y, .anim_state = ANIM_LOOP, .box_width = 0.1f,
+                    .box_height = 0.1f, .width = 0.1f, .height = 0.1f, .priority = 2, .type = UNT, .sideways = -1,
+                    .tex_id = 15, .a_global = -1, .angle = -1.0f, .p_type = role});
         if (p1_id != -1) {
             Convert_Dir_To_Angle(p1_id, pt.c2);
             object& p = sprite[p1_id];

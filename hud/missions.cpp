@@ -118,8 +118,9 @@ void Do_Fireworks(int index) {
     if (sprite && index >= 0 && index < MAX_SPRITES) {
         const object& s = sprite[index];
         const Burst& b = burst_shapes[r];
-        New_FX(s.x + b.dx, s.y + b.dy, s.w, s.z, 58, 1, b.size, b.size, b.size, b.size, 1, GFX,
-               1.0f, 0, 0, 0, -1, 2, 0, 0);
+        New_FX({.x = s.x + b.dx, .y = s.y + b.dy, .w = s.w, .z = s.z, .anim = 58, .anim_state = 1,
+                .box_width = b.size, .box_height = b.size, .width = b.size, .height = b.size, .priority = 1,
+                .type = GFX, .tex_id = 2});
     }
     fireworks_timer = now + 400;
     fireworks_count++;

@@ -283,9 +283,10 @@ void Run_Fx_Upkeep(int f_rate) {
                 Now() > e.sparkle_timer) {
                 e.sparkle_timer = Now() + SPARKLE_MS;
                 const object src = e; // New_FX writes the record after the last one
-                New_FX(src.x + src.width / 4, src.y + src.height / 4, src.w, src.z, 3, ANIM_ONCE, src.box_width,
-                       src.box_height, src.width / 2, src.height / 2, 3, GFX, 1.0f, 0, 0, 0, i, TEX_SPARKLE, 0,
-                       0);
+                New_FX({.x = src.x + src.width / 4, .y = src.y + src.height / 4, .w = src.w, .z = src.z, .anim = 3,
+                        .anim_state = ANIM_ONCE, .box_width = src.box_width, .box_height = src.box_height,
+                        .width = src.width / 2, .height = src.height / 2, .priority = 3, .type = GFX,
+                        .linked_sprite = i, .tex_id = TEX_SPARKLE});
             }
         }
 

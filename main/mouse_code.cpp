@@ -88,8 +88,10 @@ void Drop_Pointer_Item() {
     object& p = sprite[p1_id];
     float cx = p.w + p.box_width / 2, cy = p.z + p.box_height / 2;
     int code = mouse_inv;
-    bool placed = New_FX(cx, cy, cx, cy, 13, 2, 0.1f, 0.1f, 0.1f, 0.1f, 3, PKU, 1.0f, mouse_inv_value, code, 0,
-                         -1, 2, mouse_inv_value1, mouse_inv_value2);
+    bool placed = New_FX({.x = cx, .y = cy, .w = cx, .z = cy, .anim = 13, .anim_state = 2, .box_width = 0.1f,
+                          .box_height = 0.1f, .width = 0.1f, .height = 0.1f, .priority = 3, .type = PKU,
+                          .i_value = mouse_inv_value, .i_type = code, .tex_id = 2, .i_value1 = mouse_inv_value1,
+                          .i_value2 = mouse_inv_value2});
     if (placed) {
         if (reloading) {
             ShotIdle(p1_id);

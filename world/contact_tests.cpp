@@ -258,8 +258,9 @@ void Test_Sprite_to_Fx(int loop, int f_rate) {
                 Knock_Back(s, loop, f_rate);
             Man_Shot(sprite[s].status, loop, s, e.sector_action, f_rate);
             const object b = e;
-            New_FX(b.x, b.y, b.w, b.z, 36, ANIM_ONCE, b.box_width, b.box_height, b.width, b.height, 2, GFX,
-                   1.0f, 0, 0, FX_IMPACT, loop, 2, 0, 0);
+            New_FX({.x = b.x, .y = b.y, .w = b.w, .z = b.z, .anim = 36, .anim_state = ANIM_ONCE,
+                    .box_width = b.box_width, .box_height = b.box_height, .width = b.width, .height = b.height,
+                    .priority = 2, .type = GFX, .state = FX_IMPACT, .linked_sprite = loop, .tex_id = 2});
         } else {
             Shell_Landed(e.x, e.y, s, f_rate, -1);
         }

@@ -211,3 +211,9 @@ int New_Sprite(float x, float y, float w, float z, int anim, int anim_state, flo
     }
     return index;
 }
+
+int New_Sprite(const sprite_spec& sp) {
+    return New_Sprite(sp.x, sp.y, sp.w, sp.z, sp.anim, sp.anim_state, sp.box_width, sp.box_height, sp.width, sp.height,
+                      sp.priority, sp.type, sp.alpha, sp.sideways, sp.upways, sp.state, sp.linked_sprite, sp.tex_id,
+                      sp.a_global, sp.angle, sp.p_type);
+}

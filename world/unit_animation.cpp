@@ -175,8 +175,9 @@ bool Facing_Choice(const object& u, bool is_player, choice& c) {
 // The splash of the player crossing the edge of the water, with its sound.
 void Splash(int loop) {
     const object& p = sprite[loop];
-    New_FX(p.x + p.width / 6, p.y - p.height / 10, p.w, p.z, 39, ANIM_ONCE, p.box_width, p.box_height,
-           p.width * 2 / 3, p.height * 2 / 3, 2, GFX, 1.0f, 0, 0, 0, loop, 2, 0, 0);
+    New_FX({.x = p.x + p.width / 6, .y = p.y - p.height / 10, .w = p.w, .z = p.z, .anim = 39,
+            .anim_state = ANIM_ONCE, .box_width = p.box_width, .box_height = p.box_height, .width = p.width * 2 / 3,
+            .height = p.height * 2 / 3, .priority = 2, .type = GFX, .linked_sprite = loop, .tex_id = 2});
     water_sfx = true;
 }
 
