@@ -16,6 +16,7 @@
 #include "content/camera_load.h"
 #include "content/content_inputs.h"
 #include "content/content_state.h"
+#include "content/error_box.h"
 #include "content/dialogue_lines.h"
 #include "content/level_table.h"
 #include "content/object_setup.h"
@@ -27,7 +28,6 @@
 #include "hud/hud.h"
 #include "main/messages.h"
 #include "main/tick_services.h"
-#include "platform/platform.h"
 #include "render/draw.h"
 #include "render/render_inputs.h"
 #include "render/texture_opacity.h"
@@ -39,9 +39,6 @@
 #include "world/world_services.h"
 
 namespace {
-
-constexpr unsigned kBoxFlags = platform::MB_OK | platform::MB_ICONEXCLAMATION;
-void Box(const char* text) { platform::MessageBox(text, "ERROR", kBoxFlags); }
 
 void Snapshot_Path(char (&out)[256], int e, int s) { std::snprintf(out, sizeof out, "scene/episode%i/scene%i.tmp", e, s); }
 
@@ -302,13 +299,13 @@ bool LoadScene(int e, int s, bool delete_textures) {
 
     std::snprintf(temp_string.s, sizeof temp_string.s, "scene/episode%i/scene%i", e, s);
     if (!Load_Textures_Keeping_Old(delete_textures)) {
-        Box("Couldn't load GLTextures");
+        Error_Box("Couldn't load GLTextures");
         return false;
     }
     LoadPoints(temp_string);
     LoadNodes(temp_string);
     if (!LoadText(temp_string)) {
-        Box("Couldn't load text file");
+        Error_Box("Couldn't load text file");
         // The objects of the previous scene were made for another texture list.
         no_sprites = 0;
         no_fx = 0;
