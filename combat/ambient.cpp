@@ -27,7 +27,6 @@ constexpr float STARTLE_RANGE = 0.8f;
 constexpr float LIGHT_DRAW_RANGE = 2.5f;
 constexpr int DRAW_LIGHT_LIST_SIZE = 50;
 
-bool Valid_Sprite(int i) { return sprite && i >= 0 && i < MAX_SPRITES; }
 
 bool Player_Present() { return Valid_Sprite(p1_id); }
 

@@ -19,7 +19,6 @@
 
 namespace {
 
-bool Valid_Sprite(int i) { return sprite && i >= 0 && i < MAX_SPRITES; }
 
 float Centre_X(const object& o) { return o.w + o.box_width / 2; }
 float Centre_Y(const object& o) { return o.z + o.box_height / 2; }

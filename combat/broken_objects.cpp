@@ -69,7 +69,6 @@ constexpr int LADDER_CLASS = 31;
 constexpr float RELEASE_REACH = 2.0f;
 constexpr int FLAG_CHEST_OPENED = 0;
 
-bool Valid_Sprite(int i) { return sprite && i >= 0 && i < MAX_SPRITES; }
 float Centre_X(const object& o) { return o.w + o.box_width / 2; }
 float Centre_Y(const object& o) { return o.z + o.box_height / 2; }
 

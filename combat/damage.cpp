@@ -32,7 +32,6 @@ constexpr int MESSAGE_MERCY = 26;
 constexpr int MESSAGE_SIGHT = 20;
 constexpr int MESSAGE_RESCUE = 32;
 
-bool Valid_Sprite(int i) { return sprite && i >= 0 && i < MAX_SPRITES; }
 
 bool Is_Water_Tile(int t) { return t >= 480 && t <= 483; }
 

@@ -38,7 +38,6 @@ constexpr int LEVEL_BOTTLES = 9;
 constexpr int DROP_MARKED_BOTTLE = 13;
 constexpr int FLAG_BOTTLE_DROP_TAKEN = 7;
 
-bool Valid_Sprite(int i) { return sprite && i >= 0 && i < MAX_SPRITES; }
 float Centre_X(const object& o) { return o.w + o.box_width / 2; }
 float Centre_Y(const object& o) { return o.z + o.box_height / 2; }
 

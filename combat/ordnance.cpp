@@ -46,7 +46,6 @@ constexpr int TILE_MINE = 14, TILE_MINE_SPENT = 15, TILE_MINE2 = 78, TILE_MINE2_
 
 constexpr float VIEW_RANGE = 1.4f;
 
-bool Valid_Sprite(int i) { return sprite && i >= 0 && i < MAX_SPRITES; }
 
 float Box_Centre_X(const object& o) { return o.w + o.box_width / 2; }
 float Box_Centre_Y(const object& o) { return o.z + o.box_height / 2; }

@@ -136,7 +136,7 @@ bool Spawn_A_Guy(int number_of_dudes, int best_point, bool buddy) {
     if (Level == LVL_HIGHWAY || Level == LVL_VILLAGE || Level == LVL_FARMS) g.spawn_monkeys = false;
 
     // A point 1.4 ahead of the player, kept on the map.
-    const bool has_player = p1_id != -1 && sprite && p1_id >= 0 && p1_id < MAX_SPRITES;
+    const bool has_player = p1_id != -1 && Valid_Sprite(p1_id);
     float x1 = 0.0f, y1 = 0.0f;
     if (has_player) {
         const object& p = sprite[p1_id];

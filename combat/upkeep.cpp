@@ -36,7 +36,7 @@
 
 namespace {
 
-bool Player_Present() { return sprite && p1_id >= 0 && p1_id < MAX_SPRITES; }
+bool Player_Present() { return Valid_Sprite(p1_id); }
 
 bool Valid_Slot(int slot) { return slot >= 0 && slot < 16; }
 

@@ -110,7 +110,7 @@ void Leave_Old_Scene(int e, int s, bool& loaded_temp) {
     spawn_card2 = spawn_card3 = spawn_nocard = false;
     camX_OFFSET = camY_OFFSET = 0.0f;
     last_spawn = current_spawn;
-    const bool has_player = sprite && p1_id >= 0 && p1_id < MAX_SPRITES;
+    const bool has_player = Valid_Sprite(p1_id);
     if (ply_dead && has_player) {
         sprite[p1_id].score = PLY_VITALITY;
         sprite[p1_id].priority = 2;

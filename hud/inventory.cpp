@@ -104,7 +104,7 @@ int Look_Up(const generated_value (&table)[N], int code, int fallback) {
 
 int Model_Of(int rank, int models) { return (rank >= 1 && rank <= models) ? rank - 1 : 0; }
 
-bool Player_Present() { return sprite != nullptr && p1_id >= 0 && p1_id < MAX_SPRITES; }
+bool Player_Present() { return Valid_Sprite(p1_id); }
 
 bool Ground_Index(int index) { return Fx != nullptr && index >= 0 && index < no_fx && index < MAX_FX; }
 

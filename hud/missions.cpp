@@ -115,7 +115,7 @@ void Do_Fireworks(int index) {
     for (int redraw = 0; redraw < 2 && r == old_firework; ++redraw) r = rand() % 6;
     // The show follows a sprite index handed in by the main loop; one that no longer names a
     // sprite still counts its bursts so the show ends, it just draws nothing.
-    if (sprite && index >= 0 && index < MAX_SPRITES) {
+    if (Valid_Sprite(index)) {
         const object& s = sprite[index];
         const Burst& b = burst_shapes[r];
         New_FX({.x = s.x + b.dx, .y = s.y + b.dy, .w = s.w, .z = s.z, .anim = 58, .anim_state = 1,

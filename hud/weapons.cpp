@@ -137,7 +137,7 @@ void Append_Levels(int t, const char* icon, int bought, int top) {
     for (int k = (bought > top ? bought : top); k < 5; ++k) Append(t, "\xC1");
 }
 
-bool Player_Present() { return sprite != nullptr && p1_id >= 0 && p1_id < MAX_SPRITES; }
+bool Player_Present() { return Valid_Sprite(p1_id); }
 
 } // namespace
 

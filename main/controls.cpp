@@ -31,8 +31,7 @@ constexpr float LINE_STEP = 0.005f;
 
 object& Player() { return sprite[p1_id]; }
 
-bool Player_Valid() { return sprite && p1_id >= 0 && p1_id < MAX_SPRITES; }
-bool Sprite_Valid(int id) { return sprite && id >= 0 && id < MAX_SPRITES; }
+bool Player_Valid() { return Valid_Sprite(p1_id); }
 
 float Centre_X(const object& o) { return o.w + o.box_width / 2; }
 float Centre_Y(const object& o) { return o.z + o.box_height / 2; }
@@ -162,7 +161,7 @@ void Target_Flash() {
 }
 
 bool Get_Nearest_Tile(int k, float x2, float y2) {
-    if (!Sprite_Valid(k)) return false;
+    if (!Valid_Sprite(k)) return false;
     const object& u = sprite[k];
     float cx = Centre_X(u), cy = Centre_Y(u);
     int last_col = -1, last_row = -1;
@@ -186,7 +185,7 @@ bool Get_Nearest_Tile(int k, float x2, float y2) {
 }
 
 bool Get_Next_Tile(int k, float x2, float y2) {
-    if (!Sprite_Valid(k)) return false;
+    if (!Valid_Sprite(k)) return false;
     bool clear = true;
     Line_Walk(k, x2, y2, 0.1f, [&](int col, int row) {
         if (Blocks_Line(col, row)) clear = false;
@@ -266,7 +265,7 @@ void Run_Keyboard(int f_rate1) {
     if (!lock_player && !reloading && !ply_dead && !on_pickup && !player_in_water && p.status != STATUS_FALLING &&
         p.status != STATUS_HIT && Reload_Due() && Player_Alive() && hud_corner) {
         float ax = mouseX, ay = mouseY;
-        if (Sprite_Valid(stored_target)) {
+        if (Valid_Sprite(stored_target)) {
             ax = Centre_X(sprite[stored_target]);
             ay = Centre_Y(sprite[stored_target]);
         }
@@ -304,7 +303,7 @@ void Run_Mouse(int) {
         stored_target = -1;
         return;
     }
-    bool has_target = Sprite_Valid(stored_target);
+    bool has_target = Valid_Sprite(stored_target);
     if (!has_target) stored_target = -1;
 
     // 1. Grenade.

@@ -270,7 +270,7 @@ void Main_Tick() {
     if (!gallery_mode_active) Mouse_Code(f_rate1);
     // A new game: the chosen menu item blinks until the game starts.
     if (new_game) {
-        if (sprite && menu_item >= 0 && menu_item < MAX_SPRITES && sprite[menu_item].type == 1 &&
+        if (Valid_Sprite(menu_item) && sprite[menu_item].type == 1 &&
             Now() > flash_timer) {
             flash_timer = Now() + 100;
             Set_Sprite(menu_item, sprite[menu_item].anim == 1 ? 0 : 1, 1, 0, false);

@@ -63,7 +63,7 @@ bool Strictly_Inside(float px, float py, float x0, float y0, float x1, float y1)
     return px > x0 && px < x1 && py > y0 && py < y1;
 }
 
-bool Player_Valid() { return sprite && p1_id >= 0 && p1_id < MAX_SPRITES; }
+bool Player_Valid() { return Valid_Sprite(p1_id); }
 bool Busy() { return reloading || next_weapon != -1; }
 
 void Restore_Flash_Alpha() {

@@ -33,7 +33,6 @@ constexpr int SUBCODE_EXPLOSIVE = 4; // the sub-code of an explosive shot
 constexpr int NO_MISSION_ENTRY = 24;
 constexpr int MISSION_ENTRIES = 25;
 
-bool Valid_Sprite(int i) { return sprite && i >= 0 && i < MAX_SPRITES; }
 
 float Centre_X(const object& o) { return o.w + o.box_width / 2; }
 float Centre_Y(const object& o) { return o.z + o.box_height / 2; }

@@ -24,7 +24,6 @@ constexpr int K_PLAIN = 0, K_DEBRIS = 30, K_DEBRIS_SHADOW = 31, K_STAR = 33, K_D
 
 bool Is_Water_Tile(int t) { return t >= 480 && t <= 483; }
 
-bool Valid_Sprite(int i) { return sprite != nullptr && i >= 0 && i < MAX_SPRITES; }
 
 // A graphic effect of the effects sheet with box and quad of one size.
 void Plain_Effect(float x, float y, float w, float z, int anim, int mode, float width, float height,

@@ -12,7 +12,6 @@
 
 namespace {
 
-bool Valid_Sprite(int loop) { return sprite && loop >= 0 && loop < MAX_SPRITES; }
 
 // Angles of direction codes 0 to 8.
 constexpr float DIR_ANGLE[9] = {0.0f, 1.5f, -1.5f, -3.0f, 0.0f, 0.75f, 2.25f, -0.75f, -2.25f};
