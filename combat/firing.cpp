@@ -1,3 +1,4 @@
+#include "combat/awareness.h"
 #include "combat/firing.h"
 
 #include <cmath>
