@@ -29,6 +29,7 @@ protected:
     static constexpr int kStairWell = 1;                // in the laboratory
     static constexpr int kProfessor = 2;                // in the lower laboratory
     static constexpr int kLowerLabStairs = 0;           // in the lower laboratory
+    static constexpr int kPenRamp = 1;                  // in the lower laboratory
     static constexpr int kLabToCliffs = 0;              // in the laboratory
     static constexpr int kYardHatch = 28;               // in the boat yard
     static constexpr int kBeachToCamp = 60;             // on the beach: the coast road
@@ -274,6 +275,7 @@ TEST_F(Story_Act1b, FromTheBunkersToTheSecondAct) {
     EXPECT_EQ(current_main, 6);
     ASSERT_TRUE(Arrive(2, 0)) << Where();
     Shot("act1b_mission6");
+    Trace("mission 6 given");
 
     // Mission 6: a night's sleep, then down to the beach and east along the coast road to the
     // lorry park, where the convoy sets off: its lorry drives itself to the forward depot's
@@ -312,6 +314,67 @@ TEST_F(Story_Act1b, FromTheBunkersToTheSecondAct) {
     if (HasFatalFailure()) return;
     EXPECT_TRUE(Sent_To_Spawn(4));
     Shot("act1b_lower_lab");
+    Trace("the lower laboratory");
+
+    // The hall's guards and the barracks' men stand in the way with the alarm on, and the
+    // Professor's armoured boat waits in the pen below: a player who falls wakes in the tent
+    // and comes back the same way. Those he brought down stay down, and so do the parts of the
+    // boat he wrecked.
+    falls_expected = true;
+    for (int tries = 0;; ++tries) {
+        ASSERT_LT(tries, 6) << "the pen was not won " << Where();
+        if (Fallen()) {
+            Trace("fallen");
+            Get_Up_Again();
+            if (HasFatalFailure()) return;
+            ASSERT_TRUE(Arrive(2, 0)) << Where();
+            Camp_Tunnel_To_Boat_Yard();
+            if (HasFatalFailure()) return;
+            Boat_Yard_To_Lower_Laboratory();
+            if (HasFatalFailure()) return;
+        }
+        // Down the ramp past the open barriers: the Professor's page on the way, the pen's
+        // cut-scene, and the quay, where his boat is fought part by part until its core blows.
+        if (!Walk_Into(kPenRamp)) {
+            ASSERT_TRUE(Fallen()) << Where();
+            continue;
+        }
+        Trace("down the ramp");
+        ASSERT_TRUE(Arrive(1, 43)) << Where();
+        Talk({});
+        ASSERT_TRUE(Arrive(3, 20, 30000)) << Where();
+        Shot("act1b_sub_pen");
+        if (Fight_The_Boss()) break;
+        ASSERT_TRUE(Fallen()) << "the boss was not beaten " << Where();
+    }
+    falls_expected = false;
+    Shot("act1b_boss_beaten");
+
+    // The empty pen, where the general curses the Professor who got away; the coast after the
+    // fight, and the second act begins on the supply beach.
+    ASSERT_TRUE(Arrive(1, 44, 30000)) << Where();
+    lines = Talk({});
+    EXPECT_TRUE(Said(lines, "DAMN_AND_BLAST")) << (lines.empty() ? "" : lines.front());
+    ASSERT_TRUE(Arrive(1, 130)) << Where();
+    ASSERT_TRUE(Arrive(3, 3, 30000)) << Where();
+    EXPECT_TRUE(Sent_To_Spawn(34));
+    EXPECT_EQ(current_act, 2);
+    EXPECT_EQ(main_mission[6], 1);
+    Shot("act1b_act_two_beach");
+
+    // Up the coast road to the camp: it burns, the raid's page, and the camp of the second act.
+    ASSERT_TRUE(Walk_Into(kBeachToCamp)) << Where();
+    ASSERT_TRUE(Arrive(1, 48)) << Where();
+    ASSERT_TRUE(Arrive(1, 49, 20000)) << Where();
+    lines = Talk({});
+    EXPECT_EQ(global_objects[32], 1);
+    ASSERT_TRUE(Arrive(2, 3, 30000)) << Where();
+    Shot("act1b_act_two_camp");
+
+    // Escape saves the game into its slot; the save is kept for the second act.
+    Tap(platform::VK_ESCAPE);
+    ASSERT_TRUE(Settle_On(1, 53, 5000)) << "the pause page did not open " << Where();
+    Keep_Story_Save("test_story_act1b");
 }
 
 } // namespace
