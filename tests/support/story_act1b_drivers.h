@@ -383,14 +383,14 @@ protected:
         return true;
     }
 
-    static bool Fight_The_Boss(int ms = 240000) {
+    static bool Fight_The_Boss(int ms = 300000) {
         const auto over = [] { return next_scene || ply_dead || !(episode == 3 && scene == 20); };
         // To the quay's edge nearest the middle of the boat's run.
         float qx = 0, qy = 0;
         if (Nearest_Reachable((points[2].x + points[3].x) / 2, (points[2].y + points[3].y) / 2, qx, qy))
             Walk_To(qx, qy, 0.2f, over);
-        int engaged = -1, last_score = 0, stale = 0;
-        for (int t = 0; t < ms && !over(); t += 150) {
+        const int start = Now();
+        while (Now() - start < ms && !over()) {
             if (lock_player) { // the success pose: the boss is beaten
                 Run_Until(over, 200);
                 continue;
@@ -412,29 +412,29 @@ protected:
                 Run_Until(over, 100);
                 continue;
             }
-            if (part != engaged || sprite[part].score != last_score) engaged = part, last_score = sprite[part].score, stale = 0;
-            else stale += 150;
             Best_Weapon();
             const object& o = sprite[part];
             const float x = o.w + o.box_width / 2, y = o.z + o.box_height / 2;
-            const float dx = x - PX(), dy = y - PY();
-            if (stale >= 1500 && std::hypot(dx, dy) > 0.4f) {
-                stale = 0;
-                for (float f : {0.5f, 0.35f, 0.65f}) {
-                    const float gx = PX() + dx * f, gy = PY() + dy * f;
-                    if (!Open_Ground(Cell_Of(gx, gy)) || !Clickable(gx, gy)) continue;
-                    Click_At(gx, gy, over);
-                    Run_Until([&] { return over() || !sprite[p1_id].moving; }, 1500);
-                    break;
+            // Out of reach or off the screen: a few steps along the quay toward the quay's edge
+            // nearest to it (the boat comes by again when it cannot be neared).
+            if (pd > 0.85f || !Clickable(x, y)) {
+                float ex = 0, ey = 0;
+                const std::vector<int> way = Nearest_Reachable(x, y, ex, ey) ? Way_To(ex, ey) : std::vector<int>{};
+                if (way.size() < 3) {
+                    Run_Until(over, 150);
+                    continue;
                 }
+                size_t k = std::min<size_t>(way.size() - 1, 5);
+                const auto at = [&](size_t n) { return std::pair{Cell_Centre_X(Cell_Column_Of(way[n])), Cell_Centre_Y(Cell_Row_Of(way[n]))}; };
+                while (k > 1 && (!Clickable(at(k).first, at(k).second) || Boss_Fire_Gap(at(k).first, at(k).second) < 0.15f)) --k;
+                Click_At(at(k).first, at(k).second, over);
+                Run_Until([&] { return over() || !sprite[p1_id].moving || Boss_Fire_Gap(PX(), PY()) < 0.15f; }, 1000);
                 continue;
             }
-            if (Clickable(x, y)) Click_At(x, y, over);
-            else Run_Until(over, 100);
+            Click_At(x, y, over);
             if (std::getenv("STORY_TRACE"))
-                std::printf("boss t=%d part %d score %d dist %.2f offers %d | player %d step %d | px %d,%d player px %d,%d cam %.2f,%.2f\n", t, part, o.score,
-                            std::hypot(dx, dy), on_selected_man, p1_id != -1 ? sprite[p1_id].score : -1, title_sequence,
-                            Pixel_X(x), Pixel_Y(y), Pixel_X(PX()), Pixel_Y(PY()), camX, camY);
+                std::printf("boss t=%d part %d score %d dist %.2f offers %d | player %d step %d\n", Now() - start, part, o.score, pd,
+                            on_selected_man, p1_id != -1 ? sprite[p1_id].score : -1, title_sequence);
         }
         return next_scene && !ply_dead;
     }
