@@ -417,9 +417,12 @@ protected:
             const float x = o.w + o.box_width / 2, y = o.z + o.box_height / 2;
             // Out of reach or off the screen: a few steps along the quay toward the quay's edge
             // nearest to it (the boat comes by again when it cannot be neared).
-            if (pd > 0.85f || !Clickable(x, y)) {
+            if (pd > 1.1f || !Clickable(x, y)) {
                 float ex = 0, ey = 0;
                 const std::vector<int> way = Nearest_Reachable(x, y, ex, ey) ? Way_To(ex, ey) : std::vector<int>{};
+                if (std::getenv("STORY_TRACE"))
+                    std::printf("boss: part %d at %.2f (clickable %d), the quay's edge %zu cells off\n", part, pd,
+                                (int)Clickable(x, y), way.size());
                 if (way.size() < 3) {
                     Run_Until(over, 150);
                     continue;
