@@ -332,9 +332,11 @@ protected:
     static float Boss_Fire_Gap(float x, float y) {
         struct line { int gun; float angle; };
         std::vector<line> lines;
-        if (title_sequence <= 11) lines = {{29, -2.6f}, {30, -2.6f}};
-        else if (title_sequence <= 14 && boss_front) lines = {{36, -2.6f}};
-        else if (title_sequence <= 14) lines = {{36, 3.1f}, {36, -1.4f}};
+        // Only the bursts that are coming: the guns turn out (steps 2 and 3), the front gun
+        // swings round (steps 13 and 14).
+        if (title_sequence >= 2 && title_sequence <= 3) lines = {{29, -2.6f}, {30, -2.6f}};
+        else if (title_sequence >= 13 && title_sequence <= 14 && boss_front) lines = {{36, -2.6f}};
+        else if (title_sequence >= 13 && title_sequence <= 14) lines = {{36, 3.1f}, {36, -1.4f}};
         const float heading = reverse ? 2.52f : -0.62f;
         const float vx = std::cos(heading) * 1.2f * boss_accel, vy = std::sin(heading) * 1.2f * boss_accel;
         float gap = 9.0f;
@@ -342,7 +344,7 @@ protected:
             if (sprite[l.gun].score <= 0) continue;
             const float ca = std::cos(l.angle), sa = std::sin(l.angle);
             float first = 0.0f;
-            for (int t = 0; t <= 1200; t += 200) {
+            for (int t = 0; t <= 600; t += 200) {
                 const float dx = x - (Box_X(l.gun) + vx * t), dy = y - (Box_Y(l.gun) + vy * t);
                 const float along = dx * ca + dy * sa, off = dy * ca - dx * sa;
                 if (along < 0.0f || along > 4.8f) continue;
@@ -383,7 +385,7 @@ protected:
         return true;
     }
 
-    static bool Fight_The_Boss(int ms = 300000) {
+    static bool Fight_The_Boss(int ms = 900000) {
         const auto over = [] { return next_scene || ply_dead || !(episode == 3 && scene == 20); };
         // To the quay's edge nearest the middle of the boat's run.
         float qx = 0, qy = 0;
@@ -429,7 +431,7 @@ protected:
                 }
                 size_t k = std::min<size_t>(way.size() - 1, 5);
                 const auto at = [&](size_t n) { return std::pair{Cell_Centre_X(Cell_Column_Of(way[n])), Cell_Centre_Y(Cell_Row_Of(way[n]))}; };
-                while (k > 1 && (!Clickable(at(k).first, at(k).second) || Boss_Fire_Gap(at(k).first, at(k).second) < 0.15f)) --k;
+                while (k > 1 && (!Clickable(at(k).first, at(k).second) || Boss_Fire_Gap(at(k).first, at(k).second) < 0.1f)) --k;
                 Click_At(at(k).first, at(k).second, over);
                 Run_Until([&] { return over() || !sprite[p1_id].moving || Boss_Fire_Gap(PX(), PY()) < 0.15f; }, 1000);
                 continue;
