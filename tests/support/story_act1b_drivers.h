@@ -58,6 +58,9 @@ protected:
         FAIL() << "the saved game did not come back: " << episode << "/" << scene << Box_Texts();
     }
 
+    // Set while a stretch is played that the player may fall on and take again from his tent.
+    static inline bool falls_expected = false;
+
     static std::string Where() {
         return "at " + std::to_string(episode) + "/" + std::to_string(scene) + " (player " +
                (p1_id != -1 ? std::to_string(PX()) + ", " + std::to_string(PY()) : std::string("none")) + ")" +
@@ -323,18 +326,78 @@ protected:
         return true;
     }
 
-    static bool Fight_The_Boss(int ms = 240000) {
+    // How near the boat's fire comes to (x, y) within the next second or so: the lines its live
+    // guns fire along (a player reads them off the turned barrels), carried along with the boat,
+    // and the rounds coming down where the player stood. Below about 0.1 a shot finds him.
+    static float Boss_Fire_Gap(float x, float y) {
+        struct line { int gun; float angle; };
+        std::vector<line> lines;
+        // Only the bursts that are coming: the guns turn out (steps 2 and 3), the front gun
+        // swings round (steps 13 and 14).
+        if (title_sequence >= 2 && title_sequence <= 3) lines = {{29, -2.6f}, {30, -2.6f}};
+        else if (title_sequence >= 13 && title_sequence <= 14 && boss_front) lines = {{36, -2.6f}};
+        else if (title_sequence >= 13 && title_sequence <= 14) lines = {{36, 3.1f}, {36, -1.4f}};
+        const float heading = reverse ? 2.52f : -0.62f;
+        const float vx = std::cos(heading) * 1.2f * boss_accel, vy = std::sin(heading) * 1.2f * boss_accel;
+        float gap = 9.0f;
+        for (const line& l : lines) {
+            if (sprite[l.gun].score <= 0) continue;
+            const float ca = std::cos(l.angle), sa = std::sin(l.angle);
+            float first = 0.0f;
+            for (int t = 0; t <= 600; t += 200) {
+                const float dx = x - (Box_X(l.gun) + vx * t), dy = y - (Box_Y(l.gun) + vy * t);
+                const float along = dx * ca + dy * sa, off = dy * ca - dx * sa;
+                if (along < 0.0f || along > 4.8f) continue;
+                if (t == 0) first = off;
+                gap = std::min(gap, (t > 0 && (off > 0) != (first > 0)) ? 0.0f : std::fabs(off));
+            }
+        }
+        for (int i = 0; i < no_fx; ++i) {
+            const object& f = Fx[i];
+            if (f.sector != 29 || f.turn_off) continue;
+            const float cx = f.x + f.width / 2, cy = f.y + f.height / 2;
+            gap = std::min(gap, std::max(std::fabs(x - cx), std::fabs(y - cy)) - 0.1f);
+        }
+        return gap;
+    }
+    // Steps out of the boat's line of fire (and from under a round coming down) onto open
+    // quay, as a player does; true when he moved.
+    static bool Dodge_Boss_Fire(const std::function<bool()>& over) {
+        const float here = Boss_Fire_Gap(PX(), PY());
+        if (here >= 0.18f) return false;
+        float bx = 0, by = 0, best = here + 0.05f;
+        for (float r : {0.3f, 0.45f})
+            for (int k = 0; k < 12; ++k) {
+                const float x = PX() + r * std::cos(k * 0.5236f), y = PY() + r * std::sin(k * 0.5236f);
+                if (!Open_Ground(Cell_Of(x, y)) || !Clickable(x, y)) continue;
+                bool on_part = false; // a click on the boat is a shot, not a step
+                for (int i = 27; i <= 39; ++i) {
+                    const object& o = sprite[i];
+                    on_part |= o.alpha > 0.0f && x > o.w - 0.1f && x < o.w + o.box_width + 0.1f && y > o.z - 0.1f &&
+                               y < o.z + o.box_height + 0.1f;
+                }
+                const float g = Boss_Fire_Gap(x, y);
+                if (!on_part && g > best) best = g, bx = x, by = y;
+            }
+        if (best <= here + 0.05f) return false;
+        Click_At(bx, by, over);
+        Run_Until([&] { return over() || !sprite[p1_id].moving; }, 800);
+        return true;
+    }
+
+    static bool Fight_The_Boss(int ms = 900000) {
         const auto over = [] { return next_scene || ply_dead || !(episode == 3 && scene == 20); };
         // To the quay's edge nearest the middle of the boat's run.
         float qx = 0, qy = 0;
         if (Nearest_Reachable((points[2].x + points[3].x) / 2, (points[2].y + points[3].y) / 2, qx, qy))
             Walk_To(qx, qy, 0.2f, over);
-        int engaged = -1, last_score = 0, stale = 0;
-        for (int t = 0; t < ms && !over(); t += 150) {
+        const int start = Now();
+        while (Now() - start < ms && !over()) {
             if (lock_player) { // the success pose: the boss is beaten
                 Run_Until(over, 200);
                 continue;
             }
+            if (Dodge_Boss_Fire(over)) continue;
             // The parts of the boat's present phase, the nearest first.
             const auto live = [](int i) { return sprite[i].score > 0 && sprite[i].grab_switch && sprite[i].alpha > 0.5f; };
             int part = -1;
@@ -351,29 +414,32 @@ protected:
                 Run_Until(over, 100);
                 continue;
             }
-            if (part != engaged || sprite[part].score != last_score) engaged = part, last_score = sprite[part].score, stale = 0;
-            else stale += 150;
             Best_Weapon();
             const object& o = sprite[part];
             const float x = o.w + o.box_width / 2, y = o.z + o.box_height / 2;
-            const float dx = x - PX(), dy = y - PY();
-            if (stale >= 1500 && std::hypot(dx, dy) > 0.4f) {
-                stale = 0;
-                for (float f : {0.5f, 0.35f, 0.65f}) {
-                    const float gx = PX() + dx * f, gy = PY() + dy * f;
-                    if (!Open_Ground(Cell_Of(gx, gy)) || !Clickable(gx, gy)) continue;
-                    Click_At(gx, gy, over);
-                    Run_Until([&] { return over() || !sprite[p1_id].moving; }, 1500);
-                    break;
+            // Out of reach or off the screen: a few steps along the quay toward the quay's edge
+            // nearest to it (the boat comes by again when it cannot be neared).
+            if (pd > 1.1f || !Clickable(x, y)) {
+                float ex = 0, ey = 0;
+                const std::vector<int> way = Nearest_Reachable(x, y, ex, ey) ? Way_To(ex, ey) : std::vector<int>{};
+                if (std::getenv("STORY_TRACE"))
+                    std::printf("boss: part %d at %.2f (clickable %d), the quay's edge %zu cells off\n", part, pd,
+                                (int)Clickable(x, y), way.size());
+                if (way.size() < 3) {
+                    Run_Until(over, 150);
+                    continue;
                 }
+                size_t k = std::min<size_t>(way.size() - 1, 5);
+                const auto at = [&](size_t n) { return std::pair{Cell_Centre_X(Cell_Column_Of(way[n])), Cell_Centre_Y(Cell_Row_Of(way[n]))}; };
+                while (k > 1 && (!Clickable(at(k).first, at(k).second) || Boss_Fire_Gap(at(k).first, at(k).second) < 0.1f)) --k;
+                Click_At(at(k).first, at(k).second, over);
+                Run_Until([&] { return over() || !sprite[p1_id].moving || Boss_Fire_Gap(PX(), PY()) < 0.15f; }, 1000);
                 continue;
             }
-            if (Clickable(x, y)) Click_At(x, y, over);
-            else Run_Until(over, 100);
+            Click_At(x, y, over);
             if (std::getenv("STORY_TRACE"))
-                std::printf("boss t=%d part %d score %d dist %.2f offers %d | player %d step %d | px %d,%d player px %d,%d cam %.2f,%.2f\n", t, part, o.score,
-                            std::hypot(dx, dy), on_selected_man, p1_id != -1 ? sprite[p1_id].score : -1, title_sequence,
-                            Pixel_X(x), Pixel_Y(y), Pixel_X(PX()), Pixel_Y(PY()), camX, camY);
+                std::printf("boss t=%d part %d score %d dist %.2f offers %d | player %d step %d\n", Now() - start, part, o.score, pd,
+                            on_selected_man, p1_id != -1 ? sprite[p1_id].score : -1, title_sequence);
         }
         return next_scene && !ply_dead;
     }
@@ -478,6 +544,7 @@ protected:
             }
             if (!Fight()) {
                 Shot("story_fight_lost");
+                if (ply_dead && falls_expected) return false; // the caller gets him up again
                 ADD_FAILURE() << "a fight on the way was lost " << Where() << (ply_dead ? " (the player fell)" : "");
                 return false;
             }
