@@ -6,124 +6,21 @@
 // the player looks at the credits, which come back to the menu. A fall is taken up again as
 // a player does: from the tent, back to where he fell. Only the pointer, clicks, keys and
 // waiting: the game's state is read, never written. Nothing is saved at the end.
-#include "support/story_player.h"
+#include "support/story_act3_drivers.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "common/codes.h"
 #include "common/game_state.h"
 #include "common/scene_state.h"
-#include "content/content_inputs.h"
-#include "hud/hud.h"
-#include "hud/player_stats.h"
 
 namespace {
 
-constexpr int kHqDoor = 91;     // the act-three camp's headquarters door (to the commander)
-constexpr int kRoadwayExit = 17; // the camp's lane to the roadway
-constexpr int kRoadwayToFarms = 26, kRoadwayToCamp = 24; // exits of the roadway (2/4)
-constexpr int kFarmsToMill = 297, kFarmsToRoadway = 0;    // exits of the farms (2/9)
-constexpr int kCaptive = 31;                              // the agent under the windmill (3/0)
-constexpr int kBasementStairs = 30;                       // the barn basement's stairs (3/12)
-constexpr int kMasts[] = {320, 321, 322};                 // the radio masts on the farms
-constexpr int kHighwayExit = 49;                          // the camp's lane to the highway
-constexpr int kAgent = 145, kGateControl = 0;             // on the highway (2/1)
-constexpr int kControlCommander = 1;                      // in the control room (3/31)
-constexpr int kGalleryBoss = 32;                          // the boss of the last gallery
-constexpr int kMenuCredits = 25;                          // the menu's Credits button
-constexpr int kTentDoor = 92;                             // the player's tent in the camp
-
-class Story_Act3 : public StoryGame {
+class Story_Act3 : public Act3_Player {
 protected:
-    // Logs where the story stands (scene, virtual time, health), so a failure says how far
-    // it got; with VARNOTH_SHOT_DIR set, each stage is also a screenshot.
-    static void Stage(const std::string& what) {
-        std::printf("[story act3] %-44s %d/%d  t=%.0f s  health %d\n", what.c_str(), episode, scene,
-                    TimerGetTime() / 1000.0, p1_id != -1 ? sprite[p1_id].score : -1);
-        std::fflush(stdout);
-        static int n = 0;
-        char name[32];
-        std::snprintf(name, sizeof name, "act3_%02d", n++);
-        Shot(name);
-    }
-
-    // One step of the story, played in scene e/s: true once done. A step that ends with the
-    // player fallen is played again where the revival's bicycle brings him back.
-    struct Step {
-        int e, s;
-        std::string what;
-        std::function<bool()> act;
-    };
-    void Play(const std::vector<Step>& steps) {
-        int falls = 0;
-        for (size_t i = 0; i < steps.size();) {
-            const Step& st = steps[i];
-            ASSERT_TRUE(Run_Until([&] { return Settled_In(st.e, st.s); }, 30000))
-                << "step \"" << st.what << "\" wants " << st.e << "/" << st.s << "; " << Where();
-            const bool done = st.act();
-            if (HasFatalFailure()) return;
-            if (done) {
-                Stage(st.what);
-                ++i;
-                continue;
-            }
-            ASSERT_TRUE(Fallen()) << "step \"" << st.what << "\" failed; " << Where();
-            ++falls;
-            Stage("fell during \"" + st.what + "\" " + Where());
-            ASSERT_LT(falls, 12) << "the player falls again and again";
-            ASSERT_TRUE(Back_From_The_Tent());
-            // On from the first step that is played where he now stands.
-            size_t j = i;
-            while (j < steps.size() && !Settled_In(steps[j].e, steps[j].s)) ++j;
-            ASSERT_LT(j, steps.size()) << "no step of this leg is played " << Where();
-            i = j;
-        }
-    }
-
-    // Steps: out by exit `exit` and on, through whatever pages lie between, to scene e/s.
-    static std::function<bool()> Go(int exit, int e, int s) {
-        return [=] { return Fight_To_Exit(exit) && Run_Until([=] { return Settled_In(e, s) || Fallen(); }, 30000) &&
-                            Settled_In(e, s); };
-    }
-    // The commander's page through the headquarters door, her conversation played through
-    // with `answers`, back in the camp; `check` on the lines she said.
-    static std::function<bool()> Commander(std::vector<bool> answers,
-                                           std::function<void(const std::vector<std::string>&)> check,
-                                           int page = 83) {
-        return [=] {
-            if (!Fight_To_Exit(kHqDoor)) return false;
-            EXPECT_TRUE(Run_Until([=] { return Settled_In(1, page); }, 8000)) << Where();
-            const std::vector<std::string> lines = Follow_Page(answers);
-            check(lines);
-            EXPECT_TRUE(Run_Until([] { return Settled_In(2, 10); }, 8000)) << Where();
-            return true;
-        };
-    }
-    // A page opened by a person (walked up to and clicked once the scene's enemies are
-    // beaten), its conversation played through, until scene e/s is on.
-    static std::function<bool()> Person(int who, int page, int e, int s) {
-        return [=] {
-            if (!Fight_Hard([] { return Standing_Enemies() == 0 || !Enemy_Close(1.5f); }, 180000)) return false;
-            if (!Visit(who, Scene_Requested)) return false;
-            // A shot from a guard still about may fell him as he speaks to the captive.
-            Run_Until([=] { return Settled_In(1, page) || Fallen(); }, 8000);
-            if (Fallen()) return false;
-            EXPECT_TRUE(Settled_In(1, page)) << Where();
-            Follow_Page({});
-            return Run_Until([=] { return Settled_In(e, s); }, 60000);
-        };
-    }
-    static std::function<void(const std::vector<std::string>&)> expect_said(const char* first) {
-        return [=](const std::vector<std::string>& lines) {
-            EXPECT_TRUE(Said(lines, first)) << "the commander did not say \"" << first << "\"";
-        };
-    }
-    static std::function<bool()> Sleep() {
-        return [] { return Sleep_In_The_Tent(kTentDoor, 2, 10); };
-    }
-
     // The game the second act saved, taken up again from the menu, and the commander's first
     // mission: the agent under the windmill freed and the mission reported.
     void Take_Up_The_Game_And_Free_The_Agent() {
