@@ -78,9 +78,13 @@ protected:
             Stage("fell during \"" + st.what + "\" " + Where());
             ASSERT_LT(falls, 12) << "the player falls again and again";
             ASSERT_TRUE(Back_From_The_Tent());
-            // On from the first step that is played where he now stands.
+            // On from the first step that is played where he now stands; out of the tent into
+            // the camp (no way back to the mission), from the last step before that is.
             size_t j = i;
             while (j < steps.size() && !Settled_In(steps[j].e, steps[j].s)) ++j;
+            if (j == steps.size())
+                for (j = i; j-- > 0 && !Settled_In(steps[j].e, steps[j].s);) {
+                }
             ASSERT_LT(j, steps.size()) << "no step of this leg is played " << Where();
             i = j;
         }
