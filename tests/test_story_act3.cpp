@@ -75,6 +75,7 @@ protected:
              [] {
                  for (const int mast : kMasts) {
                      if (sprite[mast].score <= 0) continue;
+                     Rest();
                      if (!Bring_Down(mast)) {
                          if (std::getenv("STORY_TRACE"))
                              std::printf("  mast %d stands (%d) at %.2f, %.2f; grenades %d\n", mast, sprite[mast].score,

@@ -66,6 +66,7 @@ protected:
             const Step& st = steps[i];
             ASSERT_TRUE(Run_Until([&] { return Settled_In(st.e, st.s); }, 30000))
                 << "step \"" << st.what << "\" wants " << st.e << "/" << st.s << "; " << Where();
+            Rest();
             const bool done = st.act();
             if (HasFatalFailure()) return;
             if (done) {
@@ -90,12 +91,89 @@ protected:
         }
     }
 
+    // Where no enemy is about, he waits for his wounds to heal (the regeneration he has
+    // bought); whoever comes up meanwhile is fought.
+    static void Rest() {
+        if (st_regen <= 0 || game_mode != MODE_WALK) return;
+        const auto healed = [] { return p1_id == -1 || sprite[p1_id].score >= PLY_VITALITY * 9 / 10; };
+        for (int round = 0; round < 6 && !healed() && !Fallen() && !Scene_Requested(); ++round) {
+            if (Enemy_Close(0.8f)) {
+                Fight_Hard([] { return Scene_Requested() || !Enemy_Close(0.95f); }, 20000);
+                continue;
+            }
+            Run_Until([&] { return healed() || Fallen() || Enemy_Close(0.8f); }, 90000);
+        }
+    }
+
     // Steps: out by exit `exit` and on, through whatever pages lie between, to scene e/s.
     static std::function<bool()> Go(int exit, int e, int s) {
         return [=] {
             return Fight_To_Exit(exit) && Run_Until([=] { return Settled_In(e, s) || Fallen(); }, 30000) &&
                    Settled_In(e, s);
         };
+    }
+    // The same through ground where patrols shoot from afar: every enemy who comes within
+    // a shot's reach with a clear line is fought on the way.
+    static std::function<bool()> Fight_Through(int exit, int e, int s) {
+        return [=] {
+            return Fight_Through_To_Exit(exit) && Run_Until([=] { return Settled_In(e, s) || Fallen(); }, 30000) &&
+                   Settled_In(e, s);
+        };
+    }
+    static bool Fight_Through_To_Exit(int t) {
+        const float x = Box_X(t), y = Box_Y(t);
+        const int e = episode, s = scene;
+        const auto left = [e, s] { return Scene_Requested() || episode != e || scene != s; };
+        constexpr float kReach = 0.65f;
+        for (int leg = 0; leg < 40 && !left(); ++leg) {
+            if (p1_id == -1 || sprite[p1_id].score <= 0) return left();
+            if (Enemy_Close(kReach)) {
+                Fight_Hard([&] { return left() || !Enemy_Close(kReach + 0.15f); }, 20000);
+                Reload_If_Low();
+                Rest();
+                continue;
+            }
+            const int to = Cell_Of(x, y);
+            const std::vector<int> way = Way_To_Cell([to](int c) { return c == to; }, t);
+            if (way.empty()) {
+                ADD_FAILURE() << "no open way to exit " << t << "; " << Where();
+                return false;
+            }
+            Walk_Way(way, 0.0f, [&] { return left() || Enemy_Close(kReach); });
+            if (!left() && !Enemy_Close(kReach)) Run_Until(left, 500);
+        }
+        return left();
+    }
+
+    // The level-up points he has spent on his health as a player does: Tab opens the perk
+    // page, a click on the heart perk (more life) and then on regeneration, and the page's
+    // button back to the game.
+    static bool Spend_Points_On_Health() {
+        if (level_up_points <= 0) return true;
+        const int e = episode, s = scene;
+        Tap(platform::VK_TAB);
+        if (!Run_Until([] { return Settled_In(1, 141); }, 8000)) {
+            ADD_FAILURE() << "the perk page did not open; " << Where();
+            return false;
+        }
+        Run(800);
+        constexpr int kHeart = 6, kRegen = 9, kBack = 1;
+        for (int tries = 0; tries < 6 && level_up_points > 0; ++tries) {
+            const int perk = st_heart == 0 || st_regen >= 3 ? kHeart : kRegen;
+            const int before = level_up_points;
+            Click_Sprite(perk);
+            Run_Until([=] { return level_up_points != before; }, 1000);
+            Run(200);
+        }
+        for (int tries = 0; tries < 3 && In(1, 141); ++tries) {
+            Click_Sprite(kBack);
+            Run_Until([] { return !In(1, 141); }, 1000);
+        }
+        if (!Run_Until([=] { return Settled_In(e, s); }, 10000)) {
+            ADD_FAILURE() << "not back from the perk page; " << Where();
+            return false;
+        }
+        return true;
     }
     // The commander's page through the headquarters door, her conversation played through
     // with `answers`, back in the camp; `check` on the lines she said.
@@ -115,7 +193,10 @@ protected:
     // beaten), its conversation played through, until scene e/s is on.
     static std::function<bool()> Person(int who, int page, int e, int s) {
         return [=] {
-            if (!Fight_Hard([] { return Standing_Enemies() == 0 || !Enemy_Close(1.5f); }, 180000)) return false;
+            // Indoors every guard of the room is beaten first (they stand in the doorways).
+            if (!Fight_Hard([] { return Standing_Enemies() == 0 || (!in_dungeon && !Enemy_Close(1.5f)); }, 180000))
+                return false;
+            Rest();
             if (!Visit(who, Scene_Requested)) return false;
             // A shot from a guard still about may fell him as he speaks to the captive.
             Run_Until([=] { return Settled_In(1, page) || Fallen(); }, 8000);
@@ -130,7 +211,8 @@ protected:
             EXPECT_TRUE(Said(lines, first)) << "the commander did not say \"" << first << "\"";
         };
     }
+    // A night's sleep in the camp's tent, the points he has earned spent on his health first.
     static std::function<bool()> Sleep() {
-        return [] { return Sleep_In_The_Tent(kTentDoor, 2, 10); };
+        return [] { return Spend_Points_On_Health() && Sleep_In_The_Tent(kTentDoor, 2, 10); };
     }
 };
