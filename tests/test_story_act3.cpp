@@ -73,16 +73,23 @@ protected:
             {2, 4, "to the farms", Go(kRoadwayToFarms, 2, 9)},
             {2, 9, "the masts down",
              [] {
-                 for (const int mast : kMasts) {
-                     if (sprite[mast].score <= 0) continue;
+                 // The nearest standing mast first; a try cut short is tried again while
+                 // he stands.
+                 for (int tries = 0; tries < 8; ++tries) {
+                     int mast = -1;
+                     for (const int m : kMasts)
+                         if (sprite[m].score > 0 && (mast == -1 || Distance_To(m) < Distance_To(mast))) mast = m;
+                     if (mast == -1) break;
                      Rest();
-                     if (!Bring_Down(mast)) {
+                     if (Fallen()) return false;
+                     if (!Take_Down(mast)) {
                          if (std::getenv("STORY_TRACE"))
                              std::printf("  mast %d stands (%d) at %.2f, %.2f; grenades %d\n", mast, sprite[mast].score,
                                          Box_X(mast), Box_Y(mast), (int)Carried(29));
-                         return false;
+                         if (Fallen()) return false;
                      }
                  }
+                 if (Fallen()) return false;
                  return Run_Until([] { return main_mission[12] == 1; }, 5000);
              }},
             {2, 9, "to the roadway", Go(kFarmsToRoadway, 2, 4)},

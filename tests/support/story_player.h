@@ -392,16 +392,6 @@ protected:
                 return dc + dr <= 2 && Walkable(c);
             });
             if (way.empty()) {
-                if (std::getenv("STORY_TRACE")) {
-                    const int pc = Cell_Column_Of(Cell_Of(PX(), PY())), pr = Cell_Row_Of(Cell_Of(PX(), PY()));
-                    for (int r = pr + 8; r >= pr - 12; --r) {
-                        for (int c = pc - 12; c <= pc + 12; ++c) {
-                            const int n = Cell_Index(c, r);
-                            std::printf("%c", n < 0 ? ' ' : (c == pc && r == pr) ? '@' : (c == gc && r == gr) ? 'X' : !Cell_Index_On_Map(n) ? ' ' : map_col[n] != COL_FREE ? '0' + map_col[n] % 10 : Walkable(n) ? '.' : 'e');
-                        }
-                        std::printf("\n");
-                    }
-                }
                 ADD_FAILURE() << "no open way to object " << i << "; " << Where();
                 return false;
             }
@@ -977,7 +967,11 @@ protected:
     // Runs to (x, y) over open ground, stopping to fight only whoever comes within arm's
     // reach and eating when the life bar is low; true once within `near`.
     static bool Run_To(float x, float y, float near) {
-        for (int leg = 0; leg < 20; ++leg) {
+        // Progress is counted along the way, not as the crow flies: a way round a fence or a
+        // hedge leads away from the spot for a while.
+        size_t last = SIZE_MAX;
+        int stalls = 0;
+        for (int leg = 0; leg < 40; ++leg) {
             if (Distance_To(x, y) < near) return true;
             if (p1_id == -1 || sprite[p1_id].score <= 0 || Scene_Requested()) return false;
             Heal_When_Low();
@@ -992,16 +986,18 @@ protected:
             if (std::getenv("STORY_TRACE"))
                 std::printf("    run to %.2f, %.2f: %.2f away, way of %zu cells\n", x, y, Distance_To(x, y), way.size());
             if (way.empty()) return false;
-            const float before = Distance_To(x, y);
+            if (way.size() >= last && ++stalls >= 4) break; // no nearer
+            if (way.size() < last) stalls = 0;
+            last = way.size();
             // A step along the way as far as six cells on, on ground the pointer reaches (not
-            // under the HUD's panel or buttons).
+            // under the HUD's panel or buttons) and where it offers nobody (a click on a man or
+            // a cow would shoot at him).
             size_t pick = 0;
             for (size_t j = 1; j < way.size() && j <= 6; ++j)
-                if (!Over_Hud(Pixel_X(Cell_X(way[j])), Pixel_Y(Cell_Y(way[j])))) pick = j;
+                if (!Over_Hud(Pixel_X(Cell_X(way[j])), Pixel_Y(Cell_Y(way[j]))) && !Offers_Something(way[j])) pick = j;
             if (pick == 0) break;
             Click_At(Cell_X(way[pick]), Cell_Y(way[pick]));
             Run_Until([&] { return !sprite[p1_id].moving || Enemy_Close(0.2f); }, 3000);
-            if (Distance_To(x, y) > before - 0.02f && !Enemy_Close(0.2f)) break; // no nearer
         }
         return Distance_To(x, y) < near;
     }
