@@ -40,7 +40,7 @@ void Fresh_Scene(int units) {
         o.w = o.x = Cell_Centre_X(col) - 0.025f;
         o.z = o.y = Cell_Centre_Y(row) - 0.025f;
         o.score = 50;
-        o.status = 27;
+        o.status = STATUS_WALK;
         o.moving = true;
         o.fire_target = -1;
         o.reached_node = -1;

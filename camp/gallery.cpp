@@ -149,7 +149,9 @@ void Start_Reload() {
 }
 
 void Effect(float x, float y, float width, float height, int anim, int mode, float alpha, int tex) {
-    New_FX(x, y, x, y, anim, mode, width, height, width, height, 3, GFX, alpha, 0, 0, 0, -1, tex, 0, 0);
+    New_FX({.x = x, .y = y, .w = x, .z = y, .anim = anim, .anim_state = mode, .box_width = width,
+            .box_height = height, .width = width, .height = height, .priority = 3, .type = GFX, .alpha = alpha,
+            .tex_id = tex});
 }
 
 // Places a bonus item at (x, y) and shows it.

@@ -23,13 +23,10 @@
 
 namespace {
 
-constexpr int STARTLED = 70;
-constexpr int RESTING = 3;
 constexpr float STARTLE_RANGE = 0.8f;
 constexpr float LIGHT_DRAW_RANGE = 2.5f;
 constexpr int DRAW_LIGHT_LIST_SIZE = 50;
 
-bool Valid_Sprite(int i) { return sprite && i >= 0 && i < MAX_SPRITES; }
 
 bool Player_Present() { return Valid_Sprite(p1_id); }
 
@@ -37,7 +34,7 @@ bool Player_Present() { return Valid_Sprite(p1_id); }
 void Settle(int loop, object& o, int now) {
     Set_Sprite(loop, o.base_anim, 2, 0, true);
     o.all_timer = now + 3000 + rand() % 12000;
-    o.status = RESTING;
+    o.status = STATUS_IDLE;
 }
 
 void Night_Light(int loop, object& o, int now) {
@@ -48,16 +45,16 @@ void Night_Light(int loop, object& o, int now) {
 // A body paired with a unit drops back to its own pose once the unit has let it go. A partner
 // index that names no sprite counts as released, so the body is not held forever.
 void Released_Body(int loop, object& o) {
-    if (o.type != BOD || o.status != 55) return;
-    if (Valid_Sprite(o.score) && sprite[o.score].status == 55) return;
+    if (o.type != BOD || o.status != STATUS_PAIRED) return;
+    if (Valid_Sprite(o.score) && sprite[o.score].status == STATUS_PAIRED) return;
     Set_Sprite(loop, o.base_anim, 1, 0, false);
-    o.status = 0;
+    o.status = STATUS_RELEASED;
     o.priority = 3;
 }
 
 void Lights(int loop, object& o, int now) {
     const bool lamp = o.type == OBJ && (o.sector_action == OBJ_LIGHT || o.sector_action == OBJ_LIGHT1);
-    const bool firing = o.type == UNT && o.status == 29 && now <= o.reload_timer;
+    const bool firing = o.type == UNT && o.status == STATUS_FIRING && now <= o.reload_timer;
     if (o.type == OBJ && o.sector_action == OBJ_LIGHT1 && o.linked_sprite == 1) no_lights_on++;
     if (!lamp && !firing) return;
     if (light_count < LIGHT_LIST_SIZE) light_list[light_count++] = loop;
@@ -94,20 +91,20 @@ bool Crow_Level() {
 
 void Bird(int loop, object& o, int now) {
     if (o.type != BAG || (o.sector != SEAGULL && o.sector != SEAGULL2)) return;
-    if (now > o.all_timer && Player_Present() && o.score > 0 && o.status != STARTLED &&
+    if (now > o.all_timer && Player_Present() && o.score > 0 && o.status != STATUS_STARTLED &&
         Is_Guy_In_Range(loop, p1_id, STARTLE_RANGE)) {
         Set_Sprite(loop, o.base_anim + 2, 2, 0, true);
         bool& cry = Crow_Level() ? crow1_sfx : (o.sector == SEAGULL ? seagull_sfx : seagull2_sfx);
         cry = true;
         o.all_timer = now + (o.sector == SEAGULL ? 1000 : 5000);
-        o.status = STARTLED;
+        o.status = STATUS_STARTLED;
     }
-    if (now > o.all_timer && o.score > 0 && o.status == STARTLED) Settle(loop, o, now);
+    if (now > o.all_timer && o.score > 0 && o.status == STATUS_STARTLED) Settle(loop, o, now);
 }
 
 void Critter(int loop, object& o, int now) {
     if (o.type != OBJ || (o.sector_action != OBJ_SEAGULL && o.sector_action != OBJ_SEAGULL2)) return;
-    if (now > o.all_timer && Player_Present() && o.status != STARTLED &&
+    if (now > o.all_timer && Player_Present() && o.status != STATUS_STARTLED &&
         Is_Guy_In_Range(loop, p1_id, STARTLE_RANGE)) {
         const int sound = o.linked_sprite;
         if (sound != 4 && sound != 5 && sound != 6) Set_Sprite(loop, o.base_anim + 1, 2, 0, true);
@@ -126,9 +123,9 @@ void Critter(int loop, object& o, int now) {
             seagull2_sfx = true;
             o.all_timer = now + 5000;
         }
-        o.status = STARTLED;
+        o.status = STATUS_STARTLED;
     }
-    if (now > o.all_timer && o.status == STARTLED) Settle(loop, o, now);
+    if (now > o.all_timer && o.status == STATUS_STARTLED) Settle(loop, o, now);
 }
 
 }  // namespace

@@ -19,7 +19,6 @@
 
 namespace {
 
-bool Valid_Sprite(int i) { return sprite && i >= 0 && i < MAX_SPRITES; }
 
 float Centre_X(const object& o) { return o.w + o.box_width / 2; }
 float Centre_Y(const object& o) { return o.z + o.box_height / 2; }
@@ -34,7 +33,9 @@ bool Sees_All_Around(int cls) {
 // walking, firing and the rests after fire or a throw.
 bool Busy_For_Noise(int status) {
     switch (status) {
-    case 21: case 53: case 56: case 57: case 64: case 28: case 51: case 74: case 27: case 29: case 55:
+    case STATUS_HIT: case STATUS_HIT_HARD: case STATUS_DOWNED: case STATUS_LAST_CHANCE:
+    case STATUS_RISING: case 28: case STATUS_SHOT_PAUSE: case STATUS_THROW_PAUSE:
+    case STATUS_WALK: case STATUS_FIRING: case STATUS_PAIRED:
         return true;
     default:
         return false;
@@ -51,15 +52,16 @@ void AI_Check_For_Enemies(int loop) {
     float r = 0.8f;
     if (me.sector == UNIT_SHOTGUN) r = 1.0f;
     if (me.sector == UNIT_MORTAR1 || me.sector == DOG) r = 1.2f;
-    if (me.status == 55 || me.status == 58) r = 0.2f;
+    if (me.status == STATUS_PAIRED || me.status == STATUS_AT_OWN_BODY) r = 0.2f;
 
     const bool on_screen = Is_Sprite_Onscreen(loop);
     const int listed = player_counter < 0 ? 0 : (player_counter > PLAYER_LIST_SIZE ? PLAYER_LIST_SIZE : player_counter);
-    if (me.status == 62) return; // no candidate passes
+    if (me.status == STATUS_AS_OBJECT) return; // no candidate passes
     // A candidate is a live unit of the other side (its distance goes to d) that the unit has
     // in view: in its field of view, or one it sees all round, with a clear line to it.
     auto live_enemy = [&](const object& t, float& d) {
-        if (t.type != UNT || t.linked_sprite == me.linked_sprite || t.score <= 0 || t.status == 64) return false;
+        if (t.type != UNT || t.linked_sprite == me.linked_sprite || t.score <= 0 ||
+            t.status == STATUS_RISING) return false;
         const float tx = Centre_X(t), ty = Centre_Y(t);
         d = Node_Distance1(vx, vy, tx, ty);
         return true;
@@ -102,7 +104,7 @@ void AI_Check_For_Enemies(int loop) {
     me.mov_x = me.end_x = tx;
     me.mov_y = me.end_y = ty;
     if (!me.bagging) {
-        me.status = 27;
+        me.status = STATUS_WALK;
         me.moving = true;
         Find_Path(loop);
     }
@@ -128,7 +130,7 @@ void Alert_Enemies(int no_test, int loop) {
     if (in_dungeon) hearing = 1.0f;
 
     const bool alive = u.score > 0;
-    if (is_a_stealth_mission && alive && u.status != 30) {
+    if (is_a_stealth_mission && alive && u.status != STATUS_DYING) {
         alarm_raised = true;
         alarm_raised_timer = now + 100;
     }
@@ -143,10 +145,10 @@ void Alert_Enemies(int no_test, int loop) {
     }
 
     if (u.emy_shooting || Busy_For_Noise(u.status)) return;
-    if (u.status == 37 && Level == LVL_SUPPLIES) return;
+    if (u.status == STATUS_POSE && Level == LVL_SUPPLIES) return;
     if (!(d < hearing)) return;
     u.special = 0;
-    u.status = 27;
+    u.status = STATUS_WALK;
     u.anim_state = 0;
     u.turning = false;
     u.all_timer = now + 200;
@@ -167,8 +169,8 @@ void Alert_Enemies(int no_test, int loop) {
 void Raise_Alarm() {
     if (p1_id == -1 || !Valid_Sprite(p1_id)) return;
     object& p = sprite[p1_id];
-    if (p.status == 72 || !is_a_stealth_mission) return;
-    p.status = 72;
+    if (p.status == STATUS_CAUGHT || !is_a_stealth_mission) return;
+    p.status = STATUS_CAUGHT;
     p.all_timer = Now() + 2000;
     p.anim_state = 0;
     stolen_sfx = true;

@@ -49,7 +49,6 @@ constexpr float SHOT_REACH = 0.05f;
 
 constexpr int TEX_EFFECTS = 2;
 constexpr int FX_KIND_INCOMING = 29;
-constexpr int ST_CHEERING = 65;
 constexpr int DROP_BOSS_STORE = 17;
 
 object& S(int i) { return sprite[i]; }
@@ -64,16 +63,19 @@ bool Player_Alive() { return Player_Present() && !ply_dead && sprite[p1_id].scor
 void Incoming_Round() {
     if (!Player_Present()) return;
     const object& p = S(p1_id);
-    New_FX(p.x + p.width / 2, p.y + p.height / 2, p.w, p.z, 11, ANIM_LOOP, p.width, p.height, p.box_width,
-           p.box_height, 2, GFX, 0.01f, 0, 0, FX_KIND_INCOMING, p1_id, TEX_EFFECTS, 0, 0);
+    New_FX({.x = p.x + p.width / 2, .y = p.y + p.height / 2, .w = p.w, .z = p.z, .anim = 11,
+            .anim_state = ANIM_LOOP, .box_width = p.width, .box_height = p.height, .width = p.box_width,
+            .height = p.box_height, .priority = 2, .type = GFX, .alpha = 0.01f, .state = FX_KIND_INCOMING,
+            .linked_sprite = p1_id, .tex_id = TEX_EFFECTS});
     whistle_sfx = true;
 }
 
 // Fire and smoke at the centre of a part.
 void Part_Blast(int part, int priority) {
     const float qx = Centre_X(S(part)), qy = Centre_Y(S(part));
-    New_FX(qx - 0.2f, qy - 0.2f, qx, qy, 37, ANIM_ONCE, 0.4f, 0.4f, 0.4f, 0.4f, priority, GFX, 1.0f, 0, 0, 0, -1,
-           TEX_EFFECTS, 0, 0);
+    New_FX({.x = qx - 0.2f, .y = qy - 0.2f, .w = qx, .z = qy, .anim = 37, .anim_state = ANIM_ONCE,
+            .box_width = 0.4f, .box_height = 0.4f, .width = 0.4f, .height = 0.4f, .priority = priority, .type = GFX,
+            .tex_id = TEX_EFFECTS});
 }
 
 void Play(int part, int anim, int playback) { Set_Sprite(part, anim, playback, ANIM_ARRAY_SPRITE, true); }
@@ -282,7 +284,7 @@ void Run_Steps(int ms) {
         for (int p : {SILO_A, SILO_B, COVER, LAUNCHER}) S(p).alpha = 0.0f;
         Display_Message(p1_id, SUCCESS);
         object& ply = S(p1_id);
-        ply.status = ST_CHEERING;
+        ply.status = STATUS_BOSS_BEATEN;
         ply.anim_state = 0;
         ply.moving = false;
         ply.all_timer = Now() + 5000;
@@ -446,7 +448,7 @@ void Boss_Shoot(int shooter, float x1, float y1, float angle, int f_rate) {
             }
         // The player is found by distance alone, whatever his hit points or layer.
         if (Player_Present() && Near_Centre(S(p1_id), x, y)) {
-            Man_Shot(0, p1_id, shooter, -1, f_rate);
+            Man_Shot(ATTACK_BOSS, p1_id, shooter, SHOT_ORDINARY, f_rate);
             return;
         }
     }

@@ -64,13 +64,11 @@ constexpr int CRATES_PER_BONUS = 15;
 constexpr int INV_SPARE_PART = 31;
 
 constexpr int LEVEL_VILLAGE = 2, LEVEL_ORCHARD = 29, LEVEL_FARM = 65, LEVEL_NO_WRECK_A = 56, LEVEL_NO_WRECK_B = 57;
-constexpr int CODE_KNIFE = 54;
 constexpr int TEX_EFFECTS = 2;
 constexpr int LADDER_CLASS = 31;
 constexpr float RELEASE_REACH = 2.0f;
 constexpr int FLAG_CHEST_OPENED = 0;
 
-bool Valid_Sprite(int i) { return sprite && i >= 0 && i < MAX_SPRITES; }
 float Centre_X(const object& o) { return o.w + o.box_width / 2; }
 float Centre_Y(const object& o) { return o.z + o.box_height / 2; }
 
@@ -103,8 +101,9 @@ void Bag_Destroyed(int guy_shot, int guy_shooting, int f_rate, int& exp_gain) {
 
     if (cls == UNIT_ARMOUR_TURRET || cls == UNIT_ARMOUR_TANK) {
         const float cx = Centre_X(v), cy = Centre_Y(v);
-        New_FX(cx - 0.2f, cy - 0.2f, cx, cy, 37, ANIM_ONCE, 0.4f, 0.4f, 0.4f, 0.4f, 1, GFX, 1.0f, 0, 0, 0, -1,
-               TEX_EFFECTS, 0, 0);
+        New_FX({.x = cx - 0.2f, .y = cy - 0.2f, .w = cx, .z = cy, .anim = 37, .anim_state = ANIM_ONCE,
+                .box_width = 0.4f, .box_height = 0.4f, .width = 0.4f, .height = 0.4f, .priority = 1, .type = GFX,
+                .tex_id = TEX_EFFECTS});
         Set_Sprite(guy_shot, v.base_anim + 1, ANIM_ONCE_HOLD, ANIM_ARRAY_SPRITE, true);
         if (cls == UNIT_ARMOUR_TURRET) {
             v.priority = 3;
@@ -155,8 +154,8 @@ void Bag_Still_Standing(int guy_status, int guy_shot, int torso_targeted) {
     const int cls = v.sector;
     if (cls == UNIT_ARMOUR_TURRET || cls == UNIT_ARMOUR_TANK) return;
     bool flinch = true;
-    if (cls == UNIT_ARMOUR_HEAD) flinch = torso_targeted == 0 || torso_targeted == 2 || guy_status == CODE_KNIFE;
-    if (cls == UNIT_ARMOUR_FULL) flinch = guy_status == CODE_KNIFE;
+    if (cls == UNIT_ARMOUR_HEAD) flinch = torso_targeted == 0 || torso_targeted == 2 || guy_status == STATUS_KNIFE;
+    if (cls == UNIT_ARMOUR_FULL) flinch = guy_status == STATUS_KNIFE;
     if (cls == unit_class::COW) {
         cow_sfx = true;
         Set_Sprite(guy_shot, v.base_anim + 1, ANIM_LOOP, ANIM_ARRAY_SPRITE, true);
@@ -228,8 +227,9 @@ void Hit_Door_Object(int guy_status, int guy_shot, int guy_shooting, int f_rate)
         v.grab_switch = false;
         smash1_sfx = true;
         if (guy_shooting == p1_id && player_type == 0) Calculate_Exp(p1_id, 2);
-        New_FX(v.x, v.y, v.x, v.y, 87, ANIM_ONCE, v.width, v.height, v.width, v.height, 2, GFX, 1.0f, 0, 0, 0, -1,
-               TEX_EFFECTS, 0, 0);
+        New_FX({.x = v.x, .y = v.y, .w = v.x, .z = v.y, .anim = 87, .anim_state = ANIM_ONCE, .box_width = v.width,
+                .box_height = v.height, .width = v.width, .height = v.height, .priority = 2, .type = GFX,
+                .tex_id = TEX_EFFECTS});
     }
 
     // A broken container counts as a crate and splinters.

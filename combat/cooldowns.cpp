@@ -60,8 +60,8 @@ void Rank_Timer(int index, int status) {
     const bool player = p1_id != -1 && index == p1_id;
     const bool not_player = index != p1_id;
 
-    if (status == 29) Apply_Fire_Rules(u, player, now, fire_rules_before);
-    if (player && status == 29) {
+    if (status == STATUS_FIRING) Apply_Fire_Rules(u, player, now, fire_rules_before);
+    if (player && status == STATUS_FIRING) {
         u.all_timer = now + 2000;
         u.reload_timer = now + GUN_FIRERATE;
         if (party_power) {
@@ -72,37 +72,37 @@ void Rank_Timer(int index, int status) {
         }
         start_healing = false;
     }
-    if (player && status == 54) {
+    if (player && status == STATUS_KNIFE) {
         u.reload_timer = now + 250;
         u.all_timer = now + 200;
         start_healing = false;
     }
-    if (player && status == 67) {
+    if (player && status == STATUS_THROWING) {
         u.reload_timer = now + 500;
         u.all_timer = now + 400;
         start_healing = false;
     }
-    if (p1_id != -1 && not_player && status == 67) {
+    if (p1_id != -1 && not_player && status == STATUS_THROWING) {
         u.reload_timer = now + 500;
         u.all_timer = now + 100;
     }
-    if (status == 29) Apply_Fire_Rules(u, player, now, fire_rules_after);
+    if (status == STATUS_FIRING) Apply_Fire_Rules(u, player, now, fire_rules_after);
 
     // Hits.
-    if (player && status == 21) {
+    if (player && status == STATUS_HIT) {
         u.all_timer = now + 200;
         start_healing = false;
     }
-    if (not_player && status == 21) u.all_timer = now + 500;
-    if (not_player && status == 21 && u.sector == SHIELD) u.all_timer = now + 1500;
-    if (not_player && status == 53) u.all_timer = now + 3000;
-    if (player && status == 53) u.all_timer = now + 1000;
+    if (not_player && status == STATUS_HIT) u.all_timer = now + 500;
+    if (not_player && status == STATUS_HIT && u.sector == SHIELD) u.all_timer = now + 1500;
+    if (not_player && status == STATUS_HIT_HARD) u.all_timer = now + 3000;
+    if (player && status == STATUS_HIT_HARD) u.all_timer = now + 1000;
 
     // Pauses after firing or throwing.
-    if (not_player && status == 51) {
+    if (not_player && status == STATUS_SHOT_PAUSE) {
         if (u.sector == UNIT_SHOTGUN || u.sector == BOMBER) u.all_timer = now + 2000;
         else if (u.sector == UNIT_MORTAR1) u.all_timer = now + 4000;
         else u.all_timer = now + 1000;
     }
-    if (not_player && status == 74) u.all_timer = now + 2000;
+    if (not_player && status == STATUS_THROW_PAUSE) u.all_timer = now + 2000;
 }

@@ -32,7 +32,6 @@ constexpr int MESSAGE_MERCY = 26;
 constexpr int MESSAGE_SIGHT = 20;
 constexpr int MESSAGE_RESCUE = 32;
 
-bool Valid_Sprite(int i) { return sprite && i >= 0 && i < MAX_SPRITES; }
 
 bool Is_Water_Tile(int t) { return t >= 480 && t <= 483; }
 
@@ -68,8 +67,8 @@ void Mark_Cell(float x, float y, char mark) {
 
 // The burning or knife effect left on a fallen unit.
 void Body_Effect(const object& v, int anim) {
-    New_FX(v.x, v.y - 0.0001f, v.w, v.z, anim, 1, v.width, v.height, v.width, v.height, 2, 15, 1.0f, 0, 0,
-           0, -1, 2, 0, 0);
+    New_FX({.x = v.x, .y = v.y - 0.0001f, .w = v.w, .z = v.z, .anim = anim, .anim_state = 1, .box_width = v.width,
+            .box_height = v.height, .width = v.width, .height = v.height, .priority = 2, .type = 15, .tex_id = 2});
 }
 
 bool One_Of(int v, std::initializer_list<int> set) {
@@ -148,11 +147,12 @@ bool Man_Shot(int guy_status, int guy_shot, int guy_shooting, int bullet_type, i
     const int vclass = victim.sector;
     const int now = Now();
 
-    if (bullet_type != -1) targeted = 1;
-    if (bullet_type == 6 && shooter.sector == UNIT_SHOTGUN) bullet_type = 7;
-    if (bullet_type == 7) targeted = 2;
+    if (bullet_type != SHOT_ORDINARY) targeted = 1;
+    if (bullet_type == SHOT_SPREAD_CLOSE && shooter.sector == UNIT_SHOTGUN) bullet_type = SHOT_SPREAD_FAR;
+    if (bullet_type == SHOT_SPREAD_FAR) targeted = 2;
     if (vclass == UNIT_BOSS && victim.score <= 25) damage_factor = 2;
-    if ((bullet_type == 6 || bullet_type == 7) && by_player && has_double_barrel && has_shotgun_equipped &&
+    if ((bullet_type == SHOT_SPREAD_CLOSE || bullet_type == SHOT_SPREAD_FAR) && by_player && has_double_barrel &&
+        has_shotgun_equipped &&
         double_shot)
         double_damage = true;
 
@@ -163,21 +163,22 @@ bool Man_Shot(int guy_status, int guy_shot, int guy_shooting, int bullet_type, i
         if (shooter.sector == UNIT_SHOTGUN) torso_targeted = targeted;
         if (shooter.sector == UNIT_BOSS) enemy_strength = 4;
         if (shooter.sector == DOG) enemy_strength = 15;
-        if (bullet_type == 7) enemy_strength = 12;
-        if (bullet_type == 6) enemy_strength = 25;
-        if (bullet_type == 11) enemy_strength = 4;
-        if (bullet_type == 12) {
+        if (bullet_type == SHOT_SPREAD_FAR) enemy_strength = 12;
+        if (bullet_type == SHOT_SPREAD_CLOSE) enemy_strength = 25;
+        if (bullet_type == SHOT_BURNING) enemy_strength = 4;
+        if (bullet_type == SHOT_FIRE_ROUND) {
             if (st_fire_rounds >= 1 && st_fire_rounds <= 3) enemy_strength = 2 + 2 * st_fire_rounds;
             if (victim_is_player) enemy_strength = 1;
         }
-        if (bullet_type == 13) {
+        if (bullet_type == SHOT_GAS) {
             if (st_gas >= 1 && st_gas <= 3) enemy_strength = 1 + st_gas;
             if (victim_is_player) enemy_strength = 1;
         }
     }
 
     // 3. Ordinary damage.
-    const bool ordinary = !One_Of(guy_status, {5, 1, 54, 63, 67}) && bullet_type != 9;
+    const bool ordinary = !One_Of(guy_status, {ATTACK_BLAST, ATTACK_LIGHT_BLAST, STATUS_KNIFE, 63, STATUS_THROWING}) &&
+        bullet_type != SHOT_THORNS;
     if (ordinary) {
         if (victim.linked_sprite == player_type) {
             long long enemy_damage = enemy_strength;
@@ -219,7 +220,8 @@ bool Man_Shot(int guy_status, int guy_shot, int guy_shooting, int bullet_type, i
                 break;
             case SHIELD:
                 if (!has_armour_piercing) {
-                    bool through = One_Of(victim.status, {21, 53, 56}) || (zone == 2 && bullet_type != 7);
+                    bool through = One_Of(victim.status, {STATUS_HIT, STATUS_HIT_HARD, STATUS_DOWNED}) || (zone == 2 &&
+                        bullet_type != SHOT_SPREAD_FAR);
                     if (through) {
                         if (zone == 2) Take_Points(victim, half);
                         else if (zone == 0) Take_Points(victim, quad);
@@ -245,21 +247,21 @@ bool Man_Shot(int guy_status, int guy_shot, int guy_shooting, int bullet_type, i
 
     // 5. Fixed hits.
     const long long df = damage_factor;
-    if (bullet_type == 5) victim.score = 0;
-    if (bullet_type == 9) Take_Points(victim, 40 / df);
-    if (guy_status == 5 && !lock_player) {
-        if (bullet_type == 8) {
+    if (bullet_type == SHOT_KILL) victim.score = 0;
+    if (bullet_type == SHOT_THORNS) Take_Points(victim, 40 / df);
+    if (guy_status == ATTACK_BLAST && !lock_player) {
+        if (bullet_type == SHOT_GRENADE_BLAST) {
             if (!victim_is_player) Take_Points(victim, 60);
             else Take_Points(victim, Truncate(stat_fire_defense * (current_char == 0 ? 20 : 15)) / df);
-        } else if (bullet_type == 10) {
+        } else if (bullet_type == SHOT_ROUND_BLAST) {
             Take_Points(victim, victim_is_player ? Truncate(stat_fire_defense * 10) / df : 60);
         } else {
             Take_Points(victim, victim_is_player ? Truncate(stat_fire_defense * 15) / df : 15);
         }
     }
-    if (guy_status == 1 && !lock_player)
+    if (guy_status == ATTACK_LIGHT_BLAST && !lock_player)
         Take_Points(victim, victim_is_player ? Truncate(stat_fire_defense * 15) / df : 15);
-    if (guy_status == 54 || guy_status == 63) {
+    if (guy_status == STATUS_KNIFE || guy_status == 63) {
         if (vclass == UNIT_ARMOUR_TURRET || vclass == UNIT_ARMOUR_TANK) {
             Take_Points(victim, 1);
             ric2_sfx = true;
@@ -285,7 +287,8 @@ bool Man_Shot(int guy_status, int guy_shot, int guy_shooting, int bullet_type, i
     // 7. Destruction.
     if (!lock_player && vclass != UNIT_BOSS && !(vclass == UNIT_MORTAR && targeted == 2) &&
         (victim.score <= 0 || victim.type == BAG || victim.type == DOR) &&
-        !One_Of(victim.status, {30, 31, 42, 43, 72}) && !victim.building) {
+        !One_Of(victim.status, {STATUS_DYING, STATUS_BODY, STATUS_BODY_FADING, STATUS_BODY_SUNK, STATUS_CAUGHT}) &&
+            !victim.building) {
         // 7.1 The player's death.
         if (victim_is_player && player_type == 0) {
             game_condition = 2;
@@ -303,15 +306,17 @@ bool Man_Shot(int guy_status, int guy_shot, int guy_shooting, int bullet_type, i
         // 7.2 A unit falls.
         if (victim.type == UNT) {
             int r = rand() % 4;
-            if (guy_status == 5 || guy_status == 1 || (by_player && bullet_type == 6) ||
+            if (guy_status == ATTACK_BLAST || guy_status == ATTACK_LIGHT_BLAST || (by_player &&
+                bullet_type == SHOT_SPREAD_CLOSE) ||
                 (by_player && torso_targeted == 0))
                 r = 1;
             if (vclass == UNIT_SHOTGUN) r = 0;
-            const bool begs = r == 0 && !One_Of(guy_status, {54, 63, 67}) && !victim.mercy && !victim_is_player &&
+            const bool begs = r == 0 && !One_Of(guy_status, {STATUS_KNIFE, 63, STATUS_THROWING}) && !victim.mercy &&
+                !victim_is_player &&
                               !One_Of(vclass, {UNIT_BIRD, MONKEY, DOG, UNIT_RESCUE, UNIT_BOSS}) &&
                               !(vclass == BOMBER && victim.onDeath_action == TURRET) && !has_rifle_equipped;
             if (begs) {
-                victim.status = 56;
+                victim.status = STATUS_DOWNED;
                 if (!One_Of(vclass, {UNIT_SKELETON, UNIT_DEAD_CHIEF, UNIT_SHARK})) {
                     Display_Message(guy_shot, MESSAGE_MERCY);
                     wound_sfx = true;
@@ -322,18 +327,18 @@ bool Man_Shot(int guy_status, int guy_shot, int guy_shooting, int bullet_type, i
             } else {
                 if (vclass == UNIT_RESCUE) fail_condition++;
                 victim.grenaded = 1;
-                if (guy_status == 5) victim.grenaded = 2;
-                if (bullet_type == 11 || bullet_type == 12) victim.grenaded = 2;
+                if (guy_status == ATTACK_BLAST) victim.grenaded = 2;
+                if (bullet_type == SHOT_BURNING || bullet_type == SHOT_FIRE_ROUND) victim.grenaded = 2;
                 if (by_player && vclass == UNIT_MORTAR1) {
                     victim.grenaded = 2;
                     Shell_Landed(victim.x + victim.width / 2, victim.y, -1, f_rate, -1);
                 }
-                if (by_player && guy_status != 54 && has_pistol_equipped && st_fire_rounds != 0)
+                if (by_player && guy_status != STATUS_KNIFE && has_pistol_equipped && st_fire_rounds != 0)
                     Body_Effect(victim, 47);
-                victim.status = 30;
+                victim.status = STATUS_DYING;
                 victim.dflash_timer = 1;
                 victim.death_flash = true;
-                if (guy_status == 54) {
+                if (guy_status == STATUS_KNIFE) {
                     Create_Gibs_Effect(guy_shot);
                     splatted_sfx = true;
                     Body_Effect(victim, 59);
@@ -361,7 +366,7 @@ bool Man_Shot(int guy_status, int guy_shot, int guy_shooting, int bullet_type, i
 
                 if (by_player && player_type == 0) {
                     Calculate_Exp(p1_id, exp_gain);
-                    if (guy_status == 54) player_knife_count++;
+                    if (guy_status == STATUS_KNIFE) player_knife_count++;
                     player_kill_count++;
                     if (st_kill != 0) {
                         Calculate_Health(st_kill);
@@ -399,7 +404,7 @@ bool Man_Shot(int guy_status, int guy_shot, int guy_shooting, int bullet_type, i
 
                 if (!One_Of(vclass, {20, 21, 22, 29, 34, 41, 40, 1}) ||
                     (vclass == BOMBER && (victim.onDeath_action == MOVABLE || victim.onDeath_action == UNMOVABLE))) {
-                    if (guy_status == 54) gargle_sfx = true;
+                    if (guy_status == STATUS_KNIFE) gargle_sfx = true;
                     else step_sfx = true;
                 }
                 if (vclass == UNIT_BIRD) crow1_sfx = true;
@@ -410,8 +415,9 @@ bool Man_Shot(int guy_status, int guy_shot, int guy_shooting, int bullet_type, i
 
                 if (vclass == UNIT_MORTAR ||
                     (vclass == BOMBER && (victim.onDeath_action == TURRET || victim.onDeath_action == TANK_TOP))) {
-                    New_FX(victim.x - 0.1f, victim.y - 0.1f, victim.w, victim.z, 37, 1, 0.1f, 0.1f, 0.4f, 0.6f, 1, 15,
-                           1.0f, 0, 0, 0, -1, 2, 0, 0);
+                    New_FX({.x = victim.x - 0.1f, .y = victim.y - 0.1f, .w = victim.w, .z = victim.z, .anim = 37,
+                            .anim_state = 1, .box_width = 0.1f, .box_height = 0.1f, .width = 0.4f, .height = 0.6f,
+                            .priority = 1, .type = 15, .tex_id = 2});
                     destroy_sfx = true;
                 }
             }
@@ -434,19 +440,20 @@ bool Man_Shot(int guy_status, int guy_shot, int guy_shooting, int bullet_type, i
 
     // 8. Pain of a unit that lives.
     if (victim.type == UNT && !lock_player && !(vclass == UNIT_MORTAR && targeted == 2) && victim.score > 0 &&
-        victim.status != 56 && victim.status != 57 && !victim.building) {
-        const bool piercing = !One_Of(bullet_type, {11, 12, 13});
-        if (piercing && vclass != UNIT_SHOTGUN && !shot_hit_armour && victim.status != 21) Rank_Timer(guy_shot, 21);
-        if (piercing && !shot_hit_armour && victim.status != 52) victim.status = 21;
+        victim.status != STATUS_DOWNED && victim.status != STATUS_LAST_CHANCE && !victim.building) {
+        const bool piercing = !One_Of(bullet_type, {SHOT_BURNING, SHOT_FIRE_ROUND, SHOT_GAS});
+        if (piercing && vclass != UNIT_SHOTGUN && !shot_hit_armour && victim.status != STATUS_HIT) Rank_Timer(guy_shot,
+            STATUS_HIT);
+        if (piercing && !shot_hit_armour && victim.status != 52) victim.status = STATUS_HIT;
         if (victim_is_player && player_type == 0) Calculate_Lifebar();
         if (piercing && p1_id != -1 && !shot_hit_armour && torso_targeted == 2) {
             const bool small = vclass == MONKEY || vclass == DOG;
             if (!small || (victim_is_player && !player_in_water)) {
-                victim.status = 53;
-                Rank_Timer(guy_shot, 53);
+                victim.status = STATUS_HIT_HARD;
+                Rank_Timer(guy_shot, STATUS_HIT_HARD);
             } else {
-                victim.status = 21;
-                Rank_Timer(guy_shot, 21);
+                victim.status = STATUS_HIT;
+                Rank_Timer(guy_shot, STATUS_HIT);
             }
         }
         if (vclass == UNIT_BIRD) crow2_sfx = true;
@@ -457,7 +464,8 @@ bool Man_Shot(int guy_status, int guy_shot, int guy_shooting, int bullet_type, i
             emypain_sfx = true;
         if (victim_is_player) emypain_sfx = true;
         // Turn on the attacker; a hit without a real shooter has no one to turn to.
-        if (piercing && bullet_type != 8 && !victim_is_player && guy_shot != guy_shooting && !reserved) {
+        if (piercing && bullet_type != SHOT_GRENADE_BLAST && !victim_is_player && guy_shot != guy_shooting &&
+            !reserved) {
             victim.mov_x = victim.end_x = Centre_X(shooter);
             victim.mov_y = victim.end_y = Centre_Y(shooter);
             victim.turning = false;

@@ -1,3 +1,4 @@
+#include "combat/awareness.h"
 #include "combat/firing.h"
 
 #include <cmath>
@@ -24,7 +25,6 @@
 
 namespace {
 
-bool Valid_Sprite(int i) { return sprite && i >= 0 && i < MAX_SPRITES; }
 
 float Centre_X(const object& o) { return o.w + o.box_width / 2; }
 float Centre_Y(const object& o) { return o.z + o.box_height / 2; }
@@ -75,7 +75,7 @@ float Firing_Range(int loop) {
     default: break;
     }
     if (u.sector_action == AI_BUDDY) range = 0.7f;
-    if (u.status == 55) range = 0.2f;
+    if (u.status == STATUS_PAIRED) range = 0.2f;
     if (loop == p1_id) {
         int cw = current_weapon;
         range = (cw >= 0 && cw < 16 && player_inv_value2[cw] > 0) ? p1_range : 0.15f;
@@ -174,7 +174,8 @@ void Shoot_Test(int loop, int f_rate) {
             if (!(o.type == UNT || (is_player && (o.type == DOR || o.type == BAG)))) continue;
             if (o.linked_sprite == u.linked_sprite) continue;
             if (!(o.score > 0 || is_player)) continue;
-            if (o.turn_off || One_Of(o.status, {59, 64, 72}) || (!is_player && o.status == 56)) continue;
+            if (o.turn_off || One_Of(o.status, {STATUS_FALLING, STATUS_RISING, STATUS_CAUGHT}) || (!is_player &&
+                o.status == STATUS_DOWNED)) continue;
             const float cx = Centre_X(o), cy = Centre_Y(o);
             const float d = Node_Distance1(sx, sy, cx, cy);
             if (!(d < range)) continue;
@@ -225,8 +226,10 @@ void Shoot_Test(int loop, int f_rate) {
             } else if (Valid_Sprite(p1_id)) {
                 // The mortar crew lobs its round at the player whatever it saw.
                 const object& p = sprite[p1_id];
-                New_FX(p.x + p.width / 2, p.y + p.height / 2, p.w, p.z, 11, 2, p.width, p.height, p.box_width,
-                       p.box_height, 2, 15, 0.01f, 0, 0, 29, p1_id, 2, 0, 0);
+                New_FX({.x = p.x + p.width / 2, .y = p.y + p.height / 2, .w = p.w, .z = p.z, .anim = 11,
+                        .anim_state = 2, .box_width = p.width, .box_height = p.height, .width = p.box_width,
+                        .height = p.box_height, .priority = 2, .type = 15, .alpha = 0.01f, .state = 29,
+                        .linked_sprite = p1_id, .tex_id = 2});
                 whistle_sfx = true;
                 if (!is_a_stealth_mission) {
                     alert_enemies = true;
@@ -236,8 +239,8 @@ void Shoot_Test(int loop, int f_rate) {
                 noise_y = Centre_Y(p);
                 u.anim_state = 0;
                 u.update = true;
-                u.status = 29;
-                Rank_Timer(loop, 29);
+                u.status = STATUS_FIRING;
+                Rank_Timer(loop, STATUS_FIRING);
                 splash_sfx = true;
                 u.emy_shooting = true;
             }
@@ -249,10 +252,10 @@ void Shoot_Test(int loop, int f_rate) {
         if (Convert_Angle_To_Dir(u.angle) == Convert_Angle_To_Dir(u.tar_angle)) {
             u.turning = false;
             u.ai_timer = Now() + 1000;
-            u.status = 29;
+            u.status = STATUS_FIRING;
             u.anim_state = 0;
             u.update = true;
-            Rank_Timer(loop, 29);
+            Rank_Timer(loop, STATUS_FIRING);
             u.shell_x = tx;
             u.shell_y = ty;
             u.bombs_away = true;
@@ -282,7 +285,7 @@ bool TestSpriteToShoot(int no_test, float x1, float y1, float x2, float y2, bool
         if (!Valid_Sprite(c) || c == no_test) continue;
         const object& o = sprite[c];
         if (!(o.type == DOR || o.type == UNT || o.type == BAG)) continue;
-        if (o.mouseover || o.status == 62 || !o.grab_switch) continue;
+        if (o.mouseover || o.status == STATUS_AS_OBJECT || !o.grab_switch) continue;
         if (!(o.score > 0 || c == s.fire_target)) continue;
         if (o.linked_sprite == s.linked_sprite || o.turn_off || o.onDeath_action == 3) continue;
         if (std::fabs(Centre_X(o) - x2) < 0.05f && std::fabs(Centre_Y(o) - y2) < 0.05f) target = c;
@@ -308,7 +311,7 @@ bool TestSpriteToShoot(int no_test, float x1, float y1, float x2, float y2, bool
 
     if (!throws) {
         if (is_player) s.status = (current_weapon == -1 && d > 0.15f) ? 67 : 29;
-        else s.status = 29;
+        else s.status = STATUS_FIRING;
         s.anim_state = 0;
         s.update = true;
         if (is_player && !Is_Machine_Gun(code)) {
@@ -322,22 +325,25 @@ bool TestSpriteToShoot(int no_test, float x1, float y1, float x2, float y2, bool
         const float mx = s.x + s.width / 2, my = s.y + s.height / 2;
         if (!One_Of(cls, {22, 21, 34, 41, 1, 29}) && t.type != DOR) {
             const int anim = (is_player && has_shotgun_equipped) ? 76 : 36;
-            New_FX(mx, my, s.w, s.z, anim, 2, s.width, s.height, s.box_width, s.box_height, 0, 15, 1.0f, 0, 0, 24,
-                   no_test, 8, 0, 0);
+            New_FX({.x = mx, .y = my, .w = s.w, .z = s.z, .anim = anim, .anim_state = 2, .box_width = s.width,
+                    .box_height = s.height, .width = s.box_width, .height = s.box_height, .type = 15, .state = 24,
+                    .linked_sprite = no_test, .tex_id = 8});
         }
         if (cls == UNIT_DEAD_CHIEF)
-            New_FX(s.x, s.y, s.w, s.z, 1, 2, s.box_width, s.box_height, s.width, s.height, 2, 15, 1.0f, target, 1, 1,
-                   no_test, 2, 0, 0);
+            New_FX({.x = s.x, .y = s.y, .w = s.w, .z = s.z, .anim = 1, .anim_state = 2, .box_width = s.box_width,
+                    .box_height = s.box_height, .width = s.width, .height = s.height, .priority = 2, .type = 15,
+                    .i_value = target, .i_type = 1, .state = 1, .linked_sprite = no_test, .tex_id = 2});
         if (cls == BOMBER)
-            New_FX(s.x, s.y, s.w, s.z, 0, 2, s.box_width, s.box_height, s.width, s.height, 2, 15, 1.0f, target, 4, 1,
-                   no_test, 2, 0, 0);
+            New_FX({.x = s.x, .y = s.y, .w = s.w, .z = s.z, .anim_state = 2, .box_width = s.box_width,
+                    .box_height = s.box_height, .width = s.width, .height = s.height, .priority = 2, .type = 15,
+                    .i_value = target, .i_type = 4, .state = 1, .linked_sprite = no_test, .tex_id = 2});
     }
 
     // The player's sound; a stroke at arm's length is the knife.
     if (is_player) {
         shot_fired = 0;
         if (d <= 0.15f || doors) {
-            s.status = 54;
+            s.status = STATUS_KNIFE;
             if (doors) chop_sfx = true;
             else splat_sfx = true;
         } else if (Is_Rifle(code)) {
@@ -396,9 +402,9 @@ bool TestSpriteToShoot(int no_test, float x1, float y1, float x2, float y2, bool
             if (hulk && d > 0.15f && t.type != DOR) {
                 Shell_Landed(Centre_X(t), Centre_Y(t), no_test, f_rate, 32);
             } else if (!lan_game && !next_scene && t.score > 0) {
-                Man_Shot(s.status, target, no_test, -1, f_rate);
+                Man_Shot(s.status, target, no_test, SHOT_ORDINARY, f_rate);
                 if ((cls == MONKEY || cls == DOG) && target == p1_id && has_thorns)
-                    Man_Shot(s.status, no_test, p1_id, 9, f_rate);
+                    Man_Shot(s.status, no_test, p1_id, SHOT_THORNS, f_rate);
             }
         } else {
             const float ox = Miss_Offset();
@@ -408,12 +414,18 @@ bool TestSpriteToShoot(int no_test, float x1, float y1, float x2, float y2, bool
             if (cell >= 0) {
                 const int tile = tiles[cell];
                 if (tile >= 480 && tile <= 483) {
-                    New_FX(px, py, t.w, t.z, 39, 1, 0.15f, 0.2f, 0.15f, 0.2f, 2, 15, 1.0f, 0, 0, 0, -1, 2, 0, 0);
+                    New_FX({.x = px, .y = py, .w = t.w, .z = t.z, .anim = 39, .anim_state = 1, .box_width = 0.15f,
+                            .box_height = 0.2f, .width = 0.15f, .height = 0.2f, .priority = 2, .type = 15,
+                            .tex_id = 2});
                     water_sfx = true;
                 } else {
                     ric_sfx = true;
-                    New_FX(px, py, t.w, t.z, 12, 1, 0.15f, 0.2f, 0.15f, 0.2f, 2, 15, 1.0f, 0, 0, 0, -1, 2, 0, 0);
-                    New_FX(px, py, t.w, t.z, 27, 2, 0.15f, 0.2f, 0.15f, 0.2f, 2, 15, 0.8f, 0, 0, 35, -1, 2, 0, 0);
+                    New_FX({.x = px, .y = py, .w = t.w, .z = t.z, .anim = 12, .anim_state = 1, .box_width = 0.15f,
+                            .box_height = 0.2f, .width = 0.15f, .height = 0.2f, .priority = 2, .type = 15,
+                            .tex_id = 2});
+                    New_FX({.x = px, .y = py, .w = t.w, .z = t.z, .anim = 27, .anim_state = 2, .box_width = 0.15f,
+                            .box_height = 0.2f, .width = 0.15f, .height = 0.2f, .priority = 2, .type = 15,
+                            .alpha = 0.8f, .state = 35, .tex_id = 2});
                 }
             }
         }
@@ -426,15 +438,16 @@ bool TestSpriteToShoot(int no_test, float x1, float y1, float x2, float y2, bool
 void ShotIdle(int loop) {
     if (!Valid_Sprite(loop)) return;
     object& u = sprite[loop];
-    if (!lock_player && u.reached_node == -1 && !One_Of(u.status, {37, 59, 64})) {
+    if (!lock_player && u.reached_node == -1 && !One_Of(u.status, {STATUS_POSE, STATUS_FALLING, STATUS_RISING})) {
         u.anim_state = 0;
-        u.status = 3;
+        u.status = STATUS_IDLE;
         u.update = true;
         u.moving = false;
         u.ai_timer = Now() + 500;
     }
 
-    if (lock_player || p1_id == -1 || loop == p1_id || One_Of(u.status, {37, 55, 56, 57, 58}) ||
+    if (lock_player || p1_id == -1 || loop == p1_id || One_Of(u.status, {STATUS_POSE, STATUS_PAIRED, STATUS_DOWNED,
+        STATUS_LAST_CHANCE, STATUS_AT_OWN_BODY}) ||
         u.fire_target != -1 ||
         One_Of(u.sector, {UNIT_SNIPER, MONKEY, DOG, UNIT_GENERAL, UNIT_BIRD, UNIT_SKELETON, UNIT_RESCUE,
                           UNIT_DEAD_CHIEF, UNIT_SHARK}))
@@ -445,16 +458,17 @@ void ShotIdle(int loop) {
         const int b = player_list[i];
         if (!Valid_Sprite(b) || b == loop) continue;
         object& body = sprite[b];
-        if (body.type != UNT || body.score > 0 || body.status == 42 || body.status == 43) continue;
+        if (body.type != UNT || body.score > 0 || body.status == STATUS_BODY_FADING ||
+            body.status == STATUS_BODY_SUNK) continue;
         if (Coarse(Centre_X(body)) != ux || Coarse(Centre_Y(body)) != uy - 1) continue;
         if (body.linked_sprite != u.linked_sprite) {
-            u.status = 55;
-            body.status = 55;
+            u.status = STATUS_PAIRED;
+            body.status = STATUS_PAIRED;
             body.score = loop;
             body.priority = 3;
             Set_Sprite(b, body.base_anim + 1, 2, 0, false);
         } else {
-            u.status = 58;
+            u.status = STATUS_AT_OWN_BODY;
         }
     }
 }

@@ -25,7 +25,6 @@
 
 namespace {
 
-constexpr int ST_FIRING = 29, ST_KNIFE = 54, ST_NOT_SHOOTABLE = 62;
 constexpr int FX_KIND_FLASH = 24, FX_KIND_SMOKE = 35, FX_KIND_FIRE = 36, FX_KIND_GAS = 37;
 constexpr int TEX_EFFECTS = 2, TEX_FLASHES = 8;
 
@@ -39,7 +38,6 @@ constexpr int LEVEL_BOTTLES = 9;
 constexpr int DROP_MARKED_BOTTLE = 13;
 constexpr int FLAG_BOTTLE_DROP_TAKEN = 7;
 
-bool Valid_Sprite(int i) { return sprite && i >= 0 && i < MAX_SPRITES; }
 float Centre_X(const object& o) { return o.w + o.box_width / 2; }
 float Centre_Y(const object& o) { return o.z + o.box_height / 2; }
 
@@ -73,8 +71,9 @@ void Round_Lands(float mx, float my) {
     const object& p = sprite[p1_id];
     const int tile = tiles[cell];
     if (tile >= TILE_WATER_FIRST && tile <= TILE_WATER_LAST) {
-        New_FX(mx - 0.07f, my - 0.06f, p.w, p.z, 39, ANIM_ONCE, 0.15f, 0.2f, 0.15f, 0.2f, 2, GFX, 1.0f, 0, 0, 0, -1,
-               TEX_EFFECTS, 0, 0);
+        New_FX({.x = mx - 0.07f, .y = my - 0.06f, .w = p.w, .z = p.z, .anim = 39, .anim_state = ANIM_ONCE,
+                .box_width = 0.15f, .box_height = 0.2f, .width = 0.15f, .height = 0.2f, .priority = 2, .type = GFX,
+                .tex_id = TEX_EFFECTS});
         water_sfx = true;
     } else if (has_pistol_equipped && st_fire_rounds >= 1 && st_fire_rounds <= 3) {
         struct flame {
@@ -83,17 +82,21 @@ void Round_Lands(float mx, float my) {
         constexpr flame flames[3] = {{0.06f, 0.07f, 0.12f, 0.14f}, {0.08f, 0.09f, 0.16f, 0.18f},
                                      {0.1f, 0.11f, 0.2f, 0.22f}};
         const flame& f = flames[st_fire_rounds - 1];
-        New_FX(mx - f.dx, my - f.dy, mx - f.dx, my - f.dy, 36, ANIM_LOOP, f.w, f.h, f.w, f.h, 2, GFX, 1.0f, 0, 0,
-               FX_KIND_FIRE, -1, TEX_EFFECTS, 0, 0);
+        New_FX({.x = mx - f.dx, .y = my - f.dy, .w = mx - f.dx, .z = my - f.dy, .anim = 36, .anim_state = ANIM_LOOP,
+                .box_width = f.w, .box_height = f.h, .width = f.w, .height = f.h, .priority = 2, .type = GFX,
+                .state = FX_KIND_FIRE, .tex_id = TEX_EFFECTS});
     } else if (has_shotgun_equipped && st_gas >= 1 && st_gas <= 3) {
-        New_FX(mx - 0.1f, my - 0.11f, mx - 0.1f, my - 0.11f, 89, ANIM_LOOP, 0.2f, 0.22f, 0.2f, 0.22f, 2, GFX, 0.6f,
-               0, 0, FX_KIND_GAS, -1, TEX_EFFECTS, 0, 0);
+        New_FX({.x = mx - 0.1f, .y = my - 0.11f, .w = mx - 0.1f, .z = my - 0.11f, .anim = 89,
+                .anim_state = ANIM_LOOP, .box_width = 0.2f, .box_height = 0.22f, .width = 0.2f, .height = 0.22f,
+                .priority = 2, .type = GFX, .alpha = 0.6f, .state = FX_KIND_GAS, .tex_id = TEX_EFFECTS});
     } else {
         ric_sfx = true;
-        New_FX(mx - 0.07f, my - 0.06f, p.w, p.z, 12, ANIM_ONCE, 0.15f, 0.2f, 0.15f, 0.2f, 2, GFX, 1.0f, 0, 0, 0, -1,
-               TEX_EFFECTS, 0, 0);
-        New_FX(mx - 0.07f, my - 0.06f, p.w, p.z, 27, ANIM_LOOP, 0.15f, 0.2f, 0.15f, 0.2f, 2, GFX, 0.8f, 0, 0,
-               FX_KIND_SMOKE, -1, TEX_EFFECTS, 0, 0);
+        New_FX({.x = mx - 0.07f, .y = my - 0.06f, .w = p.w, .z = p.z, .anim = 12, .anim_state = ANIM_ONCE,
+                .box_width = 0.15f, .box_height = 0.2f, .width = 0.15f, .height = 0.2f, .priority = 2, .type = GFX,
+                .tex_id = TEX_EFFECTS});
+        New_FX({.x = mx - 0.07f, .y = my - 0.06f, .w = p.w, .z = p.z, .anim = 27, .anim_state = ANIM_LOOP,
+                .box_width = 0.15f, .box_height = 0.2f, .width = 0.15f, .height = 0.2f, .priority = 2, .type = GFX,
+                .alpha = 0.8f, .state = FX_KIND_SMOKE, .tex_id = TEX_EFFECTS});
     }
 }
 
@@ -142,14 +145,16 @@ bool TestSpriteToShootPly(int no_test, float x1, float y1, float x2, float y2, b
         sprite[p1_id].angle = sprite[p1_id].tar_angle;
         if (!hulk) {
             const object& s = sprite[no_test];
-            New_FX(s.x + s.width / 2, s.y + s.height / 2, s.w, s.z, has_shotgun_equipped ? 76 : 36, ANIM_LOOP, s.width,
-                   s.height, s.box_width, s.box_height, 0, GFX, 1.0f, 0, 0, FX_KIND_FLASH, no_test, TEX_FLASHES, 0, 0);
+            New_FX({.x = s.x + s.width / 2, .y = s.y + s.height / 2, .w = s.w, .z = s.z,
+                    .anim = has_shotgun_equipped ? 76 : 36, .anim_state = ANIM_LOOP, .box_width = s.width,
+                    .box_height = s.height, .width = s.box_width, .height = s.box_height, .type = GFX,
+                    .state = FX_KIND_FLASH, .linked_sprite = no_test, .tex_id = TEX_FLASHES});
         }
     }
 
     if (goes_ahead) {
         object& s = sprite[no_test];
-        s.status = hulk ? ST_KNIFE : ST_FIRING;
+        s.status = hulk ? STATUS_KNIFE : STATUS_FIRING;
         s.anim_state = 0;
         s.update = true;
         if (no_test == p1_id) {
@@ -186,13 +191,13 @@ bool TestSpriteToShootPly(int no_test, float x1, float y1, float x2, float y2, b
             const bool in_window = std::fabs(Centre_X(o) - px) < window && std::fabs(Centre_Y(o) - py) < window;
             bool strike = false;
             if (o.type == UNT || o.type == BAG)
-                strike = !o.mouseover && o.status != ST_NOT_SHOOTABLE && o.grab_switch && o.score > 0 &&
+                strike = !o.mouseover && o.status != STATUS_AS_OBJECT && o.grab_switch && o.score > 0 &&
                          o.linked_sprite != sprite[no_test].linked_sprite && !o.turn_off && o.onDeath_action != 3 &&
                          in_window;
             else if (o.type == DOR)
                 strike = o.score > 0 && o.grab_switch && o.priority != 3 && in_window;
             if (strike) {
-                Man_Shot(sprite[no_test].status, id, no_test, -1, f_rate);
+                Man_Shot(sprite[no_test].status, id, no_test, SHOT_ORDINARY, f_rate);
                 if (!hulk) engaged = true;
             }
         }

@@ -84,7 +84,7 @@ float Walk_Factor(int loop, float distance) {
         }
     }
     if (player && reloading && u.score > PLY_VITALITY / 20) factor += 0.35f;
-    if (player && u.status == 29 && u.score > 20) factor += 0.95f;
+    if (player && u.status == STATUS_FIRING && u.score > 20) factor += 0.95f;
     int wounded = player ? 30 : (p1_id != -1 ? 20 : 1);
     if (u.score <= wounded) {
         factor += 0.05f;
@@ -205,7 +205,8 @@ void Moving_Code(int loop, float x_pos, float y_pos, int f_rate) {
                 u.fire_target = -1;
             }
             int s = u.status;
-            if (u.special == 0 && s != 29 && s != 54 && s != 67 && s != 21 && s != 53 && s != 51 && s != 74)
+            if (u.special == 0 && s != STATUS_FIRING && s != STATUS_KNIFE && s != STATUS_THROWING && s != STATUS_HIT &&
+                s != STATUS_HIT_HARD && s != STATUS_SHOT_PAUSE && s != STATUS_THROW_PAUSE)
                 ShotIdle(loop);
         }
     }
@@ -238,7 +239,7 @@ void NPC_Walk(int loop) {
     object& u = sprite[loop];
     u.mov_x = u.end_x = points[point].x;
     u.mov_y = u.end_y = points[point].y;
-    u.status = 27;
+    u.status = STATUS_WALK;
     u.anim_state = 0;
     u.turning = false;
     u.all_timer = Now() + 200;

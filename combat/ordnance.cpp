@@ -34,18 +34,10 @@ constexpr float ROUND_BLAST_REACH = 0.15f;
 constexpr float SPREAD_CLOSE = 0.35f;
 constexpr int LIGHT_POINT_MS = 250;
 
-// Hit kinds and attack codes handed to Man_Shot.
-constexpr int CODE_BLAST = 5, CODE_LIGHT_BLAST = 1, CODE_SHOT = -1;
-constexpr int KIND_NONE = -1, KIND_SPREAD_CLOSE = 6, KIND_SPREAD_FAR = 7, KIND_GRENADE = 8,
-              KIND_ROUND = 10;
-
 // Effect kinds and texture slots of the effects made here.
 constexpr int FX_KIND_GRENADE = 27, FX_KIND_GRENADE_SHADOW = 28, FX_KIND_SPLASH = 21,
               FX_KIND_DUST = 22;
 constexpr int TEX_EFFECTS = 2, TEX_FLASHES = 8, TEX_VEHICLE_DUST = 14, TEX_GRENADE = 27;
-
-// Unit statuses.
-constexpr int ST_IDLE = 3, ST_DYING = 31, ST_UP_AGAIN = 64, ST_HELD_POSE = 61, ST_THROWING = 67;
 
 // Tiles under a unit.
 constexpr int TILE_MUD = 16, TILE_MUD2 = 29, TILE_MUD3 = 30, TILE_MUD4 = 31, TILE_NEUTRAL = 32;
@@ -54,7 +46,6 @@ constexpr int TILE_MINE = 14, TILE_MINE_SPENT = 15, TILE_MINE2 = 78, TILE_MINE2_
 
 constexpr float VIEW_RANGE = 1.4f;
 
-bool Valid_Sprite(int i) { return sprite && i >= 0 && i < MAX_SPRITES; }
 
 float Box_Centre_X(const object& o) { return o.w + o.box_width / 2; }
 float Box_Centre_Y(const object& o) { return o.z + o.box_height / 2; }
@@ -69,22 +60,24 @@ bool Is_Mud(int tile) { return tile == TILE_MUD || tile == TILE_MUD2 || tile == 
 // The attack code of a general blast on an object: a light blast for bombers and mortar crews
 // (and doors of those hit types), a full one for everything else.
 int General_Blast_Code(const object& o) {
-    return (o.sector == unit_class::BOMBER || o.sector == unit_class::UNIT_MORTAR) ? CODE_LIGHT_BLAST : CODE_BLAST;
+    return (o.sector == unit_class::BOMBER || o.sector == unit_class::UNIT_MORTAR) ? ATTACK_LIGHT_BLAST : ATTACK_BLAST;
 }
 
 // The splash a unit raises where it walks into mud (priority 4), or where it comes into view
 // on mud (priority 3).
 void Mud_Splash(int j, int priority) {
     const object& u = sprite[j];
-    New_FX(u.x, u.y, u.w, u.z, 2, ANIM_LOOP, u.box_width, u.box_height, u.width / 1.5f, u.height / 3, priority, GFX,
-           1.0f, 0, 0, FX_KIND_SPLASH, j, TEX_EFFECTS, 0, 0);
+    New_FX({.x = u.x, .y = u.y, .w = u.w, .z = u.z, .anim = 2, .anim_state = ANIM_LOOP, .box_width = u.box_width,
+            .box_height = u.box_height, .width = u.width / 1.5f, .height = u.height / 3, .priority = priority,
+            .type = GFX, .state = FX_KIND_SPLASH, .linked_sprite = j, .tex_id = TEX_EFFECTS});
 }
 
 // The mud spatter at a unit's feet: animation 3 on entering or leaving mud, 18 on drying out.
 void Mud_Spatter(int j, int anim) {
     const object& u = sprite[j];
-    New_FX(u.x + u.width / 6, u.y, u.w, u.z, anim, ANIM_ONCE, u.box_width, u.box_height, u.width / 1.5f,
-           u.height / 2, 2, GFX, 1.0f, 0, 0, 0, j, TEX_EFFECTS, 0, 0);
+    New_FX({.x = u.x + u.width / 6, .y = u.y, .w = u.w, .z = u.z, .anim = anim, .anim_state = ANIM_ONCE,
+            .box_width = u.box_width, .box_height = u.box_height, .width = u.width / 1.5f, .height = u.height / 2,
+            .priority = 2, .type = GFX, .linked_sprite = j, .tex_id = TEX_EFFECTS});
 }
 
 // One object within reach of a blast takes its hit. The call trace records who took which.
@@ -136,17 +129,17 @@ void Shell_Landed(float x, float y, int shooter, int f_rate, int type) {
         if (!In_Square(qx, qy, x, y, r)) continue;
         const float d = Node_Distance(qx, qy, sx, sy);
         if (type == BLAST_KIND_GRENADE) {
-            Blast_Hit(CODE_BLAST, k, shooter, KIND_GRENADE, f_rate);
+            Blast_Hit(ATTACK_BLAST, k, shooter, SHOT_GRENADE_BLAST, f_rate);
             if (is_a_stealth_mission) {
                 alarm_raised = true;
                 alarm_raised_timer = Now() + 100;
             }
         } else if (type == BLAST_KIND_ROUND) {
-            Blast_Hit(CODE_BLAST, k, shooter, KIND_ROUND, f_rate);
+            Blast_Hit(ATTACK_BLAST, k, shooter, SHOT_ROUND_BLAST, f_rate);
         } else if (type == BLAST_KIND_SPREAD) {
-            Blast_Hit(CODE_SHOT, k, shooter, d <= SPREAD_CLOSE ? KIND_SPREAD_CLOSE : KIND_SPREAD_FAR, f_rate);
+            Blast_Hit(ATTACK_NONE, k, shooter, d <= SPREAD_CLOSE ? SHOT_SPREAD_CLOSE : SHOT_SPREAD_FAR, f_rate);
         } else {
-            Blast_Hit(General_Blast_Code(u), k, shooter, KIND_NONE, f_rate);
+            Blast_Hit(General_Blast_Code(u), k, shooter, SHOT_ORDINARY, f_rate);
         }
     }
 
@@ -161,18 +154,18 @@ void Shell_Landed(float x, float y, int shooter, int f_rate, int type) {
         if (!In_Square(qx, qy, x, y, r)) continue;
         if (type == BLAST_KIND_SPREAD) {
             const float d = Node_Distance(qx, qy, sx, sy);
-            Blast_Hit(CODE_SHOT, k, shooter, d <= SPREAD_CLOSE ? KIND_SPREAD_CLOSE : KIND_SPREAD_FAR, f_rate);
+            Blast_Hit(ATTACK_NONE, k, shooter, d <= SPREAD_CLOSE ? SHOT_SPREAD_CLOSE : SHOT_SPREAD_FAR, f_rate);
         } else {
-            Blast_Hit(General_Blast_Code(o), k, shooter, KIND_NONE, f_rate);
+            Blast_Hit(General_Blast_Code(o), k, shooter, SHOT_ORDINARY, f_rate);
         }
     }
 
     if (type == BLAST_KIND_SPREAD) return;
 
-    New_FX(x - 0.2f, y - 0.2f, x, y, 37, ANIM_ONCE, 0.1f, 0.1f, 0.4f, 0.6f, 2, GFX, 1.0f, 0, 0, 0, -1, TEX_EFFECTS,
-           0, 0);
-    New_FX(x - 0.2f, y - 0.2f, x, y, 86, ANIM_ONCE, 0.1f, 0.1f, 0.4f, 0.6f, 2, GFX, 1.0f, 0, 0, 0, -1, TEX_EFFECTS,
-           0, 0);
+    New_FX({.x = x - 0.2f, .y = y - 0.2f, .w = x, .z = y, .anim = 37, .anim_state = ANIM_ONCE, .box_width = 0.1f,
+            .box_height = 0.1f, .width = 0.4f, .height = 0.6f, .priority = 2, .type = GFX, .tex_id = TEX_EFFECTS});
+    New_FX({.x = x - 0.2f, .y = y - 0.2f, .w = x, .z = y, .anim = 86, .anim_state = ANIM_ONCE, .box_width = 0.1f,
+            .box_height = 0.1f, .width = 0.4f, .height = 0.6f, .priority = 2, .type = GFX, .tex_id = TEX_EFFECTS});
 
     // The blast lights its surroundings for a moment; with every point in use it stays dark.
     if (no_points >= 0 && no_points < MAX_POINTS) {
@@ -201,15 +194,17 @@ void Throw_Grenade(int index, int target) {
     u.angle = heading;
     u.tar_angle = heading;
 
-    New_FX(px, py, u.w, u.z, 0, ANIM_LOOP, u.box_width, u.box_height, u.width, u.height, 0, GFX, 1.0f, -1, 2,
-           FX_KIND_GRENADE, index, TEX_GRENADE, 0, 0);
-    New_FX(px, py, u.w, u.z, 37, ANIM_LOOP, u.box_width, u.box_height, u.width, u.height, 0, GFX, 1.0f, -1, 2,
-           FX_KIND_GRENADE_SHADOW, index, TEX_FLASHES, 0, 0);
+    New_FX({.x = px, .y = py, .w = u.w, .z = u.z, .anim_state = ANIM_LOOP, .box_width = u.box_width,
+            .box_height = u.box_height, .width = u.width, .height = u.height, .type = GFX, .i_value = -1,
+            .i_type = 2, .state = FX_KIND_GRENADE, .linked_sprite = index, .tex_id = TEX_GRENADE});
+    New_FX({.x = px, .y = py, .w = u.w, .z = u.z, .anim = 37, .anim_state = ANIM_LOOP, .box_width = u.box_width,
+            .box_height = u.box_height, .width = u.width, .height = u.height, .type = GFX, .i_value = -1,
+            .i_type = 2, .state = FX_KIND_GRENADE_SHADOW, .linked_sprite = index, .tex_id = TEX_FLASHES});
 
     chop_sfx = true;
-    u.status = ST_THROWING;
+    u.status = STATUS_THROWING;
     u.anim_state = 0;
-    Rank_Timer(index, ST_THROWING);
+    Rank_Timer(index, STATUS_THROWING);
 }
 
 void Run_Mud_Check(int j) {
@@ -217,10 +212,10 @@ void Run_Mud_Check(int j) {
 
     // A finished animation: the unit stands up again, or a held pose releases the player.
     if (sprite[j].anim_state == 0) {
-        if (sprite[j].status == ST_UP_AGAIN) {
-            sprite[j].status = ST_IDLE;
+        if (sprite[j].status == STATUS_RISING) {
+            sprite[j].status = STATUS_IDLE;
             ShotIdle(j);
-        } else if (sprite[j].status == ST_HELD_POSE) {
+        } else if (sprite[j].status == STATUS_HELD_POSE) {
             lock_player = false;
             ShotIdle(j);
             if (current_weapon != -1) cash_up_sfx = true;
@@ -239,8 +234,10 @@ void Run_Mud_Check(int j) {
             if (u.mouseover) {
                 if (cell != -1 && tiles[cell] == TILE_MUD && u.sector != unit_class::UNIT_PLANE) Mud_Splash(j, 3);
                 if (u.sector == unit_class::UNIT_VEHICLE)
-                    New_FX(u.x, u.y, u.w, u.z, 1, ANIM_ONCE, u.box_width, u.box_height, u.width, u.height, 3, GFX,
-                           1.0f, 0, 0, FX_KIND_DUST, j, TEX_VEHICLE_DUST, 0, 0);
+                    New_FX({.x = u.x, .y = u.y, .w = u.w, .z = u.z, .anim = 1, .anim_state = ANIM_ONCE,
+                            .box_width = u.box_width, .box_height = u.box_height, .width = u.width,
+                            .height = u.height, .priority = 3, .type = GFX, .state = FX_KIND_DUST,
+                            .linked_sprite = j, .tex_id = TEX_VEHICLE_DUST});
             }
             u.mouseover = false;
             if (shows_by_day) u.alpha = 1.0f;
@@ -250,7 +247,7 @@ void Run_Mud_Check(int j) {
         }
     }
 
-    if (u.onDeath_action != TANK_TOP && u.status == ST_DYING) u.priority = 3;
+    if (u.onDeath_action != TANK_TOP && u.status == STATUS_BODY) u.priority = 3;
 
     // An armed mine under a live unit goes off once.
     if (u.score > 0 && cell != -1 && (tiles[cell] == TILE_MINE || tiles[cell] == TILE_MINE2)) {

@@ -66,7 +66,6 @@ float Class_Range(const object& u) {
     }
 }
 
-bool Valid_Sprite(int i) { return sprite && i >= 0 && i < MAX_SPRITES; }
 
 } // namespace
 

@@ -36,8 +36,10 @@ bool Closed_Area() { return !in_open_world || Level == LVL_HIGHWAY || Level == L
 // sprite arrays are full.
 int Make(float x, float y, int type, int anim, int anim_state, int priority, int cls, int side, int sheet,
          int role) {
-    return New_Sprite(x, y, x, y, anim, anim_state, 0.1f, 0.1f, 0.1f, 0.1f, priority, type, 1.0f, -1, 0, cls, side,
-                      sheet, -1, -1.0f, role);
+    return New_Sprite({.x = x, .y = y, .w = x, .z = y, .anim = anim, .anim_state = anim_state, .box_width = 0.1f,
+                       .box_height = 0.1f, .width = 0.1f, .height = 0.1f, .priority = priority, .type = type,
+                       .sideways = -1, .state = cls, .linked_sprite = side, .tex_id = sheet, .a_global = -1,
+                       .angle = -1.0f, .p_type = role});
 }
 int Make_Unit(float x, float y, int cls, int sheet, int role = NO_ROLE, int side = CLIENT1, int anim_state = 1) {
     return Make(x, y, UNT, 0, anim_state, 2, cls, side, sheet, role);
@@ -134,7 +136,7 @@ bool Spawn_A_Guy(int number_of_dudes, int best_point, bool buddy) {
     if (Level == LVL_HIGHWAY || Level == LVL_VILLAGE || Level == LVL_FARMS) g.spawn_monkeys = false;
 
     // A point 1.4 ahead of the player, kept on the map.
-    const bool has_player = p1_id != -1 && sprite && p1_id >= 0 && p1_id < MAX_SPRITES;
+    const bool has_player = p1_id != -1 && Valid_Sprite(p1_id);
     float x1 = 0.0f, y1 = 0.0f;
     if (has_player) {
         const object& p = sprite[p1_id];

@@ -84,7 +84,7 @@ void Sanitise_Target(object& u) {
 
 // Back to walking after an attack or a hit when a move order is still open.
 void Resume_Walk(object& u) {
-    u.status = 27;
+    u.status = STATUS_WALK;
     u.turning = false;
     u.anim_state = 0;
     u.update = true;
@@ -119,7 +119,7 @@ void Last_Chance(int loop) {
             u.mercy = false;
             int cell = Cell_Of(u.w + u.box_width / 2, u.z + u.box_height / 2);
             if (cell >= 0) map_col[cell] = COL_FREE;
-            u.status = 31;
+            u.status = STATUS_BODY;
             if (u.onDeath_action != TANK_TOP) u.priority = 3;
         }
     }
@@ -132,7 +132,7 @@ void Last_Chance(int loop) {
 void Rise_Again(int loop) {
     object& u = sprite[loop];
     u.anim_state = 1;
-    u.status = 64;
+    u.status = STATUS_RISING;
     u.fire_target = -1;
     u.emy_shoot = 0;
     Reposition_Unit(loop);
@@ -195,14 +195,16 @@ void Early_Blocks(int loop, int f_rate) {
 
     object& u = sprite[loop];
     if (Walking_Scene()) {
-        bool hit_able = (u.type == UNT && (u.score > 0 || u.status == 30)) || (u.type == BAG && u.score > 0) ||
+        bool hit_able = (u.type == UNT && (u.score > 0 || u.status == STATUS_DYING)) || (u.type == BAG &&
+            u.score > 0) ||
                         (u.type == DOR && u.score > 0);
         if (hit_able) Test_Sprite_to_Fx(loop, f_rate);
     }
     Ambient_Movers(loop, f_rate);
 
     object& v = sprite[loop];
-    if (v.type == UNT && v.status != 37 && v.sector != UNIT_SHARK && v.sector != UNIT_MORTAR && v.sector != BOMBER &&
+    if (v.type == UNT && v.status != STATUS_POSE && v.sector != UNIT_SHARK && v.sector != UNIT_MORTAR &&
+        v.sector != BOMBER &&
         v.onDeath_action != -1) {
         int tex = Class_Texture(v.sector);
         if (tex != -1) v.id = tex;
@@ -210,7 +212,8 @@ void Early_Blocks(int loop, int f_rate) {
         v.onDeath_action = -1;
     }
 
-    if (v.type == UNT && v.sector != UNIT_VEHICLE && v.score > 0 && !Status_In(v.status, {37, 29, 54, 67, 56, 57, 64}) &&
+    if (v.type == UNT && v.sector != UNIT_VEHICLE && v.score > 0 && !Status_In(v.status, {STATUS_POSE, STATUS_FIRING,
+        STATUS_KNIFE, STATUS_THROWING, STATUS_DOWNED, STATUS_LAST_CHANCE, STATUS_RISING}) &&
         v.angle != v.tar_angle && run_angle_check)
         Turn_Unit(loop, f_rate);
 
@@ -222,13 +225,13 @@ void Early_Blocks(int loop, int f_rate) {
         d.spotted_timer = 0;
         d.spotted = false;
     }
-    if (Walking_Scene() && Is_Defender(d) && d.score > 0 && d.status == 3 && !d.moving && loop != p1_id &&
+    if (Walking_Scene() && Is_Defender(d) && d.score > 0 && d.status == STATUS_IDLE && !d.moving && loop != p1_id &&
         Due(d.ai_timer))
         Look_Around(loop);
 
     object& m = sprite[loop];
-    if (m.score > 0 && !Is_Static_Gun(m.sector) && !m.bagging && m.status == 3 && m.moving && loop != p1_id) {
-        m.status = 27;
+    if (m.score > 0 && !Is_Static_Gun(m.sector) && !m.bagging && m.status == STATUS_IDLE && m.moving && loop != p1_id) {
+        m.status = STATUS_WALK;
         m.anim_state = 0;
         m.turning = false;
     }
@@ -239,17 +242,17 @@ void Status_Blocks(int loop) {
     object& u = sprite[loop];
     bool player = Player_Present();
 
-    if (u.status == 3 && Due(u.all_timer)) u.emy_shooting = false;
+    if (u.status == STATUS_IDLE && Due(u.all_timer)) u.emy_shooting = false;
 
-    if (player && loop != p1_id && u.status == 59 && Due(u.all_timer)) {
-        u.status = 44;
+    if (player && loop != p1_id && u.status == STATUS_FALLING && Due(u.all_timer)) {
+        u.status = STATUS_DEAD;
         u.update = true;
         u.turn_off = true;
     }
 
-    if (u.status == 30 && Due(u.all_timer)) {
+    if (u.status == STATUS_DYING && Due(u.all_timer)) {
         u.score = 0;
-        u.status = 31;
+        u.status = STATUS_BODY;
         u.death_flash = false;
         if (u.onDeath_action != TANK_TOP) u.priority = 3;
         if (u.on_mud) u.depth = 0;
@@ -258,16 +261,16 @@ void Status_Blocks(int loop) {
         u.all_timer = Now() + (Is_Riser(u.sector) ? 1500 : 6000);
     }
 
-    if (u.status == 56 && Due(u.all_timer)) {
-        u.status = 57;
+    if (u.status == STATUS_DOWNED && Due(u.all_timer)) {
+        u.status = STATUS_LAST_CHANCE;
         u.all_timer = Now() + 4000;
     }
 
-    if (u.status == 57 && Due(u.all_timer)) Last_Chance(loop);
+    if (u.status == STATUS_LAST_CHANCE && Due(u.all_timer)) Last_Chance(loop);
 
     object& b = sprite[loop];
-    if (b.status == 31 && Due(b.all_timer)) {
-        b.status = 42;
+    if (b.status == STATUS_BODY && Due(b.all_timer)) {
+        b.status = STATUS_BODY_FADING;
         b.update = true;
         b.anim_state = 0;
         if (Is_Riser(b.sector)) {
@@ -281,17 +284,18 @@ void Status_Blocks(int loop) {
     }
 
     object& f = sprite[loop];
-    if (!Is_Riser(f.sector) && f.status == 42 && Due(f.all_timer)) {
-        f.status = 44;
+    if (!Is_Riser(f.sector) && f.status == STATUS_BODY_FADING && Due(f.all_timer)) {
+        f.status = STATUS_DEAD;
         f.update = true;
         f.turn_off = true;
     }
-    if (Is_Riser(f.sector) && f.status == 42 && Due(f.all_timer)) Rise_Again(loop);
+    if (Is_Riser(f.sector) && f.status == STATUS_BODY_FADING && Due(f.all_timer)) Rise_Again(loop);
 
-    if (player && !next_scene && sprite[loop].status == 69 && Due(sprite[loop].all_timer)) Mission_Pose_Over();
-    if (player && sprite[loop].status == 69) lock_player = true;
+    if (player && !next_scene && sprite[loop].status == STATUS_CHEER &&
+        Due(sprite[loop].all_timer)) Mission_Pose_Over();
+    if (player && sprite[loop].status == STATUS_CHEER) lock_player = true;
 
-    if (player && sprite[loop].status == 65 && Due(sprite[loop].all_timer)) Boss_Beaten(loop);
+    if (player && sprite[loop].status == STATUS_BOSS_BEATEN && Due(sprite[loop].all_timer)) Boss_Beaten(loop);
 }
 
 // Recovery after hits and attacks, and the chase after a shot.
@@ -300,13 +304,14 @@ void Action_Blocks(int loop) {
     bool player = Player_Present();
     object& u = sprite[loop];
 
-    if (u.score > 0 && u.status != 59 && (u.status == 21 || u.status == 53) && Due(u.all_timer)) {
+    if (u.score > 0 && u.status != STATUS_FALLING && (u.status == STATUS_HIT || u.status == STATUS_HIT_HARD) &&
+        Due(u.all_timer)) {
         if (u.moving) Resume_Walk(u);
         else ShotIdle(loop);
     }
 
     object& c = sprite[loop];
-    if (c.score > 0 && c.status == 72 && Due(c.all_timer)) {
+    if (c.score > 0 && c.status == STATUS_CAUGHT && Due(c.all_timer)) {
         ShotIdle(loop);
         if (is_a_stealth_mission) {
             scene = 76;
@@ -318,19 +323,20 @@ void Action_Blocks(int loop) {
 
     if (player && loop != p1_id) {
         object& a = sprite[loop];
-        if (a.score > 0 && a.status == 29 && Due(a.all_timer)) {
-            a.status = 51;
+        if (a.score > 0 && a.status == STATUS_FIRING && Due(a.all_timer)) {
+            a.status = STATUS_SHOT_PAUSE;
             a.anim_state = 0;
-            Rank_Timer(loop, 51);
+            Rank_Timer(loop, STATUS_SHOT_PAUSE);
         }
         object& g = sprite[loop];
-        if (g.score > 0 && g.status == 67 && Due(g.all_timer)) {
-            g.status = 74;
+        if (g.score > 0 && g.status == STATUS_THROWING && Due(g.all_timer)) {
+            g.status = STATUS_THROW_PAUSE;
             g.anim_state = 0;
-            Rank_Timer(loop, 74);
+            Rank_Timer(loop, STATUS_THROW_PAUSE);
         }
         object& p = sprite[loop];
-        if (p.score > 0 && Status_In(p.status, {51, 54, 74}) && Due(p.all_timer)) {
+        if (p.score > 0 && Status_In(p.status, {STATUS_SHOT_PAUSE, STATUS_KNIFE, STATUS_THROW_PAUSE}) &&
+            Due(p.all_timer)) {
             if (p.moving) {
                 p.emy_shooting = false;
                 p.all_timer = Now() + 2000;
@@ -343,7 +349,7 @@ void Action_Blocks(int loop) {
 
     if (loop == p1_id) {
         object& p = sprite[loop];
-        if (p.score > 0 && Due(p.all_timer) && Status_In(p.status, {29, 54, 67})) {
+        if (p.score > 0 && Due(p.all_timer) && Status_In(p.status, {STATUS_FIRING, STATUS_KNIFE, STATUS_THROWING})) {
             if (p.moving) {
                 p.emy_shooting = false;
                 ShotIdle(loop);
@@ -359,17 +365,18 @@ void Action_Blocks(int loop) {
     }
 
     object& w = sprite[loop];
-    if (w.status == 27 && Due(w.all_timer)) w.emy_shooting = false;
+    if (w.status == STATUS_WALK && Due(w.all_timer)) w.emy_shooting = false;
 
     object& h = sprite[loop];
-    if (player && loop != p1_id && h.score > 0 && (h.status == 51 || h.status == 74) && !h.bagging &&
+    if (player && loop != p1_id && h.score > 0 && (h.status == STATUS_SHOT_PAUSE || h.status == STATUS_THROW_PAUSE) &&
+        !h.bagging &&
         !Is_Static_Gun(h.sector)) {
         const object& pl = sprite[p1_id];
         h.mov_x = h.end_x = pl.w + pl.box_width / 2;
         h.mov_y = h.end_y = pl.z + pl.box_height / 2;
         h.spotted_timer = Now() + 8000;
         h.spotted = true;
-        if (h.status == 51 && !Is_Guy_In_Range(loop, p1_id, 0.8f)) {
+        if (h.status == STATUS_SHOT_PAUSE && !Is_Guy_In_Range(loop, p1_id, 0.8f)) {
             if (h.moving) {
                 h.emy_shooting = false;
                 h.all_timer = Now() + 2000;
@@ -386,20 +393,25 @@ void Late_Blocks(int loop, int f_rate) {
     bool player = Player_Present();
     object& u = sprite[loop];
 
-    if (f_rate <= 99 && !lock_player && u.score > 0 && !u.turning && u.status != 64 && u.status != 59 &&
-        (u.status == 27 || (loop == p1_id && u.status == 29 && Movement_Key_Held())) && u.moving && !u.bagging &&
+    if (f_rate <= 99 && !lock_player && u.score > 0 && !u.turning && u.status != STATUS_RISING &&
+        u.status != STATUS_FALLING &&
+        (u.status == STATUS_WALK || (loop == p1_id && u.status == STATUS_FIRING && Movement_Key_Held())) && u.moving &&
+            !u.bagging &&
         !Is_Static_Gun(u.sector))
         Moving_Code(loop, u.mov_x, u.mov_y, f_rate);
 
     object& h = sprite[loop];
-    if (!lock_player && h.score > 0 && !h.turning && !Status_In(h.status, {59, 37, 29, 54, 67, 56, 57, 64}) &&
+    if (!lock_player && h.score > 0 && !h.turning && !Status_In(h.status, {STATUS_FALLING, STATUS_POSE, STATUS_FIRING,
+        STATUS_KNIFE, STATUS_THROWING, STATUS_DOWNED, STATUS_LAST_CHANCE, STATUS_RISING}) &&
         h.mov_x != 10001)
         Set_Heading(loop, h.mov_x, h.mov_y, false);
 
     object& s = sprite[loop];
     Sanitise_Target(s);
-    if (!lock_player && player && loop != p1_id && !(s.status == 37 && s.anim == 0) && !s.emy_shooting &&
-        !Status_In(s.status, {21, 53, 29, 30, 51, 74, 59, 44, 64, 56, 57}) && !s.turn_off && s.score > 0 &&
+    if (!lock_player && player && loop != p1_id && !(s.status == STATUS_POSE && s.anim == 0) && !s.emy_shooting &&
+        !Status_In(s.status, {STATUS_HIT, STATUS_HIT_HARD, STATUS_FIRING, STATUS_DYING, STATUS_SHOT_PAUSE,
+            STATUS_THROW_PAUSE, STATUS_FALLING, STATUS_DEAD, STATUS_RISING, STATUS_DOWNED, STATUS_LAST_CHANCE}) &&
+            !s.turn_off && s.score > 0 &&
         Due(s.emy_shoot)) {
         s.emy_shoot = Now() + 100;
         if (s.sector != UNIT_BIRD && s.sector != UNIT_GENERAL && s.sector != UNIT_RESCUE) Shoot_Test(loop, f_rate);
@@ -416,7 +428,7 @@ void Late_Blocks(int loop, int f_rate) {
     object& p = sprite[loop];
     Sanitise_Target(p);
     if (CONTROL_SCHEME && !KEY_SPACE && !lock_player && !ply_dead && !player_in_water && player_type == 0 &&
-        p.status != 59 && p.status != 21 && p.score > 0 && Due(p.reload_timer) && hud_corner &&
+        p.status != STATUS_FALLING && p.status != STATUS_HIT && p.score > 0 && Due(p.reload_timer) && hud_corner &&
         (shot_fired == 1 || (shot_fired == 2 && p.fire_target != -1)))
         Shoot_Test(loop, f_rate);
 
@@ -439,7 +451,7 @@ void Unit_Entry(int loop, int f_rate) {
     Sanitise_Target(o);
     if (!lock_player && loop == p1_id && o.fire_target != -1) {
         const object& t = sprite[o.fire_target];
-        if ((t.type == OBJ || t.status == 62) && !t.mouseover) Test_sprite_to_Obj(loop, o.fire_target);
+        if ((t.type == OBJ || t.status == STATUS_AS_OBJECT) && !t.mouseover) Test_sprite_to_Obj(loop, o.fire_target);
     }
 
     object& b = sprite[loop];
@@ -450,10 +462,10 @@ void Unit_Entry(int loop, int f_rate) {
 
     object& t = sprite[loop];
     Sanitise_Target(t);
-    if (Player_Present() && t.score > 0 && t.status != 64 && t.fire_target != -1) {
+    if (Player_Present() && t.score > 0 && t.status != STATUS_RISING && t.fire_target != -1) {
         const object& target = sprite[t.fire_target];
-        bool gone = target.score <= 0 || target.status == 59;
-        if (loop == p1_id && target.status == 30) gone = false;
+        bool gone = target.score <= 0 || target.status == STATUS_FALLING;
+        if (loop == p1_id && target.status == STATUS_DYING) gone = false;
         if (gone) {
             t.fire_target = -1;
             t.turning = false;

@@ -36,7 +36,7 @@
 
 namespace {
 
-bool Player_Present() { return sprite && p1_id >= 0 && p1_id < MAX_SPRITES; }
+bool Player_Present() { return Valid_Sprite(p1_id); }
 
 bool Valid_Slot(int slot) { return slot >= 0 && slot < 16; }
 
@@ -93,8 +93,9 @@ void Walking_Scene_Chores(int f_rate, int now) {
     object& p = sprite[p1_id];
     party_power = current_healthkit == 3 && p.score == PLY_VITALITY;
     if (!ply_dead && p.moving && current_healthkit == 3 && p.score == PLY_VITALITY && now > speed_timer) {
-        New_FX(p.x + 0.075f, p.y, p.w, p.z, 65, ANIM_ONCE, 0.15f, 0.2f, 0.15f, 0.2f, 2, GFX, 1.0f, 0, 0, 0,
-               -1, 2, 0, 0);
+        New_FX({.x = p.x + 0.075f, .y = p.y, .w = p.w, .z = p.z, .anim = 65, .anim_state = ANIM_ONCE,
+                .box_width = 0.15f, .box_height = 0.2f, .width = 0.15f, .height = 0.2f, .priority = 2, .type = GFX,
+                .tex_id = 2});
         speed_timer = now + 300;
     }
     if (!party_power && now > bump_player_timer) bump_player = false;
@@ -140,7 +141,7 @@ void Healing(object& p, int now) {
 
 void Player_Block(int f_rate, int now) {
     object& p = sprite[p1_id];
-    if (!CONTROL_SCHEME && p.status == 27) {
+    if (!CONTROL_SCHEME && p.status == STATUS_WALK) {
         if (KEY_FORWARD || KEY_BACKWARD || KEY_LEFTWARD || KEY_RIGHTWARD) {
             ply_accel = 1.0f;
         } else {
@@ -153,7 +154,7 @@ void Player_Block(int f_rate, int now) {
             }
         }
     }
-    if (!(p.status == 3 && !reloading)) {
+    if (!(p.status == STATUS_IDLE && !reloading)) {
         start_healing = false;
         remove_healthkit = false;
     }
@@ -164,7 +165,7 @@ void Mission_Outcome(int now) {
     if (!lock_player && success_condition >= total_success_condition && Level == LVL_TRAINING &&
         current_main == 1 && main_mission[1] != 1 && !mission_accomplished_active && Player_Present()) {
         object& p = sprite[p1_id];
-        p.status = 69;
+        p.status = STATUS_CHEER;
         p.update = true;
         p.anim_state = 0;
         p.moving = false;
@@ -177,15 +178,17 @@ void Mission_Outcome(int now) {
 void Throw_Grenade(object& p) {
     const float cx = p.x + p.width / 2;
     const float cy = p.y + p.height / 2;
-    New_FX(cx, cy, p.w, p.z, 0, ANIM_LOOP, p.box_width, p.box_height, p.width, p.height, 0, GFX, 1.0f, -1, 2,
-           27, p1_id, 27, 0, 0);
-    New_FX(cx, cy, p.w, p.z, 37, ANIM_LOOP, p.box_width, p.box_height, p.width, p.height, 0, GFX, 1.0f, -1, 2,
-           28, p1_id, 8, 0, 0);
+    New_FX({.x = cx, .y = cy, .w = p.w, .z = p.z, .anim_state = ANIM_LOOP, .box_width = p.box_width,
+            .box_height = p.box_height, .width = p.width, .height = p.height, .type = GFX, .i_value = -1,
+            .i_type = 2, .state = 27, .linked_sprite = p1_id, .tex_id = 27});
+    New_FX({.x = cx, .y = cy, .w = p.w, .z = p.z, .anim = 37, .anim_state = ANIM_LOOP, .box_width = p.box_width,
+            .box_height = p.box_height, .width = p.width, .height = p.height, .type = GFX, .i_value = -1,
+            .i_type = 2, .state = 28, .linked_sprite = p1_id, .tex_id = 8});
     chop_sfx = true;
-    p.status = 67;
+    p.status = STATUS_THROWING;
     p.anim_state = 0;
     p.update = true;
-    Rank_Timer(p1_id, 67);
+    Rank_Timer(p1_id, STATUS_THROWING);
     // The held stack loses one grenade; without a held slot there is no stack to take from.
     if (Valid_Slot(current_weapon)) {
         player_inv_value[current_weapon]--;
@@ -261,7 +264,7 @@ void Finish_Reload(object& p) {
     Calculate_Bullets();
     if (Player_Present() && player_type == 0 && !ply_dead) {
         if (p.moving) {
-            p.status = 27;
+            p.status = STATUS_WALK;
             p.anim_state = 0;
             p.update = true;
             p.fire_target = -1;
@@ -429,7 +432,8 @@ void AI_Upkeep(int f_rate) {
 
     if (!lock_player && alive && !next_scene && Player_Present() && player_type == 0 && throw_grenade) {
         object& p = sprite[p1_id];
-        if (p.score > 0 && p.status != 54 && p.status != 67 && now > p.reload_timer && p.angle == p.tar_angle)
+        if (p.score > 0 && p.status != STATUS_KNIFE && p.status != STATUS_THROWING && now > p.reload_timer &&
+            p.angle == p.tar_angle)
             Throw_Grenade(p);
     }
     Reload_Step(now);

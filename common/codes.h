@@ -283,6 +283,110 @@ inline constexpr code_name names[] = {
 using ai_type::AI_NONE; using ai_type::AI_ATTACK; using ai_type::AI_DEFEND;
 using ai_type::AI_BUDDY;
 
+// Unit statuses: object::status of UNT objects, the AI state the unit AI moves a unit through
+// as its deadlines pass (also held by BOD objects paired with a unit, and by the objects the
+// scene gives a unit's role). The values 28, 32, 52, 63, 66 and 73 have animations but no
+// name: nothing here sets them.
+namespace unit_status {
+inline constexpr int STATUS_RELEASED = 0;      // a BOD object let go by its partner
+inline constexpr int STATUS_IDLE = 3;          // standing; ShotIdle sets it
+inline constexpr int STATUS_HIT = 21;          // staggering from a hit
+inline constexpr int STATUS_WALK = 27;         // walking the planned path to end_x, end_y
+inline constexpr int STATUS_FIRING = 29;       // firing a shot
+inline constexpr int STATUS_DYING = 30;        // dying: the death animation plays
+inline constexpr int STATUS_BODY = 31;         // a dead body
+inline constexpr int STATUS_POSE = 37;         // the special pose taken at scene load; never animated
+inline constexpr int STATUS_BODY_FADING = 42;  // a body fading out (risers get up from it)
+inline constexpr int STATUS_BODY_SUNK = 43;    // a body's last stage
+inline constexpr int STATUS_DEAD = 44;         // dead and gone: the record is free for New_Sprite
+inline constexpr int STATUS_SHOT_PAUSE = 51;   // the pause after a shot (units other than the player)
+inline constexpr int STATUS_HIT_HARD = 53;     // hit in aim zone 2: a longer stagger
+inline constexpr int STATUS_KNIFE = 54;        // a knife attack
+inline constexpr int STATUS_PAIRED = 55;       // a unit at an enemy's body, and that body
+inline constexpr int STATUS_DOWNED = 56;       // downed, begging for mercy
+inline constexpr int STATUS_LAST_CHANCE = 57;  // downed: revives or dies when due
+inline constexpr int STATUS_AT_OWN_BODY = 58;  // a unit at a body of its own side
+inline constexpr int STATUS_FALLING = 59;      // falling into a hole or climbing a ladder
+inline constexpr int STATUS_TO_COUNTER = 60;   // walking to the seller's counter
+inline constexpr int STATUS_HELD_POSE = 61;    // one pose played through; the player lock ends with it
+inline constexpr int STATUS_AS_OBJECT = 62;    // a unit the player reaches like an object
+inline constexpr int STATUS_RISING = 64;       // rising from the ground
+inline constexpr int STATUS_BOSS_BEATEN = 65;  // the boss's end pose; the mission outcome follows
+inline constexpr int STATUS_THROWING = 67;     // throwing a grenade
+inline constexpr int STATUS_CROUCHING = 68;    // lives only inside one Animation_System call
+inline constexpr int STATUS_CHEER = 69;        // the player's mission-success pose
+inline constexpr int STATUS_STARTLED = 70;     // a bird or critter disturbed
+inline constexpr int STATUS_CAMP_POSE = 71;    // the player's pose at a camp trigger
+inline constexpr int STATUS_CAUGHT = 72;       // caught by the alarm or knocked down: held until due
+inline constexpr int STATUS_THROW_PAUSE = 74;  // the pause after a grenade (units other than the player)
+inline constexpr code_name names[] = {
+    {0, "STATUS_RELEASED"}, {3, "STATUS_IDLE"}, {21, "STATUS_HIT"}, {27, "STATUS_WALK"},
+    {29, "STATUS_FIRING"}, {30, "STATUS_DYING"}, {31, "STATUS_BODY"}, {37, "STATUS_POSE"},
+    {42, "STATUS_BODY_FADING"}, {43, "STATUS_BODY_SUNK"}, {44, "STATUS_DEAD"},
+    {51, "STATUS_SHOT_PAUSE"}, {53, "STATUS_HIT_HARD"}, {54, "STATUS_KNIFE"},
+    {55, "STATUS_PAIRED"}, {56, "STATUS_DOWNED"}, {57, "STATUS_LAST_CHANCE"},
+    {58, "STATUS_AT_OWN_BODY"}, {59, "STATUS_FALLING"}, {60, "STATUS_TO_COUNTER"},
+    {61, "STATUS_HELD_POSE"}, {62, "STATUS_AS_OBJECT"}, {64, "STATUS_RISING"},
+    {65, "STATUS_BOSS_BEATEN"}, {67, "STATUS_THROWING"}, {68, "STATUS_CROUCHING"},
+    {69, "STATUS_CHEER"}, {70, "STATUS_STARTLED"}, {71, "STATUS_CAMP_POSE"},
+    {72, "STATUS_CAUGHT"}, {74, "STATUS_THROW_PAUSE"},
+};
+} // namespace unit_status
+// unqualified
+using unit_status::STATUS_RELEASED; using unit_status::STATUS_IDLE; using unit_status::STATUS_HIT;
+using unit_status::STATUS_WALK; using unit_status::STATUS_FIRING; using unit_status::STATUS_DYING;
+using unit_status::STATUS_BODY; using unit_status::STATUS_POSE; using unit_status::STATUS_BODY_FADING;
+using unit_status::STATUS_BODY_SUNK; using unit_status::STATUS_DEAD;
+using unit_status::STATUS_SHOT_PAUSE; using unit_status::STATUS_HIT_HARD;
+using unit_status::STATUS_KNIFE; using unit_status::STATUS_PAIRED; using unit_status::STATUS_DOWNED;
+using unit_status::STATUS_LAST_CHANCE; using unit_status::STATUS_AT_OWN_BODY;
+using unit_status::STATUS_FALLING; using unit_status::STATUS_TO_COUNTER;
+using unit_status::STATUS_HELD_POSE; using unit_status::STATUS_AS_OBJECT;
+using unit_status::STATUS_RISING; using unit_status::STATUS_BOSS_BEATEN;
+using unit_status::STATUS_THROWING; using unit_status::STATUS_CROUCHING;
+using unit_status::STATUS_CHEER; using unit_status::STATUS_STARTLED;
+using unit_status::STATUS_CAMP_POSE; using unit_status::STATUS_CAUGHT;
+using unit_status::STATUS_THROW_PAUSE;
+
+// Attack codes: the guy_status of Man_Shot. A shot passes its shooter's status (STATUS_FIRING,
+// STATUS_KNIFE, STATUS_THROWING, or 63, which hits like the knife); the other codes are these.
+namespace attack_code {
+inline constexpr int ATTACK_NONE = -1;        // no shooter's status: a hazard, or a spread blast
+inline constexpr int ATTACK_BOSS = 0;         // the boss fight's hit on the player
+inline constexpr int ATTACK_LIGHT_BLAST = 1;  // a blast on bombers and mortar crews
+inline constexpr int ATTACK_BLAST = 5;        // a blast
+inline constexpr code_name names[] = {
+    {-1, "ATTACK_NONE"}, {0, "ATTACK_BOSS"}, {1, "ATTACK_LIGHT_BLAST"}, {5, "ATTACK_BLAST"},
+};
+} // namespace attack_code
+// unqualified
+using attack_code::ATTACK_NONE; using attack_code::ATTACK_BOSS;
+using attack_code::ATTACK_LIGHT_BLAST; using attack_code::ATTACK_BLAST;
+
+// Shot kinds: the bullet_type of Man_Shot, how one hit does its damage.
+namespace shot_kind {
+inline constexpr int SHOT_ORDINARY = -1;      // a plain shot by the shooter's firepower
+inline constexpr int SHOT_KILL = 5;           // kills outright
+inline constexpr int SHOT_SPREAD_CLOSE = 6;   // shotgun spread at close range
+inline constexpr int SHOT_SPREAD_FAR = 7;     // shotgun spread further out
+inline constexpr int SHOT_GRENADE_BLAST = 8;  // a grenade's blast
+inline constexpr int SHOT_THORNS = 9;         // a fixed hit of 40 back at a biting attacker
+inline constexpr int SHOT_ROUND_BLAST = 10;   // a round's blast
+inline constexpr int SHOT_BURNING = 11;       // burning (flames)
+inline constexpr int SHOT_FIRE_ROUND = 12;    // a fire round's flames
+inline constexpr int SHOT_GAS = 13;           // gas
+inline constexpr code_name names[] = {
+    {-1, "SHOT_ORDINARY"}, {5, "SHOT_KILL"}, {6, "SHOT_SPREAD_CLOSE"}, {7, "SHOT_SPREAD_FAR"},
+    {8, "SHOT_GRENADE_BLAST"}, {9, "SHOT_THORNS"}, {10, "SHOT_ROUND_BLAST"}, {11, "SHOT_BURNING"},
+    {12, "SHOT_FIRE_ROUND"}, {13, "SHOT_GAS"},
+};
+} // namespace shot_kind
+// unqualified
+using shot_kind::SHOT_ORDINARY; using shot_kind::SHOT_KILL; using shot_kind::SHOT_SPREAD_CLOSE;
+using shot_kind::SHOT_SPREAD_FAR; using shot_kind::SHOT_GRENADE_BLAST; using shot_kind::SHOT_THORNS;
+using shot_kind::SHOT_ROUND_BLAST; using shot_kind::SHOT_BURNING; using shot_kind::SHOT_FIRE_ROUND;
+using shot_kind::SHOT_GAS;
+
 // Object kinds: object::sector_action of OBJ objects.
 namespace obj_kind {
 inline constexpr int OBJ_NONE = 0;

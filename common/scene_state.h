@@ -4,8 +4,6 @@
 // A global moves to its subsystem's own header once that subsystem declares it there.
 #pragma once
 
-#include "render/draw.h" // render_bg
-#include "combat/awareness.h" // the noise, hearing window and alarm state
 
 // ---- Selections and indices (-1 none) ----
 inline int text_sector = -1;

@@ -12,6 +12,9 @@ inline int no_sprites = 0;
 inline int hud_no_sprites = 0;
 inline int no_fx = 0;
 
+// Whether i names a record of the sprite array (the array allocated).
+inline bool Valid_Sprite(int i) { return sprite && i >= 0 && i < MAX_SPRITES; }
+
 // Animation sheets.
 inline animation_texture a_texture[MAX_ANIM_SHEETS];
 inline int g_fx_id = 0;

@@ -99,8 +99,9 @@ void Spawn_Sale_Pickup(int index, int type) {
     if (!known) it = sale_item{};
 
     const a_point& p = points[index];
-    New_FX(p.x, p.y, p.x, p.y, 13, ANIM_LOOP, 0.1f, 0.1f, 0.1f, 0.1f, 0, 47, 1.0f, it.value, it.code, 0, -1, 2,
-           it.value1, it.value2);
+    New_FX({.x = p.x, .y = p.y, .w = p.x, .z = p.y, .anim = 13, .anim_state = ANIM_LOOP, .box_width = 0.1f,
+            .box_height = 0.1f, .width = 0.1f, .height = 0.1f, .type = 47, .i_value = it.value, .i_type = it.code,
+            .tex_id = 2, .i_value1 = it.value1, .i_value2 = it.value2});
 }
 
 namespace {

@@ -123,7 +123,7 @@ void Reset_Run_Time_Fields(object& o) {
     o.base_anim = o.anim;
     o.mov_x = o.end_x = o.x;
     o.mov_y = o.end_y = o.y;
-    o.status = 3;
+    o.status = STATUS_IDLE;
     o.light = 1.0f;
     for (int& n : o.node_list) n = -1;
 }
@@ -157,7 +157,7 @@ void Setup_Unit(int i, bool has_snapshot) {
     if (o.building) Generate_Object_Collision(i, false);
     o.anim_state = 0;
     Set_Heading(i, o.mov_x, o.mov_y, false);
-    o.status = 3;
+    o.status = STATUS_IDLE;
     o.score = o.rank * 20;
     if (o.sector == CHIEF) o.score = (int)(o.score * 1.5f);
     o.selected = o.in_hole = false;
@@ -166,11 +166,14 @@ void Setup_Unit(int i, bool has_snapshot) {
     o.update = true;
 
     if (o.sector == UNIT_VEHICLE)
-        New_FX(o.x, o.y, o.w, o.z, 1, ANIM_ONCE, o.box_width, o.box_height, o.width, o.height, 3, GFX, 1.0f, 0, 0,
-               22, i, 14, 0, 0);
+        New_FX({.x = o.x, .y = o.y, .w = o.w, .z = o.z, .anim = 1, .anim_state = ANIM_ONCE,
+                .box_width = o.box_width, .box_height = o.box_height, .width = o.width, .height = o.height,
+                .priority = 3, .type = GFX, .state = 22, .linked_sprite = i, .tex_id = 14});
     if (o.sector == UNIT_BIRD) {
-        New_FX(o.x + o.width / 4, o.y + o.height / 4, o.w + o.box_width / 4, o.z + o.box_height / 4, 11, ANIM_ONCE,
-               o.box_width / 2, o.box_height / 2, o.width / 2, o.height / 2, 3, GFX, 1.0f, 0, 0, 22, i, 2, 0, 0);
+        New_FX({.x = o.x + o.width / 4, .y = o.y + o.height / 4, .w = o.w + o.box_width / 4,
+                .z = o.z + o.box_height / 4, .anim = 11, .anim_state = ANIM_ONCE, .box_width = o.box_width / 2,
+                .box_height = o.box_height / 2, .width = o.width / 2, .height = o.height / 2, .priority = 3,
+                .type = GFX, .state = 22, .linked_sprite = i, .tex_id = 2});
         sprite[i].rank = 1;
     }
     object& u = sprite[i];
@@ -186,7 +189,7 @@ void Setup_Unit(int i, bool has_snapshot) {
         u.score = 40;
         u.rank = 1;
         u.sector_action = AI_BUDDY;
-        u.status = 62;
+        u.status = STATUS_AS_OBJECT;
         u.anim_state = 0;
     } else {
         ShotIdle(i);
@@ -197,7 +200,7 @@ void Setup_Unit(int i, bool has_snapshot) {
         if (u.onDeath_action == 3) u.score = 50;
     }
     if (u.sector != UNIT_MORTAR && u.sector != BOMBER && u.sector != UNIT_SHARK && u.onDeath_action >= 0) {
-        u.status = 37;
+        u.status = STATUS_POSE;
         u.angle = 1.9f;
         u.moving = false;
         u.anim_state = 2;

@@ -512,7 +512,7 @@ bool LoadLevel(sString sfilename, bool startup) {
         }
         tunnel_page = medal_page = card_page = current_act == 4 ? 3 : current_act;
     } else {
-        if (sprite && file_check_id >= 0 && file_check_id < MAX_SPRITES) sprite[file_check_id].rank = player_rank;
+        if (Valid_Sprite(file_check_id)) sprite[file_check_id].rank = player_rank;
         if (hud_name_id >= 0 && hud_name_id < SAVE_SLOTS)
             std::snprintf(file_names[hud_name_id], sizeof file_names[hud_name_id], "%.7s", player_name);
     }

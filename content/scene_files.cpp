@@ -7,14 +7,11 @@
 #include "common/world_state.h"
 #include "content/content_inputs.h"
 #include "content/content_state.h"
+#include "content/error_box.h"
 #include "content/text_reader.h"
 #include "content/texture_list.h"
-#include "platform/platform.h"
 
 namespace {
-
-constexpr unsigned kBoxFlags = platform::MB_OK | platform::MB_ICONEXCLAMATION;
-void Box(const char* text) { platform::MessageBox(text, "ERROR", kBoxFlags); }
 
 // Collision codes of the grid.
 constexpr char kColFree = 0;
@@ -110,7 +107,7 @@ bool LoadPointFile(const std::string& path, a_point* table, int max, int& count,
     count = 0;
     TextReader r(path);
     if (!r.is_open()) {
-        Box(box);
+        Error_Box(box);
         return true;
     }
     int n = 0;
@@ -124,7 +121,7 @@ bool LoadPointFile(const std::string& path, a_point* table, int max, int& count,
         if (inactive) p.active = false;
     }
     if (!good) {
-        Box(box);
+        Error_Box(box);
         return true;
     }
     for (int i = 0; i < n; ++i) table[i] = read[i];
@@ -157,7 +154,7 @@ bool Load_BG(sString sfilename) {
     for (int i = 0; good && i < cells; ++i)
         good = r.Int(t[i]) && r.Int(set[i]) && set[i] >= 0 && set[i] <= 255; // a byte per cell
     if (!good) {
-        Box("Couldn't load sceneX.bg");
+        Error_Box("Couldn't load sceneX.bg");
         return true;
     }
 
@@ -197,7 +194,7 @@ bool LoadHud(const char* filename) {
     ObjectHeader h{};
     std::vector<ObjectValues> recs;
     if (!r.is_open() || !ReadObjectFile(r, MAX_HUD, h, recs)) {
-        Box("Couldn't load hud.dat");
+        Error_Box("Couldn't load hud.dat");
         hud_no_sprites = 0;
     } else {
         hud_no_sprites = h.values[1];
@@ -221,7 +218,7 @@ bool Read_Object_File(const char* path) {
     ObjectHeader h{};
     std::vector<ObjectValues> recs;
     if (!r.is_open() || !ReadObjectFile(r, MAX_SPRITES, h, recs)) {
-        Box("Couldn't load sceneX.dat");
+        Error_Box("Couldn't load sceneX.dat");
         no_sprites = 0;
         return false;
     }

@@ -16,6 +16,7 @@
 #include "content/camera_load.h"
 #include "content/content_inputs.h"
 #include "content/content_state.h"
+#include "content/error_box.h"
 #include "content/dialogue_lines.h"
 #include "content/level_table.h"
 #include "content/object_setup.h"
@@ -27,7 +28,6 @@
 #include "hud/hud.h"
 #include "main/messages.h"
 #include "main/tick_services.h"
-#include "platform/platform.h"
 #include "render/draw.h"
 #include "render/render_inputs.h"
 #include "render/texture_opacity.h"
@@ -39,9 +39,6 @@
 #include "world/world_services.h"
 
 namespace {
-
-constexpr unsigned kBoxFlags = platform::MB_OK | platform::MB_ICONEXCLAMATION;
-void Box(const char* text) { platform::MessageBox(text, "ERROR", kBoxFlags); }
 
 void Snapshot_Path(char (&out)[256], int e, int s) { std::snprintf(out, sizeof out, "scene/episode%i/scene%i.tmp", e, s); }
 
@@ -113,7 +110,7 @@ void Leave_Old_Scene(int e, int s, bool& loaded_temp) {
     spawn_card2 = spawn_card3 = spawn_nocard = false;
     camX_OFFSET = camY_OFFSET = 0.0f;
     last_spawn = current_spawn;
-    const bool has_player = sprite && p1_id >= 0 && p1_id < MAX_SPRITES;
+    const bool has_player = Valid_Sprite(p1_id);
     if (ply_dead && has_player) {
         sprite[p1_id].score = PLY_VITALITY;
         sprite[p1_id].priority = 2;
@@ -220,8 +217,10 @@ void Scene_Points() {
         if (p.c1 == ROOM_PNT || p.c1 == ROOM1_PNT) p.active = true;
         if (p.c1 == CAM_P1 && current_spawn == -1) current_spawn = i;
         if (p.c1 == BARREL_PNT)
-            New_Sprite(p.x, p.y, p.x, p.y, 0, ANIM_ONCE, 0.1f, 0.1f, 0.1f, 0.1f, 2, DOR, 1.0f, -1, 0, -1, -1, 13, -1,
-                       -1.0f, ROLE_CONTAINER);
+            New_Sprite({.x = p.x, .y = p.y, .w = p.x, .z = p.y, .anim_state = ANIM_ONCE, .box_width = 0.1f,
+                        .box_height = 0.1f, .width = 0.1f, .height = 0.1f, .priority = 2, .type = DOR,
+                        .sideways = -1, .state = -1, .linked_sprite = -1, .tex_id = 13, .a_global = -1,
+                        .angle = -1.0f, .p_type = ROLE_CONTAINER});
     }
 }
 
@@ -234,7 +233,7 @@ void Place_Player(int e, int s, bool loaded_temp) {
         p.x = p.mov_x = p.end_x = pt.x;
         p.y = p.mov_y = p.end_y = pt.y;
         p.moving = false;
-        p.status = 3;
+        p.status = STATUS_IDLE;
         p.mouseover = false;
         p.alpha = 1.0f;
         p.factor = 1.15f;
@@ -249,8 +248,9 @@ void Place_Player(int e, int s, bool loaded_temp) {
     if (walk && spawn_ok && !loaded_temp) {
         const a_point& pt = points[current_spawn];
         const int role = (Level == LVL_BASE && current_spawn == 0) ? ROLE_PLAYER_BASE : ROLE_PLAYER;
-        New_Sprite(pt.x, pt.y, pt.x, pt.y, 0, ANIM_LOOP, 0.1f, 0.1f, 0.1f, 0.1f, 2, UNT, 1.0f, -1, 0, 0, 0, 15, -1,
-                   -1.0f, role);
+        New_Sprite({.x = pt.x, .y = pt.y, .w = pt.x, .z = pt.y, .anim_state = ANIM_LOOP, .box_width = 0.1f,
+                    .box_height = 0.1f, .width = 0.1f, .height = 0.1f, .priority = 2, .type = UNT, .sideways = -1,
+                    .tex_id = 15, .a_global = -1, .angle = -1.0f, .p_type = role});
         if (p1_id != -1) {
             Convert_Dir_To_Angle(p1_id, pt.c2);
             object& p = sprite[p1_id];
@@ -299,13 +299,13 @@ bool LoadScene(int e, int s, bool delete_textures) {
 
     std::snprintf(temp_string.s, sizeof temp_string.s, "scene/episode%i/scene%i", e, s);
     if (!Load_Textures_Keeping_Old(delete_textures)) {
-        Box("Couldn't load GLTextures");
+        Error_Box("Couldn't load GLTextures");
         return false;
     }
     LoadPoints(temp_string);
     LoadNodes(temp_string);
     if (!LoadText(temp_string)) {
-        Box("Couldn't load text file");
+        Error_Box("Couldn't load text file");
         // The objects of the previous scene were made for another texture list.
         no_sprites = 0;
         no_fx = 0;

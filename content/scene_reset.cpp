@@ -1,3 +1,4 @@
+#include "combat/awareness.h"
 #include "content/scene_reset.h"
 
 #include <cmath>
@@ -18,6 +19,7 @@
 #include "main/messages.h"
 #include "main/scene_transition.h"
 #include "main/tick_services.h"
+#include "render/draw.h"
 #include "render/render_inputs.h"
 #include "world/animate.h"
 #include "world/sprite_construction.h"

@@ -23,7 +23,6 @@
 
 namespace {
 
-
 enum field_kind { REAL, INT, FLAG, CHAR };
 struct field {
     field_kind kind;
@@ -238,7 +237,7 @@ void Apply_Snapshot(snapshot& s) {
                 const int c = Centre_Cell(o);
                 if (c >= 0) map_col[c] = COL_FOOTPRINT;
             }
-            if (o.type == BAG) o.status = 3;
+            if (o.type == BAG) o.status = STATUS_IDLE;
             if (o.type == BAG && i != p1_id && o.score <= 0 && o.sector != UNIT_ARMOUR_TANK)
                 Generate_Object_Collision(i, true);
             if (i == p1_id) {
@@ -255,7 +254,7 @@ void Apply_Snapshot(snapshot& s) {
         if (player_counter < PLAYER_LIST_SIZE && o.type == BOX) player_list[player_counter++] = i;
         if (door_counter < DOOR_LIST_SIZE && o.type == DOR && game_mode == MODE_WALK) {
             o.linked_sprite = 1;
-            o.status = 3;
+            o.status = STATUS_IDLE;
             door_list[door_counter++] = i;
         }
         if (o.anim_state != 0) Set_Sprite(i, o.anim, o.anim_state, 0, false);

@@ -8,16 +8,12 @@
 #include "common/fresh_state.h"
 #include "common/world_state.h"
 #include "content/content_inputs.h"
+#include "content/error_box.h"
 #include "content/text_reader.h"
 #include "content/tga_loader.h"
-#include "platform/platform.h"
 #include "render/texture_opacity.h"
 
 namespace {
-
-constexpr unsigned kBoxFlags = platform::MB_OK | platform::MB_ICONEXCLAMATION;
-
-void Box(const char* text) { platform::MessageBox(text, "ERROR", kBoxFlags); }
 
 // Loads name + ".tga" for a slot of the given kind.
 bool LoadSlotImage(Texture& tex, const std::string& name, int kind) {
@@ -190,12 +186,12 @@ int LoadAnim(sString sfilename, int texture_id, int the_tex_id) {
     int sheet = the_tex_id;
     if (the_tex_id == -1) {
         if (g_fx_id >= MAX_ANIM_SHEETS) { // every sheet is taken: refuse, overwrite none
-            Box("Couldn't load texture.dat");
+            Error_Box("Couldn't load texture.dat");
             return -1;
         }
         sheet = g_fx_id;
     } else if (the_tex_id < 0 || the_tex_id >= MAX_ANIM_SHEETS) {
-        Box("Couldn't load texture.dat");
+        Error_Box("Couldn't load texture.dat");
         return -1;
     }
     animation_texture& t = a_texture[sheet];
@@ -203,11 +199,11 @@ int LoadAnim(sString sfilename, int texture_id, int the_tex_id) {
 
     TextReader r(std::string(sfilename.s) + ".dat");
     if (!r.is_open()) {
-        Box("Couldn't load texture.dat");
+        Error_Box("Couldn't load texture.dat");
     } else {
         AnimDefinition& d = anim_definition;
         if (!ReadAnimDefinition(r, d)) {
-            Box("Couldn't load texture.dat");
+            Error_Box("Couldn't load texture.dat");
         } else {
             t.width = d.width;
             t.height = d.height;
@@ -242,7 +238,7 @@ bool LoadGLTextures(sString sfilename, bool delete_textures) {
 
     TextReader r(std::string(sfilename.s) + ".txd");
     if (!r.is_open()) {
-        Box("Couldn't load sceneX.txd");
+        Error_Box("Couldn't load sceneX.txd");
         return false;
     }
     int count = 0;
@@ -259,7 +255,7 @@ bool LoadGLTextures(sString sfilename, bool delete_textures) {
         }
     }
     if (!good) {
-        Box("Couldn't load sceneX.txd");
+        Error_Box("Couldn't load sceneX.txd");
         return false;
     }
 
@@ -288,7 +284,7 @@ bool LoadGLTextures(sString sfilename, bool delete_textures) {
 
 bool Change_Texture(sString sfilename, int loop) {
     if (!texID || loop < 0 || loop >= numsubmtls) {
-        Box("Invalid texture slot");
+        Error_Box("Invalid texture slot");
         return false;
     }
     int sheet = 0;

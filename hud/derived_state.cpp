@@ -318,7 +318,7 @@ void Calculate_Inventory() {
     }
 
     // The player's sheet follows the weapon in hand, except while wading.
-    if (sprite != nullptr && p1_id >= 0 && p1_id < MAX_SPRITES && !player_in_water) {
+    if (Valid_Sprite(p1_id) && !player_in_water) {
         object& p = sprite[p1_id];
         p.id = Player_Texture();
         p.fx_id = animation_fx[p.id];

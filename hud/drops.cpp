@@ -43,8 +43,10 @@ struct dropper {
     int last_code = -1; // code of the last item actually made
 
     bool Drop(int code, int value, int value1 = 0, int value2 = 0) {
-        const bool made = New_FX(x, y, x, y, 13, 2, 0.1f, 0.1f, 0.1f, 0.1f, 3, PKU, 1.0f, value, code, 0, linked,
-                                 2, value1, value2);
+        const bool made = New_FX({.x = x, .y = y, .w = x, .z = y, .anim = 13, .anim_state = 2, .box_width = 0.1f,
+                                  .box_height = 0.1f, .width = 0.1f, .height = 0.1f, .priority = 3, .type = PKU,
+                                  .i_value = value, .i_type = code, .linked_sprite = linked, .tex_id = 2,
+                                  .i_value1 = value1, .i_value2 = value2});
         if (made) last_code = code;
         return made;
     }

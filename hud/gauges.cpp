@@ -19,7 +19,6 @@
 
 namespace {
 
-bool Is_Sprite(int s) { return sprite != nullptr && s >= 0 && s < MAX_SPRITES; }
 
 }  // namespace
 
@@ -27,7 +26,7 @@ void Calculate_Lifebar() {
     Trace_Call("Calculate_Lifebar");
     if (!hud) return;
     const float factor = PLY_VITALITY != 0 ? health_width / (float)PLY_VITALITY : 0.0f;
-    if (player_type == 0 && Is_Sprite(p1_id)) {
+    if (player_type == 0 && Valid_Sprite(p1_id)) {
         object& p = sprite[p1_id];
         if (p.score > PLY_VITALITY) p.score = PLY_VITALITY;
         hud[HUD_LIFEBAR].width = (float)p.score * factor;
@@ -40,7 +39,7 @@ void Calculate_Lifebar() {
 
 void Hud_Face_Unit(int s, int /*j*/) {
     Trace_Call("Hud_Face_Unit");
-    if (!hud || s != p1_id || !Is_Sprite(s)) return;
+    if (!hud || s != p1_id || !Valid_Sprite(s)) return;
     const object& p = sprite[s];
     int offset = 0;
     if (p.score <= 0)
@@ -55,17 +54,19 @@ void Hud_Face_Unit(int s, int /*j*/) {
     int anim = -1, mode = 0;
     bool restart = false;
     auto pick = [&](int a, int m, bool r) { anim = offset + a; mode = m; restart = r; };
-    if (alive && !reloading && (st == 3 || st == 27 || st == 71)) pick(1, ANIM_LOOP, false);
-    if (alive && st == 21) pick(2, ANIM_ONCE_HOLD, true);
-    if (alive && (st == 59 || st == 29 || st == 54 || st == 63 || st == 67)) pick(3, ANIM_ONCE_HOLD, true);
-    if (st == 30) pick(5, ANIM_ONCE_HOLD, false);
-    if (alive && (st == 56 || st == 57)) pick(5, ANIM_ONCE_HOLD, false);
+    if (alive && !reloading && (st == STATUS_IDLE || st == STATUS_WALK || st == STATUS_CAMP_POSE)) pick(1, ANIM_LOOP,
+        false);
+    if (alive && st == STATUS_HIT) pick(2, ANIM_ONCE_HOLD, true);
+    if (alive && (st == STATUS_FALLING || st == STATUS_FIRING || st == STATUS_KNIFE || st == 63 ||
+        st == STATUS_THROWING)) pick(3, ANIM_ONCE_HOLD, true);
+    if (st == STATUS_DYING) pick(5, ANIM_ONCE_HOLD, false);
+    if (alive && (st == STATUS_DOWNED || st == STATUS_LAST_CHANCE)) pick(5, ANIM_ONCE_HOLD, false);
     if (alive && (reloading || next_weapon != -1)) pick(4, ANIM_LOOP, false);
     if (anim != -1) Set_Sprite(HUD_FACE, anim, mode, ANIM_ARRAY_HUD, restart);
 }
 
 int Calculate_TotalScore(int s) {
-    if (!Is_Sprite(s)) return 0;
+    if (!Valid_Sprite(s)) return 0;
     const object& o = sprite[s];
     if (o.sector == UNIT_VEHICLE) return 75;
     if (o.type == UNT) {
@@ -103,7 +104,7 @@ int Calculate_TotalScore(int s) {
 
 float Calculate_Emybar(int s) {
     Trace_Call("Calculate_Emybar");
-    if (!Is_Sprite(s)) return 0.0f;
+    if (!Valid_Sprite(s)) return 0.0f;
     const int full = Calculate_TotalScore(s);
     const int current = sprite[s].score;
     if (current <= 0) return 0.0f;
@@ -116,7 +117,7 @@ void Calculate_Target_Arrow() {
     if (!hud) return;
     object& arrow = hud[HUD_TARGET_ARROW];
     arrow.alpha = 0.0f;
-    if (!Is_Sprite(arrow_point) || quit_active) return;
+    if (!Valid_Sprite(arrow_point) || quit_active) return;
     const object& t = sprite[arrow_point];
     const float cx = -camX, cy = -camY;
     const float tx = t.w + t.box_width / 2.0f, ty = t.z + t.box_height / 2.0f;

@@ -104,7 +104,7 @@ int Look_Up(const generated_value (&table)[N], int code, int fallback) {
 
 int Model_Of(int rank, int models) { return (rank >= 1 && rank <= models) ? rank - 1 : 0; }
 
-bool Player_Present() { return sprite != nullptr && p1_id >= 0 && p1_id < MAX_SPRITES; }
+bool Player_Present() { return Valid_Sprite(p1_id); }
 
 bool Ground_Index(int index) { return Fx != nullptr && index >= 0 && index < no_fx && index < MAX_FX; }
 
@@ -289,8 +289,9 @@ bool Calculate_Item(int amount, int i_type, int index, int i_value1, int i_value
             if (i_type == GOLD) coins1_sfx = true;
             else switch_sfx = true;
             const object it = item; // New_FX appends after the last record
-            New_FX(it.x + it.width / 4, it.y + it.height / 4, it.w, it.z, 3, 1, it.box_width,
-                   it.box_height, it.width / 2, it.height / 2, 3, GFX, 1.0f, 0, 0, 0, index, 27, 0, 0);
+            New_FX({.x = it.x + it.width / 4, .y = it.y + it.height / 4, .w = it.w, .z = it.z, .anim = 3,
+                    .anim_state = 1, .box_width = it.box_width, .box_height = it.box_height, .width = it.width / 2,
+                    .height = it.height / 2, .priority = 3, .type = GFX, .linked_sprite = index, .tex_id = 27});
         } else {
             if (Player_Present()) Display_Message(p1_id, INVFULL);
             if (remaining != amount) switch_sfx = true;

@@ -25,7 +25,7 @@ namespace {
 
 constexpr int TIP = 5;
 
-bool Player_Exists() { return sprite != nullptr && p1_id >= 0 && p1_id < MAX_SPRITES; }
+bool Player_Exists() { return Valid_Sprite(p1_id); }
 
 bool On_Rect(const object& o, float px, float py) {
     return o.x < px && px < o.x + o.width && o.y < py && py < o.y + o.height;

@@ -28,7 +28,7 @@ object* Player() {
 void Celebrate_Act(object& p) {
     Display_Message(p1_id, MSG_ACCOMPLISHED);
     cheer_sfx = true;
-    p.status = 69;
+    p.status = STATUS_CHEER;
     p.update = true;
     p.anim_state = 0;
     p.moving = false;
@@ -115,11 +115,12 @@ void Do_Fireworks(int index) {
     for (int redraw = 0; redraw < 2 && r == old_firework; ++redraw) r = rand() % 6;
     // The show follows a sprite index handed in by the main loop; one that no longer names a
     // sprite still counts its bursts so the show ends, it just draws nothing.
-    if (sprite && index >= 0 && index < MAX_SPRITES) {
+    if (Valid_Sprite(index)) {
         const object& s = sprite[index];
         const Burst& b = burst_shapes[r];
-        New_FX(s.x + b.dx, s.y + b.dy, s.w, s.z, 58, 1, b.size, b.size, b.size, b.size, 1, GFX,
-               1.0f, 0, 0, 0, -1, 2, 0, 0);
+        New_FX({.x = s.x + b.dx, .y = s.y + b.dy, .w = s.w, .z = s.z, .anim = 58, .anim_state = 1,
+                .box_width = b.size, .box_height = b.size, .width = b.size, .height = b.size, .priority = 1,
+                .type = GFX, .tex_id = 2});
     }
     fireworks_timer = now + 400;
     fireworks_count++;

@@ -77,7 +77,7 @@ bool On_Rect(const object& o, float px, float py) {
 
 bool Is_Food(int code) { return code == 3 || code == 4 || code == 23 || code == 26 || code == 45; }
 
-bool Player_Exists() { return sprite != nullptr && p1_id >= 0 && p1_id < MAX_SPRITES; }
+bool Player_Exists() { return Valid_Sprite(p1_id); }
 
 void Tip(const char* text, bool left) {
     Text_Printf(TIP, "%s", text);
@@ -191,7 +191,7 @@ void Stats_Button() {
 // Removes the save file of the slot sprite the box was opened for.
 void Delete_Save_File() {
     const int s = file_to_delete;
-    if (sprite && s >= 0 && s < MAX_SPRITES) {
+    if (Valid_Sprite(s)) {
         object& slot = sprite[s];
         char name[64];
         std::snprintf(name, sizeof name, "data/save/savefile%i.sav", slot.sector_action);

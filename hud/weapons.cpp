@@ -137,7 +137,7 @@ void Append_Levels(int t, const char* icon, int bought, int top) {
     for (int k = (bought > top ? bought : top); k < 5; ++k) Append(t, "\xC1");
 }
 
-bool Player_Present() { return sprite != nullptr && p1_id >= 0 && p1_id < MAX_SPRITES; }
+bool Player_Present() { return Valid_Sprite(p1_id); }
 
 } // namespace
 
@@ -243,7 +243,7 @@ void Reload_Gun() {
     }
     // A reload request stops the player's shot, whether or not a reload was already running.
     if (player_type == 0) {
-        if (p.status == 29 || p.status == 54) ShotIdle(p1_id);
+        if (p.status == STATUS_FIRING || p.status == STATUS_KNIFE) ShotIdle(p1_id);
         p.anim_state = 0;
         p.update = true;
         p.fire_target = -1;

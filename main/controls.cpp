@@ -21,9 +21,6 @@
 namespace {
 
 // Unit states the schemes look at.
-constexpr int ST_FIRING = 29, ST_DYING = 30, ST_DYING2 = 31, ST_WALKING = 27, ST_HIT = 21,
-              ST_KNIFE = 54, ST_CLIMBING = 59, ST_RISING = 63, ST_THROWING = 67, ST_BUSY = 53,
-              ST_KNOCKED_DOWN = 72;
 
 // Inventory codes.
 constexpr int INV_STICK_GRENADE = 29, INV_GRENADE = 30;
@@ -34,8 +31,7 @@ constexpr float LINE_STEP = 0.005f;
 
 object& Player() { return sprite[p1_id]; }
 
-bool Player_Valid() { return sprite && p1_id >= 0 && p1_id < MAX_SPRITES; }
-bool Sprite_Valid(int id) { return sprite && id >= 0 && id < MAX_SPRITES; }
+bool Player_Valid() { return Valid_Sprite(p1_id); }
 
 float Centre_X(const object& o) { return o.w + o.box_width / 2; }
 float Centre_Y(const object& o) { return o.z + o.box_height / 2; }
@@ -67,13 +63,13 @@ bool Common_Gate() {
     if (lock_player || ply_dead || !Player_Valid()) return false;
     if (on_hud_buttons || !(hud_corner || on_the_radar) || mouse_grabbed) return false;
     if (unit_selected == -1) return false;
-    return !Status_Is(Player().status, {ST_KNIFE, ST_RISING, ST_THROWING, ST_HIT, ST_BUSY, ST_KNOCKED_DOWN});
+    return !Status_Is(Player().status, {STATUS_KNIFE, 63, STATUS_THROWING, STATUS_HIT, STATUS_HIT_HARD, STATUS_CAUGHT});
 }
 
 // The player can act: a unit that is alive or still in one of the two dying states.
 bool Player_Usable() {
     const object& p = Player();
-    return p.type == UNT && (p.score > 0 || p.status == ST_DYING || p.status == ST_DYING2);
+    return p.type == UNT && (p.score > 0 || p.status == STATUS_DYING || p.status == STATUS_BODY);
 }
 
 // The pointer's cell stops a walk: solid, a footprint, a shoot-through object, or water for
@@ -86,8 +82,8 @@ bool Pointer_Cell_Blocked() {
 }
 
 void Set_Walking(object& p) {
-    if (p.status != ST_WALKING) p.anim_state = 0;
-    p.status = ST_WALKING;
+    if (p.status != STATUS_WALK) p.anim_state = 0;
+    p.status = STATUS_WALK;
     p.moving = true;
 }
 
@@ -134,7 +130,7 @@ bool Blocks_Line(int col, int row) {
 // stops, the target is dropped and the throw is requested. at_pointer: the throw goes to
 // the pointer, the player turning to face it.
 void Start_Grenade_Throw(object& p, bool at_pointer) {
-    if (Status_Is(p.status, {ST_KNIFE, ST_RISING, ST_THROWING})) return;
+    if (Status_Is(p.status, {STATUS_KNIFE, 63, STATUS_THROWING})) return;
     p.moving = false;
     if (at_pointer) {
         p.mov_x = p.end_x = mouseX;
@@ -165,7 +161,7 @@ void Target_Flash() {
 }
 
 bool Get_Nearest_Tile(int k, float x2, float y2) {
-    if (!Sprite_Valid(k)) return false;
+    if (!Valid_Sprite(k)) return false;
     const object& u = sprite[k];
     float cx = Centre_X(u), cy = Centre_Y(u);
     int last_col = -1, last_row = -1;
@@ -189,7 +185,7 @@ bool Get_Nearest_Tile(int k, float x2, float y2) {
 }
 
 bool Get_Next_Tile(int k, float x2, float y2) {
-    if (!Sprite_Valid(k)) return false;
+    if (!Valid_Sprite(k)) return false;
     bool clear = true;
     Line_Walk(k, x2, y2, 0.1f, [&](int col, int row) {
         if (Blocks_Line(col, row)) clear = false;
@@ -247,8 +243,8 @@ void Run_Keyboard(int f_rate1) {
     }
 
     // Firing with Space.
-    if (!CONTROL_SCHEME && usable && KEY_SPACE && !player_in_water && p.status != ST_CLIMBING &&
-        p.status != ST_HIT && Reload_Due() && Player_Alive() && hud_corner) {
+    if (!CONTROL_SCHEME && usable && KEY_SPACE && !player_in_water && p.status != STATUS_FALLING &&
+        p.status != STATUS_HIT && Reload_Due() && Player_Alive() && hud_corner) {
         KEY_SPACE = false;
         TestSpriteToShootPly(p1_id, cx, cy, mouseX, mouseY, true, stored_target, f_rate1, false);
     }
@@ -266,10 +262,10 @@ void Run_Keyboard(int f_rate1) {
         return;
     }
     throw_grenade = false;
-    if (!lock_player && !reloading && !ply_dead && !on_pickup && !player_in_water && p.status != ST_CLIMBING &&
-        p.status != ST_HIT && Reload_Due() && Player_Alive() && hud_corner) {
+    if (!lock_player && !reloading && !ply_dead && !on_pickup && !player_in_water && p.status != STATUS_FALLING &&
+        p.status != STATUS_HIT && Reload_Due() && Player_Alive() && hud_corner) {
         float ax = mouseX, ay = mouseY;
-        if (Sprite_Valid(stored_target)) {
+        if (Valid_Sprite(stored_target)) {
             ax = Centre_X(sprite[stored_target]);
             ay = Centre_Y(sprite[stored_target]);
         }
@@ -307,7 +303,7 @@ void Run_Mouse(int) {
         stored_target = -1;
         return;
     }
-    bool has_target = Sprite_Valid(stored_target);
+    bool has_target = Valid_Sprite(stored_target);
     if (!has_target) stored_target = -1;
 
     // 1. Grenade.
@@ -355,7 +351,7 @@ void Run_Mouse(int) {
     if (Selected_Is({2, 6, 7}) && mouseleft && has_target) in_range = Is_Guy_In_Range(p1_id, stored_target, 0.3f);
 
     // 6. Going for the target.
-    if (p.status != ST_FIRING) {
+    if (p.status != STATUS_FIRING) {
         if (Selected_Is({2, 6, 7, 8}) && has_target) {
             p.end_x = p.mov_x;
             p.end_y = p.mov_y;
@@ -364,7 +360,7 @@ void Run_Mouse(int) {
                 mouseleft = false;
                 mouseheld = false;
             }
-            if (!mouseheld && Player_Alive() && !Status_Is(p.status, {ST_DYING, ST_DYING2, ST_FIRING})) {
+            if (!mouseheld && Player_Alive() && !Status_Is(p.status, {STATUS_DYING, STATUS_BODY, STATUS_FIRING})) {
                 p.moving = false;
                 ShotIdle(p1_id);
                 p.anim_state = 0;

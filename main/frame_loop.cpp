@@ -118,21 +118,21 @@ bool Loop_Pass() {
 }
 
 void Frame_Pass() {
-    // 1. profiling
+    // The length of the last pass.
     Total_cycle = Now() - Total_Start;
     Total_Start = Now();
-    // 2. game clock
+    // The game clock.
     if (Now() > Real_Time) Game_Clock_Step();
-    // 3. timing line
+    // The timing line, once a second.
     if (Now() > frame_stamp) Timing_Line();
-    // 4. drawing
+    // Draw the scene.
     if (fade != 0 && double_main_code == 0 && Now() > AI_Time) {
         Draw_cycle = Now();
         DrawGLScene(false);
         Draw_cycle = Now() - Draw_cycle;
         AI_Time = Now() + 1;
     }
-    // 5. swap
+    // Show the drawn frame.
     if (fade != 0 && double_main_code == 1 && Now() > Swap_Time) {
         Swap_cycle = Now();
         platform::SwapBuffers();
@@ -140,13 +140,13 @@ void Frame_Pass() {
         Swap_Time = Now() + 10;
         double_main_code = 0;
     }
-    // 6. keyboard
+    // The keyboard.
     if (Now() > Key_Time) {
         Key_Handler(keys, sprite, Now() - Key_Start);
         Key_Start = Now();
         Key_Time = Now() + 1;
     }
-    // 7. unit AI
+    // The unit AI, skipped after a pass that took 100 ms or more.
     if (Now() > Code_Time) {
         Ai_cycle = Now();
         if (!text_select && (!quit_active || game_mode == MODE_FRONT) && Now() - Code_Start <= 99)
@@ -155,7 +155,7 @@ void Frame_Pass() {
         Code_Start = Now();
         Code_Time = Now() + 1;
     }
-    // 8. mouse hold
+    // A held left button: held once it has been down 600 ms.
     if (mouseleft) {
         if (mouse_held_state == 0) {
             mouse_held_state = 1;
@@ -167,54 +167,54 @@ void Frame_Pass() {
         ply_shooting = false;
         mouse_held_state = 0;
     }
-    // 9. cursor
+    // The pointer.
     UpdateMouseCursor();
-    // 10.
+    // The main tick is timed from here...
     Main_cycle = Now();
-    // 11. zoom
+    // The zoom: a little closer in walk scenes and in scene 3 of episode 0.
     if (game_mode == MODE_WALK || (episode == 0 && scene == 3))
         zoom_factor = org_zoom_factor + 0.1f;
     else
         zoom_factor = org_zoom_factor;
-    // 12. main tick
+    // The main tick, at most once a millisecond.
     if (Now() > Main_Time) Main_Tick();
-    // 13.
+    // ...to here.
     Main_cycle = Now() - Main_cycle;
 }
 
 void Main_Tick() {
-    // 1-2
+    // Seed the random numbers from the clock and take the length of the last tick.
     srand((unsigned)Now());
     f_rate1 = Now() - Main_Start;
     Main_Start = Now();
     Main_Time = Now() + 1;
-    // 3
+    // The scene scripts and the boss fight, skipped after a tick of 100 ms or more.
     if (f_rate1 <= 99) Run_Scripts(f_rate1);
     if (f_rate1 <= 99) Run_Boss(f_rate1);
-    // 4
+    // Quitting: stop the closing sound.
     if (done) Stop_End_Snd();
-    // 5
+    // The red swipe of a hit ends when its time is up.
     if (red_swipe && Now() > red_timer) red_swipe = false;
-    // 6
+    // Walk scenes: the message panel fades in or out.
     if (game_mode == MODE_WALK) Message_Panel_Alpha();
-    // 7
+    // The message flash ends when its time is up.
     if (msg_fx && Now() > msg_fx_timer) {
         msg_fx = false;
         msg_fx_timer = 0;
     }
-    // 8
+    // A weapon change under way.
     if (next_weapon != -1) Weapon_Switch_Upkeep(f_rate1);
-    // 9
+    // The arrows flash every 250 ms.
     if (Now() > arrow_flash_timer) {
         arrow_flash = !arrow_flash;
         arrow_flash_timer = Now() + 250;
     }
-    // 10
+    // Front end: the inventory is worked out again every 100 ms.
     if (game_mode == MODE_FRONT && Now() > inventory_timer) {
         Calculate_Inventory_Front();
         inventory_timer = Now() + 100;
     }
-    // 11-12
+    // Walk scenes: the inventory every 100 ms, the bullet flash and the fireworks.
     if (game_mode == MODE_WALK) {
         if (Now() > inventory_timer) {
             Calculate_Inventory();
@@ -223,9 +223,10 @@ void Main_Tick() {
         Calculate_Bullet_Flash();
         Do_Fireworks(fireworks);
     }
-    // 13
+    // The camp's pages: shops, tent, stats, tunnel, gallery, cards and medals.
     Camp_Screens();
-    // 14
+    // Walk scenes: the act's objectives (while the player is free), rain outside dungeons and
+    // the target arrow (hidden when there is no target).
     if (game_mode == MODE_WALK) {
         if (!lock_player) Calculate_Act();
         if (!in_dungeon) Calculate_Rain(f_rate1);
@@ -234,15 +235,15 @@ void Main_Tick() {
         else if (hud)
             hud[56].alpha = 0;
     }
-    // 15
+    // The tooltip backing, speech-bubble timeout, modal box and title-music volume.
     if (game_mode == MODE_WALK || game_mode == MODE_FRONT) Tooltip_Bubble_Modal();
-    // 16
+    // Outside the front end the counter text is cleared.
     if (game_mode != MODE_FRONT) counter[0].word[0] = '\0';
-    // 17
+    // The tooltip is placed and sized at the pointer.
     if (game_mode == MODE_WALK || game_mode == MODE_FRONT) Message_Limits();
-    // 18
+    // Walk scenes: the ammunition count.
     if (game_mode == MODE_WALK) Ammo_Count_Upkeep();
-    // 19-22
+    // Timers that run out: the menu, the dust, the shot and a pending quit.
     if (Now() > menu_counter && menu_active) menu_active = false;
     if (Now() > dust_timer && dusting && !ply_dead) {
         dust_timer = Now() + 75;
@@ -254,22 +255,22 @@ void Main_Tick() {
         quitting = false;
         Stop_End_Snd();
     }
-    // 23
+    // Animations step on.
     Animate();
-    // 24
+    // HUD overlays: walk scenes, and front-end pages other than the cards and the shop.
     if (game_mode == MODE_WALK || (game_mode == MODE_FRONT && Level != LVL_CARDS_ && Level != LVL_SHOP_))
         Hud_Overlays();
-    // 25
+    // A delayed scene change falls due.
     if (Now() > next_scene_delay && !next_scene && next_scene_delay != 0) next_scene = true;
-    // 26
+    // Scene transitions.
     Run_Scene_Transition(f_rate1);
-    // 27
+    // While the quit question is open nothing below runs.
     if (quit_active) return;
-    // 28
+    // What the pointer does, except in the shooting gallery.
     if (!gallery_mode_active) Mouse_Code(f_rate1);
-    // 29
+    // A new game: the chosen menu item blinks until the game starts.
     if (new_game) {
-        if (sprite && menu_item >= 0 && menu_item < MAX_SPRITES && sprite[menu_item].type == 1 &&
+        if (Valid_Sprite(menu_item) && sprite[menu_item].type == 1 &&
             Now() > flash_timer) {
             flash_timer = Now() + 100;
             Set_Sprite(menu_item, sprite[menu_item].anim == 1 ? 0 : 1, 1, 0, false);
@@ -279,24 +280,24 @@ void Main_Tick() {
             new_game = false;
         }
     }
-    // 30
+    // Front end, once the fade-in is over: the name field and the buttons.
     if (game_mode == MODE_FRONT && !next_scene && hud && hud[2].alpha == 0.0f) {
         menu_item = 99;
         Name_Field_Upkeep();
         Run_Front_Buttons();
     }
-    // 31
+    // Countdowns, front-end messages, texts, effects and the camera shake.
     Run_Scene_Countdown();
     Run_Front_Messages(f_rate1);
     Run_Text_Upkeep();
     Run_Fx_Upkeep(f_rate1);
     Run_Shake_Upkeep();
-    // 32
+    // Game scenes: music and sound requests.
     if (game_mode >= MODE_CINE && game_mode <= MODE_WORLD) {
         Run_Music();
         Run_Sound_Requests();
     }
-    // 33
+    // The mouse wheel has been read.
     mousewheel = 0;
 }
 

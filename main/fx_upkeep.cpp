@@ -31,9 +31,6 @@ constexpr int BLAST_GRENADE = 28;
 constexpr int BLAST_GROWN_29 = 46;
 constexpr int BLAST_GROWN_34 = 47;
 
-constexpr int STATUS_IDLE = 3;
-constexpr int STATUS_FREE = 44;
-
 // The sprite an effect follows, or null when its link names no sprite.
 object* Sprite_Of(const object& e) {
     if (!sprite || e.linked_sprite < 0 || e.linked_sprite >= MAX_SPRITES) return nullptr;
@@ -194,7 +191,7 @@ void Kind_Rules(int i, int f) {
         if (!s || s->score <= 0) e.grab_switch = true;
     }
     if (kind == 21 && (!s || !s->on_mud || s->score <= 0)) e.turn_off = true;
-    if (kind == 21 && (!s || s->mouseover || s->status == STATUS_FREE)) e.turn_off = true;
+    if (kind == 21 && (!s || s->mouseover || s->status == STATUS_DEAD)) e.turn_off = true;
     if (kind == 20 && (!s || s->mouseover || s->score <= 0)) e.grab_switch = true;
     if (kind == 22 && (!s || s->mouseover || s->score <= 0)) e.grab_switch = true;
 
@@ -286,9 +283,10 @@ void Run_Fx_Upkeep(int f_rate) {
                 Now() > e.sparkle_timer) {
                 e.sparkle_timer = Now() + SPARKLE_MS;
                 const object src = e; // New_FX writes the record after the last one
-                New_FX(src.x + src.width / 4, src.y + src.height / 4, src.w, src.z, 3, ANIM_ONCE, src.box_width,
-                       src.box_height, src.width / 2, src.height / 2, 3, GFX, 1.0f, 0, 0, 0, i, TEX_SPARKLE, 0,
-                       0);
+                New_FX({.x = src.x + src.width / 4, .y = src.y + src.height / 4, .w = src.w, .z = src.z, .anim = 3,
+                        .anim_state = ANIM_ONCE, .box_width = src.box_width, .box_height = src.box_height,
+                        .width = src.width / 2, .height = src.height / 2, .priority = 3, .type = GFX,
+                        .linked_sprite = i, .tex_id = TEX_SPARKLE});
             }
         }
 

@@ -41,8 +41,7 @@ constexpr int EQUIPPED_HELMET = 16, EQUIPPED_MEDAL = 22, EQUIPPED_BOOTS = 19;
 constexpr int ITEM_GOLD = 1;
 
 // Unit states.
-constexpr int ST_IDLE = 3;
-constexpr int unit_states_not_hovered[] = {31, 42, 43, 44, 73};
+constexpr int unit_states_not_hovered[] = {STATUS_BODY, STATUS_BODY_FADING, STATUS_BODY_SUNK, STATUS_DEAD, 73};
 
 // Pointer animations.
 constexpr int PTR_ARROW = 0, PTR_WALK = 1, PTR_USE = 2, PTR_SPECIAL = 5, PTR_PROP = 4,
@@ -64,7 +63,7 @@ bool Strictly_Inside(float px, float py, float x0, float y0, float x1, float y1)
     return px > x0 && px < x1 && py > y0 && py < y1;
 }
 
-bool Player_Valid() { return sprite && p1_id >= 0 && p1_id < MAX_SPRITES; }
+bool Player_Valid() { return Valid_Sprite(p1_id); }
 bool Busy() { return reloading || next_weapon != -1; }
 
 void Restore_Flash_Alpha() {
@@ -89,8 +88,10 @@ void Drop_Pointer_Item() {
     object& p = sprite[p1_id];
     float cx = p.w + p.box_width / 2, cy = p.z + p.box_height / 2;
     int code = mouse_inv;
-    bool placed = New_FX(cx, cy, cx, cy, 13, 2, 0.1f, 0.1f, 0.1f, 0.1f, 3, PKU, 1.0f, mouse_inv_value, code, 0,
-                         -1, 2, mouse_inv_value1, mouse_inv_value2);
+    bool placed = New_FX({.x = cx, .y = cy, .w = cx, .z = cy, .anim = 13, .anim_state = 2, .box_width = 0.1f,
+                          .box_height = 0.1f, .width = 0.1f, .height = 0.1f, .priority = 3, .type = PKU,
+                          .i_value = mouse_inv_value, .i_type = code, .tex_id = 2, .i_value1 = mouse_inv_value1,
+                          .i_value2 = mouse_inv_value2});
     if (placed) {
         if (reloading) {
             ShotIdle(p1_id);
@@ -239,7 +240,8 @@ void Usable_Prop(int id) {
 void Unit(int id) {
     const object& s = sprite[id];
     if (s.type != UNT || s.mouseover || Busy()) return;
-    if ((s.sector == DUCK && s.status == ST_IDLE) || s.sector == UNIT_BIRD || In_Table(s.status, unit_states_not_hovered) ||
+    if ((s.sector == DUCK && s.status == STATUS_IDLE) || s.sector == UNIT_BIRD || In_Table(s.status,
+        unit_states_not_hovered) ||
         s.onDeath_action == 3 || s.turn_off)
         return;
     float off = s.sector == UNIT_SHOTGUN ? 0.07f : fx_offset;

@@ -65,7 +65,6 @@ void Take_Gold(int amount) {
     gold = amount >= gold ? 0 : gold - amount;
 }
 
-bool Valid_Sprite(int i) { return sprite != nullptr && i >= 0 && i < MAX_SPRITES; }
 
 void Enable(int i, bool on) {
     if (Valid_Sprite(i)) sprite[i].mouseover = !on;

@@ -119,8 +119,9 @@ void Menu_Bullet_Holes() {
         object& o = sprite[h];
         o.mouseover = false;
         Set_Sprite(h, 1, ANIM_ONCE, ANIM_ARRAY_SPRITE, true);
-        New_FX(o.x, o.y, o.w, o.z, 35, ANIM_LOOP, o.width, o.height, o.width, o.height, 0, GFX, 1.0f,
-               0, 0, 23, h, 2, 0, 0);
+        New_FX({.x = o.x, .y = o.y, .w = o.w, .z = o.z, .anim = 35, .anim_state = ANIM_LOOP, .box_width = o.width,
+                .box_height = o.height, .width = o.width, .height = o.height, .type = GFX, .state = 23,
+                .linked_sprite = h, .tex_id = 2});
     }
     ric2_sfx = true;
     sniper_sfx = true;

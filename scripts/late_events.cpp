@@ -162,8 +162,9 @@ void Torch_Tiles() {
             if (anim < 0) continue;
             const float x = col * 0.1f - map_startX;
             const float y = row * 0.1f - map_startY;
-            New_FX(x, y, x, y, anim, ANIM_ONCE, 0.15f, 0.2f, 0.15f, 0.2f, 2, 15, 1.0f, 0, 0, 32,
-                   -1, 13, 0, 0);
+            New_FX({.x = x, .y = y, .w = x, .z = y, .anim = anim, .anim_state = ANIM_ONCE, .box_width = 0.15f,
+                    .box_height = 0.2f, .width = 0.15f, .height = 0.2f, .priority = 2, .type = 15, .state = 32,
+                    .tex_id = 13});
             torch_sfx = true;
         }
     }

@@ -336,7 +336,7 @@ void Convoy_Event(int f_rate) {
     if (title_sequence == 2 && trigger_hit != -1) {
         if (p1_id != -1 && trigger_hit != CONVOY_GOAL_SWITCH)
             for (int k : CONVOY_TRAP_SPRITES)
-                if (In_Level(k)) Man_Shot(p1_id, k, p1_id, 5, f_rate);
+                if (In_Level(k)) Man_Shot(p1_id, k, p1_id, SHOT_KILL, f_rate);
         if (trigger_hit == CONVOY_GOAL_SWITCH) {
             success_condition = 1;
             if (vehicle) {

@@ -3,11 +3,6 @@
 // enemy counter, explosion chains, the delayed remark and collectible medals.
 #pragma once
 
-// Unit states the level events set or test.
-inline constexpr int STATUS_WALK = 27;   // walking the planned path to end_x, end_y
-inline constexpr int STATUS_DEAD = 44;   // dead; the record may be reused
-inline constexpr int STATUS_CHEER = 69;  // the player's mission-success pose
-
 // Last patrol point reached by sprite 112, 37 and 103 (kept across scene loads).
 inline int patroling1 = 0;
 inline int patroling2 = 0;

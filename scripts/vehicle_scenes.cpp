@@ -18,9 +18,6 @@
 
 namespace {
 
-constexpr int STATUS_IDLE = 3;
-constexpr int STATUS_CAMP_POSE = 71;
-constexpr int STATUS_KNOCKED_DOWN = 72;
 constexpr int KNOCK_DOWN_MS = 3000;
 constexpr int LOOK_CHANGE_MS = 7000;
 constexpr int TRAFFIC_START_SPREAD = 32000;
@@ -168,9 +165,9 @@ void Drive_Mover(int k, int f_rate, int now) {
 
     if (!Player_Present()) return;
     object& p = sprite[p1_id];
-    if (p.status == STATUS_KNOCKED_DOWN) return;
+    if (p.status == STATUS_CAUGHT) return;
     if (Node_Distance(cx, cy, p.w + p.box_width / 2, p.z + p.box_height / 2) <= HIT_DISTANCE) {
-        p.status = STATUS_KNOCKED_DOWN;
+        p.status = STATUS_CAUGHT;
         p.update = true;
         p.anim_state = ANIM_STOPPED;
         p.all_timer = now + KNOCK_DOWN_MS;

@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdlib>
 
+#include "combat/awareness.h"
 #include "combat/combat.h"
 #include "combat/movement.h"
 #include "combat/unit_ai.h"

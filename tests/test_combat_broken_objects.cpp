@@ -1,5 +1,6 @@
 // Hits on unit-like objects, doors and containers: wrecks, drops, counters, story flags,
 // tunnel covers that become ladders, and enemies released from broken containers.
+#include "combat/awareness.h"
 #include "combat/broken_objects.h"
 #include "combat/damage.h"
 #include "content/object_setup.h"

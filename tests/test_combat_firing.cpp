@@ -2,6 +2,7 @@
 // and knife, accuracy, misses beside the target, the mortar crew's shell and the idle step.
 #include <cmath>
 
+#include "combat/awareness.h"
 #include "combat/firing.h"
 #include "support/virtual_clock.h"
 #include "test_combat_fixture.h"

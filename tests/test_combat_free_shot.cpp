@@ -1,5 +1,6 @@
 // The player's free shot at a point: the knife's strike window, rounds used, what a round
 // does where it lands, and the tiles it breaks or sets off.
+#include "combat/awareness.h"
 #include "combat/free_shot.h"
 #include "render/draw.h"
 #include "support/virtual_clock.h"

@@ -1,5 +1,6 @@
 // Explosions, grenade throws and the ground check of a unit: blast reach, who takes which
 // hit, what a blast leaves behind, mines, mud crossings and the view check.
+#include "combat/awareness.h"
 #include "combat/ordnance.h"
 #include "support/virtual_clock.h"
 #include "test_combat_fixture.h"

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "combat/awareness.h"
 #include "combat/combat.h"
 #include "combat/upkeep.h"
 #include "common/call_trace.h"

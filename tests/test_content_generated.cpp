@@ -18,6 +18,7 @@
 #include "content/tga_loader.h"
 #include "content/writers/scene_kit.h"
 #include "main/startup.h"
+#include "support/fixture_scenes.h"
 #include "support/generated_content.h"
 #include "support/gl_context.h"
 
@@ -30,6 +31,7 @@ protected:
         ASSERT_TRUE(Test_GL_Context(64, 64));
         Allocate_Records();
         ASSERT_TRUE(writers::Write_Core_Content("."));
+        ASSERT_TRUE(test_fixtures::Write_Fixture_Scenes("."));
         numsubmtls = 0;
     }
     void TearDown() override {
@@ -114,11 +116,11 @@ TEST_F(GeneratedContent, FixtureScenesLoadInTurn) {
     LoadAll(10, 0, true);
     for (int s = 0; s < 3; ++s) {
         SCOPED_TRACE(s);
-        LoadAll(writers::FIXTURE_EPISODE, s, false);
+        LoadAll(test_fixtures::FIXTURE_EPISODE, s, false);
         EXPECT_TRUE(Boxes().empty()) << Boxes().front().text;
     }
     // The last is the cut-scene; load the walk scene again and look at it.
-    LoadAll(writers::FIXTURE_EPISODE, 0, false);
+    LoadAll(test_fixtures::FIXTURE_EPISODE, 0, false);
     EXPECT_EQ(game_mode, 3);
     EXPECT_EQ(MAP_WIDTH, 20);
     EXPECT_EQ(map_col[0], 7);               // the wall

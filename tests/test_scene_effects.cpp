@@ -35,11 +35,13 @@ protected:
     static float CellY(int row) { return -map_startY + row * 0.1f + 0.05f; }
     // Drops item `code` with its values at the centre of cell (col, row).
     static bool Drop(int col, int row, int code = 13) {
-        return New_FX(CellX(col), CellY(row), CellX(col), CellY(row), 0, 2, 0.1f, 0.1f, 0.1f, 0.1f, 1, 10, 1.0f, 5,
-                      code, 0, -1, 2, 0, 0);
+        return New_FX({.x = CellX(col), .y = CellY(row), .w = CellX(col), .z = CellY(row), .anim_state = 2,
+                       .box_width = 0.1f, .box_height = 0.1f, .width = 0.1f, .height = 0.1f, .priority = 1,
+                       .type = 10, .i_value = 5, .i_type = code, .tex_id = 2});
     }
     static bool Flash(int kind) {
-        return New_FX(0, 0, 0, 0, 1, 1, 0.1f, 0.1f, 0.1f, 0.1f, 1, 15, 1.0f, 0, 0, kind, -1, 2, 0, 0);
+        return New_FX({.anim = 1, .anim_state = 1, .box_width = 0.1f, .box_height = 0.1f, .width = 0.1f,
+                       .height = 0.1f, .priority = 1, .type = 15, .state = kind, .tex_id = 2});
     }
 };
 
@@ -151,6 +153,37 @@ TEST_F(Effects, DefaultGeometryAndTimedKinds) {
     EXPECT_EQ(Fx[2].sparkle_timer, 1000 + 3750);
 }
 
+// The named form writes the record the positional form writes, field for field: an effect with
+// an owner, and an item on sale, which keeps every item field.
+TEST_F(Effects, NamedFormWritesThePositionalRecord) {
+    const fx_spec specs[] = {
+        {.x = 1.0f, .y = 2.0f, .w = 3.0f, .z = 4.0f, .anim = 7, .anim_state = 1, .box_width = 0.4f,
+         .box_height = 0.2f, .width = 0.5f, .height = 0.6f, .priority = 3, .type = 15, .alpha = 0.8f,
+         .linked_sprite = 1, .tex_id = 2},
+        {.x = 1.5f, .y = 2.5f, .w = 1.6f, .z = 2.6f, .anim = 3, .anim_state = 2, .box_width = 0.3f,
+         .box_height = 0.1f, .width = 0.2f, .height = 0.25f, .priority = 2, .type = 47, .alpha = 0.9f,
+         .i_value = 6, .i_type = 8, .tex_id = 2, .i_value1 = 9, .i_value2 = 4},
+    };
+    for (const fx_spec& s : specs) {
+        SCOPED_TRACE(s.type);
+        no_fx = 0;
+        ASSERT_TRUE(New_FX(s.x, s.y, s.w, s.z, s.anim, s.anim_state, s.box_width, s.box_height, s.width, s.height,
+                           s.priority, s.type, s.alpha, s.i_value, s.i_type, s.state, s.linked_sprite, s.tex_id,
+                           s.i_value1, s.i_value2));
+        const object a = Fx[0];
+        no_fx = 0;
+        ASSERT_TRUE(New_FX(s));
+        const object& b = Fx[0];
+        for (auto f : {&object::x, &object::y, &object::w, &object::z, &object::width, &object::height,
+                       &object::box_width, &object::box_height, &object::alpha})
+            EXPECT_FLOAT_EQ(b.*f, a.*f);
+        for (auto f : {&object::anim, &object::anim_state, &object::id, &object::priority, &object::type,
+                       &object::value, &object::value1, &object::value2, &object::item_type,
+                       &object::linked_sprite, &object::tile_row})
+            EXPECT_EQ(b.*f, a.*f);
+    }
+}
+
 // A player's grenade flies toward the centre of the mouse cell, lands after about 500 ms and
 // is live 500 ms later; another unit's after 1000 ms.
 TEST_F(Effects, GrenadeFlightAndLanding) {
@@ -160,7 +193,8 @@ TEST_F(Effects, GrenadeFlightAndLanding) {
     sprite[0].angle = 0.0f;
     mouse_row_x = 75 + 5;
     mouse_row_y = 75;
-    ASSERT_TRUE(New_FX(0, 0, 0, 0, 1, 1, 0.05f, 0.05f, 0.2f, 0.2f, 1, 15, 1.0f, 0, 0, 27, 0, 2, 0, 0));
+    ASSERT_TRUE(New_FX({.anim = 1, .anim_state = 1, .box_width = 0.05f, .box_height = 0.05f, .width = 0.2f,
+                        .height = 0.2f, .priority = 1, .type = 15, .state = 27, .linked_sprite = 0, .tex_id = 2}));
     object& g = Fx[0];
     EXPECT_TRUE(chop_sfx);
     EXPECT_EQ(g.priority, 2);
@@ -180,7 +214,9 @@ TEST_F(Effects, GrenadeFlightAndLanding) {
     // Another unit's debris piece, in water: gone with a splash, armed after 1000 ms.
     sprite[1].angle = 0.0f;
     sprite[1].width = sprite[1].height = 0.2f;
-    ASSERT_TRUE(New_FX(0, 0, 0, 0, 1, 1, 0.05f, 0.05f, 0.2f, 0.2f, 1, 15, 1.0f, 0, 0, 30, 1, 2, 0, 4));
+    ASSERT_TRUE(New_FX({.anim = 1, .anim_state = 1, .box_width = 0.05f, .box_height = 0.05f, .width = 0.2f,
+                        .height = 0.2f, .priority = 1, .type = 15, .state = 30, .linked_sprite = 1, .tex_id = 2,
+                        .i_value2 = 4}));
     for (int& tl : tiles) tl = 481;
     const int before = no_fx;
     t = 0;
@@ -198,7 +234,8 @@ TEST_F(Effects, GrenadeFlightAndLanding) {
 }
 
 TEST_F(Effects, ShadowHeadingInDegreesAndVerticalScale) {
-    ASSERT_TRUE(New_FX(0, 0, 0, 0, 1, 1, 0.05f, 0.05f, 0.2f, 0.2f, 1, 15, 1.0f, 0, 0, 31, -1, 2, 0, 1));
+    ASSERT_TRUE(New_FX({.anim = 1, .anim_state = 1, .box_width = 0.05f, .box_height = 0.05f, .width = 0.2f,
+                        .height = 0.2f, .priority = 1, .type = 15, .state = 31, .tex_id = 2, .i_value2 = 1}));
     object& s = Fx[0];
     s.spin = -1.5f;
     const float y0 = s.y;
@@ -210,7 +247,8 @@ TEST_F(Effects, ShadowHeadingInDegreesAndVerticalScale) {
     // An aimed shot moves box and quad together, without the screen ratio.
     sprite[3].w = 1.0f;
     sprite[3].z = 0.0f;
-    ASSERT_TRUE(New_FX(0, 0, 0, 0, 1, 1, 0.05f, 0.05f, 0.1f, 0.1f, 1, 15, 1.0f, 3, 0, 1, -1, 2, 0, 0));
+    ASSERT_TRUE(New_FX({.anim = 1, .anim_state = 1, .box_width = 0.05f, .box_height = 0.05f, .width = 0.1f,
+                        .height = 0.1f, .priority = 1, .type = 15, .i_value = 3, .state = 1, .tex_id = 2}));
     object& a = Fx[1];
     const float x0 = a.x, w0 = a.w;
     Move_Fx(1, 100);

@@ -254,6 +254,7 @@ const Place kPlaces[] = {
     {2, 2, "village (the nun)", [] { main_mission[7] = 2, current_main = 7; }},
     {2, 4, "roadway (the artillery officer)", [] {}},
     {2, 5, "coastal town (the general, the fat man)", [] {}},
+    {3, 2, "mess hut's cellar (the cook)", [] { main_mission[10] = 2, current_main = 10; }},
     {3, 0, "windmill (the captive)", [] { main_mission[11] = 2, current_main = 11; }},
     {3, 18, "boat yard (the gangway, the map board)", [] {}},
     {3, 19, "battleship (the spy)", [] {}},

@@ -22,8 +22,10 @@ protected:
     }
     // A sprite at cell (col, row) of the given type, unit class and role.
     static int Make(int col, int row, int type, int cls, int role, float angle = -1.0f, int anim_state = 2) {
-        return New_Sprite(CX(col), CY(row), CX(col), CY(row), 2, anim_state, 0.1f, 0.05f, 0.3f, 0.3f, 3,
-                          type, 1.0f, -1, 0, cls, 4, 4, 0, angle, role);
+        return New_Sprite({.x = CX(col), .y = CY(row), .w = CX(col), .z = CY(row), .anim = 2,
+                           .anim_state = anim_state, .box_width = 0.1f, .box_height = 0.05f, .width = 0.3f,
+                           .height = 0.3f, .priority = 3, .type = type, .sideways = -1, .state = cls,
+                           .linked_sprite = 4, .tex_id = 4, .angle = angle, .p_type = role});
     }
 };
 

@@ -49,10 +49,8 @@ void Advance_Step(object& o, const animation_texture& t, bool is_hud) {
     else if (o.anim_state == ANIM_ONCE_HOLD && !is_hud) o.anim_state = ANIM_HELD;
 }
 
-constexpr int STATUS_WALKING = 27; // unit AI state: walking
-
 bool Walking_Unit(const object& o) {
-    return o.status == STATUS_WALKING && o.factor != 0.0f && o.type == UNT && o.score > 0 && !o.turn_off;
+    return o.status == STATUS_WALK && o.factor != 0.0f && o.type == UNT && o.score > 0 && !o.turn_off;
 }
 
 } // namespace
@@ -87,7 +85,7 @@ void Set_Sprite(int id, int anim, int state, int hud_or_sprite, bool reset) {
 
     if (anim == o.anim && !reset) return;
     const bool is_sprite = hud_or_sprite == ANIM_ARRAY_SPRITE;
-    const bool walking = is_sprite && o.status == STATUS_WALKING;
+    const bool walking = is_sprite && o.status == STATUS_WALK;
     const int whole_now = Now();
     o.anim = anim;
     if (o.cur < 0 || o.cur >= MAX_ANIMS) o.cur = 0; // a step outside the rows starts over

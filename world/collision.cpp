@@ -13,7 +13,6 @@
 
 namespace {
 
-bool Valid_Sprite(int loop) { return sprite && loop >= 0 && loop < MAX_SPRITES; }
 
 bool Water_Tile(int t) { return t >= 480 && t <= 483; }
 

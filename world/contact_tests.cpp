@@ -24,11 +24,6 @@
 
 namespace {
 
-// Unit AI states the contact tests set or read.
-constexpr int ST_SELL = 60;      // walking to the seller's counter
-constexpr int ST_CLIMBING = 59;  // falling into a hole or climbing a ladder
-constexpr int ST_SCARED = 72;
-
 constexpr int HIT_TIMER = 200;       // a hazard hurts at most every 200 ms
 constexpr float GAS_REACH = 0.2f;    // a fire sets off a gas cloud within this distance
 constexpr float ARRIVAL = 0.1f;      // the player has reached the object he walked to
@@ -38,7 +33,6 @@ constexpr int SUBCODE_EXPLOSIVE = 4; // the sub-code of an explosive shot
 constexpr int NO_MISSION_ENTRY = 24;
 constexpr int MISSION_ENTRIES = 25;
 
-bool Valid_Sprite(int i) { return sprite && i >= 0 && i < MAX_SPRITES; }
 
 float Centre_X(const object& o) { return o.w + o.box_width / 2; }
 float Centre_Y(const object& o) { return o.z + o.box_height / 2; }
@@ -161,7 +155,7 @@ int Trigger_Mission(const object& t) {
 bool Trigger_Armed_For(const object& u, const object& t) {
     if (u.type != UNT || u.sector == UNIT_SNIPER) return false;
     if (t.onCreate == -1 || t.moving) return false;
-    if (u.status == ST_CLIMBING || u.turn_off) return false;
+    if (u.status == STATUS_FALLING || u.turn_off) return false;
     if (t.sector == 49 || t.sector == 3) return false;
     const int link = t.linked_sprite;
     if (main_mission[Trigger_Mission(t)] == 0 && link != 0 && link != -2 && link != -3) return false;
@@ -179,7 +173,7 @@ void Enter_Ladder(int loop, const object& t) {
     const int cell = Cell_Of(Centre_X(u), Centre_Y(u));
     if (cell >= 0) map_col[cell] = COL_FREE;
     u.all_timer = now + ((is_player || u.sector == UNIT_RESCUE) ? 1500 : 500);
-    u.status = ST_CLIMBING;
+    u.status = STATUS_FALLING;
     u.update = true;
     u.moving = false;
     u.grab_switch = false;
@@ -203,9 +197,9 @@ void Enter_Ladder(int loop, const object& t) {
 
 int Hazard_Hit_Kind(int fx_kind) {
     switch (fx_kind) {
-        case FX_FLAME: return 11;
-        case FX_FIRE: return 12;
-        case FX_GAS: return 13;
+        case FX_FLAME: return SHOT_BURNING;
+        case FX_FIRE: return SHOT_FIRE_ROUND;
+        case FX_GAS: return SHOT_GAS;
         default: return 0;
     }
 }
@@ -243,7 +237,7 @@ void Test_Sprite_to_Fx(int loop, int f_rate) {
             if (u.score > 0) {
                 const bool fire_proof = kind != FX_GAS && has_firevest_equipped;
                 const bool gas_proof = kind == FX_GAS && has_gasmask_equipped;
-                if (!(is_player && (fire_proof || gas_proof))) Man_Shot(-1, loop, -1, hit_kind, f_rate);
+                if (!(is_player && (fire_proof || gas_proof))) Man_Shot(ATTACK_NONE, loop, -1, hit_kind, f_rate);
                 e.action_timer = Now() + HIT_TIMER;
             }
         }
@@ -263,8 +257,9 @@ void Test_Sprite_to_Fx(int loop, int f_rate) {
                 Knock_Back(s, loop, f_rate);
             Man_Shot(sprite[s].status, loop, s, e.sector_action, f_rate);
             const object b = e;
-            New_FX(b.x, b.y, b.w, b.z, 36, ANIM_ONCE, b.box_width, b.box_height, b.width, b.height, 2, GFX,
-                   1.0f, 0, 0, FX_IMPACT, loop, 2, 0, 0);
+            New_FX({.x = b.x, .y = b.y, .w = b.w, .z = b.z, .anim = 36, .anim_state = ANIM_ONCE,
+                    .box_width = b.box_width, .box_height = b.box_height, .width = b.width, .height = b.height,
+                    .priority = 2, .type = GFX, .state = FX_IMPACT, .linked_sprite = loop, .tex_id = 2});
         } else {
             Shell_Landed(e.x, e.y, s, f_rate, -1);
         }
@@ -328,7 +323,7 @@ void Test_sprite_to_Obj(int loop, int target) {
     }
     if (kind == OBJ_SCARE && player) {
         object& pl = sprite[p1_id];
-        pl.status = ST_SCARED;
+        pl.status = STATUS_CAUGHT;
         pl.all_timer = now + 2000;
         pl.update = true;
         pl.anim_state = ANIM_STOPPED;
@@ -350,7 +345,7 @@ void Test_sprite_to_Obj(int loop, int target) {
     }
     if (kind == OBJ_SELL) {
         near_sell = true;
-        p.status = ST_SELL;
+        p.status = STATUS_TO_COUNTER;
         p.angle = -1.5f;
         p.mov_x = Centre_X(p) + 2 * std::cos(-1.5f);
         p.mov_y = p.y + 2 * std::sin(-1.5f);

@@ -59,8 +59,10 @@ void Move_Fx(int loop, int f_rate) {
             e.turn_off = true;
             // Copy what the splash needs: New_FX may write the record next to this one.
             const object landed = e;
-            New_FX(landed.x, landed.y, landed.w, landed.z, 39, ANIM_ONCE, landed.box_width, landed.box_height,
-                   landed.width, landed.height, 2, 15, 1.0f, 0, 0, 0, landed.linked_sprite, 2, 0, 0);
+            New_FX({.x = landed.x, .y = landed.y, .w = landed.w, .z = landed.z, .anim = 39, .anim_state = ANIM_ONCE,
+                    .box_width = landed.box_width, .box_height = landed.box_height, .width = landed.width,
+                    .height = landed.height, .priority = 2, .type = 15, .linked_sprite = landed.linked_sprite,
+                    .tex_id = 2});
             water_sfx = true;
         }
         Fx[loop].action_timer = Now() + ((p1_id != -1 && Fx[loop].linked_sprite == p1_id) ? 500 : 1000);

@@ -277,3 +277,9 @@ bool New_FX(float x, float y, float w, float z, int anim, int anim_state, float 
     if (anim_state != ANIM_HELD) Set_Sprite(index, e.anim, anim_state, ANIM_ARRAY_FX, true);
     return true;
 }
+
+bool New_FX(const fx_spec& fx) {
+    return New_FX(fx.x, fx.y, fx.w, fx.z, fx.anim, fx.anim_state, fx.box_width, fx.box_height, fx.width, fx.height,
+                  fx.priority, fx.type, fx.alpha, fx.i_value, fx.i_type, fx.state, fx.linked_sprite, fx.tex_id,
+                  fx.i_value1, fx.i_value2);
+}

@@ -10,6 +10,18 @@ bool New_FX(float x, float y, float w, float z, int anim, int anim_state, float 
             int i_value, int i_type, int state, int linked_sprite, int tex_id, int i_value1,
             int i_value2);
 
+// The same by field name: New_FX({.x = ..., .y = ..., .type = GFX, ...}). A field left out is 0,
+// except alpha (1, opaque) and linked_sprite (-1, no owner).
+struct fx_spec {
+    float x = 0.0f, y = 0.0f, w = 0.0f, z = 0.0f;
+    int anim = 0, anim_state = 0;
+    float box_width = 0.0f, box_height = 0.0f, width = 0.0f, height = 0.0f;
+    int priority = 0, type = 0;
+    float alpha = 1.0f;
+    int i_value = 0, i_type = 0, state = 0, linked_sprite = -1, tex_id = 0, i_value1 = 0, i_value2 = 0;
+};
+bool New_FX(const fx_spec& fx);
+
 // The stored code of a dropped item: an equipped marker becomes its plain item code and the
 // equipped slot it named is cleared. Other codes pass unchanged.
 int Normalise_Dropped_Item(int code);

@@ -24,13 +24,13 @@ constexpr int K_PLAIN = 0, K_DEBRIS = 30, K_DEBRIS_SHADOW = 31, K_STAR = 33, K_D
 
 bool Is_Water_Tile(int t) { return t >= 480 && t <= 483; }
 
-bool Valid_Sprite(int i) { return sprite != nullptr && i >= 0 && i < MAX_SPRITES; }
 
 // A graphic effect of the effects sheet with box and quad of one size.
 void Plain_Effect(float x, float y, float w, float z, int anim, int mode, float width, float height,
                   int priority, float alpha, int kind) {
-    New_FX(x, y, w, z, anim, mode, width, height, width, height, priority, GFX_TYPE, alpha, 0, 0, kind,
-           NO_OWNER, TEX_EFFECTS, 0, 0);
+    New_FX({.x = x, .y = y, .w = w, .z = z, .anim = anim, .anim_state = mode, .box_width = width,
+            .box_height = height, .width = width, .height = height, .priority = priority, .type = GFX_TYPE,
+            .alpha = alpha, .state = kind, .linked_sprite = NO_OWNER, .tex_id = TEX_EFFECTS});
 }
 
 // One jitter draw: 0.1, 0.1, 0.2 or 0.3.
@@ -44,10 +44,14 @@ float Jitter() {
 // flying in direction code dir.
 void Debris_Pair(float x, float y, int piece_anim, int shadow_anim, int dir) {
     const object& p = sprite[Valid_Sprite(p1_id) ? p1_id : 0];
-    New_FX(x, y, 0.0f, 0.0f, piece_anim, ANIM_LOOP, p.box_width, p.box_height, p.width, p.height, 0,
-           GFX_TYPE, 1.0f, 0, SPEED_CLASS, K_DEBRIS, NO_OWNER, TEX_DEBRIS, 0, dir);
-    New_FX(x, y, 0.0f, 0.0f, shadow_anim, ANIM_LOOP, p.box_width, p.box_height, p.width, p.height, 0,
-           GFX_TYPE, 1.0f, 0, SPEED_CLASS, K_DEBRIS_SHADOW, NO_OWNER, TEX_DEBRIS, 0, dir);
+    New_FX({.x = x, .y = y, .anim = piece_anim, .anim_state = ANIM_LOOP, .box_width = p.box_width,
+            .box_height = p.box_height, .width = p.width, .height = p.height, .type = GFX_TYPE,
+            .i_type = SPEED_CLASS, .state = K_DEBRIS, .linked_sprite = NO_OWNER, .tex_id = TEX_DEBRIS,
+            .i_value2 = dir});
+    New_FX({.x = x, .y = y, .anim = shadow_anim, .anim_state = ANIM_LOOP, .box_width = p.box_width,
+            .box_height = p.box_height, .width = p.width, .height = p.height, .type = GFX_TYPE,
+            .i_type = SPEED_CLASS, .state = K_DEBRIS_SHADOW, .linked_sprite = NO_OWNER, .tex_id = TEX_DEBRIS,
+            .i_value2 = dir});
 }
 
 // The two direction codes of one draw: rand() % 2 picks the first (0) or the second (1).
@@ -94,8 +98,9 @@ void Create_Dust_Effect(float x, float y, bool is_shotgun) {
 void Create_Crate_Effect(int guy_shot) {
     if (!Valid_Sprite(guy_shot)) return;
     const object& c = sprite[guy_shot];
-    New_FX(c.x, c.y, 0.0f, 0.0f, 54, ANIM_ONCE, c.width, c.height, c.width, c.height, 1, GFX_TYPE, 1.0f, 0,
-           0, K_PLAIN, NO_OWNER, TEX_EFFECTS, 0, 0);
+    New_FX({.x = c.x, .y = c.y, .anim = 54, .anim_state = ANIM_ONCE, .box_width = c.width, .box_height = c.height,
+            .width = c.width, .height = c.height, .priority = 1, .type = GFX_TYPE, .state = K_PLAIN,
+            .linked_sprite = NO_OWNER, .tex_id = TEX_EFFECTS});
 }
 
 void Create_Explosion(int guy_shot) {
@@ -134,6 +139,7 @@ void Create_Gibs_Effect(int index) {
 }
 
 void Create_Star_Effect(float x1, float y1, float size, int tex_id) {
-    New_FX(x1, y1, x1, y1, 8, ANIM_LOOP, size, size, size, size, 0, GFX_TYPE, 1.0f, -1, SPEED_CLASS, K_STAR,
-           NO_OWNER, tex_id, 0, 5);
+    New_FX({.x = x1, .y = y1, .w = x1, .z = y1, .anim = 8, .anim_state = ANIM_LOOP, .box_width = size,
+            .box_height = size, .width = size, .height = size, .type = GFX_TYPE, .i_value = -1,
+            .i_type = SPEED_CLASS, .state = K_STAR, .linked_sprite = NO_OWNER, .tex_id = tex_id, .i_value2 = 5});
 }

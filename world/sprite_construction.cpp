@@ -14,19 +14,13 @@
 
 namespace {
 
-constexpr int STATUS_IDLE = 3;
-constexpr int STATUS_REMOVED = 44; // a dead unit whose body is gone: its record is free
-constexpr int STATUS_LYING = 55;
-constexpr int STATUS_BUDDY = 62;
-constexpr int STATUS_RISING = 64;
-
 // The last record in player_list whose unit has been removed, or -1.
 int Free_Record() {
     int found = -1;
     int n = player_counter < PLAYER_LIST_SIZE ? player_counter : PLAYER_LIST_SIZE;
     for (int i = 0; i < n; ++i) {
         int s = player_list[i];
-        if (s >= 0 && s < MAX_SPRITES && sprite[s].status == STATUS_REMOVED) found = s;
+        if (s >= 0 && s < MAX_SPRITES && sprite[s].status == STATUS_DEAD) found = s;
     }
     return found;
 }
@@ -180,12 +174,12 @@ int New_Sprite(float x, float y, float w, float z, int anim, int anim_state, flo
         o.rank = 1;
         o.sector_action = AI_BUDDY;
         o.sector = UNIT_GENERAL;
-        o.status = STATUS_BUDDY;
+        o.status = STATUS_AS_OBJECT;
         o.anim_state = ANIM_STOPPED;
     } else if (p_type == ROLE_BODY) {
         o.score = 30;
         o.turn_off = false;
-        o.status = STATUS_LYING;
+        o.status = STATUS_PAIRED;
     }
 
     // 9. Enemy defaults.
@@ -216,4 +210,10 @@ int New_Sprite(float x, float y, float w, float z, int anim, int anim_state, flo
         if (o.sector == DOG) o.score = 10;
     }
     return index;
+}
+
+int New_Sprite(const sprite_spec& sp) {
+    return New_Sprite(sp.x, sp.y, sp.w, sp.z, sp.anim, sp.anim_state, sp.box_width, sp.box_height, sp.width, sp.height,
+                      sp.priority, sp.type, sp.alpha, sp.sideways, sp.upways, sp.state, sp.linked_sprite, sp.tex_id,
+                      sp.a_global, sp.angle, sp.p_type);
 }

@@ -31,3 +31,17 @@ int New_Sprite(float x, float y, float w, float z, int anim, int anim_state, flo
                float box_height, float width, float height, int priority, int type, float alpha,
                int sideways, int upways, int state, int linked_sprite, int tex_id, int a_global,
                float angle, int p_type);
+
+// The same by field name: New_Sprite({.x = ..., .type = UNT, ..., .p_type = ROLE_UNIT}). A field
+// left out is 0, except alpha (1, opaque).
+struct sprite_spec {
+    float x = 0.0f, y = 0.0f, w = 0.0f, z = 0.0f;
+    int anim = 0, anim_state = 0;
+    float box_width = 0.0f, box_height = 0.0f, width = 0.0f, height = 0.0f;
+    int priority = 0, type = 0;
+    float alpha = 1.0f;
+    int sideways = 0, upways = 0, state = 0, linked_sprite = 0, tex_id = 0, a_global = 0;
+    float angle = 0.0f;
+    int p_type = 0;
+};
+int New_Sprite(const sprite_spec& sp);

@@ -12,7 +12,6 @@
 
 namespace {
 
-bool Valid_Sprite(int loop) { return sprite && loop >= 0 && loop < MAX_SPRITES; }
 
 // Angles of direction codes 0 to 8.
 constexpr float DIR_ANGLE[9] = {0.0f, 1.5f, -1.5f, -3.0f, 0.0f, 0.75f, 2.25f, -0.75f, -2.25f};
@@ -141,7 +140,7 @@ void Turn_Unit(int loop, int f_rate) {
             break;
         }
     }
-    if (o.status != 64 && Convert_Angle_To_Dir(o.angle) != old_dir) {
+    if (o.status != STATUS_RISING && Convert_Angle_To_Dir(o.angle) != old_dir) {
         o.update = true;
         o.anim_state = ANIM_STOPPED;
     }

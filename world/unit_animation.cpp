@@ -13,21 +13,6 @@
 
 namespace {
 
-// Unit AI states the chain reads by name.
-constexpr int ST_IDLE = 3;
-constexpr int ST_HIT = 21;
-constexpr int ST_WALKING = 27;
-constexpr int ST_FIRING = 29;
-constexpr int ST_DYING = 30;
-constexpr int ST_DEAD = 31;
-constexpr int ST_DEAD_LATE = 42;
-constexpr int ST_DEAD_SUNK = 43;
-constexpr int ST_NO_ANIM = 37;
-constexpr int ST_CLIMBING = 59;
-constexpr int ST_THROWING = 67;
-constexpr int ST_CROUCHING = 68; // lives only inside one Animation_System call
-constexpr int ST_SCARED = 72;
-
 // One animation choice: the animation, its playback mode and whether it starts from its first
 // step (Set_Sprite without reset) or carries on from the current one.
 struct choice {
@@ -43,9 +28,10 @@ struct plain_row {
     int mode;
 };
 constexpr plain_row plain_rows[] = {
-    {53, 24, ANIM_LOOP}, {73, 40, ANIM_LOOP}, {55, 25, ANIM_LOOP}, {56, 26, ANIM_LOOP},
-    {58, 27, ANIM_LOOP}, {65, 34, ANIM_LOOP}, {69, 34, ANIM_LOOP}, {66, 5, ANIM_LOOP},
-    {60, 35, ANIM_LOOP}, {61, 5, ANIM_ONCE}, {62, 25, ANIM_LOOP}, {64, 28, ANIM_ONCE},
+    {STATUS_HIT_HARD, 24, ANIM_LOOP}, {73, 40, ANIM_LOOP}, {STATUS_PAIRED, 25, ANIM_LOOP},
+    {STATUS_DOWNED, 26, ANIM_LOOP}, {STATUS_AT_OWN_BODY, 27, ANIM_LOOP}, {STATUS_BOSS_BEATEN, 34, ANIM_LOOP},
+    {STATUS_CHEER, 34, ANIM_LOOP}, {66, 5, ANIM_LOOP}, {STATUS_TO_COUNTER, 35, ANIM_LOOP},
+    {STATUS_HELD_POSE, 5, ANIM_ONCE}, {STATUS_AS_OBJECT, 25, ANIM_LOOP}, {STATUS_RISING, 28, ANIM_ONCE},
 };
 
 // States with facing: the first animation of the row (down, up, side, down-diagonal and
@@ -57,13 +43,13 @@ struct facing_row {
     bool rewind;
 };
 constexpr facing_row facing_rows[] = {
-    {ST_CROUCHING, 36, ANIM_LOOP, false},
+    {STATUS_CROUCHING, 36, ANIM_LOOP, false},
     {32, 5, ANIM_LOOP, false},
-    {ST_FIRING, 10, ANIM_ONCE_HOLD, false},
-    {51, 41, ANIM_ONCE_HOLD, false},
-    {74, 46, ANIM_ONCE_HOLD, false},
-    {54, 29, ANIM_ONCE_HOLD, false},
-    {ST_HIT, 15, ANIM_ONCE_HOLD, true},
+    {STATUS_FIRING, 10, ANIM_ONCE_HOLD, false},
+    {STATUS_SHOT_PAUSE, 41, ANIM_ONCE_HOLD, false},
+    {STATUS_THROW_PAUSE, 46, ANIM_ONCE_HOLD, false},
+    {STATUS_KNIFE, 29, ANIM_ONCE_HOLD, false},
+    {STATUS_HIT, 15, ANIM_ONCE_HOLD, true},
     {52, 24, ANIM_LOOP, false},
     {63, 37, ANIM_LOOP, false},
 };
@@ -75,11 +61,11 @@ int Centre_Cell(const object& o) { return Cell_Of(o.w + o.box_width / 2, o.z + o
 
 // Mud deaths and the two plain states that come first.
 bool Mud_Choice(const object& u, choice& c) {
-    if ((u.status == ST_DEAD || u.status == ST_DEAD_LATE || u.status == ST_DEAD_SUNK) && u.on_mud) {
+    if ((u.status == STATUS_BODY || u.status == STATUS_BODY_FADING || u.status == STATUS_BODY_SUNK) && u.on_mud) {
         c = {21, ANIM_LOOP, false};
         return true;
     }
-    if (u.status == 71) {
+    if (u.status == STATUS_CAMP_POSE) {
         c = {5, ANIM_LOOP, false};
         return true;
     }
@@ -88,7 +74,7 @@ bool Mud_Choice(const object& u, choice& c) {
 
 // Deaths of units other than the player.
 bool Unit_Death_Choice(const object& u, choice& c) {
-    if (u.status == ST_DYING) {
+    if (u.status == STATUS_DYING) {
         if (u.splatted) {
             c = {56, ANIM_LOOP, true};
             return true;
@@ -100,8 +86,8 @@ bool Unit_Death_Choice(const object& u, choice& c) {
         }
         return false;
     }
-    if (u.on_mud || (u.status != ST_DEAD && u.status != ST_DEAD_LATE)) return false;
-    const int second = u.status == ST_DEAD_LATE ? 1 : 0; // 31 takes the first, 42 the second
+    if (u.on_mud || (u.status != STATUS_BODY && u.status != STATUS_BODY_FADING)) return false;
+    const int second = u.status == STATUS_BODY_FADING ? 1 : 0; // 31 takes the first, 42 the second
     bool chosen = false;
     if (u.grenaded == 2) { c = {30 + second, ANIM_ONCE_HOLD, false}; chosen = true; }
     if (u.splatted) {
@@ -115,25 +101,25 @@ bool Unit_Death_Choice(const object& u, choice& c) {
 
 // Deaths of the player.
 bool Player_Death_Choice(const object& u, choice& c) {
-    if (u.status == ST_DYING) {
+    if (u.status == STATUS_DYING) {
         c = {20, ANIM_ONCE_HOLD, true};
         return true;
     }
     if (u.on_mud) return false;
-    if (u.status == ST_DEAD_LATE) { c = {22, ANIM_ONCE_HOLD, false}; return true; }
-    if (u.status == ST_DEAD_SUNK) { c = {23, ANIM_ONCE_HOLD, false}; return true; }
+    if (u.status == STATUS_BODY_FADING) { c = {22, ANIM_ONCE_HOLD, false}; return true; }
+    if (u.status == STATUS_BODY_SUNK) { c = {23, ANIM_ONCE_HOLD, false}; return true; }
     return false;
 }
 
 // States without facing.
 bool Plain_Choice(const object& u, bool is_player, choice& c) {
-    if (u.status == 53 && is_player) { c = {52, ANIM_LOOP, false}; return true; }
-    if (u.status == ST_CLIMBING) {
+    if (u.status == STATUS_HIT_HARD && is_player) { c = {52, ANIM_LOOP, false}; return true; }
+    if (u.status == STATUS_FALLING) {
         const int anim = u.sector == UNIT_RESCUE ? 27 : (is_player ? 51 : 28);
         c = {anim, ANIM_ONCE_HOLD, false};
         return true;
     }
-    if (u.status == ST_SCARED) {
+    if (u.status == STATUS_CAUGHT) {
         c = player_in_water ? choice{20, ANIM_ONCE, false} : choice{35, ANIM_LOOP, false};
         return true;
     }
@@ -152,20 +138,20 @@ bool Facing_Choice(const object& u, bool is_player, choice& c) {
     int first = -1, mode = ANIM_LOOP;
     bool rewind = false;
     switch (u.status) {
-        case ST_IDLE:
+        case STATUS_IDLE:
             if (!player_exists) return false;
             first = player_reloading ? 24 : (u.spotted ? 51 : 5);
             break;
-        case ST_WALKING:
+        case STATUS_WALK:
             if (!player_exists) return false;
             first = player_reloading ? 46 : 0;
             break;
-        case ST_THROWING:
+        case STATUS_THROWING:
             if (!player_exists) return false;
             first = is_player ? (player_in_water ? 10 : 41) : 35;
             mode = ANIM_ONCE_HOLD;
             break;
-        case ST_FIRING:
+        case STATUS_FIRING:
             first = (is_player && u.moving) ? 53 : 10;
             mode = ANIM_ONCE_HOLD;
             break;
@@ -189,8 +175,9 @@ bool Facing_Choice(const object& u, bool is_player, choice& c) {
 // The splash of the player crossing the edge of the water, with its sound.
 void Splash(int loop) {
     const object& p = sprite[loop];
-    New_FX(p.x + p.width / 6, p.y - p.height / 10, p.w, p.z, 39, ANIM_ONCE, p.box_width, p.box_height,
-           p.width * 2 / 3, p.height * 2 / 3, 2, GFX, 1.0f, 0, 0, 0, loop, 2, 0, 0);
+    New_FX({.x = p.x + p.width / 6, .y = p.y - p.height / 10, .w = p.w, .z = p.z, .anim = 39,
+            .anim_state = ANIM_ONCE, .box_width = p.box_width, .box_height = p.box_height, .width = p.width * 2 / 3,
+            .height = p.height * 2 / 3, .priority = 2, .type = GFX, .linked_sprite = loop, .tex_id = 2});
     water_sfx = true;
 }
 
@@ -253,7 +240,7 @@ void Check_Crouch(int loop) {
         }
     }
 
-    if (Level == LVL_BASE || u.moving || u.status == ST_FIRING || player_in_water) return;
+    if (Level == LVL_BASE || u.moving || u.status == STATUS_FIRING || player_in_water) return;
     const int col = Cell_Column_Of(cell), row = Cell_Row_Of(cell);
     for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx) {
@@ -270,11 +257,11 @@ void Check_Crouch(int loop) {
 void Animation_System(int loop, bool, bool, bool, bool) {
     if (!sprite || loop < 0 || loop >= MAX_SPRITES) return;
     object& u = sprite[loop];
-    if (u.type != UNT || u.sector == UNIT_VEHICLE || u.status == ST_NO_ANIM) return;
+    if (u.type != UNT || u.sector == UNIT_VEHICLE || u.status == STATUS_POSE) return;
     const bool is_player = loop == p1_id;
 
     if (game_mode == MODE_WALK && is_player) Check_Crouch(loop);
-    if (is_player && !reloading && u.status == ST_IDLE && u.training) u.status = ST_CROUCHING;
+    if (is_player && !reloading && u.status == STATUS_IDLE && u.training) u.status = STATUS_CROUCHING;
 
     choice c;
     const bool chosen = Mud_Choice(u, c) ||
@@ -282,7 +269,7 @@ void Animation_System(int loop, bool, bool, bool, bool) {
                         Plain_Choice(u, is_player, c) || Facing_Choice(u, is_player, c);
     if (chosen) Set_Sprite(loop, c.anim, c.mode, ANIM_ARRAY_SPRITE, !c.rewind);
 
-    if (u.status == ST_CROUCHING) u.status = ST_IDLE;
+    if (u.status == STATUS_CROUCHING) u.status = STATUS_IDLE;
 }
 
 void Play_Footstep(int loop) {

@@ -26,7 +26,7 @@ constexpr float ALPHA_STEP = 0.01f;
 constexpr int DUSK_HOUR = 22;
 constexpr int DAWN_HOUR = 5;
 
-bool Have_Player() { return sprite && p1_id >= 0 && p1_id < MAX_SPRITES; }
+bool Have_Player() { return Valid_Sprite(p1_id); }
 
 // The HUD items of the current weather's layers; the first one leads the fades.
 int Weather_Layers(int layers[2]) {

@@ -398,6 +398,7 @@ protected:
             if (Walk_Way(way, 0.06f, opened)) {
                 if (opened()) return true;
             }
+            if (Fallen()) return false; // felled on the way: the caller takes it up again
             float x = 0, y = 0;
             if (!Find_Pick(i, x, y)) {
                 ADD_FAILURE() << "the pointer nowhere over object " << i << " offers it; " << Where();
@@ -406,7 +407,7 @@ protected:
             if (Click_At(x, y, opened)) return true;
             if (Run_Until(opened, 5000)) return true;
         }
-        if (!opened()) ADD_FAILURE() << "object " << i << " did not open; " << Distance_To(i) << " from it; " << Where();
+        if (!opened() && !Fallen()) ADD_FAILURE() << "object " << i << " did not open; " << Distance_To(i) << " from it; " << Where();
         return opened();
     }
 
@@ -704,33 +705,39 @@ protected:
                     continue;
                 }
             }
-            float x = 0, y = 0;
-            if (!Find_Pick(e, x, y, true)) {
-                // Another one standing in front of him: whoever the pointer offers there.
-                if (Enemy(stored_target) && (on_selected_man == 2 || on_selected_man == 6)) {
-                    e = stored_target;
-                    x = (float)mouseX, y = (float)mouseY;
-                } else {
-                    Run(50);
-                    continue;
-                }
-            }
-            // The button held until the shot goes (a soldier reeling from a hit takes no
-            // orders for a moment), then the next when the weapon is ready again.
-            const int rounds = Weapon_Rounds(), score = sprite[e].score;
-            if (!On_Screen(x, y)) {
-                Run(20);
-                continue;
-            }
-            const int64_t at = platform::MakeLParam(Pixel_X(x), Pixel_Y(y));
-            platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
-            platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
-            Run_Until([&] { return Weapon_Rounds() != rounds || sprite[e].score != score || !Enemy(e) || sprite[p1_id].score <= 0; },
-                      400);
-            platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
-            Run_Until([e] { return !Enemy(e) || (Now() > sprite[p1_id].reload_timer && !reloading); }, 1500);
+            Fire_At(e);
         }
         return won();
+    }
+    // One shot at enemy e: the pointer on him (or on whoever stands in front of him) and the
+    // button held until the shot goes (a soldier reeling from a hit takes no orders for a
+    // moment), then the wait until the weapon is ready again. False when no shot could be
+    // aimed.
+    static bool Fire_At(int e) {
+        float x = 0, y = 0;
+        if (!Find_Pick(e, x, y, true)) {
+            // Another one standing in front of him: whoever the pointer offers there.
+            if (Enemy(stored_target) && (on_selected_man == 2 || on_selected_man == 6)) {
+                e = stored_target;
+                x = (float)mouseX, y = (float)mouseY;
+            } else {
+                Run(50);
+                return false;
+            }
+        }
+        const int rounds = Weapon_Rounds(), score = sprite[e].score;
+        if (!On_Screen(x, y)) {
+            Run(20);
+            return false;
+        }
+        const int64_t at = platform::MakeLParam(Pixel_X(x), Pixel_Y(y));
+        platform::PostMessage(platform::MSG{platform::WM_MOUSEMOVE, 0, at});
+        platform::PostMessage(platform::MSG{platform::WM_LBUTTONDOWN, 0, at});
+        Run_Until([&] { return Weapon_Rounds() != rounds || sprite[e].score != score || !Enemy(e) || sprite[p1_id].score <= 0; },
+                  400);
+        platform::PostMessage(platform::MSG{platform::WM_LBUTTONUP, 0, at});
+        Run_Until([e] { return !Enemy(e) || (Now() > sprite[p1_id].reload_timer && !reloading); }, 1500);
+        return true;
     }
     // Picks up what the fallen left on the ground within `radius` (a click on each item; the
     // soldier walks over and takes it), as long as no enemy is in sight.

@@ -675,6 +675,8 @@ std::vector<Contract> Make_Contracts() {
     c.push_back(Exit(3, 37, 1, TRI, 80, 0, "launch floor: the last door (too late)"));
     // ---- The windmill (3/0): the captive the windmill mission rescues.
     c.push_back(Kind(3, 0, 31, OBJ_SCARECROW, "windmill: the captive, his page 1/86"));
+    // ---- The mess hut's cellar (3/2): the cook who fits the player out for the fortress.
+    c.push_back(Kind(3, 2, 16, OBJ_CHEF, "cellar: the cook, his page 1/76"));
 
     // ---- What the missions and the tunnels need destroyed: a shot or a blast must damage it.
     struct Target {

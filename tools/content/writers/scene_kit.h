@@ -1,5 +1,5 @@
 // Pieces of the content set shared by the generator and the tests: the HUD's texture
-// slots and pictures, the HUD layout, the boot scene and small fixture scenes. Every
+// slots and pictures, the HUD layout, the boot scene. Every
 // function writes under `root`, the folder the game starts in.
 #pragma once
 
@@ -31,12 +31,7 @@ std::vector<ObjectRec> Hud_Layout();
 // (sprite 2, animations 0 to 7: one more of eight segments lit by each).
 bool Write_Boot_Scene(const std::string& root);
 
-// Small scenes the tests load (episode 11): scene 0 a walk scene with a tile map, points,
-// nodes and objects; scene 1 a front page; scene 2 a cut-scene with dialogue lines.
-constexpr int FIXTURE_EPISODE = 11;
-bool Write_Fixture_Scenes(const std::string& root);
-
-// Everything above: the HUD pictures and layout, the boot scene and the fixture scenes.
+// Everything above: the HUD pictures and layout and the boot scene.
 bool Write_Core_Content(const std::string& root);
 
 // Writes the files of one scene: base is "scene/episode<E>/scene<S>" under root.
@@ -51,6 +46,9 @@ struct SceneFiles {
     std::vector<ObjectRec> objects;
 };
 bool Write_Scene(const std::string& root, int episode, int scene, const SceneFiles& s);
+
+// A prop's record at (x, y), w by h, from texture slot `slot`: type 3, fully opaque.
+ObjectRec Sprite(float x, float y, float w, float h, int slot, int anim, int anim_state, int priority);
 
 // Texture coordinates of a pixel rectangle of a w x h picture drawn top-down.
 void Set_UV(ObjectRec& r, int x, int y, int w, int h, int pic_w, int pic_h);
