@@ -203,7 +203,7 @@ protected:
         std::fprintf(stderr, "[story] %s: %d/%d t=%d health %d/%d exp %d/%d rank %d points %d weapon %d grenades %d inv",
                      what.c_str(), episode, scene, Now(), p1_id != -1 ? sprite[p1_id].score : -1, PLY_VITALITY,
                      player_experience, player_exp_level, player_rank, level_up_points, current_weapon, INV_GRENADE_COUNT);
-        for (int n = 0; n < 16; ++n) std::fprintf(stderr, " %d:%d", player_inv[n], player_inv_value[n]);
+        for (int n = 0; n < 16; ++n) std::fprintf(stderr, " %d:%d/%d", player_inv[n], player_inv_value[n], player_inv_value2[n]);
         std::fprintf(stderr, "\n");
     }
 
@@ -522,7 +522,8 @@ protected:
     // Reloads (the right button) when the weapon in hand is less than half full.
     static void Reload_If_Low() {
         if (current_weapon < 0 || current_weapon >= 16 || reloading || next_weapon != -1 || p1_id == -1) return;
-        const int full = player_inv[current_weapon] == 10 ? 10 : 6;
+        const int code = player_inv[current_weapon];
+        const int full = code == 10 ? 10 : code == 38 || code == 39 ? 30 : 6;
         if (Weapon_Rounds() * 2 >= full) return;
         Right_Click_At(PX() + 0.2f, PY());
         Run_Until([] { return !reloading; }, 4000);
@@ -544,7 +545,44 @@ protected:
             return;
         }
     }
-    // Takes out the weapon of number key `digit` (1 pistol, 2 shotgun, 3 grenades).
+    // The rounds he has for the gun whose slots hold `codes`: those loaded and those in the
+    // pack (ammunition code `ammo`); -1 when he carries no such gun.
+    static int Rounds_For(std::initializer_list<int> codes, int ammo) {
+        int loaded = -1, pack = 0;
+        for (int n = 0; n < 16; ++n) {
+            if (player_inv[n] == ammo) pack += player_inv_value[n];
+            for (const int c : codes)
+                if (player_inv[n] == c) loaded = std::max(loaded, player_inv_value2[n]);
+        }
+        return loaded < 0 ? -1 : loaded + pack;
+    }
+    // The number key of the best gun he has rounds for: the machine gun, the shotgun, the
+    // rifle, else the pistol.
+    static int Best_Gun_Key() {
+        if (Rounds_For({38, 39}, 41) > 0) return 4;
+        if (Rounds_For({33, 34}, 36) > 0) return 2;
+        if (Rounds_For({6, 7}, 2) > 0) return 5;
+        return 1;
+    }
+    static int Key_Of(int code) {
+        switch (code) {
+        case 10: return 1;
+        case 33: case 34: return 2;
+        case 28: case 29: case 30: return 3;
+        case 38: case 39: return 4;
+        case 6: case 7: return 5;
+        default: return 0;
+        }
+    }
+    // The best gun in hand (see Best_Gun_Key), by its number key.
+    static void Arm_Best() {
+        const int key = Best_Gun_Key();
+        if (current_weapon >= 0 && current_weapon < 16 && Key_Of(player_inv[current_weapon]) == key) return;
+        Run_Until([] { return next_weapon == -1; }, 2000); // a switch under way ends first
+        Take_Weapon(key);
+    }
+    // Takes out the weapon of number key `digit` (1 pistol, 2 shotgun, 3 grenades, 4 machine
+    // gun, 5 rifle).
     static void Take_Weapon(int digit) {
         Tap('0' + digit);
         Run_Until([] { return next_weapon == -1 && !reloading; }, 2000);
@@ -604,7 +642,7 @@ protected:
                 Run(100);
                 continue;
             }
-            if (Grenade_In_Hand() && next_weapon == -1) Take_Weapon(Has_Shotgun() ? 2 : 1); // a gun for the fight, not a grenade
+            if (Grenade_In_Hand() && next_weapon == -1) Arm_Best(); // a gun for the fight, not a grenade
             if (e == -1) Reload_If_Low(); // a quiet moment: a full magazine for what comes
             if (Weapon_Rounds() <= 0 && !reloading && next_weapon == -1) {
                 Right_Click_At(Box_X(nearest), Box_Y(nearest));
@@ -838,7 +876,6 @@ protected:
         const int until = Now() + ms;
         while (Now() < until && !won()) {
             if (p1_id == -1 || ply_dead || sprite[p1_id].score <= 0 || Scene_Requested()) break;
-            const bool shotgun = Carried(33) || Carried(34);
             const int e = Nearest_Enemy();
             if (std::getenv("STORY_TRACE") && e != -1)
                 std::printf("  fight %d/%d: health %d, weapon %d, enemy %d (%d) at %.2f, %d standing\n", episode, scene,
@@ -849,9 +886,7 @@ protected:
                 Throw_Grenade_At(e);
                 continue;
             }
-            const int code = current_weapon >= 0 ? player_inv[current_weapon] : -1;
-            if (shotgun && code != 33 && code != 34) Take_Weapon(2);
-            else if (!shotgun && code != 10) Take_Weapon(1);
+            Arm_Best();
             Fight(won, 1500);
         }
         return won();
@@ -862,8 +897,9 @@ protected:
         return false;
     }
 
-    // After a fall: the death page runs to the revival in the tent, and from the tent the
-    // player cycles back to where he fell (the scene keeps those he had already beaten).
+    // After a fall: the death page runs to the revival in the tent, a night's sleep there, and
+    // from the tent the player cycles back to where he fell (the scene keeps those he had
+    // already beaten).
     static bool Back_From_The_Tent() {
         if (!Run_Until([] { return Settled_In(1, 25); }, 60000)) {
             ADD_FAILURE() << "no revival in the tent; " << Where();
@@ -871,11 +907,26 @@ protected:
         }
         const int e = cycle_episode, s = cycle_scene;
         Run(600);
-        // No mission in hand to go back to: out of the tent into the camp.
-        const int button = e != -1 && s != -1 ? 35 : 13; // Cycle to Last mission, or Leave Tent
-        for (int tries = 0; tries < 3 && !Scene_Requested(); ++tries) {
+        // A night's sleep on the cot first: he goes back with full health.
+        Click_Sprite(6); // Go to sleep
+        if (!Run_Until(Scene_Requested, 3000) || !Run_Until([] { return Settled_In(1, 25); }, 10000)) {
+            ADD_FAILURE() << "no sleep after the revival; " << Where();
+            return false;
+        }
+        Run(600);
+        if (std::getenv("STORY_TRACE"))
+            std::printf("  the tent: %d/%d, %d sprites, mode %d, back to %d/%d, current_main %d (%d), bicycle %d\n", episode,
+                        scene, no_sprites, (int)game_mode, e, s, current_main, main_mission[current_main], (int)activate_bicycle);
+        // The red button back to the mission when the tent shows it; without one (no mission
+        // in hand to go back to), out of the tent into the camp.
+        constexpr int kCycle = 35, kLeave = 13;
+        const int button = kCycle < no_sprites && sprite[kCycle].alpha >= 1.0f ? kCycle : kLeave;
+        // Once a click has asked for the next scene, or it has come, no more clicks: the
+        // tent's buttons are gone.
+        const auto gone = [] { return Scene_Requested() || !In(1, 25); };
+        for (int tries = 0; tries < 3 && !gone(); ++tries) {
             Click_Sprite(button);
-            Run_Until(Scene_Requested, 500);
+            Run_Until(gone, 500);
         }
         if (!Run_Until([] { return game_mode == MODE_WALK && fade >= 1.0f && p1_id != -1 && !next_scene; }, 30000)) {
             ADD_FAILURE() << "not back at " << e << "/" << s << "; " << Where();
@@ -923,7 +974,11 @@ protected:
     // Runs to (x, y) over open ground, stopping to fight only whoever comes within arm's
     // reach and eating when the life bar is low; true once within `near`.
     static bool Run_To(float x, float y, float near) {
-        for (int leg = 0; leg < 20; ++leg) {
+        // Progress is counted along the way, not as the crow flies: a way round a fence or a
+        // hedge leads away from the spot for a while.
+        size_t last = SIZE_MAX;
+        int stalls = 0;
+        for (int leg = 0; leg < 40; ++leg) {
             if (Distance_To(x, y) < near) return true;
             if (p1_id == -1 || sprite[p1_id].score <= 0 || Scene_Requested()) return false;
             Heal_When_Low();
@@ -938,16 +993,18 @@ protected:
             if (std::getenv("STORY_TRACE"))
                 std::printf("    run to %.2f, %.2f: %.2f away, way of %zu cells\n", x, y, Distance_To(x, y), way.size());
             if (way.empty()) return false;
-            const float before = Distance_To(x, y);
+            if (way.size() >= last && ++stalls >= 4) break; // no nearer
+            if (way.size() < last) stalls = 0;
+            last = way.size();
             // A step along the way as far as six cells on, on ground the pointer reaches (not
-            // under the HUD's panel or buttons).
+            // under the HUD's panel or buttons) and where it offers nobody (a click on a man or
+            // a cow would shoot at him).
             size_t pick = 0;
             for (size_t j = 1; j < way.size() && j <= 6; ++j)
-                if (!Over_Hud(Pixel_X(Cell_X(way[j])), Pixel_Y(Cell_Y(way[j])))) pick = j;
+                if (!Over_Hud(Pixel_X(Cell_X(way[j])), Pixel_Y(Cell_Y(way[j]))) && !Offers_Something(way[j])) pick = j;
             if (pick == 0) break;
             Click_At(Cell_X(way[pick]), Cell_Y(way[pick]));
             Run_Until([&] { return !sprite[p1_id].moving || Enemy_Close(0.2f); }, 3000);
-            if (Distance_To(x, y) > before - 0.02f && !Enemy_Close(0.2f)) break; // no nearer
         }
         return Distance_To(x, y) < near;
     }
