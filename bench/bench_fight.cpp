@@ -27,11 +27,11 @@
 
 #include "main/frame_loop.h"
 #include "main/startup.h"
-#include "main/timer.h"
 #include "main/window.h"
 #include "platform/platform.h"
-#include "render/draw.h"
+#include "platform/timer.h"
 #include "process_cpu.h"
+#include "render/draw.h"
 #include "support/fight_scene.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include "common/world_state.h"
 #include "hud/hud.h"
 #include "main/startup.h"
-#include "main/timer.h"
 #include "platform/platform.h"
+#include "platform/timer.h"
 
 namespace {
 

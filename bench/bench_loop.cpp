@@ -11,8 +11,8 @@
 #include "common/game_state.h"
 #include "main/frame_loop.h"
 #include "main/startup.h"
-#include "main/timer.h"
 #include "platform/platform.h"
+#include "platform/timer.h"
 
 namespace {
 

@@ -12,13 +12,15 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "main/frame_loop.h"
 #include "main/startup.h"
-#include "main/timer.h"
 #include "main/window.h"
 #include "platform/platform.h"
-#include "render/draw.h"
+#include "platform/timer.h"
 #include "process_cpu.h"
+#include "render/draw.h"
 #include "support/render_fixture.h"
+#include "world/sprite_construction.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "common/game_state.h"
 #include "common/world_state.h"
 #include "main/startup.h"
-#include "main/timer.h"
 #include "platform/platform.h"
+#include "platform/timer.h"
 #include "world/sprite_construction.h"
 
 namespace {

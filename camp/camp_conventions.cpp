@@ -8,7 +8,7 @@
 #include "common/sound_requests.h"
 #include "common/world_state.h"
 #include "hud/item_names.h"
-#include "main/timer.h"
+#include "platform/timer.h"
 #include "world/animate.h"
 #include "world/particles.h"
 

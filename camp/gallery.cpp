@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "combat/combat.h"
 #include "common/call_trace.h"
 #include "common/codes.h"
 #include "common/game_state.h"
@@ -12,17 +13,15 @@
 #include "common/records.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "combat/combat.h"
-#include "content/content_inputs.h"
 #include "content/scene_loader.h"
 #include "hud/inventory.h"
 #include "hud/item_names.h"
 #include "hud/player_stats.h"
 #include "main/frame_loop.h"
 #include "main/keyboard.h"
-#include "main/timer.h"
-#include "render/render_inputs.h"
+#include "platform/timer.h"
 #include "world/animate.h"
 #include "world/effects.h"
 #include "world/particles.h"

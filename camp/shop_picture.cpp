@@ -8,7 +8,7 @@
 #include "common/world_state.h"
 #include "hud/inventory.h"
 #include "hud/weapons.h"
-#include "main/timer.h"
+#include "platform/timer.h"
 #include "world/animate.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include "hud/inventory.h"
 #include "hud/item_names.h"
 #include "hud/weapons.h"
-#include "main/timer.h"
+#include "platform/timer.h"
 #include "scripts/card_table.h"
 #include "scripts/scripts.h"
 #include "world/animate.h"

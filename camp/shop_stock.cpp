@@ -3,11 +3,11 @@
 #include <cstring>
 
 #include "camp/camp.h"  // Check_For_Super
-#include "content/content_inputs.h"  // current_act
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "hud/hud.h"                 // player_rank
 #include "hud/inventory.h"
 #include "hud/weapons.h"
-#include "render/render_inputs.h"    // main_mission
 
 namespace {
 

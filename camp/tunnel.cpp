@@ -6,11 +6,10 @@
 #include "common/input.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
 #include "hud/item_names.h"
-#include "main/timer.h"
-#include "render/render_inputs.h"
+#include "platform/timer.h"
 #include "scripts/script_frame.h"
 #include "world/animate.h"
 

@@ -9,10 +9,11 @@
 #include "common/game_state.h"
 #include "common/input.h"
 #include "common/records.h"
+#include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "main/timer.h"
-#include "render/render_inputs.h" // is_a_stealth_mission
+#include "platform/timer.h"
 #include "world/pathfinder.h"
 #include "world/sprite_construction.h"
 #include "world/turning.h"

@@ -11,7 +11,7 @@
 #include "common/sound_requests.h"
 #include "common/world_state.h"
 #include "hud/hud.h"
-#include "main/timer.h"
+#include "platform/timer.h"
 #include "world/animate.h"
 #include "world/collision.h"
 #include "world/effects.h"

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "combat/combat.h"
 #include "combat/awareness.h"
+#include "combat/combat.h"
 #include "combat/ordnance.h"
 #include "combat/spawning.h"
 #include "common/call_trace.h"
@@ -13,12 +13,12 @@
 #include "common/input.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 #include "content/object_setup.h"
 #include "hud/hud.h"
 #include "main/mouse_code.h"
-#include "main/timer.h"
-#include "render/render_inputs.h"
+#include "platform/timer.h"
 #include "world/animate.h"
 #include "world/collision.h"
 #include "world/effects.h"

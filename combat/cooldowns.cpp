@@ -4,11 +4,12 @@
 #include "combat/upkeep.h"  // party_power
 #include "common/codes.h"
 #include "common/records.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 #include "hud/hud.h"        // the equipped weapon family
 #include "hud/weapons.h"    // GUN_FIRERATE
-#include "main/timer.h"
-#include "render/render_inputs.h" // start_healing
+#include "platform/timer.h"
 
 namespace {
 

@@ -12,18 +12,17 @@
 #include "common/records.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
 #include "content/scene_loader.h"
 #include "hud/hud.h"
 #include "main/keyboard.h"
 #include "main/messages.h"
 #include "main/mouse_code.h"
-#include "main/timer.h"
-#include "render/render_inputs.h"
+#include "platform/timer.h"
+#include "world/collision.h"
 #include "world/effects.h"
 #include "world/particles.h"
-#include "world/collision.h"
 
 namespace {
 

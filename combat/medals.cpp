@@ -4,12 +4,12 @@
 #include "common/codes.h"
 #include "common/game_state.h"
 #include "common/scene_state.h"
+#include "common/story_state.h"
 #include "content/content_state.h"
 #include "content/scene_loader.h"
 #include "hud/hud.h"
 #include "hud/missions.h"
 #include "hud/player_stats.h"
-#include "render/render_inputs.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "combat/combat.h"
 #include "combat/awareness.h"
+#include "combat/combat.h"
 #include "combat/cooldowns.h"
 #include "combat/damage.h"
 #include "combat/sight.h"
@@ -13,10 +13,10 @@
 #include "common/game_state.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 #include "hud/hud.h"
-#include "main/timer.h"
-#include "render/render_inputs.h"
+#include "platform/timer.h"
 #include "world/effects.h"
 #include "world/sprite_construction.h"
 #include "world/turning.h"

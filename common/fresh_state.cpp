@@ -8,6 +8,7 @@
 #include "common/input.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 
 namespace fresh_state {
@@ -84,6 +85,11 @@ KEEP_FRESH(text_sector, camera_point, unit_selected, flash_target, cpu_saving, b
            fireworks_count, total_light_count, no_lights_on, cam_list, morgue_list,
            change_guys_timer, lvl_text, cur_letter, stamp_timer, pigeon_direction);
 
+// common/scene_state.h: the scene header, drawing inputs, radar and camp pages
+KEEP_FRESH(g_type, is_a_stealth_mission, game_time, scene_shake, music_loop, cos_table, draw_light_list,
+           bump_player, start_healing, radar_on, map_stat, swipe_color, map_pnt_list, map_pnt_counter,
+           card_selected, stats_episode, stats_scene, tunnel_page, medal_page, card_page);
+
 // common/sound_requests.h
 KEEP_FRESH(glass_sfx, drown_sfx, footstep_sfx, current_song, old_song, old_music_loop, half_volume,
            music_fade, music_timer, fade_in_volume, fade_out_volume, fade_increment,
@@ -113,6 +119,9 @@ KEEP_FRESH(glass_sfx, drown_sfx, footstep_sfx, current_song, old_song, old_music
            step_sfx_counter, jet_sfx, war_sfx, lnd_sfx, crd_sfx, army_sfx, fight_sfx, sad_sfx,
            dgnb_sfx, final_sfx, dangers_sfx, intro_sfx, fanfare_sfx, urgency_sfx, mini_sfx,
            fanfare2_sfx, deathscreen_sfx);
+
+// common/story_state.h
+KEEP_FRESH(current_char, player_type, current_act, global_objects, main_mission, current_main, global_cards);
 
 // common/world_state.h
 KEEP_FRESH(sprite, hud, Fx, no_sprites, hud_no_sprites, no_fx, a_texture, g_fx_id, texID,

@@ -1,7 +1,8 @@
-// Transient play state of the running scene: cut-scene steps, selections, camera scripts,
-// text and HUD flags, the card table, mission counts and timers. Nothing here outlives a
-// scene: the scene loader puts every value back to its start value at each load.
-// A global moves to its subsystem's own header once that subsystem declares it there.
+// Play state of the running scene that several parts of the game share: cut-scene steps,
+// selections, camera scripts, text and HUD flags, the card table, mission counts and timers,
+// the scene header's values, the radar and the camp's pages. The scene loader puts most of it
+// back to its start value at each load (the sections say what outlives a scene). A value one
+// part of the game alone uses is declared in that part's own header.
 #pragma once
 
 
@@ -145,3 +146,35 @@ inline int cur_letter = 0;
 // ---- Timers and flags several scene scripts share (never reset by a scene load) ----
 inline int stamp_timer = 0;             // due time of a repeated sound or second counter, ms
 inline bool pigeon_direction = false;   // direction of a pacing or sliding figure
+
+// ---- Scene header (object file) and area flags ----
+inline int g_type = 0;               // scene type (scene_type::)
+inline bool is_a_stealth_mission = false;
+inline int game_time = 0;            // scene countdown in seconds; 0 none
+inline int scene_shake = 0;          // screen shake setting
+inline int music_loop = 0;           // music selection of the scene
+
+// ---- Drawing inputs the scene sets ----
+// cos(k * 0.0785) for k = 0..19; the boot scene's load fills it again.
+inline float cos_table[20] = {1.0000000f, 0.9969205f, 0.9877008f, 0.9723978f, 0.9511057f,
+                              0.9239557f, 0.8911150f, 0.8527858f, 0.8092042f, 0.7606386f,
+                              0.7073883f, 0.6497810f, 0.5881717f, 0.5229398f, 0.4544871f,
+                              0.3832351f, 0.3096228f, 0.2341035f, 0.1571423f, 0.0792133f};
+inline int draw_light_list[50];      // sprites that give light now (count: draw_light_count)
+inline bool bump_player = false;     // the player's sprite is drawn slightly enlarged
+inline bool start_healing = false;   // the player's hit tint is green while healing
+
+// ---- Radar and map markers ----
+inline bool radar_on = false;
+inline bool map_stat = false;        // the radar is hidden while set
+inline int swipe_color = 4;          // colour of the full-screen flash: 1 red, 3 green, 4 white
+inline int map_pnt_list[20];         // marker points of the scene
+inline int map_pnt_counter = 0;
+
+// ---- Camp pages and the stats return (outlive a scene) ----
+inline int card_selected = 0;        // card last hovered, numbered from 1
+inline int stats_episode = 0;        // scene the stats and perk pages return to
+inline int stats_scene = 0;
+inline int tunnel_page = 1;          // tunnel network shown: 1 beach, 2 village, 3 farmland
+inline int medal_page = 1;           // medal layer shown, 1 to 3
+inline int card_page = 1;            // card album page shown, 1 to 4

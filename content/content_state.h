@@ -1,8 +1,7 @@
 // State that the content readers fill and that the rest of the game reads: the dialogue
 // lines of the scene, the bottle count of its tile map, the scene header's values that
 // only the loader and its readers keep, and the message-box geometry of the HUD layout.
-// State the readers only read (story flags, the player's character, the act, night...) is
-// declared in content/content_inputs.h.
+// The story state the readers only read is declared in common/story_state.h.
 #pragma once
 
 #include "common/records.h"

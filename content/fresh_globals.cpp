@@ -1,7 +1,8 @@
 // The start values of the globals that the content readers and the scene loader share through their headers, for
 // Reset_Game_State. A global added to one of these headers is added here too.
 #include "common/fresh_state.h"
-#include "content/content_inputs.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "content/content_state.h"
 #include "content/level_table.h"
 #include "content/object_setup.h"
@@ -12,10 +13,6 @@
 #include "content/tga_loader.h"
 
 namespace {
-
-// content/content_inputs.h
-KEEP_FRESH(current_char, current_act, global_cards, card_selected, stats_episode, stats_scene,
-           tunnel_page, medal_page, card_page, game_time, scene_shake, music_loop);
 
 // content/content_state.h
 KEEP_FRESH(multi_txt, multi_frames, hud_face_id, hud_text_A, hud_text_B, cine_text,

@@ -2,8 +2,9 @@
 
 #include "common/codes.h"
 #include "common/game_state.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "main/frame_loop.h"
-#include "render/render_inputs.h"
 
 area_entry Area_Of(int e, int s) { return area_data::Find(e, s); }
 

@@ -11,14 +11,14 @@
 #include <unistd.h>
 
 #include "common/game_state.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
 #include "content/scene_loader.h"
 #include "hud/hud.h"
 #include "main/keyboard.h"
 #include "main/scene_transition.h"
 #include "platform/platform.h"
-#include "render/render_inputs.h"
 
 namespace {
 

@@ -8,14 +8,14 @@
 #include "common/input.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 #include "content/content_state.h"
 #include "content/scene_files.h"
 #include "content/texture_list.h"
 #include "hud/hud.h"
 #include "main/messages.h"
-#include "main/timer.h"
-#include "render/render_inputs.h"
+#include "platform/timer.h"
 
 namespace {
 

@@ -6,12 +6,15 @@
 #include <GL/gl.h>
 
 #include "common/fresh_state.h"
+#include "common/game_state.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
 #include "content/error_box.h"
 #include "content/text_reader.h"
 #include "content/tga_loader.h"
 #include "render/texture_opacity.h"
+#include "world/world_clock.h"
 
 namespace {
 

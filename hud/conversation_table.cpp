@@ -11,16 +11,16 @@
 #include "common/records.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
 #include "hud/conversation_lines.h"
 #include "hud/derived_state.h"
 #include "hud/hud.h"
 #include "hud/inventory.h"
 #include "hud/missions.h"
 #include "hud/player_stats.h"
+#include "main/keyboard.h"
 #include "render/font.h"
-#include "render/render_inputs.h"
 #include "scripts/scripts.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "common/world_state.h"
 #include "hud/conversation_table.h"
 #include "main/frame_loop.h"
-#include "main/timer.h"
+#include "platform/timer.h"
 #include "world/animate.h"
 #include "world/effect_motion.h"
 

@@ -10,7 +10,7 @@
 #include "common/world_state.h"
 #include "hud/hud.h"
 #include "main/messages.h"
-#include "main/timer.h"
+#include "platform/timer.h"
 #include "world/animate.h"
 
 namespace {

@@ -8,6 +8,8 @@
 #include "common/call_trace.h"
 #include "common/codes.h"
 #include "common/game_state.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 #include "content/level_table.h"
 #include "content/scene_loader.h"
@@ -18,8 +20,6 @@
 #include "hud/speech.h"
 #include "main/fx_upkeep.h"
 #include "main/mouse_code.h"
-#include "render/render_inputs.h"
-#include "content/content_inputs.h"
 #include "world/effects.h"
 
 namespace {

@@ -9,11 +9,11 @@
 #include "common/game_state.h"
 #include "common/input.h"
 #include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 #include "content/scene_hud.h"
 #include "hud/hud.h"
 #include "hud/player_stats.h"
-#include "render/render_inputs.h"
 #include "world/animate.h"
 #include "world/turning.h"
 

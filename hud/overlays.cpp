@@ -13,9 +13,9 @@
 #include "common/input.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 #include "content/config.h"
-#include "content/content_inputs.h"
 #include "content/object_setup.h"
 #include "content/save_slots.h"
 #include "hud/derived_state.h"
@@ -29,7 +29,6 @@
 #include "main/keyboard.h"
 #include "main/messages.h"
 #include "render/font.h"
-#include "render/render_inputs.h"
 #include "world/animate.h"
 
 namespace {

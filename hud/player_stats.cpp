@@ -12,8 +12,8 @@
 #include "common/game_state.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
 #include "content/content_state.h"
 #include "content/save_slots.h"
 #include "content/scene_hud.h"
@@ -28,7 +28,6 @@
 #include "main/keyboard.h"
 #include "main/messages.h"
 #include "main/scene_transition.h"
-#include "render/render_inputs.h"
 #include "world/animate.h"
 #include "world/world_clock.h"
 

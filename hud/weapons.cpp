@@ -16,14 +16,14 @@
 #include "common/input.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 #include "hud/derived_state.h"
 #include "hud/hud.h"
 #include "hud/inventory.h"
 #include "hud/item_names.h"
 #include "hud/speech.h"
-#include "main/timer.h"
-#include "render/render_inputs.h"
+#include "platform/timer.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "main/keyboard.h"
 #include "main/messages.h"
 #include "main/mouse_code.h"
-#include "main/timer.h"
+#include "platform/timer.h"
 #include "world/pathfinder.h"
 #include "world/turning.h"
 #include "world/world_services.h"

@@ -11,8 +11,8 @@
 #include "main/scene_transition.h"
 #include "main/sound_bank.h"
 #include "main/text_upkeep.h"
-#include "main/timer.h"
 #include "main/window.h"
+#include "platform/timer.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ KEEP_FRESH(door_open, door_close, click_snd, crow1_snd, crow2_snd, hatch_snd, bo
 // main/text_upkeep.h
 KEEP_FRESH(game_timer, text_timer, scroll_txt_timer, scroll_length);
 
-// main/timer.h
+// platform/timer.h
 KEEP_FRESH(timer);
 
 // main/window.h

@@ -11,9 +11,9 @@
 #include "common/input.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 #include "content/config.h"
-#include "content/content_inputs.h"
 #include "content/content_state.h"
 #include "content/save_slots.h"
 #include "content/snapshots.h"
@@ -22,9 +22,9 @@
 #include "main/messages.h"
 #include "main/music.h"
 #include "main/sound_bank.h"
-#include "main/timer.h"
 #include "main/window.h"
 #include "platform/platform.h"
+#include "platform/timer.h"
 #include "world/animate.h"
 
 namespace {

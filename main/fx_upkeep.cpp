@@ -9,7 +9,7 @@
 #include "common/scene_state.h"
 #include "common/world_state.h"
 #include "hud/hud.h"
-#include "main/timer.h"
+#include "platform/timer.h"
 #include "world/effect_motion.h"
 #include "world/effects.h"
 #include "world/particles.h"

@@ -14,7 +14,7 @@
 #include "main/frame_loop.h"
 #include "main/keyboard.h"
 #include "main/sound_bank.h"
-#include "main/timer.h"
+#include "platform/timer.h"
 #include "render/font.h"
 #include "world/animate.h"
 

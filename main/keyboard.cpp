@@ -10,15 +10,15 @@
 #include "common/input.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
 #include "content/save_slots.h"
 #include "hud/hud.h"
 #include "main/frame_loop.h"
 #include "main/messages.h"
-#include "main/timer.h"
 #include "main/window.h"
 #include "platform/platform.h"
+#include "platform/timer.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "common/world_state.h"
 #include "content/save_slots.h"
 #include "hud/hud.h"
-#include "main/timer.h"
 #include "main/window.h"
+#include "platform/timer.h"
 
 using namespace platform;
 

@@ -7,7 +7,7 @@
 #include "common/sound_requests.h"
 #include "main/messages.h"
 #include "main/sound_bank.h"
-#include "main/timer.h"
+#include "platform/timer.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include "common/game_state.h"
 #include "common/world_state.h"
 #include "content/scene_loader.h"
-#include "main/timer.h"
 #include "platform/platform.h"
+#include "platform/timer.h"
 
 namespace {
 

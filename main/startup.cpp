@@ -9,9 +9,9 @@
 #include "content/snapshots.h"
 #include "main/frame_loop.h"
 #include "main/sound_bank.h"
-#include "main/timer.h"
 #include "main/window.h"
 #include "platform/platform.h"
+#include "platform/timer.h"
 #include "render/draw.h"
 #include "world/animate.h"
 

@@ -6,12 +6,11 @@
 #include "common/game_state.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
 #include "content/content_state.h"
 #include "hud/hud.h"
-#include "main/timer.h"
-#include "render/render_inputs.h"
+#include "platform/timer.h"
 #include "world/world_services.h"
 
 namespace {

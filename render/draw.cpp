@@ -7,14 +7,19 @@
 #include <iterator>
 
 #include "common/codes.h"
-#include "main/timer.h"
+#include "common/game_state.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
+#include "common/world_state.h"
+#include "main/frame_loop.h"
 #include "main/window.h"
+#include "platform/timer.h"
 #include "render/font.h"
 #include "render/hud_layer.h"
 #include "render/radar.h"
-#include "render/render_inputs.h"
 #include "render/sprites.h"
 #include "render/tile_map.h"
+#include "world/world_clock.h"
 
 void Debug_Display() {}
 

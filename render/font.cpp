@@ -7,9 +7,13 @@
 
 #include "common/codes.h"
 #include "common/fresh_state.h"
+#include "common/game_state.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
+#include "common/world_state.h"
+#include "main/frame_loop.h"
 #include "main/window.h"
 #include "render/hud_layer.h"
-#include "render/render_inputs.h"
 #include "render/sprites.h"
 
 namespace {

@@ -1,9 +1,10 @@
 // The start values of the globals that the rendering share through their headers, for
 // Reset_Game_State. A global added to one of these headers is added here too.
 #include "common/fresh_state.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "render/draw.h"
 #include "render/font.h"
-#include "render/render_inputs.h"
 #include "render/sprites.h"
 #include "render/texture_opacity.h"
 #include "render/tile_map.h"
@@ -16,11 +17,6 @@ KEEP_FRESH(var5, new_no_sprites, var3, z_buffer_count, sprite_list, var4, hud_z_
 
 // render/font.h
 KEEP_FRESH(display_font);
-
-// render/render_inputs.h
-KEEP_FRESH(cos_table, draw_light_list, g_type, is_a_stealth_mission, bump_player, start_healing,
-           player_type, radar_on, map_stat, swipe_color, map_pnt_list, map_pnt_counter,
-           global_objects, main_mission, current_main);
 
 // render/sprites.h
 KEEP_FRESH(display, global_u, global_u1, global_v, global_v1, Gvector, Gcolor, Gtex, src_one,

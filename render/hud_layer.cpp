@@ -3,11 +3,15 @@
 #include <GL/gl.h>
 
 #include "common/codes.h"
+#include "common/game_state.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
+#include "common/world_state.h"
 #include "render/draw.h"
 #include "render/font.h"
-#include "render/render_inputs.h"
 #include "render/sprites.h"
 #include "render/texture_opacity.h"
+#include "world/world_clock.h"
 
 namespace {
 void Place_Item(const object& o, bool doubled) {

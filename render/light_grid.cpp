@@ -3,9 +3,14 @@
 #include <cmath>
 
 #include "common/codes.h"
-#include "main/timer.h"
+#include "common/game_state.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
+#include "common/world_state.h"
+#include "main/frame_loop.h"
+#include "platform/timer.h"
 #include "render/draw.h"
-#include "render/render_inputs.h"
+#include "world/world_clock.h"
 
 namespace {
 // Straight-line distance (the world model's Node_Distance1).

@@ -3,8 +3,13 @@
 #include <GL/gl.h>
 
 #include "common/codes.h"
-#include "render/render_inputs.h"
+#include "common/game_state.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
+#include "common/world_state.h"
+#include "main/frame_loop.h"
 #include "render/sprites.h"
+#include "world/sprite_construction.h"
 
 namespace {
 // Radar point of a map point (world units from the map's corner) in the box of HUD item 3.

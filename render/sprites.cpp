@@ -5,11 +5,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "combat/combat.h"
 #include "common/codes.h"
 #include "common/fresh_state.h"
+#include "common/game_state.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
+#include "common/world_state.h"
 #include "render/draw.h"
-#include "render/render_inputs.h"
 #include "render/texture_opacity.h"
+#include "world/world_clock.h"
 
 void Set_Values(float x, float y, float R, float G, float B, float A, float u, float v) {
     Gvector[0] = x;

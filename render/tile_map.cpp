@@ -7,10 +7,12 @@
 #include <vector>
 
 #include "common/game_state.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 #include "render/draw.h"
-#include "render/render_inputs.h"
 #include "render/sprites.h"
+#include "world/world_clock.h"
 
 namespace {
 int Map_Columns() { return MAP_WIDTH < MAX_MAP ? MAP_WIDTH : MAX_MAP; }

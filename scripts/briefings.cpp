@@ -7,12 +7,12 @@
 #include "common/input.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
-#include "content/content_inputs.h"
+#include "common/story_state.h"
+#include "common/world_state.h"
 #include "content/save_slots.h"
 #include "hud/player_stats.h"
 #include "main/keyboard.h"
 #include "main/messages.h"
-#include "render/render_inputs.h"
 #include "world/animate.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "common/game_state.h"
 #include "common/sound_requests.h"
 #include "common/world_state.h"
-#include "main/timer.h"
+#include "platform/timer.h"
 #include "world/animate.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include "common/input.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
 #include "world/animate.h"
 
 void Raise_Cut_Sounds(unsigned sounds) {

@@ -4,9 +4,9 @@
 
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 #include "main/frame_loop.h"
-#include "render/render_inputs.h"
 #include "world/animate.h"
 
 namespace {

@@ -3,13 +3,13 @@
 #include <cstdlib>
 
 #include "common/codes.h"
+#include "common/game_state.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "common/game_state.h"
 #include "hud/speech.h"
 #include "render/font.h"
-#include "render/render_inputs.h"
 #include "scripts/level_events.h"
 #include "scripts/level_helpers.h"
 #include "scripts/story_scenes.h"

@@ -5,8 +5,9 @@
 #include <initializer_list>
 
 #include "common/records.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "render/render_inputs.h"
 #include "scripts/level_helpers.h"
 #include "world/animate.h"
 #include "world/collision.h"

@@ -1,10 +1,10 @@
-#include "scripts/script_frame.h"
 #include "common/fresh_state.h"
 #include "scripts/camp_pages.h"
 #include "scripts/card_table.h"
 #include "scripts/cut_scenes.h"
 #include "scripts/level_events.h"
 #include "scripts/player_pages.h"
+#include "scripts/script_frame.h"
 #include "scripts/story_scenes.h"
 #include "scripts/title_pages.h"
 
@@ -19,11 +19,10 @@
 #include "common/input.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
 #include "hud/item_names.h"
-#include "main/timer.h"
-#include "render/render_inputs.h"
+#include "platform/timer.h"
 #include "world/animate.h"
 
 namespace {

@@ -6,12 +6,11 @@
 #include "common/game_state.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
 #include "hud/hud.h"
 #include "main/frame_loop.h"
 #include "main/keyboard.h"
-#include "render/render_inputs.h"
 #include "world/animate.h"
 
 namespace {

@@ -4,10 +4,10 @@
 
 #include "camp/gallery.h"
 #include "common/codes.h"
+#include "common/game_state.h"
 #include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
-#include "render/render_inputs.h"
 #include "scripts/scripts.h"
 #include "world/animate.h"
 #include "world/world_clock.h"

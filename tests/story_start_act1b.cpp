@@ -9,7 +9,8 @@
 
 #include "common/codes.h"
 #include "common/game_state.h"
-#include "content/content_inputs.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "hud/hud.h"
 #include "hud/inventory.h"
 #include "main/window.h"

@@ -15,10 +15,10 @@
 #include <cstring>
 
 #include "common/game_state.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "content/save_slots.h"
-#include "content/content_inputs.h"
 #include "hud/inventory.h"
-#include "render/render_inputs.h"
 #include "hud/player_stats.h"
 #include "hud/weapons.h"
 

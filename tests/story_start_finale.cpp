@@ -11,7 +11,7 @@
 #include "common/codes.h"
 #include "common/game_state.h"
 #include "common/scene_state.h"
-#include "content/content_inputs.h"
+#include "common/story_state.h"
 #include "content/save_slots.h"
 #include "hud/inventory.h"
 

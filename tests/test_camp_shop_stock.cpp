@@ -9,10 +9,10 @@
 #include "camp/shop_stock.h"
 #include "common/codes.h"
 #include "common/game_state.h"
-#include "content/content_inputs.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "hud/hud.h"
 #include "main/startup.h"
-#include "render/render_inputs.h"
 
 namespace {
 

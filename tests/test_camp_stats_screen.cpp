@@ -9,12 +9,12 @@
 #include "combat/medals.h"
 #include "common/game_state.h"
 #include "common/input.h"
+#include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
 #include "hud/hud.h"
 #include "main/startup.h"
-#include "render/render_inputs.h"
 #include "support/virtual_clock.h"
 
 namespace {

@@ -4,9 +4,10 @@
 #include "combat/cooldowns.h"
 #include "combat/upkeep.h"
 #include "common/codes.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "hud/hud.h"
 #include "hud/weapons.h"
-#include "render/render_inputs.h"
 #include "support/virtual_clock.h"
 #include "test_world_fixture.h"
 

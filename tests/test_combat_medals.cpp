@@ -11,12 +11,12 @@
 #include "common/game_state.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 #include "content/content_state.h"
 #include "content/scene_loader.h"
 #include "hud/hud.h"
 #include "main/startup.h"
-#include "render/render_inputs.h"
 #include "support/traced_test.h"
 #include "support/virtual_clock.h"
 

@@ -9,12 +9,12 @@
 #include "combat/upkeep.h"
 #include "common/codes.h"
 #include "common/scene_state.h"
+#include "common/story_state.h"
 #include "content/object_setup.h"
 #include "hud/hud.h"
 #include "main/keyboard.h"
 #include "main/messages.h"
 #include "platform/platform.h"
-#include "render/render_inputs.h"
 #include "test_world_fixture.h"
 
 namespace {

@@ -18,6 +18,7 @@
 #include "common/input.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 #include "content/level_table.h"
 #include "content/object_setup.h"
@@ -27,8 +28,7 @@
 #include "main/keyboard.h"
 #include "main/messages.h"
 #include "main/startup.h"
-#include "main/timer.h"
-#include "render/render_inputs.h"
+#include "platform/timer.h"
 #include "support/virtual_clock.h"
 
 namespace {

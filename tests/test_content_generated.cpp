@@ -9,8 +9,10 @@
 #include <fstream>
 #include <string>
 
+#include "common/game_state.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
 #include "content/content_state.h"
 #include "content/dialogue_lines.h"
 #include "content/scene_files.h"

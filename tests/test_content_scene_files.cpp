@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "common/game_state.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
 #include "content/content_state.h"
 #include "content/scene_files.h"
 #include "content/texture_list.h"

@@ -8,13 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "common/game_state.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
 #include "content/texture_list.h"
 #include "content/writers/scene_writers.h"
 #include "content/writers/tga_writer.h"
 #include "main/startup.h"
 #include "support/gl_context.h"
+#include "world/world_clock.h"
 
 namespace {
 

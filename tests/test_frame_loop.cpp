@@ -12,8 +12,8 @@
 #include "hud/hud.h"
 #include "main/frame_loop.h"
 #include "main/startup.h"
-#include "main/timer.h"
 #include "platform/platform.h"
+#include "platform/timer.h"
 
 namespace {
 

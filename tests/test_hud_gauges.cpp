@@ -8,15 +8,15 @@
 #include "common/game_state.h"
 #include "common/input.h"
 #include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 #include "content/scene_hud.h"
 #include "hud/gauges.h"
 #include "hud/hud.h"
 #include "hud/player_stats.h"
 #include "main/startup.h"
-#include "main/timer.h"
 #include "platform/platform.h"
-#include "render/render_inputs.h"
+#include "platform/timer.h"
 #include "support/virtual_clock.h"
 
 namespace {

@@ -3,7 +3,8 @@
 #include <cstdlib>
 #include <set>
 
-#include "content/content_inputs.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "content/level_table.h"
 #include "content/scene_loader.h"
 #include "hud/drops.h"

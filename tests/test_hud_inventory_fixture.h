@@ -14,12 +14,12 @@
 #include "common/input.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "hud/hud.h"
 #include "main/messages.h"
-#include "render/render_inputs.h"
 #include "support/virtual_clock.h"
-#include "world/turning.h"
 #include "test_world_fixture.h"
+#include "world/turning.h"
 
 class InventoryTest : public WorldTest {
 protected:

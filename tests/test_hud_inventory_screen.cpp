@@ -11,6 +11,7 @@
 #include "common/input.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 #include "hud/derived_state.h"
 #include "hud/hud.h"
@@ -19,9 +20,8 @@
 #include "hud/overlays.h"
 #include "hud/player_stats.h"
 #include "main/startup.h"
-#include "main/timer.h"
 #include "platform/platform.h"
-#include "render/render_inputs.h"
+#include "platform/timer.h"
 #include "support/virtual_clock.h"
 
 namespace {

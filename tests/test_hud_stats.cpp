@@ -6,9 +6,10 @@
 
 #include "combat/combat.h"
 #include "common/game_state.h"
+#include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
 #include "content/scene_hud.h"
 #include "hud/derived_state.h"
 #include "hud/gauges.h"
@@ -20,11 +21,11 @@
 #include "main/front_end.h"
 #include "main/messages.h"
 #include "main/startup.h"
-#include "main/timer.h"
 #include "platform/platform.h"
-#include "render/render_inputs.h"
+#include "platform/timer.h"
 #include "support/virtual_clock.h"
 #include "support/work_dir.h"
+#include "world/world_clock.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "combat/combat.h"
 #include "combat/upkeep.h"
 #include "test_hud_inventory_fixture.h"
 

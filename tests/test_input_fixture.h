@@ -15,15 +15,15 @@
 #include "common/game_state.h"
 #include "common/input.h"
 #include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 #include "hud/hud.h"
 #include "main/keyboard.h"
 #include "main/mouse_code.h"
 #include "main/startup.h"
-#include "main/timer.h"
 #include "platform/platform.h"
+#include "platform/timer.h"
 #include "render/draw.h"
-#include "render/render_inputs.h"
 #include "world/world_services.h"
 
 class InputTest : public ::testing::Test {

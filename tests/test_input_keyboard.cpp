@@ -8,8 +8,9 @@
 #include <string>
 
 #include "common/codes.h"
+#include "common/scene_state.h"
 #include "common/sound_requests.h"
-#include "content/content_inputs.h"
+#include "common/story_state.h"
 #include "main/frame_loop.h"
 #include "main/messages.h"
 #include "main/window.h"

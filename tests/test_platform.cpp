@@ -16,8 +16,8 @@
 #include <unistd.h>
 #include <vector>
 
-#include "main/timer.h"
 #include "platform/platform.h"
+#include "platform/timer.h"
 #include "support/gl_context.h"
 #include "support/virtual_clock.h"
 

@@ -18,16 +18,21 @@
 #include <string>
 #include <vector>
 
+#include "combat/combat.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
+#include "main/frame_loop.h"
 #include "main/startup.h"
 #include "main/window.h"
 #include "render/draw.h"
-#include "render/render_inputs.h"
 #include "render/sprites.h"
 #include "render/texture_opacity.h"
 #include "render/tile_map.h"
 #include "support/gl_context.h"
 #include "support/render_fixture.h"
 #include "support/virtual_clock.h"
+#include "world/sprite_construction.h"
+#include "world/world_clock.h"
 
 namespace {
 

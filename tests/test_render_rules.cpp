@@ -7,15 +7,20 @@
 #include <string>
 
 #include "common/codes.h"
+#include "common/game_state.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
+#include "common/world_state.h"
+#include "main/frame_loop.h"
 #include "main/startup.h"
 #include "render/draw.h"
 #include "render/font.h"
 #include "render/hud_layer.h"
 #include "render/light_grid.h"
-#include "render/render_inputs.h"
 #include "render/sprites.h"
 #include "render/tile_map.h"
 #include "support/virtual_clock.h"
+#include "world/world_clock.h"
 
 namespace {
 

@@ -10,8 +10,9 @@
 #include <vector>
 
 #include "common/game_state.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
 #include "content/save_slots.h"
 #include "content/scene_loader.h"
 #include "hud/hud.h"
@@ -19,7 +20,6 @@
 #include "main/scene_transition.h"
 #include "main/startup.h"
 #include "platform/platform.h"
-#include "render/render_inputs.h"
 #include "support/work_dir.h"
 
 namespace {

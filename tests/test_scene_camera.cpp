@@ -9,15 +9,15 @@
 #include "common/game_state.h"
 #include "common/input.h"
 #include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 #include "content/camera_load.h"
 #include "content/content_state.h"
 #include "content/scene_hud.h"
 #include "hud/hud.h"
 #include "main/startup.h"
-#include "main/timer.h"
 #include "platform/platform.h"
-#include "render/render_inputs.h"
+#include "platform/timer.h"
 
 namespace {
 

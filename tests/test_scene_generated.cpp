@@ -8,8 +8,9 @@
 #include <sstream>
 
 #include "combat/combat.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
 #include "content/object_setup.h"
 #include "content/scene_loader.h"
 #include "hud/hud.h"

@@ -3,9 +3,10 @@
 
 #include "common/codes.h"
 #include "common/game_state.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "content/level_table.h"
 #include "main/frame_loop.h"
-#include "render/render_inputs.h"
 
 namespace {
 

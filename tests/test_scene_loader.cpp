@@ -12,7 +12,7 @@
 #include "common/codes.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
-#include "content/content_inputs.h"
+#include "common/story_state.h"
 #include "content/content_state.h"
 #include "content/level_table.h"
 #include "content/object_setup.h"
@@ -21,8 +21,8 @@
 #include "content/scene_loader.h"
 #include "content/snapshots.h"
 #include "hud/hud.h"
+#include "main/frame_loop.h"
 #include "main/messages.h"
-#include "render/render_inputs.h"
 #include "world/sprite_construction.h"
 
 namespace {

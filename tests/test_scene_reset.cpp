@@ -10,15 +10,15 @@
 #include "common/input.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
 #include "content/object_setup.h"
 #include "content/scene_reset.h"
 #include "hud/hud.h"
+#include "main/frame_loop.h"
 #include "main/messages.h"
 #include "main/scene_transition.h"
 #include "main/tick_services.h"
-#include "render/render_inputs.h"
 #include "world/sprite_construction.h"
 
 TEST(SceneReset, PendingRequestsAndSelectionsAreCleared) {

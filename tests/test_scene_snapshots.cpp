@@ -14,13 +14,13 @@
 #include "common/codes.h"
 #include "common/game_state.h"
 #include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 #include "content/scene_loader.h"
 #include "content/snapshots.h"
 #include "main/startup.h"
-#include "main/timer.h"
 #include "platform/platform.h"
-#include "render/render_inputs.h"
+#include "platform/timer.h"
 #include "world/sprite_construction.h"
 
 namespace {

@@ -5,11 +5,11 @@
 #include <filesystem>
 
 #include "common/codes.h"
-#include "content/content_inputs.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "hud/player_stats.h"
 #include "main/keyboard.h"
 #include "main/messages.h"
-#include "render/render_inputs.h"
 #include "scripts/camp_pages.h"
 #include "support/work_dir.h"
 

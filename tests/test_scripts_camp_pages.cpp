@@ -3,7 +3,8 @@
 
 #include <cmath>
 
-#include "content/content_inputs.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "scripts/camp_pages.h"
 #include "world/world_clock.h"
 

@@ -13,7 +13,7 @@
 #include "common/sound_requests.h"
 #include "common/world_state.h"
 #include "main/startup.h"
-#include "main/timer.h"
+#include "platform/timer.h"
 #include "scripts/card_table.h"
 #include "scripts/script_frame.h"
 #include "support/scene_start.h"

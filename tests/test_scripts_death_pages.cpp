@@ -6,11 +6,11 @@
 #include <string>
 
 #include "common/codes.h"
-#include "content/content_inputs.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "content/scene_loader.h"
 #include "hud/hud.h"
 #include "hud/player_stats.h"
-#include "render/render_inputs.h"
 #include "scripts/camp_pages.h"
 #include "scripts/scripts.h"
 #include "support/work_dir.h"

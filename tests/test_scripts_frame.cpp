@@ -11,22 +11,21 @@
 
 #include "common/call_trace.h"
 #include "common/codes.h"
-#include "hud/hud.h"
 #include "common/game_state.h"
 #include "common/input.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
+#include "content/scene_loader.h"
+#include "hud/hud.h"
 #include "hud/item_names.h"
 #include "main/startup.h"
-#include "main/timer.h"
-#include "render/render_inputs.h"
+#include "platform/timer.h"
 #include "scripts/scripts.h"
 #include "support/virtual_clock.h"
 #include "test_scene_fixture.h"
 #include "test_scripts_page_fixture.h"
-#include "content/scene_loader.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 // The level events of episode 2 (camp markers, highway silo stages, the village and farm
 // destruction missions, the fortress) and the convoy escort.
 #include "test_scripts_level_fixture.h"
+#include "world/world_clock.h"
 
 namespace {
 

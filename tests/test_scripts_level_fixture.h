@@ -16,20 +16,20 @@
 #include "common/game_state.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
 #include "content/object_setup.h"
 #include "hud/hud.h"
 #include "hud/missions.h"
 #include "hud/player_stats.h"
 #include "hud/speech.h"
 #include "main/startup.h"
-#include "main/timer.h"
-#include "render/render_inputs.h"
+#include "platform/timer.h"
 #include "scripts/level_events.h"
 #include "scripts/level_helpers.h"
 #include "scripts/script_frame.h"
 #include "support/virtual_clock.h"
+#include "world/world_clock.h"
 
 class LevelScene : public ::testing::Test {
 protected:

@@ -5,7 +5,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "content/content_inputs.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "content/object_setup.h"
 #include "content/save_slots.h"
 #include "hud/hud.h"
@@ -14,7 +15,6 @@
 #include "main/keyboard.h"
 #include "main/messages.h"
 #include "main/scene_transition.h"
-#include "render/render_inputs.h"
 #include "scripts/title_pages.h"
 #include "world/world_clock.h"
 

@@ -13,9 +13,9 @@
 #include <string>
 
 #include "common/codes.h"
-#include "content/content_inputs.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "hud/inventory.h"
-#include "render/render_inputs.h"
 #include "main/window.h"
 #include "world/world_clock.h"
 

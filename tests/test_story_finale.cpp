@@ -17,13 +17,13 @@
 #include <utility>
 #include <vector>
 
+#include "camp/gallery.h"
+#include "camp/gallery_waves.h"
 #include "common/codes.h"
 #include "common/game_state.h"
 #include "common/scene_state.h"
-#include "camp/gallery.h"
-#include "camp/gallery_waves.h"
+#include "common/story_state.h"
 #include "content/scene_loader.h"
-#include "content/content_inputs.h"
 #include "hud/hud.h"
 #include "hud/player_stats.h"
 

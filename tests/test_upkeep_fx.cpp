@@ -14,7 +14,7 @@
 #include "hud/hud.h"
 #include "main/fx_upkeep.h"
 #include "main/startup.h"
-#include "main/timer.h"
+#include "platform/timer.h"
 #include "support/virtual_clock.h"
 #include "world/world_services.h"
 

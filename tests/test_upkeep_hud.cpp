@@ -22,7 +22,7 @@
 #include "main/keyboard.h"
 #include "main/sound_bank.h"
 #include "main/startup.h"
-#include "main/timer.h"
+#include "platform/timer.h"
 #include "support/traced_test.h"
 #include "support/virtual_clock.h"
 

@@ -13,7 +13,7 @@
 #include "common/world_state.h"
 #include "hud/hud.h"
 #include "main/startup.h"
-#include "main/timer.h"
+#include "platform/timer.h"
 #include "support/virtual_clock.h"
 #include "world/particles.h"
 #include "world/world_services.h"

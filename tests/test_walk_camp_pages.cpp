@@ -22,7 +22,7 @@
 #include "common/codes.h"
 #include "common/input.h"
 #include "common/scene_state.h"
-#include "content/content_inputs.h"
+#include "common/story_state.h"
 #include "content/scene_loader.h"
 #include "content/writers/tga_writer.h"
 #include "hud/hud.h"
@@ -32,6 +32,7 @@
 #include "main/window.h"
 #include "render/draw.h"
 #include "scripts/scripts.h"
+#include "world/world_clock.h"
 
 namespace {
 

@@ -10,7 +10,8 @@
 
 #include "camp/albums.h"
 #include "common/codes.h"
-#include "content/content_inputs.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "hud/inventory.h"
 #include "world/world_clock.h"
 

@@ -14,8 +14,9 @@
 #include "camp/camp.h"
 #include "camp/shop_screen.h"
 #include "common/codes.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "hud/inventory.h"
-#include "render/render_inputs.h" // main_mission
 #include "scripts/card_table.h"
 #include "scripts/scripts.h"
 

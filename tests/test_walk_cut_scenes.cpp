@@ -17,13 +17,12 @@
 #include "camp/gallery.h"
 #include "common/codes.h"
 #include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
-#include "render/render_inputs.h"
-#include "scripts/scripts.h"
 #include "platform/platform.h"
 #include "render/font.h"
 #include "scripts/cut_scenes.h"
+#include "scripts/scripts.h"
 #include "world/world_clock.h"
 
 namespace {

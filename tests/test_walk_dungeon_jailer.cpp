@@ -12,10 +12,10 @@
 #include <string>
 
 #include "common/codes.h"
-#include "content/content_inputs.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "hud/inventory.h"
 #include "hud/player_stats.h"
-#include "render/render_inputs.h"
 
 namespace {
 

@@ -23,7 +23,7 @@
 #include "common/codes.h"
 #include "common/input.h"
 #include "common/scene_state.h"
-#include "content/content_inputs.h"
+#include "common/story_state.h"
 #include "content/scene_loader.h"
 #include "content/writers/tga_writer.h"
 #include "hud/conversation_table.h"
@@ -36,6 +36,7 @@
 #include "render/draw.h"
 #include "scripts/scripts.h"
 #include "world/collision.h"
+#include "world/world_clock.h"
 
 namespace {
 

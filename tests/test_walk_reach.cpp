@@ -17,10 +17,12 @@
 #include <vector>
 
 #include "common/codes.h"
-#include "content/content_inputs.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "content/object_setup.h"
 #include "hud/hud.h"
 #include "hud/player_stats.h"
+#include "main/mouse_code.h"
 #include "tools/content/compiler/contracts.h"
 #include "tools/content/compiler/player_needs.h"
 #include "world/contact_tables.h"

@@ -8,12 +8,12 @@
 #include <string>
 
 #include "common/scene_state.h"
+#include "common/story_state.h"
 #include "content/save_slots.h"
 #include "hud/derived_state.h"
 #include "hud/inventory.h"
 #include "main/messages.h"
 #include "main/window.h"
-#include "render/render_inputs.h"
 
 namespace {
 

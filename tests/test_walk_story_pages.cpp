@@ -14,13 +14,13 @@
 #include "common/input.h"
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
-#include "content/content_inputs.h"
-#include "render/render_inputs.h"
+#include "common/story_state.h"
 #include "hud/hud.h"
 #include "hud/player_stats.h"
 #include "main/frame_loop.h"
 #include "main/messages.h"
 #include "scripts/scripts.h"
+#include "world/world_clock.h"
 
 namespace {
 

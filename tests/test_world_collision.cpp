@@ -3,9 +3,9 @@
 
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "content/scene_loader.h"
 #include "hud/hud.h"
-#include "render/render_inputs.h"
 #include "world/collision.h"
 
 class WorldCollision : public WorldTest {

@@ -9,8 +9,8 @@
 #include "common/game_state.h"
 #include "common/world_state.h"
 #include "main/startup.h"
-#include "main/timer.h"
 #include "platform/platform.h"
+#include "platform/timer.h"
 
 class WorldTest : public ::testing::Test {
 protected:

@@ -3,7 +3,7 @@
 #include "common/codes.h"
 #include "common/game_state.h"
 #include "common/world_state.h"
-#include "main/timer.h"
+#include "platform/timer.h"
 #include "render/draw.h"
 #include "world/unit_animation.h"
 

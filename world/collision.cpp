@@ -5,11 +5,12 @@
 
 #include "common/codes.h"
 #include "common/game_state.h"
+#include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 #include "hud/hud.h"
 #include "world/turning.h"
-#include "world/world_inputs.h"
 
 namespace {
 

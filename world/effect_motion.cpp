@@ -6,7 +6,7 @@
 #include "common/sound_requests.h"
 #include "common/world_state.h"
 #include "main/frame_loop.h"
-#include "main/timer.h"
+#include "platform/timer.h"
 #include "world/effects.h"
 
 namespace {

@@ -4,13 +4,13 @@
 
 #include "common/codes.h"
 #include "common/records.h"
+#include "common/scene_state.h"
 #include "common/sound_requests.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 #include "hud/hud.h"
-#include "render/render_inputs.h"
 #include "world/effects.h"
 #include "world/world_services.h"
-#include "common/scene_state.h"
 
 namespace {
 

@@ -11,11 +11,13 @@
 
 #include "combat/combat.h"
 #include "common/fresh_state.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "main/timer.h"
+#include "hud/hud.h"
+#include "platform/timer.h"
 #include "world/collision.h"
 #include "world/turning.h"
-#include "world/world_inputs.h"
 
 namespace {
 

@@ -5,9 +5,10 @@
 #include "common/codes.h"
 #include "common/game_state.h"
 #include "common/input.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 #include "world/unit_animation.h"
-#include "world/world_inputs.h"
 #include "world/world_services.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "common/world_state.h"
 #include "content/object_setup.h"
 #include "hud/hud.h"
-#include "main/timer.h"
+#include "platform/timer.h"
 #include "world/animate.h"
 #include "world/collision.h"
 #include "world/turning.h"

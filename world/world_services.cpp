@@ -2,9 +2,10 @@
 
 #include "common/game_state.h"
 #include "common/input.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "main/timer.h"
-#include "world/world_inputs.h"
+#include "platform/timer.h"
 
 void Camera_Shake(int type) {
     if (type == SHAKE_SHORT || type == SHAKE_SHORT2) shaking_counter = Now() + 200;

@@ -13,12 +13,16 @@
 
 #include "common/codes.h"
 #include "common/game_state.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
+#include "main/frame_loop.h"
 #include "main/window.h"
 #include "render/draw.h"
-#include "render/render_inputs.h"
 #include "render/texture_opacity.h"
 #include "render/tile_map.h"
+#include "world/sprite_construction.h"
+#include "world/world_clock.h"
 
 namespace render_fixture {
 

@@ -17,7 +17,8 @@
 
 #include "camp/gallery.h"
 #include "common/codes.h"
-#include "content/content_inputs.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "content/object_setup.h"
 
 class Act1bStoryGame : public StoryGame {

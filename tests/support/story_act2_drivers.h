@@ -21,14 +21,14 @@
 #include "camp/shop_screen.h"
 #include "camp/shop_stock.h"
 #include "common/codes.h"
+#include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
-#include "content/content_inputs.h"
 #include "content/object_setup.h"
 #include "hud/inventory.h"
 #include "hud/weapons.h"
 #include "main/mouse_code.h"
-#include "main/timer.h"
-#include "render/render_inputs.h"
+#include "platform/timer.h"
 
 class Act2_Player : public StoryGame {
 protected:

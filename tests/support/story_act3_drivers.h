@@ -17,10 +17,10 @@
 #include "common/codes.h"
 #include "common/game_state.h"
 #include "common/scene_state.h"
-#include "content/content_inputs.h"
+#include "common/story_state.h"
 #include "hud/hud.h"
 #include "hud/player_stats.h"
-#include "main/timer.h"
+#include "platform/timer.h"
 
 class Act3_Player : public StoryGame {
 protected:

@@ -19,20 +19,20 @@
 #include <string>
 #include <vector>
 
+#include "camp/gallery.h"
 #include "common/codes.h"
 #include "common/game_state.h"
 #include "common/input.h"
 #include "common/scene_state.h"
+#include "common/story_state.h"
 #include "common/world_state.h"
 #include "content/content_state.h"
-#include "camp/gallery.h"
 #include "content/object_setup.h"
 #include "hud/derived_state.h"
 #include "hud/hud.h"
 #include "hud/player_stats.h"
 #include "main/messages.h"
 #include "main/mouse_code.h"
-#include "render/render_inputs.h"
 #include "world/collision.h"
 #include "world/world_clock.h"
 

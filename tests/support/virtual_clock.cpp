@@ -1,7 +1,7 @@
 #include "support/virtual_clock.h"
 
-#include "main/timer.h"
 #include "platform/platform.h"
+#include "platform/timer.h"
 
 void Use_Test_Clock() {
     platform::UseVirtualClock(true);

@@ -43,9 +43,9 @@
 #include "main/frame_loop.h"
 #include "main/messages.h"
 #include "main/startup.h"
-#include "main/timer.h"
 #include "main/window.h"
 #include "platform/platform.h"
+#include "platform/timer.h"
 #include "render/draw.h"
 #include "world/animate.h"
 

@@ -1,4 +1,4 @@
-#include "main/timer.h"
+#include "platform/timer.h"
 
 #include <cmath>
 #include <cstring>
