@@ -128,10 +128,24 @@ protected:
 
         // Down the road to the beach (the travel page on its own), then along the shore to the
         // tunnel cover by the bay path: shot open, it is the way down to the boat yard.
-        ASSERT_TRUE(Walk_Into(kBeachRoad)) << Where();
-        ASSERT_TRUE(Run_Until([] { return Settled(3, 3); }, 20000)) << Where();
-        Shot("act1b_beach");
-        ASSERT_TRUE(Walk_To(Box_X(kBayHatch) - 0.5f, Box_Y(kBayHatch) - 0.3f, 0.3f, [] { return false; })) << Where();
+        // A player who falls on the shore wakes in the tent and comes down the road again; the
+        // soldiers he brought down stay down.
+        falls_expected = true;
+        for (int tries = 0;; ++tries) {
+            ASSERT_LT(tries, 4) << "the shore was not crossed " << Where();
+            if (Fallen()) {
+                Trace("fallen");
+                Get_Up_Again();
+                if (HasFatalFailure()) return;
+                ASSERT_TRUE(Arrive(2, 0)) << Where();
+            }
+            ASSERT_TRUE(Walk_Into(kBeachRoad)) << Where();
+            ASSERT_TRUE(Run_Until([] { return Settled(3, 3); }, 20000)) << Where();
+            Shot("act1b_beach");
+            if (Walk_To(Box_X(kBayHatch) - 0.5f, Box_Y(kBayHatch) - 0.3f, 0.3f, [] { return false; })) break;
+            ASSERT_TRUE(Fallen()) << Where();
+        }
+        falls_expected = false;
         ASSERT_TRUE(Shoot_Down(kBayHatch, [] { return sprite[kBayHatch].type == LAD; })) << Where();
         EXPECT_EQ(global_objects[16], 1);
         Shot("act1b_bay_hatch");
