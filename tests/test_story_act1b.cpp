@@ -141,6 +141,10 @@ protected:
         for (int m = 1; m <= 3; ++m) ASSERT_EQ(main_mission[m], 3) << m;
         ASSERT_EQ(current_main, 0);
         ASSERT_EQ(current_act, 1);
+        // What the first part leaves him: whole, the pistol, the shotgun with a few shells and
+        // some grenades; the fights below count on them.
+        EXPECT_EQ(sprite[p1_id].score, PLY_VITALITY);
+        for (int code : {10, 34, 36, 29}) EXPECT_NE(Slot_Holding(code), -1) << "nothing of code " << code << " carried";
         Shot("act1b_camp");
 
         // Down the road to the beach (the travel page on its own), then along the shore to the
