@@ -264,7 +264,7 @@ protected:
         if (HasFatalFailure()) return;
         falls_expected = true;
         for (int tries = 0;; ++tries) {
-            ASSERT_LT(tries, 4) << "the Professor was not reached " << Where();
+            ASSERT_LT(tries, 6) << "the Professor was not reached " << Where();
             if (Fallen()) {
                 Get_Up_Again();
                 if (HasFatalFailure()) return;
