@@ -108,6 +108,7 @@ protected:
             }
         return false;
     }
+    static constexpr int kPointerOnUnit = 2; // on_selected_man with a unit under the pointer
     // A point of enemy i's body, clear of the HUD, where the pointer offers him as a target
     // (the pointer is moved over him to see); false when none does.
     static bool Aim_Offered(int i, float& x, float& y) {
@@ -119,7 +120,7 @@ protected:
                 if (!Clickable(x, y)) continue;
                 Pointer(Pixel_X(x), Pixel_Y(y));
                 Run(20);
-                if (on_selected_man == 2) return true;
+                if (on_selected_man == kPointerOnUnit) return true;
             }
         return false;
     }
