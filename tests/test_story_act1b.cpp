@@ -326,8 +326,9 @@ TEST_F(Story_Act1b, FromTheBunkersToTheLowerLaboratory) {
 
 // The whole part, on through the submarine pen and the act's end to the act-two camp, where
 // the save the second act takes up is kept. Disabled until it passes: the boat in the pen is
-// not yet beaten (the player keeps out of its fire but does not get within reach of its
-// parts). It runs with --gtest_also_run_disabled_tests.
+// beaten and the act's end plays on to the second act's beach, but the player comes out of the
+// pen with little health and no food and falls to the beach's first men on the coast road. It
+// runs with --gtest_also_run_disabled_tests.
 TEST_F(Story_Act1b, DISABLED_FromTheBunkersToTheSecondAct) {
     To_The_Lower_Laboratory();
     if (HasFatalFailure()) return;

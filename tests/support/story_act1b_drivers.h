@@ -420,8 +420,8 @@ protected:
             Pointer(Pixel_X(wx), Pixel_Y(wy));
             Run_Until(over, 250);
             if (std::getenv("STORY_TRACE"))
-                std::printf("lean t=%.2f at %.2f %.2f (px %d %d) player %.2f %.2f part %.2f %.2f off %.2f %.2f cam %.2f %.2f mouse %.2f %.2f\n", t, wx, wy,
-                            Pixel_X(wx), Pixel_Y(wy), px, py, x, y, camX_OFFSET, camY_OFFSET, camX, camY, mouseX, mouseY);
+                std::printf("boss lean toward %.2f %.2f: pointer at %.2f %.2f, the view leans %.2f %.2f\n", x, y, wx, wy,
+                            -camX_OFFSET, -camY_OFFSET);
             return true;
         }
         return false;
