@@ -335,8 +335,8 @@ TEST_F(Story_Act1b, DISABLED_FromTheBunkersToTheSecondAct) {
     std::vector<std::string> lines;
     // The hall's guards and the barracks' men stand in the way with the alarm on, and the
     // Professor's armoured boat waits in the pen below: a player who falls wakes in the tent
-    // and comes back the same way. Those he brought down stay down, and so do the parts of the
-    // boat he wrecked.
+    // and comes back the same way. Those he brought down stay down; the boat is whole again
+    // (its fight starts over each time the pen is entered).
     falls_expected = true;
     for (int tries = 0;; ++tries) {
         ASSERT_LT(tries, 6) << "the pen was not won " << Where();
