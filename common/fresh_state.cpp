@@ -61,17 +61,16 @@ KEEP_FRESH(keys, mouseleft, mouseright, mousemiddle, mousewheel, real_mouseX, re
            KEY_RIGHTWARD, KEY_SPACE);
 
 // common/scene_state.h
-KEEP_FRESH(text_sector, camera_point, unit_selected, flash_target, cpu_saving, build_tent,
-           build_barracks, build_range, build_mgun, ply_pickup_target, file_to_delete, duck_guy,
+KEEP_FRESH(text_sector, camera_point, unit_selected, flash_target, ply_pickup_target, file_to_delete, duck_guy,
            trigger_hit, exploding_id, old_message, ply_special_attack, character_selected,
            file_selected, logo_sprite, start_dancing, bullet_alpha, bet_size, total_cellar_count,
            total_village_crow_count, total_cow_count, total_gate_count, total_crow_count,
            total_doors_count, total_success_condition, total_fail_condition, success_condition,
            fail_condition, on_course, game_condition, reset_map_timer, angle_timer,
            run_angle_check, reduce_fog_timer, squash_timer, text_active, text_selected,
-           scroll_txt_active, scroll_index, selection, txt_cur, text_id, help_text, Fx_check_timer,
+           scroll_txt_active, scroll_index, txt_cur, text_id, Fx_check_timer,
            selected, cam_moving, next_cam, stop_camera, flash_on, target_flash_timer, start_text,
-           start_timer, stop_death_sounds, sinking_timer, reloading, hud_corner, distance_traveled,
+           sinking_timer, reloading, hud_corner, distance_traveled,
            step_traveled, trying_to_quit, in_options, update_title, create_char, create_file,
            delete_file, throw_grenade, title_sequence, start_sequence, title_timer, shot_fired,
            create_option, card_decision, enemy_count, ply_sniping, dancing_timer, bottle_count,
@@ -80,13 +79,12 @@ KEEP_FRESH(text_sector, camera_point, unit_selected, flash_target, cpu_saving, b
            healup_count, next_weapon_timer, remove_healthkit, bump_player_timer, skip_text,
            exploding_timer, exploding_count, exploding_type, party_player_timer, text_cursor_timer,
            text_cursor_flash, low_ammo_timer, mission_accomplished_active, cos_scroll,
-           special_count, special_attack_timer, players_cards, dealers_cards, players_aces,
+           players_cards, dealers_cards, players_aces,
            dealers_aces, debriefing_timer, text_queue, decision, hud_sequence, fireworks_timer,
-           fireworks_count, total_light_count, no_lights_on, cam_list, morgue_list,
-           change_guys_timer, lvl_text, cur_letter, stamp_timer, pigeon_direction);
+           fireworks_count, total_light_count, no_lights_on, change_guys_timer, lvl_text, cur_letter);
 
 // common/scene_state.h: the scene header, drawing inputs, radar and camp pages
-KEEP_FRESH(g_type, is_a_stealth_mission, game_time, scene_shake, music_loop, cos_table, draw_light_list,
+KEEP_FRESH(g_type, is_a_stealth_mission, game_time, music_loop, cos_table, draw_light_list,
            bump_player, start_healing, radar_on, map_stat, swipe_color, map_pnt_list, map_pnt_counter,
            card_selected, stats_episode, stats_scene, tunnel_page, medal_page, card_page);
 

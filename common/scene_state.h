@@ -11,11 +11,6 @@ inline int text_sector = -1;
 inline int camera_point = -1;
 inline int unit_selected = -1;
 inline int flash_target = -1;
-inline int cpu_saving = -1;
-inline int build_tent = -1;
-inline int build_barracks = -1;
-inline int build_range = -1;
-inline int build_mgun = -1;
 inline int ply_pickup_target = -1;
 inline int file_to_delete = -1;
 inline int duck_guy = -1;
@@ -58,10 +53,8 @@ inline bool text_active = false;
 inline bool text_selected = false;
 inline bool scroll_txt_active = false;
 inline int scroll_index = 0;
-inline int selection = 0;
 inline int txt_cur = 0;
 inline int text_id = 0;
-inline bool help_text = false;
 inline int Fx_check_timer = 0;
 inline bool selected = false;
 inline bool cam_moving = false;
@@ -70,8 +63,6 @@ inline bool stop_camera = false;
 inline int flash_on = 0;            // id of the flashing target: a sprite, or 750 + an effect; -1 none
 inline int target_flash_timer = 0;
 inline bool start_text = false;
-inline int start_timer = 0;
-inline bool stop_death_sounds = false;
 inline int sinking_timer = 0;
 inline bool reloading = false;
 inline int hud_corner = 0;
@@ -119,8 +110,6 @@ inline bool text_cursor_flash = false;
 inline int low_ammo_timer = 0;
 inline bool mission_accomplished_active = false;
 inline float cos_scroll = 0.0f;
-inline int special_count = 0;
-inline int special_attack_timer = 0;
 inline int players_cards = 0;
 inline int dealers_cards = 0;
 inline int players_aces = 0;
@@ -135,23 +124,17 @@ inline int total_light_count = 0;
 inline int no_lights_on = 0;
 
 // ---- Camera and morgue lists of the scene scripts ----
-inline int cam_list[4] = {-1, -1, -1, -1};
-inline int morgue_list[4] = {-1, -1, -1, -1};
 inline int change_guys_timer = 0;
 
 // ---- Area-map marker text and its typing cursor ----
 inline char lvl_text[13];   // 12 typed characters and the terminating zero
 inline int cur_letter = 0;
 
-// ---- Timers and flags several scene scripts share (never reset by a scene load) ----
-inline int stamp_timer = 0;             // due time of a repeated sound or second counter, ms
-inline bool pigeon_direction = false;   // direction of a pacing or sliding figure
 
 // ---- Scene header (object file) and area flags ----
 inline int g_type = 0;               // scene type (scene_type::)
 inline bool is_a_stealth_mission = false;
 inline int game_time = 0;            // scene countdown in seconds; 0 none
-inline int scene_shake = 0;          // screen shake setting
 inline int music_loop = 0;           // music selection of the scene
 
 // ---- Drawing inputs the scene sets ----

@@ -9,6 +9,7 @@
 #include "content/save_slots.h"
 #include "content/scene_hud.h"
 #include "content/scene_loader.h"
+#include "content/scene_reset.h"
 #include "content/snapshots.h"
 #include "content/tga_loader.h"
 
@@ -31,6 +32,10 @@ KEEP_FRESH(file_check_id, hud_name_id, file_names);
 
 // content/scene_hud.h
 KEEP_FRESH(bullet_start_y, bullet_bottom_y, exp_width, cur_keyframe, target_frame);
+
+// content/scene_reset.h
+KEEP_FRESH(cpu_saving, build_tent, build_barracks, build_range, build_mgun, selection, help_text, start_timer,
+           stop_death_sounds, special_count, special_attack_timer, cam_list, morgue_list, scene_shake);
 
 // content/scene_loader.h
 KEEP_FRESH(temp_string, old_episode, old_scene, old_game_mode, old_health, last_spawn,

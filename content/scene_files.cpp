@@ -10,6 +10,7 @@
 #include "common/world_state.h"
 #include "content/content_state.h"
 #include "content/error_box.h"
+#include "content/scene_reset.h"
 #include "content/text_reader.h"
 #include "content/texture_list.h"
 

@@ -9,6 +9,7 @@
 #include "common/sound_requests.h"
 #include "common/story_state.h"
 #include "common/world_state.h"
+#include "scripts/scripts.h"
 #include "world/animate.h"
 #include "world/world_clock.h"
 

@@ -37,7 +37,7 @@ KEEP_FRESH(controls_selected);
 KEEP_FRESH(script_start_x);
 
 // scripts/scripts.h
-KEEP_FRESH(gun_entry, shop_intro_type, ply_had_died);
+KEEP_FRESH(gun_entry, shop_intro_type, ply_had_died, stamp_timer, pigeon_direction);
 
 // scripts/story_scenes.h
 KEEP_FRESH(target_count);

@@ -5,6 +5,7 @@
 #include "common/scene_state.h"
 #include "common/sound_requests.h"
 #include "common/world_state.h"
+#include "scripts/scripts.h"
 #include "world/animate.h"
 
 namespace {

@@ -12,6 +12,7 @@
 #include "hud/player_stats.h"
 #include "main/frame_loop.h"
 #include "main/keyboard.h"
+#include "scripts/scripts.h"
 #include "world/animate.h"
 
 namespace {

@@ -226,6 +226,30 @@ TEST(Layout_Check, TheWalkHudsItemsInTheirFrames) {
     EXPECT_EQ(faults, "");
 }
 
+TEST(Layout_Check, TheQuitButtonKeepsOffTheInventoryAndInTheView) {
+    std::string faults;
+    const auto check = [&](const std::vector<ObjectRec>& h) {
+        faults.clear();
+        for (const auto& f : compiler::Hud_Layout_Faults(h)) faults += f.Text() + "\n";
+    };
+    // Over the row's last two slots (a click on the item there would quit the game), in
+    // every mode since it moves with them.
+    std::vector<ObjectRec> h = writers::Hud_Layout();
+    h[46].x = 0.82f;
+    h[46].y = 0.5f;
+    check(h);
+    for (const char* slot : {"slot 6 at 1024x768", "slot 7 at 1280x768", "slot 15 at 1280x800"})
+        EXPECT_NE(faults.find(std::string("object 46: the quit button lies over inventory ") + slot), std::string::npos)
+            << slot << "\n" << faults;
+    EXPECT_EQ(faults.find("slot 5 "), std::string::npos) << faults;
+    // Right of the row on the wide screens but too high for 1280 x 768.
+    h[46].x = 1.01f;
+    h[46].y = 0.52f;
+    check(h);
+    EXPECT_NE(faults.find("object 46: the HUD item reaches out of the view at 1280x768"), std::string::npos) << faults;
+    EXPECT_EQ(faults.find("quit button lies over"), std::string::npos) << faults;
+}
+
 TEST(Layout_Check, PendingFaultsDoNotStopTheGeneratorAndAreCounted) {
     SceneFiles s = Page();
     s.objects[2].y = -0.72f; // over the board's edge

@@ -12,6 +12,7 @@
 #include "common/world_state.h"
 #include "content/content_state.h"
 #include "content/scene_files.h"
+#include "content/scene_reset.h"
 #include "content/texture_list.h"
 #include "content/writers/scene_writers.h"
 #include "main/startup.h"

@@ -14,6 +14,7 @@
 #include "content/camera_load.h"
 #include "content/content_state.h"
 #include "content/scene_hud.h"
+#include "content/scene_reset.h"
 #include "hud/hud.h"
 #include "main/startup.h"
 #include "platform/platform.h"

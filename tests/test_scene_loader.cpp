@@ -19,6 +19,7 @@
 #include "content/save_slots.h"
 #include "content/scene_hud.h"
 #include "content/scene_loader.h"
+#include "content/scene_reset.h"
 #include "content/snapshots.h"
 #include "hud/hud.h"
 #include "main/frame_loop.h"

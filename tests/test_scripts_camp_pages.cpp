@@ -6,6 +6,7 @@
 #include "common/scene_state.h"
 #include "common/story_state.h"
 #include "scripts/camp_pages.h"
+#include "scripts/scripts.h"
 #include "world/world_clock.h"
 
 namespace {

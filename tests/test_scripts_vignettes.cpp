@@ -16,6 +16,7 @@
 #include "main/startup.h"
 #include "platform/timer.h"
 #include "scripts/script_frame.h"
+#include "scripts/scripts.h"
 #include "scripts/story_scenes.h"
 #include "support/virtual_clock.h"
 

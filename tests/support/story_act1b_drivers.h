@@ -108,6 +108,22 @@ protected:
             }
         return false;
     }
+    static constexpr int kPointerOnUnit = 2; // on_selected_man with a unit under the pointer
+    // A point of enemy i's body, clear of the HUD, where the pointer offers him as a target
+    // (the pointer is moved over him to see); false when none does.
+    static bool Aim_Offered(int i, float& x, float& y) {
+        const object& u = sprite[i];
+        for (float fy : {1.5f, 0.7f, 2.5f, 3.3f})
+            for (float fx : {0.5f, 0.1f, 0.9f}) {
+                x = u.w + u.box_width * fx;
+                y = u.z + u.box_height * fy;
+                if (!Clickable(x, y)) continue;
+                Pointer(Pixel_X(x), Pixel_Y(y));
+                Run(20);
+                if (on_selected_man == kPointerOnUnit) return true;
+            }
+        return false;
+    }
     // Whether a world position shows on the screen (clear of its edges).
     static bool On_Screen(float wx, float wy) {
         const int px = Pixel_X(wx), py = Pixel_Y(wy);
@@ -212,6 +228,25 @@ protected:
                 }
                 continue;
             }
+            // Right on top of him the pointer offers no one to shoot: a few steps back, away
+            // from him (or aside where that is blocked), to get him in the sights again.
+            if (stale >= 600 && d < 0.4f) {
+                stale = 0;
+                const float away = std::atan2(-dy, -dx);
+                bool stepped = false;
+                for (float turn : {0.0f, 0.8f, -0.8f, 1.6f, -1.6f}) {
+                    for (float f : {0.5f, 0.35f}) {
+                        const float gx = PX() + std::cos(away + turn) * f, gy = PY() + std::sin(away + turn) * f;
+                        if (!Open_Ground(Cell_Of(gx, gy)) || !Clickable(gx, gy)) continue;
+                        Click_At(gx, gy, [] { return next_scene || ply_dead; });
+                        Run_Until([] { return next_scene || ply_dead || !sprite[p1_id].moving; }, 1200);
+                        stepped = true;
+                        break;
+                    }
+                    if (stepped) break;
+                }
+                continue;
+            }
             Heal_If_Hurt();
             const object& u = sprite[e];
             // A tough one (an officer) at a throw's distance gets a grenade.
@@ -233,6 +268,12 @@ protected:
             float ax = 0, ay = 0;
             if (!Aim_Point(e, ax, ay)) { // behind the HUD: he comes out of it soon
                 Run(100);
+                continue;
+            }
+            // A click only where the pointer offers him as a target: anywhere else it is a
+            // step (onto an open hatch, say), not a shot.
+            if (!Aim_Offered(e, ax, ay)) {
+                Run(60);
                 continue;
             }
             Click_At(ax, ay, [] { return next_scene || ply_dead; });
@@ -581,6 +622,7 @@ protected:
             if (!Walk_Once(x, y, stop, goal)) return false;
             if (stop() || std::hypot(x - PX(), y - PY()) < near) return true;
         }
+        Shot("story_walk_short");
         ADD_FAILURE() << "the walk to (" << x << ", " << y << ") ended short " << Where();
         return false;
     }
@@ -590,6 +632,7 @@ protected:
             ADD_FAILURE() << "no open way to (" << x << ", " << y << ") " << Where();
             return false;
         }
+        int hidden_waits = 0;
         for (size_t k = 4; k < way.size() + 4; k += 4) {
             if (stop()) return true;
             if (Perk_Page_Opened()) {
@@ -603,9 +646,36 @@ protected:
                 return false;
             }
             if (stop()) return true;
-            size_t at = std::min(k, way.size() - 1);
-            while (at > k - 4 + 1 && !Clickable(Cell_Centre_X(Cell_Column_Of(way[at])), Cell_Centre_Y(Cell_Row_Of(way[at]))))
-                --at;
+            // The farthest cell of this stretch that shows well inside the screen and clear of
+            // the HUD; else the farthest one in the window off the HUD (a goal by the map's
+            // edge); else one nearer him. A click on the HUD works its buttons, not the walk.
+            const auto centre = [&](size_t j) {
+                return std::pair{Cell_Centre_X(Cell_Column_Of(way[j])), Cell_Centre_Y(Cell_Row_Of(way[j]))};
+            };
+            const auto clear = [&](size_t j) { return Clickable(centre(j).first, centre(j).second); };
+            const auto shown = [&](size_t j) {
+                const auto [x, y] = centre(j);
+                const int px = Pixel_X(x), py = Pixel_Y(y);
+                return px > 4 && px < kW - 4 && py > 4 && py < kH - 4 && !Over_Hud(x, y);
+            };
+            const size_t last = std::min(k, way.size() - 1);
+            size_t at = last;
+            while (at > k - 3 && !clear(at)) --at;
+            if (!clear(at))
+                for (at = last; at > k - 3 && !shown(at);) --at;
+            // All of it under a panel (a message over the way): it goes in a moment.
+            if (!shown(at) && hidden_waits < 60) {
+                ++hidden_waits;
+                Run(100);
+                k -= 4;
+                continue;
+            }
+            if (!shown(at))
+                while (at > 0 && !clear(at)) --at;
+            if (!shown(at)) {
+                Run(100);
+                continue;
+            }
             const int cell = way[at];
             const float hx = Cell_Centre_X(Cell_Column_Of(cell)), hy = Cell_Centre_Y(Cell_Row_Of(cell));
             for (int tries = 0; tries < 4 && std::hypot(hx - PX(), hy - PY()) > 0.08f; ++tries) {

@@ -401,12 +401,16 @@ struct Scene_View {
 // (the roles the game's code gives them): the radar box, the face, the life bar and the
 // rounds on the main bar, the weapon frame on it with the weapon's icon in it. The
 // experience bar and the ammunition count's anchor belong to the right-hand group, which the
-// scene loader moves the other way: they have no frame and must lie in the view (frame -1).
+// scene loader moves the other way: they have no frame and must lie in the view (frame -1),
+// and so must the quit button, which moves with the inventory's row.
 struct Hud_Frame {
     int item, frame;
 };
 constexpr Hud_Frame HUD_FRAMES[] = {{3, 0}, {4, 0},   {5, 0},   {7, 0},   {8, 0},   {9, 0},
-                                    {10, 0}, {33, 0}, {36, 33}, {30, -1}, {38, -1}};
+                                    {10, 0}, {33, 0}, {36, 33}, {30, -1}, {38, -1}, {46, -1}};
+// The quit button and the inventory's sixteen slots: a click on a slot that the button's box
+// reached would leave the game instead of using the item.
+constexpr int HUD_QUIT_BUTTON = 46, HUD_FIRST_SLOT = 11, HUD_SLOTS = 16;
 
 // How the scene loader moves the walk HUD's items for each screen mode.
 void Shift_Hud(std::vector<ObjectRec>& h, int mode) {
@@ -468,6 +472,16 @@ std::vector<Layout_Fault> Hud_Layout_Faults(const std::vector<writers::ObjectRec
                 out.push_back(Layout_Fault{0, 3, hf.frame,
                                            "the HUD frame reaches out of the view at " + Mode_Name(m) + " (" +
                                                Box_Text(frame) + ")"});
+        }
+        if (HUD_FIRST_SLOT + HUD_SLOTS > (int)h.size() || HUD_QUIT_BUTTON >= (int)h.size()) continue;
+        const Rect quit = rect(HUD_QUIT_BUTTON);
+        for (int i = HUD_FIRST_SLOT; i < HUD_FIRST_SLOT + HUD_SLOTS; ++i) {
+            const Rect slot = rect(i);
+            if (quit.x0 < slot.x1 && slot.x0 < quit.x1 && quit.y0 < slot.y1 && slot.y0 < quit.y1)
+                out.push_back(Layout_Fault{0, 3, HUD_QUIT_BUTTON,
+                                           "the quit button lies over inventory slot " + std::to_string(i - HUD_FIRST_SLOT) +
+                                               " at " + Mode_Name(m) + " (" + Box_Text(quit) + " over " +
+                                               Box_Text(slot) + ")"});
         }
     }
     return Unique(out);

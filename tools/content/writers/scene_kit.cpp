@@ -412,7 +412,8 @@ std::vector<ObjectRec> Hud_Layout() {
     h[42] = Item(-0.2f, 0.1f, 0.4f, 0.03f, 6, 3, 0.0f, 1);                     // effects volume
     h[43] = Item(-0.2f, 0.0f, 0.4f, 0.03f, 6, 2, 0.0f, 1);                     // music volume
     h[45] = Item(-0.1f, 0.66f, 0.2f, 0.02f, 6, 14, 0.0f, 1);                   // enemy bar
-    h[46] = Panel(0.82f, 0.52f, 0.17f, 0.22f, 0, 64, 128, 64, 1.0f, 4);        // radar frame
+    // The quit button, right of the inventory's row (clear of its slots) in every mode.
+    h[46] = Panel(1.01f, 0.48f, 0.17f, 0.22f, 0, 64, 128, 64, 1.0f, 4);
     h[49] = Item(0.3f, -0.72f, 0.08f, 0.08f, 7, 3, 1.0f, 3);                   // medikit count
     h[50] = Item(0.4f, -0.72f, 0.08f, 0.08f, 7, 0, 1.0f, 3);                   // gold count
     h[52] = Item(0.5f, -0.72f, 0.08f, 0.08f, 7, 2, 1.0f, 3);                   // keys
