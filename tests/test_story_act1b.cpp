@@ -362,18 +362,10 @@ protected:
     }
 };
 
-// What passes today: missions 4 and 5, the convoy of mission 6 and the way back down to the
-// lower laboratory.
-TEST_F(Story_Act1b, FromTheBunkersToTheLowerLaboratory) {
-    To_The_Lower_Laboratory();
-}
-
-// The whole part, on through the submarine pen and the act's end to the act-two camp, where
-// the save the second act takes up is kept. Disabled until it passes: the boat in the pen is
-// beaten and the act's end plays on to the second act's beach, but the player comes out of the
-// pen with little health and no food and falls to the beach's first men on the coast road. It
-// runs with --gtest_also_run_disabled_tests.
-TEST_F(Story_Act1b, DISABLED_FromTheBunkersToTheSecondAct) {
+// The whole part: missions 4 and 5, the convoy of mission 6 and the way back down to the
+// lower laboratory, on through the submarine pen and the act's end to the act-two camp, where
+// the save the second act takes up is kept.
+TEST_F(Story_Act1b, FromTheBunkersToTheSecondAct) {
     To_The_Lower_Laboratory();
     if (HasFatalFailure()) return;
     std::vector<std::string> lines;

@@ -505,7 +505,12 @@ protected:
             // to it (the boat comes by again when it cannot be neared).
             if (pd > 1.1f || !Pen_Clickable(x, y)) {
                 float ex = 0, ey = 0;
-                const std::vector<int> way = Nearest_Reachable(x, y, ex, ey) ? Way_To(ex, ey) : std::vector<int>{};
+                std::vector<int> way = Nearest_Reachable(x, y, ex, ey) ? Way_To(ex, ey) : std::vector<int>{};
+                // On the quay's edge with the part still out of sight (at the ends of the run
+                // the boat lies farther out): back to the middle of the run to wait for it.
+                if (part == 36 && way.size() < 3 && std::hypot(PX() - qx, PY() - qy) > 0.3f &&
+                    !Pen_Clickable(x, y) && !(Lean_Toward(x, y, over) && Boss_Aim_Point(part, x, y) && Pen_Clickable(x, y)))
+                    way = Way_To(qx, qy);
                 if (std::getenv("STORY_TRACE"))
                     std::printf("boss: part %d at %.2f (clickable %d), the quay's edge %zu cells off\n", part, pd,
                                 (int)Pen_Clickable(x, y), way.size());
