@@ -362,24 +362,17 @@ protected:
     }
 };
 
-// What passes today: missions 4 and 5, the convoy of mission 6 and the way back down to the
-// lower laboratory.
-TEST_F(Story_Act1b, FromTheBunkersToTheLowerLaboratory) {
-    To_The_Lower_Laboratory();
-}
-
-// The whole part, on through the submarine pen and the act's end to the act-two camp, where
-// the save the second act takes up is kept. Disabled until it passes: the boat in the pen is
-// not yet beaten (the player keeps out of its fire but does not get within reach of its
-// parts). It runs with --gtest_also_run_disabled_tests.
-TEST_F(Story_Act1b, DISABLED_FromTheBunkersToTheSecondAct) {
+// The whole part: missions 4 and 5, the convoy of mission 6 and the way back down to the
+// lower laboratory, on through the submarine pen and the act's end to the act-two camp, where
+// the save the second act takes up is kept.
+TEST_F(Story_Act1b, FromTheBunkersToTheSecondAct) {
     To_The_Lower_Laboratory();
     if (HasFatalFailure()) return;
     std::vector<std::string> lines;
     // The hall's guards and the barracks' men stand in the way with the alarm on, and the
     // Professor's armoured boat waits in the pen below: a player who falls wakes in the tent
-    // and comes back the same way. Those he brought down stay down, and so do the parts of the
-    // boat he wrecked.
+    // and comes back the same way. Those he brought down stay down; the boat is whole again
+    // (its fight starts over each time the pen is entered).
     falls_expected = true;
     for (int tries = 0;; ++tries) {
         ASSERT_LT(tries, 6) << "the pen was not won " << Where();

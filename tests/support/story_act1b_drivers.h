@@ -404,14 +404,16 @@ protected:
     }
     // Steps out of the boat's line of fire (and from under a round coming down) onto open
     // quay, as a player does; true when he moved.
-    static bool Dodge_Boss_Fire(const std::function<bool()>& over) {
+    // Of the spots clear of the fire, the one nearest to (tx, ty) (the part he fights), so
+    // that dodging does not drive him off along the quay.
+    static bool Dodge_Boss_Fire(const std::function<bool()>& over, float tx = 0.0f, float ty = 0.0f, bool toward = false) {
         const float here = Boss_Fire_Gap(PX(), PY());
         if (here >= 0.18f) return false;
-        float bx = 0, by = 0, best = here + 0.05f;
+        float bx = 0, by = 0, best = here + 0.05f, near = 1e9f;
         for (float r : {0.3f, 0.45f})
             for (int k = 0; k < 12; ++k) {
                 const float x = PX() + r * std::cos(k * 0.5236f), y = PY() + r * std::sin(k * 0.5236f);
-                if (!Open_Ground(Cell_Of(x, y)) || !Clickable(x, y)) continue;
+                if (!Open_Ground(Cell_Of(x, y)) || !Pen_Clickable(x, y)) continue;
                 bool on_part = false; // a click on the boat is a shot, not a step
                 for (int i = 27; i <= 39; ++i) {
                     const object& o = sprite[i];
@@ -419,12 +421,51 @@ protected:
                                y < o.z + o.box_height + 0.1f;
                 }
                 const float g = Boss_Fire_Gap(x, y);
-                if (!on_part && g > best) best = g, bx = x, by = y;
+                if (on_part) continue;
+                if (toward && g >= 0.18f) {
+                    const float d = std::hypot(x - tx, y - ty);
+                    if (d < near) near = d, best = std::max(best, g), bx = x, by = y;
+                } else if (near == 1e9f && g > best) {
+                    best = g, bx = x, by = y;
+                }
             }
         if (best <= here + 0.05f) return false;
+        if (std::getenv("STORY_TRACE")) std::printf("boss dodge from %.2f %.2f to %.2f %.2f\n", PX(), PY(), bx, by);
         Click_At(bx, by, over);
         Run_Until([&] { return over() || !sprite[p1_id].moving; }, 800);
         return true;
+    }
+
+    // How far off a part of the boat can be and still be hit from the quay (the pen's long
+    // shots reach some way farther).
+    static constexpr float kBossReach = 2.4f;
+    // Points at the farthest spot toward (x, y) that lies on the screen (over the HUD too: the
+    // pointer only rests there) and waits while the view leans that way; true when the pointer
+    // moved.
+    // Whether a click at a world position in the pen lands on the map: on the screen and off
+    // the panels, buttons and inventory row the walk HUD answers clicks on.
+    static bool Pen_Clickable(float wx, float wy) { return On_Screen(wx, wy) && !StoryGame::Over_Hud(wx + camX, wy + camY); }
+    // Where to point at a part: the spot of its box nearest the player (a wide part such as
+    // the cover is hit anywhere on it), kept off its rim.
+    static bool Boss_Aim_Point(int part, float& x, float& y) {
+        const object& o = sprite[part];
+        x = std::clamp(PX(), o.w + 0.2f * o.box_width, o.w + 0.8f * o.box_width);
+        y = std::clamp(PY(), o.z + 0.2f * o.box_height, o.z + 0.8f * o.box_height);
+        return true;
+    }
+    static bool Lean_Toward(float x, float y, const std::function<bool()>& over) {
+        const float px = PX(), py = PY();
+        for (float t = 1.0f; t > 0.2f; t -= 0.05f) {
+            const float wx = px + (x - px) * t, wy = py + (y - py) * t;
+            if (!On_Screen(wx, wy)) continue;
+            Pointer(Pixel_X(wx), Pixel_Y(wy));
+            Run_Until(over, 250);
+            if (std::getenv("STORY_TRACE"))
+                std::printf("boss lean toward %.2f %.2f: pointer at %.2f %.2f, the view leans %.2f %.2f\n", x, y, wx, wy,
+                            -camX_OFFSET, -camY_OFFSET);
+            return true;
+        }
+        return false;
     }
 
     static bool Fight_The_Boss(int ms = 900000) {
@@ -439,7 +480,6 @@ protected:
                 Run_Until(over, 200);
                 continue;
             }
-            if (Dodge_Boss_Fire(over)) continue;
             // The parts of the boat's present phase, the nearest first.
             const auto live = [](int i) { return sprite[i].score > 0 && sprite[i].grab_switch && sprite[i].alpha > 0.5f; };
             int part = -1;
@@ -452,28 +492,46 @@ protected:
                 }
                 if (part != -1) break;
             }
+            if (part != -1 ? Dodge_Boss_Fire(over, Box_X(part), Box_Y(part), true) : Dodge_Boss_Fire(over)) continue;
             if (part == -1 || reloading) {
                 Run_Until(over, 100);
                 continue;
             }
             Best_Weapon();
             const object& o = sprite[part];
-            const float x = o.w + o.box_width / 2, y = o.z + o.box_height / 2;
-            // Out of reach or off the screen: a few steps along the quay toward the quay's edge
-            // nearest to it (the boat comes by again when it cannot be neared).
-            if (pd > 1.1f || !Clickable(x, y)) {
+            float x = 0, y = 0;
+            Boss_Aim_Point(part, x, y);
+            // Far or off the screen: a few steps along the quay toward the quay's edge nearest
+            // to it (the boat comes by again when it cannot be neared).
+            if (pd > 1.1f || !Pen_Clickable(x, y)) {
                 float ex = 0, ey = 0;
-                const std::vector<int> way = Nearest_Reachable(x, y, ex, ey) ? Way_To(ex, ey) : std::vector<int>{};
+                std::vector<int> way = Nearest_Reachable(x, y, ex, ey) ? Way_To(ex, ey) : std::vector<int>{};
+                // On the quay's edge with the part still out of sight (at the ends of the run
+                // the boat lies farther out): back to the middle of the run to wait for it.
+                if (part == 36 && way.size() < 3 && std::hypot(PX() - qx, PY() - qy) > 0.3f &&
+                    !Pen_Clickable(x, y) && !(Lean_Toward(x, y, over) && Boss_Aim_Point(part, x, y) && Pen_Clickable(x, y)))
+                    way = Way_To(qx, qy);
                 if (std::getenv("STORY_TRACE"))
                     std::printf("boss: part %d at %.2f (clickable %d), the quay's edge %zu cells off\n", part, pd,
-                                (int)Clickable(x, y), way.size());
+                                (int)Pen_Clickable(x, y), way.size());
+                // Near the quay's edge: the player's gun carries far across the basin here,
+                // farther than the view reaches; a part within reach that lies off the screen
+                // is brought into view by pointing toward it (the view leans toward the
+                // pointer), then shot.
+                if (way.size() < 10 && pd <= kBossReach && (Pen_Clickable(x, y) || Lean_Toward(x, y, over)) &&
+                    Boss_Aim_Point(part, x, y) && Pen_Clickable(x, y)) {
+                    Click_At(x, y, over);
+                    continue;
+                }
                 if (way.size() < 3) {
                     Run_Until(over, 150);
                     continue;
                 }
                 size_t k = std::min<size_t>(way.size() - 1, 5);
                 const auto at = [&](size_t n) { return std::pair{Cell_Centre_X(Cell_Column_Of(way[n])), Cell_Centre_Y(Cell_Row_Of(way[n]))}; };
-                while (k > 1 && (!Clickable(at(k).first, at(k).second) || Boss_Fire_Gap(at(k).first, at(k).second) < 0.1f)) --k;
+                while (k > 1 && (!Pen_Clickable(at(k).first, at(k).second) || Boss_Fire_Gap(at(k).first, at(k).second) < 0.1f)) --k;
+                if (std::getenv("STORY_TRACE"))
+                    std::printf("boss walk from %.2f %.2f to %.2f %.2f (k %zu) edge %.2f %.2f\n", PX(), PY(), at(k).first, at(k).second, k, ex, ey);
                 Click_At(at(k).first, at(k).second, over);
                 Run_Until([&] { return over() || !sprite[p1_id].moving || Boss_Fire_Gap(PX(), PY()) < 0.15f; }, 1000);
                 continue;
