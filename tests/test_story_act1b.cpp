@@ -71,6 +71,14 @@ protected:
     }
 
     // From the camp through its tunnel and the tunnels' map ("Boat^Yard") to the boat yard.
+    // Down an open tunnel hatch, the tunnels' map page, and its way to the camp.
+    void Hatch_To_Camp(int hatch) {
+        ASSERT_TRUE(Walk_Into(hatch)) << Where();
+        ASSERT_TRUE(Arrive(1, 31)) << Where();
+        Run(500);
+        Click_Sprite(4); // "Summer_Camp"
+        ASSERT_TRUE(Arrive(2, 0)) << Where();
+    }
     void Camp_Tunnel_To_Boat_Yard() {
         ASSERT_TRUE(Walk_Into(kCampTunnel)) << Where();
         ASSERT_TRUE(Arrive(1, 31)) << Where();
@@ -173,11 +181,8 @@ protected:
 
         // Down the open hatch into the tunnels and back to the camp, a night's sleep in the tent
         // for the wounds of the beach, then the camp's tunnel to the boat yard.
-        ASSERT_TRUE(Walk_Into(kBayHatch)) << Where();
-        ASSERT_TRUE(Arrive(1, 31)) << Where();
-        Run(500);
-        Click_Sprite(4); // "Summer_Camp"
-        ASSERT_TRUE(Arrive(2, 0)) << Where();
+        Hatch_To_Camp(kBayHatch);
+        if (HasFatalFailure()) return;
         Rest_In_The_Tent();
         if (HasFatalFailure()) return;
         Camp_Tunnel_To_Boat_Yard();
@@ -237,11 +242,8 @@ protected:
 
         // Through the tunnels to the camp (the bay path's hatch is nearer than the coast road): the
         // commander takes the report and gives mission 5.
-        ASSERT_TRUE(Walk_Into(kBayHatch)) << Where();
-        ASSERT_TRUE(Arrive(1, 31)) << Where();
-        Run(500);
-        Click_Sprite(4); // "Summer_Camp"
-        ASSERT_TRUE(Arrive(2, 0)) << Where();
+        Hatch_To_Camp(kBayHatch);
+        if (HasFatalFailure()) return;
         ASSERT_TRUE(Visit(kBetsy, [] { return Opening(1, 0); })) << Where();
         ASSERT_TRUE(Arrive(1, 0)) << Where();
         lines = Talk({});
@@ -291,11 +293,8 @@ protected:
         ASSERT_TRUE(Arrive(3, 21)) << Where();
         ASSERT_TRUE(Walk_Into(kToYard)) << Where();
         ASSERT_TRUE(Arrive(3, 18)) << Where();
-        ASSERT_TRUE(Walk_Into(kYardHatch)) << Where();
-        ASSERT_TRUE(Arrive(1, 31)) << Where();
-        Run(500);
-        Click_Sprite(4); // "Summer_Camp"
-        ASSERT_TRUE(Arrive(2, 0)) << Where();
+        Hatch_To_Camp(kYardHatch);
+        if (HasFatalFailure()) return;
         Rest_In_The_Tent();
         if (HasFatalFailure()) return;
         ASSERT_TRUE(Walk_Into(kBeachRoad)) << Where();
@@ -345,11 +344,8 @@ protected:
         // After the Professor: through the bay path's hatch and the tunnels to the camp for a
         // night's sleep, then the camp's tunnel to the boat yard, over the cliffs and down through
         // the laboratory, whose ramp leads on into the submarine pen.
-        ASSERT_TRUE(Walk_Into(kBayHatch)) << Where();
-        ASSERT_TRUE(Arrive(1, 31)) << Where();
-        Run(500);
-        Click_Sprite(4); // "Summer_Camp"
-        ASSERT_TRUE(Arrive(2, 0)) << Where();
+        Hatch_To_Camp(kBayHatch);
+        if (HasFatalFailure()) return;
         Rest_In_The_Tent();
         if (HasFatalFailure()) return;
         Camp_Tunnel_To_Boat_Yard();
